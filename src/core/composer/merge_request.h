@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "assembly/layout.h"
+
+namespace pw {
+
+// One slot of a merge: the name the user chose (as every message shows it), the path to
+// open (empty when nothing is chosen) and the slot's L/R mark ('L', 'R' or ' ').
+struct SourceSlot {
+    std::string name;
+    std::string path;
+    char mark = ' ';
+};
+
+// Everything a composer dialog or the command line hands to the merge.
+struct MergeRequest {
+    Layout layout = Layout::TopToBottom;
+    int mapSetIndex = 0;
+    int direction = 0;               // top-edge direction index 0 to 7
+    std::vector<SourceSlot> slots;   // slot order: row by row, left before right
+};
+
+}  // namespace pw

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "composer/merge_request.h"
+#include "composer/pipeline_host.h"
+
+namespace pw {
+
+enum class SaveOutcome {
+    Saved,        // the output map is complete on disk and success was reported
+    CheckFailed,  // a source failed a check; nothing was asked or written
+    Cancelled,    // the output prompt was cancelled; nothing was written
+    WriteFailed,  // the output could not be written; any earlier file there is unchanged
+};
+
+// Save Map: open and check the sources, ask for the output path, write the merged map
+// and report success. Every failure is shown through the host, one message each.
+// The request must hold a slot count that its layout takes.
+SaveOutcome runSave(const MergeRequest& request, PipelineHost& host);
+
+}  // namespace pw

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace pw {
+
+// Buffered writer of map-file lines: every line ends with CR LF. The bytes go to a file
+// descriptor in large blocks; the first failed write is remembered and later writes are
+// dropped, so the caller checks `ok()` once at the end.
+class LineWriter {
+public:
+    explicit LineWriter(int fd);
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    void write(std::string_view text);
+    void writeInt(std::int32_t value);
+    void endLine() { write("\r\n"); }
+    void writeLine(std::string_view text) {
+        write(text);
+        endLine();
+    }
+    // Hands every buffered byte to the file; false if any write failed.
+    bool flush();
+    bool ok() const { return ok_; }
+
+private:
+    void drain(const char* data, std::size_t size);
+
+    int fd_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+    bool ok_ = true;
+};
+
+}  // namespace pw

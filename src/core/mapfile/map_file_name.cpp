@@ -1,0 +1,46 @@
+#include "mapfile/map_file_name.h"
+
+namespace pw {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+ParsedMapFileName ParseMapFileName(std::string_view chosenName) {
+    ParsedMapFileName result;
+    result.upperName.reserve(chosenName.size());
+    for (char c : chosenName) {
+        result.upperName.push_back(upper(c));
+    }
+    const std::string& name = result.upperName;
+
+    // Only the first dash counts; the number follows it directly.
+    const std::size_t dash = name.find('-');
+    if (dash == std::string::npos) {
+        return result;
+    }
+    auto at = [&name](std::size_t i) { return i < name.size() ? name[i] : '\0'; };
+    const char a = at(dash + 1);
+    const char b = at(dash + 2);
+    if (!isDigit(a)) {
+        return result;
+    }
+    const std::size_t markPosition = isDigit(b) ? dash + 3 : dash + 2;
+
+    // The label comes from fixed places of the name, not from the places after the dash.
+    if (at(3) == '0') {
+        result.numberLabel = name.size() > 4 ? name.substr(4, 1) : std::string();
+    } else {
+        result.numberLabel = name.size() > 3 ? name.substr(3, 2) : std::string();
+    }
+    const char mark = at(markPosition);
+    if (mark == 'L' || mark == 'R') {
+        result.mark = mark;
+    }
+    return result;
+}
+
+}  // namespace pw

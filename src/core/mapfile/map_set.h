@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace pw {
+
+// The per-map-set table: index 0 is Ironfall, 1 is Emberline.
+struct MapSetInfo {
+    const char* name;         // "Ironfall"
+    const char* folder;       // the map-set folder below the program folder
+    const char* dialogTitle;  // caption of the composer dialogs
+    int base;                 // the map-set base of the tally arithmetic
+};
+
+constexpr int kMapSetCount = 2;
+
+// nullptr for an index other than 0 or 1.
+const MapSetInfo* mapSetInfo(int mapSetIndex);
+
+// "Irfmaps" or "Embrmaps"; empty for any other index.
+std::string MapSetFolderName(int mapSetIndex);
+
+}  // namespace pw
