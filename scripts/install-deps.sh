@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Panelwright need.
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build pkg-config
+    libgtest-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
+    clang libclang-rt-14-dev
+)
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${packages[@]}"
