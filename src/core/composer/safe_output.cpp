@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <vector>
 
@@ -91,6 +92,21 @@ SafeOutput::~SafeOutput() {
     }
 }
 
+bool SafeOutput::write(const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(file_.get(), data, size);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
 bool SafeOutput::commit() {
     if (::fchmod(file_.get(), static_cast<mode_t>(mode_)) != 0 || ::fsync(file_.get()) != 0 ||
         !file_.close()) {
@@ -106,6 +122,14 @@ bool SafeOutput::commit() {
         ::fsync(folder.get());
     }
     return true;
+}
+
+std::unique_ptr<OutputFile> openSafeOutput(const std::string& path) {
+    std::optional<SafeOutput> output = SafeOutput::create(path);
+    if (!output) {
+        return nullptr;
+    }
+    return std::make_unique<SafeOutput>(std::move(*output));
 }
 
 }  // namespace pw

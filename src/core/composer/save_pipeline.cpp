@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "assembly/merge_job.h"
-#include "composer/safe_output.h"
 #include "mapfile/line_writer.h"
 
 namespace pw {
@@ -18,7 +17,7 @@ bool report(const StepResult& result, PipelineHost& host) {
 
 }  // namespace
 
-SaveOutcome runSave(const MergeRequest& request, PipelineHost& host) {
+SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const OutputOpener& openOutput) {
     const std::optional<LayoutShape> shape =
         shapeFor(request.layout, static_cast<int>(request.slots.size()));
     if (!shape) {
@@ -38,12 +37,12 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host) {
     }
     host.storeRememberedPath(*path);
 
-    std::optional<SafeOutput> output = SafeOutput::create(*path);
+    const std::unique_ptr<OutputFile> output = openOutput(*path);
     if (!output) {
         host.showError("ERROR: unable to create file " + *path);
         return SaveOutcome::WriteFailed;
     }
-    LineWriter writer(output->fd());
+    LineWriter writer(*output);
     job.writeMap(writer);
     if (const std::optional<std::string> broken = job.failedSource()) {
         host.showError("ERROR: unable to read file " + *broken);

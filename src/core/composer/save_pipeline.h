@@ -1,6 +1,7 @@
 #pragma once
 
 #include "composer/merge_request.h"
+#include "composer/safe_output.h"
 #include "composer/pipeline_host.h"
 
 namespace pw {
@@ -14,7 +15,9 @@ enum class SaveOutcome {
 
 // Save Map: open and check the sources, ask for the output path, write the merged map
 // and report success. Every failure is shown through the host, one message each.
-// The request must hold a slot count that its layout takes.
-SaveOutcome runSave(const MergeRequest& request, PipelineHost& host);
+// The request must hold a slot count that its layout takes. `openOutput` is where the
+// map goes: a safe save to the chosen file unless a test puts something else there.
+SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
+                    const OutputOpener& openOutput = openSafeOutput);
 
 }  // namespace pw

@@ -1,8 +1,7 @@
 #include "mapfile/line_writer.h"
 
-#include <unistd.h>
+#include "mapfile/output_file.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstring>
 
@@ -11,7 +10,7 @@ namespace {
 constexpr std::size_t kBufferSize = 256 * 1024;
 }
 
-LineWriter::LineWriter(int fd) : fd_(fd), buffer_(kBufferSize) {}
+LineWriter::LineWriter(OutputFile& output) : output_(output), buffer_(kBufferSize) {}
 
 void LineWriter::write(std::string_view text) {
     if (text.size() > buffer_.size() - used_) {
@@ -38,17 +37,8 @@ bool LineWriter::flush() {
 }
 
 void LineWriter::drain(const char* data, std::size_t size) {
-    while (ok_ && size > 0) {
-        const ssize_t written = ::write(fd_, data, size);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ok_ = false;
-            return;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
+    if (ok_ && size > 0) {
+        ok_ = output_.write(data, size);
     }
 }
 

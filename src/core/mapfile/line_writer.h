@@ -6,12 +6,14 @@
 
 namespace pw {
 
-// Buffered writer of map-file lines: every line ends with CR LF. The bytes go to a file
-// descriptor in large blocks; the first failed write is remembered and later writes are
+class OutputFile;
+
+// Buffered writer of map-file lines: every line ends with CR LF. The bytes go to the
+// output in large blocks; the first failed write is remembered and later writes are
 // dropped, so the caller checks `ok()` once at the end.
 class LineWriter {
 public:
-    explicit LineWriter(int fd);
+    explicit LineWriter(OutputFile& output);
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
@@ -29,7 +31,7 @@ public:
 private:
     void drain(const char* data, std::size_t size);
 
-    int fd_;
+    OutputFile& output_;
     std::vector<char> buffer_;
     std::size_t used_ = 0;
     bool ok_ = true;

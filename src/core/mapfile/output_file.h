@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace pw {
+
+// Where a merged map is written. Nothing is visible at the target until commit()
+// succeeds; an output dropped before that leaves the target as it was.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    // False once the bytes could not be written (disk full, I/O error).
+    virtual bool write(const char* data, std::size_t size) = 0;
+    // Makes the complete output durable at the target; false on any failure.
+    virtual bool commit() = 0;
+};
+
+// Opens the output for a path; nullptr when it cannot be created there.
+using OutputOpener = std::function<std::unique_ptr<OutputFile>(const std::string& path)>;
+
+}  // namespace pw
