@@ -1,6 +1,7 @@
 #include "cli_runner.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,7 +11,8 @@
 
 namespace pw::test {
 
-CliResult runCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder) {
+CliResult runCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+                 bool asUnprivileged) {
     TempFolder capture;
     const std::string outPath = capture.file("stdout");
     const std::string errPath = capture.file("stderr");
@@ -21,8 +23,15 @@ CliResult runCli(const std::vector<std::string>& arguments, const std::filesyste
     if (child == 0) {
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
-            ::chdir(folder.c_str()) != 0) {
+        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) {
+            ::_exit(127);
+        }
+        constexpr uid_t kNobody = 65534;
+        if (asUnprivileged && ::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(126);
+        }
+        if (::chdir(folder.c_str()) != 0) {
             ::_exit(127);
         }
         std::vector<char*> argv;

@@ -13,6 +13,9 @@ struct CliResult {
 };
 
 // Runs the built panelwright-cli with `arguments` in `folder` and gathers what it printed.
-CliResult runCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder);
+// With `asUnprivileged`, a run by root drops to the user "nobody" first, so that file
+// permissions bind it as they bind any user.
+CliResult runCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+                 bool asUnprivileged = false);
 
 }  // namespace pw::test
