@@ -135,6 +135,11 @@ bool isJunctionCell(int position) {
            position == 24;
 }
 
+std::string shapeName(const testing::TestParamInfo<Shape>& info) {
+    static const char* const kNames[] = {"TopToBottom", "EndToEnd", "Composite"};
+    return kNames[static_cast<int>(info.param.layout)] + std::to_string(info.param.count);
+}
+
 class MergeProperties : public testing::TestWithParam<Shape> {};
 
 TEST_P(MergeProperties, OutputIsTheTilingOfItsSources) {
@@ -283,10 +288,6 @@ INSTANTIATE_TEST_SUITE_P(EveryLayoutAndCount, MergeProperties,
                                          Shape{pw::Layout::Composite, 4, 2, 2},
                                          Shape{pw::Layout::Composite, 6, 3, 2},
                                          Shape{pw::Layout::Composite, 8, 4, 2}),
-                         [](const testing::TestParamInfo<Shape>& param) {
-                             const char* names[] = {"TopToBottom", "EndToEnd", "Composite"};
-                             return names[static_cast<int>(param.param.layout)] +
-                                    std::to_string(param.param.count);
-                         });
+                         shapeName);
 
 }  // namespace
