@@ -1,0 +1,164 @@
+// panelwright-bench: times `panelwright-cli merge` against the copy floor on the same
+// files, for every layout at its largest count, and measures peak memory at two heights.
+//
+//   panelwright-bench [--repeat N] [--keep DIR] BIN_DIR
+//
+// BIN_DIR holds panelwright-cli, panelwright-mapgen and panelwright-copy-floor.
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Run {
+    double seconds = 0;
+    long peakKilobytes = 0;
+};
+
+// Runs a program to its end; its wall time and peak resident memory.
+Run runProgram(const std::vector<std::string>& arguments) {
+    std::fflush(stdout);  // the child must not inherit unwritten output
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::vector<char*> argv;
+        std::vector<std::string> copies(arguments);
+        for (std::string& argument : copies) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        if (std::freopen("/dev/null", "w", stdout) == nullptr) {
+            ::_exit(126);
+        }
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    struct rusage usage {};
+    ::wait4(child, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "failed: %s\n", arguments[0].c_str());
+        std::exit(1);
+    }
+    return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss};
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+std::vector<std::string> makePanels(const std::string& bin, const fs::path& folder, int count,
+                                    int height) {
+    std::vector<std::string> panels;
+    for (int i = 0; i < count; ++i) {
+        const fs::path panel = folder / ("P" + std::to_string(height) + "-" + std::to_string(i) + ".map");
+        if (!fs::exists(panel)) {
+            runProgram({bin + "/panelwright-mapgen", "--length", "999", "--height",
+                        std::to_string(height), "--layers", "abcdefghijklmnopqrstuvw", "--labels",
+                        "5000", "--seed", std::to_string(i + 1), panel.string()});
+        }
+        panels.push_back(panel.string());
+    }
+    return panels;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int repeat = 7;
+    std::string keep;
+    std::string bin;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--repeat" && i + 1 < argc) {
+            repeat = std::max(1, std::atoi(argv[++i]));
+        } else if (argument == "--keep" && i + 1 < argc) {
+            keep = argv[++i];
+        } else {
+            bin = argument;
+        }
+    }
+    if (bin.empty()) {
+        std::fprintf(stderr, "usage: panelwright-bench [--repeat N] [--keep DIR] BIN_DIR\n");
+        return 2;
+    }
+    bin = fs::absolute(bin).string();
+    const fs::path folder = keep.empty() ? fs::temp_directory_path() / "panelwright-bench" : fs::path(keep);
+    fs::create_directories(folder);
+
+    struct Case {
+        const char* layout;
+        int count;
+    };
+    const Case cases[] = {{"top-to-bottom", 4}, {"end-to-end", 3}, {"composite", 8}};
+    std::printf("%-14s %6s %10s %10s %8s %10s %10s\n", "layout", "MB", "merge s", "floor s",
+                "ratio", "MB/s", "peak KiB");
+    bool targetsMet = true;
+    for (const Case& test : cases) {
+        const std::vector<std::string> panels = makePanels(bin, folder, test.count, 999);
+        std::uintmax_t bytes = 0;
+        for (const std::string& panel : panels) {
+            bytes += fs::file_size(panel);
+        }
+        std::vector<std::string> merge = {bin + "/panelwright-cli", "merge", "--layout", test.layout,
+                                          "--output", (folder / "merged.map").string()};
+        merge.insert(merge.end(), panels.begin(), panels.end());
+        std::vector<std::string> floor = {bin + "/panelwright-copy-floor", (folder / "floor.map").string()};
+        floor.insert(floor.end(), panels.begin(), panels.end());
+        runProgram(merge);  // warm the page cache for both
+        runProgram(floor);
+        std::vector<double> mergeTimes, floorTimes, ratios;
+        long peak = 0;
+        for (int i = 0; i < repeat; ++i) {
+            const Run merged = runProgram(merge);
+            const Run copied = runProgram(floor);
+            mergeTimes.push_back(merged.seconds);
+            floorTimes.push_back(copied.seconds);
+            ratios.push_back(merged.seconds / copied.seconds);
+            peak = std::max(peak, merged.peakKilobytes);
+        }
+        const double ratio = median(ratios);
+        const double megabytes = static_cast<double>(bytes) / 1e6;
+        std::printf("%-14s %6.1f %10.4f %10.4f %8.2f %10.1f %10ld\n", test.layout, megabytes,
+                    median(mergeTimes), median(floorTimes), ratio, megabytes / median(mergeTimes),
+                    peak);
+        targetsMet = targetsMet && ratio <= 1.5 && peak < 8 * 1024;
+    }
+
+    // Peak memory must not grow with the height: the same length at heights 100 and 999.
+    std::printf("\npeak resident memory, composite of 8, length 999:\n");
+    long peaks[2] = {};
+    const int heights[2] = {100, 999};
+    for (int h = 0; h < 2; ++h) {
+        const std::vector<std::string> panels = makePanels(bin, folder, 8, heights[h]);
+        std::vector<std::string> merge = {bin + "/panelwright-cli", "merge", "--layout", "composite",
+                                          "--output", (folder / "merged.map").string()};
+        merge.insert(merge.end(), panels.begin(), panels.end());
+        for (int i = 0; i < 3; ++i) {
+            peaks[h] = std::max(peaks[h], runProgram(merge).peakKilobytes);
+        }
+        std::printf("  height %3d: %ld KiB\n", heights[h], peaks[h]);
+    }
+    const double growth = static_cast<double>(peaks[1]) / static_cast<double>(peaks[0]);
+    std::printf("  growth from height 100 to 999: %.1f%%\n", (growth - 1) * 100);
+    targetsMet = targetsMet && growth <= 1.10;
+    std::printf("\ntargets (ratio <= 1.5, peak < 8 MiB, flat within 10%%): %s\n",
+                targetsMet ? "met" : "NOT met");
+    fs::remove(folder / "merged.map");
+    fs::remove(folder / "floor.map");
+    return targetsMet ? 0 : 1;
+}
