@@ -67,6 +67,30 @@ TEST_F(MapReading, LongLinesAreReadWhole) {
     EXPECT_EQ(line, "after");
 }
 
+TEST_F(MapReading, LinesAcrossBufferBoundariesKeepTheirBytes) {
+    // Lines of every length from 0 up, so that line ends, and CR LF pairs, fall on every
+    // offset of the reader's blocks.
+    std::string file;
+    std::vector<std::string> expected;
+    for (int i = 0; file.size() < 600000; ++i) {
+        std::string line(static_cast<std::size_t>(i % 1500), static_cast<char>('A' + i % 26));
+        if (i % 7 == 0 && !line.empty()) {
+            line[line.size() / 2] = '\r';  // a lone CR is content
+        }
+        expected.push_back(line);
+        file += line + (i % 3 == 0 ? "\n" : "\r\n");
+    }
+    pw::LineReader reader = open(file);
+    std::string_view line;
+    std::size_t count = 0;
+    while (reader.readLineView(line)) {
+        ASSERT_LT(count, expected.size());
+        ASSERT_TRUE(line == expected[count]) << "line " << count;
+        ++count;
+    }
+    EXPECT_EQ(count, expected.size());
+}
+
 TEST_F(MapReading, LayerLettersAreTheFirstCharacter) {
     pw::LineReader reader = open("b trailing\r\n\r\nx");
     EXPECT_EQ(reader.readLetterLine(), 'b');

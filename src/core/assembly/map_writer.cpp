@@ -61,8 +61,9 @@ void MergeJob::copyGrid(LineWriter& out) {
             for (int column = 0; column < shape_.columns; ++column) {
                 SourceMap& source =
                     sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)];
-                source.reader->readLine(row_);
-                out.write(row_);
+                std::string_view cells;
+                source.reader->readLineView(cells);
+                out.write(cells);
             }
             out.endLine();
         }
@@ -94,6 +95,7 @@ void MergeJob::writeLayerBlocks(LineWriter& out) {
 }
 
 void MergeJob::writeLayerRow(LineWriter& out, char letter, int slotRow, int row) {
+    const bool junctionRow = letter == 'b' && (row == 0 || row == height_ - 1);
     bool wroteAny = false;
     for (int column = 0; column < shape_.columns; ++column) {
         SourceMap& source = sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)];
@@ -102,20 +104,16 @@ void MergeJob::writeLayerRow(LineWriter& out, char letter, int slotRow, int row)
             out.write(blank_);
             wroteAny = true;
         } else if (source.letter == letter) {
-            source.reader->readLine(row_);
-            if (letter == 'b' && (row == 0 || row == height_ - 1)) {
-                const JunctionRowPlace place{
-                    slotRow,
-                    shape_.rows,
-                    row,
-                    height_,
-                    slotRow > 0 ? markAt(slotRow - 1, column) : ' ',
-                    source.mark,
-                    slotRow + 1 < shape_.rows ? markAt(slotRow + 1, column) : ' ',
-                };
-                fixJunctionRow(row_, place);
+            std::string_view cells;
+            source.reader->readLineView(cells);
+            if (junctionRow) {
+                row_.assign(cells);  // fixed on a copy of its own
+                fixJunctionRow(row_, {slotRow, shape_.rows, row, height_,
+                                      slotRow > 0 ? markAt(slotRow - 1, column) : ' ', source.mark,
+                                      slotRow + 1 < shape_.rows ? markAt(slotRow + 1, column) : ' '});
+                cells = row_;
             }
-            out.write(row_);
+            out.write(cells);
             wroteAny = true;
         }
         // A source whose letter sorts below the block's gives nothing for it.
@@ -140,9 +138,10 @@ void MergeJob::writeLabels(LineWriter& out) {
 }
 
 void MergeJob::copyLabelsWhole(SourceMap& source, LineWriter& out) {
-    while (source.reader->readLine(row_)) {
-        if (!row_.empty()) {
-            out.writeLine(row_);
+    std::string_view line;
+    while (source.reader->readLineView(line)) {
+        if (!line.empty()) {
+            out.writeLine(line);
         }
     }
 }
@@ -166,20 +165,21 @@ void MergeJob::copyLabelsParsed(SourceMap& source, int slot, LineWriter& out) {
             reader.skipLine();
             continue;
         }
-        reader.readLine(row_);
+        std::string_view text;
+        reader.readLineView(text);
         if (shiftX) {
             x += xOffset;
         }
         if (shiftY) {
             y += yOffset;
         }
-        if (row_.empty()) {
+        if (text.empty()) {
             continue;
         }
         out.write(formatLabelNumber(x));
         out.write(" ");
         out.write(formatLabelNumber(y));
-        out.writeLine(row_);
+        out.writeLine(text);
     }
 }
 

@@ -178,26 +178,52 @@ int LineReader::peekAt(std::size_t offset) {
 }
 
 bool LineReader::readLine(std::string& line) {
-    line.clear();
+    std::string_view view;
+    const bool read = readLineView(view);
+    line.assign(view);
+    return read;
+}
+
+bool LineReader::readLineView(std::string_view& line) {
+    line = {};
     if (peek() < 0) {
         return false;
     }
+    std::size_t scanned = pos_;
     for (;;) {
-        const char* start = buffer_.data() + pos_;
-        const void* found = std::memchr(start, '\n', end_ - pos_);
+        const void* found = std::memchr(buffer_.data() + scanned, '\n', end_ - scanned);
         if (found != nullptr) {
-            const auto* newline = static_cast<const char*>(found);
-            line.append(start, newline);
-            pos_ += static_cast<std::size_t>(newline - start) + 1;
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
+            const auto newline = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
+            std::size_t size = newline - pos_;
+            if (size > 0 && buffer_[newline - 1] == '\r') {
+                --size;  // CR LF is one line end
             }
+            line = std::string_view(buffer_.data() + pos_, size);
+            pos_ = newline + 1;
             return true;
         }
-        line.append(start, end_ - pos_);
-        pos_ = end_;
-        if (!fill()) {
+        if (eof_) {
+            line = std::string_view(buffer_.data() + pos_, end_ - pos_);
+            pos_ = end_;
             return true;
+        }
+        // The line runs past the buffer: keep its start, make room and read on.
+        const std::size_t kept = end_ - pos_;
+        std::memmove(buffer_.data(), buffer_.data() + pos_, kept);
+        pos_ = 0;
+        end_ = kept;
+        scanned = kept;
+        if (end_ == buffer_.size()) {
+            buffer_.resize(buffer_.size() * 2);
+        }
+        const ssize_t got = ::read(file_.get(), buffer_.data() + end_, buffer_.size() - end_);
+        if (got > 0) {
+            end_ += static_cast<std::size_t>(got);
+        } else if (got < 0 && errno == EINTR) {
+            continue;
+        } else {
+            error_ = error_ || got < 0;
+            eof_ = true;
         }
     }
 }
@@ -215,10 +241,11 @@ void LineReader::skipLine() {
 }
 
 char LineReader::readLetterLine() {
-    if (!readLine(scratch_) || scratch_.empty()) {
+    std::string_view line;
+    if (!readLineView(line) || line.empty()) {
         return '\0';
     }
-    return scratch_.front();
+    return line.front();
 }
 
 }  // namespace pw

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mapfile/file_handle.h"
@@ -24,6 +25,8 @@ public:
     bool readFloat(float& value);
     // Reads the rest of the current line into `line`; false when the file had ended.
     bool readLine(std::string& line);
+    // The same without a copy: `line` views the reader's buffer until the next read.
+    bool readLineView(std::string_view& line);
     void skipLine();
     // The first character of the next line, NUL for an empty line or the end of the file.
     char readLetterLine();
