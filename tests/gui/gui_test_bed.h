@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -13,13 +14,11 @@
 #include "composer/dialog_environment.h"
 #include "composer/user_prompts.h"
 
-class QWidget;
-
 namespace pw::gui::test {
 
 // Answers in place of the user and remembers what was shown and asked.
 class FakePrompts : public UserPrompts {
-public:
+  public:
     void showError(QWidget* parent, const QString& text) override;
     void showMessage(QWidget* parent, const QString& text) override;
     std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
@@ -35,14 +34,14 @@ public:
     // Whether the wait cursor was up each time a prompt appeared.
     std::vector<bool> waitCursorAtPrompt;
 
-private:
+  private:
     void noteCursor();
 };
 
 // A program folder of its own in a temp dir, a settings file beside it and fake prompts:
 // everything a dialog reaches outside itself.
 class GuiTestBed {
-public:
+  public:
     GuiTestBed();
 
     const DialogEnvironment& environment() const { return environment_; }
@@ -60,7 +59,7 @@ public:
 
     FakePrompts prompts;
 
-private:
+  private:
     QTemporaryDir dir_;
     std::unique_ptr<QSettings> settings_;
     DialogEnvironment environment_;

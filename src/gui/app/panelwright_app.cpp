@@ -1,0 +1,28 @@
+#include "app/panelwright_app.h"
+
+#include <QIcon>
+#include <QSettings>
+
+#include "app/panelwright_dlg.h"
+#include "composer/dialog_environment.h"
+#include "composer/qt_user_prompts.h"
+#include "mapfile/map_listing.h"
+
+namespace pw::gui {
+
+CPanelwrightApp::CPanelwrightApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setOrganizationName(QStringLiteral("Panelwright"));
+    setDesktopFileName(QStringLiteral("panelwright"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/panelwright.svg")));
+}
+
+int CPanelwrightApp::InitInstance() {
+    QSettings settings;
+    QtUserPrompts prompts;
+    const DialogEnvironment environment{&prompts, &settings, programFolder()};
+    CPanelwrightDlg mainDialog(environment);
+    mainDialog.exec();
+    return 0;
+}
+
+}  // namespace pw::gui

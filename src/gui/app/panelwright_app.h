@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+namespace pw::gui {
+
+// The program: one application object whose only window is the main dialog. Its name is
+// the executable's, which captions every message box and names the settings file.
+class CPanelwrightApp : public QApplication {
+    Q_OBJECT
+
+  public:
+    CPanelwrightApp(int& argc, char** argv);
+
+    // Runs the main dialog; the program ends when it closes.
+    int InitInstance();
+};
+
+}  // namespace pw::gui

@@ -1,0 +1,199 @@
+#include "composer/composer_dlg.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSvgWidget>
+#include <array>
+
+#include "composer/dialog_pipeline_host.h"
+#include "composer/label_font.h"
+#include "composer/override_cursor.h"
+#include "composer/save_pipeline.h"
+#include "composer/user_prompts.h"
+#include "mapfile/map_file_name.h"
+#include "mapfile/map_listing.h"
+#include "mapfile/map_set.h"
+
+namespace pw::gui {
+namespace {
+
+constexpr std::array<const char*, 8> kDirectionTexts = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+
+// The map-set pictures, by map set index: Ironfall, Emberline.
+constexpr std::array<const char*, kMapSetCount> kMapSetPictures = {":/art/ironfall.svg",
+                                                                   ":/art/emberline.svg"};
+
+void keepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+}  // namespace
+
+CComposerDlg::CComposerDlg(Layout layout, int mapCount, int mapSetIndex,
+                           const DialogEnvironment& environment, QWidget* parent)
+    : QDialog(parent),
+      layout_(layout),
+      mapCount_(mapCount),
+      mapSetIndex_(mapSetIndex),
+      environment_(environment) {}
+
+void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
+    widgets_ = std::move(widgets);
+    slotStates_.assign(widgets_.slots.size(), SlotState{});
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        const SlotWidgets& slot = widgets_.slots[i];
+        // Unused slots leave their place in the diagram empty, as on paper.
+        for (QWidget* part :
+             {static_cast<QWidget*>(slot.mapList), slot.arrow, slot.panel,
+              static_cast<QWidget*>(slot.leftLabel), static_cast<QWidget*>(slot.rightLabel)}) {
+            keepPlaceWhenHidden(part);
+        }
+        slot.leftLabel->hide();
+        slot.rightLabel->hide();
+        if (slot.shownFromCount > 0) {
+            slot.mapList->hide();
+            slot.arrow->hide();
+            slot.panel->hide();
+        }
+        connect(slot.mapList, &QComboBox::currentIndexChanged, this,
+                [this, i] { OnSlotSelChange(static_cast<int>(i)); });
+    }
+    connect(widgets_.directionButton, &QAbstractButton::clicked, this,
+            &CComposerDlg::OnDirectionButton);
+    connect(widgets_.saveButton, &QAbstractButton::clicked, this, &CComposerDlg::OnSaveMap);
+}
+
+void CComposerDlg::showEvent(QShowEvent* event) {
+    if (!opened_) {
+        opened_ = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CComposerDlg::OnInitDialog() {
+    if (const MapSetInfo* mapSet = mapSetInfo(mapSetIndex_)) {
+        setWindowTitle(QString::fromLatin1(mapSet->dialogTitle));
+        widgets_.mapSetPicture->load(
+            QString::fromLatin1(kMapSetPictures.at(static_cast<std::size_t>(mapSetIndex_))));
+    }
+    const QFont font = labelFont(logicalDpiY());
+    for (const SlotWidgets& slot : widgets_.slots) {
+        slot.leftLabel->setFont(font);
+        slot.rightLabel->setFont(font);
+    }
+    widgets_.directionLabel->setFont(font);
+    widgets_.directionButton->setIcon(QIcon(QStringLiteral(":/art/direction_arrow.svg")));
+    directionText_ = QString::fromLatin1(kDirectionTexts[0]);
+
+    for (const SlotWidgets& slot : widgets_.slots) {
+        if (!inUse(slot)) {
+            continue;
+        }
+        slot.panel->show();
+        slot.arrow->show();
+        slot.mapList->show();
+        ListMapFiles(*slot.mapList);
+    }
+    pushTexts();
+}
+
+void CComposerDlg::OnSlotSelChange(int slot) {
+    const ParsedMapFileName parsed = ParseMapFileName(
+        widgets_.slots.at(static_cast<std::size_t>(slot)).mapList->currentText().toStdString());
+    const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
+    const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
+    SlotState& state = slotStates_[static_cast<std::size_t>(slot)];
+    // End-to-End joins no junction by marks, so its slots keep none.
+    const bool keepsMark = layout_ != Layout::EndToEnd;
+    if (parsed.mark == 'L') {
+        widgets.leftLabel->show();
+        widgets.rightLabel->hide();
+        state.leftText = numberLabel;
+        if (keepsMark) {
+            state.mark = 'L';
+        }
+    } else if (parsed.mark == 'R') {
+        widgets.rightLabel->show();
+        widgets.leftLabel->hide();
+        state.rightText = numberLabel;
+        if (keepsMark) {
+            state.mark = 'R';
+        }
+    }
+    // A name without a mark changes nothing: the slot keeps what it showed before.
+    pushTexts();
+}
+
+void CComposerDlg::OnDirectionButton() {
+    direction_ = (direction_ + 1) % static_cast<int>(kDirectionTexts.size());
+    directionText_ = QString::fromLatin1(kDirectionTexts.at(static_cast<std::size_t>(direction_)));
+    pushTexts();
+}
+
+void CComposerDlg::OnSaveMap() {
+    const OverrideCursor busy(Qt::WaitCursor);
+    DialogPipelineHost host(environment_, *this, mapSetFolder());
+    if (runSave(request(), host) == SaveOutcome::Saved) {
+        accept();
+    }
+}
+
+void CComposerDlg::ListMapFiles(QComboBox& mapList) {
+    // Filling selects the first name on its own; that is no choice of the user's.
+    const QSignalBlocker quiet(mapList);
+    mapList.clear();
+    const std::optional<std::vector<std::string>> names =
+        listMapFiles(mapSetFolder().toStdString());
+    if (!names) {
+        environment_.prompts->showError(this, QStringLiteral("ERROR searchinng for Map files"));
+        return;
+    }
+    for (const std::string& name : *names) {
+        mapList.addItem(QString::fromStdString(name));
+    }
+    mapList.setCurrentIndex(-1);
+}
+
+bool CComposerDlg::inUse(const SlotWidgets& slot) const {
+    return mapCount_ >= slot.shownFromCount;
+}
+
+void CComposerDlg::pushTexts() {
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        widgets_.slots[i].leftLabel->setText(slotStates_[i].leftText);
+        widgets_.slots[i].rightLabel->setText(slotStates_[i].rightText);
+    }
+    widgets_.directionLabel->setText(directionText_);
+}
+
+QString CComposerDlg::mapSetFolder() const {
+    return QString::fromStdString(mapSetFolderPath(environment_.programFolder, mapSetIndex_));
+}
+
+MergeRequest CComposerDlg::request() const {
+    MergeRequest merge;
+    merge.layout = layout_;
+    merge.mapSetIndex = mapSetIndex_;
+    merge.direction = direction_;
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        if (!inUse(widgets_.slots[i])) {
+            continue;
+        }
+        SourceSlot source;
+        source.name = widgets_.slots[i].mapList->currentText().toStdString();
+        if (!source.name.empty()) {
+            source.path = mapFilePath(environment_.programFolder, mapSetIndex_, source.name);
+        }
+        source.mark = slotStates_[i].mark;
+        merge.slots.push_back(std::move(source));
+    }
+    return merge;
+}
+
+}  // namespace pw::gui

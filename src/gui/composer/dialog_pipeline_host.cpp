@@ -1,0 +1,39 @@
+#include "composer/dialog_pipeline_host.h"
+
+#include <utility>
+
+#include "composer/saved_file_name.h"
+#include "composer/user_prompts.h"
+
+namespace pw::gui {
+
+DialogPipelineHost::DialogPipelineHost(const DialogEnvironment& environment, QWidget& dialog,
+                                       QString mapSetFolder)
+    : environment_(environment), dialog_(dialog), mapSetFolder_(std::move(mapSetFolder)) {}
+
+void DialogPipelineHost::showError(const std::string& message) {
+    environment_.prompts->showError(&dialog_, QString::fromStdString(message));
+}
+
+std::string DialogPipelineHost::rememberedPath() {
+    return savedFileName(*environment_.settings).toStdString();
+}
+
+void DialogPipelineHost::storeRememberedPath(const std::string& path) {
+    storeSavedFileName(*environment_.settings, QString::fromStdString(path));
+}
+
+std::optional<std::string> DialogPipelineHost::askOutputPath(const std::string& remembered) {
+    const std::optional<QString> chosen = environment_.prompts->askSavePath(
+        &dialog_, QString::fromStdString(remembered), mapSetFolder_);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return chosen->toStdString();
+}
+
+void DialogPipelineHost::reportSuccess(const std::string& message) {
+    environment_.prompts->showMessage(&dialog_, QString::fromStdString(message));
+}
+
+}  // namespace pw::gui

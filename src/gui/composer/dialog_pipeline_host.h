@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include "composer/dialog_environment.h"
+#include "composer/pipeline_host.h"
+
+class QWidget;
+
+namespace pw::gui {
+
+// Save Map's view of a composer dialog: messages and the Save As prompt over the dialog,
+// the remembered path in the program's settings.
+class DialogPipelineHost : public PipelineHost {
+  public:
+    // `mapSetFolder` is where the Save As prompt opens while no path is remembered.
+    DialogPipelineHost(const DialogEnvironment& environment, QWidget& dialog, QString mapSetFolder);
+
+    void showError(const std::string& message) override;
+    std::string rememberedPath() override;
+    void storeRememberedPath(const std::string& path) override;
+    std::optional<std::string> askOutputPath(const std::string& remembered) override;
+    void reportSuccess(const std::string& message) override;
+
+  private:
+    const DialogEnvironment& environment_;
+    QWidget& dialog_;
+    QString mapSetFolder_;
+};
+
+}  // namespace pw::gui

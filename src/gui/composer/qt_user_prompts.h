@@ -1,0 +1,18 @@
+#pragma once
+
+#include "composer/user_prompts.h"
+
+namespace pw::gui {
+
+// The prompts as the user sees them: modal message boxes captioned with the program's
+// name, the Save As prompt for map files and the system beep.
+class QtUserPrompts : public UserPrompts {
+  public:
+    void showError(QWidget* parent, const QString& text) override;
+    void showMessage(QWidget* parent, const QString& text) override;
+    std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
+                                       const QString& startFolder) override;
+    void beep() override;
+};
+
+}  // namespace pw::gui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <vector>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QSvgWidget;
+class QWidget;
+
+namespace pw::gui {
+
+// One numbered map position of a composer dialog, as its template lays it out.
+struct SlotWidgets {
+    QComboBox* mapList = nullptr;  // the slot's drop-down of map files
+    QWidget* arrow = nullptr;      // points from the drop-down at the panel
+    QWidget* panel = nullptr;      // the slot's place in the map diagram
+    QLabel* leftLabel = nullptr;   // inside the panel's left end, shown for an 'L' map
+    QLabel* rightLabel = nullptr;  // inside its right end, shown for an 'R' map
+    int shownFromCount = 0;        // in use once the dialog's count reaches this; 0 = always
+};
+
+// The controls every composer dialog has, handed to the shared frame by each dialog.
+struct ComposerWidgets {
+    QSvgWidget* mapSetPicture = nullptr;
+    QLabel* directionLabel = nullptr;
+    QAbstractButton* directionButton = nullptr;
+    QAbstractButton* saveButton = nullptr;
+    std::vector<SlotWidgets> slots;  // slot order: slot 1 first
+};
+
+}  // namespace pw::gui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace pw::gui {
+
+// Everything the dialogs ask of the user or tell the user in a window of its own.
+// The program shows real message boxes and the Save As prompt; tests answer in their place.
+class UserPrompts {
+  public:
+    virtual ~UserPrompts() = default;
+
+    // An "ERROR ..." message: stop icon, one OK button.
+    virtual void showError(QWidget* parent, const QString& text) = 0;
+    // A plain message without icon, one OK button.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // The Save As prompt for a map file. Opens on `initialPath` when one is remembered,
+    // otherwise in `startFolder`. nullopt when the user cancels.
+    virtual std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
+                                               const QString& startFolder) = 0;
+    // The information beep of a refused count step.
+    virtual void beep() = 0;
+};
+
+}  // namespace pw::gui
