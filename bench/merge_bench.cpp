@@ -65,7 +65,8 @@ std::vector<std::string> makePanels(const std::string& bin, const fs::path& fold
                                     int height) {
     std::vector<std::string> panels;
     for (int i = 0; i < count; ++i) {
-        const fs::path panel = folder / ("P" + std::to_string(height) + "-" + std::to_string(i) + ".map");
+        const fs::path panel =
+            folder / ("P" + std::to_string(height) + "-" + std::to_string(i) + ".map");
         if (!fs::exists(panel)) {
             runProgram({bin + "/panelwright-mapgen", "--length", "999", "--height",
                         std::to_string(height), "--layers", "abcdefghijklmnopqrstuvw", "--labels",
@@ -97,7 +98,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     bin = fs::absolute(bin).string();
-    const fs::path folder = keep.empty() ? fs::temp_directory_path() / "panelwright-bench" : fs::path(keep);
+    const fs::path folder =
+        keep.empty() ? fs::temp_directory_path() / "panelwright-bench" : fs::path(keep);
     fs::create_directories(folder);
 
     struct Case {
@@ -114,10 +116,12 @@ int main(int argc, char** argv) {
         for (const std::string& panel : panels) {
             bytes += fs::file_size(panel);
         }
-        std::vector<std::string> merge = {bin + "/panelwright-cli", "merge", "--layout", test.layout,
-                                          "--output", (folder / "merged.map").string()};
+        std::vector<std::string> merge = {
+            bin + "/panelwright-cli",        "merge", "--layout", test.layout, "--output",
+            (folder / "merged.map").string()};
         merge.insert(merge.end(), panels.begin(), panels.end());
-        std::vector<std::string> floor = {bin + "/panelwright-copy-floor", (folder / "floor.map").string()};
+        std::vector<std::string> floor = {bin + "/panelwright-copy-floor",
+                                          (folder / "floor.map").string()};
         floor.insert(floor.end(), panels.begin(), panels.end());
         runProgram(merge);  // warm the page cache for both
         runProgram(floor);
@@ -145,8 +149,9 @@ int main(int argc, char** argv) {
     const int heights[2] = {100, 999};
     for (int h = 0; h < 2; ++h) {
         const std::vector<std::string> panels = makePanels(bin, folder, 8, heights[h]);
-        std::vector<std::string> merge = {bin + "/panelwright-cli", "merge", "--layout", "composite",
-                                          "--output", (folder / "merged.map").string()};
+        std::vector<std::string> merge = {
+            bin + "/panelwright-cli",        "merge", "--layout", "composite", "--output",
+            (folder / "merged.map").string()};
         merge.insert(merge.end(), panels.begin(), panels.end());
         for (int i = 0; i < 3; ++i) {
             peaks[h] = std::max(peaks[h], runProgram(merge).peakKilobytes);

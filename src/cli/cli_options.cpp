@@ -134,8 +134,8 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
         const char* counts = *layout == Layout::TopToBottom ? "2 to 4"
                              : *layout == Layout::EndToEnd  ? "2 or 3"
                                                             : "4, 6 or 8";
-        return UsageError{std::string(layoutName(*layout)) + " takes " + counts +
-                          " sources, not " + std::to_string(sources.size())};
+        return UsageError{std::string(layoutName(*layout)) + " takes " + counts + " sources, not " +
+                          std::to_string(sources.size())};
     }
     if (!output || output->empty()) {
         return UsageError{"missing --output"};

@@ -11,7 +11,7 @@ namespace {
 
 // Messages go where a script can read them; the output path is the one given.
 class CommandLineHost : public pw::PipelineHost {
-public:
+  public:
     explicit CommandLineHost(std::string outputPath) : outputPath_(std::move(outputPath)) {}
 
     void showError(const std::string& message) override { std::cerr << message << '\n'; }
@@ -20,7 +20,7 @@ public:
     std::optional<std::string> askOutputPath(const std::string&) override { return outputPath_; }
     void reportSuccess(const std::string& message) override { std::cout << message << '\n'; }
 
-private:
+  private:
     std::string outputPath_;
 };
 

@@ -16,7 +16,7 @@ using pw::test::readFile;
 using pw::test::runCli;
 
 class CommandLine : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // The same panel under marked and unmarked names.
         const std::string text = MapBuilder{.length = 26, .height = 2}.text();
@@ -77,10 +77,10 @@ TEST_F(CommandLine, MarksComeFromBaseNamesUnlessGiven) {
                      "AB-07.map", "AB-08.map"})
                   .exitCode,
               0);
-    ASSERT_EQ(merge({"--layout", "top-to-bottom", "--output", "plain.map", "AB-07.map",
-                     "AB-08.map"})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        merge({"--layout", "top-to-bottom", "--output", "plain.map", "AB-07.map", "AB-08.map"})
+            .exitCode,
+        0);
     const std::string named = readFile(folder_.path() / "named.map");
     EXPECT_EQ(named, readFile(folder_.path() / "given.map"));
     EXPECT_NE(named, readFile(folder_.path() / "plain.map"));
@@ -89,10 +89,10 @@ TEST_F(CommandLine, MarksComeFromBaseNamesUnlessGiven) {
 }
 
 TEST_F(CommandLine, EndToEndIgnoresMarks) {
-    ASSERT_EQ(merge({"--layout", "end-to-end", "--output", "marked.map", "AB-07L.map",
-                     "AB-08R.map"})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        merge({"--layout", "end-to-end", "--output", "marked.map", "AB-07L.map", "AB-08R.map"})
+            .exitCode,
+        0);
     ASSERT_EQ(merge({"--layout", "end-to-end", "--marks", "RL", "--output", "given.map",
                      "AB-07.map", "AB-08.map"})
                   .exitCode,

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class Permissions : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::permissions(folder_.path(), fs::perms(0755));
         pw::test::writeFile(folder_.path() / "A.map", pw::test::MapBuilder{}.text());
@@ -33,26 +33,26 @@ protected:
 
 TEST_F(Permissions, OutputFolderThatTakesNoFile) {
     for (const char* output : {"locked/new.map", "locked/old.map"}) {
-        const pw::test::CliResult result =
-            pw::test::runCli({"merge", "--layout", "top-to-bottom", "--output", output, "A.map",
-                              "A.map"},
-                             folder_.path(), true);
+        const pw::test::CliResult result = pw::test::runCli(
+            {"merge", "--layout", "top-to-bottom", "--output", output, "A.map", "A.map"},
+            folder_.path(), true);
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(result.standardError, std::string("ERROR: unable to create file ") + output + "\n");
+        EXPECT_EQ(result.standardError,
+                  std::string("ERROR: unable to create file ") + output + "\n");
         EXPECT_TRUE(result.standardOutput.empty());
     }
     EXPECT_EQ(pw::test::readFile(folder_.path() / "locked" / "old.map"), "old\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path() / "locked"),
-                            fs::directory_iterator()),
-              1);
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(folder_.path() / "locked"), fs::directory_iterator()),
+        1);
 }
 
 TEST_F(Permissions, EveryOpeningFailureAtOnce) {
     fs::create_directory(folder_.path() / "FOLDER.map");
-    const pw::test::CliResult result = pw::test::runCli(
-        {"merge", "--layout", "composite", "--output", "out.map", "", "GONE.map", "FOLDER.map",
-         "SECRET.map", "A.map", ""},
-        folder_.path(), true);
+    const pw::test::CliResult result =
+        pw::test::runCli({"merge", "--layout", "composite", "--output", "out.map", "", "GONE.map",
+                          "FOLDER.map", "SECRET.map", "A.map", ""},
+                         folder_.path(), true);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.standardError,
               "ERROR: no file selected for Map# 0,0\n"

@@ -18,7 +18,7 @@ namespace {
 
 // The real safe save, failing like a full disk after `budget` bytes, or at commit.
 class FaultyOutput : public pw::OutputFile {
-public:
+  public:
     FaultyOutput(std::unique_ptr<pw::OutputFile> inner, std::size_t budget, bool failCommit)
         : inner_(std::move(inner)), budget_(budget), failCommit_(failCommit) {}
 
@@ -29,14 +29,14 @@ public:
     }
     bool commit() override { return !failCommit_ && inner_->commit(); }
 
-private:
+  private:
     std::unique_ptr<pw::OutputFile> inner_;
     std::size_t budget_;
     bool failCommit_;
 };
 
 class Host : public pw::PipelineHost {
-public:
+  public:
     explicit Host(std::string answer) : answer_(std::move(answer)) {}
     std::vector<std::string> errors;
     bool succeeded = false;
@@ -47,12 +47,12 @@ public:
     std::optional<std::string> askOutputPath(const std::string&) override { return answer_; }
     void reportSuccess(const std::string&) override { succeeded = true; }
 
-private:
+  private:
     std::string answer_;
 };
 
 class FaultInjection : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         MapBuilder map{.length = 120, .height = 90, .layers = "abcd"};
         map.labels.assign(500, "3.5 2 Label");
@@ -84,7 +84,8 @@ protected:
 
 TEST_F(FaultInjection, DiskFullAtAnyPointLeavesTheOldOutput) {
     const std::string target = folder_.file("out.map");
-    for (pw::Layout layout : {pw::Layout::TopToBottom, pw::Layout::EndToEnd, pw::Layout::Composite}) {
+    for (pw::Layout layout :
+         {pw::Layout::TopToBottom, pw::Layout::EndToEnd, pw::Layout::Composite}) {
         for (std::size_t budget : {0UL, 1UL, 4096UL, 60000UL}) {
             Host host(target);
             const auto faulty = [budget](const std::string& path) {
@@ -93,7 +94,8 @@ TEST_F(FaultInjection, DiskFullAtAnyPointLeavesTheOldOutput) {
             const int count = layout == pw::Layout::Composite ? 4 : 2;
             EXPECT_EQ(pw::runSave(request(layout, count), host, faulty),
                       pw::SaveOutcome::WriteFailed);
-            EXPECT_EQ(host.errors, std::vector<std::string>({"ERROR: unable to write file " + target}));
+            EXPECT_EQ(host.errors,
+                      std::vector<std::string>({"ERROR: unable to write file " + target}));
             EXPECT_FALSE(host.succeeded);
             expectFolderUntouched();
         }

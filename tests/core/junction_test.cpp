@@ -1,8 +1,8 @@
 // The junction fix-up of layer "b" rows, one row at a time.
 
-#include <gtest/gtest.h>
-
 #include "assembly/junction.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,8 +18,12 @@ std::string rowWith(std::size_t length, std::initializer_list<std::pair<std::siz
     return row;
 }
 
-JunctionRowPlace topRowBelow(char above, char own) { return {1, 3, 0, 4, above, own, ' '}; }
-JunctionRowPlace bottomRowAbove(char own, char below) { return {1, 3, 3, 4, ' ', own, below}; }
+JunctionRowPlace topRowBelow(char above, char own) {
+    return {1, 3, 0, 4, above, own, ' '};
+}
+JunctionRowPlace bottomRowAbove(char own, char below) {
+    return {1, 3, 3, 4, ' ', own, below};
+}
 
 TEST(JunctionTally, OnlyLOverRAndROverLCount) {
     EXPECT_EQ(pw::junctionTallyAdjustment('L', 'R'), 108);
@@ -50,7 +54,8 @@ TEST(JunctionFixUp, ROverLRaisesBothFacingRows) {
 
 TEST(JunctionFixUp, OtherPairsAndTheLOverRBottomRowStayUnchanged) {
     const std::string original = rowWith(26, {{7, 'a'}, {8, 'b'}, {16, 'c'}, {24, 'd'}});
-    const std::pair<char, char> pairs[] = {{'L', 'L'}, {'R', 'R'}, {' ', 'R'}, {'L', ' '}, {' ', ' '}};
+    const std::pair<char, char> pairs[] = {
+        {'L', 'L'}, {'R', 'R'}, {' ', 'R'}, {'L', ' '}, {' ', ' '}};
     for (auto [upper, lower] : pairs) {
         std::string top = original;
         fixJunctionRow(top, topRowBelow(upper, lower));

@@ -1,6 +1,7 @@
+#include "mapfile/map_file_name.h"
+
 #include <gtest/gtest.h>
 
-#include "mapfile/map_file_name.h"
 #include "mapfile/map_set.h"
 
 namespace {
@@ -27,25 +28,24 @@ TEST_P(FileNameRule, GivesMarkAndNumberLabel) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, FileNameRule,
-    testing::Values(NameCase{"AB-07L.map", "AB-07L.MAP", 'L', "7"},
-                    NameCase{"AB-12R.map", "AB-12R.MAP", 'R', "12"},
-                    NameCase{"ab-12r.map", "AB-12R.MAP", 'R', "12"},
-                    NameCase{"AB-3L.map", "AB-3L.MAP", 'L', "3L"},
-                    NameCase{"AB-12.map", "AB-12.MAP", ' ', "12"},
-                    NameCase{"AB-123L.map", "AB-123L.MAP", ' ', "12"},
-                    NameCase{"AB12L.map", "AB12L.MAP", ' ', nullptr},
-                    NameCase{"AB-X1L.map", "AB-X1L.MAP", ' ', nullptr},
-                    NameCase{"AB-XL.map", "AB-XL.MAP", ' ', nullptr},
-                    NameCase{"AB-CD-12L.map", "AB-CD-12L.MAP", ' ', nullptr},
-                    NameCase{"ABCD-12L.map", "ABCD-12L.MAP", 'L', "D-"},
-                    // The name may end right after the dash or the number.
-                    NameCase{"AB-", "AB-", ' ', nullptr},
-                    NameCase{"A-1", "A-1", ' ', ""},
-                    NameCase{"AB-7", "AB-7", ' ', "7"},
-                    NameCase{"AB-07", "AB-07", ' ', "7"},
-                    NameCase{"", "", ' ', nullptr}));
+INSTANTIATE_TEST_SUITE_P(Names, FileNameRule,
+                         testing::Values(NameCase{"AB-07L.map", "AB-07L.MAP", 'L', "7"},
+                                         NameCase{"AB-12R.map", "AB-12R.MAP", 'R', "12"},
+                                         NameCase{"ab-12r.map", "AB-12R.MAP", 'R', "12"},
+                                         NameCase{"AB-3L.map", "AB-3L.MAP", 'L', "3L"},
+                                         NameCase{"AB-12.map", "AB-12.MAP", ' ', "12"},
+                                         NameCase{"AB-123L.map", "AB-123L.MAP", ' ', "12"},
+                                         NameCase{"AB12L.map", "AB12L.MAP", ' ', nullptr},
+                                         NameCase{"AB-X1L.map", "AB-X1L.MAP", ' ', nullptr},
+                                         NameCase{"AB-XL.map", "AB-XL.MAP", ' ', nullptr},
+                                         NameCase{"AB-CD-12L.map", "AB-CD-12L.MAP", ' ', nullptr},
+                                         NameCase{"ABCD-12L.map", "ABCD-12L.MAP", 'L', "D-"},
+                                         // The name may end right after the dash or the number.
+                                         NameCase{"AB-", "AB-", ' ', nullptr},
+                                         NameCase{"A-1", "A-1", ' ', ""},
+                                         NameCase{"AB-7", "AB-7", ' ', "7"},
+                                         NameCase{"AB-07", "AB-07", ' ', "7"},
+                                         NameCase{"", "", ' ', nullptr}));
 
 TEST(MapSetTable, FoldersTitlesAndBases) {
     EXPECT_EQ(pw::MapSetFolderName(0), "Irfmaps");

@@ -1,17 +1,18 @@
+#include "mapfile/map_listing.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "mapfile/map_listing.h"
 #include "test_files.h"
 
 namespace {
 
 TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
     pw::test::TempFolder folder;
-    for (const char* name : {"b-02.map", "A-01.MAP", "c-03.Map", "notes.txt", "map", ".map",
-                             "B-01.map", "a-10.map"}) {
+    for (const char* name :
+         {"b-02.map", "A-01.MAP", "c-03.Map", "notes.txt", "map", ".map", "B-01.map", "a-10.map"}) {
         pw::test::writeFile(folder.path() / name, "1\n");
     }
     std::filesystem::create_directory(folder.path() / "folder.map");

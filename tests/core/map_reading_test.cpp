@@ -9,7 +9,7 @@
 namespace {
 
 class MapReading : public testing::Test {
-protected:
+  protected:
     pw::LineReader open(const std::string& bytes) {
         pw::test::writeFile(folder_.path() / "m.map", bytes);
         std::optional<pw::LineReader> reader = pw::LineReader::open(folder_.file("m.map"));

@@ -18,7 +18,7 @@ constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvw";
 struct Panel {
     int version = 1;
     int tally = 0;
-    std::vector<std::string> grids;                          // both grids, 2 * height rows
+    std::vector<std::string> grids;  // both grids, 2 * height rows
     std::vector<std::pair<char, std::vector<std::string>>> layers;
     std::vector<std::string> labels;
 };
@@ -31,7 +31,7 @@ struct Shape {
 };
 
 class Generator {
-public:
+  public:
     explicit Generator(unsigned seed) : random_(seed) {}
 
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
@@ -69,22 +69,22 @@ public:
             }
         }
         for (int i = pick(0, 4); i > 0; --i) {
-            panel.labels.push_back(std::to_string(pick(0, 400)) + "." + std::to_string(pick(0, 99)) +
-                                   " " + std::to_string(pick(0, 90)) + " Label " +
-                                   std::to_string(i));
+            panel.labels.push_back(std::to_string(pick(0, 400)) + "." +
+                                   std::to_string(pick(0, 99)) + " " + std::to_string(pick(0, 90)) +
+                                   " Label " + std::to_string(i));
         }
         return panel;
     }
 
-private:
+  private:
     std::mt19937 random_;
 };
 
 std::string text(const Panel& panel, int length, int height) {
     std::ostringstream out;
     const char* eol = "\r\n";
-    out << panel.version << eol << length << ' ' << height << ' ' << panel.tally << eol
-        << "values" << eol << "3 4" << eol;
+    out << panel.version << eol << length << ' ' << height << ' ' << panel.tally << eol << "values"
+        << eol << "3 4" << eol;
     for (const std::string& row : panel.grids) {
         out << row << eol;
     }
@@ -117,7 +117,7 @@ std::vector<std::string> lines(const std::string& bytes) {
 }
 
 class QuietHost : public pw::PipelineHost {
-public:
+  public:
     explicit QuietHost(std::string output) : output_(std::move(output)) {}
     std::vector<std::string> errors;
     void showError(const std::string& message) override { errors.push_back(message); }
@@ -126,7 +126,7 @@ public:
     std::optional<std::string> askOutputPath(const std::string&) override { return output_; }
     void reportSuccess(const std::string&) override {}
 
-private:
+  private:
     std::string output_;
 };
 
@@ -210,7 +210,8 @@ TEST_P(MergeProperties, OutputIsTheTilingOfItsSources) {
                 for (int y = 0; y < height; ++y) {
                     std::string expected;
                     for (int column = 0; column < shape.columns; ++column) {
-                        const Panel& panel = panels[static_cast<std::size_t>(slotRow * shape.columns + column)];
+                        const Panel& panel =
+                            panels[static_cast<std::size_t>(slotRow * shape.columns + column)];
                         expected += panel.grids[static_cast<std::size_t>(grid * height + y)];
                     }
                     ASSERT_LT(line, out.size());
@@ -239,7 +240,8 @@ TEST_P(MergeProperties, OutputIsTheTilingOfItsSources) {
                     const std::string& got = out[line++];
                     ASSERT_EQ(got.size(), static_cast<std::size_t>(shape.columns * length));
                     for (int column = 0; column < shape.columns; ++column) {
-                        const Panel& panel = panels[static_cast<std::size_t>(slotRow * shape.columns + column)];
+                        const Panel& panel =
+                            panels[static_cast<std::size_t>(slotRow * shape.columns + column)];
                         std::string source(static_cast<std::size_t>(length), ' ');
                         for (const auto& layer : panel.layers) {
                             if (layer.first == letter) {
@@ -279,15 +281,13 @@ TEST_P(MergeProperties, OutputIsTheTilingOfItsSources) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLayoutAndCount, MergeProperties,
-                         testing::Values(Shape{pw::Layout::TopToBottom, 2, 2, 1},
-                                         Shape{pw::Layout::TopToBottom, 3, 3, 1},
-                                         Shape{pw::Layout::TopToBottom, 4, 4, 1},
-                                         Shape{pw::Layout::EndToEnd, 2, 1, 2},
-                                         Shape{pw::Layout::EndToEnd, 3, 1, 3},
-                                         Shape{pw::Layout::Composite, 4, 2, 2},
-                                         Shape{pw::Layout::Composite, 6, 3, 2},
-                                         Shape{pw::Layout::Composite, 8, 4, 2}),
-                         shapeName);
+INSTANTIATE_TEST_SUITE_P(
+    EveryLayoutAndCount, MergeProperties,
+    testing::Values(Shape{pw::Layout::TopToBottom, 2, 2, 1},
+                    Shape{pw::Layout::TopToBottom, 3, 3, 1},
+                    Shape{pw::Layout::TopToBottom, 4, 4, 1}, Shape{pw::Layout::EndToEnd, 2, 1, 2},
+                    Shape{pw::Layout::EndToEnd, 3, 1, 3}, Shape{pw::Layout::Composite, 4, 2, 2},
+                    Shape{pw::Layout::Composite, 6, 3, 2}, Shape{pw::Layout::Composite, 8, 4, 2}),
+    shapeName);
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 
 // Records every call in order; answers the prompt with `answer` (nullopt: cancel).
 class RecordingHost : public pw::PipelineHost {
-public:
+  public:
     std::vector<std::string> events;
     std::string remembered;
     std::optional<std::string> answer;
@@ -38,7 +38,7 @@ public:
 };
 
 class SavePipeline : public testing::Test {
-protected:
+  protected:
     std::string addSource(const std::string& name, const MapBuilder& map) {
         writeFile(folder_.path() / name, map.text());
         return folder_.file(name);
@@ -96,9 +96,9 @@ TEST_F(SavePipeline, FailedCheckNeverAsksAndLeavesAnExistingOutputAlone) {
     addSource("SUB.map", MapBuilder{.version = 0});
     writeFile(folder_.path() / "out.map", "precious");
     host_.answer = folder_.file("out.map");
-    EXPECT_EQ(pw::runSave(request(pw::Layout::Composite, {"SUB.map", "A.map", "", "SUB.map"}),
-                          host_),
-              pw::SaveOutcome::CheckFailed);
+    EXPECT_EQ(
+        pw::runSave(request(pw::Layout::Composite, {"SUB.map", "A.map", "", "SUB.map"}), host_),
+        pw::SaveOutcome::CheckFailed);
     EXPECT_EQ(host_.events, std::vector<std::string>({"ERROR: no file selected for Map# 1,0"}));
     host_.events.clear();
     EXPECT_EQ(pw::runSave(request(pw::Layout::Composite, {"SUB.map", "A.map", "A.map", "SUB.map"}),
@@ -157,7 +157,8 @@ TEST_F(SavePipeline, OutputMayBeOneOfTheSources) {
     const struct {
         pw::Layout layout;
         int count;
-    } layouts[] = {{pw::Layout::TopToBottom, 4}, {pw::Layout::EndToEnd, 3}, {pw::Layout::Composite, 8}};
+    } layouts[] = {
+        {pw::Layout::TopToBottom, 4}, {pw::Layout::EndToEnd, 3}, {pw::Layout::Composite, 8}};
     MapBuilder big{.length = 300, .height = 200, .layers = "abcdefg"};
     big.labels.assign(2000, "12.5 3 Label text");
     for (const auto& [layout, count] : layouts) {
@@ -199,9 +200,9 @@ TEST_F(SavePipeline, SizeFailuresStopAtTheFirstOutsideComposite) {
     addSource("TALL.map", MapBuilder{.length = 5, .height = 3});
     addSource("LONG.map", MapBuilder{.length = 5});
     host_.answer = folder_.file("out.map");
-    EXPECT_EQ(pw::runSave(request(pw::Layout::TopToBottom, {"A.map", "LONG.map", "TALL.map"}),
-                          host_),
-              pw::SaveOutcome::CheckFailed);
+    EXPECT_EQ(
+        pw::runSave(request(pw::Layout::TopToBottom, {"A.map", "LONG.map", "TALL.map"}), host_),
+        pw::SaveOutcome::CheckFailed);
     EXPECT_EQ(host_.events, std::vector<std::string>(
                                 {"ERROR: file LONG.map length does not match file A.map; 4 <> 5"}));
     host_.events.clear();
@@ -209,10 +210,9 @@ TEST_F(SavePipeline, SizeFailuresStopAtTheFirstOutsideComposite) {
                                   {"A.map", "A.map", "TALL.map", "LONG.map", "A.map", "LONG.map"}),
                           host_),
               pw::SaveOutcome::CheckFailed);
-    EXPECT_EQ(host_.events,
-              std::vector<std::string>(
-                  {"ERROR: file TALL.map height does not match file A.map; 2 <> 3",
-                   "ERROR: file LONG.map length does not match file A.map; 4 <> 5"}));
+    EXPECT_EQ(host_.events, std::vector<std::string>(
+                                {"ERROR: file TALL.map height does not match file A.map; 2 <> 3",
+                                 "ERROR: file LONG.map length does not match file A.map; 4 <> 5"}));
 }
 
 }  // namespace

@@ -8,7 +8,8 @@
 namespace pw::test {
 
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "panelwright-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "panelwright-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot make a temporary folder");
     }

@@ -8,7 +8,7 @@ namespace pw::test {
 // A fresh folder below the system's temporary folder, removed with everything in it when
 // the object goes away.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -12,7 +12,9 @@ constexpr std::string_view kLayerLetters = "abcdefghijklmnopqrstuvw";
 constexpr std::string_view kValueListLine = "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1";
 
 // Layer letters compare as signed 8-bit codes: a byte above 127 sorts below "a".
-int letterOrder(char letter) { return static_cast<signed char>(letter); }
+int letterOrder(char letter) {
+    return static_cast<signed char>(letter);
+}
 
 }  // namespace
 
@@ -108,9 +110,10 @@ void MergeJob::writeLayerRow(LineWriter& out, char letter, int slotRow, int row)
             source.reader->readLineView(cells);
             if (junctionRow) {
                 row_.assign(cells);  // fixed on a copy of its own
-                fixJunctionRow(row_, {slotRow, shape_.rows, row, height_,
-                                      slotRow > 0 ? markAt(slotRow - 1, column) : ' ', source.mark,
-                                      slotRow + 1 < shape_.rows ? markAt(slotRow + 1, column) : ' '});
+                fixJunctionRow(row_,
+                               {slotRow, shape_.rows, row, height_,
+                                slotRow > 0 ? markAt(slotRow - 1, column) : ' ', source.mark,
+                                slotRow + 1 < shape_.rows ? markAt(slotRow + 1, column) : ' '});
                 cells = row_;
             }
             out.write(cells);

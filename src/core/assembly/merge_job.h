@@ -36,7 +36,7 @@ struct SourceMap {
 // The sources are read in step, one row of each at a time, so memory does not grow with
 // the map's height, its layers or its labels.
 class MergeJob {
-public:
+  public:
     MergeJob(const MergeRequest& request, LayoutShape shape);
 
     StepResult openSources();
@@ -50,7 +50,7 @@ public:
     std::optional<std::string> failedSource() const;
     void closeSources();
 
-private:
+  private:
     bool isTopLeft(int slot) const { return slot == 0; }
     void writeHeader(LineWriter& out);
     void copyGrid(LineWriter& out);

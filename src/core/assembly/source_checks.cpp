@@ -19,13 +19,14 @@ std::string noFileSelected(const LayoutShape& shape, int slot) {
 }
 
 std::string sizeMismatch(const std::string& what, const std::string& name,
-                         const std::string& firstName, std::int32_t expected,
-                         std::int32_t found) {
+                         const std::string& firstName, std::int32_t expected, std::int32_t found) {
     return "ERROR: file " + name + " " + what + " does not match file " + firstName + "; " +
            std::to_string(expected) + " <> " + std::to_string(found);
 }
 
-std::uint32_t wrap(std::int32_t value) { return static_cast<std::uint32_t>(value); }
+std::uint32_t wrap(std::int32_t value) {
+    return static_cast<std::uint32_t>(value);
+}
 
 }  // namespace
 
@@ -95,8 +96,9 @@ StepResult MergeJob::checkSizes() {
             source.reader->skipLine();  // whatever follows the three numbers
             if (isTopLeft(slot)) {
                 if (y < 0 || y > 999 || x < 0 || x > 999) {
-                    failure = "ERROR: file " + source.name + " invalid Map size; X = " +
-                              std::to_string(x) + " Y = " + std::to_string(y);
+                    failure = "ERROR: file " + source.name +
+                              " invalid Map size; X = " + std::to_string(x) +
+                              " Y = " + std::to_string(y);
                 } else {
                     length_ = x;
                     height_ = y;

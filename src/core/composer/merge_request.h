@@ -19,8 +19,8 @@ struct SourceSlot {
 struct MergeRequest {
     Layout layout = Layout::TopToBottom;
     int mapSetIndex = 0;
-    int direction = 0;               // top-edge direction index 0 to 7
-    std::vector<SourceSlot> slots;   // slot order: row by row, left before right
+    int direction = 0;              // top-edge direction index 0 to 7
+    std::vector<SourceSlot> slots;  // slot order: row by row, left before right
 };
 
 }  // namespace pw

@@ -8,7 +8,7 @@ namespace pw {
 // What the save pipeline needs from whoever runs it: the dialogs, the command line and
 // the tests each plug in their own.
 class PipelineHost {
-public:
+  public:
     virtual ~PipelineHost() = default;
 
     // One "ERROR ..." message, shown on its own.

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "mapfile/output_file.h"
 #include "mapfile/file_handle.h"
+#include "mapfile/output_file.h"
 
 namespace pw {
 
@@ -14,7 +14,7 @@ namespace pw {
 // be one of the sources still being read, is untouched. An existing target keeps its
 // permissions; a symbolic link keeps pointing at the file it names, which is replaced.
 class SafeOutput final : public OutputFile {
-public:
+  public:
     // nullopt when no temporary file can be made there, or the target exists and is not
     // a regular file (a folder, a device).
     static std::optional<SafeOutput> create(const std::string& path);
@@ -31,9 +31,8 @@ public:
     // which leaves the target as it was.
     bool commit() override;
 
-private:
-    SafeOutput(FileHandle file, std::string temporaryPath, std::string targetPath,
-               unsigned mode);
+  private:
+    SafeOutput(FileHandle file, std::string temporaryPath, std::string targetPath, unsigned mode);
 
     FileHandle file_;
     std::string temporaryPath_;

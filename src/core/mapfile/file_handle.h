@@ -6,7 +6,7 @@ namespace pw {
 
 // Owns one POSIX file descriptor and closes it when it goes out of scope.
 class FileHandle {
-public:
+  public:
     FileHandle() = default;
     explicit FileHandle(int fd) : fd_(fd) {}
     FileHandle(FileHandle&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
@@ -26,7 +26,7 @@ public:
     bool close();
     void reset(int fd = -1);
 
-private:
+  private:
     int fd_ = -1;
 };
 

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 
@@ -18,7 +18,9 @@ bool isWhiteSpace(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isDigit(int c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -40,15 +42,22 @@ std::optional<LineReader> LineReader::open(const std::string& path) {
 LineReader::LineReader(FileHandle file) : file_(std::move(file)), buffer_(kBufferSize) {}
 
 bool LineReader::fill() {
-    if (eof_) {
-        return false;
-    }
     pos_ = 0;
     end_ = 0;
-    for (;;) {
-        const ssize_t got = ::read(file_.get(), buffer_.data(), buffer_.size());
+    return readMore();
+}
+
+void LineReader::keepUnread() {
+    std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+    end_ -= pos_;
+    pos_ = 0;
+}
+
+bool LineReader::readMore() {
+    while (!eof_) {
+        const ssize_t got = ::read(file_.get(), buffer_.data() + end_, buffer_.size() - end_);
         if (got > 0) {
-            end_ = static_cast<std::size_t>(got);
+            end_ += static_cast<std::size_t>(got);
             return true;
         }
         if (got < 0 && errno == EINTR) {
@@ -56,8 +65,8 @@ bool LineReader::fill() {
         }
         error_ = got < 0;
         eof_ = true;
-        return false;
     }
+    return false;
 }
 
 int LineReader::peek() {
@@ -67,7 +76,9 @@ int LineReader::peek() {
     return static_cast<unsigned char>(buffer_[pos_]);
 }
 
-bool LineReader::atEnd() { return peek() < 0; }
+bool LineReader::atEnd() {
+    return peek() < 0;
+}
 
 void LineReader::skipWhiteSpace() {
     for (int c = peek(); c >= 0 && isWhiteSpace(c); c = peek()) {
@@ -156,22 +167,9 @@ bool LineReader::readFloat(float& value) {
 }
 
 int LineReader::peekAt(std::size_t offset) {
-    if (pos_ + offset >= end_ && !eof_) {
-        // Keep the unread bytes and append more behind them.
-        std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
-        end_ -= pos_;
-        pos_ = 0;
-        while (end_ <= offset) {
-            const ssize_t got = ::read(file_.get(), buffer_.data() + end_, buffer_.size() - end_);
-            if (got > 0) {
-                end_ += static_cast<std::size_t>(got);
-            } else if (got < 0 && errno == EINTR) {
-                continue;
-            } else {
-                error_ = error_ || got < 0;
-                eof_ = true;
-                break;
-            }
+    if (pos_ + offset >= end_) {
+        keepUnread();
+        while (end_ <= offset && readMore()) {
         }
     }
     return pos_ + offset < end_ ? static_cast<unsigned char>(buffer_[pos_ + offset]) : -1;
@@ -193,7 +191,8 @@ bool LineReader::readLineView(std::string_view& line) {
     for (;;) {
         const void* found = std::memchr(buffer_.data() + scanned, '\n', end_ - scanned);
         if (found != nullptr) {
-            const auto newline = static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
+            const auto newline =
+                static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
             std::size_t size = newline - pos_;
             if (size > 0 && buffer_[newline - 1] == '\r') {
                 --size;  // CR LF is one line end
@@ -208,23 +207,12 @@ bool LineReader::readLineView(std::string_view& line) {
             return true;
         }
         // The line runs past the buffer: keep its start, make room and read on.
-        const std::size_t kept = end_ - pos_;
-        std::memmove(buffer_.data(), buffer_.data() + pos_, kept);
-        pos_ = 0;
-        end_ = kept;
-        scanned = kept;
+        keepUnread();
+        scanned = end_;
         if (end_ == buffer_.size()) {
             buffer_.resize(buffer_.size() * 2);
         }
-        const ssize_t got = ::read(file_.get(), buffer_.data() + end_, buffer_.size() - end_);
-        if (got > 0) {
-            end_ += static_cast<std::size_t>(got);
-        } else if (got < 0 && errno == EINTR) {
-            continue;
-        } else {
-            error_ = error_ || got < 0;
-            eof_ = true;
-        }
+        readMore();
     }
 }
 

@@ -15,7 +15,7 @@ namespace pw {
 // lines. A line ends at LF; a CR right before the LF belongs to the line end. Lines are
 // read whole, however long. At the end of the file every read yields nothing.
 class LineReader {
-public:
+  public:
     // Opens a regular file for reading; nullopt when it cannot be opened or is a folder.
     static std::optional<LineReader> open(const std::string& path);
 
@@ -34,9 +34,14 @@ public:
     // True once a read from the file failed for a reason other than its end.
     bool hadError() const { return error_; }
 
-private:
+  private:
     explicit LineReader(FileHandle file);
+    // Refills the buffer from its start; false at the end of the file.
     bool fill();
+    // Moves the unread bytes to the front of the buffer.
+    void keepUnread();
+    // Appends what the file gives behind the buffered bytes; false at its end.
+    bool readMore();
     int peek();
     // The byte `offset` places ahead of the read position, or -1 past the end.
     int peekAt(std::size_t offset);

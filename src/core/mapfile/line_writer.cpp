@@ -1,9 +1,9 @@
 #include "mapfile/line_writer.h"
 
-#include "mapfile/output_file.h"
-
 #include <charconv>
 #include <cstring>
+
+#include "mapfile/output_file.h"
 
 namespace pw {
 namespace {

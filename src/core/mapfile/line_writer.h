@@ -12,7 +12,7 @@ class OutputFile;
 // output in large blocks; the first failed write is remembered and later writes are
 // dropped, so the caller checks `ok()` once at the end.
 class LineWriter {
-public:
+  public:
     explicit LineWriter(OutputFile& output);
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
@@ -28,7 +28,7 @@ public:
     bool flush();
     bool ok() const { return ok_; }
 
-private:
+  private:
     void drain(const char* data, std::size_t size);
 
     OutputFile& output_;

@@ -9,7 +9,9 @@
 namespace pw {
 namespace {
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool endsWithMapExtension(const std::string& name) {
     constexpr std::string_view kExtension = ".map";

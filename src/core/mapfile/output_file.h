@@ -10,7 +10,7 @@ namespace pw {
 // Where a merged map is written. Nothing is visible at the target until commit()
 // succeeds; an output dropped before that leaves the target as it was.
 class OutputFile {
-public:
+  public:
     virtual ~OutputFile() = default;
     // False once the bytes could not be written (disk full, I/O error).
     virtual bool write(const char* data, std::size_t size) = 0;
