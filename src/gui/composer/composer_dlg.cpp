@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
+#include <QPalette>
 #include <QSignalBlocker>
 #include <QSvgWidget>
 #include <array>
@@ -53,6 +55,11 @@ void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
               static_cast<QWidget*>(slot.leftLabel), static_cast<QWidget*>(slot.rightLabel)}) {
             keepPlaceWhenHidden(part);
         }
+        // The panels are white paper in the map diagram, whatever the colour scheme.
+        QPalette paper = slot.panel->palette();
+        paper.setColor(QPalette::Window, Qt::white);
+        paper.setColor(QPalette::WindowText, Qt::black);
+        slot.panel->setPalette(paper);
         slot.leftLabel->hide();
         slot.rightLabel->hide();
         if (slot.shownFromCount > 0) {
@@ -72,6 +79,9 @@ void CComposerDlg::showEvent(QShowEvent* event) {
     if (!opened_) {
         opened_ = true;
         OnInitDialog();
+        // The label font and the slots shown change what the dialog needs: size it anew.
+        layout()->invalidate();
+        adjustSize();
     }
     QDialog::showEvent(event);
 }
