@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs each fuzz target once over every input of its seed corpus and its saved findings,
+# without fuzzing. Usage: run_once.sh MERGE_FUZZER READER_FUZZER FUZZ_SOURCE_DIR
+set -euo pipefail
+merge_fuzzer=$1
+reader_fuzzer=$2
+fuzz_dir=$3
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+status=0
+for pair in "merge:$merge_fuzzer" "reader:$reader_fuzzer"; do
+    name=${pair%%:*}
+    binary=${pair#*:}
+    inputs=()
+    for dir in "$fuzz_dir/corpus/$name" "$fuzz_dir/regressions/$name"; do
+        if [ -d "$dir" ]; then
+            while IFS= read -r -d '' file; do
+                inputs+=("$file")
+            done < <(find "$dir" -type f -print0 | sort -z)
+        fi
+    done
+    if [ "${#inputs[@]}" -eq 0 ]; then
+        echo "no inputs for the $name target" >&2
+        status=1
+        continue
+    fi
+    echo "== $name: ${#inputs[@]} inputs"
+    log=$(mktemp)
+    if ! "$binary" -rss_limit_mb=2048 -timeout=30 "${inputs[@]}" >/dev/null 2>"$log"; then
+        cat "$log" >&2
+        status=1
+    fi
+    rm -f "$log"
+done
+exit "$status"
