@@ -6,6 +6,10 @@ merge_fuzzer=$1
 reader_fuzzer=$2
 fuzz_dir=$3
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+# The targets' own files go here; a failing run cannot clean up after itself.
+TMPDIR=$(mktemp -d)
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 status=0
 for pair in "merge:$merge_fuzzer" "reader:$reader_fuzzer"; do
     name=${pair%%:*}
@@ -24,11 +28,10 @@ for pair in "merge:$merge_fuzzer" "reader:$reader_fuzzer"; do
         continue
     fi
     echo "== $name: ${#inputs[@]} inputs"
-    log=$(mktemp)
+    log=$TMPDIR/$name.log
     if ! "$binary" -rss_limit_mb=2048 -timeout=30 "${inputs[@]}" >/dev/null 2>"$log"; then
         cat "$log" >&2
         status=1
     fi
-    rm -f "$log"
 done
 exit "$status"
