@@ -17,3 +17,6 @@ echo "== build and test under the address and undefined-behaviour sanitizers"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPANELWRIGHT_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
 (cd build/sanitize && ctest --output-on-failure -j "$jobs")
+
+echo "== fuzz every target for a bounded time"
+bash scripts/fuzz.sh 60

@@ -13,6 +13,9 @@ constexpr std::size_t kBufferSize = 256 * 1024;
 LineWriter::LineWriter(OutputFile& output) : output_(output), buffer_(kBufferSize) {}
 
 void LineWriter::write(std::string_view text) {
+    if (text.empty()) {
+        return;  // an ended source's row views no bytes at all
+    }
     if (text.size() > buffer_.size() - used_) {
         flush();
         if (text.size() >= buffer_.size()) {
