@@ -18,6 +18,10 @@ int letterOrder(char letter) {
 
 }  // namespace
 
+SourceMap& MergeJob::sourceAt(int slotRow, int column) {
+    return sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)];
+}
+
 char MergeJob::markAt(int slotRow, int column) const {
     return sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)].mark;
 }
@@ -61,8 +65,7 @@ void MergeJob::copyGrid(LineWriter& out) {
     for (int slotRow = 0; slotRow < shape_.rows; ++slotRow) {
         for (int row = 0; row < height_; ++row) {
             for (int column = 0; column < shape_.columns; ++column) {
-                SourceMap& source =
-                    sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)];
+                SourceMap& source = sourceAt(slotRow, column);
                 std::string_view cells;
                 source.reader->readLineView(cells);
                 out.write(cells);
@@ -100,7 +103,7 @@ void MergeJob::writeLayerRow(LineWriter& out, char letter, int slotRow, int row)
     const bool junctionRow = letter == 'b' && (row == 0 || row == height_ - 1);
     bool wroteAny = false;
     for (int column = 0; column < shape_.columns; ++column) {
-        SourceMap& source = sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)];
+        SourceMap& source = sourceAt(slotRow, column);
         if (letterOrder(source.letter) > letterOrder(letter)) {
             // The source has no such block; its next one comes later.
             out.write(blank_);

@@ -59,6 +59,7 @@ class MergeJob {
     void writeLabels(LineWriter& out);
     void copyLabelsWhole(SourceMap& source, LineWriter& out);
     void copyLabelsParsed(SourceMap& source, int slot, LineWriter& out);
+    SourceMap& sourceAt(int slotRow, int column);
     char markAt(int slotRow, int column) const;
 
     const MergeRequest& request_;
@@ -72,7 +73,7 @@ class MergeJob {
     std::int32_t height_ = 0;  // of every source
     std::uint32_t tally_ = 0;  // 32-bit two's complement arithmetic, wrapping
 
-    std::string row_;    // the one row being copied
+    std::string row_;    // a junction row of layer "b", copied to be fixed
     std::string blank_;  // `length_` blanks
 };
 

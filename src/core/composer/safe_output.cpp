@@ -6,7 +6,10 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 #include <vector>
+
+#include "mapfile/file_handle.h"
 
 namespace pw {
 namespace {
@@ -48,42 +51,32 @@ unsigned defaultMode() {
     return 0666U & ~static_cast<unsigned>(mask);
 }
 
+// The temporary file beside the target; removed unless it was committed.
+class SafeOutput final : public OutputFile {
+  public:
+    SafeOutput(FileHandle file, std::string temporaryPath, std::string targetPath, unsigned mode)
+        : file_(std::move(file)),
+          temporaryPath_(std::move(temporaryPath)),
+          targetPath_(std::move(targetPath)),
+          mode_(mode) {}
+    SafeOutput(const SafeOutput&) = delete;
+    SafeOutput& operator=(const SafeOutput&) = delete;
+    ~SafeOutput() override;
+
+    bool write(const char* data, std::size_t size) override;
+    // Syncs the temporary file and moves it onto the target; false on any failure,
+    // which leaves the target as it was.
+    bool commit() override;
+
+  private:
+    FileHandle file_;
+    std::string temporaryPath_;
+    std::string targetPath_;
+    unsigned mode_;
+    bool committed_ = false;
+};
+
 }  // namespace
-
-std::optional<SafeOutput> SafeOutput::create(const std::string& path) {
-    if (path.empty()) {
-        return std::nullopt;
-    }
-    const std::string target = resolveLinks(path);
-    unsigned mode = defaultMode();
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) {
-        if (!S_ISREG(info.st_mode)) {
-            return std::nullopt;
-        }
-        mode = info.st_mode & 07777U;
-    }
-    std::string temporary = folderOf(target) + "/." + fileNameOf(target) + ".XXXXXX";
-    FileHandle file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (!file.isOpen()) {
-        return std::nullopt;
-    }
-    return SafeOutput(std::move(file), std::move(temporary), target, mode);
-}
-
-SafeOutput::SafeOutput(FileHandle file, std::string temporaryPath, std::string targetPath,
-                       unsigned mode)
-    : file_(std::move(file)),
-      temporaryPath_(std::move(temporaryPath)),
-      targetPath_(std::move(targetPath)),
-      mode_(mode) {}
-
-SafeOutput::SafeOutput(SafeOutput&& other) noexcept
-    : file_(std::move(other.file_)),
-      temporaryPath_(std::move(other.temporaryPath_)),
-      targetPath_(std::move(other.targetPath_)),
-      mode_(other.mode_),
-      committed_(std::exchange(other.committed_, true)) {}
 
 SafeOutput::~SafeOutput() {
     if (!committed_) {
@@ -125,11 +118,24 @@ bool SafeOutput::commit() {
 }
 
 std::unique_ptr<OutputFile> openSafeOutput(const std::string& path) {
-    std::optional<SafeOutput> output = SafeOutput::create(path);
-    if (!output) {
+    if (path.empty()) {
         return nullptr;
     }
-    return std::make_unique<SafeOutput>(std::move(*output));
+    const std::string target = resolveLinks(path);
+    unsigned mode = defaultMode();
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) {
+        if (!S_ISREG(info.st_mode)) {
+            return nullptr;
+        }
+        mode = info.st_mode & 07777U;
+    }
+    std::string temporary = folderOf(target) + "/." + fileNameOf(target) + ".XXXXXX";
+    FileHandle file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.isOpen()) {
+        return nullptr;
+    }
+    return std::make_unique<SafeOutput>(std::move(file), std::move(temporary), target, mode);
 }
 
 }  // namespace pw
