@@ -26,7 +26,7 @@
 #include <string_view>
 #include <vector>
 
-#include "mapfile/line_reader.h"
+#include "core/mapfile/line_reader.h"
 
 namespace fs = std::filesystem;
 

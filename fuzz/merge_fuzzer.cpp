@@ -33,8 +33,8 @@
 #include <string_view>
 #include <vector>
 
-#include "composer/save_pipeline.h"
-#include "mapfile/line_reader.h"
+#include "core/composer/save_pipeline.h"
+#include "core/mapfile/line_reader.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 #include <array>
 #include <optional>
 
-#include "mapfile/map_file_name.h"
+#include "core/mapfile/map_file_name.h"
 
 namespace pw::cli {
 

@@ -4,7 +4,7 @@
 #include <variant>
 #include <vector>
 
-#include "composer/merge_request.h"
+#include "core/composer/merge_request.h"
 
 namespace pw::cli {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_options.h"
-#include "composer/save_pipeline.h"
+#include "cli/cli_options.h"
+#include "core/composer/save_pipeline.h"
 
 namespace {
 

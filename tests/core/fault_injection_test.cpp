@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "composer/safe_output.h"
-#include "composer/save_pipeline.h"
+#include "core/composer/safe_output.h"
+#include "core/composer/save_pipeline.h"
 #include "map_builder.h"
 #include "test_files.h"
 

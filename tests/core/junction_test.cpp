@@ -1,6 +1,6 @@
 // The junction fix-up of layer "b" rows, one row at a time.
 
-#include "assembly/junction.h"
+#include "core/assembly/junction.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "mapfile/map_file_name.h"
+#include "core/mapfile/map_file_name.h"
 
 #include <gtest/gtest.h>
 
-#include "mapfile/map_set.h"
+#include "core/mapfile/map_set.h"
 
 namespace {
 

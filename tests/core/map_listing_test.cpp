@@ -1,4 +1,4 @@
-#include "mapfile/map_listing.h"
+#include "core/mapfile/map_listing.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

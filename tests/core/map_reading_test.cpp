@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "mapfile/line_reader.h"
-#include "mapfile/number_format.h"
+#include "core/mapfile/line_reader.h"
+#include "core/mapfile/number_format.h"
 #include "test_files.h"
 
 namespace {

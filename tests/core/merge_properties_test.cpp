@@ -8,7 +8,7 @@
 #include <random>
 #include <sstream>
 
-#include "composer/save_pipeline.h"
+#include "core/composer/save_pipeline.h"
 #include "test_files.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The save pipeline through its host interface: what is asked, stored, shown and written.
 
-#include "composer/save_pipeline.h"
+#include "core/composer/save_pipeline.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

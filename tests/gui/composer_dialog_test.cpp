@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "assembly/composite_dlg.h"
-#include "assembly/end_to_end_dlg.h"
-#include "composer/label_font.h"
-#include "composer/top_to_bottom_dlg.h"
+#include "gui/assembly/composite_dlg.h"
+#include "gui/assembly/end_to_end_dlg.h"
+#include "gui/composer/label_font.h"
+#include "gui/composer/top_to_bottom_dlg.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTimer>
 
-#include "mapfile/map_set.h"
+#include "core/mapfile/map_set.h"
 
 namespace pw::gui::test {
 

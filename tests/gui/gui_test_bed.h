@@ -11,8 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "composer/dialog_environment.h"
-#include "composer/user_prompts.h"
+#include "gui/composer/dialog_environment.h"
+#include "gui/composer/user_prompts.h"
 
 namespace pw::gui::test {
 

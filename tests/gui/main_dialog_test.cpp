@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/about_dlg.h"
-#include "app/panelwright_dlg.h"
-#include "assembly/composite_dlg.h"
-#include "assembly/end_to_end_dlg.h"
-#include "composer/top_to_bottom_dlg.h"
+#include "gui/app/about_dlg.h"
+#include "gui/app/panelwright_dlg.h"
+#include "gui/assembly/composite_dlg.h"
+#include "gui/assembly/end_to_end_dlg.h"
+#include "gui/composer/top_to_bottom_dlg.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {

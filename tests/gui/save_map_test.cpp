@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <memory>
 
-#include "assembly/composite_dlg.h"
-#include "assembly/end_to_end_dlg.h"
-#include "composer/saved_file_name.h"
-#include "composer/top_to_bottom_dlg.h"
+#include "gui/assembly/composite_dlg.h"
+#include "gui/assembly/end_to_end_dlg.h"
+#include "gui/composer/saved_file_name.h"
+#include "gui/composer/top_to_bottom_dlg.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {

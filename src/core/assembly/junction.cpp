@@ -1,4 +1,4 @@
-#include "assembly/junction.h"
+#include "core/assembly/junction.h"
 
 #include <array>
 

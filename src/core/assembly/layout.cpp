@@ -1,4 +1,4 @@
-#include "assembly/layout.h"
+#include "core/assembly/layout.h"
 
 namespace pw {
 

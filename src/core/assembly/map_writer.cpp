@@ -1,9 +1,9 @@
 // The writing steps of a merge: the output map, streamed line by line.
 
-#include "assembly/junction.h"
-#include "assembly/merge_job.h"
-#include "mapfile/line_writer.h"
-#include "mapfile/number_format.h"
+#include "core/assembly/junction.h"
+#include "core/assembly/merge_job.h"
+#include "core/mapfile/line_writer.h"
+#include "core/mapfile/number_format.h"
 
 namespace pw {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "assembly/layout.h"
-#include "composer/merge_request.h"
-#include "mapfile/line_reader.h"
+#include "core/assembly/layout.h"
+#include "core/composer/merge_request.h"
+#include "core/mapfile/line_reader.h"
 
 namespace pw {
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "assembly/merge_job.h"
-#include "mapfile/map_set.h"
+#include "core/assembly/merge_job.h"
+#include "core/mapfile/map_set.h"
 
 namespace pw {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "assembly/layout.h"
+#include "core/assembly/layout.h"
 
 namespace pw {
 

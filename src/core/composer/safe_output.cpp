@@ -1,4 +1,4 @@
-#include "composer/safe_output.h"
+#include "core/composer/safe_output.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "mapfile/file_handle.h"
+#include "core/mapfile/file_handle.h"
 
 namespace pw {
 namespace {

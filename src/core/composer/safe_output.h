@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "mapfile/output_file.h"
+#include "core/mapfile/output_file.h"
 
 namespace pw {
 

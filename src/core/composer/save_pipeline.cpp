@@ -1,9 +1,9 @@
-#include "composer/save_pipeline.h"
+#include "core/composer/save_pipeline.h"
 
 #include <stdexcept>
 
-#include "assembly/merge_job.h"
-#include "mapfile/line_writer.h"
+#include "core/assembly/merge_job.h"
+#include "core/mapfile/line_writer.h"
 
 namespace pw {
 namespace {

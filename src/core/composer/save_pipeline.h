@@ -1,8 +1,8 @@
 #pragma once
 
-#include "composer/merge_request.h"
-#include "composer/pipeline_host.h"
-#include "composer/safe_output.h"
+#include "core/composer/merge_request.h"
+#include "core/composer/pipeline_host.h"
+#include "core/composer/safe_output.h"
 
 namespace pw {
 

@@ -1,4 +1,4 @@
-#include "mapfile/file_handle.h"
+#include "core/mapfile/file_handle.h"
 
 #include <unistd.h>
 

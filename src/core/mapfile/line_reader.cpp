@@ -1,4 +1,4 @@
-#include "mapfile/line_reader.h"
+#include "core/mapfile/line_reader.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "mapfile/file_handle.h"
+#include "core/mapfile/file_handle.h"
 
 namespace pw {
 

@@ -1,9 +1,9 @@
-#include "mapfile/line_writer.h"
+#include "core/mapfile/line_writer.h"
 
 #include <charconv>
 #include <cstring>
 
-#include "mapfile/output_file.h"
+#include "core/mapfile/output_file.h"
 
 namespace pw {
 namespace {

@@ -1,4 +1,4 @@
-#include "mapfile/map_file_name.h"
+#include "core/mapfile/map_file_name.h"
 
 namespace pw {
 namespace {

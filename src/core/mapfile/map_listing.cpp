@@ -1,10 +1,10 @@
-#include "mapfile/map_listing.h"
+#include "core/mapfile/map_listing.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "mapfile/map_set.h"
+#include "core/mapfile/map_set.h"
 
 namespace pw {
 namespace {

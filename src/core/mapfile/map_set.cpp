@@ -1,4 +1,4 @@
-#include "mapfile/map_set.h"
+#include "core/mapfile/map_set.h"
 
 namespace pw {
 namespace {

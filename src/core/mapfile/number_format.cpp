@@ -1,4 +1,4 @@
-#include "mapfile/number_format.h"
+#include "core/mapfile/number_format.h"
 
 #include <charconv>
 

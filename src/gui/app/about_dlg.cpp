@@ -1,4 +1,4 @@
-#include "app/about_dlg.h"
+#include "gui/app/about_dlg.h"
 
 #include "ui_about_dlg.h"
 

@@ -1,4 +1,4 @@
-#include "app/count_spin.h"
+#include "gui/app/count_spin.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "app/panelwright_app.h"
+#include "gui/app/panelwright_app.h"
 
 int main(int argc, char** argv) {
     pw::gui::CPanelwrightApp app(argc, argv);

@@ -1,12 +1,12 @@
-#include "app/panelwright_app.h"
+#include "gui/app/panelwright_app.h"
 
 #include <QIcon>
 #include <QSettings>
 
-#include "app/panelwright_dlg.h"
-#include "composer/dialog_environment.h"
-#include "composer/qt_user_prompts.h"
-#include "mapfile/map_listing.h"
+#include "gui/app/panelwright_dlg.h"
+#include "gui/composer/dialog_environment.h"
+#include "gui/composer/qt_user_prompts.h"
+#include "core/mapfile/map_listing.h"
 
 namespace pw::gui {
 

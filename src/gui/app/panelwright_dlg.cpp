@@ -1,4 +1,4 @@
-#include "app/panelwright_dlg.h"
+#include "gui/app/panelwright_dlg.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -6,11 +6,11 @@
 #include <QMenuBar>
 #include <array>
 
-#include "app/about_dlg.h"
-#include "assembly/composite_dlg.h"
-#include "assembly/end_to_end_dlg.h"
-#include "composer/top_to_bottom_dlg.h"
-#include "composer/user_prompts.h"
+#include "gui/app/about_dlg.h"
+#include "gui/assembly/composite_dlg.h"
+#include "gui/assembly/end_to_end_dlg.h"
+#include "gui/composer/top_to_bottom_dlg.h"
+#include "gui/composer/user_prompts.h"
 #include "ui_panelwright_dlg.h"
 
 namespace pw::gui {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "composer/dialog_environment.h"
+#include "gui/composer/dialog_environment.h"
 
 namespace Ui {
 class PanelwrightDlg;

@@ -1,4 +1,4 @@
-#include "assembly/composite_dlg.h"
+#include "gui/assembly/composite_dlg.h"
 
 #include "ui_composite_dlg.h"
 

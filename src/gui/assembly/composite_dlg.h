@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "composer/composer_dlg.h"
+#include "gui/composer/composer_dlg.h"
 
 namespace Ui {
 class CompositeDlg;

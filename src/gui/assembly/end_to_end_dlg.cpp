@@ -1,4 +1,4 @@
-#include "assembly/end_to_end_dlg.h"
+#include "gui/assembly/end_to_end_dlg.h"
 
 #include "ui_end_to_end_dlg.h"
 

@@ -1,4 +1,4 @@
-#include "composer/composer_dlg.h"
+#include "gui/composer/composer_dlg.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -10,14 +10,14 @@
 #include <QSvgWidget>
 #include <array>
 
-#include "composer/dialog_pipeline_host.h"
-#include "composer/label_font.h"
-#include "composer/override_cursor.h"
-#include "composer/save_pipeline.h"
-#include "composer/user_prompts.h"
-#include "mapfile/map_file_name.h"
-#include "mapfile/map_listing.h"
-#include "mapfile/map_set.h"
+#include "gui/composer/dialog_pipeline_host.h"
+#include "gui/composer/label_font.h"
+#include "gui/composer/override_cursor.h"
+#include "core/composer/save_pipeline.h"
+#include "gui/composer/user_prompts.h"
+#include "core/mapfile/map_file_name.h"
+#include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_set.h"
 
 namespace pw::gui {
 namespace {

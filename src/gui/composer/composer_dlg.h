@@ -4,10 +4,10 @@
 #include <QString>
 #include <vector>
 
-#include "assembly/layout.h"
-#include "composer/dialog_environment.h"
-#include "composer/merge_request.h"
-#include "composer/slot_widgets.h"
+#include "core/assembly/layout.h"
+#include "gui/composer/dialog_environment.h"
+#include "core/composer/merge_request.h"
+#include "gui/composer/slot_widgets.h"
 
 class QComboBox;
 

@@ -1,9 +1,9 @@
-#include "composer/dialog_pipeline_host.h"
+#include "gui/composer/dialog_pipeline_host.h"
 
 #include <utility>
 
-#include "composer/saved_file_name.h"
-#include "composer/user_prompts.h"
+#include "gui/composer/saved_file_name.h"
+#include "gui/composer/user_prompts.h"
 
 namespace pw::gui {
 

@@ -1,4 +1,4 @@
-#include "composer/label_font.h"
+#include "gui/composer/label_font.h"
 
 #include <QFontMetrics>
 #include <algorithm>

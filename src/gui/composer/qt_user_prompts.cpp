@@ -1,11 +1,11 @@
-#include "composer/qt_user_prompts.h"
+#include "gui/composer/qt_user_prompts.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "composer/override_cursor.h"
+#include "gui/composer/override_cursor.h"
 
 namespace pw::gui {
 namespace {

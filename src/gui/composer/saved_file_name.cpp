@@ -1,4 +1,4 @@
-#include "composer/saved_file_name.h"
+#include "gui/composer/saved_file_name.h"
 
 #include <QSettings>
 

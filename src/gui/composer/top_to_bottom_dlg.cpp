@@ -1,4 +1,4 @@
-#include "composer/top_to_bottom_dlg.h"
+#include "gui/composer/top_to_bottom_dlg.h"
 
 #include "ui_top_to_bottom_dlg.h"
 
