@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "core/assembly/layout.h"
+#include "core/composer/merge_request.h"
+
+namespace pw {
+
+// The map that Save Map would write for a request, joined in memory for a preview. A slot
+// that is empty or whose source fails a check is joined as an empty panel of the common
+// size, and its problem is worded as Save Map words it.
+struct JoinedMap {
+    QByteArray bytes;                       // the joined map; empty when nothing could be joined
+    std::vector<std::string> slotProblems;  // per slot, slot order: empty when the slot is fine
+    LayoutShape shape{Layout::TopToBottom, 0, 0};
+    int panelLength = 0;  // cells of one panel, the seams' spacing
+    int panelHeight = 0;
+    bool cancelled = false;  // `cancel` was raised before the join was complete
+};
+
+// Joins the request's slots in memory, never touching the disk. `cancel`, when given, is
+// polled while writing, so that a newer request can supersede this one.
+JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* cancel = nullptr);
+
+}  // namespace pw
