@@ -2,23 +2,30 @@
 
 namespace pw {
 
-std::optional<LayoutShape> shapeFor(Layout layout, int sourceCount) {
+CountRange countRange(Layout layout) {
     switch (layout) {
         case Layout::TopToBottom:
-            if (sourceCount >= 2 && sourceCount <= 4) {
-                return LayoutShape{layout, sourceCount, 1};
-            }
-            break;
+            return {2, 4, 1};
         case Layout::EndToEnd:
-            if (sourceCount >= 2 && sourceCount <= 3) {
-                return LayoutShape{layout, 1, sourceCount};
-            }
-            break;
+            return {2, 3, 1};
         case Layout::Composite:
-            if (sourceCount == 4 || sourceCount == 6 || sourceCount == 8) {
-                return LayoutShape{layout, sourceCount / 2, 2};
-            }
-            break;
+            return {4, 8, 2};
+    }
+    return {0, -1, 1};
+}
+
+std::optional<LayoutShape> shapeFor(Layout layout, int sourceCount) {
+    if (!countRange(layout).contains(sourceCount)) {
+        return std::nullopt;
+    }
+    // Stacked maps fill one column, side-by-side maps one row, Composite two columns.
+    switch (layout) {
+        case Layout::TopToBottom:
+            return LayoutShape{layout, sourceCount, 1};
+        case Layout::EndToEnd:
+            return LayoutShape{layout, 1, sourceCount};
+        case Layout::Composite:
+            return LayoutShape{layout, sourceCount / 2, 2};
     }
     return std::nullopt;
 }

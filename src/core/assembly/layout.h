@@ -21,6 +21,20 @@ struct LayoutShape {
     int columnOf(int slot) const { return slot % columns; }
 };
 
+// The numbers of maps a layout takes: `first` to `last` in steps of `step`.
+struct CountRange {
+    int first;
+    int last;
+    int step;
+
+    bool contains(int count) const {
+        return count >= first && count <= last && (count - first) % step == 0;
+    }
+};
+
+// Top-to-Bottom 2 to 4, End-to-End 2 or 3, Composite 4, 6 or 8.
+CountRange countRange(Layout layout);
+
 // The shape for a number of sources, or nullopt when the layout does not take that many
 // (Top-to-Bottom 2 to 4, End-to-End 2 or 3, Composite 4, 6 or 8).
 std::optional<LayoutShape> shapeFor(Layout layout, int sourceCount);
