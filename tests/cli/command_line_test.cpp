@@ -1,133 +1,108 @@
-// The command-line contract beyond whole merges: usage errors, help, and where marks
-// come from.
+// The command line as the option parser reads it: what each accepted form asks for, and
+// which forms are usage errors. Whole runs of the program are golden cases.
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "cli_runner.h"
-#include "map_builder.h"
-#include "test_files.h"
+#include "cli/cli_options.h"
 
 namespace {
 
-using pw::test::MapBuilder;
-using pw::test::readFile;
-using pw::test::runCli;
+using Arguments = std::vector<std::string>;
 
-class CommandLine : public testing::Test {
-  protected:
-    void SetUp() override {
-        // The same panel under marked and unmarked names.
-        const std::string text = MapBuilder{.length = 26, .height = 2}.text();
-        for (const char* name : {"AB-07L.map", "AB-08R.map", "AB-07.map", "AB-08.map"}) {
-            pw::test::writeFile(folder_.path() / name, text);
-        }
+// "layout map-set direction output | name:mark ..." of a parsed merge, or what else it was.
+std::string told(const pw::cli::ParsedCommand& parsed) {
+    if (std::holds_alternative<pw::cli::HelpRequest>(parsed)) {
+        return "help";
     }
-
-    pw::test::CliResult merge(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), "merge");
-        return runCli(arguments, folder_.path());
+    if (std::holds_alternative<pw::cli::UsageError>(parsed)) {
+        return "usage error";
     }
+    const auto& merge = std::get<pw::cli::MergeCommand>(parsed);
+    std::string text = std::string(pw::layoutName(merge.request.layout)) + " " +
+                       std::to_string(merge.request.mapSetIndex) + " " +
+                       std::to_string(merge.request.direction) + " " + merge.outputPath + " |";
+    for (const pw::SourceSlot& slot : merge.request.slots) {
+        text += " " + slot.name + (slot.path == slot.name ? ":" : "?") + slot.mark;
+    }
+    return text;
+}
 
-    pw::test::TempFolder folder_;
-};
-
-TEST_F(CommandLine, UsageErrorsPrintOneLineAndExitTwo) {
-    const std::vector<std::vector<std::string>> wrong = {
-        {"--layout", "diagonal", "--output", "o.map", "AB-07.map", "AB-08.map"},
-        {"--layout", "top-to-bottom", "--output", "o.map", "AB-07.map"},
-        {"--layout", "top-to-bottom", "--output", "o.map", "a", "b", "c", "d", "e"},
-        {"--layout", "end-to-end", "--output", "o.map", "a", "b", "c", "d"},
-        {"--layout", "composite", "--output", "o.map", "a", "b", "c", "d", "e"},
-        {"--layout", "composite", "--output", "o.map", "a", "b"},
-        {"--layout", "top-to-bottom", "--marks", "LR-", "--output", "o.map", "a", "b"},
-        {"--layout", "top-to-bottom", "--marks", "Lx", "--output", "o.map", "a", "b"},
-        {"--layout", "top-to-bottom", "--direction", "8", "--output", "o.map", "a", "b"},
-        {"--layout", "top-to-bottom", "--map-set", "nowhere", "--output", "o.map", "a", "b"},
-        {"--layout", "top-to-bottom", "AB-07.map", "AB-08.map"},
-        {"--layout", "top-to-bottom", "--colour", "red", "--output", "o.map", "a", "b"},
-        {"--layout"},
+TEST(CommandLine, AcceptedFormsAndWhatTheyAskFor) {
+    const struct {
+        Arguments arguments;
+        std::string told;
+    } cases[] = {
+        {{"merge", "--layout", "top-to-bottom", "--output", "o.map", "AB-07L.map", "AB-08R.map"},
+         "top-to-bottom 0 0 o.map | AB-07L.map:L AB-08R.map:R"},
+        {{"merge", "--layout=end-to-end", "--direction=nw", "--map-set", "Emberline", "--output",
+          "a.map", "./AB-07L.map", "/maps/X-01L/AB-08R.map", "X-01L/AB.map"},
+         "end-to-end 1 7 a.map | ./AB-07L.map:L /maps/X-01L/AB-08R.map:R X-01L/AB.map: "},
+        {{"merge", "--direction", "2", "--map-set=ironfall", "--layout", "composite", "--marks",
+          "L-RL", "--output=b.map", "--", "--x.map", "AB-01R.map", "", "-"},
+         "composite 0 2 b.map | --x.map:L AB-01R.map:  :R -:L"},
+        {{"merge", "--layout", "top-to-bottom", "--direction", "SW", "--map-set", "EMBERLINE",
+          "--output", "o", "A", "B", "C", "D"},
+         "top-to-bottom 1 5 o | A:  B:  C:  D: "},
+        {{"merge", "--output", "o", "--layout", "end-to-end", "--direction", "0", "--", "A", "B"},
+         "end-to-end 0 0 o | A:  B: "},
+        {{"merge", "--layout", "end-to-end", "--direction", "e", "--output", "o", "A", "B"},
+         "end-to-end 0 2 o | A:  B: "},
+        {{"--help"}, "help"},
+        {{"-h"}, "help"},
+        {{"help"}, "help"},
+        {{"merge", "--output", "o.map", "--help"}, "help"},
     };
-    for (const auto& arguments : wrong) {
-        const pw::test::CliResult result = merge(arguments);
-        EXPECT_EQ(result.exitCode, 2) << arguments[1];
-        EXPECT_EQ(std::count(result.standardError.begin(), result.standardError.end(), '\n'), 1)
-            << result.standardError;
-        EXPECT_TRUE(result.standardOutput.empty());
+    for (const auto& test : cases) {
+        EXPECT_EQ(told(pw::cli::parseCommandLine(test.arguments)), test.told)
+            << test.arguments.back();
     }
-    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "o.map"));
-    EXPECT_EQ(runCli({}, folder_.path()).exitCode, 2);
-    EXPECT_EQ(runCli({"split"}, folder_.path()).exitCode, 2);
 }
 
-TEST_F(CommandLine, HelpPrintsUsage) {
-    const pw::test::CliResult result = runCli({"--help"}, folder_.path());
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_NE(result.standardOutput.find("panelwright-cli merge --layout"), std::string::npos);
-    EXPECT_EQ(merge({"--help"}).exitCode, 0);
-}
-
-TEST_F(CommandLine, MarksComeFromBaseNamesUnlessGiven) {
-    ASSERT_EQ(merge({"--layout", "top-to-bottom", "--output", "named.map", "./AB-07L.map",
-                     folder_.file("AB-08R.map")})
-                  .exitCode,
-              0);
-    ASSERT_EQ(merge({"--layout", "top-to-bottom", "--marks", "LR", "--output", "given.map",
-                     "AB-07.map", "AB-08.map"})
-                  .exitCode,
-              0);
-    ASSERT_EQ(
-        merge({"--layout", "top-to-bottom", "--output", "plain.map", "AB-07.map", "AB-08.map"})
-            .exitCode,
-        0);
-    const std::string named = readFile(folder_.path() / "named.map");
-    EXPECT_EQ(named, readFile(folder_.path() / "given.map"));
-    EXPECT_NE(named, readFile(folder_.path() / "plain.map"));
-    // 100 + 100 - 1251 - 26 + 108 for the L-over-R junction.
-    EXPECT_NE(named.find("\r\n26 4 -969\r\n"), std::string::npos);
-}
-
-TEST_F(CommandLine, EndToEndIgnoresMarks) {
-    ASSERT_EQ(
-        merge({"--layout", "end-to-end", "--output", "marked.map", "AB-07L.map", "AB-08R.map"})
-            .exitCode,
-        0);
-    ASSERT_EQ(merge({"--layout", "end-to-end", "--marks", "RL", "--output", "given.map",
-                     "AB-07.map", "AB-08.map"})
-                  .exitCode,
-              0);
-    ASSERT_EQ(merge({"--layout", "end-to-end", "--output", "plain.map", "AB-07.map", "AB-08.map"})
-                  .exitCode,
-              0);
-    const std::string plain = readFile(folder_.path() / "plain.map");
-    EXPECT_EQ(readFile(folder_.path() / "marked.map"), plain);
-    EXPECT_EQ(readFile(folder_.path() / "given.map"), plain);
-}
-
-TEST_F(CommandLine, OptionsTakeNamesNumbersAndEqualsForms) {
-    ASSERT_EQ(merge({"--layout=top-to-bottom", "--direction=nw", "--map-set", "Emberline",
-                     "--output", "a.map", "AB-07.map", "AB-08.map"})
-                  .exitCode,
-              0);
-    ASSERT_EQ(merge({"--layout", "top-to-bottom", "--direction", "7", "--map-set=emberline",
-                     "--output=b.map", "--", "AB-07.map", "AB-08.map"})
-                  .exitCode,
-              0);
-    const std::string a = readFile(folder_.path() / "a.map");
-    EXPECT_EQ(a, readFile(folder_.path() / "b.map"));
-    EXPECT_NE(a.find("\r\n7 4\r\n"), std::string::npos);
-    // Emberline's base: 100 + 100 - 1811 - 26.
-    EXPECT_NE(a.find("\r\n26 4 -1637\r\n"), std::string::npos);
-}
-
-TEST_F(CommandLine, UnwritableOutputFailsWithoutSuccess) {
-    std::filesystem::create_directory(folder_.path() / "dir.map");
-    const pw::test::CliResult result =
-        merge({"--layout", "top-to-bottom", "--output", "dir.map", "AB-07.map", "AB-08.map"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.standardError, "ERROR: unable to create file dir.map\n");
-    EXPECT_TRUE(result.standardOutput.empty());
+TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
+    const Arguments merge = {"merge", "--layout", "top-to-bottom", "--output", "o.map"};
+    const struct {
+        Arguments arguments;
+        const char* named;  // the word that the message must show
+    } cases[] = {
+        {{}, ""},
+        {{"split"}, "split"},
+        {{"merge", "--layout", "diagonal", "--output", "o.map", "a", "b"}, "diagonal"},
+        {{"merge", "--output", "o.map", "a", "b"}, "layout"},
+        {{"merge", "--layout"}, "layout"},
+        {{"merge", "--layout", "top-to-bottom", "a", "b"}, "output"},
+        {{"merge", "--layout", "top-to-bottom", "--output=", "a", "b"}, "output"},
+        {{"merge", "--layout", "top-to-bottom", "--output", "o.map", "a"}, "1"},
+        {{"merge", "--layout", "top-to-bottom", "--output", "o.map", "a", "b", "c", "d", "e"}, "5"},
+        {{"merge", "--layout", "end-to-end", "--output", "o.map", "a", "b", "c", "d"}, "4"},
+        {{"merge", "--layout", "composite", "--output", "o.map", "a", "b", "c", "d", "e"}, "5"},
+        {{"merge", "--layout", "composite", "--output", "o.map", "a", "b"}, "2"},
+        {{"merge", "--colour", "red", "--layout", "end-to-end", "--output", "o.map", "a", "b"},
+         "colour"},
+    };
+    for (const auto& test : cases) {
+        const auto parsed = pw::cli::parseCommandLine(test.arguments);
+        const auto* error = std::get_if<pw::cli::UsageError>(&parsed);
+        ASSERT_NE(error, nullptr) << told(parsed);
+        EXPECT_NE(error->message.find(test.named), std::string::npos) << error->message;
+    }
+    const struct {
+        const char* option;
+        const char* value;
+        int sources;
+    } values[] = {
+        {"--marks", "LR-", 2}, {"--marks", "Lx", 2}, {"--marks", "L", 2},
+        {"--direction", "8", 2}, {"--direction", "-1", 3}, {"--direction", "NNE", 2},
+        {"--map-set", "nowhere", 2}, {"--map-set", "irf", 4},
+    };
+    for (const auto& test : values) {
+        Arguments arguments = merge;
+        arguments.insert(arguments.end(), {test.option, test.value});
+        for (int i = 0; i < test.sources; ++i) {
+            arguments.push_back("S" + std::to_string(i));
+        }
+        EXPECT_EQ(told(pw::cli::parseCommandLine(arguments)), "usage error")
+            << test.option << " " << test.value;
+    }
 }
 
 }  // namespace

@@ -1,73 +1,101 @@
-// Reading map-file sections and printing label numbers.
+// The map reader, one table of files and the reads made on them.
 
 #include <gtest/gtest.h>
 
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/number_format.h"
-#include "test_files.h"
+#include "test_support.h"
 
 namespace {
 
-class MapReading : public testing::Test {
-  protected:
-    pw::LineReader open(const std::string& bytes) {
-        pw::test::writeFile(folder_.path() / "m.map", bytes);
-        std::optional<pw::LineReader> reader = pw::LineReader::open(folder_.file("m.map"));
-        EXPECT_TRUE(reader.has_value());
-        return std::move(*reader);
+// Reads `file` with one operation per letter of `reads` and tells what each gave:
+// i readInt, f readFloat (as a label number), l readLine, v readLineView ([line]),
+// s skipLine, c readLetterLine (NUL for none), e atEnd; "!" is a failed read, followed
+// by what the read left in its output.
+std::string transcript(pw::LineReader& reader, std::string_view reads) {
+    std::string told;
+    for (char read : reads) {
+        std::int32_t integer = 0;
+        float number = 0.0F;
+        std::string line = "stale";
+        std::string_view view = "stale";
+        switch (read) {
+            case 'i':
+                told += reader.readInt(integer) ? std::to_string(integer) : "!";
+                break;
+            case 'f':
+                told += reader.readFloat(number) ? pw::formatLabelNumber(number) : "!";
+                break;
+            case 'l':
+                told += reader.readLine(line) ? "[" + line + "]" : "!" + line;
+                break;
+            case 'v':
+                told += reader.readLineView(view) ? "[" + std::string(view) + "]"
+                                                  : "!" + std::string(view);
+                break;
+            case 's':
+                reader.skipLine();
+                continue;
+            case 'c': {
+                const char letter = reader.readLetterLine();
+                told += letter == '\0' ? std::string("NUL") : std::string(1, letter);
+                break;
+            }
+            default:
+                told += reader.atEnd() ? "end" : "more";
+        }
+        told += ' ';
     }
-
-    pw::test::TempFolder folder_;
-};
-
-TEST_F(MapReading, IntegersSkipWhiteSpaceAndLineEnds) {
-    pw::LineReader reader = open("  7\r\n\r\n -12 +3 0042 rest of line\r\nnext");
-    std::int32_t a = 0, b = 0, c = 0, d = 0;
-    ASSERT_TRUE(reader.readInt(a) && reader.readInt(b) && reader.readInt(c) && reader.readInt(d));
-    EXPECT_EQ(std::vector<int>({a, b, c, d}), std::vector<int>({7, -12, 3, 42}));
-    reader.skipLine();
-    std::string line;
-    EXPECT_TRUE(reader.readLine(line));
-    EXPECT_EQ(line, "next");
+    return told;
 }
 
-TEST_F(MapReading, IntegersOutsideThirtyTwoBitsOrNotNumbersFail) {
-    std::int32_t value = 0;
-    EXPECT_TRUE(open("2147483647").readInt(value));
-    EXPECT_EQ(value, 2147483647);
-    EXPECT_TRUE(open("-2147483648").readInt(value));
-    EXPECT_EQ(value, INT32_MIN);
-    EXPECT_FALSE(open("2147483648").readInt(value));
-    EXPECT_FALSE(open("99999999999999999999999999").readInt(value));
-    EXPECT_FALSE(open("abc").readInt(value));
-    EXPECT_FALSE(open("- 5").readInt(value));
-    EXPECT_FALSE(open("").readInt(value));
-}
-
-TEST_F(MapReading, LinesEndAtLfWithOrWithoutCr) {
-    pw::LineReader reader = open("one\r\ntwo\nthree\rstill three\r\n\r\nlast");
-    std::string line;
-    std::vector<std::string> lines;
-    while (reader.readLine(line)) {
-        lines.push_back(line);
+TEST(MapReading, EveryReadOnATableOfFiles) {
+    const std::string wide(300000, '#');
+    const struct {
+        std::string file;
+        const char* reads;
+        std::string told;
+    } cases[] = {
+        {"  7\r\n\r\n -12 +3 0042 rest of line\r\nnext", "iiiisle",
+         "7 -12 3 42 [next] end "},
+        {"2147483647 -2147483648", "iie", "2147483647 -2147483648 end "},
+        {"2147483648", "i", "! "},
+        {"99999999999999999999999999", "i", "! "},
+        {"abc", "ilil", "! [abc] ! ! "},
+        {"- 5", "i", "! "},
+        {"", "iflvce", "! ! ! ! NUL end "},
+        {"one\r\ntwo\nthree\rstill\r\n\r\nlast", "llllllv", "[one] [two] [three\rstill] [] [last] ! ! "},
+        {"one\r\n\r\nlast\n", "vevvev", "[one] more [] [last] end ! "},
+        {"b trailing\r\n\r\nx", "cccc", "b NUL x NUL "},
+        {"skipped\r\nb\r\n\r\nlast", "scsle", "b [last] end "},
+        {"12.50 -3 .5 7. 1e3 2E-2 +0.1 5east 8e+", "ffffffffl",
+         "12.5 -3 0.5 7 1000 0.02 0.1 5 [east 8e+] "},
+        {"3.14159265 1234567 0.00001 999999.5 -0", "fffff", "3.14159 1.23457e+06 1e-05 1e+06 -0 "},
+        {"5e x\n5e+x\n5e-1x", "flflfl", "5 [e x] 5 [e+x] 0.5 [x] "},
+        {"Hill 3", "f", "! "},
+        {".", "f", "! "},
+        {"-", "f", "! "},
+        {"   \r\n  ", "fe", "! end "},
+        {wide + "\r\nafter\r\n", "lle", "[" + wide + "] [after] end "},
+        {wide + "\r\n" + wide, "sv", "[" + wide + "] "},
+        {std::string(65534, ' ') + "5e3\r\n1", "fi", "5000 1 "},
+        {std::string(65533, ' ') + "5e-3\r\n1", "fi", "0.005 1 "},
+    };
+    pw::test::TempFolder folder;
+    for (const auto& test : cases) {
+        pw::test::writeFile(folder.path() / "m.map", test.file);
+        std::optional<pw::LineReader> reader = pw::LineReader::open(folder.file("m.map"));
+        ASSERT_TRUE(reader.has_value());
+        const std::string got = transcript(*reader, test.reads);
+        EXPECT_TRUE(got == test.told) << got.substr(0, 80) << " from " << test.file.substr(0, 60) << " read as " << test.reads;
+        EXPECT_FALSE(reader->hadError());
     }
-    EXPECT_EQ(lines, std::vector<std::string>({"one", "two", "three\rstill three", "", "last"}));
-    EXPECT_TRUE(reader.atEnd());
-    EXPECT_FALSE(reader.readLine(line));
-    EXPECT_EQ(line, "");
+    EXPECT_FALSE(pw::LineReader::open(folder.path().string()).has_value());
+    EXPECT_FALSE(pw::LineReader::open(folder.file("missing.map")).has_value());
+    EXPECT_FALSE(pw::LineReader::open("").has_value());
 }
 
-TEST_F(MapReading, LongLinesAreReadWhole) {
-    const std::string longRow(300000, '#');
-    pw::LineReader reader = open(longRow + "\r\nafter\r\n");
-    std::string line;
-    ASSERT_TRUE(reader.readLine(line));
-    EXPECT_EQ(line, longRow);
-    ASSERT_TRUE(reader.readLine(line));
-    EXPECT_EQ(line, "after");
-}
-
-TEST_F(MapReading, LinesAcrossBufferBoundariesKeepTheirBytes) {
+TEST(MapReading, LinesAcrossBufferBoundariesKeepTheirBytes) {
     // Lines of every length from 0 up, so that line ends, and CR LF pairs, fall on every
     // offset of the reader's blocks.
     std::string file;
@@ -80,73 +108,18 @@ TEST_F(MapReading, LinesAcrossBufferBoundariesKeepTheirBytes) {
         expected.push_back(line);
         file += line + (i % 3 == 0 ? "\n" : "\r\n");
     }
-    pw::LineReader reader = open(file);
+    pw::test::TempFolder folder;
+    pw::test::writeFile(folder.path() / "m.map", file);
+    std::optional<pw::LineReader> reader = pw::LineReader::open(folder.file("m.map"));
+    ASSERT_TRUE(reader.has_value());
     std::string_view line;
     std::size_t count = 0;
-    while (reader.readLineView(line)) {
+    while (reader->readLineView(line)) {
         ASSERT_LT(count, expected.size());
         ASSERT_TRUE(line == expected[count]) << "line " << count;
         ++count;
     }
     EXPECT_EQ(count, expected.size());
-}
-
-TEST_F(MapReading, LayerLettersAreTheFirstCharacter) {
-    pw::LineReader reader = open("b trailing\r\n\r\nx");
-    EXPECT_EQ(reader.readLetterLine(), 'b');
-    EXPECT_EQ(reader.readLetterLine(), '\0');  // empty line
-    EXPECT_EQ(reader.readLetterLine(), 'x');
-    EXPECT_EQ(reader.readLetterLine(), '\0');  // end of the file
-}
-
-TEST_F(MapReading, FloatsReadAsSinglePrecision) {
-    pw::LineReader reader = open("12.50 -3 .5 7. 1e3 2E-2 0.1 5east 8e+");
-    float values[9] = {};
-    for (float& value : values) {
-        ASSERT_TRUE(reader.readFloat(value));
-        if (&value == &values[7]) {
-            std::string rest;
-            reader.readLine(rest);
-            EXPECT_EQ(rest, "east 8e+");
-            break;
-        }
-    }
-    EXPECT_EQ(values[0], 12.5F);
-    EXPECT_EQ(values[1], -3.0F);
-    EXPECT_EQ(values[2], 0.5F);
-    EXPECT_EQ(values[3], 7.0F);
-    EXPECT_EQ(values[4], 1000.0F);
-    EXPECT_EQ(values[5], 0.02F);
-    EXPECT_EQ(values[6], 0.1F);
-    EXPECT_EQ(values[7], 5.0F);
-}
-
-TEST_F(MapReading, FloatsFailOnText) {
-    float value = 0;
-    EXPECT_FALSE(open("Hill 3 4").readFloat(value));
-    EXPECT_FALSE(open(".").readFloat(value));
-    EXPECT_FALSE(open("-").readFloat(value));
-    EXPECT_FALSE(open("   ").readFloat(value));
-}
-
-TEST_F(MapReading, FolderIsNoSource) {
-    EXPECT_FALSE(pw::LineReader::open(folder_.path().string()).has_value());
-    EXPECT_FALSE(pw::LineReader::open(folder_.file("missing.map")).has_value());
-    EXPECT_FALSE(pw::LineReader::open("").has_value());
-}
-
-TEST(LabelNumbers, GeneralNotationWithSixSignificantDigits) {
-    EXPECT_EQ(pw::formatLabelNumber(12.5F), "12.5");
-    EXPECT_EQ(pw::formatLabelNumber(2.0F), "2");
-    EXPECT_EQ(pw::formatLabelNumber(-0.0F), "-0");
-    EXPECT_EQ(pw::formatLabelNumber(0.1F), "0.1");
-    EXPECT_EQ(pw::formatLabelNumber(123456.0F), "123456");
-    EXPECT_EQ(pw::formatLabelNumber(1234567.0F), "1.23457e+06");
-    EXPECT_EQ(pw::formatLabelNumber(999999.5F), "1e+06");
-    EXPECT_EQ(pw::formatLabelNumber(0.0001F), "0.0001");
-    EXPECT_EQ(pw::formatLabelNumber(0.00001F), "1e-05");
-    EXPECT_EQ(pw::formatLabelNumber(3.14159265F), "3.14159");
-    EXPECT_EQ(pw::formatLabelNumber(32.5F), "32.5");
 }
 
 }  // namespace

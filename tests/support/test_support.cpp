@@ -1,0 +1,73 @@
+#include "test_support.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace pw::test {
+
+TempFolder::TempFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "panelwright-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> TempFolder::names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+std::string MapBuilder::text() const {
+    const std::string eol = "\r\n";
+    std::string out = std::to_string(version) + eol + std::to_string(length) + " " +
+                      std::to_string(height) + " " + std::to_string(tally) + eol +
+                      "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1" + eol + "0 4" + eol;
+    const auto rows = [&](char cell) {
+        for (int y = 0; y < height; ++y) {
+            out += std::string(static_cast<std::size_t>(length), cell) + eol;
+        }
+    };
+    rows(fill);
+    rows(fill);
+    for (char letter : layers) {
+        out += std::string(1, letter) + eol;
+        rows(letter);
+    }
+    out += "x" + eol;
+    for (const std::string& label : labels) {
+        out += label + eol;
+    }
+    return out;
+}
+
+}  // namespace pw::test

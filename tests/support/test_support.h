@@ -1,0 +1,70 @@
+#pragma once
+
+// What the core and command-line tests share: temporary folders, whole files, map files
+// made in memory and the one stand-in for whoever runs the save pipeline.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/composer/pipeline_host.h"
+
+namespace pw::test {
+
+// A fresh folder below the system's temporary folder, removed with all it holds.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // The names in the folder, sorted: what a run left behind.
+    std::vector<std::string> names() const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+
+// The text of a well-formed map file with CR LF line ends: grids of `fill`, one block per
+// layer letter with rows of that letter.
+struct MapBuilder {
+    int version = 1;
+    int length = 4;
+    int height = 2;
+    int tally = 100;
+    char fill = '.';
+    std::string layers = "b";
+    std::vector<std::string> labels = {"1.50 1 Hill"};
+
+    std::string text() const;
+};
+
+// Records every call in order ("ask <start>", "store <path>", messages as shown) and
+// answers the prompt with `answer`; nullopt cancels it.
+class RecordingHost : public PipelineHost {
+  public:
+    std::vector<std::string> events;
+    std::string remembered;
+    std::optional<std::string> answer;
+
+    void showError(const std::string& message) override { events.push_back(message); }
+    std::string rememberedPath() override { return remembered; }
+    void storeRememberedPath(const std::string& path) override {
+        events.push_back("store " + path);
+        remembered = path;
+    }
+    std::optional<std::string> askOutputPath(const std::string& start) override {
+        events.push_back("ask " + start);
+        return answer;
+    }
+    void reportSuccess(const std::string& message) override { events.push_back(message); }
+};
+
+}  // namespace pw::test
