@@ -46,14 +46,14 @@ TEST(MapFileName, GivesMarkAndNumberLabel) {
 TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
     pw::test::TempFolder folder;
     for (const char* name : {"b-02.map", "A-01.MAP", "c-03.Map", "notes.txt", "map", ".map",
-                             "B-01.map", "a-10.map", "x.mapx", "amap"}) {
+                             "C-03.map", "B-01.map", "a-10.map", "x.mapx", "amap", "c-03.MAP"}) {
         pw::test::writeFile(folder.path() / name, "1\n");
     }
     std::filesystem::create_directory(folder.path() / "folder.map");
     ASSERT_EQ(::symlink("missing-target", folder.file("dangling.map").c_str()), 0);
     EXPECT_EQ(pw::listMapFiles(folder.path().string()),
               std::vector<std::string>({"A-01.MAP", "a-10.map", "B-01.map", "b-02.map",
-                                        "c-03.Map"}));
+                                        "C-03.map", "c-03.MAP", "c-03.Map"}));
     EXPECT_EQ(pw::listMapFiles(folder.file("folder.map")), std::vector<std::string>());
     EXPECT_EQ(pw::listMapFiles(folder.file("Irfmaps")), std::nullopt);
     EXPECT_EQ(pw::listMapFiles(folder.file("notes.txt")), std::nullopt);

@@ -64,6 +64,7 @@ TEST(MapReading, EveryReadOnATableOfFiles) {
         {"abc", "ilil", "! [abc] ! ! "},
         {"- 5", "i", "! "},
         {"", "iflvce", "! ! ! ! NUL end "},
+        {std::string("\0x\n", 3), "elce", std::string("more [\0x] NUL end ", 18)},
         {"one\r\ntwo\nthree\rstill\r\n\r\nlast", "llllllv", "[one] [two] [three\rstill] [] [last] ! ! "},
         {"one\r\n\r\nlast\n", "vevvev", "[one] more [] [last] end ! "},
         {"b trailing\r\n\r\nx", "cccc", "b NUL x NUL "},
