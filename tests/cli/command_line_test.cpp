@@ -90,8 +90,8 @@ TEST(CommandLine, UsageErrorsNameWhatIsWrong) {
         const char* value;
         int sources;
     } values[] = {
-        {"--marks", "LR-", 2}, {"--marks", "Lx", 2}, {"--marks", "L", 2},
-        {"--direction", "8", 2}, {"--direction", "-1", 3}, {"--direction", "NNE", 2},
+        {"--marks", "LR-", 2},       {"--marks", "Lx", 2},     {"--marks", "L", 2},
+        {"--direction", "8", 2},     {"--direction", "-1", 3}, {"--direction", "NNE", 2},
         {"--map-set", "nowhere", 2}, {"--map-set", "irf", 4},
     };
     for (const auto& test : values) {

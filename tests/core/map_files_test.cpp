@@ -52,15 +52,40 @@ TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
     std::filesystem::create_directory(folder.path() / "folder.map");
     ASSERT_EQ(::symlink("missing-target", folder.file("dangling.map").c_str()), 0);
     EXPECT_EQ(pw::listMapFiles(folder.path().string()),
-              std::vector<std::string>({"A-01.MAP", "a-10.map", "B-01.map", "b-02.map",
-                                        "C-03.map", "c-03.MAP", "c-03.Map"}));
+              std::vector<std::string>({"A-01.MAP", "a-10.map", "B-01.map", "b-02.map", "C-03.map",
+                                        "c-03.MAP", "c-03.Map"}));
     EXPECT_EQ(pw::listMapFiles(folder.file("folder.map")), std::vector<std::string>());
     EXPECT_EQ(pw::listMapFiles(folder.file("Irfmaps")), std::nullopt);
     EXPECT_EQ(pw::listMapFiles(folder.file("notes.txt")), std::nullopt);
-    EXPECT_EQ(pw::mapFilePath("/opt/pw/", 1, "EM-01L.map"), "/opt/pw/Embrmaps/EM-01L.map");
-    const std::string program = pw::programFolder();
-    EXPECT_EQ(program.back(), '/');
-    EXPECT_TRUE(std::filesystem::exists(program + "panelwright-cli"));
+}
+
+TEST(MapListing, EarlierRootsHideLaterNamesAndEachNameKeepsItsFolder) {
+    pw::test::TempFolder folder;
+    for (const char* file :
+         {"first/Irfmaps/B.map", "first/Irfmaps/c.map", "second/Irfmaps/A.map",
+          "second/Irfmaps/B.map", "second/Irfmaps/b.map", "second/Embrmaps/E.map"}) {
+        std::filesystem::create_directories((folder.path() / file).parent_path());
+        pw::test::writeFile(folder.path() / file, "");
+    }
+    const std::vector<std::string> roots = {folder.file("missing"), folder.file("first"),
+                                            folder.file("second")};
+    const auto listed = [&](int mapSet) {
+        std::vector<std::string> maps;
+        const auto found = pw::listMapSet(roots, mapSet);
+        for (const pw::ListedMap& map : found.value()) {
+            maps.push_back(map.name + " " + map.path.substr(folder.path().string().size()) + " " +
+                           map.folder.substr(folder.path().string().size()));
+        }
+        return maps;
+    };
+    EXPECT_EQ(listed(0), std::vector<std::string>({"A.map /second/Irfmaps/A.map /second/Irfmaps",
+                                                   "B.map /first/Irfmaps/B.map /first/Irfmaps",
+                                                   "b.map /second/Irfmaps/b.map /second/Irfmaps",
+                                                   "c.map /first/Irfmaps/c.map /first/Irfmaps"}));
+    EXPECT_EQ(listed(1),
+              std::vector<std::string>({"E.map /second/Embrmaps/E.map /second/Embrmaps"}));
+    EXPECT_FALSE(pw::listMapSet(roots, 2).has_value());
+    EXPECT_FALSE(pw::listMapSet({folder.file("missing")}, 1).has_value());
 }
 
 }  // namespace

@@ -18,8 +18,14 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
+    namespace fs = std::filesystem;
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    // A folder that a test locked must let its files go again.
+    for (fs::recursive_directory_iterator entry(path_, ignored), end; entry != end;
+         entry.increment(ignored)) {
+        fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(path_, ignored);
 }
 
 std::vector<std::string> TempFolder::names() const {
