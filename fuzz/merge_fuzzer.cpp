@@ -1,6 +1,6 @@
 // libFuzzer target: one whole Save Map run on map panels made of the fuzzer's bytes.
 //
-// Input layout (see fuzz/make_corpus.sh, which writes seeds in this form):
+// Input layout (fuzz/make_corpus.sh writes seeds in this form):
 //   byte 0   layout and count: layout = b % 3 (Top-to-Bottom, End-to-End, Composite),
 //            count = the (b / 3)-th of that layout's counts, wrapping
 //   byte 1   bits 0-2 top-edge direction, bit 3 map set, bit 4 an output file exists
@@ -14,14 +14,16 @@
 //            their number. The file existing at the output path before the run, if
 //            any, holds the last of them.
 //
-// Whatever the bytes, the run must end in a complete output or in "ERROR" messages with
-// nothing changed on disk.
+// Whatever the bytes, the run ends in "ERROR" messages with nothing changed on disk, or
+// in a well-formed output: every line ends in CR LF, each grid and layer block holds the
+// rows its header announces, the layer letters follow the table and end with "x", and
+// the output merges again with itself. When the sources are well-formed panels, every
+// cell of the output is the cell of its source (or a blank where a source lacks a layer),
+// but for the junction cells of layer "b".
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <array>
-#include <cstddef>
+#include <QByteArray>
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -30,7 +32,6 @@
 #include <iterator>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/composer/save_pipeline.h"
@@ -41,179 +42,125 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kSeparator = "\n=====\n";
-constexpr std::size_t kHeaderSize = 7;
-// The most bytes one run may make its output write; larger declared maps are passed over
-// so that every run stays fast.
-constexpr std::uint64_t kOutputBudget = 8u << 20;
-// The output is merged with itself once more only when it is at most this large.
+constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvw";
+constexpr std::uint64_t kOutputBudget = 8u << 20;  // larger declared maps are passed over
 constexpr std::uintmax_t kRemergeLimit = 1u << 20;
-constexpr std::string_view kLayerLetters = "abcdefghijklmnopqrstuvw";
-
-[[noreturn]] void fail(const char* what) {
-    std::fprintf(stderr, "merge_fuzzer: broken invariant: %s\n", what);
-    std::fflush(stderr);
-    std::abort();
-}
 
 void require(bool condition, const char* what) {
     if (!condition) {
-        fail(what);
+        std::fprintf(stderr, "merge_fuzzer: broken invariant: %s\n", what);
+        std::abort();
     }
 }
 
-const fs::path& workFolder() {
-    static const fs::path folder = [] {
-        std::string pattern = (fs::temp_directory_path() / "pw-merge-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            fail("cannot make the work folder");
-        }
-        std::atexit([] {
-            std::error_code ignored;
-            fs::remove_all(workFolder(), ignored);
-        });
-        return fs::path(pattern);
-    }();
-    return folder;
-}
-
-void clearFolder(const fs::path& folder) {
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-        fs::remove_all(entry.path());
-    }
-}
-
-void writeFile(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    require(static_cast<bool>(out), "cannot write an input file");
-}
-
-std::optional<std::string> readFile(const fs::path& path) {
+std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::vector<std::string_view> splitSources(std::string_view rest) {
-    std::vector<std::string_view> chunks;
-    for (;;) {
-        const std::size_t at = rest.find(kSeparator);
-        if (at == std::string_view::npos) {
-            chunks.push_back(rest);
-            return chunks;
+void writeFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+    require(fs::file_size(path) == bytes.size(), "cannot write an input file");
+}
+
+// A map file as its lines say, the way the reader splits them: at LF, a CR before the LF
+// being part of the line end.
+struct MapText {
+    std::int32_t version = 0, length = 0, height = 0;
+    std::vector<std::string> lines;
+    std::vector<std::string> grids;  // both grids, 2 * height rows
+    std::vector<std::pair<char, std::vector<std::string>>> layers;
+    std::size_t labels = 0;  // the first line after "x"
+};
+
+std::optional<std::int32_t> number(std::string_view text) {
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty()
+               ? std::optional(value)
+               : std::nullopt;
+}
+
+// The map when it is well-formed. A source's rows hold `length` cells each, and its size
+// line and letter lines may carry more text; the output's lines hold nothing more.
+std::optional<MapText> parseMap(std::string_view bytes, bool source) {
+    MapText map;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        std::string line(bytes.substr(start, end - start));
+        if (end < bytes.size() && !line.empty() && line.back() == '\r') {
+            line.pop_back();
         }
-        chunks.push_back(rest.substr(0, at));
-        rest.remove_prefix(at + kSeparator.size());
+        map.lines.push_back(std::move(line));
+        start = end + 1;
     }
-}
-
-struct Shape {
-    pw::Layout layout;
-    int rows;
-    int columns;
-};
-
-Shape shapeOf(std::uint8_t selector) {
-    static constexpr std::array<int, 3> topToBottom{2, 3, 4};
-    static constexpr std::array<int, 2> endToEnd{2, 3};
-    static constexpr std::array<int, 3> composite{4, 6, 8};
-    const int which = selector / 3;
-    switch (selector % 3) {
-        case 0:
-            return {pw::Layout::TopToBottom, topToBottom[which % 3], 1};
-        case 1:
-            return {pw::Layout::EndToEnd, 1, endToEnd[which % 2]};
-        default:
-            return {pw::Layout::Composite, composite[which % 3] / 2, 2};
-    }
-}
-
-char markOf(unsigned bits) {
-    switch (bits & 3u) {
-        case 1:
-            return 'L';
-        case 2:
-            return 'R';
-        default:
-            return ' ';
-    }
-}
-
-// Version, length and height at the head of a map file, as the pipeline reads them.
-struct Head {
-    std::int32_t version = 0;
-    std::int32_t length = 0;
-    std::int32_t height = 0;
-};
-
-std::optional<Head> readHead(const fs::path& path) {
-    std::optional<pw::LineReader> reader = pw::LineReader::open(path.string());
-    Head head;
-    if (!reader || !reader->readInt(head.version) || !reader->readInt(head.length) ||
-        !reader->readInt(head.height)) {
+    const auto& lines = map.lines;
+    if (lines.size() < 5 || !number(lines[0])) {
         return std::nullopt;
     }
-    return head;
-}
-
-// An upper bound of the bytes a merge of these sources may write: every layer letter
-// that starts some line may become a layer block of blank rows.
-std::uint64_t outputEstimate(const std::vector<std::string_view>& chunks,
-                             const std::vector<fs::path>& files, int slots) {
-    std::array<bool, 256> starts{};
-    std::uint64_t inputBytes = 0;
-    for (std::string_view chunk : chunks) {
-        inputBytes += chunk.size();
-        bool lineStart = true;
-        for (char c : chunk) {
-            if (lineStart) {
-                starts[static_cast<unsigned char>(c)] = true;
+    map.version = *number(lines[0]);
+    std::string_view size = lines[1];
+    std::int32_t values[3] = {};  // length, height, tally
+    for (std::int32_t& value : values) {
+        const std::size_t gap = std::min(size.find(' '), size.size());
+        const std::optional<std::int32_t> parsed = number(size.substr(0, gap));
+        if (!parsed) {
+            return std::nullopt;
+        }
+        value = *parsed;
+        size.remove_prefix(std::min(gap + 1, size.size()));
+    }
+    map.length = values[0];
+    map.height = values[1];
+    if (map.length < 0 || map.height < 0 || map.length > 2997 || map.height > 3996) {
+        return std::nullopt;
+    }
+    std::size_t at = 4;
+    const auto rows = [&](std::vector<std::string>& into, int count) {
+        for (int i = 0; i < count; ++i, ++at) {
+            if (at >= lines.size() || (source && std::ssize(lines[at]) != map.length)) {
+                return false;
             }
-            lineStart = c == '\n';
+            into.push_back(lines[at]);
+        }
+        return true;
+    };
+    const auto letterOf = [&](const std::string& line) {
+        return line.empty() || (!source && line.size() > 1) ? '?' : line[0];
+    };
+    if ((!source && !size.empty()) || !rows(map.grids, 2 * map.height)) {
+        return std::nullopt;
+    }
+    for (std::size_t next = 0; at < lines.size() && letterOf(lines[at]) != 'x';) {
+        const std::size_t letter = kLetters.find(letterOf(lines[at]));
+        if (letter == std::string_view::npos || letter < next) {
+            return std::nullopt;
+        }
+        next = letter + 1;
+        map.layers.emplace_back(lines[at++][0], std::vector<std::string>());
+        if (!rows(map.layers.back().second, map.height)) {
+            return std::nullopt;
         }
     }
-    std::uint64_t letters = 0;
-    for (char letter : kLayerLetters) {
-        letters += starts[static_cast<unsigned char>(letter)] ? 1 : 0;
-    }
-    std::uint64_t largest = 0;
-    for (const fs::path& file : files) {
-        const std::optional<Head> head = readHead(file);
-        if (head && head->length >= 0 && head->length <= 999 && head->height >= 0 &&
-            head->height <= 999) {
-            const auto length = static_cast<std::uint64_t>(head->length);
-            const auto height = static_cast<std::uint64_t>(head->height);
-            const std::uint64_t bytes =
-                static_cast<std::uint64_t>(slots) * height * ((length + 2) * letters + 4);
-            largest = std::max(largest, bytes);
-        }
-    }
-    return largest + 4 * inputBytes + 4096;
+    map.labels = at + 1;
+    return at < lines.size() ? std::optional(std::move(map)) : std::nullopt;
 }
 
 class FuzzHost final : public pw::PipelineHost {
   public:
     FuzzHost(std::string outputPath, bool cancel)
         : outputPath_(std::move(outputPath)), cancel_(cancel) {}
-
     void showError(const std::string& message) override {
         require(message.rfind("ERROR", 0) == 0, "an error message does not begin with ERROR");
         errors.push_back(message);
     }
-    std::string rememberedPath() override { return remembered_; }
+    std::string rememberedPath() override { return {}; }
     void storeRememberedPath(const std::string& path) override {
         require(path == outputPath_, "the remembered path is not the chosen one");
-        remembered_ = path;
     }
-    std::optional<std::string> askOutputPath(const std::string& /*remembered*/) override {
+    std::optional<std::string> askOutputPath(const std::string&) override {
         ++asks;
-        if (cancel_) {
-            return std::nullopt;
-        }
-        return outputPath_;
+        return cancel_ ? std::nullopt : std::optional(outputPath_);
     }
     void reportSuccess(const std::string& message) override {
         require(message == "New map file created successfully", "wrong success message");
@@ -227,224 +174,216 @@ class FuzzHost final : public pw::PipelineHost {
   private:
     std::string outputPath_;
     bool cancel_;
-    std::string remembered_;
 };
 
-bool hasHiddenEntry(const fs::path& folder) {
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-        if (entry.path().filename().string().front() == '.') {
-            return true;
+// The rows a layout tiles its sources into, and the cells each output row is made of.
+void checkTiling(const MapText& out, const std::vector<MapText>& sources,
+                 const pw::LayoutShape& shape) {
+    const int length = sources[0].length, height = sources[0].height;
+    const auto sourceRow = [&](int slot, char letter, int row) {
+        const MapText& source = sources[static_cast<std::size_t>(slot)];
+        if (letter == 0) {
+            return source.grids[static_cast<std::size_t>(row)];
+        }
+        for (const auto& [layer, rows] : source.layers) {
+            if (layer == letter) {
+                return rows[static_cast<std::size_t>(row)];
+            }
+        }
+        return std::string(static_cast<std::size_t>(length), ' ');
+    };
+    std::vector<char> blocks = {0, 0};  // both grids, then every letter some source has
+    for (char letter : kLetters) {
+        for (const MapText& source : sources) {
+            for (const auto& layer : source.layers) {
+                if (layer.first == letter && blocks.back() != letter) {
+                    blocks.push_back(letter);
+                }
+            }
         }
     }
-    return false;
-}
-
-// The junction fix-ups of layer "b" add 1, 8 or 31 to a cell's byte; a tab, 0x02 or 0xEB
-// in the source so becomes a line feed inside a row, as the byte arithmetic has it.
-bool fixUpMayMakeLineFeed(const std::vector<std::string_view>& sources) {
-    for (std::string_view source : sources) {
-        if (source.find_first_of(std::string_view("\x09\x02\xEB", 3)) != std::string_view::npos) {
-            return true;
+    require(out.layers.size() + 2 == blocks.size(), "a layer block is missing or added");
+    for (std::size_t block = 0; block < blocks.size(); ++block) {
+        const char letter = blocks[block];
+        require(block < 2 || out.layers[block - 2].first == letter, "a layer block's letter");
+        const auto& rows = block < 2 ? out.grids : out.layers[block - 2].second;
+        const int first = block == 1 ? shape.rows * height : 0;
+        for (int row = 0; row < shape.rows * height; ++row) {
+            const std::string& got = rows[static_cast<std::size_t>(first + row)];
+            require(std::ssize(got) == shape.columns * length, "an output row's length");
+            const int y = row % height + (block == 1 ? height : 0);
+            const bool junction = letter == 'b' && (y == 0 || y == height - 1);
+            for (int column = 0; column < shape.columns; ++column) {
+                const std::string cells =
+                    sourceRow(row / height * shape.columns + column, letter, y);
+                for (int x = 0; x < length; ++x) {
+                    const bool junctionCell = x >= 7 && x <= 24 && (x % 8 == 7 || x % 8 == 0);
+                    require(got[static_cast<std::size_t>(column * length + x)] ==
+                                    cells[static_cast<std::size_t>(x)] ||
+                                (junction && junctionCell),
+                            "an output cell is not its source's cell");
+                }
+            }
         }
     }
-    return false;
-}
-
-// Every line the writer ends, ends with CR LF: no LF stands alone in the output.
-bool everyLineEndIsCrLf(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) {
-            return false;
-        }
-    }
-    return bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n";
-}
-
-// The header lines the output must carry.
-void checkOutputHeader(const fs::path& output, const Head& source, const Shape& shape,
-                       int direction, Head& written) {
-    std::optional<pw::LineReader> reader = pw::LineReader::open(output.string());
-    require(reader.has_value(), "the saved output cannot be opened");
-    std::int32_t tally = 0;
-    require(reader->readInt(written.version) && reader->readInt(written.length) &&
-                reader->readInt(written.height) && reader->readInt(tally),
-            "the saved output does not begin with its version and size");
-    require(written.length == shape.columns * source.length &&
-                written.height == shape.rows * source.height,
-            "the saved output's size is not the tiled size of its sources");
-    std::string line;
-    require(reader->readLine(line) && line.empty(), "text after the output's size");
-    require(reader->readLine(line) && line == "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1",
-            "the output's value list line");
-    require(reader->readLine(line) && line == std::to_string(direction) + " 4",
-            "the output's direction line");
-}
-
-// The output of a merge is itself a map that the pipeline takes as a source.
-void remergeOutput(const fs::path& folder, const fs::path& output, int mapSet) {
-    const fs::path again = folder / "again.map";
-    const std::optional<std::string> before = readFile(output);
-    pw::MergeRequest request;
-    request.layout = pw::Layout::TopToBottom;
-    request.mapSetIndex = mapSet;
-    request.direction = 0;
-    for (int i = 0; i < 2; ++i) {
-        request.slots.push_back({"out.map", output.string(), ' '});
-    }
-    FuzzHost host(again.string(), false);
-    const pw::SaveOutcome outcome = pw::runSave(request, host);
-    if (outcome != pw::SaveOutcome::Saved || !host.errors.empty()) {
-        for (const std::string& message : host.errors) {
-            std::fprintf(stderr, "%s\n", message.c_str());
-        }
-        fail("a saved output is not accepted as a source of a Top-to-Bottom merge");
-    }
-    require(fs::is_regular_file(again), "the re-merged output is missing");
-    require(readFile(output) == before, "a source of the re-merge changed");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < kHeaderSize) {
+    if (size < 7) {
         return -1;
     }
-    const fs::path& folder = workFolder();
-    clearFolder(folder);
+    static const fs::path folder = [] {
+        std::string pattern = (fs::temp_directory_path() / "pw-merge-fuzz-XXXXXX").string();
+        require(::mkdtemp(pattern.data()) != nullptr, "cannot make the work folder");
+        std::atexit([] { fs::remove_all(folder); });
+        return fs::path(pattern);
+    }();
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        fs::remove_all(entry.path());
+    }
 
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const Shape shape = shapeOf(data[0]);
-    const int slots = shape.rows * shape.columns;
-    const int direction = data[1] & 7;
-    const int mapSet = (data[1] >> 3) & 1;
-    const bool existingOutput = (data[1] & 0x10) != 0;
-    const bool cancel = (data[1] & 0x20) != 0;
-    const bool outputInMissingFolder = (data[1] & 0x40) != 0;
-    const bool outputIsFolder = !outputInMissingFolder && (data[1] & 0x80) != 0;
-    const unsigned marks = data[2] | (unsigned{data[3]} << 8);
-    const unsigned special = data[4];
-    const unsigned kindLow = data[5];
-    const unsigned kindHigh = data[6];
+    const auto layout = static_cast<pw::Layout>(data[0] % 3);
+    const pw::CountRange counts = pw::countRange(layout);
+    const int count =
+        counts.first +
+        counts.step * (data[0] / 3 % ((counts.last - counts.first) / counts.step + 1));
+    const pw::LayoutShape shape = *pw::shapeFor(layout, count);
+    const int direction = data[1] & 7, mapSet = data[1] >> 3 & 1;
+    const bool existingOutput = data[1] & 0x10, cancel = data[1] & 0x20;
+    const bool missingFolder = data[1] & 0x40, outputIsFolder = !missingFolder && data[1] & 0x80;
+    const unsigned marks = data[2] | unsigned{data[3]} << 8;
 
-    const std::vector<std::string_view> chunks = splitSources(bytes.substr(kHeaderSize));
+    std::vector<std::string> chunks;
+    std::string_view rest(reinterpret_cast<const char*>(data) + 7, size - 7);
+    for (std::size_t at; (at = rest.find(kSeparator)) != std::string_view::npos;
+         rest.remove_prefix(at + kSeparator.size())) {
+        chunks.emplace_back(rest.substr(0, at));
+    }
+    chunks.emplace_back(rest);
+    // A cheap bound of the output: every layer letter may give a block of blank rows.
+    std::uint64_t largest = 0, letters = 0;
+    for (char letter : kLetters) {
+        letters += std::any_of(chunks.begin(), chunks.end(), [&](const std::string& chunk) {
+            return ("\n" + chunk).find(std::string{'\n', letter}) != std::string::npos;
+        });
+    }
     std::vector<fs::path> files;
     for (std::size_t i = 0; i < chunks.size(); ++i) {
         files.push_back(folder / ("src" + std::to_string(i) + ".map"));
         writeFile(files.back(), chunks[i]);
+        pw::LineReader head = pw::LineReader::fromBytes(QByteArray::fromStdString(chunks[i]));
+        std::int32_t version = 0, length = 0, height = 0;
+        if (head.readInt(version) && head.readInt(length) && head.readInt(height) && length >= 0 &&
+            length <= 999 && height >= 0 && height <= 999) {
+            largest = std::max<std::uint64_t>(largest,
+                                              std::uint64_t(height) * (length + 2) * (letters + 2));
+        }
+        largest += 4 * chunks[i].size();
     }
-    if (outputEstimate(chunks, files, slots) > kOutputBudget) {
-        return -1;  // a legal map, but too large to write in every run
+    if (largest * std::uint64_t(count) > kOutputBudget) {
+        return -1;
     }
 
-    const fs::path plainOutput = folder / "out.map";
-    const fs::path subfolder = folder / "dir.map";
+    const fs::path plainOutput = folder / "out.map", subfolder = folder / "dir.map";
     fs::create_directory(subfolder);
-    fs::path output = plainOutput;
-    if (outputInMissingFolder) {
-        output = folder / "nowhere" / "out.map";
-    } else if (outputIsFolder) {
-        output = subfolder;
-    }
-    const std::string_view previous = chunks.back();
+    const fs::path output = missingFolder    ? folder / "nowhere" / "out.map"
+                            : outputIsFolder ? subfolder
+                                             : plainOutput;
     if (existingOutput) {
-        writeFile(plainOutput, previous);
+        writeFile(plainOutput, chunks.back());
     }
-
-    pw::MergeRequest request;
-    request.layout = shape.layout;
-    request.mapSetIndex = mapSet;
-    request.direction = direction;
-    std::optional<Head> firstHead;
-    for (int slot = 0; slot < slots; ++slot) {
-        pw::SourceSlot source;
-        source.mark = markOf(marks >> (2 * slot));
-        const auto chunk = static_cast<std::size_t>(slot) % chunks.size();
-        if ((special >> slot & 1u) == 0) {
-            source.name = files[chunk].filename().string();
-            source.path = files[chunk].string();
-        } else {
-            switch ((kindLow >> slot & 1u) | (kindHigh >> slot & 1u) << 1) {
-                case 0:  // nothing chosen
-                    break;
-                case 1:
-                    source.name = "missing" + std::to_string(slot) + ".map";
-                    source.path = (folder / source.name).string();
-                    break;
-                case 2:
-                    source.name = subfolder.filename().string();
-                    source.path = subfolder.string();
-                    break;
-                default:
-                    source.name = plainOutput.filename().string();
-                    source.path = plainOutput.string();
-                    break;
-            }
+    pw::MergeRequest request{layout, mapSet, direction, {}};
+    std::vector<std::optional<MapText>> panels;
+    for (int slot = 0; slot < count; ++slot) {
+        const char mark = " LR "[marks >> (2 * slot) & 3];
+        const std::size_t chunk = static_cast<std::size_t>(slot) % chunks.size();
+        fs::path path = files[chunk];
+        if (data[4] >> slot & 1) {
+            const unsigned kind = (data[5] >> slot & 1) | (data[6] >> slot & 1) << 1;
+            path = kind == 0   ? fs::path()
+                   : kind == 1 ? folder / "missing.map"
+                   : kind == 2 ? subfolder
+                               : plainOutput;
         }
-        if (slot == 0 && !source.path.empty()) {
-            firstHead = readHead(source.path);
-        }
-        request.slots.push_back(std::move(source));
+        request.slots.push_back({path.filename().string(), path.string(), mark});
+        const bool isChunk = path == files[chunk] || (path == plainOutput && existingOutput);
+        panels.push_back(isChunk
+                             ? parseMap(path == plainOutput ? chunks.back() : chunks[chunk], true)
+                             : std::nullopt);
     }
 
     FuzzHost host(output.string(), cancel);
     const pw::SaveOutcome outcome = pw::runSave(request, host);
-
-    switch (outcome) {
-        case pw::SaveOutcome::Saved:
-            require(host.errors.empty() && host.successes == 1 && host.asks == 1,
-                    "Saved with an error shown, or without one success report");
-            break;
-        case pw::SaveOutcome::Cancelled:
-            require(cancel && host.errors.empty() && host.successes == 0 && host.asks == 1,
-                    "Cancelled without a cancelled prompt, or with a message");
-            break;
-        case pw::SaveOutcome::CheckFailed:
-            require(!host.errors.empty() && host.successes == 0 && host.asks == 0,
-                    "CheckFailed without an error, or after asking for the output");
-            break;
-        case pw::SaveOutcome::WriteFailed:
-            require(!host.errors.empty() && host.successes == 0 && host.asks == 1,
-                    "WriteFailed without an error");
-            break;
-    }
-
-    for (std::size_t i = 0; i < chunks.size(); ++i) {
-        require(readFile(files[i]) == std::string(chunks[i]), "a source file changed");
-    }
-    require(!hasHiddenEntry(folder), "a temporary file was left behind");
-    require(!fs::exists(folder / "nowhere"), "a missing output folder was made");
-    require(fs::is_directory(subfolder) && fs::is_empty(subfolder), "the folder changed");
-
+    for (auto& p : panels) std::fprintf(stderr, " %d", p ? 1 : 0);
+    std::fprintf(stderr, "\n");
     const bool saved = outcome == pw::SaveOutcome::Saved;
-    if (output == plainOutput) {
-        if (!saved) {
-            if (existingOutput) {
-                require(readFile(plainOutput) == std::string(previous),
-                        "a failed run changed the existing output file");
-            } else {
-                require(!fs::exists(plainOutput), "a failed run left an output file");
-            }
-        }
-    } else {
-        require(!saved, "a save into a folder or a missing folder succeeded");
-        require(existingOutput == fs::exists(plainOutput), "an output appeared elsewhere");
+    require(saved == (host.successes == 1) &&
+                host.errors.empty() == (saved || outcome == pw::SaveOutcome::Cancelled),
+            "the outcome disagrees with the messages");
+    require(host.asks == (outcome != pw::SaveOutcome::CheckFailed),
+            "asked before the checks were done");
+    require(outcome != pw::SaveOutcome::Cancelled || cancel,
+            "cancelled without a cancelled prompt");
+    for (std::size_t i = 0; i < chunks.size(); ++i) {
+        require(readFile(files[i]) == chunks[i], "a source file changed");
     }
-
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        require(entry.path().filename().string().front() != '.',
+                "a temporary file was left behind");
+    }
+    require(!fs::exists(folder / "nowhere") && fs::is_empty(subfolder), "a folder changed");
+    require(!saved || output == plainOutput, "a save into a folder or a missing folder succeeded");
     if (!saved) {
+        require(existingOutput ? readFile(plainOutput) == chunks.back() : !fs::exists(plainOutput),
+                "a failed run changed the output path");
         return 0;
     }
-    require(fs::is_regular_file(plainOutput), "Saved without an output file");
-    require(firstHead.has_value(), "Saved although the first source has no size");
-    Head written;
-    checkOutputHeader(plainOutput, *firstHead, shape, direction, written);
-    const std::uintmax_t outputSize = fs::file_size(plainOutput);
-    if (outputSize <= kOutputBudget && !fixUpMayMakeLineFeed(chunks)) {
-        const std::optional<std::string> content = readFile(plainOutput);
-        require(content && everyLineEndIsCrLf(*content), "an output line does not end in CR LF");
+
+    const std::string bytes = readFile(plainOutput);
+    for (std::size_t at = bytes.find('\n'); at != std::string::npos;
+         at = bytes.find('\n', at + 1)) {
+        require(at > 0 && bytes[at - 1] == '\r', "a line feed without its carriage return");
     }
-    if (written.version != 0 && written.length <= 999 && written.height <= 999 &&
-        outputSize <= kRemergeLimit) {
-        remergeOutput(folder, plainOutput, mapSet);
+    require(bytes.ends_with("\r\n"), "the last line has no line end");
+    const std::optional<MapText> out = parseMap(bytes, false);
+    require(out.has_value(), "the output is not a well-formed map");
+    require(out->lines[2] == "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1",
+            "the value list line");
+    require(out->lines[3] == std::to_string(direction) + " 4", "the direction line");
+    for (std::size_t label = out->labels; label < out->lines.size(); ++label) {
+        require(!out->lines[label].empty(), "an empty label line");
+    }
+    if (std::all_of(panels.begin(), panels.end(), [&](const auto& panel) {
+            return panel && panel->length == panels[0]->length &&
+                   panel->height == panels[0]->height;
+        })) {
+        int version = 0;
+        for (const auto& panel : panels) {
+            version = std::max(version, panel->version);
+        }
+        require(out->version == version, "the output's version is not the largest");
+        require(out->length == shape.columns * panels[0]->length &&
+                    out->height == shape.rows * panels[0]->height,
+                "the output's size is not the tiled size of its sources");
+        std::vector<MapText> sources;
+        for (const auto& panel : panels) {
+            sources.push_back(*panel);
+        }
+        checkTiling(*out, sources, shape);
+    }
+    if (out->version != 0 && out->length <= 999 && out->height <= 999 &&
+        bytes.size() <= kRemergeLimit) {
+        pw::MergeRequest again{pw::Layout::TopToBottom, mapSet, 0, {}};
+        again.slots.assign(2, {"out.map", plainOutput.string(), ' '});
+        FuzzHost second((folder / "again.map").string(), false);
+        const pw::SaveOutcome remerged = pw::runSave(again, second);
+        for (const std::string& message : second.errors) {
+            std::fprintf(stderr, "%s\n", message.c_str());
+        }
+        require(remerged == pw::SaveOutcome::Saved, "a saved output is no source");
+        require(readFile(plainOutput) == bytes, "a source of the re-merge changed");
     }
     return 0;
 }
