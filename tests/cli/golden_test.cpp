@@ -1,11 +1,10 @@
 // Runs panelwright-cli on every case folder below tests/golden and compares what it did
 // with the folder's expected/ files. A case folder holds its source maps, an `args` file
-// (one argument per line, an empty line for an empty argument) and expected/ with `exit`,
-// `stdout`, `stderr` (left out where the wording is not the case's point) and every file
-// the run must leave with its bytes. Output files that must stay as they were are given
-// among the sources too. A `modes` file ("0555 locked", one path a line) sets permissions
-// after the copy; such a case is run as the user "nobody" when the tests run as root, from
-// a copy of the program that every user may reach.
+// (one argument a line, an empty line for an empty argument) and expected/: `exit`,
+// `stdout`, `stderr` (left out where the wording is not the point) and every map file the
+// run must leave, with its bytes. A `modes` file ("0555 locked", one path a line) sets
+// permissions; such a case runs as the user "nobody" when the tests run as root, from a
+// copy of the program that every user may reach.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -20,16 +19,7 @@ using pw::test::readFile;
 
 namespace {
 
-std::vector<std::string> caseNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(PANELWRIGHT_GOLDEN_DIR)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string shellQuoted(const std::string& text) {
+std::string shellWord(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) {
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -37,44 +27,39 @@ std::string shellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-class GoldenCase : public testing::TestWithParam<std::string> {};
+class GoldenCase : public testing::TestWithParam<fs::path> {};
 
 TEST_P(GoldenCase, MatchesExpectedFiles) {
-    const fs::path caseFolder = fs::path(PANELWRIGHT_GOLDEN_DIR) / GetParam();
-    const fs::path expected = caseFolder / "expected";
+    const fs::path& source = GetParam();
+    const fs::path expected = source / "expected";
     pw::test::TempFolder work;
-    for (const auto& entry : fs::directory_iterator(caseFolder)) {
+    for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
         if (name != "expected" && name != "args" && name != "modes") {
-            fs::copy(entry.path(), work.path() / entry.path().filename(),
-                     fs::copy_options::recursive);
+            fs::copy(entry.path(), work.path() / name, fs::copy_options::recursive);
         }
     }
-    std::string program = shellQuoted(PANELWRIGHT_CLI_PATH);
-    if (fs::exists(caseFolder / "modes")) {
-        std::ifstream modes(caseFolder / "modes");
+    const std::string cd = "cd " + shellWord(work.path().string()) + " && ";
+    std::string command = shellWord(PANELWRIGHT_CLI_PATH);
+    if (std::ifstream modes(source / "modes"); modes) {
         for (std::string mode, path; modes >> mode >> path;) {
             fs::permissions(work.path() / path, fs::perms(std::stoi(mode, nullptr, 8)));
         }
         fs::permissions(work.path(), fs::perms(0755));
         if (::geteuid() == 0) {
             fs::copy_file(PANELWRIGHT_CLI_PATH, work.path() / ".program");
-            program = "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
-            if (std::system(("cd " + shellQuoted(work.path().string()) + " && " + program +
-                             " --help >/dev/null")
-                                .c_str()) != 0) {
-                GTEST_SKIP() << "the program cannot be run as \"nobody\" here: no setpriv, or "
-                                "the temporary folder is out of that user's reach";
+            command = "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
+            if (std::system((cd + command + " --help >/dev/null 2>&1").c_str()) != 0) {
+                GTEST_SKIP() << "no setpriv, or the temporary folder is out of reach of "
+                                "\"nobody\": the tests run as root, so permissions bind no run";
             }
         }
     }
-    std::string command = "cd " + shellQuoted(work.path().string()) + " && " + program;
-    std::ifstream args(caseFolder / "args", std::ios::binary);
+    std::ifstream args(source / "args");
     for (std::string argument; std::getline(args, argument);) {
-        command += " " + shellQuoted(argument);
+        command += " " + shellWord(argument);
     }
-    command += " >.stdout 2>.stderr";
-    const int status = std::system(command.c_str());
+    const int status = std::system((cd + command + " >.stdout 2>.stderr").c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(std::to_string(WEXITSTATUS(status)) + "\n", readFile(expected / "exit"));
     EXPECT_EQ(readFile(work.path() / ".stdout"), readFile(expected / "stdout"));
@@ -83,7 +68,7 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     }
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
         const fs::path made = work.path() / fs::relative(entry.path(), expected);
-        if (entry.path().extension() == ".map") {
+        if (entry.is_regular_file() && entry.path().extension() == ".map") {
             ASSERT_TRUE(fs::exists(made)) << made << " was not written";
             EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
         }
@@ -92,16 +77,21 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     for (const auto& entry : fs::recursive_directory_iterator(work.path())) {
         const fs::path name = fs::relative(entry.path(), work.path());
         EXPECT_TRUE(name == ".stdout" || name == ".stderr" || name == ".program" ||
-                    fs::exists(caseFolder / name) || fs::exists(expected / name))
+                    fs::exists(source / name) || fs::exists(expected / name))
             << "stray file " << name;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(caseNames()),
-                         [](const testing::TestParamInfo<std::string>& param) {
-                             std::string name = param.param;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+std::vector<fs::path> cases() {
+    std::vector<fs::path> folders(fs::directory_iterator(PANELWRIGHT_GOLDEN_DIR), {});
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), [](const auto& param) {
+    std::string name = param.param.filename().string();
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
 
 }  // namespace

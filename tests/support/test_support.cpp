@@ -54,24 +54,19 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 std::string MapBuilder::text() const {
-    const std::string eol = "\r\n";
-    std::string out = std::to_string(version) + eol + std::to_string(length) + " " +
-                      std::to_string(height) + " " + std::to_string(tally) + eol +
-                      "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1" + eol + "0 4" + eol;
-    const auto rows = [&](char cell) {
+    std::string out = std::to_string(version) + "\r\n" + std::to_string(length) + " " +
+                      std::to_string(height) + " " + std::to_string(tally) +
+                      "\r\n0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1\r\n0 4\r\n";
+    const std::string blocks = std::string(2, fill) + layers;  // both grids, then the layers
+    for (std::size_t block = 0; block < blocks.size(); ++block) {
+        out += block < 2 ? "" : blocks.substr(block, 1) + "\r\n";
         for (int y = 0; y < height; ++y) {
-            out += std::string(static_cast<std::size_t>(length), cell) + eol;
+            out += std::string(static_cast<std::size_t>(length), blocks[block]) + "\r\n";
         }
-    };
-    rows(fill);
-    rows(fill);
-    for (char letter : layers) {
-        out += std::string(1, letter) + eol;
-        rows(letter);
     }
-    out += "x" + eol;
+    out += "x\r\n";
     for (const std::string& label : labels) {
-        out += label + eol;
+        out += label + "\r\n";
     }
     return out;
 }
