@@ -1,17 +1,13 @@
 // libFuzzer target: the map-file reader alone, on any bytes.
 //
 // Input layout (fuzz/make_corpus.sh): byte 0 gives the length n = (b % 16) + 1 of a
-// pattern of read operations, the next n bytes are the operations (b % 7: readInt,
-// readFloat, streamLine, skipLine, readLetterLine, atEnd and atEmptyLine, readLineHead of
-// b / 7 bytes), the rest is the file. Three passes over it:
-//   1. streamLine alone: the lines and their line ends give back the file exactly;
-//   2. the line operations in the pattern's order (number reads become streamLine): each
-//      agrees with pass 1 line by line;
-//   3. every operation in the pattern's order: the reads end, and at the end every read
-//      yields nothing.
+// pattern of reads, the next n bytes are the reads (b % 7: readInt, readFloat, streamLine,
+// skipLine, readLetterLine, atEmptyLine, readLineHead of b / 7 bytes), the rest is the
+// file. First the lines and their line ends must give back the file exactly; then the
+// pattern's line reads (number reads become streamLine) must agree with those lines; then
+// every read of the pattern, numbers too, must come to the end of the file.
 
 #include <QByteArray>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -53,28 +49,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pw::LineReader whole = pw::LineReader::fromBytes(bytes);
     std::vector<std::string> lines;
     std::size_t at = 0;
-    for (std::optional<std::string> line; (line = wholeLine(whole));) {
+    for (std::optional<std::string> line; (line = wholeLine(whole)); lines.push_back(*line)) {
         require(file.compare(at, line->size(), *line) == 0, "a line is not the file's bytes");
         at += line->size();
         const bool crlf = file.compare(at, 2, "\r\n") == 0;
         require(at == file.size() || crlf || file[at] == '\n', "a line stopped early");
         at += at == file.size() ? 0 : crlf ? 2 : 1;
-        lines.push_back(std::move(*line));
     }
     require(at == file.size() && whole.atEnd() && !whole.hadError(), "the lines end early");
 
     pw::LineReader reader = pw::LineReader::fromBytes(bytes);
-    for (std::size_t next = 0, step = 0; next < lines.size(); ++step, ++next) {
-        const std::uint8_t operation = pattern[step % pattern.size()];
+    for (std::size_t next = 0; next < lines.size(); ++next) {
+        const std::uint8_t read = pattern[next % pattern.size()];
         const std::string& line = lines[next];
         require(!reader.atEnd() && reader.atEmptyLine() == line.empty(), "atEnd or atEmptyLine");
-        if (operation % 7 == 3) {
+        if (read % 7 == 3) {
             reader.skipLine();
-        } else if (operation % 7 == 4) {
+        } else if (read % 7 == 4) {
             require(reader.readLetterLine() == (line.empty() ? '\0' : line[0]), "readLetterLine");
-        } else if (operation % 7 == 6) {
-            require(reader.readLineHead(operation / 7) == line.substr(0, operation / 7),
-                    "readLineHead");
+        } else if (read % 7 == 6) {
+            require(reader.readLineHead(read / 7) == line.substr(0, read / 7), "readLineHead");
         } else {
             require(wholeLine(reader) == line, "streamLine");
         }
@@ -86,30 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pw::LineReader any = pw::LineReader::fromBytes(bytes);
     std::int32_t integer = 0;
     float number = 0.0F;
-    // Number reads may stall at text; the line read that ends every round moves on.
-    for (std::size_t round = 0; round <= file.size() && !any.atEnd(); ++round) {
-        for (const std::uint8_t operation : pattern) {
-            switch (operation % 7) {
-                case 0:
-                    (void)any.readInt(integer);
-                    break;
-                case 1:
-                    (void)any.readFloat(number);
-                    break;
-                case 4:
-                    (void)any.readLetterLine();
-                    break;
-                case 5:
-                    (void)any.atEmptyLine();
-                    break;
-                case 6:
-                    (void)any.readLineHead(operation / 7);
-                    break;
-                default:
-                    (void)wholeLine(any);
-            }
+    // Number reads may stall at text; the line skipped after every round moves on.
+    for (std::size_t round = 0; round <= file.size() && !any.atEnd(); ++round, any.skipLine()) {
+        for (const std::uint8_t read : pattern) {
+            (void)(read % 7 == 0   ? any.readInt(integer)
+                   : read % 7 == 1 ? any.readFloat(number)
+                   : read % 7 == 4 ? any.readLetterLine().has_value()
+                   : read % 7 == 5 ? any.atEmptyLine()
+                   : read % 7 == 6 ? any.readLineHead(read / 7).has_value()
+                                   : wholeLine(any).has_value());
         }
-        any.skipLine();
     }
     require(any.atEnd() && !any.readInt(integer) && !any.readFloat(number) && !wholeLine(any) &&
                 !any.readLetterLine() && !any.hadError(),

@@ -5,7 +5,6 @@
 #include "core/composer/save_pipeline.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "core/composer/joined_map.h"
 #include "test_support.h"
@@ -184,24 +183,6 @@ TEST_F(SavePipeline, AFailedWriteLeavesTheEarlierOutput) {
         EXPECT_EQ(readFile(folder_.path() / "out.map"), "precious");
         EXPECT_EQ(folder_.names(), untouched_);
     }
-}
-
-TEST_F(SavePipeline, AReplacedOutputKeepsItsPermissionsAndLinks) {
-    writeFile(folder_.path() / "real.map", "old");
-    ::chmod(folder_.file("real.map").c_str(), 0640);
-    fs::create_directory(folder_.path() / "sub");
-    fs::create_symlink("../real.map", folder_.path() / "sub" / "link.map");
-    fs::create_symlink("sub/link.map", folder_.path() / "link.map");
-    pw::test::RecordingHost host;
-    host.answer = folder_.file("link.map");
-    ASSERT_EQ(pw::runSave(request(Layout::TopToBottom, {"A.map", "A.map"}), host),
-              SaveOutcome::Saved);
-    EXPECT_TRUE(fs::is_symlink(folder_.path() / "link.map"));
-    EXPECT_EQ(readFile(folder_.path() / "real.map").substr(0, 3), "1\r\n");
-    struct stat info {};
-    ASSERT_EQ(::stat(folder_.file("real.map").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640U);
-    EXPECT_EQ(folder_.names().size(), untouched_.size() + 3);
 }
 
 TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWrites) {
