@@ -14,8 +14,11 @@ class LineScanner {
 
     bool atEnd() const { return at_ >= bytes_.size(); }
 
-    // The next line's offset and size, its line end left out.
+    // The next line's offset and size, its line end left out; empty past the end.
     std::pair<qsizetype, qsizetype> next() {
+        if (atEnd()) {
+            return {0, 0};
+        }
         const qsizetype start = at_;
         qsizetype end = bytes_.indexOf('\n', start);
         if (end < 0) {
@@ -65,7 +68,7 @@ CellIndex::CellIndex(const QByteArray& map) : bytes_(map) {
     lines.next();  // the direction line
     auto addBlock = [&] {
         for (int row = 0; row < height_; ++row) {
-            rows_.push_back(lines.atEnd() ? std::pair<qsizetype, qsizetype>{0, 0} : lines.next());
+            rows_.push_back(lines.next());
         }
     };
     addBlock();
