@@ -32,13 +32,25 @@ TEST(MapListing, EmptyFolderIsNoFailureMissingFolderIs) {
     EXPECT_FALSE(pw::listMapFiles(folder.file("Irfmaps")).has_value());
 }
 
-TEST(MapListing, PathsBelowTheProgramFolder) {
-    EXPECT_EQ(pw::mapFilePath("/opt/pw/", 1, "EM-01L.map"), "/opt/pw/Embrmaps/EM-01L.map");
-    EXPECT_EQ(pw::mapSetFolderPath("/opt/pw/", 0), "/opt/pw/Irfmaps");
-    const std::string folder = pw::programFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(folder.back(), '/');
-    EXPECT_TRUE(std::filesystem::is_directory(folder));
+TEST(MapListing, EarlierRootsHideLaterNamesAndEachNameKeepsItsFolder) {
+    pw::test::TempFolder folder;
+    for (const char* file : {"first/Irfmaps/B.map", "first/Irfmaps/c.map", "second/Irfmaps/A.map",
+                             "second/Irfmaps/B.map", "second/Embrmaps/E.map"}) {
+        std::filesystem::create_directories((folder.path() / file).parent_path());
+        pw::test::writeFile(folder.path() / file, "");
+    }
+    const std::vector<std::string> roots = {folder.file("missing"), folder.file("first"),
+                                            folder.file("second")};
+    const auto maps = pw::listMapSet(roots, 0);
+    ASSERT_TRUE(maps.has_value());
+    std::vector<std::string> listed;
+    for (const pw::ListedMap& map : *maps) {
+        listed.push_back(map.name + " " + map.path);
+    }
+    EXPECT_EQ(listed, std::vector<std::string>({"A.map " + folder.file("second/Irfmaps/A.map"),
+                                                "B.map " + folder.file("first/Irfmaps/B.map"),
+                                                "c.map " + folder.file("first/Irfmaps/c.map")}));
+    EXPECT_FALSE(pw::listMapSet({folder.file("missing")}, 1).has_value());
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ GuiTestBed::GuiTestBed()
                                             QSettings::IniFormat)) {
     environment_.prompts = &prompts;
     environment_.settings = settings_.get();
-    environment_.programFolder = (dir_.path() + QLatin1Char('/')).toStdString();
+    environment_.mapSetRoots = {dir_.path().toStdString()};
 }
 
 QString GuiTestBed::mapSetFolder(int mapSetIndex) const {

@@ -1,8 +1,11 @@
 #include "core/mapfile/map_listing.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <set>
 
 #include "core/mapfile/map_set.h"
 
@@ -11,20 +14,6 @@ namespace {
 
 char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool endsWithMapExtension(const std::string& name) {
-    constexpr std::string_view kExtension = ".map";
-    if (name.size() <= kExtension.size()) {
-        return false;
-    }
-    const std::size_t start = name.size() - kExtension.size();
-    for (std::size_t i = 0; i < kExtension.size(); ++i) {
-        if (lower(name[start + i]) != kExtension[i]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Case-insensitive order; names equal but for case keep a fixed byte order.
@@ -41,47 +30,73 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
     return a < b;
 }
 
+std::string joinPath(const std::string& folder, const std::string& name) {
+    return QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(name)).toStdString();
+}
+
 }  // namespace
 
-std::string programFolder() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return "./";
+std::vector<std::string> mapSetRoots() {
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString data = QStringLiteral("panelwright");
+    std::vector<std::string> roots{program.toStdString()};
+    // The first generic data location is the user's own; the rest are the system's, the
+    // share folder of the prefix the program is installed in foremost.
+    QStringList locations = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    locations.insert(locations.isEmpty() ? 0 : 1, QDir(program).filePath(QStringLiteral("../share")));
+    for (const QString& location : locations) {
+        const QString root = QDir::cleanPath(QDir(location).filePath(data));
+        if (std::find(roots.begin(), roots.end(), root.toStdString()) == roots.end()) {
+            roots.push_back(root.toStdString());
+        }
     }
-    std::string folder = self.parent_path().string();
-    if (folder.empty() || folder.back() != '/') {
-        folder.push_back('/');
-    }
-    return folder;
+    return roots;
 }
 
-std::string mapSetFolderPath(const std::string& programFolder, int mapSetIndex) {
-    return programFolder + MapSetFolderName(mapSetIndex);
-}
-
-std::string mapFilePath(const std::string& programFolder, int mapSetIndex,
-                        const std::string& fileName) {
-    return mapSetFolderPath(programFolder, mapSetIndex) + "/" + fileName;
+std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
+                                                 int mapSetIndex) {
+    const std::string folderName = MapSetFolderName(mapSetIndex);
+    if (folderName.empty()) {
+        return std::nullopt;
+    }
+    bool found = false;
+    std::set<std::string> seen;
+    std::vector<ListedMap> maps;
+    for (const std::string& root : roots) {
+        const std::string folder = joinPath(root, folderName);
+        const std::optional<std::vector<std::string>> names = listMapFiles(folder);
+        if (!names) {
+            continue;
+        }
+        found = true;
+        for (const std::string& name : *names) {
+            if (seen.insert(name).second) {
+                maps.push_back({name, joinPath(folder, name), folder});
+            }
+        }
+    }
+    if (!found) {
+        return std::nullopt;
+    }
+    std::stable_sort(maps.begin(), maps.end(), [](const ListedMap& a, const ListedMap& b) {
+        return lessIgnoringCase(a.name, b.name);
+    });
+    return maps;
 }
 
 std::optional<std::vector<std::string>> listMapFiles(const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::directory_iterator entries(folder, error);
-    if (error) {
+    const QFileInfo info(QString::fromStdString(folder));
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
         return std::nullopt;
     }
+    QDir dir(info.filePath());
+    dir.setNameFilters({QStringLiteral("*.map")});
+    dir.setFilter(QDir::Files | QDir::Hidden);
     std::vector<std::string> names;
-    for (; entries != fs::directory_iterator(); entries.increment(error)) {
-        std::string name = entries->path().filename().string();
-        std::error_code statError;
-        if (endsWithMapExtension(name) && entries->is_regular_file(statError)) {
-            names.push_back(std::move(name));
+    for (const QString& name : dir.entryList()) {
+        if (name.size() > 4) {  // a file named ".map" alone has no name before its suffix
+            names.push_back(name.toStdString());
         }
-    }
-    if (error) {
-        return std::nullopt;
     }
     std::sort(names.begin(), names.end(), lessIgnoringCase);
     return names;

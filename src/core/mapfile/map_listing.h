@@ -6,17 +6,27 @@
 
 namespace pw {
 
-// The folder of the running program, ending with its separator ("/opt/panelwright/").
-std::string programFolder();
+// The folders that may hold the map-set folders ("Irfmaps", "Embrmaps"), in the order
+// they are searched: beside the executable (unpack and run), the user's data folder
+// (~/.local/share/panelwright), then the system data folders: the installation's own
+// (<prefix>/share/panelwright beside <prefix>/bin) and the usual ones (/usr/share/panelwright).
+// Needs the application object, for the executable's folder.
+std::vector<std::string> mapSetRoots();
 
-// The folder of one map set below the program folder: "<program folder>/Irfmaps".
-std::string mapSetFolderPath(const std::string& programFolder, int mapSetIndex);
+// One map file as the slot lists offer it.
+struct ListedMap {
+    std::string name;    // the plain file name, as the list shows it
+    std::string path;    // where Save Map opens it
+    std::string folder;  // the map-set folder it was found in
+};
 
-// The full path of a chosen map file: "<program folder>/<map-set folder>/<name>".
-std::string mapFilePath(const std::string& programFolder, int mapSetIndex,
-                        const std::string& fileName);
+// The map files of one map set over all `roots`: the union of their names, sorted
+// case-insensitively; a name in an earlier root hides the same name in a later one.
+// nullopt when no root holds the map-set folder (or none can be searched).
+std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
+                                                 int mapSetIndex);
 
-// The plain names of the regular files in `folder` whose names end in ".map" in any
+// The plain names of the ordinary files in `folder` whose names end in ".map" in any
 // letter case, sorted case-insensitively; nullopt when the folder cannot be searched.
 std::optional<std::vector<std::string>> listMapFiles(const std::string& folder);
 

@@ -19,7 +19,7 @@ CPanelwrightApp::CPanelwrightApp(int& argc, char** argv) : QApplication(argc, ar
 int CPanelwrightApp::InitInstance() {
     QSettings settings;
     QtUserPrompts prompts;
-    const DialogEnvironment environment{&prompts, &settings, programFolder()};
+    const DialogEnvironment environment{&prompts, &settings, mapSetRoots()};
     CPanelwrightDlg mainDialog(environment);
     mainDialog.exec();
     return 0;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -148,7 +149,7 @@ void CComposerDlg::OnDirectionButton() {
 
 void CComposerDlg::OnSaveMap() {
     const OverrideCursor busy(Qt::WaitCursor);
-    DialogPipelineHost host(environment_, *this, mapSetFolder());
+    DialogPipelineHost host(environment_, *this, saveFolder_);
     if (runSave(request(), host) == SaveOutcome::Saved) {
         accept();
     }
@@ -158,14 +159,24 @@ void CComposerDlg::ListMapFiles(QComboBox& mapList) {
     // Filling selects the first name on its own; that is no choice of the user's.
     const QSignalBlocker quiet(mapList);
     mapList.clear();
-    const std::optional<std::vector<std::string>> names =
-        listMapFiles(mapSetFolder().toStdString());
-    if (!names) {
+    const std::optional<std::vector<ListedMap>> maps =
+        listMapSet(environment_.mapSetRoots, mapSetIndex_);
+    if (!maps) {
         environment_.prompts->showError(this, QStringLiteral("ERROR searchinng for Map files"));
         return;
     }
-    for (const std::string& name : *names) {
-        mapList.addItem(QString::fromStdString(name));
+    // Each name is opened from the folder it was listed from.
+    for (const ListedMap& map : *maps) {
+        mapList.addItem(QString::fromStdString(map.name), QString::fromStdString(map.path));
+    }
+    if (saveFolder_.isEmpty()) {
+        for (const std::string& root : environment_.mapSetRoots) {
+            const QDir folder(QString::fromStdString(root + "/" + MapSetFolderName(mapSetIndex_)));
+            if (folder.exists()) {
+                saveFolder_ = folder.path();
+                break;
+            }
+        }
     }
     mapList.setCurrentIndex(-1);
 }
@@ -182,10 +193,6 @@ void CComposerDlg::pushTexts() {
     widgets_.directionLabel->setText(directionText_);
 }
 
-QString CComposerDlg::mapSetFolder() const {
-    return QString::fromStdString(mapSetFolderPath(environment_.programFolder, mapSetIndex_));
-}
-
 MergeRequest CComposerDlg::request() const {
     MergeRequest merge;
     merge.layout = layout_;
@@ -196,10 +203,9 @@ MergeRequest CComposerDlg::request() const {
             continue;
         }
         SourceSlot source;
-        source.name = widgets_.slots[i].mapList->currentText().toStdString();
-        if (!source.name.empty()) {
-            source.path = mapFilePath(environment_.programFolder, mapSetIndex_, source.name);
-        }
+        const QComboBox& mapList = *widgets_.slots[i].mapList;
+        source.name = mapList.currentText().toStdString();
+        source.path = mapList.currentData().toString().toStdString();
         source.mark = slotStates_[i].mark;
         merge.slots.push_back(std::move(source));
     }

@@ -53,7 +53,6 @@ class CComposerDlg : public QDialog {
 
     bool inUse(const SlotWidgets& slot) const;
     void pushTexts();
-    QString mapSetFolder() const;
     MergeRequest request() const;
 
     const Layout layout_;
@@ -65,6 +64,7 @@ class CComposerDlg : public QDialog {
     int direction_ = 0;
     QString directionText_;
     bool opened_ = false;
+    QString saveFolder_;  // where Save As opens while no path is remembered
 };
 
 }  // namespace pw::gui

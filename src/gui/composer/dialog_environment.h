@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QSettings;
 
@@ -9,11 +10,12 @@ namespace pw::gui {
 class UserPrompts;
 
 // What every dialog of the program reaches outside itself through. The program points it
-// at real windows, its own settings and its own folder; tests at stand-ins and a temp folder.
+// at real windows, its own settings and the usual map-set folders; tests at stand-ins and a temp folder.
 struct DialogEnvironment {
     UserPrompts* prompts = nullptr;
     QSettings* settings = nullptr;  // holds "Saved File Name" of section "Boardsmith"
-    std::string programFolder;      // the map-set folders lie directly below it
+    // Where the map-set folders are looked for, in order (see mapSetRoots()).
+    std::vector<std::string> mapSetRoots;
 };
 
 }  // namespace pw::gui
