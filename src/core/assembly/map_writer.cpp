@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/assembly/junction.h"
+#include "core/assembly/messages.h"
 #include "core/mapfile/line_writer.h"
 #include "core/mapfile/number_format.h"
 
@@ -188,7 +189,7 @@ std::optional<Problem> MapWriter::readLetter(int slot) {
     }
     const bool inTable = kLayerLetters.find(*letter) != std::string_view::npos;
     if (*letter != kEndOfLayers && !(inTable && *letter > source.letter)) {
-        return Problem{slot, "ERROR: file " + source.name + " has layer letters out of order"};
+        return Problem{slot, messages::lettersOutOfOrder(source.name)};
     }
     source.letter = *letter;
     return std::nullopt;
@@ -197,9 +198,9 @@ std::optional<Problem> MapWriter::readLetter(int slot) {
 std::optional<Problem> MapWriter::endedEarly(int slot) const {
     const SourceMap& source = sources_[static_cast<std::size_t>(slot)];
     if (source.reader->hadError()) {
-        return Problem{slot, "ERROR: unable to read file " + source.name};
+        return Problem{slot, messages::unableToRead(source.name)};
     }
-    return Problem{slot, "ERROR: file " + source.name + " ends early"};
+    return Problem{slot, messages::endsEarly(source.name)};
 }
 
 void MapWriter::writeLabels() {

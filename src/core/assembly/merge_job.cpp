@@ -3,29 +3,11 @@
 #include <algorithm>
 
 #include "core/assembly/junction.h"
+#include "core/assembly/messages.h"
 #include "core/mapfile/line_writer.h"
 #include "core/mapfile/map_set.h"
 
 namespace pw {
-namespace {
-
-std::string noFileSelected(const LayoutShape& shape, int slot) {
-    // A layout that checks by rows names a slot by its row and column, counted from 0.
-    if (shape.rules().checksByRow) {
-        return "ERROR: no file selected for Map# " + std::to_string(shape.rowOf(slot)) + "," +
-               std::to_string(shape.columnOf(slot));
-    }
-    return "ERROR: no file selected for Map# " + std::to_string(slot + 1);
-}
-
-std::string sizeMismatch(const std::string& what, const std::string& name,
-                         const std::string& firstName, std::int32_t expected, std::int32_t found) {
-    return "ERROR: file " + name + " " + what + " does not match file " + firstName + "; " +
-           std::to_string(expected) + " <> " + std::to_string(found);
-}
-
-}  // namespace
-
 MergeJob::MergeJob(const MergeRequest& request, LayoutShape shape)
     : request_(request), shape_(shape), sources_(static_cast<std::size_t>(shape.slotCount())) {
     if (const MapSetInfo* info = mapSetInfo(request.mapSetIndex)) {
@@ -52,12 +34,12 @@ StepResult MergeJob::openSources() {
             continue;
         }
         if (source.name.empty()) {
-            result.fail(slot, noFileSelected(shape_, slot));
+            result.fail(slot, messages::noFileSelected(shape_, slot));
             continue;
         }
         source.reader = LineReader::open(request_.slots[static_cast<std::size_t>(slot)].path);
         if (!source.reader) {
-            result.fail(slot, "ERROR: unable to open file " + source.name);
+            result.fail(slot, messages::unableToOpen(source.name));
         }
     }
     return result;
@@ -73,10 +55,9 @@ StepResult MergeJob::checkVersions() {
             continue;
         }
         if (!source.reader->readInt(version)) {
-            result.fail(slot, "ERROR: file " + source.name + " has no valid version number");
+            result.fail(slot, messages::noVersion(source.name));
         } else if (version == 0) {
-            result.fail(slot, "ERROR: file " + source.name +
-                                  " is a submap! Version# = " + std::to_string(version));
+            result.fail(slot, messages::submap(source.name, version));
         } else {
             version_ = std::max(version_, version);
         }
@@ -102,23 +83,21 @@ StepResult MergeJob::checkSizes() {
         std::string failure;
         if (!source.reader->readInt(x) || !source.reader->readInt(y) ||
             !source.reader->readInt(t)) {
-            failure = "ERROR: file " + source.name + " has no valid map size";
+            failure = messages::noMapSize(source.name);
         } else {
             source.reader->skipLine();  // whatever follows the three numbers
             source.tally = static_cast<std::uint32_t>(t);
             if (slot == reference) {
                 if (y < 0 || y > 999 || x < 0 || x > 999) {
-                    failure = "ERROR: file " + source.name +
-                              " invalid Map size; X = " + std::to_string(x) +
-                              " Y = " + std::to_string(y);
+                    failure = messages::invalidSize(source.name, x, y);
                 } else {
                     length_ = x;
                     height_ = y;
                 }
             } else if (y != height_) {
-                failure = sizeMismatch("height", source.name, first->name, height_, y);
+                failure = messages::sizeMismatch("height", source.name, first->name, height_, y);
             } else if (x != length_) {
-                failure = sizeMismatch("length", source.name, first->name, length_, x);
+                failure = messages::sizeMismatch("length", source.name, first->name, length_, x);
             }
         }
         if (!failure.empty()) {

@@ -10,7 +10,7 @@ class SafeOutput final : public OutputFile {
   public:
     explicit SafeOutput(const QString& path) : file_(path) {}
 
-    bool open() { return file_.open(QIODevice::WriteOnly); }
+    bool open() { return file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
     bool write(const char* data, std::size_t size) override {
         return file_.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
     }

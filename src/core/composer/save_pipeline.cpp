@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/assembly/merge_job.h"
+#include "core/assembly/messages.h"
 #include "core/mapfile/line_writer.h"
 
 namespace pw {
@@ -50,7 +51,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         return SaveOutcome::WriteFailed;
     }
     if (const std::optional<std::string> broken = job.failedSource()) {
-        host.showError("ERROR: unable to read file " + *broken);
+        host.showError(messages::unableToRead(*broken));
         return SaveOutcome::WriteFailed;
     }
     if (!writer.flush() || !output.file->commit()) {
