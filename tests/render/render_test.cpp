@@ -6,7 +6,7 @@
 #include "render/image_file.h"
 #include "render/map_renderer.h"
 #include "render/palette.h"
-#include "test_files.h"
+#include "test_support.h"
 
 // 4 by 3 cells, layer "b" only, one label at cell (1, 1); the second row is short. Too
 // small for the compass mark.
