@@ -3,9 +3,9 @@
 // Input layout (fuzz/make_corpus.sh): byte 0 gives the length n = (b % 16) + 1 of a
 // pattern of reads, the next n bytes are the reads (b % 7: readInt, readFloat, streamLine,
 // skipLine, readLetterLine, atEmptyLine, readLineHead of b / 7 bytes), the rest is the
-// file. First the lines and their line ends must give back the file exactly; then the
-// pattern's line reads (number reads become streamLine) must agree with those lines; then
-// every read of the pattern, numbers too, must come to the end of the file.
+// file. The lines and their line ends must give back the file exactly, and the pattern's
+// line reads (number reads become streamLine) must agree with those lines. Number reads on
+// any bytes are the merge target's part, through the map headers and labels.
 
 #include <QByteArray>
 #include <cstdio>
@@ -77,22 +77,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reader.atEnd() && !wholeLine(reader) && !reader.readLetterLine() && !reader.readLineHead(5),
         "reads past the end");
 
-    pw::LineReader any = pw::LineReader::fromBytes(bytes);
-    std::int32_t integer = 0;
-    float number = 0.0F;
-    // Number reads may stall at text; the line skipped after every round moves on.
-    for (std::size_t round = 0; round <= file.size() && !any.atEnd(); ++round, any.skipLine()) {
-        for (const std::uint8_t read : pattern) {
-            (void)(read % 7 == 0   ? any.readInt(integer)
-                   : read % 7 == 1 ? any.readFloat(number)
-                   : read % 7 == 4 ? any.readLetterLine().has_value()
-                   : read % 7 == 5 ? any.atEmptyLine()
-                   : read % 7 == 6 ? any.readLineHead(read / 7).has_value()
-                                   : wholeLine(any).has_value());
-        }
-    }
-    require(any.atEnd() && !any.readInt(integer) && !any.readFloat(number) && !wholeLine(any) &&
-                !any.readLetterLine() && !any.hadError(),
-            "the reader did not reach its end");
     return 0;
 }
