@@ -45,11 +45,10 @@ struct MapText {
     std::int32_t version = 0, length = 0, height = 0;
     std::vector<std::string> lines;
     std::map<char, std::vector<std::string>> blocks;
-    std::size_t labels = 0;  // the first line after "x"
 };
 
 // A source's rows hold `length` cells each, and its size line and letter lines may carry
-// more text; the output's lines hold nothing more and end with CR LF.
+// more text; the output's lines hold nothing more, end with CR LF, and no label is empty.
 std::optional<MapText> parseMap(std::string_view bytes, bool source) {
     MapText map;
     for (std::size_t start = 0, end; start < bytes.size(); start = end + 1) {
@@ -96,14 +95,23 @@ std::optional<MapText> parseMap(std::string_view bytes, bool source) {
         }
         last = letter;
     }
-    map.labels = at + 1;
-    return at < lines.size() ? std::optional(std::move(map)) : std::nullopt;
+    const bool emptyLabel = std::any_of(lines.begin() + std::min(at + 1, lines.size()), lines.end(),
+                                        [](const auto& line) { return line.empty(); });
+    return at < lines.size() && (source || !emptyLabel) ? std::optional(std::move(map))
+                                                        : std::nullopt;
 }
 
 // The output's cells are its sources' cells, tiled by the layout.
 void checkTiling(const MapText& out, const std::vector<MapText>& panels,
                  const pw::LayoutShape& shape) {
     const int length = panels[0].length, height = panels[0].height;
+    int version = 0;
+    for (const MapText& panel : panels) {
+        version = std::max(version, panel.version);
+    }
+    require(out.version == version && out.length == shape.columns * length &&
+                out.height == shape.rows * height,
+            "the output's version is not the largest, or its size not the tiled size");
     std::set<char> keys, outKeys;
     for (const MapText& map : panels) {
         std::transform(map.blocks.begin(), map.blocks.end(), std::inserter(keys, keys.end()),
@@ -257,18 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(out->lines[2] == "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1" &&
                 out->lines[3] == std::to_string(direction) + " 4",
             "the value list line or the direction line");
-    for (std::size_t label = out->labels; label < out->lines.size(); ++label) {
-        require(!out->lines[label].empty(), "an empty label line");
-    }
     if (std::ssize(panels) == count) {
-        int version = 0;
-        for (const MapText& panel : panels) {
-            version = std::max(version, panel.version);
-        }
-        require(out->version == version, "the output's version is not the largest");
-        require(out->length == shape.columns * panels[0].length &&
-                    out->height == shape.rows * panels[0].height,
-                "the output's size is not the tiled size");
         checkTiling(*out, panels, shape);
     }
     if (out->version != 0 && out->length <= 999 && out->height <= 999 &&

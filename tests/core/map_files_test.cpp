@@ -1,4 +1,5 @@
-// What a map file's name says, and which files of the map-set folders are listed.
+// What a map file's name says (map_file_names.tsv), and which files of the map-set folders
+// are listed.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,24 +11,15 @@
 namespace {
 
 TEST(MapFileName, GivesMarkAndNumberLabel) {
-    const struct {
-        const char* chosen;
-        const char* told;  // upper-cased name, mark, label ("-" for none)
-    } cases[] = {
-        // clang-format off
-        {"AB-07L.map", "AB-07L.MAP L 7"}, {"AB-12R.map", "AB-12R.MAP R 12"},
-        {"ab-12r.map", "AB-12R.MAP R 12"}, {"az-3l.map", "AZ-3L.MAP L 3L"},
-        {"AB-12.map", "AB-12.MAP   12"}, {"AB-123L.map", "AB-123L.MAP   12"},
-        {"AB12L.map", "AB12L.MAP   -"}, {"AB-X1L.map", "AB-X1L.MAP   -"},
-        {"AB-XL.map", "AB-XL.MAP   -"}, {"AB-CD-12L.map", "AB-CD-12L.MAP   -"},
-        {"ABCD-12L.map", "ABCD-12L.MAP L D-"}, {"AB-", "AB-   -"}, {"A-1", "A-1   "},
-        {"AB-7", "AB-7   7"}, {"AB-07", "AB-07   7"}, {"AB-9R", "AB-9R R 9R"}, {"", "   -"},
-        // clang-format on
-    };
+    const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/map_file_names.tsv");
+    ASSERT_FALSE(cases.empty());
     for (const auto& test : cases) {
-        const pw::ParsedMapFileName parsed = pw::ParseMapFileName(test.chosen);
-        EXPECT_EQ(parsed.upperName + " " + parsed.mark + " " + parsed.numberLabel.value_or("-"),
-                  test.told);
+        const pw::ParsedMapFileName parsed = pw::ParseMapFileName(test.at(0));
+        const std::string label = parsed.numberLabel.value_or("none");
+        EXPECT_EQ((parsed.upperName.empty() ? "" : parsed.upperName + " ") +
+                      (parsed.mark == ' ' ? '_' : parsed.mark) + " " +
+                      (label.empty() ? "[]" : label),
+                  test.at(1));
     }
 }
 

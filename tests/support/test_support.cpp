@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace pw::test {
@@ -51,6 +52,32 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     if (!out) {
         throw std::runtime_error("cannot write " + path.string());
     }
+}
+
+std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path) {
+    std::vector<std::vector<std::string>> cases;
+    std::istringstream lines(readFile(path));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        cases.emplace_back(1);
+        for (std::size_t at = 0; at < line.size(); ++at) {
+            std::string& field = cases.back().back();
+            const std::size_t star = line.find('*', at), close = line.find('}', at);
+            if (line[at] == '\t') {
+                cases.back().emplace_back();
+            } else if (line[at] == '\\' && at + 1 < line.size()) {
+                field += std::string("\r\n\t\\\0", 5).at(std::string("rnt\\0").find(line[++at]));
+            } else if (line[at] == '{' && star < close && close == star + 2) {
+                field.append(std::stoul(line.substr(at + 1, star - at - 1)), line[star + 1]);
+                at = close;
+            } else {
+                field += line[at];
+            }
+        }
+    }
+    return cases;
 }
 
 std::string MapBuilder::text() const {

@@ -32,6 +32,10 @@ class TempFolder {
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
+// The cases of a table file, one a line, its fields separated by tabs; a line that starts
+// with # is none. In a field \r \n \t \0 \\ stand for their bytes, {N*c} for N copies of c.
+std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path);
+
 // The text of a well-formed map file with CR LF line ends: grids of `fill`, one block per
 // layer letter with rows of that letter.
 struct MapBuilder {
