@@ -1,13 +1,27 @@
 // The command line as the option parser reads it (command_lines.tsv): what each accepted
 // form asks for, and that each wrong form is a usage error naming what is wrong. Whole runs
-// of the program are golden cases.
+// of the program are the golden cases below.
+//
+// They run panelwright-cli on every case folder below tests/golden and compare what it did
+// with the folder's expected/ files. A case folder holds its source maps, an `args` file
+// (one argument a line, an empty line for an empty argument) and expected/: `exit`,
+// `stdout`, `stderr` (left out where the wording is not the point) and every map file the
+// run must leave, with its bytes. A `modes` file ("0555 locked", one path a line) sets
+// permissions; such a case runs as the user "nobody" when the tests run as root, from a
+// copy of the program that every user may reach.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "cli/cli_options.h"
 #include "test_support.h"
+
+namespace fs = std::filesystem;
+using pw::test::readFile;
 
 namespace {
 
@@ -73,5 +87,80 @@ TEST(CommandLine, EveryFormAsTheParserReadsIt) {
         }
     }
 }
+
+std::string shellWord(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+class GoldenCase : public testing::TestWithParam<fs::path> {};
+
+TEST_P(GoldenCase, MatchesExpectedFiles) {
+    const fs::path& source = GetParam();
+    const fs::path expected = source / "expected";
+    pw::test::TempFolder work;
+    for (const auto& entry : fs::directory_iterator(source)) {
+        const fs::path name = entry.path().filename();
+        if (name != "expected" && name != "args" && name != "modes") {
+            fs::copy(entry.path(), work.path() / name, fs::copy_options::recursive);
+        }
+    }
+    const std::string cd = "cd " + shellWord(work.path().string()) + " && ";
+    std::string command = shellWord(PANELWRIGHT_CLI_PATH);
+    if (std::ifstream modes(source / "modes"); modes) {
+        for (std::string mode, path; modes >> mode >> path;) {
+            fs::permissions(work.path() / path, fs::perms(std::stoi(mode, nullptr, 8)));
+        }
+        fs::permissions(work.path(), fs::perms(0755));
+        if (::geteuid() == 0) {
+            fs::copy_file(PANELWRIGHT_CLI_PATH, work.path() / ".program");
+            command = "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
+            if (std::system((cd + command + " --help >/dev/null 2>&1").c_str()) != 0) {
+                GTEST_SKIP() << "no setpriv, or the temporary folder is out of reach of "
+                                "\"nobody\": the tests run as root, so permissions bind no run";
+            }
+        }
+    }
+    std::ifstream args(source / "args");
+    for (std::string argument; std::getline(args, argument);) {
+        command += " " + shellWord(argument);
+    }
+    const int status = std::system((cd + command + " >.stdout 2>.stderr").c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(std::to_string(WEXITSTATUS(status)) + "\n", readFile(expected / "exit"));
+    EXPECT_EQ(readFile(work.path() / ".stdout"), readFile(expected / "stdout"));
+    if (fs::exists(expected / "stderr")) {
+        EXPECT_EQ(readFile(work.path() / ".stderr"), readFile(expected / "stderr"));
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(expected)) {
+        const fs::path made = work.path() / fs::relative(entry.path(), expected);
+        if (entry.is_regular_file() && entry.path().extension() == ".map") {
+            ASSERT_TRUE(fs::exists(made)) << made << " was not written";
+            EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
+        }
+    }
+    // Nothing else is left behind: no output of a failed run, no temporary file.
+    for (const auto& entry : fs::recursive_directory_iterator(work.path())) {
+        const fs::path name = fs::relative(entry.path(), work.path());
+        EXPECT_TRUE(name == ".stdout" || name == ".stderr" || name == ".program" ||
+                    fs::exists(source / name) || fs::exists(expected / name))
+            << "stray file " << name;
+    }
+}
+
+std::vector<fs::path> cases() {
+    std::vector<fs::path> folders(fs::directory_iterator(PANELWRIGHT_GOLDEN_DIR), {});
+    std::sort(folders.begin(), folders.end());
+    return folders;
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), [](const auto& param) {
+    std::string name = param.param.filename().string();
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
 
 }  // namespace

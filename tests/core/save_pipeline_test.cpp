@@ -168,21 +168,32 @@ TEST_F(SavePipeline, LargeMergesWrittenOverTheirSourceAreExact) {
     }
 }
 
-TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWrites) {
-    pw::MergeRequest merge = request(Layout::Composite, {"A.map"}, 4);
+TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
+    writeFile(folder_.path() / "B.map", MapBuilder{.length = 26}.text());
+    writeFile(folder_.path() / "TALL.map", MapBuilder{.height = 1000}.text());
+    pw::MergeRequest merge = request(Layout::Composite, {"B.map"}, 4);
+    merge.slots[0].mark = 'R';  // over an 'L': both facing rows of layer "b" are fixed
+    merge.slots[2].mark = 'L';
     pw::test::RecordingHost host;
     host.answer = folder_.file("new.map");
     ASSERT_EQ(pw::runSave(merge, host), SaveOutcome::Saved);
     const pw::JoinedMap joined = pw::joinInMemory(merge);
     EXPECT_TRUE(joined.bytes.toStdString() == readFile(*host.answer));
     EXPECT_EQ(std::vector<int>({joined.shape.rows, joined.shape.columns, joined.panelLength,
-                                joined.panelHeight}),
-              std::vector<int>({2, 2, 4, 2}));
-    EXPECT_FALSE(joined.cancelled);
+                                joined.panelHeight, joined.cancelled}),
+              std::vector<int>({2, 2, 26, 2, false}));
+    EXPECT_EQ(joined.fixedCells,
+              std::vector<pw::Cell>({{8, 1}, {16, 1}, {24, 1}, {7, 2}, {15, 2}, {23, 2}}));
     const std::atomic<bool> cancel{true};
     EXPECT_TRUE(pw::joinInMemory(merge, &cancel).cancelled);
-    merge.slots[0] = {};
-    EXPECT_EQ(pw::joinInMemory(merge).slotProblems.at(0), "ERROR: no file selected for Map# 0,0");
+    merge.slots[0] = {"TALL.map", folder_.file("TALL.map"), ' '};
+    merge.slots[3] = {};
+    const pw::JoinedMap partial = pw::joinInMemory(merge);
+    EXPECT_EQ(partial.slotProblems,
+              std::vector<std::string>({"ERROR: file TALL.map invalid Map size; X = 4 Y = 1000",
+                                        "", "", "ERROR: no file selected for Map# 1,1"}));
+    // Joined still, as empty panels: every line but the failing slots' labels.
+    EXPECT_EQ(partial.bytes.count("\r\n") + 2, joined.bytes.count("\r\n"));
 }
 
 }  // namespace
