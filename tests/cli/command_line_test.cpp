@@ -55,18 +55,12 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
     return std::holds_alternative<HelpRequest>(parsed) ? "help" : "version";
 }
 
-// The words of `line`: '' is an empty argument, @ stands for a whole Top-to-Bottom merge
-// but for its sources.
+// The words of `line`; '' is an empty one.
 std::vector<std::string> words(const std::string& line) {
     std::vector<std::string> arguments;
     std::istringstream in(line);
     for (std::string word; in >> word;) {
-        if (word == "@") {
-            arguments.insert(arguments.end(),
-                             {"merge", "--layout", "top-to-bottom", "--output", "o"});
-        } else {
-            arguments.push_back(word == "''" ? "" : word);
-        }
+        arguments.push_back(word == "''" ? "" : word);
     }
     return arguments;
 }

@@ -1,6 +1,5 @@
 #include "test_support.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -27,15 +26,6 @@ TempFolder::~TempFolder() {
         fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     }
     fs::remove_all(path_, ignored);
-}
-
-std::vector<std::string> TempFolder::names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 std::string readFile(const std::filesystem::path& path) {
