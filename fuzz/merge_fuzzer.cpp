@@ -1,18 +1,16 @@
 // libFuzzer target: one whole Save Map run on map panels made of the fuzzer's bytes.
 //
-// Input layout (fuzz/make_corpus.sh writes seeds in this form): byte 0 the layout (b % 3:
-// Top-to-Bottom, End-to-End, Composite) and the (b / 3)-th of its counts, wrapping; byte 1
-// bits 0-2 the top-edge direction, bit 3 the map set, bit 4 an output file exists before
-// the run, bit 5 the save prompt is cancelled, bit 6 the output path lies in a missing
-// folder, bit 7 the output path is a folder; bytes 2-3 two bits per slot, the L/R mark
-// (1 'L', 2 'R', else blank); byte 4 one bit per slot, the slot is special; bytes 5-6 one
-// bit each per slot, the special kind: 0 nothing chosen, 1 a missing file, 2 a folder,
-// 3 the output path. The rest: source files separated by "\n=====\n"; slot i takes file i
-// modulo their number, and an earlier output holds the last of them.
-//
-// Whatever the bytes, the run ends in "ERROR" messages with nothing changed on disk, or in
-// a well-formed output that merges again with itself; made of well-formed panels, its cells
-// are theirs (or blanks for a layer a panel lacks) but for the junction cells of layer "b".
+// Input (fuzz/make_corpus.sh writes seeds so): byte 0 the layout (b % 3: Top-to-Bottom,
+// End-to-End, Composite) and the (b / 3)-th of its counts; byte 1 bits 0-2 the direction,
+// bit 3 the map set, bit 4 an output file exists before the run, bit 5 the prompt is
+// cancelled, bit 6 the output lies in a missing folder, bit 7 it is a folder; bytes 2-3 two
+// bits a slot, its mark (1 'L', 2 'R'); byte 4 a bit a slot, the slot is special; bytes 5-6
+// a bit each a slot, the kind: 0 nothing chosen, 1 a missing file, 2 a folder, 3 the output.
+// The rest: files separated by "\n=====\n", slot i taking file i modulo their number; an
+// earlier output holds the last. The run ends in "ERROR" messages with nothing changed on
+// disk, or in a well-formed output that merges again with itself; made of well-formed
+// panels, its cells are theirs (or blanks for a layer a panel lacks) but for the junction
+// cells of layer "b".
 
 #include <algorithm>
 #include <cstdio>
@@ -47,8 +45,8 @@ struct MapText {
     std::map<char, std::vector<std::string>> blocks;
 };
 
-// A source's rows hold `length` cells each, and its size line and letter lines may carry
-// more text; the output's lines hold nothing more, end with CR LF, and no label is empty.
+// The header lines hold their numbers alone, a letter line its letter. A source's rows hold
+// `length` cells each; the output's lines end with CR LF, and no label is empty.
 std::optional<MapText> parseMap(std::string_view bytes, bool source) {
     MapText map;
     for (std::size_t start = 0, end; start < bytes.size(); start = end + 1) {
@@ -64,12 +62,11 @@ std::optional<MapText> parseMap(std::string_view bytes, bool source) {
     const auto& lines = map.lines;
     std::int32_t tally = 0;
     std::istringstream head(lines.size() < 5 ? "" : lines[0] + "\n" + lines[1]);
-    // An output's first lines hold their numbers and nothing else.
     if (!(head >> map.version >> map.length >> map.height >> tally) || map.length < 0 ||
         map.height < 0 || map.length > 2997 || map.height > 3996 ||
-        (!source && lines[0] + "\n" + lines[1] !=
-                        std::to_string(map.version) + "\n" + std::to_string(map.length) + " " +
-                            std::to_string(map.height) + " " + std::to_string(tally))) {
+        lines[0] + "\n" + lines[1] !=
+            std::to_string(map.version) + "\n" + std::to_string(map.length) + " " +
+                std::to_string(map.height) + " " + std::to_string(tally)) {
         return std::nullopt;
     }
     std::size_t at = 4;
@@ -85,11 +82,8 @@ std::optional<MapText> parseMap(std::string_view bytes, bool source) {
     if (!block(0) || !block(1)) {
         return std::nullopt;
     }
-    const auto letterOf = [source](const std::string& line) {
-        return line.empty() || (!source && line.size() > 1) ? '?' : line[0];
-    };
-    for (char last = 1; at < lines.size() && letterOf(lines[at]) != 'x';) {
-        const char letter = letterOf(lines[at++]);
+    for (char last = 1; at < lines.size() && lines[at] != "x";) {
+        const char letter = lines[at].size() == 1 ? lines[at++][0] : '?';
         if (kLetters.find(letter) == std::string_view::npos || letter <= last || !block(letter)) {
             return std::nullopt;
         }
@@ -212,11 +206,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const unsigned marks = data[2] | unsigned{data[3]} << 8;
         request.slots.push_back(
             {path.filename().string(), path.string(), " LR "[marks >> (2 * slot) & 3]});
-        const bool readable = path == files[chunk] || (path == plainOutput && existingOutput);
-        std::optional<MapText> panel =
-            readable ? parseMap(path == plainOutput ? chunks.back() : chunks[chunk], true)
-                     : std::nullopt;
-        if (panel && (panels.empty() ||
+        const std::string* text = path == files[chunk]                    ? &chunks[chunk]
+                                  : path == plainOutput && existingOutput ? &chunks.back()
+                                                                          : nullptr;
+        if (auto panel = text ? parseMap(*text, true) : std::nullopt;
+            panel && (panels.empty() ||
                       (panel->length == panels[0].length && panel->height == panels[0].height))) {
             panels.push_back(std::move(*panel));
         }
@@ -228,13 +222,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool saved = outcome == pw::SaveOutcome::Saved;
     // The run's story, one letter an event: E an error, a the prompt, s the chosen path
     // stored, S success; each outcome tells one story.
+    const std::string starts[] = {"ERROR", "ask ", "store " + output.string(),
+                                  "New map file created successfully"};
     std::string story;
     for (const std::string& event : host.events) {
-        story += event.starts_with("ERROR")                     ? 'E'
-                 : event.starts_with("ask ")                    ? 'a'
-                 : event == "store " + output.string()          ? 's'
-                 : event == "New map file created successfully" ? 'S'
-                                                                : '?';
+        story +=
+            "EasS?"[std::find_if(std::begin(starts), std::end(starts),
+                                 [&event](const auto& start) { return event.starts_with(start); }) -
+                    std::begin(starts)];
     }
     const char* const stories[] = {"asS", "E+", "a", "asE"};  // in the order of SaveOutcome
     require(std::regex_match(story, std::regex(stories[static_cast<int>(outcome)])) &&
@@ -258,9 +253,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes = readFile(plainOutput);
     const std::optional<MapText> out = parseMap(bytes, false);
     require(out.has_value(), "the output is not a well-formed map");
-    require(out->lines[2] == "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1" &&
-                out->lines[3] == std::to_string(direction) + " 4",
-            "the value list line or the direction line");
     if (std::ssize(panels) == count) {
         checkTiling(*out, panels, shape);
     }
