@@ -4,8 +4,7 @@
 // pattern of reads, the next n bytes are the reads (b % 7: readInt, readFloat, streamLine,
 // skipLine, readLetterLine, atEmptyLine, readLineHead of b / 7 bytes), the rest is the
 // file. The pattern's line reads (number reads become streamLine), repeated, must give the
-// file's lines one by one and then nothing. Number reads on any bytes are the merge
-// target's part, through the map headers and labels.
+// file's lines one by one and then nothing; the merge target reads numbers from any bytes.
 
 #include <QByteArray>
 #include <algorithm>

@@ -14,7 +14,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "cli/cli_options.h"
 #include "test_support.h"
@@ -54,21 +53,11 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
     return std::holds_alternative<HelpRequest>(parsed) ? "help" : "version";
 }
 
-// The words of `line`; '' is an empty one.
-std::vector<std::string> words(const std::string& line) {
-    std::vector<std::string> arguments;
-    std::istringstream in(line);
-    for (std::string word; in >> word;) {
-        arguments.push_back(word == "''" ? "" : word);
-    }
-    return arguments;
-}
-
 TEST(CommandLine, EveryFormAsTheParserReadsIt) {
     const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/command_lines.tsv");
     ASSERT_FALSE(cases.empty());
     for (const auto& test : cases) {
-        const std::string got = told(pw::cli::parseCommandLine(words(test.at(0))));
+        const std::string got = told(pw::cli::parseCommandLine(pw::test::words(test.at(0))));
         const std::string& wanted = test.at(1);
         if (wanted.starts_with("error: ")) {  // the message must show what follows
             EXPECT_TRUE(got.starts_with("error: ") && got.find(wanted.substr(7), 7) != got.npos)

@@ -64,59 +64,42 @@ struct FaultyOutput : pw::OutputFile {
     bool failCommit;
 };
 
+// The runs of save_runs.tsv: what the host is asked and told, and that a failed run leaves
+// the folder as it was.
 TEST_F(SavePipeline, AsksOnlyAfterTheChecksAndStoresBeforeWriting) {
-    const std::string full = "ERROR: unable to write file @/out.map: No space left on device";
-    const struct {
-        Layout layout;
-        std::vector<std::string> slots;     // "" is a slot with nothing chosen
-        std::optional<std::string> answer;  // nullopt cancels the prompt
-        SaveOutcome outcome;
-        std::vector<std::string> events;  // "@" stands for the folder
-        std::size_t budget = SIZE_MAX;    // the bytes the disk takes
-        bool failCommit = false;
-    } cases[] = {
-        // clang-format off
-        {Layout::TopToBottom, {"A.map", "A.map"}, "@/new.map", SaveOutcome::Saved,
-         {"ask @/before.map", "store @/new.map", "New map file created successfully"}},
-        {Layout::EndToEnd, {"A.map", "A.map"}, std::nullopt, SaveOutcome::Cancelled,
-         {"ask @/before.map"}},
-        {Layout::Composite, {"A.map", "A.map", "", "A.map"}, "@/new.map",
-         SaveOutcome::CheckFailed, {"ERROR: no file selected for Map# 1,0"}},
-        {Layout::TopToBottom, {"A.map", "A.map"}, "@/taken.map", SaveOutcome::WriteFailed,
-         {"ask @/before.map", "store @/taken.map",
-          "ERROR: unable to create file @/taken.map: Not a regular file"}},
-        {Layout::TopToBottom, {"A.map", "A.map"}, "@/out.map", SaveOutcome::WriteFailed,
-         {"ask @/before.map", "store @/out.map", full}, 0},
-        {Layout::EndToEnd, {"A.map", "A.map", "A.map"}, "@/out.map", SaveOutcome::WriteFailed,
-         {"ask @/before.map", "store @/out.map", full}, 1},
-        {Layout::Composite, {"A.map", "A.map", "A.map", "A.map"}, "@/out.map",
-         SaveOutcome::WriteFailed, {"ask @/before.map", "store @/out.map", full}, SIZE_MAX, true},
-        // clang-format on
-    };
-    const auto at = [this](std::string text) {
-        const std::size_t mark = text.find('@');
-        return mark == std::string::npos ? text : text.replace(mark, 1, folder_.path().string());
-    };
-    for (const auto& test : cases) {
+    const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/save_runs.tsv");
+    ASSERT_FALSE(cases.empty());
+    const std::string outcomes[] = {"Saved", "CheckFailed", "Cancelled", "WriteFailed"};
+    for (std::vector<std::string> test : cases) {
+        test.resize(7);
+        for (std::string& field : test) {
+            for (std::size_t at; (at = field.find('@')) != std::string::npos;) {
+                field.replace(at, 1, folder_.path().string());
+            }
+        }
         pw::test::RecordingHost host;
-        host.remembered = at("@/before.map");
-        host.answer = test.answer ? std::optional(at(*test.answer)) : std::nullopt;
+        host.remembered = folder_.file("before.map");
+        host.answer = test[2] == "-" ? std::nullopt : std::optional(test[2]);
         const auto faulty = [&test](const std::string& path) {
             pw::OpenedOutput opened = pw::openSafeOutput(path);
             if (opened.file) {
-                opened.file = std::make_unique<FaultyOutput>(std::move(opened.file), test.budget,
-                                                             test.failCommit);
+                opened.file = std::make_unique<FaultyOutput>(
+                    std::move(opened.file), test[5].empty() ? SIZE_MAX : std::stoul(test[5]),
+                    !test[6].empty());
             }
             return opened;
         };
-        EXPECT_EQ(pw::runSave(request(test.layout, test.slots), host, faulty), test.outcome);
-        std::vector<std::string> events;
-        std::transform(test.events.begin(), test.events.end(), std::back_inserter(events), at);
-        EXPECT_EQ(host.events, events);
-        const bool stored =
-            test.outcome == SaveOutcome::Saved || test.outcome == SaveOutcome::WriteFailed;
-        EXPECT_EQ(host.remembered, stored ? *host.answer : at("@/before.map"));
-        if (test.outcome == SaveOutcome::Saved) {
+        const SaveOutcome outcome = pw::runSave(
+            request(*pw::layoutFromName(test[0]), pw::test::words(test[1])), host, faulty);
+        EXPECT_EQ(outcomes[static_cast<int>(outcome)], test[3]);
+        std::string told;
+        for (const std::string& event : host.events) {
+            told += (told.empty() ? "" : "|") + event;
+        }
+        EXPECT_EQ(told, test[4]);
+        const bool stored = outcome == SaveOutcome::Saved || outcome == SaveOutcome::WriteFailed;
+        EXPECT_EQ(host.remembered, stored ? test[2] : folder_.file("before.map"));
+        if (outcome == SaveOutcome::Saved) {
             EXPECT_EQ(readFile(folder_.path() / "new.map").substr(0, 14), "1\r\n4 4 -1055\r\n");
             fs::remove(folder_.path() / "new.map");
         }

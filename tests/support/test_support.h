@@ -33,15 +33,15 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes);
 // The cases of a table file, one a line, its fields separated by tabs; a line that starts
 // with # is none. In a field \r \n \t \0 \\ stand for their bytes, {N*c} for N copies of c.
 std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path);
+// The words of a table field, split at blanks; '' is an empty word.
+std::vector<std::string> words(const std::string& field);
 
-// The text of a well-formed map file with CR LF line ends: grids of `fill`, one block per
-// layer letter with rows of that letter.
+// The text of a well-formed map file of version 1 with CR LF line ends: grids of '.', one
+// block per layer letter with rows of that letter.
 struct MapBuilder {
-    int version = 1;
     int length = 4;
     int height = 2;
     int tally = 100;
-    char fill = '.';
     std::string layers = "b";
     std::vector<std::string> labels = {"1.50 1 Hill"};
 
