@@ -75,7 +75,9 @@ std::optional<int> parseMapSet(const QString& text) {
 std::string mapSetChoices() {
     std::string names;
     for (int i = 0; i < kMapSetCount; ++i) {
-        names += (i == 0 ? "" : i + 1 == kMapSetCount ? " or " : ", ") +
+        names += (i == 0                  ? ""
+                  : i + 1 == kMapSetCount ? " or "
+                                          : ", ") +
                  q(mapSetInfo(i)->name).toLower().toStdString();
     }
     return names;
@@ -84,7 +86,9 @@ std::string mapSetChoices() {
 std::string layoutChoices() {
     std::string names;
     for (std::size_t i = 0; i < kLayoutRules.size(); ++i) {
-        names += (i == 0 ? "" : i + 1 == kLayoutRules.size() ? " or " : ", ") +
+        names += (i == 0                         ? ""
+                  : i + 1 == kLayoutRules.size() ? " or "
+                                                 : ", ") +
                  std::string(kLayoutRules[i].name);
     }
     return names;
@@ -97,7 +101,9 @@ std::string countChoices(const CountRange& counts) {
     }
     std::string text;
     for (int count = counts.first; count <= counts.last; count += counts.step) {
-        text += (count == counts.first ? "" : count == counts.last ? " or " : ", ") +
+        text += (count == counts.first  ? ""
+                 : count == counts.last ? " or "
+                                        : ", ") +
                 std::to_string(count);
     }
     return text;
@@ -169,8 +175,8 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     }
     const std::optional<Layout> layout = layoutFromName(layoutText->toStdString());
     if (!layout) {
-        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" +
-                          layoutChoices() + ")"};
+        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" + layoutChoices() +
+                          ")"};
     }
     if (!shapeFor(*layout, static_cast<int>(sources.size()))) {
         return UsageError{std::string(layoutName(*layout)) + " takes " +

@@ -97,9 +97,9 @@ int runList(const ListCommand& command) {
                   << (parsed.numberLabel && !parsed.numberLabel->empty() ? *parsed.numberLabel
                                                                          : "-")
                   << '\t'
-                  << (summary.problem.empty() ? std::to_string(summary.length) + "x" +
-                                                    std::to_string(summary.height)
-                                              : summary.problem)
+                  << (summary.problem.empty()
+                          ? std::to_string(summary.length) + "x" + std::to_string(summary.height)
+                          : summary.problem)
                   << '\t' << map.folder << '\n';
     }
     return 0;
