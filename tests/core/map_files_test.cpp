@@ -73,6 +73,8 @@ TEST(MapReading, EveryReadOnATableOfFiles) {
     EXPECT_FALSE(pw::LineReader::open(folder.path().string()).has_value());
     EXPECT_FALSE(pw::LineReader::open(folder.file("missing.map")).has_value());
     EXPECT_FALSE(pw::LineReader::open("").has_value());
+    std::optional<pw::LineReader> broken = pw::LineReader::open("/proc/self/mem");  // unreadable
+    EXPECT_TRUE(broken && transcript(*broken, "i") == "!" && broken->hadError());
 }
 
 TEST(MapSummary, TellsWhatTheFirstTwoLinesSay) {
