@@ -17,7 +17,6 @@
 #include <filesystem>
 #include <map>
 #include <regex>
-#include <set>
 #include <sstream>
 
 #include "core/composer/save_pipeline.h"

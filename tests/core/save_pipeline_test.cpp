@@ -163,14 +163,16 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
               std::vector<pw::Cell>({{8, 1}, {16, 1}, {24, 1}, {7, 2}, {15, 2}, {23, 2}}));
     const std::atomic<bool> cancel{true};
     EXPECT_TRUE(pw::joinInMemory(merge, &cancel).cancelled);
+    writeFile(folder_.path() / "SHORT.map", MapBuilder{.length = 26}.text().substr(0, 90));
     merge.slots[0] = {"TALL.map", folder_.file("TALL.map"), ' '};
-    merge.slots[3] = {};
+    merge.slots[3] = {"SHORT.map", folder_.file("SHORT.map"), ' '};
     const pw::JoinedMap partial = pw::joinInMemory(merge);
     EXPECT_EQ(partial.slotProblems,
               std::vector<std::string>({"ERROR: file TALL.map invalid Map size; X = 4 Y = 1000", "",
-                                        "", "ERROR: no file selected for Map# 1,1"}));
+                                        "", "ERROR: file SHORT.map ends early"}));
     // Joined still, as empty panels: every line but the failing slots' labels.
     EXPECT_EQ(partial.bytes.count("\r\n") + 2, joined.bytes.count("\r\n"));
+    EXPECT_TRUE(partial.bytes.contains(QByteArray(26, ' ') + QByteArray(26, 'b') + "\r\n"));
 }
 
 }  // namespace
