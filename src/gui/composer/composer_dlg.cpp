@@ -11,19 +11,26 @@
 #include <QSvgWidget>
 #include <array>
 
-#include "gui/composer/dialog_pipeline_host.h"
-#include "gui/composer/label_font.h"
-#include "gui/composer/override_cursor.h"
 #include "core/composer/save_pipeline.h"
-#include "gui/composer/user_prompts.h"
+#include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
+#include "gui/composer/dialog_pipeline_host.h"
+#include "gui/composer/label_font.h"
+#include "gui/composer/override_cursor.h"
+#include "gui/composer/user_prompts.h"
 
 namespace pw::gui {
 namespace {
 
-constexpr std::array<const char*, 8> kDirectionTexts = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+// A slot's drop-down shows this many names before it scrolls.
+constexpr int kVisibleMapNames = 20;
+
+QString directionText(int direction) {
+    const std::string_view name = kDirectionNames.at(static_cast<std::size_t>(direction));
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // The map-set pictures, by map set index: Ironfall, Emberline.
 constexpr std::array<const char*, kMapSetCount> kMapSetPictures = {":/art/ironfall.svg",
@@ -48,6 +55,16 @@ CComposerDlg::CComposerDlg(Layout layout, int mapCount, int mapSetIndex,
 void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
     widgets_ = std::move(widgets);
     slotStates_.assign(widgets_.slots.size(), SlotState{});
+    // Fixed like a dialog template: no size grip, nothing to stretch.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Tab goes through the slots in slot order, then direction, Save Map and Cancel.
+    QWidget* previous = nullptr;
+    for (QWidget* next : tabOrder()) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         const SlotWidgets& slot = widgets_.slots[i];
         // Unused slots leave their place in the diagram empty, as on paper.
@@ -68,21 +85,33 @@ void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
             slot.arrow->hide();
             slot.panel->hide();
         }
+        // A list, not a menu, so that the drop-down scrolls after kVisibleMapNames names
+        // whatever the style would do.
+        slot.mapList->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+        slot.mapList->setMaxVisibleItems(kVisibleMapNames);
         connect(slot.mapList, &QComboBox::currentIndexChanged, this,
                 [this, i] { OnSlotSelChange(static_cast<int>(i)); });
     }
     connect(widgets_.directionButton, &QAbstractButton::clicked, this,
             &CComposerDlg::OnDirectionButton);
     connect(widgets_.saveButton, &QAbstractButton::clicked, this, &CComposerDlg::OnSaveMap);
+    connect(widgets_.cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+std::vector<QWidget*> CComposerDlg::tabOrder() const {
+    std::vector<QWidget*> order;
+    for (const SlotWidgets& slot : widgets_.slots) {
+        order.push_back(slot.mapList);
+    }
+    order.insert(order.end(),
+                 {widgets_.directionButton, widgets_.saveButton, widgets_.cancelButton});
+    return order;
 }
 
 void CComposerDlg::showEvent(QShowEvent* event) {
     if (!opened_) {
         opened_ = true;
         OnInitDialog();
-        // The label font and the slots shown change what the dialog needs: size it anew.
-        layout()->invalidate();
-        adjustSize();
     }
     QDialog::showEvent(event);
 }
@@ -100,7 +129,7 @@ void CComposerDlg::OnInitDialog() {
     }
     widgets_.directionLabel->setFont(font);
     widgets_.directionButton->setIcon(QIcon(QStringLiteral(":/art/direction_arrow.svg")));
-    directionText_ = QString::fromLatin1(kDirectionTexts[0]);
+    directionText_ = directionText(0);
 
     for (const SlotWidgets& slot : widgets_.slots) {
         if (!inUse(slot)) {
@@ -142,8 +171,8 @@ void CComposerDlg::OnSlotSelChange(int slot) {
 }
 
 void CComposerDlg::OnDirectionButton() {
-    direction_ = (direction_ + 1) % static_cast<int>(kDirectionTexts.size());
-    directionText_ = QString::fromLatin1(kDirectionTexts.at(static_cast<std::size_t>(direction_)));
+    direction_ = (direction_ + 1) % static_cast<int>(kDirectionNames.size());
+    directionText_ = directionText(direction_);
     pushTexts();
 }
 

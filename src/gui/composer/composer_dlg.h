@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
-#include "gui/composer/dialog_environment.h"
 #include "core/composer/merge_request.h"
+#include "gui/composer/dialog_environment.h"
 #include "gui/composer/slot_widgets.h"
 
 class QComboBox;
@@ -51,6 +51,7 @@ class CComposerDlg : public QDialog {
     void OnSaveMap();
     void ListMapFiles(QComboBox& mapList);
 
+    std::vector<QWidget*> tabOrder() const;
     bool inUse(const SlotWidgets& slot) const;
     void pushTexts();
     MergeRequest request() const;
