@@ -18,6 +18,7 @@
 #include "core/mapfile/map_set.h"
 #include "gui/composer/dialog_pipeline_host.h"
 #include "gui/composer/label_font.h"
+#include "gui/composer/map_list_model.h"
 #include "gui/composer/override_cursor.h"
 #include "gui/composer/user_prompts.h"
 
@@ -54,6 +55,8 @@ CComposerDlg::CComposerDlg(Layout layout, int mapCount, int mapSetIndex,
 
 void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
     widgets_ = std::move(widgets);
+    // Made after the template's controls, so that it outlives the lists that show it.
+    mapNames_ = new MapListModel(this);
     slotStates_.assign(widgets_.slots.size(), SlotState{});
     // Fixed like a dialog template: no size grip, nothing to stretch.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -148,6 +151,10 @@ void CComposerDlg::OnSlotSelChange(int slot) {
         widgets_.slots.at(static_cast<std::size_t>(slot)).mapList->currentText().toStdString());
     const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
     const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
+    if (slot == 0) {
+        // Slot 1's panel is what every list measures its names against.
+        mapNames_->setReference(widgets.mapList->currentIndex());
+    }
     SlotState& state = slotStates_[static_cast<std::size_t>(slot)];
     // End-to-End joins no junction by marks, so its slots keep none.
     const bool keepsMark = layout_ != Layout::EndToEnd;
@@ -187,27 +194,33 @@ void CComposerDlg::OnSaveMap() {
 void CComposerDlg::ListMapFiles(QComboBox& mapList) {
     // Filling selects the first name on its own; that is no choice of the user's.
     const QSignalBlocker quiet(mapList);
-    mapList.clear();
-    const std::optional<std::vector<ListedMap>> maps =
-        listMapSet(environment_.mapSetRoots, mapSetIndex_);
-    if (!maps) {
+    // Every slot lists the same folder: it is read once and the slots share the list.
+    if (!mapSetListed_) {
+        mapSetListed_ = true;
+        if (std::optional<std::vector<ListedMap>> maps =
+                listMapSet(environment_.mapSetRoots, mapSetIndex_)) {
+            mapSetFound_ = true;
+            mapNames_->setMaps(std::move(*maps));
+            findSaveFolder();
+        }
+    }
+    if (!mapSetFound_) {
         environment_.prompts->showError(this, QStringLiteral("ERROR searchinng for Map files"));
         return;
     }
-    // Each name is opened from the folder it was listed from.
-    for (const ListedMap& map : *maps) {
-        mapList.addItem(QString::fromStdString(map.name), QString::fromStdString(map.path));
-    }
-    if (saveFolder_.isEmpty()) {
-        for (const std::string& root : environment_.mapSetRoots) {
-            const QDir folder(QString::fromStdString(root + "/" + MapSetFolderName(mapSetIndex_)));
-            if (folder.exists()) {
-                saveFolder_ = folder.path();
-                break;
-            }
+    // Each name is opened from the folder it was listed from (MapListModel::PathRole).
+    mapList.setModel(mapNames_);
+    mapList.setCurrentIndex(-1);
+}
+
+void CComposerDlg::findSaveFolder() {
+    for (const std::string& root : environment_.mapSetRoots) {
+        const QDir folder(QString::fromStdString(root + "/" + MapSetFolderName(mapSetIndex_)));
+        if (folder.exists()) {
+            saveFolder_ = folder.path();
+            return;
         }
     }
-    mapList.setCurrentIndex(-1);
 }
 
 bool CComposerDlg::inUse(const SlotWidgets& slot) const {

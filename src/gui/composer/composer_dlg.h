@@ -12,6 +12,10 @@
 class QComboBox;
 
 namespace pw::gui {
+class MapListModel;
+}
+
+namespace pw::gui {
 
 // The frame the three composer dialogs share: the slots with their drop-downs and L/R
 // labels, the top-edge direction button and Save Map. Each dialog supplies its template
@@ -50,6 +54,7 @@ class CComposerDlg : public QDialog {
     void OnDirectionButton();
     void OnSaveMap();
     void ListMapFiles(QComboBox& mapList);
+    void findSaveFolder();
 
     std::vector<QWidget*> tabOrder() const;
     bool inUse(const SlotWidgets& slot) const;
@@ -65,6 +70,9 @@ class CComposerDlg : public QDialog {
     int direction_ = 0;
     QString directionText_;
     bool opened_ = false;
+    MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists
+    bool mapSetListed_ = false;
+    bool mapSetFound_ = false;
     QString saveFolder_;  // where Save As opens while no path is remembered
 };
 
