@@ -9,9 +9,7 @@
 #include "core/assembly/layout.h"
 #include "core/mapfile/map_set.h"
 #include "gui/app/about_dlg.h"
-#include "gui/assembly/composite_dlg.h"
-#include "gui/assembly/end_to_end_dlg.h"
-#include "gui/composer/top_to_bottom_dlg.h"
+#include "gui/app/composer_factory.h"
 #include "gui/composer/user_prompts.h"
 #include "ui_panelwright_dlg.h"
 
@@ -97,26 +95,21 @@ bool CPanelwrightDlg::OnDeltaPosCount(int step) {
 }
 
 void CPanelwrightDlg::OnSelectMapFiles() {
-    const int count = ui_->countSpin->value();
-    switch (configurationIndex_) {
-        case 0: {
-            CTopToBottomDlg composer(count, mapSetIndex_, environment_, this);
-            composer.exec();
-            break;
-        }
-        case 1: {
-            CEndToEndDlg composer(count, mapSetIndex_, environment_, this);
-            composer.exec();
-            break;
-        }
-        case static_cast<int>(Layout::Composite): {
-            CCompositeDlg composer(count / 2, mapSetIndex_, environment_, this);
-            composer.exec();
-            break;
-        }
-        default:
-            break;
+    // The composer's result changes nothing here: the choices stay as they are.
+    if (std::unique_ptr<CComposerDlg> composer = composerForChoices()) {
+        composer->exec();
     }
+}
+
+std::unique_ptr<CComposerDlg> CPanelwrightDlg::composerForChoices() {
+    if (configurationIndex_ < 0 || configurationIndex_ > static_cast<int>(Layout::Composite)) {
+        return nullptr;
+    }
+    const auto layout = static_cast<Layout>(configurationIndex_);
+    const int count = ui_->countSpin->value();
+    // Composite counts its rows of two maps.
+    const int handed = layout == Layout::Composite ? count / 2 : count;
+    return makeComposerDlg(layout, handed, mapSetIndex_, environment_, this);
 }
 
 void CPanelwrightDlg::OnAbout() {
