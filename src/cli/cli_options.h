@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -9,17 +10,41 @@
 namespace pw::cli {
 
 struct HelpRequest {};
+struct VersionRequest {};
 
 struct UsageError {
     std::string message;
 };
 
+// merge: joins the SOURCE arguments into OUT, and draws the joined map into IMAGE if asked.
 struct MergeCommand {
     MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
     std::string outputPath;
+    std::optional<std::string> imagePath;
 };
 
-using ParsedCommand = std::variant<HelpRequest, UsageError, MergeCommand>;
+// list: what the dialogs would list for a map set.
+struct ListCommand {
+    int mapSetIndex = 0;
+};
+
+// What a picture of a map shows: "first" or "second" grid, or a layer letter.
+struct PictureOptions {
+    std::string show = "first";
+    bool labels = false;
+    bool seams = false;
+    int scale = 4;  // pixels per cell
+};
+
+// render: draws MAP into OUT.png.
+struct RenderCommand {
+    std::string mapPath;
+    std::string outputPath;
+    PictureOptions picture;
+};
+
+using ParsedCommand =
+    std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand, ListCommand, RenderCommand>;
 
 // Reads the command line (without the program name).
 ParsedCommand parseCommandLine(const std::vector<std::string>& arguments);

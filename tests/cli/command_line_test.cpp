@@ -126,7 +126,7 @@ TEST_F(CommandLine, UnwritableOutputFailsWithoutSuccess) {
     const pw::test::CliResult result =
         merge({"--layout", "top-to-bottom", "--output", "dir.map", "AB-07.map", "AB-08.map"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.standardError, "ERROR: unable to create file dir.map\n");
+    EXPECT_EQ(result.standardError, "ERROR: unable to create file dir.map: Not a regular file\n");
     EXPECT_TRUE(result.standardOutput.empty());
 }
 

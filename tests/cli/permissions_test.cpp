@@ -32,13 +32,15 @@ class Permissions : public testing::Test {
 };
 
 TEST_F(Permissions, OutputFolderThatTakesNoFile) {
-    for (const char* output : {"locked/new.map", "locked/old.map"}) {
+    for (const auto& [output, why] : std::vector<std::pair<std::string, std::string>>{
+             {"locked/new.map", "Permission denied"},
+             {"locked/old.map", "Existing file locked/old.map is not writable"}}) {
         const pw::test::CliResult result = pw::test::runCli(
             {"merge", "--layout", "top-to-bottom", "--output", output, "A.map", "A.map"},
             folder_.path(), true);
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.standardError,
-                  std::string("ERROR: unable to create file ") + output + "\n");
+                  "ERROR: unable to create file " + output + ": " + why + "\n");
         EXPECT_TRUE(result.standardOutput.empty());
     }
     EXPECT_EQ(pw::test::readFile(folder_.path() / "locked" / "old.map"), "old\r\n");

@@ -28,6 +28,7 @@ class FaultyOutput : public pw::OutputFile {
         return inner_->write(data, accepted) && accepted == size;
     }
     bool commit() override { return !failCommit_ && inner_->commit(); }
+    std::string errorString() const override { return "No space left on device"; }
 
   private:
     std::unique_ptr<pw::OutputFile> inner_;
@@ -89,13 +90,15 @@ TEST_F(FaultInjection, DiskFullAtAnyPointLeavesTheOldOutput) {
         for (std::size_t budget : {0UL, 1UL, 4096UL, 60000UL}) {
             Host host(target);
             const auto faulty = [budget](const std::string& path) {
-                return std::make_unique<FaultyOutput>(pw::openSafeOutput(path), budget, false);
+                return pw::OpenedOutput{
+                    std::make_unique<FaultyOutput>(pw::openSafeOutput(path).file, budget, false), ""};
             };
             const int count = layout == pw::Layout::Composite ? 4 : 2;
             EXPECT_EQ(pw::runSave(request(layout, count), host, faulty),
                       pw::SaveOutcome::WriteFailed);
             EXPECT_EQ(host.errors,
-                      std::vector<std::string>({"ERROR: unable to write file " + target}));
+                      std::vector<std::string>(
+                          {"ERROR: unable to write file " + target + ": No space left on device"}));
             EXPECT_FALSE(host.succeeded);
             expectFolderUntouched();
         }
@@ -106,11 +109,13 @@ TEST_F(FaultInjection, FailedCommitLeavesTheOldOutput) {
     const std::string target = folder_.file("out.map");
     Host host(target);
     const auto failingCommit = [](const std::string& path) {
-        return std::make_unique<FaultyOutput>(pw::openSafeOutput(path), SIZE_MAX, true);
+        return pw::OpenedOutput{
+            std::make_unique<FaultyOutput>(pw::openSafeOutput(path).file, SIZE_MAX, true), ""};
     };
     EXPECT_EQ(pw::runSave(request(pw::Layout::Composite, 8), host, failingCommit),
               pw::SaveOutcome::WriteFailed);
-    EXPECT_EQ(host.errors, std::vector<std::string>({"ERROR: unable to write file " + target}));
+    EXPECT_EQ(host.errors, std::vector<std::string>(
+                          {"ERROR: unable to write file " + target + ": No space left on device"}));
     expectFolderUntouched();
 }
 

@@ -127,8 +127,10 @@ TEST_F(SavePipeline, OutputVersionIsTheLargestAndNeverNegative) {
 TEST_F(SavePipeline, UncreatableOutputIsReportedAfterThePathWasStored) {
     addSource("A.map", MapBuilder{});
     fs::create_directory(folder_.path() / "taken.map");
-    for (const std::string& target :
-         {folder_.file("taken.map"), folder_.file("no-such-folder/out.map")}) {
+    for (const auto& [target, why] :
+         std::vector<std::pair<std::string, std::string>>{
+             {folder_.file("taken.map"), "Not a regular file"},
+             {folder_.file("no-such-folder/out.map"), "No such file or directory"}}) {
         host_.events.clear();
         host_.answer = target;
         const std::string before = host_.remembered;
@@ -136,7 +138,7 @@ TEST_F(SavePipeline, UncreatableOutputIsReportedAfterThePathWasStored) {
                   pw::SaveOutcome::WriteFailed);
         EXPECT_EQ(host_.events,
                   std::vector<std::string>({"ask " + before, "store " + target,
-                                            "ERROR: unable to create file " + target}));
+                                            "ERROR: unable to create file " + target + ": " + why}));
     }
     EXPECT_TRUE(fs::is_directory(folder_.path() / "taken.map"));
     EXPECT_TRUE(fs::is_empty(folder_.path() / "taken.map"));

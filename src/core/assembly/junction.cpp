@@ -7,16 +7,24 @@ namespace {
 
 constexpr char kBlank = ' ';
 
-// Adds to a cell's 8-bit code, wrapping past 255.
-void increase(std::string& row, std::size_t position, int amount) {
-    const auto code = static_cast<unsigned char>(row[position]);
-    row[position] = static_cast<char>(static_cast<unsigned char>(code + amount));
+// A cell's 8-bit code plus `amount`, wrapping past 255.
+char increased(char cell, int amount) {
+    return static_cast<char>(static_cast<unsigned char>(static_cast<unsigned char>(cell) + amount));
+}
+
+// A line end inside a row would split it and shift everything after it in the map, so a
+// fix-up that would give one leaves its cell as it was.
+bool breaksLine(char cell) {
+    return cell == '\n' || cell == '\r';
 }
 
 void increaseNonBlank(std::string& row, const std::array<std::size_t, 3>& positions, int amount) {
     for (std::size_t position : positions) {
         if (position < row.size() && row[position] != kBlank) {
-            increase(row, position, amount);
+            const char cell = increased(row[position], amount);
+            if (!breaksLine(cell)) {
+                row[position] = cell;
+            }
         }
     }
 }
@@ -46,9 +54,9 @@ void fixJunctionRow(std::string& row, const JunctionRowPlace& place) {
         if (place.aboveMark == 'L' && place.ownMark == 'R') {
             for (std::size_t position : {8U, 16U, 24U}) {
                 if (position < row.size() && row[position] != kBlank &&
-                    row[position - 1] == kBlank) {
+                    row[position - 1] == kBlank && !breaksLine(increased(row[position], 31))) {
                     row[position - 1] = '%';
-                    increase(row, position, 31);
+                    row[position] = increased(row[position], 31);
                 }
             }
         } else if (place.aboveMark == 'R' && place.ownMark == 'L') {

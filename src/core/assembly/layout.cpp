@@ -2,50 +2,23 @@
 
 namespace pw {
 
-CountRange countRange(Layout layout) {
-    switch (layout) {
-        case Layout::TopToBottom:
-            return {2, 4, 1};
-        case Layout::EndToEnd:
-            return {2, 3, 1};
-        case Layout::Composite:
-            return {4, 8, 2};
-    }
-    return {0, -1, 1};
+const LayoutRules& rulesOf(Layout layout) {
+    return kLayoutRules[static_cast<std::size_t>(layout)];
 }
 
 std::optional<LayoutShape> shapeFor(Layout layout, int sourceCount) {
-    if (!countRange(layout).contains(sourceCount)) {
+    const LayoutRules& rules = rulesOf(layout);
+    if (!rules.counts.contains(sourceCount)) {
         return std::nullopt;
     }
-    // Stacked maps fill one column, side-by-side maps one row, Composite two columns.
-    switch (layout) {
-        case Layout::TopToBottom:
-            return LayoutShape{layout, sourceCount, 1};
-        case Layout::EndToEnd:
-            return LayoutShape{layout, 1, sourceCount};
-        case Layout::Composite:
-            return LayoutShape{layout, sourceCount / 2, 2};
-    }
-    return std::nullopt;
-}
-
-std::string_view layoutName(Layout layout) {
-    switch (layout) {
-        case Layout::TopToBottom:
-            return "top-to-bottom";
-        case Layout::EndToEnd:
-            return "end-to-end";
-        case Layout::Composite:
-            return "composite";
-    }
-    return "";
+    const int columns = rules.columns == 0 ? sourceCount : rules.columns;
+    return LayoutShape{layout, sourceCount / columns, columns};
 }
 
 std::optional<Layout> layoutFromName(std::string_view name) {
-    for (Layout layout : {Layout::TopToBottom, Layout::EndToEnd, Layout::Composite}) {
-        if (layoutName(layout) == name) {
-            return layout;
+    for (std::size_t i = 0; i < kLayoutRules.size(); ++i) {
+        if (kLayoutRules[i].name == name) {
+            return static_cast<Layout>(i);
         }
     }
     return std::nullopt;

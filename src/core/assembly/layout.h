@@ -1,25 +1,13 @@
 #pragma once
 
+#include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace pw {
 
 // The three configurations: 0 Top-to-Bottom, 1 End-to-End, 2 Composite.
 enum class Layout { TopToBottom = 0, EndToEnd = 1, Composite = 2 };
-
-// Every layout tiles its sources in `rows` by `columns` slots, filled row by row and
-// left before right. The few rules in which the layouts differ are spelled out here.
-struct LayoutShape {
-    Layout layout;
-    int rows;
-    int columns;
-
-    int slotCount() const { return rows * columns; }
-    int rowOf(int slot) const { return slot / columns; }
-    int columnOf(int slot) const { return slot % columns; }
-};
 
 // The numbers of maps a layout takes: `first` to `last` in steps of `step`.
 struct CountRange {
@@ -32,14 +20,50 @@ struct CountRange {
     }
 };
 
-// Top-to-Bottom 2 to 4, End-to-End 2 or 3, Composite 4, 6 or 8.
-CountRange countRange(Layout layout);
+// Everything in which the layouts differ. All else follows from the shape: every layout
+// tiles its sources in rows by columns of slots, filled row by row and left before right;
+// only sources in one column meet at a junction, so only they consult their L/R marks;
+// labels move right by the slots to their left and down by the slots above them, in each
+// direction that has more than one slot; a row that another source's row follows on the
+// same line is filled to the panel length. The tally is the same closed form for all.
+struct LayoutRules {
+    std::string_view name;  // as the command line spells it
+    CountRange counts;
+    int columns;  // slots per row; 0: all sources side by side in one row
+    // Composite checks row by row: a size failure leaves the rest of its row and goes on
+    // with the next, and an empty slot is named by its row and column ("1,0").
+    bool checksByRow;
+};
 
-// The shape for a number of sources, or nullopt when the layout does not take that many
-// (Top-to-Bottom 2 to 4, End-to-End 2 or 3, Composite 4, 6 or 8).
+inline constexpr std::array<LayoutRules, 3> kLayoutRules = {{
+    {"top-to-bottom", {2, 4, 1}, 1, false},
+    {"end-to-end", {2, 3, 1}, 0, false},
+    {"composite", {4, 8, 2}, 2, true},
+}};
+
+const LayoutRules& rulesOf(Layout layout);
+inline CountRange countRange(Layout layout) {
+    return rulesOf(layout).counts;
+}
+inline std::string_view layoutName(Layout layout) {
+    return rulesOf(layout).name;
+}
+
+// The slots of one merge: `rows` by `columns`.
+struct LayoutShape {
+    Layout layout;
+    int rows;
+    int columns;
+
+    int slotCount() const { return rows * columns; }
+    int rowOf(int slot) const { return slot / columns; }
+    int columnOf(int slot) const { return slot % columns; }
+    const LayoutRules& rules() const { return rulesOf(layout); }
+};
+
+// The shape for a number of sources, or nullopt when the layout does not take that many.
 std::optional<LayoutShape> shapeFor(Layout layout, int sourceCount);
 
-std::string_view layoutName(Layout layout);
 std::optional<Layout> layoutFromName(std::string_view name);
 
 }  // namespace pw

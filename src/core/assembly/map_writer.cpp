@@ -1,7 +1,9 @@
-// The writing steps of a merge: the output map, streamed line by line.
+#include "core/assembly/map_writer.h"
+
+#include <algorithm>
 
 #include "core/assembly/junction.h"
-#include "core/assembly/merge_job.h"
+#include "core/assembly/messages.h"
 #include "core/mapfile/line_writer.h"
 #include "core/mapfile/number_format.h"
 
@@ -9,157 +11,232 @@ namespace pw {
 namespace {
 
 constexpr std::string_view kLayerLetters = "abcdefghijklmnopqrstuvw";
+constexpr char kEndOfLayers = 'x';
 constexpr std::string_view kValueListLine = "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1";
-
-// Layer letters compare as signed 8-bit codes: a byte above 127 sorts below "a".
-int letterOrder(char letter) {
-    return static_cast<signed char>(letter);
-}
+// The junction fix-up looks at positions 7 to 24 of a row only.
+constexpr std::size_t kJunctionSpan = 25;
 
 }  // namespace
 
-SourceMap& MergeJob::sourceAt(int slotRow, int column) {
-    return sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)];
-}
+MapWriter::MapWriter(const LayoutShape& shape, std::vector<SourceMap>& sources, int length,
+                     int height, LineWriter& out)
+    : shape_(shape),
+      sources_(sources),
+      length_(length),
+      height_(height),
+      out_(out),
+      blank_(static_cast<std::size_t>(length), ' ') {}
 
-char MergeJob::markAt(int slotRow, int column) const {
+char MapWriter::markAt(int slotRow, int column) const {
+    if (slotRow < 0 || slotRow >= shape_.rows) {
+        return ' ';  // the outer edge: no source there
+    }
     return sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)].mark;
 }
 
-void MergeJob::writeMap(LineWriter& out) {
-    writeHeader(out);
-    copyGrid(out);  // first grid
-    copyGrid(out);  // second grid
-    for (SourceMap& source : sources_) {
-        source.letter = source.reader->readLetterLine();
+std::optional<Problem> MapWriter::write(const MapHeader& header) {
+    writeHeader(header);
+    std::optional<Problem> problem = copyGrid();  // first grid
+    if (!problem) {
+        problem = copyGrid();  // second grid
     }
-    writeLayerBlocks(out);
-    writeLabels(out);
+    for (int slot = 0; !problem && slot < shape_.slotCount(); ++slot) {
+        problem = readLetter(slot);
+    }
+    if (!problem) {
+        problem = writeLayerBlocks();
+    }
+    if (!problem) {
+        writeLabels();
+    }
+    return problem;
 }
 
-void MergeJob::writeHeader(LineWriter& out) {
-    std::uint32_t tally = tally_;
-    if (shape_.layout == Layout::Composite) {
-        tally += static_cast<std::uint32_t>(shape_.rows * height_ + 2 * length_);
-    }
-    for (int column = 0; column < shape_.columns; ++column) {
-        for (int slotRow = 1; slotRow < shape_.rows; ++slotRow) {
-            tally += static_cast<std::uint32_t>(
-                junctionTallyAdjustment(markAt(slotRow - 1, column), markAt(slotRow, column)));
-        }
-    }
-    out.writeInt(version_);
-    out.endLine();
-    out.writeInt(shape_.columns * length_);
-    out.write(" ");
-    out.writeInt(shape_.rows * height_);
-    out.write(" ");
-    out.writeInt(static_cast<std::int32_t>(tally));
-    out.endLine();
-    out.writeLine(kValueListLine);
-    out.writeInt(request_.direction);
-    out.writeLine(" 4");
+void MapWriter::writeHeader(const MapHeader& header) {
+    out_.writeInt(header.version);
+    out_.endLine();
+    out_.writeInt(shape_.columns * length_);
+    out_.write(" ");
+    out_.writeInt(shape_.rows * height_);
+    out_.write(" ");
+    out_.writeInt(header.tally);
+    out_.endLine();
+    out_.writeLine(kValueListLine);
+    out_.writeInt(header.direction);
+    out_.writeLine(" 4");
 }
 
-void MergeJob::copyGrid(LineWriter& out) {
+std::optional<Problem> MapWriter::copyGrid() {
     for (int slotRow = 0; slotRow < shape_.rows; ++slotRow) {
         for (int row = 0; row < height_; ++row) {
             for (int column = 0; column < shape_.columns; ++column) {
-                SourceMap& source = sourceAt(slotRow, column);
-                std::string_view cells;
-                source.reader->readLineView(cells);
-                out.write(cells);
+                if (auto problem = copyRow(slotRow * shape_.columns + column, '\0', row)) {
+                    return problem;
+                }
             }
-            out.endLine();
+            out_.endLine();
         }
     }
+    return std::nullopt;
 }
 
-void MergeJob::writeLayerBlocks(LineWriter& out) {
-    blank_.assign(static_cast<std::size_t>(length_), ' ');
+std::optional<Problem> MapWriter::writeLayerBlocks() {
     for (char letter : kLayerLetters) {
-        bool present = false;
-        for (const SourceMap& source : sources_) {
-            present = present || source.letter == letter;
-        }
-        if (!present) {
+        if (std::none_of(sources_.begin(), sources_.end(),
+                         [letter](const SourceMap& source) { return source.letter == letter; })) {
             continue;
         }
-        out.writeLine(std::string_view(&letter, 1));
+        out_.writeLine(std::string_view(&letter, 1));
         for (int slotRow = 0; slotRow < shape_.rows; ++slotRow) {
             for (int row = 0; row < height_; ++row) {
-                writeLayerRow(out, letter, slotRow, row);
+                for (int column = 0; column < shape_.columns; ++column) {
+                    if (auto problem = copyRow(slotRow * shape_.columns + column, letter, row)) {
+                        return problem;
+                    }
+                }
+                out_.endLine();
             }
         }
-        for (SourceMap& source : sources_) {
-            if (source.letter == letter) {
-                source.letter = source.reader->readLetterLine();
+        for (int slot = 0; slot < shape_.slotCount(); ++slot) {
+            if (sources_[static_cast<std::size_t>(slot)].letter == letter) {
+                if (auto problem = readLetter(slot)) {
+                    return problem;
+                }
             }
         }
     }
+    return std::nullopt;
 }
 
-void MergeJob::writeLayerRow(LineWriter& out, char letter, int slotRow, int row) {
-    const bool junctionRow = letter == 'b' && (row == 0 || row == height_ - 1);
-    bool wroteAny = false;
-    for (int column = 0; column < shape_.columns; ++column) {
-        SourceMap& source = sourceAt(slotRow, column);
-        if (letterOrder(source.letter) > letterOrder(letter)) {
-            // The source has no such block; its next one comes later.
-            out.write(blank_);
-            wroteAny = true;
-        } else if (source.letter == letter) {
-            std::string_view cells;
-            source.reader->readLineView(cells);
-            if (junctionRow) {
-                row_.assign(cells);  // fixed on a copy of its own
-                fixJunctionRow(row_,
-                               {slotRow, shape_.rows, row, height_,
-                                slotRow > 0 ? markAt(slotRow - 1, column) : ' ', source.mark,
-                                slotRow + 1 < shape_.rows ? markAt(slotRow + 1, column) : ' '});
-                cells = row_;
-            }
-            out.write(cells);
-            wroteAny = true;
-        }
-        // A source whose letter sorts below the block's gives nothing for it.
+// One source's part of an output row: its next row of a grid (`letter` NUL) or of layer
+// block `letter`, or a blank row where it has no such block. A row that another source's
+// row follows on the same line is filled to the panel length, so that every source's
+// cells keep their columns.
+std::optional<Problem> MapWriter::copyRow(int slot, char letter, int row) {
+    SourceMap& source = sources_[static_cast<std::size_t>(slot)];
+    if (!source.reader || (letter != '\0' && source.letter != letter)) {
+        out_.write(blank_);
+        return std::nullopt;
     }
-    // Stacked sources write whole lines of their own, so a source with nothing to give
-    // leaves no line at all; side-by-side sources share the line, which always ends.
-    if (wroteAny || shape_.layout != Layout::TopToBottom) {
-        out.endLine();
+    std::size_t size = 0;
+    if (letter == 'b' && (row == 0 || row == height_ - 1)) {
+        writeJunctionRow(*source.reader, slot, row, size);
+    } else {
+        const std::optional<std::size_t> copied =
+            source.reader->streamLine([this](std::string_view cells) { out_.write(cells); });
+        size = copied.value_or(std::string::npos);
     }
+    if (size == std::string::npos) {
+        return endedEarly(slot);
+    }
+    const bool followed = shape_.columnOf(slot) + 1 < shape_.columns;
+    if (followed && size < blank_.size()) {
+        out_.write(std::string_view(blank_).substr(size));
+    }
+    return std::nullopt;
 }
 
-void MergeJob::writeLabels(LineWriter& out) {
-    out.writeLine("x");
+// A row of layer "b" next to a junction: its first cells are fixed as read, before it
+// is filled, and the rest streams through unchanged.
+void MapWriter::writeJunctionRow(LineReader& reader, int slot, int row, std::size_t& size) {
+    const int slotRow = shape_.rowOf(slot);
+    const int column = shape_.columnOf(slot);
+    head_.clear();
+    const auto fixAndWriteHead = [&] {
+        const std::string before = fixedCells_ != nullptr ? head_ : std::string();
+        fixJunctionRow(head_, {slotRow, shape_.rows, row, height_, markAt(slotRow - 1, column),
+                               markAt(slotRow, column), markAt(slotRow + 1, column)});
+        for (std::size_t i = 0; fixedCells_ != nullptr && i < head_.size(); ++i) {
+            if (head_[i] != before[i]) {
+                fixedCells_->push_back({column * length_ + static_cast<int>(i),
+                                        slotRow * height_ + row});
+            }
+        }
+        out_.write(head_);
+    };
+    const std::optional<std::size_t> copied = reader.streamLine([&](std::string_view cells) {
+        if (head_.size() < kJunctionSpan) {
+            const std::size_t taken = std::min(cells.size(), kJunctionSpan - head_.size());
+            head_.append(cells.substr(0, taken));
+            cells.remove_prefix(taken);
+            if (head_.size() == kJunctionSpan) {
+                fixAndWriteHead();
+            }
+        }
+        out_.write(cells);
+    });
+    if (!copied) {
+        size = std::string::npos;
+        return;
+    }
+    if (head_.size() < kJunctionSpan) {
+        fixAndWriteHead();  // a short row, fixed within its own length
+    }
+    size = *copied;
+}
+
+// The next layer letter line of a source: a table letter that comes after the source's
+// previous block, or "x" after its last.
+std::optional<Problem> MapWriter::readLetter(int slot) {
+    SourceMap& source = sources_[static_cast<std::size_t>(slot)];
+    if (!source.reader) {
+        source.letter = kEndOfLayers;
+        return std::nullopt;
+    }
+    const std::optional<char> letter = source.reader->readLetterLine();
+    if (!letter) {
+        return endedEarly(slot);
+    }
+    const bool inTable = kLayerLetters.find(*letter) != std::string_view::npos;
+    if (*letter != kEndOfLayers && !(inTable && *letter > source.letter)) {
+        return Problem{slot, messages::lettersOutOfOrder(source.name)};
+    }
+    source.letter = *letter;
+    return std::nullopt;
+}
+
+std::optional<Problem> MapWriter::endedEarly(int slot) const {
+    const SourceMap& source = sources_[static_cast<std::size_t>(slot)];
+    if (source.reader->hadError()) {
+        return Problem{slot, messages::unableToRead(source.name)};
+    }
+    return Problem{slot, messages::endsEarly(source.name)};
+}
+
+void MapWriter::writeLabels() {
+    out_.writeLine(std::string_view(&kEndOfLayers, 1));
     for (int slot = 0; slot < shape_.slotCount(); ++slot) {
         SourceMap& source = sources_[static_cast<std::size_t>(slot)];
-        if (isTopLeft(slot)) {
-            copyLabelsWhole(source, out);
+        if (!source.reader) {
+            continue;
+        }
+        if (slot == 0) {
+            copyLabelsWhole(*source.reader);
         } else {
-            copyLabelsParsed(source, slot, out);
+            copyLabelsParsed(*source.reader, slot);
         }
     }
 }
 
-void MergeJob::copyLabelsWhole(SourceMap& source, LineWriter& out) {
-    std::string_view line;
-    while (source.reader->readLineView(line)) {
-        if (!line.empty()) {
-            out.writeLine(line);
+// The top-left source's labels stand as they are; empty lines are dropped.
+void MapWriter::copyLabelsWhole(LineReader& reader) {
+    while (!reader.atEnd()) {
+        if (reader.atEmptyLine()) {
+            reader.skipLine();
+            continue;
         }
+        reader.streamLine([this](std::string_view text) { out_.write(text); });
+        out_.endLine();
     }
 }
 
-void MergeJob::copyLabelsParsed(SourceMap& source, int slot, LineWriter& out) {
-    // Stacking moves labels down, laying side by side moves them right; Composite does
-    // both and re-adds even an offset of 0.
-    const bool shiftX = shape_.layout != Layout::TopToBottom;
-    const bool shiftY = shape_.layout != Layout::EndToEnd;
+// Every other source's labels move by the slots to their left and above them; their
+// numbers are printed anew even where that move is 0.
+void MapWriter::copyLabelsParsed(LineReader& reader, int slot) {
+    const bool shiftX = shape_.columns > 1;
+    const bool shiftY = shape_.rows > 1;
     const auto xOffset = static_cast<float>(shape_.columnOf(slot) * length_);
     const auto yOffset = static_cast<float>(shape_.rowOf(slot) * height_);
-    LineReader& reader = *source.reader;
     for (;;) {
         float x = 0.0F;
         float y = 0.0F;
@@ -171,21 +248,21 @@ void MergeJob::copyLabelsParsed(SourceMap& source, int slot, LineWriter& out) {
             reader.skipLine();
             continue;
         }
-        std::string_view text;
-        reader.readLineView(text);
         if (shiftX) {
             x += xOffset;
         }
         if (shiftY) {
             y += yOffset;
         }
-        if (text.empty()) {
+        if (reader.atEmptyLine() || reader.atEnd()) {
+            reader.skipLine();  // a label without text is dropped
             continue;
         }
-        out.write(formatLabelNumber(x));
-        out.write(" ");
-        out.write(formatLabelNumber(y));
-        out.writeLine(text);
+        out_.write(formatLabelNumber(x));
+        out_.write(" ");
+        out_.write(formatLabelNumber(y));
+        reader.streamLine([this](std::string_view text) { out_.write(text); });
+        out_.endLine();
     }
 }
 

@@ -1,6 +1,8 @@
 #include "core/composer/joined_map.h"
 
-#include "core/composer/save_pipeline.h"
+#include "core/assembly/merge_job.h"
+#include "core/mapfile/line_writer.h"
+#include "core/mapfile/output_file.h"
 
 namespace pw {
 namespace {
@@ -18,46 +20,78 @@ class MemoryOutput final : public OutputFile {
         return true;
     }
     bool commit() override { return true; }
+    std::string errorString() const override { return "cancelled"; }
 
   private:
     QByteArray& bytes_;
     const std::atomic<bool>* cancel_;
 };
 
-// Keeps the messages and answers the prompt at once.
-class QuietHost final : public PipelineHost {
-  public:
-    std::vector<std::string> messages;
-    void showError(const std::string& message) override { messages.push_back(message); }
-    std::string rememberedPath() override { return {}; }
-    void storeRememberedPath(const std::string&) override {}
-    std::optional<std::string> askOutputPath(const std::string&) override { return "memory"; }
-    void reportSuccess(const std::string&) override {}
-};
+// Notes each problem against its slot; true when there was any.
+bool note(const StepResult& result, JoinedMap& joined) {
+    for (const Problem& problem : result.problems) {
+        joined.slotProblems[static_cast<std::size_t>(problem.slot)] = problem.message;
+    }
+    return !result.ok();
+}
 
 }  // namespace
 
-// First cut: the whole request joined as Save Map joins it; failing slots are not yet
-// replaced by empty panels, and problems are not yet told per slot.
+// Joins in rounds: each round opens the sources afresh with every slot that failed so far
+// left out, and a round that finds a new failure starts the next. A size check against a
+// failing first source would blame every other slot, so then only that source is left out.
 JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* cancel) {
     JoinedMap joined;
     joined.slotProblems.resize(request.slots.size());
-    if (const auto shape = shapeFor(request.layout, static_cast<int>(request.slots.size()))) {
-        joined.shape = *shape;
-    } else {
+    const std::optional<LayoutShape> shape =
+        shapeFor(request.layout, static_cast<int>(request.slots.size()));
+    if (!shape) {
         return joined;
     }
-    QuietHost host;
-    const SaveOutcome outcome =
-        runSave(request, host, [&](const std::string&) -> std::unique_ptr<OutputFile> {
-            return std::make_unique<MemoryOutput>(joined.bytes, cancel);
-        });
-    if (outcome != SaveOutcome::Saved) {
-        joined.cancelled = cancel != nullptr && cancel->load();
-        joined.bytes.clear();
-        if (!host.messages.empty() && !joined.slotProblems.empty()) {
-            joined.slotProblems.front() = host.messages.front();
+    joined.shape = *shape;
+    for (int round = 0; round <= shape->slotCount(); ++round) {
+        MergeJob job(request, *shape);
+        int firstPresent = -1;
+        for (int slot = shape->slotCount() - 1; slot >= 0; --slot) {
+            if (!joined.slotProblems[static_cast<std::size_t>(slot)].empty()) {
+                job.dropSource(slot);
+            } else {
+                firstPresent = slot;
+            }
         }
+        if (firstPresent < 0) {
+            return joined;
+        }
+        if (note(job.openSources(), joined) || note(job.checkVersions(), joined)) {
+            continue;
+        }
+        const StepResult sizes = job.checkSizes();
+        if (!sizes.ok()) {
+            const Problem& first = sizes.problems.front();
+            if (first.slot == firstPresent) {
+                joined.slotProblems[static_cast<std::size_t>(first.slot)] = first.message;
+            } else {
+                note(sizes, joined);
+            }
+            continue;
+        }
+        job.skipTwoLines();
+        joined.bytes.clear();
+        joined.fixedCells.clear();
+        MemoryOutput output(joined.bytes, cancel);
+        LineWriter writer(output);
+        if (const std::optional<Problem> damage = job.writeMap(writer, &joined.fixedCells)) {
+            joined.slotProblems[static_cast<std::size_t>(damage->slot)] = damage->message;
+            continue;
+        }
+        if (!writer.flush()) {
+            joined.cancelled = true;
+            joined.bytes.clear();
+            return joined;
+        }
+        joined.panelLength = job.length();
+        joined.panelHeight = job.height();
+        return joined;
     }
     return joined;
 }

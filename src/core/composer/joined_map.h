@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
+#include "core/assembly/map_writer.h"
 #include "core/composer/merge_request.h"
 
 namespace pw {
@@ -19,6 +20,7 @@ struct JoinedMap {
     LayoutShape shape{Layout::TopToBottom, 0, 0};
     int panelLength = 0;  // cells of one panel, the seams' spacing
     int panelHeight = 0;
+    std::vector<Cell> fixedCells;  // the cells of layer "b" that the junction fix-up changed
     bool cancelled = false;  // `cancel` was raised before the join was complete
 };
 

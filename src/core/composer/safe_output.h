@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "core/mapfile/output_file.h"
@@ -11,8 +10,8 @@ namespace pw {
 // the target's place only when it is complete on disk. Until then the target, which may
 // be one of the sources still being read, is untouched. An existing target keeps its
 // permissions; a symbolic link keeps pointing at the file it names, which is replaced.
-// nullptr when no temporary file can be made there, or the target exists and is not a
-// regular file (a folder, a device).
-std::unique_ptr<OutputFile> openSafeOutput(const std::string& path);
+// No output when no temporary file can be made there, or the target exists and is not
+// a regular file (a folder, a device).
+OpenedOutput openSafeOutput(const std::string& path);
 
 }  // namespace pw

@@ -3,16 +3,17 @@
 #include <stdexcept>
 
 #include "core/assembly/merge_job.h"
+#include "core/assembly/messages.h"
 #include "core/mapfile/line_writer.h"
 
 namespace pw {
 namespace {
 
 bool report(const StepResult& result, PipelineHost& host) {
-    for (const std::string& message : result.messages) {
-        host.showError(message);
+    for (const Problem& problem : result.problems) {
+        host.showError(problem.message);
     }
-    return result.ok;
+    return result.ok();
 }
 
 }  // namespace
@@ -38,23 +39,27 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
     }
     host.storeRememberedPath(*path);
 
-    const std::unique_ptr<OutputFile> output = openOutput(*path);
-    if (!output) {
-        host.showError("ERROR: unable to create file " + *path);
+    const OpenedOutput output = openOutput(*path);
+    if (!output.file) {
+        host.showError("ERROR: unable to create file " + *path + ": " + output.errorString);
         return SaveOutcome::WriteFailed;
     }
-    LineWriter writer(*output);
-    job.writeMap(writer);
+    // A damaged source stops the writing; the output is then dropped uncommitted.
+    LineWriter writer(*output.file);
+    if (const std::optional<Problem> damage = job.writeMap(writer)) {
+        host.showError(damage->message);
+        return SaveOutcome::WriteFailed;
+    }
     if (const std::optional<std::string> broken = job.failedSource()) {
-        host.showError("ERROR: unable to read file " + *broken);
+        host.showError(messages::unableToRead(*broken));
         return SaveOutcome::WriteFailed;
     }
-    if (!writer.flush() || !output->commit()) {
-        host.showError("ERROR: unable to write file " + *path);
+    if (!writer.flush() || !output.file->commit()) {
+        host.showError("ERROR: unable to write file " + *path + ": " +
+                       output.file->errorString());
         return SaveOutcome::WriteFailed;
     }
     host.reportSuccess("New map file created successfully");
-    job.closeSources();
     return SaveOutcome::Saved;
 }
 

@@ -10,7 +10,8 @@ enum class SaveOutcome {
     Saved,        // the output map is complete on disk and success was reported
     CheckFailed,  // a source failed a check; nothing was asked or written
     Cancelled,    // the output prompt was cancelled; nothing was written
-    WriteFailed,  // the output could not be written; any earlier file there is unchanged
+    WriteFailed,  // a source turned out damaged or the output could not be written; any
+                  // earlier file there is unchanged
 };
 
 // Save Map: open and check the sources, ask for the output path, write the merged map

@@ -1,18 +1,20 @@
 #include "core/mapfile/line_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 
 namespace pw {
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
+// Significant digits kept of a number: more than any single-precision rounding decision
+// needs, so that a dropped tail only ever matters as "something non-zero follows".
+constexpr std::size_t kKeptDigits = 200;
+// An exponent beyond this puts any kept mantissa out of single-precision range.
+constexpr std::int64_t kExponentCeiling = 100000;
 
 bool isWhiteSpace(int c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -25,21 +27,30 @@ bool isDigit(int c) {
 }  // namespace
 
 std::optional<LineReader> LineReader::open(const std::string& path) {
-    if (path.empty()) {
+    const QString name = QString::fromStdString(path);
+    if (path.empty() || QFileInfo(name).isDir()) {
         return std::nullopt;
     }
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.isOpen()) {
-        return std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) {
+    auto file = std::make_unique<QFile>(name);
+    // The reader buffers on its own; Qt's buffer would only copy every byte once more.
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         return std::nullopt;
     }
     return LineReader(std::move(file));
 }
 
-LineReader::LineReader(FileHandle file) : file_(std::move(file)), buffer_(kBufferSize) {}
+LineReader LineReader::fromBytes(const QByteArray& bytes) {
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return LineReader(std::move(buffer));
+}
+
+LineReader::LineReader(std::unique_ptr<QIODevice> device)
+    : device_(std::move(device)), buffer_(kBufferSize) {}
+LineReader::LineReader(LineReader&&) noexcept = default;
+LineReader& LineReader::operator=(LineReader&&) noexcept = default;
+LineReader::~LineReader() = default;
 
 bool LineReader::fill() {
     pos_ = 0;
@@ -54,18 +65,16 @@ void LineReader::keepUnread() {
 }
 
 bool LineReader::readMore() {
-    while (!eof_) {
-        const ssize_t got = ::read(file_.get(), buffer_.data() + end_, buffer_.size() - end_);
-        if (got > 0) {
-            end_ += static_cast<std::size_t>(got);
-            return true;
-        }
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        error_ = got < 0;
-        eof_ = true;
+    if (eof_ || end_ == buffer_.size()) {
+        return false;
     }
+    const qint64 got = device_->read(buffer_.data() + end_, static_cast<qint64>(buffer_.size() - end_));
+    if (got > 0) {
+        end_ += static_cast<std::size_t>(got);
+        return true;
+    }
+    error_ = got < 0;
+    eof_ = true;
     return false;
 }
 
@@ -76,8 +85,22 @@ int LineReader::peek() {
     return static_cast<unsigned char>(buffer_[pos_]);
 }
 
+int LineReader::peekAt(std::size_t offset) {
+    if (pos_ + offset >= end_) {
+        keepUnread();
+        while (end_ <= offset && readMore()) {
+        }
+    }
+    return pos_ + offset < end_ ? static_cast<unsigned char>(buffer_[pos_ + offset]) : -1;
+}
+
 bool LineReader::atEnd() {
     return peek() < 0;
+}
+
+bool LineReader::atEmptyLine() {
+    const int c = peek();
+    return c == '\n' || (c == '\r' && peekAt(1) == '\n');
 }
 
 void LineReader::skipWhiteSpace() {
@@ -113,51 +136,70 @@ bool LineReader::readInt(std::int32_t& value) {
     return true;
 }
 
+void LineReader::takeDigits(Mantissa& mantissa, bool fraction) {
+    for (int c = peek(); isDigit(c); c = peek()) {
+        ++pos_;
+        mantissa.anyDigit = true;
+        if (mantissa.digits.empty() && c == '0') {
+            // A leading zero is no significant digit; after the point it lowers the scale.
+            mantissa.scale -= fraction ? 1 : 0;
+            continue;
+        }
+        if (mantissa.digits.size() < kKeptDigits) {
+            mantissa.digits.push_back(static_cast<char>(c));
+        } else if (c != '0') {
+            mantissa.sticky = true;
+        }
+        mantissa.scale += fraction ? 0 : 1;
+    }
+}
+
 bool LineReader::readFloat(float& value) {
     skipWhiteSpace();
-    scratch_.clear();
-    auto take = [this](int c) {
-        scratch_.push_back(static_cast<char>(c));
-        ++pos_;
-    };
+    // The number is rewritten as 0.DIGITS e SCALE with its significant digits only, so that
+    // however many digits the file holds, a bounded text decides its value exactly.
+    Mantissa mantissa;
     int c = peek();
+    const bool negative = c == '-';
     if (c == '+' || c == '-') {
-        take(c);
+        ++pos_;
         c = peek();
     }
-    bool digits = false;
-    for (; isDigit(c); c = peek()) {
-        take(c);
-        digits = true;
+    takeDigits(mantissa, false);
+    if (peek() == '.') {
+        ++pos_;
+        takeDigits(mantissa, true);
     }
-    if (c == '.') {
-        take(c);
-        for (c = peek(); isDigit(c); c = peek()) {
-            take(c);
-            digits = true;
-        }
-    }
-    if (!digits) {
+    if (!mantissa.anyDigit) {
         return false;
     }
     // An exponent counts only with digits after it; otherwise the letter starts the text.
+    c = peek();
     if (c == 'e' || c == 'E') {
         const int next = peekAt(1);
         const bool signedExponent = next == '+' || next == '-';
         if (isDigit(signedExponent ? peekAt(2) : next)) {
-            take(c);
-            if (signedExponent) {
-                take(next);
-            }
+            pos_ += signedExponent ? 2 : 1;
+            std::int64_t exponent = 0;
             for (c = peek(); isDigit(c); c = peek()) {
-                take(c);
+                exponent = std::min(exponent * 10 + (c - '0'), kExponentCeiling);
+                ++pos_;
             }
+            mantissa.scale += next == '-' ? -exponent : exponent;
         }
     }
-    // from_chars takes no leading '+'.
-    const char* first = scratch_.data() + (scratch_.front() == '+' ? 1 : 0);
+    scratch_ = negative ? "-0" : "0";
+    if (!mantissa.digits.empty()) {
+        scratch_ += '.';
+        scratch_ += mantissa.digits;
+        if (mantissa.sticky) {
+            scratch_ += '1';
+        }
+        scratch_ += 'e';
+        scratch_ += std::to_string(std::clamp(mantissa.scale, -kExponentCeiling, kExponentCeiling));
+    }
     float parsed = 0.0F;
-    const auto result = std::from_chars(first, scratch_.data() + scratch_.size(), parsed,
+    const auto result = std::from_chars(scratch_.data(), scratch_.data() + scratch_.size(), parsed,
                                         std::chars_format::general);
     if (result.ec != std::errc()) {
         return false;
@@ -166,74 +208,29 @@ bool LineReader::readFloat(float& value) {
     return true;
 }
 
-int LineReader::peekAt(std::size_t offset) {
-    if (pos_ + offset >= end_) {
-        keepUnread();
-        while (end_ <= offset && readMore()) {
+std::optional<std::string_view> LineReader::readLineHead(std::size_t limit) {
+    scratch_.clear();
+    const std::optional<std::size_t> size = streamLine([this, limit](std::string_view piece) {
+        if (scratch_.size() < limit) {
+            scratch_.append(piece.substr(0, limit - scratch_.size()));
         }
+    });
+    if (!size) {
+        return std::nullopt;
     }
-    return pos_ + offset < end_ ? static_cast<unsigned char>(buffer_[pos_ + offset]) : -1;
+    return std::string_view(scratch_);
 }
 
-bool LineReader::readLine(std::string& line) {
-    std::string_view view;
-    const bool read = readLineView(view);
-    line.assign(view);
-    return read;
-}
-
-bool LineReader::readLineView(std::string_view& line) {
-    line = {};
-    if (peek() < 0) {
-        return false;
+std::optional<char> LineReader::readLetterLine() {
+    const std::optional<std::string_view> head = readLineHead(1);
+    if (!head) {
+        return std::nullopt;
     }
-    std::size_t scanned = pos_;
-    for (;;) {
-        const void* found = std::memchr(buffer_.data() + scanned, '\n', end_ - scanned);
-        if (found != nullptr) {
-            const auto newline =
-                static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
-            std::size_t size = newline - pos_;
-            if (size > 0 && buffer_[newline - 1] == '\r') {
-                --size;  // CR LF is one line end
-            }
-            line = std::string_view(buffer_.data() + pos_, size);
-            pos_ = newline + 1;
-            return true;
-        }
-        if (eof_) {
-            line = std::string_view(buffer_.data() + pos_, end_ - pos_);
-            pos_ = end_;
-            return true;
-        }
-        // The line runs past the buffer: keep its start, make room and read on.
-        keepUnread();
-        scanned = end_;
-        if (end_ == buffer_.size()) {
-            buffer_.resize(buffer_.size() * 2);
-        }
-        readMore();
-    }
+    return head->empty() ? '\0' : head->front();
 }
 
 void LineReader::skipLine() {
-    while (peek() >= 0) {
-        const char* start = buffer_.data() + pos_;
-        const void* found = std::memchr(start, '\n', end_ - pos_);
-        if (found != nullptr) {
-            pos_ += static_cast<std::size_t>(static_cast<const char*>(found) - start) + 1;
-            return;
-        }
-        pos_ = end_;
-    }
-}
-
-char LineReader::readLetterLine() {
-    std::string_view line;
-    if (!readLineView(line) || line.empty()) {
-        return '\0';
-    }
-    return line.front();
+    streamLine([](std::string_view) {});
 }
 
 }  // namespace pw

@@ -1,41 +1,56 @@
 #pragma once
 
+#include <QByteArray>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/mapfile/file_handle.h"
+class QIODevice;
 
 namespace pw {
 
 // Streams one map file in file order, the way the map format reads it: integers and
-// floating-point numbers that skip leading white space (line ends included), and whole
-// lines. A line ends at LF; a CR right before the LF belongs to the line end. Lines are
-// read whole, however long. At the end of the file every read yields nothing.
+// floating-point numbers that skip leading white space (line ends included), and lines.
+// A line ends at LF; a CR right before the LF belongs to the line end, a lone CR is
+// content. No line is ever held whole: memory stays at one fixed buffer whatever the
+// file holds. At the end of the file every read yields nothing.
 class LineReader {
   public:
-    // Opens a regular file for reading; nullopt when it cannot be opened or is a folder.
+    // Opens a file for reading (a UTF-8 path); nullopt when it cannot be opened or is a folder.
     static std::optional<LineReader> open(const std::string& path);
+    // Reads a map held in memory.
+    static LineReader fromBytes(const QByteArray& bytes);
+
+    LineReader(LineReader&&) noexcept;
+    LineReader& operator=(LineReader&&) noexcept;
+    ~LineReader();
 
     // Reads an optionally signed decimal integer in 32-bit range.
     bool readInt(std::int32_t& value);
     // Reads a decimal number with optional fraction and exponent as single precision.
     bool readFloat(float& value);
-    // Reads the rest of the current line into `line`; false when the file had ended.
-    bool readLine(std::string& line);
-    // The same without a copy: `line` views the reader's buffer until the next read.
-    bool readLineView(std::string_view& line);
+    // Hands the current line to `sink` (a callable taking std::string_view) in pieces, its
+    // line end left out, and moves past it. The line's size; nullopt at the end of the file.
+    template <class Sink>
+    std::optional<std::size_t> streamLine(Sink&& sink);
+    // The first `limit` bytes of the current line (all of it when shorter), valid until the
+    // next read; the rest of the line is passed over. nullopt at the end of the file.
+    std::optional<std::string_view> readLineHead(std::size_t limit);
+    // The first character of the next line, NUL for an empty line; nullopt at the end.
+    std::optional<char> readLetterLine();
     void skipLine();
-    // The first character of the next line, NUL for an empty line or the end of the file.
-    char readLetterLine();
+    // True when the current line holds nothing before its line end.
+    bool atEmptyLine();
     bool atEnd();
     // True once a read from the file failed for a reason other than its end.
     bool hadError() const { return error_; }
 
   private:
-    explicit LineReader(FileHandle file);
+    explicit LineReader(std::unique_ptr<QIODevice> device);
     // Refills the buffer from its start; false at the end of the file.
     bool fill();
     // Moves the unread bytes to the front of the buffer.
@@ -46,8 +61,16 @@ class LineReader {
     // The byte `offset` places ahead of the read position, or -1 past the end.
     int peekAt(std::size_t offset);
     void skipWhiteSpace();
+    // The significant digits of a number read so far and the power of ten they scale by.
+    struct Mantissa {
+        std::string digits;         // without leading zeros, at most a bounded count
+        bool sticky = false;        // a non-zero digit followed the kept ones
+        bool anyDigit = false;      // the number has at least one digit
+        std::int64_t scale = 0;     // value = 0.digits x 10^scale
+    };
+    void takeDigits(Mantissa& mantissa, bool fraction);
 
-    FileHandle file_;
+    std::unique_ptr<QIODevice> device_;
     std::vector<char> buffer_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
@@ -55,5 +78,46 @@ class LineReader {
     bool error_ = false;
     std::string scratch_;
 };
+
+template <class Sink>
+std::optional<std::size_t> LineReader::streamLine(Sink&& sink) {
+    if (peek() < 0) {
+        return std::nullopt;
+    }
+    std::size_t size = 0;
+    for (;;) {
+        const char* start = buffer_.data() + pos_;
+        std::size_t piece = end_ - pos_;
+        if (const void* found = std::memchr(start, '\n', piece)) {
+            piece = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+            pos_ += piece + 1;
+            if (piece > 0 && start[piece - 1] == '\r') {
+                --piece;  // CR LF is one line end
+            }
+            if (piece > 0) {
+                sink(std::string_view(start, piece));
+            }
+            return size + piece;
+        }
+        // No line end buffered: hand over all but a last CR, which may start a CR LF.
+        if (start[piece - 1] == '\r') {
+            --piece;
+        }
+        if (piece > 0) {
+            sink(std::string_view(start, piece));
+            size += piece;
+            pos_ += piece;
+        }
+        keepUnread();
+        if (!readMore()) {
+            if (pos_ < end_) {  // a CR that ends the file is content
+                sink(std::string_view(buffer_.data() + pos_, end_ - pos_));
+                size += end_ - pos_;
+                pos_ = end_;
+            }
+            return size;
+        }
+    }
+}
 
 }  // namespace pw

@@ -10,7 +10,7 @@ class OutputFile;
 
 // Buffered writer of map-file lines: every line ends with CR LF. The bytes go to the
 // output in large blocks; the first failed write is remembered and later writes are
-// dropped, so the caller checks `ok()` once at the end.
+// dropped, so the caller checks what `flush()` returns once at the end.
 class LineWriter {
   public:
     explicit LineWriter(OutputFile& output);
@@ -26,7 +26,6 @@ class LineWriter {
     }
     // Hands every buffered byte to the file; false if any write failed.
     bool flush();
-    bool ok() const { return ok_; }
 
   private:
     void drain(const char* data, std::size_t size);

@@ -37,11 +37,18 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 }  // namespace
 
 std::vector<std::string> mapSetRoots() {
-    std::vector<std::string> roots{QCoreApplication::applicationDirPath().toStdString()};
-    // The first generic data location is the user's own; the rest are the system's.
-    for (const QString& data :
-         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
-        roots.push_back(QDir(data).filePath(QStringLiteral("panelwright")).toStdString());
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString data = QStringLiteral("panelwright");
+    std::vector<std::string> roots{program.toStdString()};
+    // The first generic data location is the user's own; the rest are the system's, the
+    // share folder of the prefix the program is installed in foremost.
+    QStringList locations = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    locations.insert(locations.isEmpty() ? 0 : 1, QDir(program).filePath(QStringLiteral("../share")));
+    for (const QString& location : locations) {
+        const QString root = QDir::cleanPath(QDir(location).filePath(data));
+        if (std::find(roots.begin(), roots.end(), root.toStdString()) == roots.end()) {
+            roots.push_back(root.toStdString());
+        }
     }
     return roots;
 }

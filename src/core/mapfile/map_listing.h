@@ -8,7 +8,8 @@ namespace pw {
 
 // The folders that may hold the map-set folders ("Irfmaps", "Embrmaps"), in the order
 // they are searched: beside the executable (unpack and run), the user's data folder
-// (~/.local/share/panelwright), then the system data folders (/usr/share/panelwright).
+// (~/.local/share/panelwright), then the system data folders: the installation's own
+// (<prefix>/share/panelwright beside <prefix>/bin) and the usual ones (/usr/share/panelwright).
 // Needs the application object, for the executable's folder.
 std::vector<std::string> mapSetRoots();
 

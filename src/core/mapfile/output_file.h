@@ -16,9 +16,15 @@ class OutputFile {
     virtual bool write(const char* data, std::size_t size) = 0;
     // Makes the complete output durable at the target; false on any failure.
     virtual bool commit() = 0;
+    // Why the last write or commit failed, in the system's words.
+    virtual std::string errorString() const = 0;
 };
 
-// Opens the output for a path; nullptr when it cannot be created there.
-using OutputOpener = std::function<std::unique_ptr<OutputFile>(const std::string& path)>;
+// Opens the output for a path; a null output and why, when it cannot be created there.
+struct OpenedOutput {
+    std::unique_ptr<OutputFile> file;
+    std::string errorString;
+};
+using OutputOpener = std::function<OpenedOutput(const std::string& path)>;
 
 }  // namespace pw

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/assembly/layout.h"
+#include "core/assembly/problem.h"
+#include "core/assembly/source_map.h"
+
+namespace pw {
+
+class LineWriter;
+
+// The values of the output's first four lines.
+struct MapHeader {
+    std::int32_t version = 0;
+    std::int32_t tally = 0;
+    int direction = 0;  // top-edge direction index 0 to 7
+};
+
+// A cell of the output map: column and row.
+using Cell = std::pair<int, int>;
+
+// Streams the output map from its sources, which have been checked and stand just before
+// their first grid. The sources are read in step, one row of each at a time, so memory
+// does not grow with the map's height, its layers, its labels or the length of any line.
+class MapWriter {
+  public:
+    MapWriter(const LayoutShape& shape, std::vector<SourceMap>& sources, int length, int height,
+              LineWriter& out);
+
+    // Notes every cell the junction fix-up changes.
+    void recordFixedCells(std::vector<Cell>* cells) { fixedCells_ = cells; }
+
+    // Writes the whole map. The first damaged read ends it: a source that ends before
+    // its last row or layer letter line, or whose layer letters are out of order.
+    std::optional<Problem> write(const MapHeader& header);
+
+  private:
+    void writeHeader(const MapHeader& header);
+    std::optional<Problem> copyGrid();
+    std::optional<Problem> writeLayerBlocks();
+    void writeLabels();
+    std::optional<Problem> copyRow(int slot, char letter, int row);
+    std::optional<Problem> readLetter(int slot);
+    std::optional<Problem> endedEarly(int slot) const;
+    void writeJunctionRow(LineReader& reader, int slot, int row, std::size_t& size);
+    void copyLabelsWhole(LineReader& reader);
+    void copyLabelsParsed(LineReader& reader, int slot);
+    char markAt(int slotRow, int column) const;
+
+    const LayoutShape& shape_;
+    std::vector<SourceMap>& sources_;
+    const int length_;
+    const int height_;
+    LineWriter& out_;
+    std::vector<Cell>* fixedCells_ = nullptr;
+    std::string blank_;  // `length_` blanks
+    std::string head_;   // the start of a junction row of layer "b", to be fixed
+};
+
+}  // namespace pw

@@ -1,0 +1,162 @@
+#include "core/assembly/merge_job.h"
+
+#include <algorithm>
+
+#include "core/assembly/junction.h"
+#include "core/assembly/messages.h"
+#include "core/mapfile/line_writer.h"
+#include "core/mapfile/map_set.h"
+
+namespace pw {
+MergeJob::MergeJob(const MergeRequest& request, LayoutShape shape)
+    : request_(request), shape_(shape), sources_(static_cast<std::size_t>(shape.slotCount())) {
+    if (const MapSetInfo* info = mapSetInfo(request.mapSetIndex)) {
+        base_ = info->base;
+    }
+    for (std::size_t slot = 0; slot < sources_.size(); ++slot) {
+        sources_[slot].name = request.slots[slot].name;
+        sources_[slot].mark = request.slots[slot].mark;
+    }
+}
+
+void MergeJob::dropSource(int slot) {
+    SourceMap& source = sources_[static_cast<std::size_t>(slot)];
+    source.dropped = true;
+    source.mark = ' ';
+    source.reader.reset();
+}
+
+StepResult MergeJob::openSources() {
+    StepResult result;
+    for (int slot = 0; slot < shape_.slotCount(); ++slot) {
+        SourceMap& source = sources_[static_cast<std::size_t>(slot)];
+        if (source.dropped) {
+            continue;
+        }
+        if (source.name.empty()) {
+            result.fail(slot, messages::noFileSelected(shape_, slot));
+            continue;
+        }
+        source.reader = LineReader::open(request_.slots[static_cast<std::size_t>(slot)].path);
+        if (!source.reader) {
+            result.fail(slot, messages::unableToOpen(source.name));
+        }
+    }
+    return result;
+}
+
+StepResult MergeJob::checkVersions() {
+    StepResult result;
+    version_ = 0;
+    for (int slot = 0; slot < shape_.slotCount(); ++slot) {
+        SourceMap& source = sources_[static_cast<std::size_t>(slot)];
+        std::int32_t version = 0;
+        if (!source.reader) {
+            continue;
+        }
+        if (!source.reader->readInt(version)) {
+            result.fail(slot, messages::noVersion(source.name));
+        } else if (version == 0) {
+            result.fail(slot, messages::submap(source.name, version));
+        } else {
+            version_ = std::max(version_, version);
+        }
+    }
+    return result;
+}
+
+StepResult MergeJob::checkSizes() {
+    StepResult result;
+    length_ = 0;
+    height_ = 0;
+    const auto first = std::find_if(sources_.begin(), sources_.end(),
+                                     [](const SourceMap& source) { return source.reader.has_value(); });
+    const int reference = static_cast<int>(first - sources_.begin());
+    for (int slot = reference; slot < shape_.slotCount(); ++slot) {
+        SourceMap& source = sources_[static_cast<std::size_t>(slot)];
+        if (!source.reader) {
+            continue;
+        }
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+        std::int32_t t = 0;
+        std::string failure;
+        if (!source.reader->readInt(x) || !source.reader->readInt(y) ||
+            !source.reader->readInt(t)) {
+            failure = messages::noMapSize(source.name);
+        } else {
+            source.reader->skipLine();  // whatever follows the three numbers
+            source.tally = static_cast<std::uint32_t>(t);
+            if (slot == reference) {
+                if (y < 0 || y > 999 || x < 0 || x > 999) {
+                    failure = messages::invalidSize(source.name, x, y);
+                } else {
+                    length_ = x;
+                    height_ = y;
+                }
+            } else if (y != height_) {
+                failure = messages::sizeMismatch("height", source.name, first->name, height_, y);
+            } else if (x != length_) {
+                failure = messages::sizeMismatch("length", source.name, first->name, length_, x);
+            }
+        }
+        if (!failure.empty()) {
+            result.fail(slot, std::move(failure));
+            if (!shape_.rules().checksByRow) {
+                break;
+            }
+            // Checking by rows goes on with the left source of the next row of slots.
+            slot = (shape_.rowOf(slot) + 1) * shape_.columns - 1;
+        }
+    }
+    return result;
+}
+
+void MergeJob::skipTwoLines() {
+    for (SourceMap& source : sources_) {
+        if (source.reader) {
+            source.reader->skipLine();
+            source.reader->skipLine();
+        }
+    }
+}
+
+// With n sources of tallies T1 .. Tn in R rows by C columns, common length X and height
+// Y, and the map set's base:
+//   T1 + ... + Tn - (n - 1) * base - (n - C) * X - (n - R) * Y
+// (each further source takes off the base and every edge it shares with the sources
+// before it), plus 108 for each 'L' over 'R' and 27 for each 'R' over 'L' in one column.
+// The arithmetic wraps in 32 bits.
+std::int32_t MergeJob::outputTally() const {
+    const auto n = static_cast<std::uint32_t>(shape_.slotCount());
+    std::uint32_t tally = 0;
+    for (const SourceMap& source : sources_) {
+        tally += source.tally;
+    }
+    tally -= (n - 1) * static_cast<std::uint32_t>(base_) +
+             (n - static_cast<std::uint32_t>(shape_.columns)) * static_cast<std::uint32_t>(length_) +
+             (n - static_cast<std::uint32_t>(shape_.rows)) * static_cast<std::uint32_t>(height_);
+    for (std::size_t slot = static_cast<std::size_t>(shape_.columns); slot < sources_.size();
+         ++slot) {
+        const char upper = sources_[slot - static_cast<std::size_t>(shape_.columns)].mark;
+        tally += static_cast<std::uint32_t>(junctionTallyAdjustment(upper, sources_[slot].mark));
+    }
+    return static_cast<std::int32_t>(tally);
+}
+
+std::optional<Problem> MergeJob::writeMap(LineWriter& out, std::vector<Cell>* fixedCells) {
+    MapWriter writer(shape_, sources_, length_, height_, out);
+    writer.recordFixedCells(fixedCells);
+    return writer.write({version_, outputTally(), request_.direction});
+}
+
+std::optional<std::string> MergeJob::failedSource() const {
+    for (const SourceMap& source : sources_) {
+        if (source.reader && source.reader->hadError()) {
+            return source.name;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace pw

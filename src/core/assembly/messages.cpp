@@ -1,0 +1,53 @@
+#include "core/assembly/messages.h"
+
+namespace pw::messages {
+
+std::string noFileSelected(const LayoutShape& shape, int slot) {
+    // A layout that checks by rows names a slot by its row and column, counted from 0.
+    if (shape.rules().checksByRow) {
+        return "ERROR: no file selected for Map# " + std::to_string(shape.rowOf(slot)) + "," +
+               std::to_string(shape.columnOf(slot));
+    }
+    return "ERROR: no file selected for Map# " + std::to_string(slot + 1);
+}
+
+std::string unableToOpen(const std::string& name) {
+    return "ERROR: unable to open file " + name;
+}
+
+std::string noVersion(const std::string& name) {
+    return "ERROR: file " + name + " has no valid version number";
+}
+
+std::string submap(const std::string& name, std::int32_t version) {
+    return "ERROR: file " + name + " is a submap! Version# = " + std::to_string(version);
+}
+
+std::string noMapSize(const std::string& name) {
+    return "ERROR: file " + name + " has no valid map size";
+}
+
+std::string invalidSize(const std::string& name, std::int32_t length, std::int32_t height) {
+    return "ERROR: file " + name + " invalid Map size; X = " + std::to_string(length) +
+           " Y = " + std::to_string(height);
+}
+
+std::string sizeMismatch(const char* what, const std::string& name, const std::string& firstName,
+                         std::int32_t expected, std::int32_t found) {
+    return "ERROR: file " + name + " " + what + " does not match file " + firstName + "; " +
+           std::to_string(expected) + " <> " + std::to_string(found);
+}
+
+std::string endsEarly(const std::string& name) {
+    return "ERROR: file " + name + " ends early";
+}
+
+std::string lettersOutOfOrder(const std::string& name) {
+    return "ERROR: file " + name + " has layer letters out of order";
+}
+
+std::string unableToRead(const std::string& name) {
+    return "ERROR: unable to read file " + name;
+}
+
+}  // namespace pw::messages
