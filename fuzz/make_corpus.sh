@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Writes the seed corpus of both fuzz targets from the bundled sample map sets and the
-# golden-file cases: fuzz/corpus/merge/ and fuzz/corpus/reader/. The input layouts are
-# described at the top of fuzz/merge_fuzzer.cpp and fuzz/map_reader_fuzzer.cpp.
+# Writes the seed corpus of the fuzz targets from the bundled sample map sets and the
+# golden-file cases: fuzz/corpus/merge/, fuzz/corpus/reader/ and fuzz/corpus/render/. The
+# input layouts are described at the top of each target's source file.
 # Usage: fuzz/make_corpus.sh   (from anywhere; replaces the corpus folders)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 merge=fuzz/corpus/merge
 reader=fuzz/corpus/reader
-rm -rf "$merge" "$reader"
-mkdir -p "$merge" "$reader"
+render=fuzz/corpus/render
+rm -rf "$merge" "$reader" "$render"
+mkdir -p "$merge" "$reader" "$render"
 
 separator=$'\n=====\n'
 
@@ -161,5 +162,20 @@ long=$damaged/long.map
 reader_seed long-lines 01112 "$long"
 reader_seed long-lines-skip 36 "$long"
 
+# render_seed OUT OPTIONS FILE: OPTIONS is byte 0 of a render input.
+render_seed() {
+    { byte "$2"; cat "$3"; } >"$render/$1"
+}
+render_seed irf-first-labels 4 $irf/IF-01L.map
+render_seed irf-second-seams 17 $irf/IF-02R.map
+render_seed emb-layer-b $((2 | 4 | 64)) $emb/EM-03L.map
+render_seed emb-layer-d-scaled $((2 | 8 | 32 | 192)) $emb/EM-06R.map
+render_seed golden-joined $((4 | 16 | 32)) tests/golden/top-to-bottom-l-over-r/expected/out.map
+render_seed golden-missing-layers 6 tests/golden/top-to-bottom-missing-layers/expected/out.map
+render_seed damaged-cr-only 4 "$damaged/CR-01L.map"
+render_seed damaged-truncated 6 "$damaged/HALF-02R.map"
+render_seed long-lines 4 "$long"
+
 echo "merge seeds: $(ls "$merge" | wc -l), reader seeds: $(ls "$reader" | wc -l)," \
+    "render seeds: $(ls "$render" | wc -l)," \
     "$(du -sh fuzz/corpus | cut -f1)"

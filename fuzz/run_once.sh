@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Runs each fuzz target once over every input of its seed corpus and its saved findings,
-# without fuzzing. Usage: run_once.sh MERGE_FUZZER READER_FUZZER FUZZ_SOURCE_DIR
+# without fuzzing. NAME picks corpus/NAME and regressions/NAME.
+# Usage: run_once.sh FUZZ_SOURCE_DIR NAME:BINARY...
 set -euo pipefail
-merge_fuzzer=$1
-reader_fuzzer=$2
-fuzz_dir=$3
+fuzz_dir=$1
+shift
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 # The targets' own files go here; a failing run cannot clean up after itself.
 TMPDIR=$(mktemp -d)
 export TMPDIR
 trap 'rm -rf "$TMPDIR"' EXIT
 status=0
-for pair in "merge:$merge_fuzzer" "reader:$reader_fuzzer"; do
+for pair in "$@"; do
     name=${pair%%:*}
     binary=${pair#*:}
     inputs=()

@@ -10,12 +10,13 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPANELWRIGHT_FUZZ=ON -DPANELWRIGHT_BUILD_GUI=OFF -DPANELWRIGHT_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target merge_fuzzer map_reader_fuzzer
+cmake --build "$build" -j 2 --target merge_fuzzer map_reader_fuzzer render_fuzzer
 
 status=0
 summary=()
 echo "== fuzz_regressions: every seed and saved finding once"
-if bash fuzz/run_once.sh "$build/bin/merge_fuzzer" "$build/bin/map_reader_fuzzer" fuzz; then
+if bash fuzz/run_once.sh fuzz merge:"$build/bin/merge_fuzzer" reader:"$build/bin/map_reader_fuzzer" \
+    render:"$build/bin/render_fuzzer"; then
     summary+=("fuzz_regressions: passed")
 else
     summary+=("fuzz_regressions: FAILED")
@@ -30,7 +31,7 @@ else
     work=$(mktemp -d)
 fi
 trap 'rm -rf "$work"' EXIT
-for target in merge:merge_fuzzer:65536 reader:map_reader_fuzzer:262144; do
+for target in merge:merge_fuzzer:65536 reader:map_reader_fuzzer:262144 render:render_fuzzer:65536; do
     IFS=: read -r name binary max_len <<<"$target"
     mkdir -p "$work/$name/corpus"
     cp fuzz/corpus/"$name"/* "$work/$name/corpus/"

@@ -3,6 +3,10 @@
 //
 //   panelwright-mapgen --length X --height Y [--tally T] [--version V] [--layers LETTERS]
 //                      [--labels N] [--seed S] OUT
+//   panelwright-mapgen --sample-set ironfall|emberline FOLDER
+//
+// The first form writes one panel of random cells, for tests and benchmarks; the second
+// the terrain panels and legend of a bundled sample map set.
 
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +14,8 @@
 #include <iostream>
 #include <random>
 #include <string>
+
+#include "sample_sets.h"
 
 namespace {
 
@@ -21,6 +27,7 @@ struct Options {
     std::string layers = "ab";
     int labels = 4;
     std::uint32_t seed = 1;
+    std::string sampleSet;
     std::string output;
 };
 
@@ -47,6 +54,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.layers = value;
         } else if (name == "--labels") {
             options.labels = std::stoi(value);
+        } else if (name == "--sample-set") {
+            options.sampleSet = value;
         } else if (name == "--seed") {
             options.seed = static_cast<std::uint32_t>(std::stoul(value));
         } else {
@@ -76,8 +85,12 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::cerr << "usage: panelwright-mapgen --length X --height Y [--tally T] [--version V]"
-                     " [--layers LETTERS] [--labels N] [--seed S] OUT\n";
+                     " [--layers LETTERS] [--labels N] [--seed S] OUT\n"
+                     "       panelwright-mapgen --sample-set ironfall|emberline FOLDER\n";
         return 2;
+    }
+    if (!options.sampleSet.empty()) {
+        return pw::mapgen::writeSampleSet(options.sampleSet, options.output) ? 0 : 1;
     }
     std::ofstream out(options.output, std::ios::binary);
     if (!out) {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QRgb>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace pw {
+
+// One character of a map set: how it is drawn and what it stands for.
+struct LegendEntry {
+    char character = ' ';
+    QRgb colour = 0;
+    QString meaning;  // may be empty
+};
+
+// The colours and meanings a map maker wrote for a map set, in a small text file of the
+// set's folder. One entry per line, the character first, then a colour, then what the
+// character means:
+//
+//     ^ #8b6d3b hill
+//     ~ steelblue water
+//
+// The colour is #rgb, #rrggbb or a colour name. Any line that does not read so is
+// passed over, so comments may start with '#' (a line "# #333333 wall" is the entry of
+// '#'). A character listed twice keeps its first entry.
+class Legend {
+  public:
+    static constexpr const char* kFileName = "legend.txt";
+
+    static Legend parse(QByteArrayView text);
+    // Reads `folder`/legend.txt; nullopt when there is none or it cannot be read.
+    static std::optional<Legend> loadFromFolder(const QString& folder);
+
+    const std::vector<LegendEntry>& entries() const { return entries_; }
+    // The entry of `character`, or nullptr.
+    const LegendEntry* find(char character) const;
+    // One colour per byte value: the legend's where it has one, the built-in palette
+    // elsewhere.
+    std::array<QRgb, 256> colourTable() const;
+
+  private:
+    std::vector<LegendEntry> entries_;
+};
+
+}  // namespace pw

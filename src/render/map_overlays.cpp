@@ -1,0 +1,133 @@
+#include "render/map_overlays.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "render/cell_rows.h"
+
+namespace pw {
+namespace {
+
+constexpr QRgb kSeamColour = 0xffc0182a;
+constexpr QRgb kHighlightColour = 0xffff00e0;
+constexpr QRgb kLabelInk = 0xff1c1c1c;
+constexpr QRgb kLabelMark = 0xffb0101a;
+constexpr int kMaxLabelCharacters = 60;
+
+void mixPixel(QImage& image, int x, int y, QRgb colour, int amount) {
+    auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
+    *pixel = mixColour(*pixel, colour, amount);
+}
+
+}  // namespace
+
+void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize) {
+    // Thin lines on the first pixels of the next panel; thicker once cells are large.
+    const int width = cellSize >= 6 ? 2 : 1;
+    if (panelLength > 0) {
+        for (qint64 x = qint64{panelLength} * cellSize; x < image.width();
+             x += qint64{panelLength} * cellSize) {
+            for (int y = 0; y < image.height(); ++y) {
+                for (int dx = 0; dx < width && x + dx < image.width(); ++dx) {
+                    mixPixel(image, static_cast<int>(x) + dx, y, kSeamColour, 200);
+                }
+            }
+        }
+    }
+    if (panelHeight > 0) {
+        for (qint64 y = qint64{panelHeight} * cellSize; y < image.height();
+             y += qint64{panelHeight} * cellSize) {
+            for (int dy = 0; dy < width && y + dy < image.height(); ++dy) {
+                for (int x = 0; x < image.width(); ++x) {
+                    mixPixel(image, x, static_cast<int>(y) + dy, kSeamColour, 200);
+                }
+            }
+        }
+    }
+}
+
+void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSize) {
+    for (const QPoint& cell : cells) {
+        const qint64 left = qint64{cell.x()} * cellSize;
+        const qint64 top = qint64{cell.y()} * cellSize;
+        if (cell.x() < 0 || cell.y() < 0 || left >= image.width() || top >= image.height()) {
+            continue;
+        }
+        // A tint shows the cell's own colour through; large cells also get a frame.
+        for (int dy = 0; dy < cellSize && top + dy < image.height(); ++dy) {
+            for (int dx = 0; dx < cellSize && left + dx < image.width(); ++dx) {
+                const bool frame = cellSize >= 4 &&
+                                   (dx == 0 || dy == 0 || dx == cellSize - 1 || dy == cellSize - 1);
+                mixPixel(image, static_cast<int>(left) + dx, static_cast<int>(top) + dy,
+                         kHighlightColour, frame ? 256 : 140);
+            }
+        }
+    }
+}
+
+void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize) {
+    if (labels.empty()) {
+        return;
+    }
+    const bool withText = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font;
+    if (withText) {
+        font.setPixelSize(std::clamp(cellSize + cellSize / 2, 9, 28));
+        painter.setFont(font);
+    }
+    const double radius = std::max(1.5, cellSize / 3.0);
+    for (const MapLabel& label : labels) {
+        const QPointF at(double{label.x} * cellSize, double{label.y} * cellSize);
+        if (at.x() < -radius || at.y() < -radius || at.x() > image.width() + radius ||
+            at.y() > image.height() + radius) {
+            continue;
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(kLabelMark));
+        painter.drawEllipse(at, radius, radius);
+        if (!withText) {
+            continue;
+        }
+        const QString text = label.text.left(kMaxLabelCharacters);
+        const QFontMetrics metrics(font);
+        const QRectF box(at.x() + radius + 1, at.y() - metrics.ascent() / 2.0 - 1,
+                         metrics.horizontalAdvance(text) + 4, metrics.height() + 2);
+        painter.setBrush(QColor(255, 255, 255, 190));
+        painter.drawRoundedRect(box, 2, 2);
+        painter.setPen(QColor(kLabelInk));
+        painter.drawText(box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+    }
+}
+
+void drawCompass(QImage& image, int direction) {
+    const int side = std::min(image.width(), image.height()) / 5;
+    if (direction < 0 || direction > 7 || side < 12) {
+        return;
+    }
+    const int size = std::min(side, 64);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(image.width() - size * 0.6, size * 0.6);
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(QColor(255, 255, 255, 200));
+    painter.drawEllipse(QPointF(0, 0), size * 0.5, size * 0.5);
+    // The top edge faces direction*45 degrees clockwise of north, so north lies that far
+    // counter-clockwise of up.
+    painter.rotate(-45.0 * direction);
+    QPainterPath arrow;
+    arrow.moveTo(0, -size * 0.42);
+    arrow.lineTo(size * 0.16, size * 0.28);
+    arrow.lineTo(0, size * 0.16);
+    arrow.lineTo(-size * 0.16, size * 0.28);
+    arrow.closeSubpath();
+    painter.setBrush(QColor(kSeamColour));
+    painter.drawPath(arrow);
+}
+
+}  // namespace pw

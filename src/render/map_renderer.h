@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <string>
+
+#include "core/mapfile/line_reader.h"
+#include "render/render_options.h"
+
+namespace pw {
+
+// A map drawn into an image, or why it could not be.
+struct RenderResult {
+    QImage image;       // null when `error` is set
+    std::string error;  // "ERROR ..." text; empty on success
+    int length = 0;     // the map's size in cells, as its size line gives it
+    int height = 0;
+    int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
+};
+
+// The largest map the renderer accepts: two panels side by side, four stacked.
+inline constexpr int kMaxRenderLength = 2 * 999;
+inline constexpr int kMaxRenderHeight = 4 * 999;
+
+// Draws the map that `reader` streams from its start: one square of options.cellSize
+// pixels per cell, then seams, highlights, labels and the compass mark. Sections that
+// are not shown are skipped unparsed, and no row is looked at beyond the map's length.
+// A damaged map draws what can be read of it; only a missing or impossible version or
+// size line is an error. `name` names the map in messages. Label texts need a
+// QGuiApplication (for fonts); without one only their dots are drawn.
+RenderResult renderMap(LineReader& reader, const RenderOptions& options, const std::string& name);
+
+// The same for the map file at `path`.
+RenderResult renderMapFile(const std::string& path, const RenderOptions& options);
+
+}  // namespace pw

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPoint>
+#include <optional>
+#include <vector>
+
+#include "render/legend.h"
+
+namespace pw {
+
+// Which part of a map the cells show.
+enum class RenderSection {
+    FirstGrid,
+    SecondGrid,
+    Layer,  // one layer block drawn over a dimmed first grid
+};
+
+// What a rendering shows and how large. Everything off or empty draws the plain cells.
+struct RenderOptions {
+    RenderSection section = RenderSection::FirstGrid;
+    char layer = 'a';  // the layer letter for RenderSection::Layer
+    bool labels = true;
+    bool compass = true;
+    // Panel size in cells: seams are drawn between panels every panelLength columns and
+    // every panelHeight rows; 0 draws no seams in that direction.
+    int panelLength = 0;
+    int panelHeight = 0;
+    // Cells marked out on top of everything (x = column, y = row of the shown map), such
+    // as the junction cells that a merge changed.
+    std::vector<QPoint> highlights;
+    int cellSize = 1;  // pixels per cell side, 1 to kMaxCellSize
+    // Colours and meanings of the map set; the built-in palette without one.
+    std::optional<Legend> legend;
+};
+
+inline constexpr int kMaxCellSize = 64;
+
+}  // namespace pw
