@@ -136,7 +136,7 @@ TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelAreGreyedWithTheirReason) {
                          "X = 4 Y = 2",
                          "greyed: X = 6 Y = 2\nfile BB-02R.map length does not match file "
                          "AA-01L.map; 4 <> 6",
-                         "greyed: X = 2 Y = 2\nfile CC-03L.map is a submap! Version# = 0",
+                         "greyed: file CC-03L.map is a submap! Version# = 0",
                          "greyed: file DD-04R.map has no valid version number",
                      }));
     // A greyed name can still be chosen, and the marks follow slot 1's choice.

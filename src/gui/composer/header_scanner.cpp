@@ -10,10 +10,10 @@ constexpr std::size_t kBatchSize = 64;
 
 }  // namespace
 
-HeaderScanner::HeaderScanner(std::vector<std::string> paths, Delivery deliver)
+HeaderScanner::HeaderScanner(std::vector<std::pair<std::string, std::string>> maps,
+                             Delivery deliver)
     : deliver_(std::move(deliver)),
-      worker_(
-          [this, paths = std::move(paths)](const std::stop_token& stop) { scan(stop, paths); }) {}
+      worker_([this, maps = std::move(maps)](const std::stop_token& stop) { scan(stop, maps); }) {}
 
 HeaderScanner::~HeaderScanner() {
     worker_.request_stop();
@@ -21,12 +21,13 @@ HeaderScanner::~HeaderScanner() {
     // Batches already posted die with this object: Qt drops its pending calls.
 }
 
-void HeaderScanner::scan(const std::stop_token& stop, const std::vector<std::string>& paths) {
+void HeaderScanner::scan(const std::stop_token& stop,
+                         const std::vector<std::pair<std::string, std::string>>& maps) {
     std::size_t first = 0;
-    std::vector<MapHeader> batch;
-    for (std::size_t i = 0; i < paths.size() && !stop.stop_requested(); ++i) {
-        batch.push_back(readMapHeader(paths[i]));
-        if (batch.size() == kBatchSize || i + 1 == paths.size()) {
+    std::vector<MapSummary> batch;
+    for (std::size_t i = 0; i < maps.size() && !stop.stop_requested(); ++i) {
+        batch.push_back(summarizeMap(maps[i].first, maps[i].second));
+        if (batch.size() == kBatchSize || i + 1 == maps.size()) {
             QMetaObject::invokeMethod(
                 this,
                 [this, first, headers = std::move(batch)]() mutable {

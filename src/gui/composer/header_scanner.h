@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/mapfile/map_header.h"
+#include "core/composer/map_summary.h"
 
 namespace pw::gui {
 
@@ -15,10 +15,11 @@ namespace pw::gui {
 // batch at a time, so that a long slot list opens at once and gets its marks as they come.
 class HeaderScanner : public QObject {
   public:
-    // Called on the GUI thread with the headers of paths[first], paths[first + 1], ...
-    using Delivery = std::function<void(std::size_t first, std::vector<MapHeader> headers)>;
+    // Called on the GUI thread with the summaries of maps[first], maps[first + 1], ...
+    using Delivery = std::function<void(std::size_t first, std::vector<MapSummary> headers)>;
 
-    HeaderScanner(std::vector<std::string> paths, Delivery deliver);
+    // Each map as {path, name}.
+    HeaderScanner(std::vector<std::pair<std::string, std::string>> maps, Delivery deliver);
     // Stops reading; nothing is delivered afterwards.
     ~HeaderScanner() override;
 
@@ -26,7 +27,8 @@ class HeaderScanner : public QObject {
     HeaderScanner& operator=(const HeaderScanner&) = delete;
 
   private:
-    void scan(const std::stop_token& stop, const std::vector<std::string>& paths);
+    void scan(const std::stop_token& stop,
+              const std::vector<std::pair<std::string, std::string>>& maps);
 
     Delivery deliver_;
     std::jthread worker_;  // last: it starts once everything it uses is there

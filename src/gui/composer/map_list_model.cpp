@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "core/assembly/messages.h"
 #include "gui/composer/header_scanner.h"
 
 namespace pw::gui {
@@ -17,17 +18,17 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
     scanner_.reset();
     maps_ = std::move(maps);
     names_.clear();
-    std::vector<std::string> paths;
+    std::vector<std::pair<std::string, std::string>> paths;
     for (const ListedMap& map : maps_) {
         names_.push_back(QString::fromStdString(map.name));
-        paths.push_back(map.path);
+        paths.emplace_back(map.path, map.name);
     }
     headers_.assign(maps_.size(), std::nullopt);
     pending_ = maps_.size();
     reference_ = -1;
     endResetModel();
     scanner_ = std::make_unique<HeaderScanner>(
-        std::move(paths), [this](std::size_t first, std::vector<MapHeader> headers) {
+        std::move(paths), [this](std::size_t first, std::vector<MapSummary> headers) {
             takeHeaders(first, std::move(headers));
         });
 }
@@ -37,14 +38,14 @@ void MapListModel::setReference(int row) {
     reference_ = valid ? row : -1;
     // Slot 1's own header is needed now, not when the background gets to it.
     if (valid && !headers_[static_cast<std::size_t>(row)]) {
-        headers_[static_cast<std::size_t>(row)] =
-            readMapHeader(maps_[static_cast<std::size_t>(row)].path);
+        const ListedMap& map = maps_[static_cast<std::size_t>(row)];
+        headers_[static_cast<std::size_t>(row)] = summarizeMap(map.path, map.name);
         --pending_;
     }
     marksChanged();
 }
 
-void MapListModel::takeHeaders(std::size_t first, std::vector<MapHeader> headers) {
+void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> headers) {
     for (std::size_t i = 0; i < headers.size() && first + i < headers_.size(); ++i) {
         if (!headers_[first + i]) {
             headers_[first + i] = headers[i];
@@ -102,36 +103,46 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
 }
 
 QString MapListModel::problem(std::size_t row) const {
-    const std::optional<MapHeader>& header = headers_[row];
+    const std::optional<MapSummary>& header = headers_[row];
     if (!header) {
         return {};
     }
-    const std::string& name = maps_[row].name;
-    std::string found = headerProblem(name, *header);
+    std::string found = header->problem;
     if (found.empty() && reference_ >= 0) {
         const auto reference = static_cast<std::size_t>(reference_);
-        const std::optional<MapHeader>& chosen = headers_[reference];
-        // A slot-1 choice that cannot join anything is no measure for the others.
-        if (chosen && headerProblem(maps_[reference].name, *chosen).empty()) {
-            found = sizeProblem(name, *header, maps_[reference].name, *chosen);
+        const std::optional<MapSummary>& chosen = headers_[reference];
+        // A slot-1 choice that cannot join anything is no measure for the others; the
+        // height is compared first, as Save Map does.
+        if (chosen && chosen->problem.empty()) {
+            const std::string& chosenName = maps_[reference].name;
+            if (header->height != chosen->height) {
+                found = messages::sizeMismatch("height", maps_[row].name, chosenName,
+                                               chosen->height, header->height);
+            } else if (header->length != chosen->length) {
+                found = messages::sizeMismatch("length", maps_[row].name, chosenName,
+                                               chosen->length, header->length);
+            }
         }
+    }
+    // A tooltip is no error box: the reason without Save Map's "ERROR: ".
+    const std::string_view error = "ERROR: ";
+    if (found.starts_with(error)) {
+        found.erase(0, error.size());
     }
     return QString::fromStdString(found);
 }
 
 QString MapListModel::toolTip(std::size_t row) const {
-    const std::optional<MapHeader>& header = headers_[row];
+    const std::optional<MapSummary>& header = headers_[row];
     if (!header) {
         return {};
     }
-    QStringList lines;
-    if (header->state == MapHeader::State::Read) {
-        lines.append(QStringLiteral("X = %1 Y = %2").arg(header->length).arg(header->height));
+    if (!header->problem.empty()) {
+        return problem(row);
     }
-    if (const QString why = problem(row); !why.isEmpty()) {
-        lines.append(why);
-    }
-    return lines.join(QLatin1Char('\n'));
+    const QString size = QStringLiteral("X = %1 Y = %2").arg(header->length).arg(header->height);
+    const QString why = problem(row);
+    return why.isEmpty() ? size : size + QLatin1Char('\n') + why;
 }
 
 }  // namespace pw::gui

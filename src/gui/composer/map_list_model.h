@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/mapfile/map_header.h"
+#include "core/composer/map_summary.h"
 #include "core/mapfile/map_listing.h"
 
 namespace pw::gui {
@@ -35,7 +35,7 @@ class MapListModel : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override;
 
   private:
-    void takeHeaders(std::size_t first, std::vector<MapHeader> headers);
+    void takeHeaders(std::size_t first, std::vector<MapSummary> headers);
     // Why the row cannot join slot 1's panel; empty when it can or is not read yet.
     QString problem(std::size_t row) const;
     QString toolTip(std::size_t row) const;
@@ -43,7 +43,7 @@ class MapListModel : public QAbstractListModel {
 
     std::vector<ListedMap> maps_;
     std::vector<QString> names_;
-    std::vector<std::optional<MapHeader>> headers_;
+    std::vector<std::optional<MapSummary>> headers_;
     std::size_t pending_ = 0;
     int reference_ = -1;
     QIcon misfitIcon_;
