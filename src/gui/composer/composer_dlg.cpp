@@ -1,14 +1,18 @@
 #include "gui/composer/composer_dlg.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QSvgWidget>
+#include <QVBoxLayout>
 #include <array>
 
 #include "core/composer/save_pipeline.h"
@@ -21,9 +25,13 @@
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/override_cursor.h"
 #include "gui/composer/user_prompts.h"
+#include "gui/preview/preview_pane.h"
 
 namespace pw::gui {
 namespace {
+
+// Whether the preview is shown, remembered from one dialog to the next.
+const QString kPreviewShownKey = QStringLiteral("Preview/Shown");
 
 // A slot's drop-down shows this many names before it scrolls.
 constexpr int kVisibleMapNames = 20;
@@ -58,6 +66,7 @@ void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
     // Made after the template's controls, so that it outlives the lists that show it.
     mapNames_ = new MapListModel(this);
     slotStates_.assign(widgets_.slots.size(), SlotState{});
+    addPreview();
     // Fixed like a dialog template: no size grip, nothing to stretch.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Tab goes through the slots in slot order, then direction, Save Map and Cancel.
@@ -108,7 +117,46 @@ std::vector<QWidget*> CComposerDlg::tabOrder() const {
     }
     order.insert(order.end(),
                  {widgets_.directionButton, widgets_.saveButton, widgets_.cancelButton});
+    // The preview's controls come last.
+    order.push_back(previewToggle_);
+    for (const char* name : {"previewShow", "previewLabels", "previewSaveImage"}) {
+        order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
+    }
     return order;
+}
+
+void CComposerDlg::addPreview() {
+    // The template's layout moves into a body of its own, and the preview goes beside it.
+    auto* body = new QWidget(this);
+    body->setLayout(layout());
+    previewToggle_ = new QCheckBox(tr("Preview"), this);
+    previewToggle_->setObjectName(QStringLiteral("previewToggle"));
+    preview_ = new PreviewPane(*environment_.prompts, this);
+    preview_->setObjectName(QStringLiteral("previewPane"));
+    auto* previewColumn = new QVBoxLayout;
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    previewColumn->setContentsMargins(0, margin, margin, margin);
+    previewColumn->addWidget(previewToggle_);
+    previewColumn->addWidget(preview_, 1);
+    auto* frame = new QHBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(body, 0, Qt::AlignTop);
+    frame->addLayout(previewColumn, 1);
+
+    const bool shown = environment_.settings->value(kPreviewShownKey, true).toBool();
+    previewToggle_->setChecked(shown);
+    preview_->setVisible(shown);
+    connect(previewToggle_, &QCheckBox::toggled, this, [this](bool on) {
+        environment_.settings->setValue(kPreviewShownKey, on);
+        preview_->setVisible(on);
+        updatePreview();
+    });
+}
+
+void CComposerDlg::updatePreview() {
+    if (opened_ && previewToggle_->isChecked()) {
+        preview_->showRequest(request());
+    }
 }
 
 void CComposerDlg::showEvent(QShowEvent* event) {
@@ -144,6 +192,7 @@ void CComposerDlg::OnInitDialog() {
         ListMapFiles(*slot.mapList);
     }
     pushTexts();
+    updatePreview();
 }
 
 void CComposerDlg::OnSlotSelChange(int slot) {
@@ -175,12 +224,14 @@ void CComposerDlg::OnSlotSelChange(int slot) {
     }
     // A name without a mark changes nothing: the slot keeps what it showed before.
     pushTexts();
+    updatePreview();
 }
 
 void CComposerDlg::OnDirectionButton() {
     direction_ = (direction_ + 1) % static_cast<int>(kDirectionNames.size());
     directionText_ = directionText(direction_);
     pushTexts();
+    updatePreview();
 }
 
 void CComposerDlg::OnSaveMap() {
@@ -202,6 +253,7 @@ void CComposerDlg::ListMapFiles(QComboBox& mapList) {
             mapSetFound_ = true;
             mapNames_->setMaps(std::move(*maps));
             findSaveFolder();
+            preview_->setLegend(Legend::loadFromFolder(saveFolder_));
         }
     }
     if (!mapSetFound_) {

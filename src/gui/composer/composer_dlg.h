@@ -9,11 +9,13 @@
 #include "gui/composer/dialog_environment.h"
 #include "gui/composer/slot_widgets.h"
 
+class QCheckBox;
 class QComboBox;
 
 namespace pw::gui {
 class MapListModel;
-}
+class PreviewPane;
+}  // namespace pw::gui
 
 namespace pw::gui {
 
@@ -55,6 +57,8 @@ class CComposerDlg : public QDialog {
     void OnSaveMap();
     void ListMapFiles(QComboBox& mapList);
     void findSaveFolder();
+    void addPreview();
+    void updatePreview();
 
     std::vector<QWidget*> tabOrder() const;
     bool inUse(const SlotWidgets& slot) const;
@@ -70,6 +74,8 @@ class CComposerDlg : public QDialog {
     int direction_ = 0;
     QString directionText_;
     bool opened_ = false;
+    QCheckBox* previewToggle_ = nullptr;
+    PreviewPane* preview_ = nullptr;
     MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists
     bool mapSetListed_ = false;
     bool mapSetFound_ = false;
