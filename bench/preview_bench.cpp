@@ -207,6 +207,9 @@ int showForScreenshot(const QStringList& arguments) {
     QSettings settings(settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     const DialogEnvironment environment{&prompts, &settings, mapSetRoots()};
     CPanelwrightDlg main(environment);
+    if (arguments.value(2) == "1") {
+        main.findChild<QAbstractButton*>(QStringLiteral("emberlineRadio"))->click();
+    }
     main.move(10, 10);
     main.show();
     auto dialog = makeComposerDlg(layout, arguments.value(1).toInt(), arguments.value(2).toInt(),
@@ -218,8 +221,19 @@ int showForScreenshot(const QStringList& arguments) {
     auto* preview = dialog->findChild<PreviewPane*>();
     waitUntil([&] { return preview->upToDate(); });
     dialog->move(main.frameGeometry().right() + 20, 10);
-    QTimer::singleShot(500, [] {
-        std::printf("READY\n");
+    // PANELWRIGHT_SHOW_LIST=N opens slot N's drop-down, to show its fit marks.
+    if (const int open = qEnvironmentVariableIntValue("PANELWRIGHT_SHOW_LIST"); open > 0) {
+        QTimer::singleShot(300, [&dialog, open] {
+            dialog->findChild<QComboBox*>(QStringLiteral("mapList%1").arg(open))->showPopup();
+        });
+    }
+    QTimer::singleShot(500, [&dialog] {
+        // Where the composer dialog is, in screen pixels, for cropping a screenshot.
+        const QRect frame = dialog->frameGeometry();
+        const qreal ratio = dialog->devicePixelRatioF();
+        std::printf("READY %dx%d+%d+%d\n", qRound(frame.width() * ratio),
+                    qRound(frame.height() * ratio), qRound(frame.x() * ratio),
+                    qRound(frame.y() * ratio));
         std::fflush(stdout);
     });
     QTimer::singleShot(6000, [] { QCoreApplication::quit(); });

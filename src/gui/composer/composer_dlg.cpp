@@ -101,6 +101,7 @@ void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
         // whatever the style would do.
         slot.mapList->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
         slot.mapList->setMaxVisibleItems(kVisibleMapNames);
+        slot.mapList->setIconSize(MapListModel::kIconSize);
         connect(slot.mapList, &QComboBox::currentIndexChanged, this,
                 [this, i] { OnSlotSelChange(static_cast<int>(i)); });
     }

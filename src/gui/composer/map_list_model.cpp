@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QPixmap>
 
 #include "core/assembly/messages.h"
 #include "gui/composer/header_scanner.h"
@@ -9,7 +10,11 @@
 namespace pw::gui {
 
 MapListModel::MapListModel(QObject* parent)
-    : QAbstractListModel(parent), misfitIcon_(QStringLiteral(":/art/misfit.svg")) {}
+    : QAbstractListModel(parent), misfitIcon_(QStringLiteral(":/art/misfit.svg")) {
+    QPixmap blank(kIconSize);
+    blank.fill(Qt::transparent);
+    blankIcon_ = QIcon(blank);
+}
 
 MapListModel::~MapListModel() = default;
 
@@ -96,7 +101,8 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
             }
             return {};
         case Qt::DecorationRole:
-            return problem(row).isEmpty() ? QVariant() : QVariant(misfitIcon_);
+            // Every name has its icon's room, so that the names stay in line.
+            return problem(row).isEmpty() ? blankIcon_ : misfitIcon_;
         default:
             return {};
     }

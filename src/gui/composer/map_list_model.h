@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QIcon>
+#include <QSize>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -20,6 +21,7 @@ class HeaderScanner;
 class MapListModel : public QAbstractListModel {
   public:
     static constexpr int PathRole = Qt::UserRole;  // where Save Map opens the name
+    static constexpr QSize kIconSize{12, 12};      // the mark beside a name
 
     explicit MapListModel(QObject* parent = nullptr);
     ~MapListModel() override;
@@ -47,6 +49,7 @@ class MapListModel : public QAbstractListModel {
     std::size_t pending_ = 0;
     int reference_ = -1;
     QIcon misfitIcon_;
+    QIcon blankIcon_;
     std::unique_ptr<HeaderScanner> scanner_;  // last: stops before the rest goes
 };
 

@@ -101,6 +101,9 @@ void PreviewPane::submit() {
     job.options.layer = shown;
     job.options.labels = labels_->isChecked();
     job.options.legend = legend_;
+    // Enough pixels per cell for the view at its largest zoom-free size on this screen.
+    const QSize room = view_->size().expandedTo(view_->sizeHint()) * view_->devicePixelRatioF();
+    job.longSide = std::max(job.longSide, std::max(room.width(), room.height()));
     worker_->submit(std::move(job));
 }
 
