@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QThread>
 
 #include "core/mapfile/map_set.h"
-#include "map_builder.h"
 #include "test_files.h"
 
 namespace pw::gui::test {
@@ -19,13 +19,6 @@ void GuiTestBed::addFile(int mapSetIndex, const QString& name, const std::string
     pw::test::writeFile(QDir(mapSetFolder(mapSetIndex)).filePath(name).toStdString(), content);
 }
 
-void GuiTestBed::addMap(int mapSetIndex, const QString& name, char cell, int length) {
-    pw::test::MapBuilder map;
-    map.fill = cell;
-    map.length = length;
-    addFile(mapSetIndex, name, map.text());
-}
-
 QComboBox& mapList(QWidget& dialog, int slot) {
     return control<QComboBox>(dialog, QStringLiteral("mapList%1").arg(slot));
 }
@@ -34,6 +27,14 @@ void choose(QWidget& dialog, int slot, const QString& name) {
     QComboBox& list = mapList(dialog, slot);
     list.setCurrentIndex(list.findText(name));
     ASSERT_EQ(list.currentText(), name);
+}
+
+bool waitUntil(const std::function<bool()>& done) {
+    for (int wait = 0; wait < 1000 && !done(); ++wait) {
+        QThread::msleep(5);
+        QCoreApplication::processEvents();
+    }
+    return done();
 }
 
 }  // namespace pw::gui::test

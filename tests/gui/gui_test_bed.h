@@ -6,9 +6,11 @@
 #include <QComboBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "gui/app/composer_factory.h"
 #include "gui/composer/user_prompts.h"
+#include "map_builder.h"
 
 namespace pw::gui::test {
 
@@ -33,7 +35,9 @@ struct GuiTestBed {
     QString mapSetFolder(int mapSetIndex) const;
     void addFile(int mapSetIndex, const QString& name, const std::string& content);
     // A map of `length` by 2 cells, all `cell`; an L or R after the number gives it a mark.
-    void addMap(int mapSetIndex, const QString& name, char cell, int length = 4);
+    void addMap(int mapSetIndex, const QString& name, char cell, int length = 4) {
+        addFile(mapSetIndex, name, pw::test::MapBuilder{.length = length, .fill = cell}.text());
+    }
     std::unique_ptr<CComposerDlg> openComposer(Layout layout, int count, int mapSet = 0) {
         auto dialog = makeComposerDlg(layout, count, mapSet, environment);
         dialog->show();
@@ -54,5 +58,7 @@ Widget& control(QWidget& dialog, const QString& name) {
 }
 QComboBox& mapList(QWidget& dialog, int slot);
 void choose(QWidget& dialog, int slot, const QString& name);
+// Lets what the dialogs' background threads send arrive until `done` (five seconds at most).
+bool waitUntil(const std::function<bool()>& done);
 
 }  // namespace pw::gui::test

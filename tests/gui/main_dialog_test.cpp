@@ -10,11 +10,9 @@ namespace {
 // that leaves the count as it was is refused with a beep), and the composer dialog "Select
 // map files" then opens, with the count it hands over.
 struct CountWalk {
-    const char* radio;
-    int start;
+    const char *radio, *composerClass;
+    int start, handedCount;
     std::vector<int> steps, counts;
-    const char* composerClass;
-    int handedCount;
 };
 
 class MainDialogTest : public ::testing::TestWithParam<CountWalk> {};
@@ -36,7 +34,8 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
         EXPECT_EQ(bed.prompts.beeps - beeps, before == walk.counts[i] ? 1 : 0) << "step " << i;
     }
     const std::unique_ptr<CComposerDlg> composer = dialog.composerForChoices();
-    EXPECT_STREQ(composer->metaObject()->className(), walk.composerClass);
+    EXPECT_EQ(composer->metaObject()->className(),
+              "pw::gui::C" + std::string(walk.composerClass) + "Dlg");
     EXPECT_EQ(composer->mapCount(), walk.handedCount);
     EXPECT_EQ(composer->mapSetIndex(), 1);
     control<QAbstractButton>(dialog, walk.radio).click();
@@ -46,16 +45,9 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
 INSTANTIATE_TEST_SUITE_P(
     Configurations, MainDialogTest,
     ::testing::Values(
-        CountWalk{"topToBottomRadio",
-                  2,
-                  {-1, 1, 1, 1, -1},
-                  {2, 3, 4, 4, 3},
-                  "pw::gui::CTopToBottomDlg",
-                  3},
-        CountWalk{
-            "endToEndRadio", 2, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}, "pw::gui::CEndToEndDlg", 3},
-        CountWalk{
-            "compositeRadio", 4, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}, "pw::gui::CCompositeDlg", 3}));
+        CountWalk{"topToBottomRadio", "TopToBottom", 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}},
+        CountWalk{"endToEndRadio", "EndToEnd", 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}},
+        CountWalk{"compositeRadio", "Composite", 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}}));
 
 }  // namespace
 }  // namespace pw::gui::test

@@ -1,12 +1,14 @@
 #include "gui/composer/saved_file_name.h"
+#include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
+#include "render/map_renderer.h"
 #include "test_files.h"
 
 namespace pw::gui::test {
 namespace {
 
-// One dialog's Save Map: the maps chosen slot by slot (by letter: a is AA-01L.map), the
-// message when the last slot is left empty, and the first grid rows of the written map.
+// One dialog's Save Map: the maps chosen slot by slot (a is a.map, all of its cells 'a'),
+// the message when the last slot is left empty, and the first grid rows of the written map.
 struct SaveCase {
     Layout layout;
     int count;
@@ -19,11 +21,10 @@ class SaveMapTest : public ::testing::TestWithParam<SaveCase> {};
 TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     const SaveCase& save = GetParam();
     GuiTestBed bed;
-    const QStringList names = {"AA-01L.map", "BB-02R.map", "CC-03L.map", "DD-04R.map"};
-    for (const QString& name : names) {
-        bed.addMap(0, name, name[0].toLower().toLatin1());
+    const auto chosen = [&](std::size_t i) { return QChar(save.choices[i]) + QString(".map"); };
+    for (std::size_t slot = 0; slot < save.choices.size(); ++slot) {
+        bed.addMap(0, chosen(slot), save.choices[slot]);
     }
-    const auto chosen = [&](std::size_t slot) { return names[save.choices[slot] - 'a']; };
     const QString output = bed.dir.filePath("joined.map");
     auto dialog = bed.openComposer(save.layout, save.count);
     for (std::size_t slot = 0; slot + 1 < save.choices.size(); ++slot) {
@@ -54,6 +55,12 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
                                   .split(QStringLiteral("\r\n"));
     EXPECT_EQ(lines.value(3), "2 4") << "the direction turned twice";
     EXPECT_EQ(lines.mid(4, 4).join(' '), save.firstRows);
+
+    // The preview of the slots saved is the picture of the map Save Map wrote.
+    auto& preview = control<PreviewPane>(*dialog, "previewPane");
+    ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
+    const RenderResult written = renderMapFile(output.toStdString(), preview.current().options);
+    EXPECT_TRUE(!written.image.isNull() && preview.current().image == written.image);
 }
 
 INSTANTIATE_TEST_SUITE_P(
