@@ -4,7 +4,6 @@
 // is the map. It must give either an image of the map's size or an "ERROR" text.
 
 #include <QGuiApplication>
-#include <QTemporaryFile>
 #include <cstdint>
 #include <cstdlib>
 
@@ -26,12 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return -1;
     }
-    static QTemporaryFile file;
     const QByteArray map(reinterpret_cast<const char*>(data) + 1, static_cast<qsizetype>(size - 1));
-    if (!(file.isOpen() || file.open()) || !file.resize(0) || !file.seek(0) ||
-        file.write(map) != map.size() || !file.flush()) {
-        std::abort();
-    }
     pw::RenderOptions options;
     options.section = static_cast<pw::RenderSection>((data[0] & 3) % 3);
     options.labels = (data[0] & 4) != 0;
@@ -41,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         options.highlights = {QPoint(0, 0), QPoint(7, 1), QPoint(-1, 5), QPoint(5000, 2)};
     }
     options.layer = static_cast<char>('a' + (data[0] >> 6));
-    const pw::RenderResult result = pw::renderMapFile(file.fileName().toStdString(), options);
+    pw::LineReader reader = pw::LineReader::fromBytes(map);
+    const pw::RenderResult result = pw::renderMap(reader, options, "input");
     const QSize expected(std::max(result.length, 1) * options.cellSize,
                          std::max(result.height, 1) * options.cellSize);
     if (result.error.empty() ? result.image.size() != expected

@@ -28,13 +28,21 @@ void CellRows::draw(int row, std::string_view cells, CellBlend blend) {
     const auto& colours = blend == CellBlend::Dim ? dimmed_ : colours_;
     auto* pixels = reinterpret_cast<QRgb*>(image_.scanLine(top));
     const std::size_t count = std::min(cells.size(), static_cast<std::size_t>(length_));
+    const bool overlay = blend == CellBlend::Overlay;
+    if (cellSize_ == 1) {  // the large maps: one pixel per cell, nothing to spread
+        for (std::size_t column = 0; column < count; ++column) {
+            const auto code = static_cast<unsigned char>(cells[column]);
+            // Written as a select, not a branch: layer cells are blank at random.
+            pixels[column] = overlay && code == ' ' ? pixels[column] : colours[code];
+        }
+        return;
+    }
     for (std::size_t column = 0; column < count; ++column) {
         const auto code = static_cast<unsigned char>(cells[column]);
-        if (blend == CellBlend::Overlay && code == ' ') {
-            continue;
+        if (!overlay || code != ' ') {
+            std::fill_n(pixels + column * static_cast<std::size_t>(cellSize_), cellSize_,
+                        colours[code]);
         }
-        std::fill_n(pixels + column * static_cast<std::size_t>(cellSize_), cellSize_,
-                    colours[code]);
     }
     // Everything drawn before the overlays is uniform within a cell, so the cell row's
     // first pixel row stands for all of them.

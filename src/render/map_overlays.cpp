@@ -88,9 +88,10 @@ void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize
             at.y() > image.height() + radius) {
             continue;
         }
+        // A square dot: thousands of labels must not cost curve drawing.
+        painter.fillRect(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius),
+                         QColor(kLabelMark));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(kLabelMark));
-        painter.drawEllipse(at, radius, radius);
         if (!withText) {
             continue;
         }
@@ -99,7 +100,7 @@ void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize
         const QRectF box(at.x() + radius + 1, at.y() - metrics.ascent() / 2.0 - 1,
                          metrics.horizontalAdvance(text) + 4, metrics.height() + 2);
         painter.setBrush(QColor(255, 255, 255, 190));
-        painter.drawRoundedRect(box, 2, 2);
+        painter.drawRect(box);
         painter.setPen(QColor(kLabelInk));
         painter.drawText(box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
     }

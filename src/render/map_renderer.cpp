@@ -77,11 +77,12 @@ class MapStream {
                 reader_.skipLine();
                 continue;
             }
-            std::string_view line;
-            if (!reader_.readLineView(line)) {
+            const std::optional<std::string_view> line =
+                reader_.readLineHead(static_cast<std::size_t>(length_));
+            if (!line) {
                 return;  // a map that ends early leaves its remaining rows blank
             }
-            cells->draw(row, line.substr(0, static_cast<std::size_t>(length_)), blend);
+            cells->draw(row, *line, blend);
         }
     }
 
@@ -90,8 +91,8 @@ class MapStream {
     // layers the way it ends them for a merge: the labels follow.
     bool layers(int rows, char shown, CellRows& cells, bool stopAfterShown) {
         char previous = 0;
-        while (!reader_.atEnd()) {
-            const char letter = reader_.readLetterLine();
+        while (const std::optional<char> read = reader_.readLetterLine()) {
+            const char letter = *read;
             if (letter < kFirstLayer || letter > kLastLayer || letter <= previous) {
                 return true;
             }
@@ -106,12 +107,11 @@ class MapStream {
 
     std::vector<MapLabel> labels() {
         std::vector<MapLabel> labels;
-        std::string_view line;
         // A label line holds at most length + 1 characters.
         const std::size_t limit = static_cast<std::size_t>(length_) + 1;
-        while (reader_.readLineView(line)) {
+        while (const std::optional<std::string_view> line = reader_.readLineHead(limit)) {
             if (labels.size() < kMaxLabels) {
-                if (std::optional<MapLabel> label = parseLabel(line.substr(0, limit))) {
+                if (std::optional<MapLabel> label = parseLabel(*line)) {
                     labels.push_back(std::move(*label));
                 }
             }
@@ -157,9 +157,8 @@ RenderResult renderMap(LineReader& reader, const RenderOptions& options, const s
     }
     reader.skipLine();  // the rest of the size line
     reader.skipLine();  // the value list line
-    std::string_view directionLine;
-    reader.readLineView(directionLine);
-    result.direction = parseDirection(directionLine);
+    // The direction line holds at most 79 characters.
+    result.direction = parseDirection(reader.readLineHead(79).value_or(std::string_view()));
 
     QImage image(static_cast<int>(width), static_cast<int>(tall), QImage::Format_RGB32);
     if (image.isNull()) {

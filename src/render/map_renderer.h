@@ -21,12 +21,13 @@ struct RenderResult {
 inline constexpr int kMaxRenderLength = 2 * 999;
 inline constexpr int kMaxRenderHeight = 4 * 999;
 
-// Draws the map that `reader` streams from its start: one square of options.cellSize
-// pixels per cell, then seams, highlights, labels and the compass mark. Sections that
-// are not shown are skipped unparsed, and no row is looked at beyond the map's length.
-// A damaged map draws what can be read of it; only a missing or impossible version or
-// size line is an error. `name` names the map in messages. Label texts need a
-// QGuiApplication (for fonts); without one only their dots are drawn.
+// Draws the map that `reader` streams from its start (a file, or a map joined in memory
+// through LineReader::fromBytes): one square of options.cellSize pixels per cell, then
+// seams, highlights, labels and the compass mark. Sections that are not shown are skipped
+// unparsed, and no row is looked at beyond the map's length. A damaged map draws what can
+// be read of it; only a missing or impossible version or size line is an error. `name`
+// names the map in messages. Label texts need a QGuiApplication (for fonts); without one
+// only their dots are drawn.
 RenderResult renderMap(LineReader& reader, const RenderOptions& options, const std::string& name);
 
 // The same for the map file at `path`.
