@@ -195,8 +195,7 @@ int main(int argc, char** argv) {
     for (const char* where : {"row", "letter", "label"}) {
         const std::string panel = makeLongLinePanel(folder, where, std::size_t{512} << 20);
         const Run merged = runProgram({bin + "/panelwright-cli", "merge", "--layout", "end-to-end",
-                                       "--output", (folder / "merged.map").string(), panel,
-                                       panel});
+                                       "--output", (folder / "merged.map").string(), panel, panel});
         std::printf("  a long %-6s: %ld KiB\n", where, merged.peakKilobytes);
         targetsMet = targetsMet && merged.peakKilobytes < 32 * 1024;
         fs::remove(panel);

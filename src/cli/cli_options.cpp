@@ -17,8 +17,9 @@ const char* const kUsage =
     "                             [--marks MARKS] [--image IMAGE.png]\n"
     "                             --output OUT  SOURCE...\n"
     "       panelwright-cli list [--map-set ironfall|emberline]\n"
-    "       panelwright-cli render [--show first|second|LETTER] [--labels] [--seams]\n"
-    "                              [--scale PX] --output OUT.png MAP\n"
+    "       panelwright-cli render [--show first|second|LETTER] [--labels]\n"
+    "                              [--seams [--panel LENGTHxHEIGHT]] [--scale PX]\n"
+    "                              --output OUT.png MAP\n"
     "       panelwright-cli --help | --version\n"
     "\n"
     "merge joins 2 to 8 map panels of one map set into one new map file.\n"
@@ -33,7 +34,9 @@ const char* const kUsage =
     "  cannot be used, and the folder it was found in.\n"
     "render draws a map file into a PNG picture: one square of PX pixels (default 4) per\n"
     "  cell of the first grid, the second grid or a layer drawn over the first grid,\n"
-    "  with its labels and the seams between panels if asked.\n"
+    "  with its labels and the seams between panels of LENGTHxHEIGHT cells if asked\n"
+    "  (--image draws the seams of the merged panels). The colours come from the\n"
+    "  legend.txt beside the map (beside the first SOURCE for --image), if any.\n"
     "Exit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
     "then, an existing OUT stays as it was), 2 usage error.\n";
 
@@ -72,7 +75,9 @@ std::optional<int> parseMapSet(const QString& text) {
 std::string mapSetChoices() {
     std::string names;
     for (int i = 0; i < kMapSetCount; ++i) {
-        names += (i == 0 ? "" : i + 1 == kMapSetCount ? " or " : ", ") +
+        names += (i == 0                  ? ""
+                  : i + 1 == kMapSetCount ? " or "
+                                          : ", ") +
                  q(mapSetInfo(i)->name).toLower().toStdString();
     }
     return names;
@@ -81,7 +86,9 @@ std::string mapSetChoices() {
 std::string layoutChoices() {
     std::string names;
     for (std::size_t i = 0; i < kLayoutRules.size(); ++i) {
-        names += (i == 0 ? "" : i + 1 == kLayoutRules.size() ? " or " : ", ") +
+        names += (i == 0                         ? ""
+                  : i + 1 == kLayoutRules.size() ? " or "
+                                                 : ", ") +
                  std::string(kLayoutRules[i].name);
     }
     return names;
@@ -94,7 +101,9 @@ std::string countChoices(const CountRange& counts) {
     }
     std::string text;
     for (int count = counts.first; count <= counts.last; count += counts.step) {
-        text += (count == counts.first ? "" : count == counts.last ? " or " : ", ") +
+        text += (count == counts.first  ? ""
+                 : count == counts.last ? " or "
+                                        : ", ") +
                 std::to_string(count);
     }
     return text;
@@ -166,8 +175,8 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     }
     const std::optional<Layout> layout = layoutFromName(layoutText->toStdString());
     if (!layout) {
-        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" +
-                          layoutChoices() + ")"};
+        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" + layoutChoices() +
+                          ")"};
     }
     if (!shapeFor(*layout, static_cast<int>(sources.size()))) {
         return UsageError{std::string(layoutName(*layout)) + " takes " +
@@ -254,9 +263,10 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
     const QCommandLineOption showOption = valueOption("show");
     const QCommandLineOption labelsOption(q("labels"));
     const QCommandLineOption seamsOption(q("seams"));
+    const QCommandLineOption panelOption = valueOption("panel");
     const QCommandLineOption scaleOption = valueOption("scale");
     const QCommandLineOption outputOption = valueOption("output");
-    Parser p{showOption, labelsOption, seamsOption, scaleOption, outputOption};
+    Parser p{showOption, labelsOption, seamsOption, panelOption, scaleOption, outputOption};
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
@@ -280,6 +290,19 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
                               "' (first, second or a layer letter a to w)"};
         }
         command.picture.show = show->toStdString();
+    }
+    if (const std::optional<QString> panel = p.value(panelOption)) {
+        const QStringList sides = panel->split(u'x');
+        bool lengthRead = false;
+        bool heightRead = false;
+        if (sides.size() == 2) {
+            command.picture.panelLength = sides[0].toInt(&lengthRead);
+            command.picture.panelHeight = sides[1].toInt(&heightRead);
+        }
+        if (!lengthRead || !heightRead || command.picture.panelLength < 1 ||
+            command.picture.panelHeight < 1) {
+            return UsageError{"--panel takes LENGTHxHEIGHT in cells, such as 32x20"};
+        }
     }
     if (const std::optional<QString> scale = p.value(scaleOption)) {
         bool isNumber = false;

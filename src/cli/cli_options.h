@@ -33,6 +33,8 @@ struct PictureOptions {
     std::string show = "first";
     bool labels = false;
     bool seams = false;
+    int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel
+    int panelHeight = 0;
     int scale = 4;  // pixels per cell
 };
 

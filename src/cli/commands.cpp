@@ -1,12 +1,16 @@
 #include "cli/commands.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <iostream>
+#include <memory>
 
 #include "core/composer/map_summary.h"
 #include "core/composer/save_pipeline.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
+#include "render/image_file.h"
+#include "render/map_renderer.h"
 
 namespace pw::cli {
 namespace {
@@ -26,9 +30,56 @@ class CommandLineHost : public PipelineHost {
     std::string outputPath_;
 };
 
+// Draws the map file at `mapPath` into `imagePath`, in the colours of the legend beside
+// `legendBeside`; the exit status.
+int drawPicture(const std::string& mapPath, const std::string& imagePath,
+                const PictureOptions& picture, const std::string& legendBeside) {
+    RenderOptions options;
+    options.labels = picture.labels;
+    options.cellSize = picture.scale;
+    if (picture.seams) {
+        options.panelLength = picture.panelLength;
+        options.panelHeight = picture.panelHeight;
+    }
+    if (picture.show == "second") {
+        options.section = RenderSection::SecondGrid;
+    } else if (picture.show != "first") {
+        options.section = RenderSection::Layer;
+        options.layer = picture.show.front();
+    }
+    options.legend =
+        Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).absolutePath());
+    const RenderResult rendered = renderMapFile(mapPath, options);
+    std::string error = rendered.error;
+    if (error.empty()) {
+        error = writePngFile(rendered.image, QString::fromStdString(imagePath));
+    }
+    if (!error.empty()) {
+        std::cerr << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int runMerge(const MergeCommand& command) {
     CommandLineHost host(command.outputPath);
-    return runSave(command.request, host) == SaveOutcome::Saved ? 0 : 1;
+    if (runSave(command.request, host) != SaveOutcome::Saved) {
+        return 1;
+    }
+    if (!command.imagePath) {
+        return 0;
+    }
+    // The picture shows where the panels meet: their size is the output's over the shape.
+    const std::optional<LayoutShape> shape =
+        shapeFor(command.request.layout, static_cast<int>(command.request.slots.size()));
+    const MapSummary output = summarizeMap(command.outputPath, command.outputPath);
+    PictureOptions picture;
+    picture.labels = true;
+    picture.seams = true;
+    picture.panelLength = output.length / shape->columns;
+    picture.panelHeight = output.height / shape->rows;
+    return drawPicture(command.outputPath, *command.imagePath, picture,
+                       command.request.slots.front().path);
 }
 
 // name, mark, number label, size or problem, folder; tab-separated.
@@ -46,26 +97,43 @@ int runList(const ListCommand& command) {
                   << (parsed.numberLabel && !parsed.numberLabel->empty() ? *parsed.numberLabel
                                                                          : "-")
                   << '\t'
-                  << (summary.problem.empty() ? std::to_string(summary.length) + "x" +
-                                                    std::to_string(summary.height)
-                                              : summary.problem)
+                  << (summary.problem.empty()
+                          ? std::to_string(summary.length) + "x" + std::to_string(summary.height)
+                          : summary.problem)
                   << '\t' << map.folder << '\n';
     }
     return 0;
 }
 
+// Qt's own notes (such as a missing runtime folder) are no concern of a script: stderr
+// carries the command's messages alone.
+void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << message.toStdString() << '\n';
+    }
+}
+
 }  // namespace
 
 int runCommand(const ParsedCommand& command, int& argc, char** argv) {
-    const QCoreApplication application(argc, argv);
-    if (const auto* merge = std::get_if<MergeCommand>(&command)) {
+    const auto* merge = std::get_if<MergeCommand>(&command);
+    const auto* render = std::get_if<RenderCommand>(&command);
+    // Pictures need fonts for their labels, so a Gui application; it never shows a window.
+    qInstallMessageHandler(quietQtNotes);
+    std::unique_ptr<QCoreApplication> application;
+    if (render != nullptr || (merge != nullptr && merge->imagePath)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (merge != nullptr) {
         return runMerge(*merge);
     }
-    if (const auto* list = std::get_if<ListCommand>(&command)) {
-        return runList(*list);
+    if (render != nullptr) {
+        return drawPicture(render->mapPath, render->outputPath, render->picture, render->mapPath);
     }
-    std::cerr << "ERROR: this build cannot draw maps\n";
-    return 1;
+    return runList(std::get<ListCommand>(command));
 }
 
 }  // namespace pw::cli

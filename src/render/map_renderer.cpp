@@ -107,8 +107,9 @@ class MapStream {
 
     std::vector<MapLabel> labels() {
         std::vector<MapLabel> labels;
-        // A label line holds at most length + 1 characters.
-        const std::size_t limit = static_cast<std::size_t>(length_) + 1;
+        // Merges copy label lines whole, so a small map may hold long ones; more than a
+        // picture can show of a label is passed over.
+        constexpr std::size_t limit = 1024;
         while (const std::optional<std::string_view> line = reader_.readLineHead(limit)) {
             if (labels.size() < kMaxLabels) {
                 if (std::optional<MapLabel> label = parseLabel(*line)) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QProcess>
 
 #include "render/cell_index.h"
 #include "render/image_file.h"
@@ -80,6 +81,44 @@ TEST(Render, CellIndexAnswersEverySectionOfACell) {
               "~4bQ");
     EXPECT_EQ(index.at(2, 1).first, ' ');
     EXPECT_FALSE(pw::CellIndex(QByteArray("1\nnone\n")).isValid());
+}
+
+// The command line draws a map file, and a merge's joined map, as the renderer does.
+TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
+    pw::test::TempFolder folder;
+    // 4 by 8 cells: a label in the top left corner, water far below it.
+    const auto rows = [](int count, const char* row) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += std::string(row) + "\r\n";
+        }
+        return text;
+    };
+    pw::test::writeFile(folder.file("AB-01.map"), "1\r\n4 8 99\r\nvalues\r\n0 4\r\n" +
+                                                      rows(5, "....") + rows(3, "~~~~") +
+                                                      rows(8, "....") + "x\r\n0.5 0.5 Hill\r\n");
+    pw::test::writeFile(folder.file("legend.txt"), "~ #0000ff water\n");
+    const auto run = [&](const QStringList& arguments) {
+        QProcess cli;
+        cli.setWorkingDirectory(QString::fromStdString(folder.path().string()));
+        cli.start(QStringLiteral(PANELWRIGHT_CLI), arguments);
+        cli.waitForFinished();
+        return cli.exitCode();
+    };
+    ASSERT_EQ(run({"render", "--labels", "--scale", "8", "--output", "one.png", "AB-01.map"}), 0);
+    const QImage one(QString::fromStdString(folder.file("one.png")));
+    EXPECT_EQ(one.size(), QSize(4 * kCell, 8 * kCell));
+    EXPECT_EQ(cellColour(one, 3, 7), 0xff0000ffU);
+    EXPECT_EQ(cellColour(one, 3, 4), pw::builtInPalette()['.']);
+    EXPECT_NE(one.pixel(kCell / 2, kCell / 2), pw::builtInPalette()['.']);  // the label's dot
+    ASSERT_EQ(run({"merge", "--layout", "end-to-end", "--image", "two.png", "--output", "two.map",
+                   "AB-01.map", "AB-01.map"}),
+              0);
+    const QImage two(QString::fromStdString(folder.file("two.png")));
+    EXPECT_EQ(two.size(), QSize(8 * 4, 8 * 4));  // eight by eight cells of four pixels
+    EXPECT_EQ(two.pixel(6 * 4 + 2, 7 * 4 + 2), 0xff0000ffU);  // the second panel's water
+    EXPECT_EQ(run({"render", "--output", "no/such/folder.png", "AB-01.map"}), 1);
+    EXPECT_EQ(run({"render", "--scale", "0", "--output", "x.png", "AB-01.map"}), 2);
 }
 
 int main(int argc, char** argv) {

@@ -148,8 +148,8 @@ void MapWriter::writeJunctionRow(LineReader& reader, int slot, int row, std::siz
                                markAt(slotRow, column), markAt(slotRow + 1, column)});
         for (std::size_t i = 0; fixedCells_ != nullptr && i < head_.size(); ++i) {
             if (head_[i] != before[i]) {
-                fixedCells_->push_back({column * length_ + static_cast<int>(i),
-                                        slotRow * height_ + row});
+                fixedCells_->push_back(
+                    {column * length_ + static_cast<int>(i), slotRow * height_ + row});
             }
         }
         out_.write(head_);

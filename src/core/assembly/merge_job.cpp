@@ -69,8 +69,9 @@ StepResult MergeJob::checkSizes() {
     StepResult result;
     length_ = 0;
     height_ = 0;
-    const auto first = std::find_if(sources_.begin(), sources_.end(),
-                                     [](const SourceMap& source) { return source.reader.has_value(); });
+    const auto first = std::find_if(sources_.begin(), sources_.end(), [](const SourceMap& source) {
+        return source.reader.has_value();
+    });
     const int reference = static_cast<int>(first - sources_.begin());
     for (int slot = reference; slot < shape_.slotCount(); ++slot) {
         SourceMap& source = sources_[static_cast<std::size_t>(slot)];
@@ -133,9 +134,10 @@ std::int32_t MergeJob::outputTally() const {
     for (const SourceMap& source : sources_) {
         tally += source.tally;
     }
-    tally -= (n - 1) * static_cast<std::uint32_t>(base_) +
-             (n - static_cast<std::uint32_t>(shape_.columns)) * static_cast<std::uint32_t>(length_) +
-             (n - static_cast<std::uint32_t>(shape_.rows)) * static_cast<std::uint32_t>(height_);
+    tally -=
+        (n - 1) * static_cast<std::uint32_t>(base_) +
+        (n - static_cast<std::uint32_t>(shape_.columns)) * static_cast<std::uint32_t>(length_) +
+        (n - static_cast<std::uint32_t>(shape_.rows)) * static_cast<std::uint32_t>(height_);
     for (std::size_t slot = static_cast<std::size_t>(shape_.columns); slot < sources_.size();
          ++slot) {
         const char upper = sources_[slot - static_cast<std::size_t>(shape_.columns)].mark;

@@ -21,7 +21,7 @@ struct JoinedMap {
     int panelLength = 0;  // cells of one panel, the seams' spacing
     int panelHeight = 0;
     std::vector<Cell> fixedCells;  // the cells of layer "b" that the junction fix-up changed
-    bool cancelled = false;  // `cancel` was raised before the join was complete
+    bool cancelled = false;        // `cancel` was raised before the join was complete
 };
 
 // Joins the request's slots in memory, never touching the disk. `cancel`, when given, is

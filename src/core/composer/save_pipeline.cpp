@@ -55,8 +55,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         return SaveOutcome::WriteFailed;
     }
     if (!writer.flush() || !output.file->commit()) {
-        host.showError("ERROR: unable to write file " + *path + ": " +
-                       output.file->errorString());
+        host.showError("ERROR: unable to write file " + *path + ": " + output.file->errorString());
         return SaveOutcome::WriteFailed;
     }
     host.reportSuccess("New map file created successfully");

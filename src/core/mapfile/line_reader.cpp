@@ -68,7 +68,8 @@ bool LineReader::readMore() {
     if (eof_ || end_ == buffer_.size()) {
         return false;
     }
-    const qint64 got = device_->read(buffer_.data() + end_, static_cast<qint64>(buffer_.size() - end_));
+    const qint64 got =
+        device_->read(buffer_.data() + end_, static_cast<qint64>(buffer_.size() - end_));
     if (got > 0) {
         end_ += static_cast<std::size_t>(got);
         return true;

@@ -63,10 +63,10 @@ class LineReader {
     void skipWhiteSpace();
     // The significant digits of a number read so far and the power of ten they scale by.
     struct Mantissa {
-        std::string digits;         // without leading zeros, at most a bounded count
-        bool sticky = false;        // a non-zero digit followed the kept ones
-        bool anyDigit = false;      // the number has at least one digit
-        std::int64_t scale = 0;     // value = 0.digits x 10^scale
+        std::string digits;      // without leading zeros, at most a bounded count
+        bool sticky = false;     // a non-zero digit followed the kept ones
+        bool anyDigit = false;   // the number has at least one digit
+        std::int64_t scale = 0;  // value = 0.digits x 10^scale
     };
     void takeDigits(Mantissa& mantissa, bool fraction);
 

@@ -31,7 +31,9 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 std::string joinPath(const std::string& folder, const std::string& name) {
-    return QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(name)).toStdString();
+    return QDir(QString::fromStdString(folder))
+        .filePath(QString::fromStdString(name))
+        .toStdString();
 }
 
 }  // namespace
@@ -43,7 +45,8 @@ std::vector<std::string> mapSetRoots() {
     // The first generic data location is the user's own; the rest are the system's, the
     // share folder of the prefix the program is installed in foremost.
     QStringList locations = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    locations.insert(locations.isEmpty() ? 0 : 1, QDir(program).filePath(QStringLiteral("../share")));
+    locations.insert(locations.isEmpty() ? 0 : 1,
+                     QDir(program).filePath(QStringLiteral("../share")));
     for (const QString& location : locations) {
         const QString root = QDir::cleanPath(QDir(location).filePath(data));
         if (std::find(roots.begin(), roots.end(), root.toStdString()) == roots.end()) {
