@@ -63,10 +63,10 @@ CComposerDlg::CComposerDlg(Layout layout, int mapCount, int mapSetIndex,
 
 void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
     widgets_ = std::move(widgets);
-    // Made after the template's controls, so that it outlives the lists that show it.
-    mapNames_ = new MapListModel(this);
     slotStates_.assign(widgets_.slots.size(), SlotState{});
     addPreview();
+    // Made after the body that holds the lists, so that it outlives the lists that show it.
+    mapNames_ = new MapListModel(this);
     // Fixed like a dialog template: no size grip, nothing to stretch.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Tab goes through the slots in slot order, then direction, Save Map and Cancel.

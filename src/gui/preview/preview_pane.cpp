@@ -185,10 +185,9 @@ void PreviewPane::describeCell(int column, int row) {
     const int slot =
         (row / joined.panelHeight) * joined.shape.columns + column / joined.panelLength;
     if (slot >= 0 && static_cast<std::size_t>(slot) < current_.slotNames.size()) {
-        text +=
-            tr("; slot %1: %2")
-                .arg(slot + 1)
-                .arg(QString::fromStdString(current_.slotNames[static_cast<std::size_t>(slot)]));
+        const std::string& name = current_.slotNames[static_cast<std::size_t>(slot)];
+        text += name.empty() ? tr("; slot %1, nothing chosen").arg(slot + 1)
+                             : tr("; slot %1: %2").arg(slot + 1).arg(QString::fromStdString(name));
     }
     status_->setText(text);
     view_->setToolTip(text);
