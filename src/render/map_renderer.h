@@ -18,7 +18,7 @@ struct RenderResult {
 };
 
 // The largest map the renderer accepts: two panels side by side, four stacked.
-inline constexpr int kMaxRenderLength = 2 * 999;
+inline constexpr int kMaxRenderLength = 3 * 999;
 inline constexpr int kMaxRenderHeight = 4 * 999;
 
 // Draws the map that `reader` streams from its start (a file, or a map joined in memory
