@@ -17,8 +17,8 @@ struct RenderResult {
     int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
 };
 
-// The largest map the renderer accepts: two panels side by side, four stacked.
-inline constexpr int kMaxRenderLength = 2 * 999;
+// The largest map the renderer accepts: three panels side by side, four stacked.
+inline constexpr int kMaxRenderLength = 3 * 999;
 inline constexpr int kMaxRenderHeight = 4 * 999;
 
 // Draws the map that `reader` streams from its start (a file, or a map joined in memory

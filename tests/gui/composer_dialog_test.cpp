@@ -1,279 +1,135 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QFontInfo>
 #include <QLabel>
-#include <QPushButton>
-#include <memory>
-#include <string>
 
-#include "gui/assembly/composite_dlg.h"
-#include "gui/assembly/end_to_end_dlg.h"
-#include "gui/composer/label_font.h"
-#include "gui/composer/top_to_bottom_dlg.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {
 namespace {
 
-enum class Kind { TopToBottom, EndToEnd, Composite };
-
-std::string kindName(Kind kind) {
-    switch (kind) {
-        case Kind::TopToBottom:
-            return "TopToBottom";
-        case Kind::EndToEnd:
-            return "EndToEnd";
-        case Kind::Composite:
-            break;
-    }
-    return "Composite";
+QLabel& label(QWidget& dialog, const char* side, int slot) {
+    return control<QLabel>(dialog, QStringLiteral("%1Label%2").arg(side).arg(slot));
 }
 
-std::unique_ptr<CComposerDlg> makeComposer(Kind kind, int count, int mapSet,
-                                           const DialogEnvironment& environment) {
-    switch (kind) {
-        case Kind::TopToBottom:
-            return std::make_unique<CTopToBottomDlg>(count, mapSet, environment);
-        case Kind::EndToEnd:
-            return std::make_unique<CEndToEndDlg>(count, mapSet, environment);
-        case Kind::Composite:
-            break;
-    }
-    return std::make_unique<CCompositeDlg>(count, mapSet, environment);
-}
-
-QComboBox& mapList(QWidget& dialog, int slot) {
-    return *control<QComboBox>(dialog,
-                               QStringLiteral("mapList%1").arg(slot).toLatin1().constData());
-}
-QLabel& leftLabel(QWidget& dialog, int slot) {
-    return *control<QLabel>(dialog, QStringLiteral("leftLabel%1").arg(slot).toLatin1().constData());
-}
-QLabel& rightLabel(QWidget& dialog, int slot) {
-    return *control<QLabel>(dialog,
-                            QStringLiteral("rightLabel%1").arg(slot).toLatin1().constData());
-}
-void choose(QWidget& dialog, int slot, const QString& name) {
-    QComboBox& list = mapList(dialog, slot);
-    const int index = list.findText(name);
-    ASSERT_GE(index, 0) << name.toStdString();
-    list.setCurrentIndex(index);
-}
-bool slotShown(QWidget& dialog, int slot) {
-    const QString n = QString::number(slot);
-    const bool list = mapList(dialog, slot).isVisible();
-    const bool arrow =
-        control<QWidget>(dialog, ("slotArrow" + n).toLatin1().constData())->isVisible();
-    const bool panel =
-        control<QWidget>(dialog, ("slotPanel" + n).toLatin1().constData())->isVisible();
-    EXPECT_TRUE(list == arrow && arrow == panel) << "slot " << slot << " is shown only in part";
-    return list;
-}
-
-// One composer dialog opened with one count: how many slots it has and shows.
-struct Opening {
-    Kind kind;
-    int count;
-    int slotCount;
-    int shownSlots;
-};
-
-class ComposerOpeningTest : public ::testing::TestWithParam<Opening> {
-  protected:
-    GuiTestBed bed;
-};
-
-TEST_P(ComposerOpeningTest, ShowsAndListsExactlyTheSlotsInUse) {
-    const Opening& opening = GetParam();
-    bed.addMap(0, "zz-02R.map", 'z');
-    bed.addMap(0, "AB-07L.map", 'a');
-    bed.addMap(0, "ab-03l.MAP", 'b');
-    bed.addFile(0, "notes.txt", "not a map");
-    auto dialog = makeComposer(opening.kind, opening.count, 0, bed.environment());
-    dialog->show();
-
-    EXPECT_TRUE(bed.prompts.errors.isEmpty());
-    for (int slot = 1; slot <= opening.slotCount; ++slot) {
-        const bool inUse = slot <= opening.shownSlots;
-        EXPECT_EQ(slotShown(*dialog, slot), inUse) << "slot " << slot;
-        QComboBox& list = mapList(*dialog, slot);
-        if (inUse) {
-            ASSERT_EQ(list.count(), 3) << "slot " << slot;
-            EXPECT_EQ(list.itemText(0), "ab-03l.MAP");
-            EXPECT_EQ(list.itemText(1), "AB-07L.map");
-            EXPECT_EQ(list.itemText(2), "zz-02R.map");
-            EXPECT_EQ(list.currentIndex(), -1) << "nothing is chosen on opening";
-        } else {
-            EXPECT_EQ(list.count(), 0) << "slot " << slot << " is not in use, not listed";
-        }
-        EXPECT_FALSE(leftLabel(*dialog, slot).isVisible());
-        EXPECT_FALSE(rightLabel(*dialog, slot).isVisible());
-        EXPECT_EQ(leftLabel(*dialog, slot).text(), "");
-        EXPECT_EQ(rightLabel(*dialog, slot).text(), "");
-    }
-    EXPECT_EQ(control<QLabel>(*dialog, "directionLabel")->text(), "N");
-    EXPECT_EQ(dialog->windowTitle(), "Ironfall map files selection");
-}
-
-TEST_P(ComposerOpeningTest, AMissingMapSetFolderIsReportedOncePerSlotInUse) {
-    const Opening& opening = GetParam();
-    bed.addMap(0, "AB-07L.map", 'a');  // Ironfall is there, Emberline is not
-    auto dialog = makeComposer(opening.kind, opening.count, 1, bed.environment());
-    dialog->show();
-
-    EXPECT_EQ(bed.prompts.errors,
-              QStringList(opening.shownSlots, QStringLiteral("ERROR searchinng for Map files")));
-    EXPECT_TRUE(dialog->isVisible()) << "the dialog still opens";
-    EXPECT_EQ(dialog->windowTitle(), "Embr map files selection");
-    for (int slot = 1; slot <= opening.shownSlots; ++slot) {
-        EXPECT_EQ(mapList(*dialog, slot).count(), 0);
-    }
-}
-
-TEST_P(ComposerOpeningTest, AnEmptyMapSetFolderGivesEmptyListsWithoutMessage) {
-    const Opening& opening = GetParam();
-    bed.addMapSetFolder(1);
-    auto dialog = makeComposer(opening.kind, opening.count, 1, bed.environment());
-    dialog->show();
-
-    EXPECT_TRUE(bed.prompts.errors.isEmpty());
-    for (int slot = 1; slot <= opening.shownSlots; ++slot) {
-        EXPECT_EQ(mapList(*dialog, slot).count(), 0);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Counts, ComposerOpeningTest,
-    ::testing::Values(Opening{Kind::TopToBottom, 2, 4, 2}, Opening{Kind::TopToBottom, 3, 4, 3},
-                      Opening{Kind::TopToBottom, 4, 4, 4}, Opening{Kind::EndToEnd, 2, 3, 2},
-                      Opening{Kind::EndToEnd, 3, 3, 3}, Opening{Kind::Composite, 2, 8, 4},
-                      Opening{Kind::Composite, 3, 8, 6}, Opening{Kind::Composite, 4, 8, 8}),
-    [](const auto& entry) {
-        return kindName(entry.param.kind) + std::to_string(entry.param.count);
-    });
-
-// One dialog and one of its slots, for the L/R labels.
-struct LabelCase {
-    Kind kind;
-    int count;
-    int slot;
+// One composer dialog with one count: its slots, those in use, and a slot to choose in.
+struct Case {
+    Layout layout;
+    int count, slotCount, shownSlots, labelSlot;
     bool keepsMarks;
 };
 
-class SlotLabelTest : public ::testing::TestWithParam<LabelCase> {
+class ComposerTest : public ::testing::TestWithParam<Case> {
   protected:
-    SlotLabelTest() {
-        bed.addMap(0, "AB-07L.map", 'a');
-        bed.addMap(0, "AB-12R.map", 'b');
-        bed.addMap(0, "AB-12.map", 'c');
-        bed.addMap(0, "PLAIN.map", 'd');
-        dialog = makeComposer(GetParam().kind, GetParam().count, 0, bed.environment());
-        dialog->show();
+    ComposerTest() {
+        for (const char* name : {"zz-02R.map", "AB-07L.map", "AB-12.map", "PLAIN.map"}) {
+            bed.addMap(0, QString::fromLatin1(name), 'a');
+        }
     }
-
-    GuiTestBed bed;
-    std::unique_ptr<CComposerDlg> dialog;
-};
-
-TEST_P(SlotLabelTest, TheChosenMarkShowsItsLabelWithTheNumber) {
-    const int slot = GetParam().slot;
-    const char kept = GetParam().keepsMarks ? 'L' : ' ';
-
-    choose(*dialog, slot, "AB-07L.map");
-    EXPECT_TRUE(leftLabel(*dialog, slot).isVisible());
-    EXPECT_FALSE(rightLabel(*dialog, slot).isVisible());
-    EXPECT_EQ(leftLabel(*dialog, slot).text(), "7");
-    EXPECT_EQ(dialog->mark(slot - 1), kept);
-
-    choose(*dialog, slot, "AB-12R.map");
-    EXPECT_TRUE(rightLabel(*dialog, slot).isVisible());
-    EXPECT_FALSE(leftLabel(*dialog, slot).isVisible());
-    EXPECT_EQ(rightLabel(*dialog, slot).text(), "12");
-    EXPECT_EQ(leftLabel(*dialog, slot).text(), "7") << "the hidden label keeps its text";
-    EXPECT_EQ(dialog->mark(slot - 1), GetParam().keepsMarks ? 'R' : ' ');
-
-    choose(*dialog, slot, "AB-07L.map");
-    EXPECT_EQ(rightLabel(*dialog, slot).text(), "12") << "the hidden label keeps its text";
-
-    // Names without a mark change nothing, with or without a number in them.
-    for (const char* unmarked : {"AB-12.map", "PLAIN.map"}) {
-        choose(*dialog, slot, QString::fromLatin1(unmarked));
-        EXPECT_TRUE(leftLabel(*dialog, slot).isVisible()) << unmarked;
-        EXPECT_FALSE(rightLabel(*dialog, slot).isVisible()) << unmarked;
-        EXPECT_EQ(leftLabel(*dialog, slot).text(), "7") << unmarked;
-        EXPECT_EQ(dialog->mark(slot - 1), kept) << unmarked;
+    std::unique_ptr<CComposerDlg> open(int mapSet = 0) {
+        return bed.openComposer(GetParam().layout, GetParam().count, mapSet);
     }
-}
-
-TEST_P(SlotLabelTest, AChoiceTouchesOnlyItsOwnSlot) {
-    const int slot = GetParam().slot;
-    const int other = slot == 1 ? 2 : 1;
-    choose(*dialog, slot, "AB-12R.map");
-    EXPECT_FALSE(leftLabel(*dialog, other).isVisible());
-    EXPECT_FALSE(rightLabel(*dialog, other).isVisible());
-    EXPECT_EQ(rightLabel(*dialog, other).text(), "");
-    EXPECT_EQ(dialog->mark(other - 1), ' ');
-}
-
-INSTANTIATE_TEST_SUITE_P(Slots, SlotLabelTest,
-                         ::testing::Values(LabelCase{Kind::TopToBottom, 2, 2, true},
-                                           LabelCase{Kind::TopToBottom, 4, 4, true},
-                                           LabelCase{Kind::EndToEnd, 3, 3, false},
-                                           LabelCase{Kind::EndToEnd, 2, 1, false},
-                                           LabelCase{Kind::Composite, 3, 6, true},
-                                           LabelCase{Kind::Composite, 4, 7, true}),
-                         [](const auto& entry) {
-                             return kindName(entry.param.kind) + std::to_string(entry.param.count) +
-                                    "Slot" + std::to_string(entry.param.slot);
-                         });
-
-class DirectionTest : public ::testing::TestWithParam<Kind> {
-  protected:
     GuiTestBed bed;
 };
 
-TEST_P(DirectionTest, EachClickTurnsTheTopEdgeOneCompassPointClockwise) {
-    bed.addMapSetFolder(0);
-    auto dialog = makeComposer(GetParam(), 2, 0, bed.environment());
-    dialog->show();
-    auto* button = control<QPushButton>(*dialog, "directionButton");
-    auto* text = control<QLabel>(*dialog, "directionLabel");
-    EXPECT_FALSE(button->icon().isNull()) << "the button shows the arrow";
-
-    const QStringList expected = {"NE", "E", "SE", "S", "SW", "W", "NW", "N", "NE"};
-    for (int click = 0; click < expected.size(); ++click) {
-        button->click();
-        EXPECT_EQ(text->text(), expected[click]) << "click " << click + 1;
-        EXPECT_EQ(dialog->direction(), (click + 1) % 8);
+TEST_P(ComposerTest, ShowsListsAndTabsThroughTheSlotsInUseAndTurnsTheDirection) {
+    const Case& the = GetParam();
+    auto dialog = open();
+    EXPECT_EQ(dialog->windowTitle(), "Ironfall map files selection");
+    QWidgetList expectedTabs;
+    for (int slot = 1; slot <= the.slotCount; ++slot) {
+        const bool inUse = slot <= the.shownSlots;
+        for (const char* part : {"mapList%1", "slotArrow%1", "slotPanel%1"}) {
+            EXPECT_EQ(control(*dialog, QString::fromLatin1(part).arg(slot)).isVisible(), inUse);
+        }
+        QComboBox& list = mapList(*dialog, slot);
+        EXPECT_EQ(list.count(), inUse ? 4 : 0) << "slot " << slot;
+        EXPECT_EQ(list.currentIndex(), -1) << "nothing is chosen on opening";
+        EXPECT_FALSE(label(*dialog, "left", slot).isVisible() ||
+                     label(*dialog, "right", slot).isVisible());
+        if (inUse) {
+            expectedTabs.append(&list);
+        }
     }
+    for (const char* name : {"directionButton", "saveMapButton", "cancelButton"}) {
+        expectedTabs.append(&control(*dialog, name));
+    }
+    // Tab: the slots in slot order, then direction, Save Map, Cancel.
+    QWidget* tab = expectedTabs.front();
+    for (QWidget* expected : expectedTabs) {
+        EXPECT_EQ(tab, expected) << expected->objectName().toStdString();
+        do {
+            tab = tab->nextInFocusChain();
+        } while (!tab->isVisible() || (tab->focusPolicy() & Qt::TabFocus) == 0);
+    }
+
+    QString directions = control<QLabel>(*dialog, "directionLabel").text();
+    for (int click = 1; click <= 9; ++click) {
+        control<QAbstractButton>(*dialog, "directionButton").click();
+        directions += " " + control<QLabel>(*dialog, "directionLabel").text();
+    }
+    EXPECT_EQ(directions, "N NE E SE S SW W NW N NE");
+    EXPECT_EQ(dialog->direction(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, DirectionTest,
-                         ::testing::Values(Kind::TopToBottom, Kind::EndToEnd, Kind::Composite),
-                         [](const auto& entry) { return kindName(entry.param); });
-
-TEST(LabelFontTest, IsBoldSansWhoseLineIsFourteenPointsAtTheScreenResolution) {
-    for (const int dpi : {96, 192}) {
-        const QFont font = labelFont(dpi);
-        const int cellHeight = (14 * dpi + 36) / 72;  // 19 pixels at 96 dpi
-        EXPECT_TRUE(font.bold());
-        EXPECT_LE(QFontMetrics(font).height(), cellHeight) << dpi;
-        EXPECT_GE(QFontMetrics(font).height(), cellHeight - 2) << dpi;
+TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing) {
+    const int slot = GetParam().labelSlot;
+    const char keptR = GetParam().keepsMarks ? 'R' : ' ';
+    auto dialog = open();
+    QLabel& left = label(*dialog, "left", slot);
+    QLabel& right = label(*dialog, "right", slot);
+    choose(*dialog, slot, "AB-07L.map");
+    EXPECT_TRUE(left.isVisible() && !right.isVisible());
+    EXPECT_EQ(left.text(), "7");
+    for (const char* name : {"zz-02R.map", "AB-12.map", "PLAIN.map"}) {
+        choose(*dialog, slot, QString::fromLatin1(name));
+        EXPECT_TRUE(right.isVisible() && !left.isVisible()) << name;
+        EXPECT_EQ(right.text(), "2") << name;
+        EXPECT_EQ(left.text(), "7") << "the hidden label keeps its text";
+        EXPECT_EQ(dialog->mark(slot - 1), keptR) << name;
     }
+    const int other = slot == 1 ? 2 : 1;  // untouched
+    EXPECT_TRUE(label(*dialog, "right", other).isHidden() && dialog->mark(other - 1) == ' ');
 }
 
-TEST(LabelFontTest, GoesToEveryLabelAlsoOfSlotsNotInUse) {
+TEST_P(ComposerTest, AMissingMapSetFolderIsReportedOncePerSlotInUse) {
+    auto dialog = open(1);  // Ironfall is there, Emberline is not
+    EXPECT_EQ(bed.prompts.errors,
+              QStringList(GetParam().shownSlots, QStringLiteral("ERROR searchinng for Map files")));
+    EXPECT_EQ(dialog->windowTitle(), "Embr map files selection");
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, ComposerTest,
+                         ::testing::Values(Case{Layout::TopToBottom, 3, 4, 3, 3, true},
+                                           Case{Layout::TopToBottom, 4, 4, 4, 4, true},
+                                           Case{Layout::EndToEnd, 2, 3, 2, 1, false},
+                                           Case{Layout::EndToEnd, 3, 3, 3, 3, false},
+                                           Case{Layout::Composite, 2, 8, 4, 4, true},
+                                           Case{Layout::Composite, 4, 8, 8, 7, true}));
+
+TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelAreGreyedWithTheirReason) {
     GuiTestBed bed;
-    bed.addMapSetFolder(0);
-    CCompositeDlg dialog(2, 0, bed.environment());
-    dialog.show();
-    const QFont expected = labelFont(dialog.logicalDpiY());
-    for (int slot = 1; slot <= 8; ++slot) {
-        EXPECT_EQ(leftLabel(dialog, slot).font(), expected) << slot;
-        EXPECT_EQ(rightLabel(dialog, slot).font(), expected) << slot;
+    bed.addMap(0, "AA-01L.map", 'a');
+    bed.addMap(0, "BB-02R.map", 'b', 6);
+    bed.addFile(0, "CC-03L.map", "0\r\n2 2 1300\r\n");
+    bed.addFile(0, "DD-04R.map", "no numbers");
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    choose(*dialog, 1, "AA-01L.map");
+    QComboBox& list = mapList(*dialog, 2);
+    const auto tip = [&](int row) { return list.itemData(row, Qt::ToolTipRole).toString(); };
+    const auto greyed = [&](int row) { return list.itemData(row, Qt::ForegroundRole).isValid(); };
+    ASSERT_TRUE(waitUntil([&] { return !tip(3).isEmpty(); }));
+    QString marks;
+    for (int row = 0; row < 4; ++row) {
+        marks += (greyed(row) ? "|greyed: " : "|") + tip(row);
     }
-    EXPECT_EQ(control<QLabel>(dialog, "directionLabel")->font(), expected);
+    EXPECT_EQ(marks,
+              "|X = 4 Y = 2"
+              "|greyed: X = 6 Y = 2\nfile BB-02R.map length does not match file AA-01L.map; 4 <> 6"
+              "|greyed: file CC-03L.map is a submap! Version# = 0"
+              "|greyed: file DD-04R.map has no valid version number");
+    // A greyed name can still be chosen, and the marks follow slot 1's choice.
+    choose(*dialog, 2, "BB-02R.map");
+    EXPECT_EQ(label(*dialog, "right", 2).text(), "2");
+    choose(*dialog, 1, "BB-02R.map");
+    EXPECT_TRUE(greyed(0) && !greyed(1));
 }
 
 }  // namespace

@@ -2,81 +2,63 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QSettings>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QWidget>
 #include <functional>
-#include <memory>
-#include <optional>
-#include <vector>
 
-#include "gui/composer/dialog_environment.h"
+#include "gui/app/composer_factory.h"
 #include "gui/composer/user_prompts.h"
+#include "map_builder.h"
 
 namespace pw::gui::test {
 
 // Answers in place of the user and remembers what was shown and asked.
-class FakePrompts : public UserPrompts {
-  public:
-    void showError(QWidget* parent, const QString& text) override;
-    void showMessage(QWidget* parent, const QString& text) override;
-    std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
-                                       const QString& startFolder) override;
+struct FakePrompts : UserPrompts {
+    void showError(QWidget*, const QString& text) override { errors.append(text); }
+    void showMessage(QWidget*, const QString& text) override { messages.append(text); }
+    std::optional<QString> askSavePath(QWidget*, const QString& initialPath,
+                                       const QString& startFolder) override {
+        asked.append(initialPath + "|" + startFolder);
+        return saveAnswer;
+    }
     void beep() override { ++beeps; }
 
-    std::optional<QString> saveAnswer;  // what the Save As prompt returns; nullopt = cancel
-    QStringList errors;
-    QStringList messages;
-    QStringList askedInitialPaths;
-    QStringList askedStartFolders;
+    std::optional<QString> saveAnswer;  // nullopt: the user cancels
+    QStringList errors, messages, asked;
     int beeps = 0;
-    // Whether the wait cursor was up each time a prompt appeared.
-    std::vector<bool> waitCursorAtPrompt;
-
-  private:
-    void noteCursor();
 };
 
-// A program folder of its own in a temp dir, a settings file beside it and fake prompts:
-// everything a dialog reaches outside itself.
-class GuiTestBed {
-  public:
-    GuiTestBed();
-
-    const DialogEnvironment& environment() const { return environment_; }
+// A program folder of its own in a temp dir, a settings file beside it and fake prompts.
+struct GuiTestBed {
     QString mapSetFolder(int mapSetIndex) const;
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    QSettings& settings() { return *settings_; }
-
-    // Creates the map-set folder, empty.
-    void addMapSetFolder(int mapSetIndex);
-    // A small valid map of 2 x 2 cells, every grid cell `cell`; an 'L' or 'R' at the end
-    // of the name before ".map" gives it a mark.
-    void addMap(int mapSetIndex, const QString& name, char cell);
-    // A file whose content is given whole.
-    void addFile(int mapSetIndex, const QString& name, const QByteArray& content);
+    void addFile(int mapSetIndex, const QString& name, const std::string& content);
+    // A map of `length` by 2 cells, all `cell`; an L or R after the number gives it a mark.
+    void addMap(int mapSetIndex, const QString& name, char cell, int length = 4) {
+        addFile(mapSetIndex, name, pw::test::MapBuilder{.length = length, .fill = cell}.text());
+    }
+    std::unique_ptr<CComposerDlg> openComposer(Layout layout, int count, int mapSet = 0) {
+        auto dialog = makeComposerDlg(layout, count, mapSet, environment);
+        dialog->show();
+        return dialog;
+    }
 
     FakePrompts prompts;
-
-  private:
-    QTemporaryDir dir_;
-    std::unique_ptr<QSettings> settings_;
-    DialogEnvironment environment_;
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
+    DialogEnvironment environment{&prompts, &settings, {dir.path().toStdString()}};
 };
 
-// Finds a dialog's control by its name; fails the test when it is missing.
-template <typename Widget>
-Widget* control(QWidget& dialog, const char* name) {
-    auto* found = dialog.findChild<Widget*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        ADD_FAILURE() << "no control " << name;
-    }
-    return found;
+// A dialog's control by its name; the test stops when it is missing.
+template <typename Widget = QWidget>
+Widget& control(QWidget& dialog, const QString& name) {
+    auto* found = dialog.findChild<Widget*>(name);
+    return found != nullptr ? *found : throw std::runtime_error("no " + name.toStdString());
 }
-
-// Runs `open`, which is to show a modal dialog, hands that dialog to `inspect` and then
-// closes it, so that no test ever waits on a modal window.
-void whileModal(const std::function<void()>& open, const std::function<void(QWidget&)>& inspect);
+QComboBox& mapList(QWidget& dialog, int slot);
+void choose(QWidget& dialog, int slot, const QString& name);
+// Lets what the dialogs' background threads send arrive until `done` (five seconds at most).
+bool waitUntil(const std::function<bool()>& done);
 
 }  // namespace pw::gui::test

@@ -3,10 +3,10 @@
 #include <QIcon>
 #include <QSettings>
 
+#include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dlg.h"
 #include "gui/composer/dialog_environment.h"
 #include "gui/composer/qt_user_prompts.h"
-#include "core/mapfile/map_listing.h"
 
 namespace pw::gui {
 

@@ -6,36 +6,33 @@
 #include <QMenuBar>
 #include <array>
 
+#include "core/assembly/layout.h"
+#include "core/mapfile/map_set.h"
 #include "gui/app/about_dlg.h"
-#include "gui/assembly/composite_dlg.h"
-#include "gui/assembly/end_to_end_dlg.h"
-#include "gui/composer/top_to_bottom_dlg.h"
+#include "gui/app/composer_factory.h"
 #include "gui/composer/user_prompts.h"
 #include "ui_panelwright_dlg.h"
 
 namespace pw::gui {
 namespace {
 
-// The map count each configuration allows; choosing a configuration starts at its lowest.
-struct CountRange {
-    int lowest;
-    int highest;
-};
-
-constexpr std::array<CountRange, 3> kCountRanges = {{
-    {2, 4},  // Top-to-Bottom
-    {2, 3},  // End-to-End
-    {4, 8},  // Composite, in steps of two
-}};
-
-constexpr int kComposite = 2;
+CountRange rangeOf(int configurationIndex) {
+    return countRange(static_cast<Layout>(configurationIndex));
+}
 
 }  // namespace
 
 CPanelwrightDlg::CPanelwrightDlg(const DialogEnvironment& environment, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::PanelwrightDlg>()), environment_(environment) {
     ui_->setupUi(this);
+    // The main window: a title bar with minimise and close, fixed like its template.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui_->configurationPicture->load(QStringLiteral(":/art/configurations.svg"));
+    ui_->ironfallRadio->setText(QString::fromLatin1(mapSetInfo(0)->name));
+    ui_->emberlineRadio->setText(QString::fromLatin1(mapSetInfo(1)->name));
 
     auto* configurations = new QButtonGroup(this);
     configurations->addButton(ui_->topToBottomRadio, 0);
@@ -67,10 +64,10 @@ void CPanelwrightDlg::OnInitDialog() {
 
 void CPanelwrightDlg::OnConfiguration(int configurationIndex) {
     configurationIndex_ = configurationIndex;
-    const CountRange& range = kCountRanges.at(static_cast<std::size_t>(configurationIndex));
+    const CountRange range = rangeOf(configurationIndex);
     // Every configuration click starts over, even on the configuration already chosen.
-    ui_->countSpin->setRange(range.lowest, range.highest);
-    ui_->countSpin->setValue(range.lowest);
+    ui_->countSpin->setRange(range.first, range.last);
+    ui_->countSpin->setValue(range.first);
     const std::array<QAbstractButton*, 3> radios = {ui_->topToBottomRadio, ui_->endToEndRadio,
                                                     ui_->compositeRadio};
     radios.at(static_cast<std::size_t>(configurationIndex))->setChecked(true);
@@ -88,34 +85,31 @@ bool CPanelwrightDlg::OnDeltaPosCount(int step) {
         environment_.prompts->beep();
         return false;
     }
-    // Composite counts pairs of maps: move one step here and let the spin take the other.
-    if (configurationIndex_ == kComposite) {
-        spin.setValue(position + step);
+    // Composite counts pairs of maps: move the extra way here and let the spin take the
+    // last single step.
+    const int extra = rangeOf(configurationIndex_).step - 1;
+    if (extra > 0) {
+        spin.setValue(position + step * extra);
     }
     return true;
 }
 
 void CPanelwrightDlg::OnSelectMapFiles() {
-    const int count = ui_->countSpin->value();
-    switch (configurationIndex_) {
-        case 0: {
-            CTopToBottomDlg composer(count, mapSetIndex_, environment_, this);
-            composer.exec();
-            break;
-        }
-        case 1: {
-            CEndToEndDlg composer(count, mapSetIndex_, environment_, this);
-            composer.exec();
-            break;
-        }
-        case kComposite: {
-            CCompositeDlg composer(count / 2, mapSetIndex_, environment_, this);
-            composer.exec();
-            break;
-        }
-        default:
-            break;
+    // The composer's result changes nothing here: the choices stay as they are.
+    if (std::unique_ptr<CComposerDlg> composer = composerForChoices()) {
+        composer->exec();
     }
+}
+
+std::unique_ptr<CComposerDlg> CPanelwrightDlg::composerForChoices() {
+    if (configurationIndex_ < 0 || configurationIndex_ > static_cast<int>(Layout::Composite)) {
+        return nullptr;
+    }
+    const auto layout = static_cast<Layout>(configurationIndex_);
+    const int count = ui_->countSpin->value();
+    // Composite counts its rows of two maps.
+    const int handed = layout == Layout::Composite ? count / 2 : count;
+    return makeComposerDlg(layout, handed, mapSetIndex_, environment_, this);
 }
 
 void CPanelwrightDlg::OnAbout() {
@@ -125,7 +119,8 @@ void CPanelwrightDlg::OnAbout() {
 
 void CPanelwrightDlg::addAboutCommands() {
     auto* menuBar = new QMenuBar(this);
-    QAction* about = menuBar->addMenu(tr("About"))->addAction(tr("About"));
+    // Alt+A opens the menu and A picks its item: About from the keyboard.
+    QAction* about = menuBar->addMenu(tr("&About"))->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, &CPanelwrightDlg::OnAbout);
     layout()->setMenuBar(menuBar);

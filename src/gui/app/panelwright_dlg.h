@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "gui/composer/composer_dlg.h"
 #include "gui/composer/dialog_environment.h"
 
 namespace Ui {
@@ -24,6 +25,8 @@ class CPanelwrightDlg : public QDialog {
     int configurationIndex() const { return configurationIndex_; }
     // 0 Ironfall, 1 Emberline.
     int mapSetIndex() const { return mapSetIndex_; }
+    // The composer dialog "Select map files" runs for the current choices.
+    std::unique_ptr<CComposerDlg> composerForChoices();
 
   private:
     void OnInitDialog();

@@ -1,29 +1,45 @@
 #include "gui/composer/composer_dlg.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QSvgWidget>
+#include <QVBoxLayout>
 #include <array>
 
-#include "gui/composer/dialog_pipeline_host.h"
-#include "gui/composer/label_font.h"
-#include "gui/composer/override_cursor.h"
 #include "core/composer/save_pipeline.h"
-#include "gui/composer/user_prompts.h"
+#include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
+#include "gui/composer/dialog_pipeline_host.h"
+#include "gui/composer/label_font.h"
+#include "gui/composer/map_list_model.h"
+#include "gui/composer/override_cursor.h"
+#include "gui/composer/user_prompts.h"
+#include "gui/preview/preview_pane.h"
 
 namespace pw::gui {
 namespace {
 
-constexpr std::array<const char*, 8> kDirectionTexts = {"N", "NE", "E", "SE", "S", "SW", "W", "NW"};
+// Whether the preview is shown, remembered from one dialog to the next.
+const QString kPreviewShownKey = QStringLiteral("Preview/Shown");
+
+// A slot's drop-down shows this many names before it scrolls.
+constexpr int kVisibleMapNames = 20;
+
+QString directionText(int direction) {
+    const std::string_view name = kDirectionNames.at(static_cast<std::size_t>(direction));
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // The map-set pictures, by map set index: Ironfall, Emberline.
 constexpr std::array<const char*, kMapSetCount> kMapSetPictures = {":/art/ironfall.svg",
@@ -48,6 +64,19 @@ CComposerDlg::CComposerDlg(Layout layout, int mapCount, int mapSetIndex,
 void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
     widgets_ = std::move(widgets);
     slotStates_.assign(widgets_.slots.size(), SlotState{});
+    addPreview();
+    // Made after the body that holds the lists, so that it outlives the lists that show it.
+    mapNames_ = new MapListModel(this);
+    // Fixed like a dialog template: no size grip, nothing to stretch.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Tab goes through the slots in slot order, then direction, Save Map and Cancel.
+    QWidget* previous = nullptr;
+    for (QWidget* next : tabOrder()) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         const SlotWidgets& slot = widgets_.slots[i];
         // Unused slots leave their place in the diagram empty, as on paper.
@@ -68,21 +97,73 @@ void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
             slot.arrow->hide();
             slot.panel->hide();
         }
+        // A list, not a menu, so that the drop-down scrolls after kVisibleMapNames names
+        // whatever the style would do.
+        slot.mapList->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+        slot.mapList->setMaxVisibleItems(kVisibleMapNames);
+        slot.mapList->setIconSize(MapListModel::kIconSize);
         connect(slot.mapList, &QComboBox::currentIndexChanged, this,
                 [this, i] { OnSlotSelChange(static_cast<int>(i)); });
     }
     connect(widgets_.directionButton, &QAbstractButton::clicked, this,
             &CComposerDlg::OnDirectionButton);
     connect(widgets_.saveButton, &QAbstractButton::clicked, this, &CComposerDlg::OnSaveMap);
+    connect(widgets_.cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+std::vector<QWidget*> CComposerDlg::tabOrder() const {
+    std::vector<QWidget*> order;
+    for (const SlotWidgets& slot : widgets_.slots) {
+        order.push_back(slot.mapList);
+    }
+    order.insert(order.end(),
+                 {widgets_.directionButton, widgets_.saveButton, widgets_.cancelButton});
+    // The preview's controls come last.
+    order.push_back(previewToggle_);
+    for (const char* name : {"previewShow", "previewLabels", "previewSaveImage"}) {
+        order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
+    }
+    return order;
+}
+
+void CComposerDlg::addPreview() {
+    // The template's layout moves into a body of its own, and the preview goes beside it.
+    auto* body = new QWidget(this);
+    body->setLayout(layout());
+    previewToggle_ = new QCheckBox(tr("Preview"), this);
+    previewToggle_->setObjectName(QStringLiteral("previewToggle"));
+    preview_ = new PreviewPane(*environment_.prompts, this);
+    preview_->setObjectName(QStringLiteral("previewPane"));
+    auto* previewColumn = new QVBoxLayout;
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    previewColumn->setContentsMargins(0, margin, margin, margin);
+    previewColumn->addWidget(previewToggle_);
+    previewColumn->addWidget(preview_, 1);
+    auto* frame = new QHBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(body, 0, Qt::AlignTop);
+    frame->addLayout(previewColumn, 1);
+
+    const bool shown = environment_.settings->value(kPreviewShownKey, true).toBool();
+    previewToggle_->setChecked(shown);
+    preview_->setVisible(shown);
+    connect(previewToggle_, &QCheckBox::toggled, this, [this](bool on) {
+        environment_.settings->setValue(kPreviewShownKey, on);
+        preview_->setVisible(on);
+        updatePreview();
+    });
+}
+
+void CComposerDlg::updatePreview() {
+    if (opened_ && previewToggle_->isChecked()) {
+        preview_->showRequest(request());
+    }
 }
 
 void CComposerDlg::showEvent(QShowEvent* event) {
     if (!opened_) {
         opened_ = true;
         OnInitDialog();
-        // The label font and the slots shown change what the dialog needs: size it anew.
-        layout()->invalidate();
-        adjustSize();
     }
     QDialog::showEvent(event);
 }
@@ -100,7 +181,7 @@ void CComposerDlg::OnInitDialog() {
     }
     widgets_.directionLabel->setFont(font);
     widgets_.directionButton->setIcon(QIcon(QStringLiteral(":/art/direction_arrow.svg")));
-    directionText_ = QString::fromLatin1(kDirectionTexts[0]);
+    directionText_ = directionText(0);
 
     for (const SlotWidgets& slot : widgets_.slots) {
         if (!inUse(slot)) {
@@ -112,6 +193,7 @@ void CComposerDlg::OnInitDialog() {
         ListMapFiles(*slot.mapList);
     }
     pushTexts();
+    updatePreview();
 }
 
 void CComposerDlg::OnSlotSelChange(int slot) {
@@ -119,6 +201,10 @@ void CComposerDlg::OnSlotSelChange(int slot) {
         widgets_.slots.at(static_cast<std::size_t>(slot)).mapList->currentText().toStdString());
     const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
     const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
+    if (slot == 0) {
+        // Slot 1's panel is what every list measures its names against.
+        mapNames_->setReference(widgets.mapList->currentIndex());
+    }
     SlotState& state = slotStates_[static_cast<std::size_t>(slot)];
     // End-to-End joins no junction by marks, so its slots keep none.
     const bool keepsMark = layout_ != Layout::EndToEnd;
@@ -139,12 +225,14 @@ void CComposerDlg::OnSlotSelChange(int slot) {
     }
     // A name without a mark changes nothing: the slot keeps what it showed before.
     pushTexts();
+    updatePreview();
 }
 
 void CComposerDlg::OnDirectionButton() {
-    direction_ = (direction_ + 1) % static_cast<int>(kDirectionTexts.size());
-    directionText_ = QString::fromLatin1(kDirectionTexts.at(static_cast<std::size_t>(direction_)));
+    direction_ = (direction_ + 1) % static_cast<int>(kDirectionNames.size());
+    directionText_ = directionText(direction_);
     pushTexts();
+    updatePreview();
 }
 
 void CComposerDlg::OnSaveMap() {
@@ -158,27 +246,34 @@ void CComposerDlg::OnSaveMap() {
 void CComposerDlg::ListMapFiles(QComboBox& mapList) {
     // Filling selects the first name on its own; that is no choice of the user's.
     const QSignalBlocker quiet(mapList);
-    mapList.clear();
-    const std::optional<std::vector<ListedMap>> maps =
-        listMapSet(environment_.mapSetRoots, mapSetIndex_);
-    if (!maps) {
+    // Every slot lists the same folder: it is read once and the slots share the list.
+    if (!mapSetListed_) {
+        mapSetListed_ = true;
+        if (std::optional<std::vector<ListedMap>> maps =
+                listMapSet(environment_.mapSetRoots, mapSetIndex_)) {
+            mapSetFound_ = true;
+            mapNames_->setMaps(std::move(*maps));
+            findSaveFolder();
+            preview_->setLegend(Legend::loadFromFolder(saveFolder_));
+        }
+    }
+    if (!mapSetFound_) {
         environment_.prompts->showError(this, QStringLiteral("ERROR searchinng for Map files"));
         return;
     }
-    // Each name is opened from the folder it was listed from.
-    for (const ListedMap& map : *maps) {
-        mapList.addItem(QString::fromStdString(map.name), QString::fromStdString(map.path));
-    }
-    if (saveFolder_.isEmpty()) {
-        for (const std::string& root : environment_.mapSetRoots) {
-            const QDir folder(QString::fromStdString(root + "/" + MapSetFolderName(mapSetIndex_)));
-            if (folder.exists()) {
-                saveFolder_ = folder.path();
-                break;
-            }
+    // Each name is opened from the folder it was listed from (MapListModel::PathRole).
+    mapList.setModel(mapNames_);
+    mapList.setCurrentIndex(-1);
+}
+
+void CComposerDlg::findSaveFolder() {
+    for (const std::string& root : environment_.mapSetRoots) {
+        const QDir folder(QString::fromStdString(root + "/" + MapSetFolderName(mapSetIndex_)));
+        if (folder.exists()) {
+            saveFolder_ = folder.path();
+            return;
         }
     }
-    mapList.setCurrentIndex(-1);
 }
 
 bool CComposerDlg::inUse(const SlotWidgets& slot) const {

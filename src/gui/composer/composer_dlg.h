@@ -5,11 +5,17 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
-#include "gui/composer/dialog_environment.h"
 #include "core/composer/merge_request.h"
+#include "gui/composer/dialog_environment.h"
 #include "gui/composer/slot_widgets.h"
 
+class QCheckBox;
 class QComboBox;
+
+namespace pw::gui {
+class MapListModel;
+class PreviewPane;
+}  // namespace pw::gui
 
 namespace pw::gui {
 
@@ -50,7 +56,11 @@ class CComposerDlg : public QDialog {
     void OnDirectionButton();
     void OnSaveMap();
     void ListMapFiles(QComboBox& mapList);
+    void findSaveFolder();
+    void addPreview();
+    void updatePreview();
 
+    std::vector<QWidget*> tabOrder() const;
     bool inUse(const SlotWidgets& slot) const;
     void pushTexts();
     MergeRequest request() const;
@@ -64,6 +74,11 @@ class CComposerDlg : public QDialog {
     int direction_ = 0;
     QString directionText_;
     bool opened_ = false;
+    QCheckBox* previewToggle_ = nullptr;
+    PreviewPane* preview_ = nullptr;
+    MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists
+    bool mapSetListed_ = false;
+    bool mapSetFound_ = false;
     QString saveFolder_;  // where Save As opens while no path is remembered
 };
 

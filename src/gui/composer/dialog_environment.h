@@ -10,7 +10,8 @@ namespace pw::gui {
 class UserPrompts;
 
 // What every dialog of the program reaches outside itself through. The program points it
-// at real windows, its own settings and the usual map-set folders; tests at stand-ins and a temp folder.
+// at real windows, its own settings and the usual map-set folders; tests at stand-ins and a temp
+// folder.
 struct DialogEnvironment {
     UserPrompts* prompts = nullptr;
     QSettings* settings = nullptr;  // holds "Saved File Name" of section "Boardsmith"

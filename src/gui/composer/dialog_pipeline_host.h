@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "gui/composer/dialog_environment.h"
 #include "core/composer/pipeline_host.h"
+#include "gui/composer/dialog_environment.h"
 
 class QWidget;
 

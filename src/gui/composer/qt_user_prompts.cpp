@@ -1,19 +1,30 @@
 #include "gui/composer/qt_user_prompts.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "gui/composer/map_save_prompt.h"
 #include "gui/composer/override_cursor.h"
 
 namespace pw::gui {
 namespace {
 
+// The box wraps long messages between words; no-break spaces keep a comparison such as
+// "20 <> 21" or "X = 5" on one line.
+QString keepNumbersTogether(QString text) {
+    const QChar noBreak(0x00A0);
+    text.replace(QStringLiteral(" <> "), noBreak + QStringLiteral("<>") + noBreak);
+    text.replace(QStringLiteral(" = "), noBreak + QStringLiteral("=") + noBreak);
+    return text;
+}
+
 void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     // The arrow comes back over a box shown in the middle of a busy Save Map.
     const OverrideCursor arrow(Qt::ArrowCursor);
-    QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, QCoreApplication::applicationName(), keepNumbersTogether(text),
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -30,14 +41,7 @@ void QtUserPrompts::showMessage(QWidget* parent, const QString& text) {
 std::optional<QString> QtUserPrompts::askSavePath(QWidget* parent, const QString& initialPath,
                                                   const QString& startFolder) {
     const OverrideCursor arrow(Qt::ArrowCursor);
-    QFileDialog prompt(parent);
-    prompt.setAcceptMode(QFileDialog::AcceptSave);
-    prompt.setFileMode(QFileDialog::AnyFile);
-    prompt.setNameFilter(QStringLiteral("MAP (*.map)"));
-    // Qt's own dialog adds the suffix before it asks about overwriting, so the question
-    // names the file that will really be replaced.
-    prompt.setDefaultSuffix(QStringLiteral("map"));
-    prompt.setOption(QFileDialog::DontUseNativeDialog);
+    MapSavePrompt prompt(parent);
     if (initialPath.isEmpty()) {
         prompt.setDirectory(startFolder);
     } else {

@@ -20,13 +20,19 @@ struct SlotWidgets {
     int shownFromCount = 0;        // in use once the dialog's count reaches this; 0 = always
 };
 
-// The controls every composer dialog has, handed to the shared frame by each dialog.
+// The controls every composer dialog has. The templates share their control names
+// ("mapList1", "slotPanel1", ..., "saveMapButton"), so the frame finds them itself.
 struct ComposerWidgets {
     QSvgWidget* mapSetPicture = nullptr;
     QLabel* directionLabel = nullptr;
     QAbstractButton* directionButton = nullptr;
     QAbstractButton* saveButton = nullptr;
+    QAbstractButton* cancelButton = nullptr;
     std::vector<SlotWidgets> slots;  // slot order: slot 1 first
 };
+
+// Finds the controls of a template laid out by the shared names; `shownFromCounts` is the
+// dialog's slot table, one entry per slot in slot order (0 = always in use).
+ComposerWidgets findComposerWidgets(QWidget& dialog, const std::vector<int>& shownFromCounts);
 
 }  // namespace pw::gui

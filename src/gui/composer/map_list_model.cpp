@@ -1,0 +1,154 @@
+#include "gui/composer/map_list_model.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QPixmap>
+
+#include "core/assembly/messages.h"
+#include "gui/composer/header_scanner.h"
+
+namespace pw::gui {
+
+MapListModel::MapListModel(QObject* parent)
+    : QAbstractListModel(parent), misfitIcon_(QStringLiteral(":/art/misfit.svg")) {
+    QPixmap blank(kIconSize);
+    blank.fill(Qt::transparent);
+    blankIcon_ = QIcon(blank);
+}
+
+MapListModel::~MapListModel() = default;
+
+void MapListModel::setMaps(std::vector<ListedMap> maps) {
+    beginResetModel();
+    scanner_.reset();
+    maps_ = std::move(maps);
+    names_.clear();
+    std::vector<std::pair<std::string, std::string>> paths;
+    for (const ListedMap& map : maps_) {
+        names_.push_back(QString::fromStdString(map.name));
+        paths.emplace_back(map.path, map.name);
+    }
+    headers_.assign(maps_.size(), std::nullopt);
+    pending_ = maps_.size();
+    reference_ = -1;
+    endResetModel();
+    scanner_ = std::make_unique<HeaderScanner>(
+        std::move(paths), [this](std::size_t first, std::vector<MapSummary> headers) {
+            takeHeaders(first, std::move(headers));
+        });
+}
+
+void MapListModel::setReference(int row) {
+    const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
+    reference_ = valid ? row : -1;
+    // Slot 1's own header is needed now, not when the background gets to it.
+    if (valid && !headers_[static_cast<std::size_t>(row)]) {
+        const ListedMap& map = maps_[static_cast<std::size_t>(row)];
+        headers_[static_cast<std::size_t>(row)] = summarizeMap(map.path, map.name);
+        --pending_;
+    }
+    marksChanged();
+}
+
+void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> headers) {
+    for (std::size_t i = 0; i < headers.size() && first + i < headers_.size(); ++i) {
+        if (!headers_[first + i]) {
+            headers_[first + i] = headers[i];
+            --pending_;
+        }
+    }
+    if (headers.empty()) {
+        return;
+    }
+    // Slot 1's header among them changes every mark; otherwise only these rows change.
+    const auto reference = static_cast<std::size_t>(reference_);
+    if (reference_ >= 0 && reference >= first && reference < first + headers.size()) {
+        marksChanged();
+        return;
+    }
+    Q_EMIT dataChanged(index(static_cast<int>(first)),
+                       index(static_cast<int>(first + headers.size() - 1)),
+                       {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+void MapListModel::marksChanged() {
+    if (!maps_.empty()) {
+        Q_EMIT dataChanged(index(0), index(static_cast<int>(maps_.size()) - 1),
+                           {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+    }
+}
+
+int MapListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(maps_.size());
+}
+
+QVariant MapListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= maps_.size()) {
+        return {};
+    }
+    const auto row = static_cast<std::size_t>(index.row());
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return names_[row];
+        case PathRole:
+            return QString::fromStdString(maps_[row].path);
+        case Qt::ToolTipRole:
+            return toolTip(row);
+        case Qt::ForegroundRole:
+            if (!problem(row).isEmpty()) {
+                return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+            }
+            return {};
+        case Qt::DecorationRole:
+            // Every name has its icon's room, so that the names stay in line.
+            return problem(row).isEmpty() ? blankIcon_ : misfitIcon_;
+        default:
+            return {};
+    }
+}
+
+QString MapListModel::problem(std::size_t row) const {
+    const std::optional<MapSummary>& header = headers_[row];
+    if (!header) {
+        return {};
+    }
+    std::string found = header->problem;
+    if (found.empty() && reference_ >= 0) {
+        const auto reference = static_cast<std::size_t>(reference_);
+        const std::optional<MapSummary>& chosen = headers_[reference];
+        // A slot-1 choice that cannot join anything is no measure for the others; the
+        // height is compared first, as Save Map does.
+        if (chosen && chosen->problem.empty()) {
+            const std::string& chosenName = maps_[reference].name;
+            if (header->height != chosen->height) {
+                found = messages::sizeMismatch("height", maps_[row].name, chosenName,
+                                               chosen->height, header->height);
+            } else if (header->length != chosen->length) {
+                found = messages::sizeMismatch("length", maps_[row].name, chosenName,
+                                               chosen->length, header->length);
+            }
+        }
+    }
+    // A tooltip is no error box: the reason without Save Map's "ERROR: ".
+    const std::string_view error = "ERROR: ";
+    if (found.starts_with(error)) {
+        found.erase(0, error.size());
+    }
+    return QString::fromStdString(found);
+}
+
+QString MapListModel::toolTip(std::size_t row) const {
+    const std::optional<MapSummary>& header = headers_[row];
+    if (!header) {
+        return {};
+    }
+    if (!header->problem.empty()) {
+        return problem(row);
+    }
+    const QString size = QStringLiteral("X = %1 Y = %2").arg(header->length).arg(header->height);
+    const QString why = problem(row);
+    return why.isEmpty() ? size : size + QLatin1Char('\n') + why;
+}
+
+}  // namespace pw::gui

@@ -1,0 +1,40 @@
+#include "gui/composer/map_save_prompt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QToolTip>
+
+namespace pw::gui {
+
+MapSavePrompt::MapSavePrompt(QWidget* parent) : QFileDialog(parent) {
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setNameFilter(QStringLiteral("MAP (*.map)"));
+    // Qt's own dialog adds the suffix before it asks about overwriting, so the question
+    // names the file that will really be replaced; and it lets accept() be checked here.
+    setDefaultSuffix(QStringLiteral("map"));
+    setOption(QFileDialog::DontUseNativeDialog);
+}
+
+void MapSavePrompt::accept() {
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty()) {
+        const QFileInfo path(chosen.constFirst());
+        if (!path.isDir() && !path.absoluteDir().exists()) {
+            // No message box: a hint at the name field, and the prompt stays as it is.
+            QApplication::beep();
+            if (auto* nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                QToolTip::showText(nameField->mapToGlobal(QPoint(0, nameField->height())),
+                                   tr("The folder %1 does not exist.")
+                                       .arg(QDir::toNativeSeparators(path.absolutePath())),
+                                   nameField);
+            }
+            return;
+        }
+    }
+    QFileDialog::accept();
+}
+
+}  // namespace pw::gui

@@ -1,0 +1,46 @@
+#include "gui/preview/preview_job.h"
+
+#include <algorithm>
+
+#include "core/mapfile/line_reader.h"
+#include "render/map_renderer.h"
+
+namespace pw::gui {
+namespace {
+
+// Beyond this a cell shows no more detail, only a larger picture to scroll.
+constexpr int kLargestPreviewCell = 16;
+
+}  // namespace
+
+int previewCellSize(int length, int height, int longSide) {
+    const int cells = std::max({length, height, 1});
+    return std::clamp(longSide / cells, 1, kLargestPreviewCell);
+}
+
+PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cancel) {
+    PreviewResult result;
+    result.options = job.options;
+    for (const SourceSlot& slot : job.request.slots) {
+        result.slotNames.push_back(slot.name);
+    }
+    result.joined = joinInMemory(job.request, cancel);
+    if (result.joined.cancelled || (cancel != nullptr && cancel->load())) {
+        result.cancelled = true;
+        return result;
+    }
+    if (result.joined.bytes.isEmpty()) {
+        return result;
+    }
+    const LayoutShape& shape = result.joined.shape;
+    result.options.cellSize = previewCellSize(shape.columns * result.joined.panelLength,
+                                              shape.rows * result.joined.panelHeight, job.longSide);
+    LineReader reader = LineReader::fromBytes(result.joined.bytes);
+    RenderResult drawn = renderMap(reader, result.options, "preview");
+    result.image = std::move(drawn.image);
+    result.error = std::move(drawn.error);
+    result.cells = CellIndex(result.joined.bytes);
+    return result;
+}
+
+}  // namespace pw::gui

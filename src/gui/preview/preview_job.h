@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "core/composer/joined_map.h"
+#include "core/composer/merge_request.h"
+#include "render/cell_index.h"
+#include "render/render_options.h"
+
+namespace pw::gui {
+
+// What the preview shows: the slots as Save Map would take them, and how to draw them.
+struct PreviewJob {
+    MergeRequest request;
+    RenderOptions options;  // cellSize is chosen by the job to suit the joined map
+    int longSide = 640;     // the image's long side aimed at, in pixels
+};
+
+// The joined map drawn, or why nothing could be.
+struct PreviewResult {
+    QImage image;           // exactly what rendering the joined map with `options` gives
+    RenderOptions options;  // as drawn, cellSize included
+    JoinedMap joined;       // the bytes, the shape and each slot's problem
+    CellIndex cells;        // the joined map's cells, for hovering
+    std::vector<std::string> slotNames;
+    std::string error;  // set when the joined map could not be drawn
+    bool cancelled = false;
+};
+
+// Joins the request in memory and draws it; `cancel` lets a newer job stop this one early.
+PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cancel = nullptr);
+
+// Pixels per cell so that a map of length by height cells fills about `longSide` pixels.
+int previewCellSize(int length, int height, int longSide);
+
+}  // namespace pw::gui
