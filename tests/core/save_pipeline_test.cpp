@@ -172,7 +172,6 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
                                         "", "ERROR: file SHORT.map ends early"}));
     // Joined still, as empty panels: every line but the failing slots' labels.
     EXPECT_EQ(partial.bytes.count("\r\n") + 2, joined.bytes.count("\r\n"));
-    EXPECT_TRUE(partial.bytes.contains(QByteArray(26, ' ') + QByteArray(26, 'b') + "\r\n"));
 }
 
 }  // namespace

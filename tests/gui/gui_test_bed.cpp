@@ -6,7 +6,7 @@
 #include <QThread>
 
 #include "core/mapfile/map_set.h"
-#include "test_files.h"
+#include "test_support.h"
 
 namespace pw::gui::test {
 

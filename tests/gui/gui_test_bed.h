@@ -10,7 +10,7 @@
 
 #include "gui/app/composer_factory.h"
 #include "gui/composer/user_prompts.h"
-#include "map_builder.h"
+#include "test_support.h"
 
 namespace pw::gui::test {
 

@@ -2,7 +2,7 @@
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
 #include "render/map_renderer.h"
-#include "test_files.h"
+#include "test_support.h"
 
 namespace pw::gui::test {
 namespace {

@@ -83,7 +83,7 @@ std::string MapBuilder::text() const {
     std::string out = "1\r\n" + std::to_string(length) + " " + std::to_string(height) + " " +
                       std::to_string(tally) +
                       "\r\n0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1\r\n0 4\r\n";
-    const std::string blocks = ".." + layers;  // both grids, then the layers
+    const std::string blocks = std::string(2, fill) + layers;  // both grids, then the layers
     for (std::size_t block = 0; block < blocks.size(); ++block) {
         out += block < 2 ? "" : blocks.substr(block, 1) + "\r\n";
         for (int y = 0; y < height; ++y) {

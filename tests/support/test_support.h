@@ -36,12 +36,13 @@ std::vector<std::vector<std::string>> readTable(const std::filesystem::path& pat
 // The words of a table field, split at blanks; '' is an empty word.
 std::vector<std::string> words(const std::string& field);
 
-// The text of a well-formed map file of version 1 with CR LF line ends: grids of '.', one
-// block per layer letter with rows of that letter.
+// The text of a well-formed map file of version 1 with CR LF line ends: grids of `fill`,
+// one block per layer letter with rows of that letter.
 struct MapBuilder {
     int length = 4;
     int height = 2;
     int tally = 100;
+    char fill = '.';
     std::string layers = "b";
     std::vector<std::string> labels = {"1.50 1 Hill"};
 
