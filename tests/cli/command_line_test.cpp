@@ -3,11 +3,11 @@
 // of the program are the golden cases below.
 //
 // They run panelwright-cli on every case folder below tests/golden and compare what it did
-// with the folder's expected/ files. A case folder holds its source maps, an `args` file
-// (one argument a line, an empty line for an empty argument) and expected/: `exit`,
-// `stdout`, `stderr` and every map file the run must leave, with its bytes. A `modes` file ("0555
-// locked", one path a line) sets permissions; such a case runs as the user "nobody" when the tests
-// run as root, from a copy of the program that every user may reach.
+// with the folder's expected/ files. A case folder holds its sources, an `args` file (one
+// argument a line, an empty line for an empty argument) and expected/: `exit`, `stdout`,
+// `stderr` and every file the run must leave (a map, a picture) with its bytes. A `modes`
+// file ("0555 locked", one path a line) sets permissions; such a case runs as the user
+// "nobody" when the tests run as root, from a copy of the program every user may reach.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -115,7 +115,7 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     EXPECT_EQ(readFile(work.path() / ".stderr"), readFile(expected / "stderr"));
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
         const fs::path made = work.path() / fs::relative(entry.path(), expected);
-        if (entry.is_regular_file() && entry.path().extension() == ".map") {
+        if (entry.is_regular_file() && entry.path().has_extension()) {
             ASSERT_TRUE(fs::exists(made)) << made << " was not written";
             EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
         }
