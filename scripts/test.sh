@@ -19,4 +19,4 @@ cmake --build build/sanitize -j "$jobs"
 (cd build/sanitize && ctest --output-on-failure -j "$jobs")
 
 echo "== fuzz every target for a bounded time"
-bash scripts/fuzz.sh 60
+bash scripts/fuzz.sh 30
