@@ -1,5 +1,6 @@
 #include "core/mapfile/line_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -13,18 +14,16 @@ constexpr std::size_t kBufferSize = 256 * 1024;
 LineWriter::LineWriter(OutputFile& output) : output_(output), buffer_(kBufferSize) {}
 
 void LineWriter::write(std::string_view text) {
-    if (text.empty()) {
-        return;  // an ended source's row views no bytes at all
-    }
-    if (text.size() > buffer_.size() - used_) {
-        flush();
-        if (text.size() >= buffer_.size()) {
-            drain(text.data(), text.size());
-            return;
+    // The buffer goes to the output whenever it is full; an empty text copies nothing.
+    while (!text.empty()) {
+        if (used_ == buffer_.size()) {
+            flush();
         }
+        const std::size_t taken = std::min(text.size(), buffer_.size() - used_);
+        std::memcpy(buffer_.data() + used_, text.data(), taken);
+        used_ += taken;
+        text.remove_prefix(taken);
     }
-    std::memcpy(buffer_.data() + used_, text.data(), text.size());
-    used_ += text.size();
 }
 
 void LineWriter::writeInt(std::int32_t value) {
