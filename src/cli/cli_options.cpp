@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "core/assembly/layout.h"
@@ -110,8 +111,7 @@ std::string countChoices(const CountRange& counts) {
 }
 
 std::string baseName(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
 }
 
 // The options one command takes; every command also takes --help.
@@ -120,7 +120,6 @@ struct Parser {
     QCommandLineOption help{q("help")};
 
     explicit Parser(std::initializer_list<QCommandLineOption> options) {
-        parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
         parser.addOption(help);
         for (const QCommandLineOption& option : options) {
             parser.addOption(option);

@@ -180,8 +180,7 @@ void MapWriter::writeJunctionRow(LineReader& reader, int slot, int row, std::siz
 std::optional<Problem> MapWriter::readLetter(int slot) {
     SourceMap& source = sources_[static_cast<std::size_t>(slot)];
     if (!source.reader) {
-        source.letter = kEndOfLayers;
-        return std::nullopt;
+        return std::nullopt;  // an empty panel has no layers
     }
     const std::optional<char> letter = source.reader->readLetterLine();
     if (!letter) {

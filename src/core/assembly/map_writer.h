@@ -16,9 +16,9 @@ class LineWriter;
 
 // The values of the output's first four lines.
 struct MapHeader {
-    std::int32_t version = 0;
-    std::int32_t tally = 0;
-    int direction = 0;  // top-edge direction index 0 to 7
+    std::int32_t version;
+    std::int32_t tally;
+    int direction;  // top-edge direction index 0 to 7
 };
 
 // A cell of the output map: column and row.

@@ -49,7 +49,8 @@ JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* can
         return joined;
     }
     joined.shape = *shape;
-    for (int round = 0; round <= shape->slotCount(); ++round) {
+    // Every round that does not return blames one more slot, so the rounds end.
+    for (;;) {
         MergeJob job(request, *shape);
         int firstPresent = -1;
         for (int slot = shape->slotCount() - 1; slot >= 0; --slot) {
@@ -93,7 +94,6 @@ JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* can
         joined.panelHeight = job.height();
         return joined;
     }
-    return joined;
 }
 
 }  // namespace pw

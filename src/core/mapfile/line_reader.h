@@ -94,20 +94,16 @@ std::optional<std::size_t> LineReader::streamLine(Sink&& sink) {
             if (piece > 0 && start[piece - 1] == '\r') {
                 --piece;  // CR LF is one line end
             }
-            if (piece > 0) {
-                sink(std::string_view(start, piece));
-            }
+            sink(std::string_view(start, piece));
             return size + piece;
         }
         // No line end buffered: hand over all but a last CR, which may start a CR LF.
         if (start[piece - 1] == '\r') {
             --piece;
         }
-        if (piece > 0) {
-            sink(std::string_view(start, piece));
-            size += piece;
-            pos_ += piece;
-        }
+        sink(std::string_view(start, piece));
+        size += piece;
+        pos_ += piece;
         keepUnread();
         if (!readMore()) {
             if (pos_ < end_) {  // a CR that ends the file is content

@@ -1,5 +1,7 @@
 #include "core/mapfile/map_file_name.h"
 
+#include <algorithm>
+
 namespace pw {
 namespace {
 
@@ -35,11 +37,9 @@ ParsedMapFileName ParseMapFileName(std::string_view chosenName) {
     const std::size_t markPosition = isDigit(b) ? dash + 3 : dash + 2;
 
     // The label comes from fixed places of the name, not from the places after the dash.
-    if (at(3) == '0') {
-        result.numberLabel = name.size() > 4 ? name.substr(4, 1) : std::string();
-    } else {
-        result.numberLabel = name.size() > 3 ? name.substr(3, 2) : std::string();
-    }
+    // A '0' at 3 is followed by one digit; otherwise places 3 and 4 make the label.
+    const std::size_t start = at(3) == '0' ? 4 : 3;
+    result.numberLabel = name.substr(std::min(start, name.size()), start == 4 ? 1 : 2);
     const char mark = at(markPosition);
     if (mark == 'L' || mark == 'R') {
         result.mark = mark;
