@@ -172,6 +172,33 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
                                         "", "ERROR: file SHORT.map ends early"}));
     // Joined still, as empty panels: every line but the failing slots' labels.
     EXPECT_EQ(partial.bytes.count("\r\n") + 2, joined.bytes.count("\r\n"));
+
+    // A submap joins as an empty panel, its marks left out; a panel found damaged only
+    // after more than the writer's buffer leaves none of that first try behind.
+    writeFile(folder_.path() / "SUB.map",
+              "0" + MapBuilder{.length = 26, .fill = 'Q'}.text().substr(1));
+    MapBuilder wide{.length = 999, .height = 300};
+    writeFile(folder_.path() / "WIDE.map", wide.text());
+    const std::string noEnd = wide.text().substr(0, wide.text().find("\r\nx\r\n") + 2);
+    writeFile(folder_.path() / "NOEND.map", noEnd);
+    merge.slots[0] = {"SUB.map", folder_.file("SUB.map"), 'L'};
+    merge.slots[2] = {"B.map", folder_.file("B.map"), 'R'};
+    merge.slots[3] = {"B.map", folder_.file("B.map"), ' '};
+    const pw::JoinedMap submap = pw::joinInMemory(merge);
+    EXPECT_EQ(submap.slotProblems[0], "ERROR: file SUB.map is a submap! Version# = 0");
+    EXPECT_FALSE(submap.bytes.contains('Q'));
+    EXPECT_TRUE(submap.fixedCells.empty());
+    merge.slots = {{"WIDE.map", folder_.file("WIDE.map"), ' '},
+                   {"WIDE.map", folder_.file("WIDE.map"), ' '},
+                   {"WIDE.map", folder_.file("WIDE.map"), ' '},
+                   {"NOEND.map", folder_.file("NOEND.map"), ' '}};
+    const pw::JoinedMap late = pw::joinInMemory(merge);
+    EXPECT_EQ(late.slotProblems[3], "ERROR: file NOEND.map ends early");
+    EXPECT_EQ(late.bytes.count("0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1"), 1);
+    // A request the layout cannot take joins nothing.
+    merge.slots.pop_back();
+    const pw::JoinedMap none = pw::joinInMemory(merge);
+    EXPECT_TRUE(none.bytes.isEmpty() && none.shape.rows == 0 && none.shape.columns == 0);
 }
 
 }  // namespace
