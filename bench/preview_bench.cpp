@@ -30,9 +30,9 @@
 
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
-#include "gui/app/composer_factory.h"
-#include "gui/app/panelwright_dlg.h"
-#include "gui/composer/qt_user_prompts.h"
+#include "gui/composer/composer_dialog.h"
+#include "gui/app/panelwright_dialog.h"
+#include "gui/common/qt_user_prompts.h"
 #include "gui/preview/preview_job.h"
 #include "gui/preview/preview_pane.h"
 #include "render/map_renderer.h"
@@ -93,7 +93,7 @@ void choose(QWidget& dialog, int slot, const QString& name) {
 
 void measurePreview(int runs) {
     QTemporaryDir root;
-    const QString folder = QDir(root.path()).filePath(QString::fromStdString(MapSetFolderName(0)));
+    const QString folder = QDir(root.path()).filePath(QString::fromStdString(mapSetFolderName(0)));
     QDir().mkpath(folder);
     MergeRequest request;
     request.layout = Layout::Composite;
@@ -144,7 +144,7 @@ void measurePreview(int runs) {
     QSettings settings(QDir(root.path()).filePath(QStringLiteral("settings.ini")),
                        QSettings::IniFormat);
     const DialogEnvironment environment{&prompts, &settings, {root.path().toStdString()}};
-    auto dialog = makeComposerDlg(Layout::Composite, 4, 0, environment);
+    auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
     dialog->show();
     for (int slot = 0; slot < 8; ++slot) {
         choose(*dialog, slot + 1,
@@ -167,7 +167,7 @@ void measurePreview(int runs) {
 
 void measureOpening(int runs) {
     QTemporaryDir root;
-    const QString folder = QDir(root.path()).filePath(QString::fromStdString(MapSetFolderName(0)));
+    const QString folder = QDir(root.path()).filePath(QString::fromStdString(mapSetFolderName(0)));
     QDir().mkpath(folder);
     for (int i = 0; i < 1000; ++i) {
         writeMap(QDir(folder)
@@ -185,7 +185,7 @@ void measureOpening(int runs) {
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        auto dialog = makeComposerDlg(Layout::Composite, 4, 0, environment);
+        auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
         dialog->show();
         QCoreApplication::processEvents();  // the first paint
         openings.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
@@ -206,13 +206,13 @@ int showForScreenshot(const QStringList& arguments) {
     QTemporaryDir settingsDir;
     QSettings settings(settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     const DialogEnvironment environment{&prompts, &settings, mapSetRoots()};
-    CPanelwrightDlg main(environment);
+    PanelwrightDialog main(environment);
     if (arguments.value(2) == "1") {
         main.findChild<QAbstractButton*>(QStringLiteral("emberlineRadio"))->click();
     }
     main.move(10, 10);
     main.show();
-    auto dialog = makeComposerDlg(layout, arguments.value(1).toInt(), arguments.value(2).toInt(),
+    auto dialog = std::make_unique<ComposerDialog>(layout, arguments.value(1).toInt(), arguments.value(2).toInt(),
                                   environment, &main);
     dialog->show();
     for (int slot = 1; slot + 2 < arguments.size(); ++slot) {

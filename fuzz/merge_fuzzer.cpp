@@ -19,7 +19,7 @@
 #include <regex>
 #include <sstream>
 
-#include "core/composer/save_pipeline.h"
+#include "core/pipeline/save_pipeline.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

@@ -230,7 +230,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
             const char mark = marks->at(static_cast<qsizetype>(i)).toLatin1();
             slot.mark = mark == '-' ? ' ' : mark;
         } else if (!sources[i].empty()) {
-            slot.mark = ParseMapFileName(baseName(sources[i])).mark;
+            slot.mark = parseMapFileName(baseName(sources[i])).mark;
         }
         command.request.slots.push_back(std::move(slot));
     }

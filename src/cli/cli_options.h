@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/composer/merge_request.h"
+#include "core/assembly/merge_request.h"
 
 namespace pw::cli {
 

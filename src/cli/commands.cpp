@@ -5,8 +5,8 @@
 #include <iostream>
 #include <memory>
 
-#include "core/composer/map_summary.h"
-#include "core/composer/save_pipeline.h"
+#include "core/mapfile/map_summary.h"
+#include "core/pipeline/save_pipeline.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "render/image_file.h"
@@ -91,7 +91,7 @@ int runList(const ListCommand& command) {
         return 1;
     }
     for (const ListedMap& map : *maps) {
-        const ParsedMapFileName parsed = ParseMapFileName(map.name);
+        const ParsedMapFileName parsed = parseMapFileName(map.name);
         const MapSummary summary = summarizeMap(map.path, map.name);
         std::cout << map.name << '\t' << (parsed.mark == ' ' ? '-' : parsed.mark) << '\t'
                   << (parsed.numberLabel && !parsed.numberLabel->empty() ? *parsed.numberLabel

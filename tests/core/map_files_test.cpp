@@ -6,7 +6,7 @@
 
 #include <charconv>
 
-#include "core/composer/map_summary.h"
+#include "core/mapfile/map_summary.h"
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
@@ -94,7 +94,7 @@ TEST(MapFileName, GivesMarkAndNumberLabel) {
     const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/map_file_names.tsv");
     ASSERT_FALSE(cases.empty());
     for (const auto& test : cases) {
-        const pw::ParsedMapFileName parsed = pw::ParseMapFileName(test.at(0));
+        const pw::ParsedMapFileName parsed = pw::parseMapFileName(test.at(0));
         const std::string label = parsed.numberLabel.value_or("none");
         EXPECT_EQ((parsed.upperName.empty() ? "" : parsed.upperName + " ") +
                       (parsed.mark == ' ' ? '_' : parsed.mark) + " " +

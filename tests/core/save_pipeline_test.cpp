@@ -2,11 +2,11 @@
 // written, and that nothing on disk is harmed when a run fails. Whole merges of small maps
 // are golden cases (tests/golden); here the maps are large, so every buffer fills.
 
-#include "core/composer/save_pipeline.h"
+#include "core/pipeline/save_pipeline.h"
 
 #include <gtest/gtest.h>
 
-#include "core/composer/joined_map.h"
+#include "core/pipeline/joined_map.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

@@ -23,7 +23,7 @@ class ComposerTest : public ::testing::TestWithParam<Case> {
             bed.addMap(0, QString::fromLatin1(name), 'a');
         }
     }
-    std::unique_ptr<CComposerDlg> open(int mapSet = 0) {
+    std::unique_ptr<ComposerDialog> open(int mapSet = 0) {
         return bed.openComposer(GetParam().layout, GetParam().count, mapSet);
     }
     GuiTestBed bed;

@@ -11,7 +11,7 @@
 namespace pw::gui::test {
 
 QString GuiTestBed::mapSetFolder(int mapSetIndex) const {
-    return dir.filePath(QString::fromStdString(MapSetFolderName(mapSetIndex)));
+    return dir.filePath(QString::fromStdString(mapSetFolderName(mapSetIndex)));
 }
 
 void GuiTestBed::addFile(int mapSetIndex, const QString& name, const std::string& content) {

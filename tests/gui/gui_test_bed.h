@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "gui/app/composer_factory.h"
-#include "gui/composer/user_prompts.h"
+#include "gui/composer/composer_dialog.h"
+#include "gui/common/user_prompts.h"
 #include "test_support.h"
 
 namespace pw::gui::test {
@@ -38,8 +38,8 @@ struct GuiTestBed {
     void addMap(int mapSetIndex, const QString& name, char cell, int length = 4) {
         addFile(mapSetIndex, name, pw::test::MapBuilder{.length = length, .fill = cell}.text());
     }
-    std::unique_ptr<CComposerDlg> openComposer(Layout layout, int count, int mapSet = 0) {
-        auto dialog = makeComposerDlg(layout, count, mapSet, environment);
+    std::unique_ptr<ComposerDialog> openComposer(Layout layout, int count, int mapSet = 0) {
+        auto dialog = std::make_unique<ComposerDialog>(layout, count, mapSet, environment);
         dialog->show();
         return dialog;
     }

@@ -1,6 +1,6 @@
 #include <QSpinBox>
 
-#include "gui/app/panelwright_dlg.h"
+#include "gui/app/panelwright_dialog.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {
@@ -10,7 +10,8 @@ namespace {
 // that leaves the count as it was is refused with a beep), and the composer dialog "Select
 // map files" then opens, with the count it hands over.
 struct CountWalk {
-    const char *radio, *composerClass;
+    const char* radio;
+    Layout layout;
     int start, handedCount;
     std::vector<int> steps, counts;
 };
@@ -20,7 +21,7 @@ class MainDialogTest : public ::testing::TestWithParam<CountWalk> {};
 TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
     const CountWalk& walk = GetParam();
     GuiTestBed bed;
-    CPanelwrightDlg dialog(bed.environment);
+    PanelwrightDialog dialog(bed.environment);
     dialog.show();
     auto& count = control<QSpinBox>(dialog, "countSpin");
     control<QAbstractButton>(dialog, "emberlineRadio").click();
@@ -33,9 +34,8 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
         EXPECT_EQ(count.text(), QString::number(walk.counts[i])) << "step " << i;
         EXPECT_EQ(bed.prompts.beeps - beeps, before == walk.counts[i] ? 1 : 0) << "step " << i;
     }
-    const std::unique_ptr<CComposerDlg> composer = dialog.composerForChoices();
-    EXPECT_EQ(composer->metaObject()->className(),
-              "pw::gui::C" + std::string(walk.composerClass) + "Dlg");
+    const std::unique_ptr<ComposerDialog> composer = dialog.composerForChoices();
+    EXPECT_EQ(composer->mergeLayout(), walk.layout);
     EXPECT_EQ(composer->mapCount(), walk.handedCount);
     EXPECT_EQ(composer->mapSetIndex(), 1);
     control<QAbstractButton>(dialog, walk.radio).click();
@@ -45,9 +45,9 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
 INSTANTIATE_TEST_SUITE_P(
     Configurations, MainDialogTest,
     ::testing::Values(
-        CountWalk{"topToBottomRadio", "TopToBottom", 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}},
-        CountWalk{"endToEndRadio", "EndToEnd", 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}},
-        CountWalk{"compositeRadio", "Composite", 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}}));
+        CountWalk{"topToBottomRadio", Layout::TopToBottom, 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}},
+        CountWalk{"endToEndRadio", Layout::EndToEnd, 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}},
+        CountWalk{"compositeRadio", Layout::Composite, 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}}));
 
 }  // namespace
 }  // namespace pw::gui::test

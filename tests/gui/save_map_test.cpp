@@ -1,4 +1,4 @@
-#include "gui/composer/saved_file_name.h"
+#include "gui/common/saved_file_name.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
 #include "render/map_renderer.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/composer/pipeline_host.h"
+#include "core/pipeline/pipeline_host.h"
 
 namespace pw::test {
 

@@ -49,6 +49,17 @@ inline std::string_view layoutName(Layout layout) {
     return rulesOf(layout).name;
 }
 
+// The main dialog hands a composer dialog the number of maps, or for a layout of fixed
+// columns (Composite) the number of rows.
+inline int handedCount(Layout layout, int mapCount) {
+    const int columns = rulesOf(layout).columns;
+    return columns > 1 ? mapCount / columns : mapCount;
+}
+inline int mapCountOf(Layout layout, int handed) {
+    const int columns = rulesOf(layout).columns;
+    return columns > 1 ? handed * columns : handed;
+}
+
 // The slots of one merge: `rows` by `columns`.
 struct LayoutShape {
     Layout layout;

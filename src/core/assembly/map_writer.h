@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
-#include "core/assembly/problem.h"
+#include "core/common/problem.h"
 #include "core/assembly/source_map.h"
 
 namespace pw {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/assembly/junction.h"
-#include "core/assembly/messages.h"
+#include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
 #include "core/mapfile/map_set.h"
 

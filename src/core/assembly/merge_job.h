@@ -7,9 +7,9 @@
 
 #include "core/assembly/layout.h"
 #include "core/assembly/map_writer.h"
-#include "core/assembly/problem.h"
+#include "core/common/problem.h"
 #include "core/assembly/source_map.h"
-#include "core/composer/merge_request.h"
+#include "core/assembly/merge_request.h"
 
 namespace pw {
 

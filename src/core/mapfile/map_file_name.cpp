@@ -15,7 +15,7 @@ char upper(char c) {
 
 }  // namespace
 
-ParsedMapFileName ParseMapFileName(std::string_view chosenName) {
+ParsedMapFileName parseMapFileName(std::string_view chosenName) {
     ParsedMapFileName result;
     result.upperName.reserve(chosenName.size());
     for (char c : chosenName) {

@@ -14,6 +14,6 @@ struct ParsedMapFileName {
     std::optional<std::string> numberLabel;
 };
 
-ParsedMapFileName ParseMapFileName(std::string_view chosenName);
+ParsedMapFileName parseMapFileName(std::string_view chosenName);
 
 }  // namespace pw

@@ -58,7 +58,7 @@ std::vector<std::string> mapSetRoots() {
 
 std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
                                                  int mapSetIndex) {
-    const std::string folderName = MapSetFolderName(mapSetIndex);
+    const std::string folderName = mapSetFolderName(mapSetIndex);
     if (folderName.empty()) {
         return std::nullopt;
     }

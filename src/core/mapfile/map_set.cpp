@@ -15,7 +15,7 @@ const MapSetInfo* mapSetInfo(int mapSetIndex) {
     return &kMapSets[mapSetIndex];
 }
 
-std::string MapSetFolderName(int mapSetIndex) {
+std::string mapSetFolderName(int mapSetIndex) {
     const MapSetInfo* info = mapSetInfo(mapSetIndex);
     return info != nullptr ? info->folder : "";
 }

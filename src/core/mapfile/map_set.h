@@ -18,6 +18,6 @@ constexpr int kMapSetCount = 2;
 const MapSetInfo* mapSetInfo(int mapSetIndex);
 
 // "Irfmaps" or "Embrmaps"; empty for any other index.
-std::string MapSetFolderName(int mapSetIndex);
+std::string mapSetFolderName(int mapSetIndex);
 
 }  // namespace pw

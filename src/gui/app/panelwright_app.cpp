@@ -4,23 +4,23 @@
 #include <QSettings>
 
 #include "core/mapfile/map_listing.h"
-#include "gui/app/panelwright_dlg.h"
+#include "gui/app/panelwright_dialog.h"
 #include "gui/composer/dialog_environment.h"
-#include "gui/composer/qt_user_prompts.h"
+#include "gui/common/qt_user_prompts.h"
 
 namespace pw::gui {
 
-CPanelwrightApp::CPanelwrightApp(int& argc, char** argv) : QApplication(argc, argv) {
+PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv) {
     setOrganizationName(QStringLiteral("Panelwright"));
     setDesktopFileName(QStringLiteral("panelwright"));
     setWindowIcon(QIcon(QStringLiteral(":/art/panelwright.svg")));
 }
 
-int CPanelwrightApp::InitInstance() {
+int PanelwrightApp::initInstance() {
     QSettings settings;
     QtUserPrompts prompts;
     const DialogEnvironment environment{&prompts, &settings, mapSetRoots()};
-    CPanelwrightDlg mainDialog(environment);
+    PanelwrightDialog mainDialog(environment);
     mainDialog.exec();
     return 0;
 }

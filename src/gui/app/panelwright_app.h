@@ -6,14 +6,14 @@ namespace pw::gui {
 
 // The program: one application object whose only window is the main dialog. Its name is
 // the executable's, which captions every message box and names the settings file.
-class CPanelwrightApp : public QApplication {
+class PanelwrightApp : public QApplication {
     Q_OBJECT
 
   public:
-    CPanelwrightApp(int& argc, char** argv);
+    PanelwrightApp(int& argc, char** argv);
 
     // Runs the main dialog; the program ends when it closes.
-    int InitInstance();
+    int initInstance();
 };
 
 }  // namespace pw::gui

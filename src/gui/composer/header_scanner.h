@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/composer/map_summary.h"
+#include "core/mapfile/map_summary.h"
 
 namespace pw::gui {
 

@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QPixmap>
 
-#include "core/assembly/messages.h"
+#include "core/common/messages.h"
 #include "gui/composer/header_scanner.h"
 
 namespace pw::gui {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/composer/map_summary.h"
+#include "core/mapfile/map_summary.h"
 #include "core/mapfile/map_listing.h"
 
 namespace pw::gui {

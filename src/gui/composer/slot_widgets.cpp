@@ -20,23 +20,21 @@ Widget* required(QWidget& dialog, const QString& name) {
 
 }  // namespace
 
-ComposerWidgets findComposerWidgets(QWidget& dialog, const std::vector<int>& shownFromCounts) {
+ComposerWidgets findComposerWidgets(QWidget& dialog, int slotCount) {
     ComposerWidgets widgets;
     widgets.mapSetPicture = required<QSvgWidget>(dialog, QStringLiteral("mapSetPicture"));
     widgets.directionLabel = required<QLabel>(dialog, QStringLiteral("directionLabel"));
     widgets.directionButton = required<QAbstractButton>(dialog, QStringLiteral("directionButton"));
     widgets.saveButton = required<QAbstractButton>(dialog, QStringLiteral("saveMapButton"));
     widgets.cancelButton = required<QAbstractButton>(dialog, QStringLiteral("cancelButton"));
-    int number = 0;
-    for (const int shownFrom : shownFromCounts) {
-        const QString n = QString::number(++number);
+    for (int number = 1; number <= slotCount; ++number) {
+        const QString n = QString::number(number);
         widgets.slots.push_back({
             required<QComboBox>(dialog, QStringLiteral("mapList") + n),
             required<QWidget>(dialog, QStringLiteral("slotArrow") + n),
             required<QWidget>(dialog, QStringLiteral("slotPanel") + n),
             required<QLabel>(dialog, QStringLiteral("leftLabel") + n),
             required<QLabel>(dialog, QStringLiteral("rightLabel") + n),
-            shownFrom,
         });
     }
     return widgets;

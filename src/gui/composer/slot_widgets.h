@@ -17,7 +17,6 @@ struct SlotWidgets {
     QWidget* panel = nullptr;      // the slot's place in the map diagram
     QLabel* leftLabel = nullptr;   // inside the panel's left end, shown for an 'L' map
     QLabel* rightLabel = nullptr;  // inside its right end, shown for an 'R' map
-    int shownFromCount = 0;        // in use once the dialog's count reaches this; 0 = always
 };
 
 // The controls every composer dialog has. The templates share their control names
@@ -31,8 +30,7 @@ struct ComposerWidgets {
     std::vector<SlotWidgets> slots;  // slot order: slot 1 first
 };
 
-// Finds the controls of a template laid out by the shared names; `shownFromCounts` is the
-// dialog's slot table, one entry per slot in slot order (0 = always in use).
-ComposerWidgets findComposerWidgets(QWidget& dialog, const std::vector<int>& shownFromCounts);
+// Finds the controls of a template of `slotCount` slots laid out by the shared names.
+ComposerWidgets findComposerWidgets(QWidget& dialog, int slotCount);
 
 }  // namespace pw::gui

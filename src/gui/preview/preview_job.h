@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/composer/joined_map.h"
-#include "core/composer/merge_request.h"
+#include "core/pipeline/joined_map.h"
+#include "core/assembly/merge_request.h"
 #include "render/cell_index.h"
 #include "render/render_options.h"
 

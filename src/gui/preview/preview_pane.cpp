@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/composer/user_prompts.h"
+#include "gui/common/user_prompts.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
 

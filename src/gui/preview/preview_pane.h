@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/composer/merge_request.h"
+#include "core/assembly/merge_request.h"
 #include "gui/preview/preview_job.h"
 #include "render/legend.h"
 

@@ -1,4 +1,4 @@
-#include "gui/composer/map_save_prompt.h"
+#include "gui/common/map_save_prompt.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,16 +1,16 @@
-#include "gui/app/about_dlg.h"
+#include "gui/app/about_dialog.h"
 
-#include "ui_about_dlg.h"
+#include "ui_about_dialog.h"
 
 namespace pw::gui {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::AboutDlg>()) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()) {
     ui_->setupUi(this);
     ui_->aboutIcon->load(QStringLiteral(":/art/about_icon.svg"));
     ui_->aboutPicture->load(QStringLiteral(":/art/about.svg"));
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-CAboutDlg::~CAboutDlg() = default;
+AboutDialog::~AboutDialog() = default;
 
 }  // namespace pw::gui

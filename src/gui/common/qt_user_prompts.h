@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/composer/user_prompts.h"
+#include "gui/common/user_prompts.h"
 
 namespace pw::gui {
 

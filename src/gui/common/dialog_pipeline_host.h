@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/composer/pipeline_host.h"
+#include "core/pipeline/pipeline_host.h"
 #include "gui/composer/dialog_environment.h"
 
 class QWidget;

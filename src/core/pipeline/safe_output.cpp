@@ -1,4 +1,4 @@
-#include "core/composer/safe_output.h"
+#include "core/pipeline/safe_output.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "gui/app/panelwright_dlg.h"
+#include "gui/app/panelwright_dialog.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -8,10 +8,10 @@
 
 #include "core/assembly/layout.h"
 #include "core/mapfile/map_set.h"
-#include "gui/app/about_dlg.h"
-#include "gui/app/composer_factory.h"
-#include "gui/composer/user_prompts.h"
-#include "ui_panelwright_dlg.h"
+#include "gui/app/about_dialog.h"
+#include "gui/composer/composer_dialog.h"
+#include "gui/common/user_prompts.h"
+#include "ui_panelwright_dialog.h"
 
 namespace pw::gui {
 namespace {
@@ -22,8 +22,8 @@ CountRange rangeOf(int configurationIndex) {
 
 }  // namespace
 
-CPanelwrightDlg::CPanelwrightDlg(const DialogEnvironment& environment, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::PanelwrightDlg>()), environment_(environment) {
+PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::PanelwrightDialog>()), environment_(environment) {
     ui_->setupUi(this);
     // The main window: a title bar with minimise and close, fixed like its template.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -38,31 +38,31 @@ CPanelwrightDlg::CPanelwrightDlg(const DialogEnvironment& environment, QWidget* 
     configurations->addButton(ui_->topToBottomRadio, 0);
     configurations->addButton(ui_->endToEndRadio, 1);
     configurations->addButton(ui_->compositeRadio, 2);
-    connect(configurations, &QButtonGroup::idClicked, this, &CPanelwrightDlg::OnConfiguration);
+    connect(configurations, &QButtonGroup::idClicked, this, &PanelwrightDialog::onConfiguration);
 
     auto* mapSets = new QButtonGroup(this);
     mapSets->addButton(ui_->ironfallRadio, 0);
     mapSets->addButton(ui_->emberlineRadio, 1);
-    connect(mapSets, &QButtonGroup::idClicked, this, &CPanelwrightDlg::OnMapSet);
+    connect(mapSets, &QButtonGroup::idClicked, this, &PanelwrightDialog::onMapSet);
 
-    ui_->countSpin->setStepFilter([this](int step) { return OnDeltaPosCount(step); });
+    ui_->countSpin->setStepFilter([this](int step) { return onDeltaPosCount(step); });
     connect(ui_->selectMapFilesButton, &QPushButton::clicked, this,
-            &CPanelwrightDlg::OnSelectMapFiles);
+            &PanelwrightDialog::onSelectMapFiles);
     connect(ui_->exitButton, &QPushButton::clicked, this, &QDialog::accept);
 
     addAboutCommands();
-    OnInitDialog();
+    onInitDialog();
 }
 
-CPanelwrightDlg::~CPanelwrightDlg() = default;
+PanelwrightDialog::~PanelwrightDialog() = default;
 
-void CPanelwrightDlg::OnInitDialog() {
+void PanelwrightDialog::onInitDialog() {
     mapSetIndex_ = 0;
     ui_->ironfallRadio->setChecked(true);
-    OnConfiguration(0);
+    onConfiguration(0);
 }
 
-void CPanelwrightDlg::OnConfiguration(int configurationIndex) {
+void PanelwrightDialog::onConfiguration(int configurationIndex) {
     configurationIndex_ = configurationIndex;
     const CountRange range = rangeOf(configurationIndex);
     // Every configuration click starts over, even on the configuration already chosen.
@@ -73,11 +73,11 @@ void CPanelwrightDlg::OnConfiguration(int configurationIndex) {
     radios.at(static_cast<std::size_t>(configurationIndex))->setChecked(true);
 }
 
-void CPanelwrightDlg::OnMapSet(int mapSetIndex) {
+void PanelwrightDialog::onMapSet(int mapSetIndex) {
     mapSetIndex_ = mapSetIndex;
 }
 
-bool CPanelwrightDlg::OnDeltaPosCount(int step) {
+bool PanelwrightDialog::onDeltaPosCount(int step) {
     CountSpin& spin = *ui_->countSpin;
     const int position = spin.value();
     if ((step > 0 && position + 1 > spin.maximum()) ||
@@ -94,42 +94,42 @@ bool CPanelwrightDlg::OnDeltaPosCount(int step) {
     return true;
 }
 
-void CPanelwrightDlg::OnSelectMapFiles() {
+void PanelwrightDialog::onSelectMapFiles() {
     // The composer's result changes nothing here: the choices stay as they are.
-    if (std::unique_ptr<CComposerDlg> composer = composerForChoices()) {
+    if (std::unique_ptr<ComposerDialog> composer = composerForChoices()) {
         composer->exec();
     }
 }
 
-std::unique_ptr<CComposerDlg> CPanelwrightDlg::composerForChoices() {
+std::unique_ptr<ComposerDialog> PanelwrightDialog::composerForChoices() {
     if (configurationIndex_ < 0 || configurationIndex_ > static_cast<int>(Layout::Composite)) {
         return nullptr;
     }
     const auto layout = static_cast<Layout>(configurationIndex_);
     const int count = ui_->countSpin->value();
     // Composite counts its rows of two maps.
-    const int handed = layout == Layout::Composite ? count / 2 : count;
-    return makeComposerDlg(layout, handed, mapSetIndex_, environment_, this);
+    return std::make_unique<ComposerDialog>(layout, handedCount(layout, count), mapSetIndex_,
+                                            environment_, this);
 }
 
-void CPanelwrightDlg::OnAbout() {
-    CAboutDlg about(this);
+void PanelwrightDialog::onAbout() {
+    AboutDialog about(this);
     about.exec();
 }
 
-void CPanelwrightDlg::addAboutCommands() {
+void PanelwrightDialog::addAboutCommands() {
     auto* menuBar = new QMenuBar(this);
     // Alt+A opens the menu and A picks its item: About from the keyboard.
     QAction* about = menuBar->addMenu(tr("&About"))->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("aboutAction"));
-    connect(about, &QAction::triggered, this, &CPanelwrightDlg::OnAbout);
+    connect(about, &QAction::triggered, this, &PanelwrightDialog::onAbout);
     layout()->setMenuBar(menuBar);
 
     // The window menu cannot take items here, so the dialog's own context menu offers
     // the About box where the window menu would.
     auto* aboutPanelwright = new QAction(tr("&About Panelwright..."), this);
     aboutPanelwright->setObjectName(QStringLiteral("aboutPanelwrightAction"));
-    connect(aboutPanelwright, &QAction::triggered, this, &CPanelwrightDlg::OnAbout);
+    connect(aboutPanelwright, &QAction::triggered, this, &PanelwrightDialog::onAbout);
     addAction(aboutPanelwright);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -1,9 +1,9 @@
-#include "core/composer/save_pipeline.h"
+#include "core/pipeline/save_pipeline.h"
 
 #include <stdexcept>
 
 #include "core/assembly/merge_job.h"
-#include "core/assembly/messages.h"
+#include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
 
 namespace pw {

@@ -1,11 +1,11 @@
-#include "gui/composer/qt_user_prompts.h"
+#include "gui/common/qt_user_prompts.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "gui/composer/map_save_prompt.h"
-#include "gui/composer/override_cursor.h"
+#include "gui/common/map_save_prompt.h"
+#include "gui/common/override_cursor.h"
 
 namespace pw::gui {
 namespace {

@@ -1,9 +1,9 @@
-#include "gui/composer/dialog_pipeline_host.h"
+#include "gui/common/dialog_pipeline_host.h"
 
 #include <utility>
 
-#include "gui/composer/saved_file_name.h"
-#include "gui/composer/user_prompts.h"
+#include "gui/common/saved_file_name.h"
+#include "gui/common/user_prompts.h"
 
 namespace pw::gui {
 

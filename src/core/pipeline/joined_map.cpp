@@ -1,4 +1,4 @@
-#include "core/composer/joined_map.h"
+#include "core/pipeline/joined_map.h"
 
 #include "core/assembly/merge_job.h"
 #include "core/mapfile/line_writer.h"

@@ -1,4 +1,4 @@
-#include "core/assembly/messages.h"
+#include "core/common/messages.h"
 
 namespace pw::messages {
 

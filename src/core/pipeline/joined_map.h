@@ -7,7 +7,7 @@
 
 #include "core/assembly/layout.h"
 #include "core/assembly/map_writer.h"
-#include "core/composer/merge_request.h"
+#include "core/assembly/merge_request.h"
 
 namespace pw {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/composer/merge_request.h"
-#include "core/composer/pipeline_host.h"
-#include "core/composer/safe_output.h"
+#include "core/assembly/merge_request.h"
+#include "core/pipeline/pipeline_host.h"
+#include "core/pipeline/safe_output.h"
 
 namespace pw {
 

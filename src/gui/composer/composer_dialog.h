@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
-#include "core/composer/merge_request.h"
+#include "core/assembly/merge_request.h"
 #include "gui/composer/dialog_environment.h"
 #include "gui/composer/slot_widgets.h"
 
@@ -19,13 +19,19 @@ class PreviewPane;
 
 namespace pw::gui {
 
-// The frame the three composer dialogs share: the slots with their drop-downs and L/R
-// labels, the top-edge direction button and Save Map. Each dialog supplies its template
-// and its slot table; everything else happens here.
-class CComposerDlg : public QDialog {
+// The composer dialog of a configuration: the slots with their drop-downs and L/R labels,
+// the top-edge direction button, Save Map and the preview. Only the template differs from
+// one layout to the next; which slots are in use follows from the layout table.
+class ComposerDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // `mapCount` is what the main dialog hands over: the number of maps, or for Composite
+    // the number of rows.
+    ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
+                   const DialogEnvironment& environment, QWidget* parent = nullptr);
+
+    Layout mergeLayout() const { return layout_; }
     // The count the main dialog handed over: maps for Top-to-Bottom and End-to-End,
     // rows for Composite.
     int mapCount() const { return mapCount_; }
@@ -36,12 +42,6 @@ class CComposerDlg : public QDialog {
     char mark(int slot) const { return slotStates_.at(static_cast<std::size_t>(slot)).mark; }
 
   protected:
-    CComposerDlg(Layout layout, int mapCount, int mapSetIndex, const DialogEnvironment& environment,
-                 QWidget* parent);
-
-    // Each dialog calls this once its template is set up.
-    void attachWidgets(ComposerWidgets widgets);
-
     void showEvent(QShowEvent* event) override;
 
   private:
@@ -51,22 +51,25 @@ class CComposerDlg : public QDialog {
         char mark = ' ';
     };
 
-    void OnInitDialog();
-    void OnSlotSelChange(int slot);
-    void OnDirectionButton();
-    void OnSaveMap();
-    void ListMapFiles(QComboBox& mapList);
+    void onInitDialog();
+    void onSlotSelChange(int slot);
+    void onDirectionButton();
+    void onSaveMap();
+    void listMapFiles(QComboBox& mapList);
     void findSaveFolder();
     void addPreview();
     void updatePreview();
 
+    void setUpTemplate();
+    void attachWidgets();
     std::vector<QWidget*> tabOrder() const;
-    bool inUse(const SlotWidgets& slot) const;
+    bool inUse(std::size_t slot) const;
     void pushTexts();
     MergeRequest request() const;
 
     const Layout layout_;
     const int mapCount_;
+    const int slotsInUse_;  // the first this many slots take part
     const int mapSetIndex_;
     const DialogEnvironment& environment_;
     ComposerWidgets widgets_;

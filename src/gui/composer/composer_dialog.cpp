@@ -1,4 +1,4 @@
-#include "gui/composer/composer_dlg.h"
+#include "gui/composer/composer_dialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -15,17 +15,20 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "core/composer/save_pipeline.h"
+#include "core/pipeline/save_pipeline.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
-#include "gui/composer/dialog_pipeline_host.h"
+#include "gui/common/dialog_pipeline_host.h"
 #include "gui/composer/label_font.h"
 #include "gui/composer/map_list_model.h"
-#include "gui/composer/override_cursor.h"
-#include "gui/composer/user_prompts.h"
+#include "gui/common/override_cursor.h"
+#include "gui/common/user_prompts.h"
 #include "gui/preview/preview_pane.h"
+#include "ui_composite_dialog.h"
+#include "ui_end_to_end_dialog.h"
+#include "ui_top_to_bottom_dialog.h"
 
 namespace pw::gui {
 namespace {
@@ -53,16 +56,37 @@ void keepPlaceWhenHidden(QWidget* widget) {
 
 }  // namespace
 
-CComposerDlg::CComposerDlg(Layout layout, int mapCount, int mapSetIndex,
-                           const DialogEnvironment& environment, QWidget* parent)
+ComposerDialog::ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
+                               const DialogEnvironment& environment, QWidget* parent)
     : QDialog(parent),
       layout_(layout),
       mapCount_(mapCount),
+      slotsInUse_(mapCountOf(layout, mapCount)),
       mapSetIndex_(mapSetIndex),
-      environment_(environment) {}
+      environment_(environment) {
+    setUpTemplate();
+    attachWidgets();
+}
 
-void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
-    widgets_ = std::move(widgets);
+void ComposerDialog::setUpTemplate() {
+    // The templates only lay the controls out; the frame finds them by their shared names,
+    // so the generated classes are not kept.
+    switch (layout_) {
+        case Layout::TopToBottom:
+            Ui::TopToBottomDialog().setupUi(this);
+            break;
+        case Layout::EndToEnd:
+            Ui::EndToEndDialog().setupUi(this);
+            break;
+        case Layout::Composite:
+            Ui::CompositeDialog().setupUi(this);
+            break;
+    }
+    // Each template holds a slot for every map its layout can take.
+    widgets_ = findComposerWidgets(*this, countRange(layout_).last);
+}
+
+void ComposerDialog::attachWidgets() {
     slotStates_.assign(widgets_.slots.size(), SlotState{});
     addPreview();
     // Made after the body that holds the lists, so that it outlives the lists that show it.
@@ -92,7 +116,7 @@ void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
         slot.panel->setPalette(paper);
         slot.leftLabel->hide();
         slot.rightLabel->hide();
-        if (slot.shownFromCount > 0) {
+        if (i >= static_cast<std::size_t>(countRange(layout_).first)) {
             slot.mapList->hide();
             slot.arrow->hide();
             slot.panel->hide();
@@ -103,15 +127,15 @@ void CComposerDlg::attachWidgets(ComposerWidgets widgets) {
         slot.mapList->setMaxVisibleItems(kVisibleMapNames);
         slot.mapList->setIconSize(MapListModel::kIconSize);
         connect(slot.mapList, &QComboBox::currentIndexChanged, this,
-                [this, i] { OnSlotSelChange(static_cast<int>(i)); });
+                [this, i] { onSlotSelChange(static_cast<int>(i)); });
     }
     connect(widgets_.directionButton, &QAbstractButton::clicked, this,
-            &CComposerDlg::OnDirectionButton);
-    connect(widgets_.saveButton, &QAbstractButton::clicked, this, &CComposerDlg::OnSaveMap);
+            &ComposerDialog::onDirectionButton);
+    connect(widgets_.saveButton, &QAbstractButton::clicked, this, &ComposerDialog::onSaveMap);
     connect(widgets_.cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
-std::vector<QWidget*> CComposerDlg::tabOrder() const {
+std::vector<QWidget*> ComposerDialog::tabOrder() const {
     std::vector<QWidget*> order;
     for (const SlotWidgets& slot : widgets_.slots) {
         order.push_back(slot.mapList);
@@ -126,7 +150,7 @@ std::vector<QWidget*> CComposerDlg::tabOrder() const {
     return order;
 }
 
-void CComposerDlg::addPreview() {
+void ComposerDialog::addPreview() {
     // The template's layout moves into a body of its own, and the preview goes beside it.
     auto* body = new QWidget(this);
     body->setLayout(layout());
@@ -154,21 +178,21 @@ void CComposerDlg::addPreview() {
     });
 }
 
-void CComposerDlg::updatePreview() {
+void ComposerDialog::updatePreview() {
     if (opened_ && previewToggle_->isChecked()) {
         preview_->showRequest(request());
     }
 }
 
-void CComposerDlg::showEvent(QShowEvent* event) {
+void ComposerDialog::showEvent(QShowEvent* event) {
     if (!opened_) {
         opened_ = true;
-        OnInitDialog();
+        onInitDialog();
     }
     QDialog::showEvent(event);
 }
 
-void CComposerDlg::OnInitDialog() {
+void ComposerDialog::onInitDialog() {
     if (const MapSetInfo* mapSet = mapSetInfo(mapSetIndex_)) {
         setWindowTitle(QString::fromLatin1(mapSet->dialogTitle));
         widgets_.mapSetPicture->load(
@@ -183,21 +207,22 @@ void CComposerDlg::OnInitDialog() {
     widgets_.directionButton->setIcon(QIcon(QStringLiteral(":/art/direction_arrow.svg")));
     directionText_ = directionText(0);
 
-    for (const SlotWidgets& slot : widgets_.slots) {
-        if (!inUse(slot)) {
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        if (!inUse(i)) {
             continue;
         }
+        const SlotWidgets& slot = widgets_.slots[i];
         slot.panel->show();
         slot.arrow->show();
         slot.mapList->show();
-        ListMapFiles(*slot.mapList);
+        listMapFiles(*slot.mapList);
     }
     pushTexts();
     updatePreview();
 }
 
-void CComposerDlg::OnSlotSelChange(int slot) {
-    const ParsedMapFileName parsed = ParseMapFileName(
+void ComposerDialog::onSlotSelChange(int slot) {
+    const ParsedMapFileName parsed = parseMapFileName(
         widgets_.slots.at(static_cast<std::size_t>(slot)).mapList->currentText().toStdString());
     const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
     const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
@@ -228,14 +253,14 @@ void CComposerDlg::OnSlotSelChange(int slot) {
     updatePreview();
 }
 
-void CComposerDlg::OnDirectionButton() {
+void ComposerDialog::onDirectionButton() {
     direction_ = (direction_ + 1) % static_cast<int>(kDirectionNames.size());
     directionText_ = directionText(direction_);
     pushTexts();
     updatePreview();
 }
 
-void CComposerDlg::OnSaveMap() {
+void ComposerDialog::onSaveMap() {
     const OverrideCursor busy(Qt::WaitCursor);
     DialogPipelineHost host(environment_, *this, saveFolder_);
     if (runSave(request(), host) == SaveOutcome::Saved) {
@@ -243,7 +268,7 @@ void CComposerDlg::OnSaveMap() {
     }
 }
 
-void CComposerDlg::ListMapFiles(QComboBox& mapList) {
+void ComposerDialog::listMapFiles(QComboBox& mapList) {
     // Filling selects the first name on its own; that is no choice of the user's.
     const QSignalBlocker quiet(mapList);
     // Every slot lists the same folder: it is read once and the slots share the list.
@@ -266,9 +291,9 @@ void CComposerDlg::ListMapFiles(QComboBox& mapList) {
     mapList.setCurrentIndex(-1);
 }
 
-void CComposerDlg::findSaveFolder() {
+void ComposerDialog::findSaveFolder() {
     for (const std::string& root : environment_.mapSetRoots) {
-        const QDir folder(QString::fromStdString(root + "/" + MapSetFolderName(mapSetIndex_)));
+        const QDir folder(QString::fromStdString(root + "/" + mapSetFolderName(mapSetIndex_)));
         if (folder.exists()) {
             saveFolder_ = folder.path();
             return;
@@ -276,11 +301,11 @@ void CComposerDlg::findSaveFolder() {
     }
 }
 
-bool CComposerDlg::inUse(const SlotWidgets& slot) const {
-    return mapCount_ >= slot.shownFromCount;
+bool ComposerDialog::inUse(std::size_t slot) const {
+    return slot < static_cast<std::size_t>(slotsInUse_);
 }
 
-void CComposerDlg::pushTexts() {
+void ComposerDialog::pushTexts() {
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         widgets_.slots[i].leftLabel->setText(slotStates_[i].leftText);
         widgets_.slots[i].rightLabel->setText(slotStates_[i].rightText);
@@ -288,13 +313,13 @@ void CComposerDlg::pushTexts() {
     widgets_.directionLabel->setText(directionText_);
 }
 
-MergeRequest CComposerDlg::request() const {
+MergeRequest ComposerDialog::request() const {
     MergeRequest merge;
     merge.layout = layout_;
     merge.mapSetIndex = mapSetIndex_;
     merge.direction = direction_;
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
-        if (!inUse(widgets_.slots[i])) {
+        if (!inUse(i)) {
             continue;
         }
         SourceSlot source;

@@ -4,21 +4,21 @@
 #include <memory>
 
 namespace Ui {
-class AboutDlg;
+class AboutDialog;
 }
 
 namespace pw::gui {
 
 // "About Boardsmith": the product, its version and its pictures.
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
-    ~CAboutDlg() override;
+    explicit AboutDialog(QWidget* parent = nullptr);
+    ~AboutDialog() override;
 
   private:
-    std::unique_ptr<Ui::AboutDlg> ui_;
+    std::unique_ptr<Ui::AboutDialog> ui_;
 };
 
 }  // namespace pw::gui

@@ -1,6 +1,6 @@
-#include "core/composer/map_summary.h"
+#include "core/mapfile/map_summary.h"
 
-#include "core/assembly/messages.h"
+#include "core/common/messages.h"
 #include "core/mapfile/line_reader.h"
 
 namespace pw {
