@@ -116,7 +116,8 @@ void measurePreview(int runs) {
         const PreviewResult result = buildPreview(job);
         build.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         if (result.image.isNull()) {
-            std::printf("preview failed: %s\n", result.error.c_str());
+            std::printf("preview failed: %s\n",
+                        result.problem ? result.problem->message.c_str() : "cancelled");
             return;
         }
     }

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 
+#include "core/common/messages.h"
 #include "core/mapfile/map_summary.h"
 #include "core/pipeline/save_pipeline.h"
 #include "core/mapfile/map_file_name.h"
@@ -50,12 +51,12 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
     options.legend =
         Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).absolutePath());
     const RenderResult rendered = renderMapFile(mapPath, options);
-    std::string error = rendered.error;
-    if (error.empty()) {
-        error = writePngFile(rendered.image, QString::fromStdString(imagePath));
+    std::optional<Problem> problem = rendered.problem;
+    if (!problem) {
+        problem = writePngFile(rendered.image, QString::fromStdString(imagePath));
     }
-    if (!error.empty()) {
-        std::cerr << error << '\n';
+    if (problem) {
+        std::cerr << problem->message << '\n';
         return 1;
     }
     return 0;
@@ -76,8 +77,8 @@ int runMerge(const MergeCommand& command) {
     PictureOptions picture;
     picture.labels = true;
     picture.seams = true;
-    picture.panelLength = output.length / shape->columns;
-    picture.panelHeight = output.height / shape->rows;
+    picture.panelLength = output.header.length / shape->columns;
+    picture.panelHeight = output.header.height / shape->rows;
     return drawPicture(command.outputPath, *command.imagePath, picture,
                        command.request.slots.front().path);
 }
@@ -87,7 +88,7 @@ int runList(const ListCommand& command) {
     const std::optional<std::vector<ListedMap>> maps =
         listMapSet(mapSetRoots(), command.mapSetIndex);
     if (!maps) {
-        std::cerr << "ERROR searchinng for Map files\n";
+        std::cerr << messages::kMapFilesNotFound << '\n';
         return 1;
     }
     for (const ListedMap& map : *maps) {
@@ -97,9 +98,9 @@ int runList(const ListCommand& command) {
                   << (parsed.numberLabel && !parsed.numberLabel->empty() ? *parsed.numberLabel
                                                                          : "-")
                   << '\t'
-                  << (summary.problem.empty()
-                          ? std::to_string(summary.length) + "x" + std::to_string(summary.height)
-                          : summary.problem)
+                  << (summary.problem ? summary.problem->message
+                                      : std::to_string(summary.header.length) + "x" +
+                                            std::to_string(summary.header.height))
                   << '\t' << map.folder << '\n';
     }
     return 0;

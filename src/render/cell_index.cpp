@@ -1,88 +1,39 @@
 #include "render/cell_index.h"
 
-#include <charconv>
-
+#include "core/mapfile/line_reader.h"
+#include "core/mapfile/map_format.h"
+#include "core/mapfile/map_header.h"
 #include "render/map_renderer.h"
 
 namespace pw {
-namespace {
-
-// Walks a map held in memory line by line, without copying.
-class LineScanner {
-  public:
-    explicit LineScanner(const QByteArray& bytes) : bytes_(bytes) {}
-
-    bool atEnd() const { return at_ >= bytes_.size(); }
-
-    // The next line's offset and size, its line end left out; empty past the end.
-    std::pair<qsizetype, qsizetype> next() {
-        if (atEnd()) {
-            return {0, 0};
-        }
-        const qsizetype start = at_;
-        qsizetype end = bytes_.indexOf('\n', start);
-        if (end < 0) {
-            end = bytes_.size();
-        }
-        at_ = end + 1;
-        qsizetype size = end - start;
-        if (size > 0 && bytes_[end - 1] == '\r') {
-            --size;
-        }
-        return {start, size};
-    }
-
-    std::string_view view(std::pair<qsizetype, qsizetype> line) const {
-        return {bytes_.constData() + line.first, static_cast<std::size_t>(line.second)};
-    }
-
-  private:
-    const QByteArray& bytes_;
-    qsizetype at_ = 0;
-};
-
-bool takeInt(std::string_view& text, int& value) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    text.remove_prefix(static_cast<std::size_t>(end - text.data()));
-    return ec == std::errc();
-}
-
-}  // namespace
 
 CellIndex::CellIndex(const QByteArray& map) : bytes_(map) {
-    LineScanner lines(bytes_);
-    int version = 0;
-    std::string_view header = lines.view(lines.next());
-    std::string_view size = lines.view(lines.next());
-    if (!takeInt(header, version) || !takeInt(size, length_) || !takeInt(size, height_) ||
-        length_ < 0 || length_ > kMaxRenderLength || height_ < 0 || height_ > kMaxRenderHeight) {
-        length_ = 0;
-        height_ = 0;
+    LineReader reader = LineReader::fromBytes(bytes_);
+    const HeaderRead read = readHeader(reader, {}, kRenderedMapRules);
+    if (read.problem) {
         return;
     }
     valid_ = true;
-    lines.next();  // the value list line
-    lines.next();  // the direction line
-    auto addBlock = [&] {
+    length_ = read.header.length;
+    height_ = read.header.height;
+    reader.skipLine();  // the value list line
+    reader.skipLine();  // the direction line
+    const auto addBlock = [&] {
         for (int row = 0; row < height_; ++row) {
-            rows_.push_back(lines.next());
+            const auto offset = static_cast<qsizetype>(reader.position());
+            const std::optional<std::size_t> size = reader.streamLine([](std::string_view) {});
+            rows_.emplace_back(size ? offset : 0, static_cast<qsizetype>(size.value_or(0)));
         }
     };
     addBlock();
     addBlock();
-    // Layer blocks in table order, up to the "x" line or anything out of order.
-    char previous = 0;
-    while (!lines.atEnd()) {
-        const std::string_view line = lines.view(lines.next());
-        const char letter = line.empty() ? '\0' : line.front();
-        if (letter < 'a' || letter > 'w' || letter <= previous) {
-            break;
-        }
-        previous = letter;
-        layerLetters_.push_back(letter);
+    // Layer blocks in table order, up to the "x" line or anything out of order, as the
+    // renderer reads them.
+    char previous = '\0';
+    for (std::optional<char> letter = reader.readLetterLine();
+         letter && isNextLayer(*letter, previous); letter = reader.readLetterLine()) {
+        previous = *letter;
+        layerLetters_.push_back(*letter);
         addBlock();
     }
 }

@@ -22,7 +22,7 @@ class CellIndex {
     CellIndex() = default;
     explicit CellIndex(const QByteArray& map);
 
-    // False when the map's version or size line cannot be read.
+    // False when the map's version or size line cannot be read or holds an impossible size.
     bool isValid() const { return valid_; }
     int length() const { return length_; }
     int height() const { return height_; }

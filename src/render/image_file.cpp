@@ -3,11 +3,13 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "core/common/messages.h"
+
 namespace pw {
 
-std::string writePngFile(const QImage& image, const QString& path) {
+std::optional<Problem> writePngFile(const QImage& image, const QString& path) {
     auto failure = [&path](const QString& reason) {
-        return "ERROR: unable to write image " + path.toStdString() + ": " + reason.toStdString();
+        return Problem{messages::unableToWriteImage(path.toStdString(), reason.toStdString())};
     };
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -24,7 +26,7 @@ std::string writePngFile(const QImage& image, const QString& path) {
     if (!file.commit()) {
         return failure(file.errorString());
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace pw

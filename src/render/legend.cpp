@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/mapfile/line_reader.h"
 #include "render/palette.h"
 
 namespace pw {
@@ -16,7 +17,7 @@ bool isSpace(char c) {
     return c == ' ' || c == '\t';
 }
 
-// "C colour meaning": the character, white space, a colour, then the meaning.
+// "C colour meaning": the character, white space, a colour, then the meaning (not kept).
 std::optional<LegendEntry> parseLine(QByteArrayView line) {
     if (line.size() < 3 || !isSpace(line[1]) || line[0] == '\t') {
         return std::nullopt;
@@ -33,11 +34,7 @@ std::optional<LegendEntry> parseLine(QByteArrayView line) {
     if (!colour.isValid()) {
         return std::nullopt;
     }
-    LegendEntry entry;
-    entry.character = line[0];
-    entry.colour = colour.rgb();
-    entry.meaning = QString::fromLatin1(line.sliced(colourEnd)).trimmed();
-    return entry;
+    return LegendEntry{line[0], colour.rgb()};
 }
 
 }  // namespace
@@ -45,17 +42,13 @@ std::optional<LegendEntry> parseLine(QByteArrayView line) {
 Legend Legend::parse(QByteArrayView text) {
     Legend legend;
     bool known[256] = {};
-    while (!text.isEmpty()) {
-        qsizetype end = text.indexOf('\n');
-        if (end < 0) {
-            end = text.size();
+    LineReader reader = LineReader::fromBytes(text.toByteArray());
+    while (std::optional<std::string_view> line = reader.readLineHead(kMaxLegendBytes)) {
+        if (reader.atEnd() && line->ends_with('\r')) {
+            line->remove_suffix(1);  // a last line may end in CR alone
         }
-        QByteArrayView line = text.first(end);
-        text = text.sliced(std::min(end + 1, text.size()));
-        if (line.endsWith('\r')) {
-            line.chop(1);
-        }
-        const std::optional<LegendEntry> entry = parseLine(line);
+        const std::optional<LegendEntry> entry =
+            parseLine(QByteArrayView(line->data(), static_cast<qsizetype>(line->size())));
         if (entry && !known[static_cast<unsigned char>(entry->character)]) {
             known[static_cast<unsigned char>(entry->character)] = true;
             legend.entries_.push_back(*entry);
@@ -74,15 +67,6 @@ std::optional<Legend> Legend::loadFromFolder(const QString& folder) {
         return std::nullopt;
     }
     return parse(text);
-}
-
-const LegendEntry* Legend::find(char character) const {
-    for (const LegendEntry& entry : entries_) {
-        if (entry.character == character) {
-            return &entry;
-        }
-    }
-    return nullptr;
 }
 
 std::array<QRgb, 256> Legend::colourTable() const {

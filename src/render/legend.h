@@ -9,11 +9,10 @@
 
 namespace pw {
 
-// One character of a map set: how it is drawn and what it stands for.
+// One character of a map set and how it is drawn.
 struct LegendEntry {
     char character = ' ';
     QRgb colour = 0;
-    QString meaning;  // may be empty
 };
 
 // The colours and meanings a map maker wrote for a map set, in a small text file of the
@@ -25,7 +24,8 @@ struct LegendEntry {
 //
 // The colour is #rgb, #rrggbb or a colour name. Any line that does not read so is
 // passed over, so comments may start with '#' (a line "# #333333 wall" is the entry of
-// '#'). A character listed twice keeps its first entry.
+// '#'). A character listed twice keeps its first entry. The meanings are for the people
+// who read the file; drawing needs only the colours.
 class Legend {
   public:
     static constexpr const char* kFileName = "legend.txt";
@@ -34,9 +34,6 @@ class Legend {
     // Reads `folder`/legend.txt; nullopt when there is none or it cannot be read.
     static std::optional<Legend> loadFromFolder(const QString& folder);
 
-    const std::vector<LegendEntry>& entries() const { return entries_; }
-    // The entry of `character`, or nullptr.
-    const LegendEntry* find(char character) const;
     // One colour per byte value: the legend's where it has one, the built-in palette
     // elsewhere.
     std::array<QRgb, 256> colourTable() const;

@@ -25,26 +25,30 @@ void mixPixel(QImage& image, int x, int y, QRgb colour, int amount) {
 
 }  // namespace
 
+std::vector<int> seamOffsets(int panelCells, int mapCells) {
+    std::vector<int> offsets;
+    for (qint64 at = panelCells; panelCells > 0 && at < mapCells; at += panelCells) {
+        offsets.push_back(static_cast<int>(at));
+    }
+    return offsets;
+}
+
 void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize) {
     // Thin lines on the first pixels of the next panel; thicker once cells are large.
     const int width = cellSize >= 6 ? 2 : 1;
-    if (panelLength > 0) {
-        for (qint64 x = qint64{panelLength} * cellSize; x < image.width();
-             x += qint64{panelLength} * cellSize) {
-            for (int y = 0; y < image.height(); ++y) {
-                for (int dx = 0; dx < width && x + dx < image.width(); ++dx) {
-                    mixPixel(image, static_cast<int>(x) + dx, y, kSeamColour, 200);
-                }
+    const auto cells = [cellSize](int pixels) { return (pixels + cellSize - 1) / cellSize; };
+    for (const int column : seamOffsets(panelLength, cells(image.width()))) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = column * cellSize; x < column * cellSize + width && x < image.width();
+                 ++x) {
+                mixPixel(image, x, y, kSeamColour, 200);
             }
         }
     }
-    if (panelHeight > 0) {
-        for (qint64 y = qint64{panelHeight} * cellSize; y < image.height();
-             y += qint64{panelHeight} * cellSize) {
-            for (int dy = 0; dy < width && y + dy < image.height(); ++dy) {
-                for (int x = 0; x < image.width(); ++x) {
-                    mixPixel(image, x, static_cast<int>(y) + dy, kSeamColour, 200);
-                }
+    for (const int row : seamOffsets(panelHeight, cells(image.height()))) {
+        for (int y = row * cellSize; y < row * cellSize + width && y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                mixPixel(image, x, y, kSeamColour, 200);
             }
         }
     }

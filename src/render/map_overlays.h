@@ -14,6 +14,10 @@ struct MapLabel {
     QString text;
 };
 
+// Where a new panel starts: every `panelCells` cells from the first panel's end up to
+// `mapCells` (none for a panel of 0 cells). The seams of a picture and of the preview.
+std::vector<int> seamOffsets(int panelCells, int mapCells);
+
 // Lines between panels: every panelLength columns and every panelHeight rows (0: none).
 void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize);
 

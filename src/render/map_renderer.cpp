@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "core/common/messages.h"
+#include "core/mapfile/direction.h"
 #include "render/cell_rows.h"
 #include "render/map_overlays.h"
 #include "render/palette.h"
@@ -15,8 +17,6 @@ namespace {
 constexpr qint64 kMaxPixels = qint64{1} << 26;
 // Labels beyond this many are read past but not drawn.
 constexpr std::size_t kMaxLabels = 10000;
-constexpr char kFirstLayer = 'a';
-constexpr char kLastLayer = 'w';
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -63,7 +63,7 @@ int parseDirection(std::string_view line) {
     line = skipBlanks(line);
     int value = -1;
     const auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), value);
-    return ec == std::errc() && value >= 0 && value <= 7 ? value : -1;
+    return ec == std::errc() && value >= 0 && value < std::ssize(kDirectionNames) ? value : -1;
 }
 
 class MapStream {
@@ -93,7 +93,7 @@ class MapStream {
         char previous = 0;
         while (const std::optional<char> read = reader_.readLetterLine()) {
             const char letter = *read;
-            if (letter < kFirstLayer || letter > kLastLayer || letter <= previous) {
+            if (!isNextLayer(letter, previous)) {
                 return true;
             }
             previous = letter;
@@ -129,41 +129,29 @@ class MapStream {
 
 RenderResult renderMap(LineReader& reader, const RenderOptions& options, const std::string& name) {
     RenderResult result;
-    std::int32_t version = 0;
-    if (!reader.readInt(version)) {
-        result.error = "ERROR: file " + name + " has no valid version number";
+    const HeaderRead read = readHeader(reader, name, kRenderedMapRules);
+    if (read.problem) {
+        result.problem = read.problem;
         return result;
     }
-    std::int32_t length = 0;
-    std::int32_t height = 0;
-    std::int32_t tally = 0;
-    if (!reader.readInt(length) || !reader.readInt(height) || !reader.readInt(tally)) {
-        result.error = "ERROR: file " + name + " has no valid map size";
-        return result;
-    }
-    if (length < 0 || length > kMaxRenderLength || height < 0 || height > kMaxRenderHeight) {
-        result.error = "ERROR: file " + name + " invalid Map size; X = " + std::to_string(length) +
-                       " Y = " + std::to_string(height);
-        return result;
-    }
+    const int length = read.header.length;
+    const int height = read.header.height;
     result.length = length;
     result.height = height;
     const int cellSize = std::clamp(options.cellSize, 1, kMaxCellSize);
     const qint64 width = qint64{std::max(length, 1)} * cellSize;
     const qint64 tall = qint64{std::max(height, 1)} * cellSize;
     if (width * tall > kMaxPixels) {
-        result.error = "ERROR: file " + name + " is too large to draw at " +
-                       std::to_string(cellSize) + " pixels per cell";
+        result.problem = Problem{messages::tooLargeToDraw(name, cellSize)};
         return result;
     }
-    reader.skipLine();  // the rest of the size line
     reader.skipLine();  // the value list line
     // The direction line holds at most 79 characters.
     result.direction = parseDirection(reader.readLineHead(79).value_or(std::string_view()));
 
     QImage image(static_cast<int>(width), static_cast<int>(tall), QImage::Format_RGB32);
     if (image.isNull()) {
-        result.error = "ERROR: not enough memory to draw file " + name;
+        result.problem = Problem{messages::notEnoughMemoryToDraw(name)};
         return result;
     }
     image.fill(kBackgroundColour);
@@ -187,6 +175,10 @@ RenderResult renderMap(LineReader& reader, const RenderOptions& options, const s
         }
     }
 
+    if (reader.hadError()) {
+        result.problem = Problem{messages::unableToRead(name)};
+        return result;
+    }
     drawSeams(image, options.panelLength, options.panelHeight, cellSize);
     drawHighlights(image, options.highlights, cellSize);
     drawLabels(image, labels, cellSize);
@@ -201,7 +193,7 @@ RenderResult renderMapFile(const std::string& path, const RenderOptions& options
     std::optional<LineReader> reader = LineReader::open(path);
     if (!reader) {
         RenderResult result;
-        result.error = "ERROR: unable to open file " + path;
+        result.problem = Problem{messages::unableToOpen(path)};
         return result;
     }
     return renderMap(*reader, options, path);

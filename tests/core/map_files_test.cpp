@@ -1,5 +1,6 @@
 // Map files: what the reader gives (map_reads.tsv), what a file's first lines and its name
 // say (map_summaries.tsv, map_file_names.tsv), and which files the map-set folders list.
+// Every row of a table is a test of its own, named by its line.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -21,7 +22,8 @@ std::string shortest(float number) {
 
 // Reads with one operation per letter of `reads` and tells what each gave: i readInt,
 // f readFloat (shortest exact form), l streamLine ([line]), h readLineHead(3) (<head>),
-// s skipLine, c readLetterLine (NUL for an empty line), e atEnd, E atEmptyLine.
+// s skipLine, c readLetterLine (NUL for an empty line), e atEnd, E atEmptyLine,
+// p position (@offset).
 // "!" is a read that found nothing.
 std::string transcript(pw::LineReader& reader, std::string_view reads) {
     std::string told;
@@ -45,6 +47,7 @@ std::string transcript(pw::LineReader& reader, std::string_view reads) {
             case 'c': letter = reader.readLetterLine();
                       told += !letter ? "!" : *letter ? std::string(1, *letter) : "NUL"; break;
             case 'E': told += reader.atEmptyLine() ? "empty" : "full"; break;
+            case 'p': told += "@" + std::to_string(reader.position()); break;
             default: told += reader.atEnd() ? "end" : "more";
         }
         // clang-format on
@@ -53,15 +56,25 @@ std::string transcript(pw::LineReader& reader, std::string_view reads) {
     return told.substr(0, told.empty() ? 0 : told.size() - 1);
 }
 
-TEST(MapReading, EveryReadOnATableOfFiles) {
-    const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/map_reads.tsv");
-    ASSERT_FALSE(cases.empty());
-    for (const auto& test : cases) {
-        pw::LineReader reader = pw::LineReader::fromBytes(QByteArray::fromStdString(test.at(0)));
-        const std::string got = transcript(reader, test.at(1));
-        EXPECT_TRUE(got == test.at(2)) << got.substr(0, 80) << " from " << test[0].substr(0, 60);
-        EXPECT_FALSE(reader.hadError());
-    }
+using pw::test::TableRow;
+
+std::vector<TableRow> table(const char* name) {
+    return pw::test::readTable(std::string(PANELWRIGHT_TEST_DATA "/") + name);
+}
+constexpr pw::test::RowNamer rowName;
+
+class MapReads : public testing::TestWithParam<TableRow> {};
+
+TEST_P(MapReads, TellWhatTheFileHolds) {
+    const TableRow& row = GetParam();
+    pw::LineReader reader = pw::LineReader::fromBytes(QByteArray::fromStdString(row.at(0)));
+    EXPECT_EQ(transcript(reader, row.at(1)), row.at(2));
+    EXPECT_FALSE(reader.hadError());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MapReads, testing::ValuesIn(table("map_reads.tsv")), rowName);
+
+TEST(MapReading, OpensFilesOnlyAndTellsAFailedRead) {
     pw::test::TempFolder folder;
     pw::test::writeFile(folder.path() / "m.map", "1 2");
     std::optional<pw::LineReader> file = pw::LineReader::open(folder.file("m.map"));
@@ -71,37 +84,44 @@ TEST(MapReading, EveryReadOnATableOfFiles) {
     EXPECT_FALSE(pw::LineReader::open(folder.file("missing.map")).has_value());
     EXPECT_FALSE(pw::LineReader::open("").has_value());
     std::optional<pw::LineReader> broken = pw::LineReader::open("/proc/self/mem");  // unreadable
-    EXPECT_TRUE(broken && transcript(*broken, "i") == "!" && broken->hadError());
+    ASSERT_TRUE(broken.has_value());
+    EXPECT_EQ(transcript(*broken, "i"), "!");
+    EXPECT_TRUE(broken->hadError());
 }
 
-TEST(MapSummary, TellsWhatTheFirstTwoLinesSay) {
+class MapSummaries : public testing::TestWithParam<TableRow> {};
+
+TEST_P(MapSummaries, TellWhatTheFirstTwoLinesSay) {
+    const TableRow& row = GetParam();
     pw::test::TempFolder folder;
-    const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/map_summaries.tsv");
-    ASSERT_FALSE(cases.empty());
-    for (const auto& test : cases) {
-        if (test.at(0) != "missing.map") {
-            pw::test::writeFile(folder.path() / "m.map", test[0]);
-        }
-        const pw::MapSummary map =
-            pw::summarizeMap(folder.file(test[0] == "missing.map" ? "none" : "m.map"), "m.map");
-        EXPECT_EQ(std::to_string(map.version) + " " + std::to_string(map.length) + " " +
-                      std::to_string(map.height) + (map.problem.empty() ? "" : " " + map.problem),
-                  test.at(1));
+    // "missing.map" is no file at all, "/proc/self/mem" one whose reading fails.
+    std::string path = row.at(0) == "missing.map" ? folder.file("none") : row[0];
+    if (row[0] != "missing.map" && !row[0].starts_with("/proc/")) {
+        pw::test::writeFile(folder.path() / "m.map", row[0]);
+        path = folder.file("m.map");
     }
+    const pw::MapSummary map = pw::summarizeMap(path, "m.map");
+    const pw::MapHeader& header = map.header;
+    EXPECT_EQ(std::to_string(header.version) + " " + std::to_string(header.length) + " " +
+                  std::to_string(header.height) + (map.problem ? " " + map.problem->message : ""),
+              row.at(1));
 }
 
-TEST(MapFileName, GivesMarkAndNumberLabel) {
-    const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/map_file_names.tsv");
-    ASSERT_FALSE(cases.empty());
-    for (const auto& test : cases) {
-        const pw::ParsedMapFileName parsed = pw::parseMapFileName(test.at(0));
-        const std::string label = parsed.numberLabel.value_or("none");
-        EXPECT_EQ((parsed.upperName.empty() ? "" : parsed.upperName + " ") +
-                      (parsed.mark == ' ' ? '_' : parsed.mark) + " " +
-                      (label.empty() ? "[]" : label),
-                  test.at(1));
-    }
+INSTANTIATE_TEST_SUITE_P(Table, MapSummaries, testing::ValuesIn(table("map_summaries.tsv")),
+                         rowName);
+
+class MapFileNames : public testing::TestWithParam<TableRow> {};
+
+TEST_P(MapFileNames, GiveMarkAndNumberLabel) {
+    const pw::ParsedMapFileName parsed = pw::parseMapFileName(GetParam().at(0));
+    const std::string label = parsed.numberLabel.value_or("none");
+    EXPECT_EQ((parsed.upperName.empty() ? "" : parsed.upperName + " ") +
+                  (parsed.mark == ' ' ? '_' : parsed.mark) + " " + (label.empty() ? "[]" : label),
+              GetParam().at(1));
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, MapFileNames, testing::ValuesIn(table("map_file_names.tsv")),
+                         rowName);
 
 TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
     pw::test::TempFolder folder;
@@ -135,6 +155,9 @@ TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
         return told;
     };
     EXPECT_EQ(listed(0), "A.map@second B.map@first b.map@second c.map@first ");
+    const std::vector<std::string> irfmaps = {folder.file("first/Irfmaps"),
+                                              folder.file("second/Irfmaps")};
+    EXPECT_EQ(pw::mapSetFolders(roots, 0), irfmaps);
     EXPECT_EQ(listed(1), "E.map@second ");
     EXPECT_FALSE(pw::listMapSet(roots, 2).has_value());
     EXPECT_FALSE(pw::listMapSet({folder.file("missing")}, 1).has_value());

@@ -23,9 +23,11 @@ struct FakePrompts : UserPrompts {
         asked.append(initialPath + "|" + startFolder);
         return saveAnswer;
     }
+    std::optional<QString> askImagePath(QWidget*) override { return imageAnswer; }
     void beep() override { ++beeps; }
 
     std::optional<QString> saveAnswer;  // nullopt: the user cancels
+    std::optional<QString> imageAnswer;
     QStringList errors, messages, asked;
     int beeps = 0;
 };

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -44,19 +46,26 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     }
 }
 
-std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path) {
-    std::vector<std::vector<std::string>> cases;
+std::vector<TableRow> readTable(const std::filesystem::path& path) {
+    std::vector<TableRow> cases;
     std::istringstream lines(readFile(path));
+    int number = 0;
     for (std::string line; std::getline(lines, line);) {
+        ++number;
         if (line.empty() || line[0] == '#') {
             continue;
         }
-        cases.emplace_back(1);
+        cases.emplace_back();
+        cases.back().line = number;
+        cases.back().emplace_back();
         for (std::size_t at = 0; at < line.size(); ++at) {
             std::string& field = cases.back().back();
             const std::size_t star = line.find('*', at), close = line.find('}', at);
             if (line[at] == '\t') {
                 cases.back().emplace_back();
+            } else if (line.compare(at, 2, "\\x") == 0 && at + 3 < line.size()) {
+                field += static_cast<char>(std::stoi(line.substr(at + 2, 2), nullptr, 16));
+                at += 3;
             } else if (line[at] == '\\' && at + 1 < line.size()) {
                 field += std::string("\r\n\t\\\0", 5).at(std::string("rnt\\0").find(line[++at]));
             } else if (line[at] == '{' && star < close && close == star + 2) {
@@ -68,6 +77,43 @@ std::vector<std::vector<std::string>> readTable(const std::filesystem::path& pat
         }
     }
     return cases;
+}
+
+std::string rowName(const TableRow& row) {
+    return "line" + std::to_string(row.line);
+}
+
+namespace {
+std::string printable(std::string_view text) {
+    std::string shown;
+    for (const char c : text.substr(0, 120)) {
+        const auto code = static_cast<unsigned char>(c);
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02x", code);
+        shown += code >= 0x20 && code < 0x7f ? std::string(1, c) : std::string(hex);
+    }
+    return shown + (text.size() > 120 ? "...(" + std::to_string(text.size()) + " bytes)" : "");
+}
+}  // namespace
+
+void PrintTo(const TableRow& row, std::ostream* out) {
+    *out << "line " << row.line << ':';
+    for (const std::string& field : row) {
+        *out << " [" << printable(field) << ']';
+    }
+}
+
+std::string firstDifference(const std::string& got, const std::string& expected) {
+    const auto [mine, theirs] =
+        std::mismatch(got.begin(), got.end(), expected.begin(), expected.end());
+    if (mine == got.end() && theirs == expected.end()) {
+        return {};
+    }
+    const auto at = static_cast<std::size_t>(mine - got.begin());
+    return "sizes " + std::to_string(got.size()) + " and " + std::to_string(expected.size()) +
+           ", first difference at byte " + std::to_string(at) + ": got \"" +
+           printable(got.substr(at, 40)) + "\", expected \"" + printable(expected.substr(at, 40)) +
+           "\"";
 }
 
 std::vector<std::string> words(const std::string& field) {

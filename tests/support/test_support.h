@@ -4,6 +4,7 @@
 // made in memory and the one stand-in for whoever runs the save pipeline.
 
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,9 +31,27 @@ class TempFolder {
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
+// One case of a table file: its fields and the line it stands on.
+struct TableRow : std::vector<std::string> {
+    int line = 0;
+};
 // The cases of a table file, one a line, its fields separated by tabs; a line that starts
-// with # is none. In a field \r \n \t \0 \\ stand for their bytes, {N*c} for N copies of c.
-std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path);
+// with # is none. In a field \r \n \t \0 \\ stand for their bytes, \xHH for any byte,
+// {N*c} for N copies of c.
+std::vector<TableRow> readTable(const std::filesystem::path& path);
+// A parameterised test's name for a row: "line12".
+std::string rowName(const TableRow& row);
+// Names a parameterised test's rows by rowName(), as INSTANTIATE_TEST_SUITE_P's last part.
+struct RowNamer {
+    template <class ParamInfo>
+    std::string operator()(const ParamInfo& info) const {
+        return rowName(info.param);
+    }
+};
+// How a failing row shows: its line and fields, each byte printable.
+void PrintTo(const TableRow& row, std::ostream* out);
+// Where two texts first differ, told briefly; empty when they are equal.
+std::string firstDifference(const std::string& got, const std::string& expected);
 // The words of a table field, split at blanks; '' is an empty word.
 std::vector<std::string> words(const std::string& field);
 

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace pw {
 
@@ -18,6 +20,7 @@ struct CountRange {
     bool contains(int count) const {
         return count >= first && count <= last && (count - first) % step == 0;
     }
+    std::vector<int> counts() const;
 };
 
 // Everything in which the layouts differ. All else follows from the shape: every layout
@@ -40,6 +43,25 @@ inline constexpr std::array<LayoutRules, 3> kLayoutRules = {{
     {"end-to-end", {2, 3, 1}, 0, false},
     {"composite", {4, 8, 2}, 2, true},
 }};
+
+// The most sources any layout sets side by side, and one above the other: a joined map is
+// at most this many source lengths long and source heights high.
+constexpr int mostColumns() {
+    int most = 0;
+    for (const LayoutRules& rules : kLayoutRules) {
+        const int columns = rules.columns == 0 ? rules.counts.last : rules.columns;
+        most = columns > most ? columns : most;
+    }
+    return most;
+}
+constexpr int mostRows() {
+    int most = 0;
+    for (const LayoutRules& rules : kLayoutRules) {
+        const int rows = rules.columns == 0 ? 1 : rules.counts.last / rules.columns;
+        most = rows > most ? rows : most;
+    }
+    return most;
+}
 
 const LayoutRules& rulesOf(Layout layout);
 inline CountRange countRange(Layout layout) {
@@ -69,6 +91,9 @@ struct LayoutShape {
     int slotCount() const { return rows * columns; }
     int rowOf(int slot) const { return slot / columns; }
     int columnOf(int slot) const { return slot % columns; }
+    // How messages name a slot: its number from 1, or "row,column" from 0 for a layout
+    // that checks by rows.
+    std::string slotName(int slot) const;
     const LayoutRules& rules() const { return rulesOf(layout); }
 };
 

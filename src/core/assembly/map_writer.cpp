@@ -5,14 +5,12 @@
 #include "core/assembly/junction.h"
 #include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
+#include "core/mapfile/map_format.h"
 #include "core/mapfile/number_format.h"
 
 namespace pw {
 namespace {
 
-constexpr std::string_view kLayerLetters = "abcdefghijklmnopqrstuvw";
-constexpr char kEndOfLayers = 'x';
-constexpr std::string_view kValueListLine = "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1";
 // The junction fix-up looks at positions 7 to 24 of a row only.
 constexpr std::size_t kJunctionSpan = 25;
 
@@ -34,7 +32,7 @@ char MapWriter::markAt(int slotRow, int column) const {
     return sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)].mark;
 }
 
-std::optional<Problem> MapWriter::write(const MapHeader& header) {
+std::optional<Problem> MapWriter::write(const OutputHeader& header) {
     writeHeader(header);
     std::optional<Problem> problem = copyGrid();  // first grid
     if (!problem) {
@@ -52,7 +50,7 @@ std::optional<Problem> MapWriter::write(const MapHeader& header) {
     return problem;
 }
 
-void MapWriter::writeHeader(const MapHeader& header) {
+void MapWriter::writeHeader(const OutputHeader& header) {
     out_.writeInt(header.version);
     out_.endLine();
     out_.writeInt(shape_.columns * length_);
@@ -186,9 +184,8 @@ std::optional<Problem> MapWriter::readLetter(int slot) {
     if (!letter) {
         return endedEarly(slot);
     }
-    const bool inTable = kLayerLetters.find(*letter) != std::string_view::npos;
-    if (*letter != kEndOfLayers && !(inTable && *letter > source.letter)) {
-        return Problem{slot, messages::lettersOutOfOrder(source.name)};
+    if (*letter != kEndOfLayers && !isNextLayer(*letter, source.letter)) {
+        return Problem{messages::lettersOutOfOrder(source.name), slot};
     }
     source.letter = *letter;
     return std::nullopt;
@@ -197,9 +194,9 @@ std::optional<Problem> MapWriter::readLetter(int slot) {
 std::optional<Problem> MapWriter::endedEarly(int slot) const {
     const SourceMap& source = sources_[static_cast<std::size_t>(slot)];
     if (source.reader->hadError()) {
-        return Problem{slot, messages::unableToRead(source.name)};
+        return Problem{messages::unableToRead(source.name), slot};
     }
-    return Problem{slot, messages::endsEarly(source.name)};
+    return Problem{messages::endsEarly(source.name), slot};
 }
 
 void MapWriter::writeLabels() {

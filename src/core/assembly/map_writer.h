@@ -15,7 +15,7 @@ namespace pw {
 class LineWriter;
 
 // The values of the output's first four lines.
-struct MapHeader {
+struct OutputHeader {
     std::int32_t version;
     std::int32_t tally;
     int direction;  // top-edge direction index 0 to 7
@@ -37,10 +37,10 @@ class MapWriter {
 
     // Writes the whole map. The first damaged read ends it: a source that ends before
     // its last row or layer letter line, or whose layer letters are out of order.
-    std::optional<Problem> write(const MapHeader& header);
+    std::optional<Problem> write(const OutputHeader& header);
 
   private:
-    void writeHeader(const MapHeader& header);
+    void writeHeader(const OutputHeader& header);
     std::optional<Problem> copyGrid();
     std::optional<Problem> writeLayerBlocks();
     void writeLabels();

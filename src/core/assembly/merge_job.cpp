@@ -5,6 +5,7 @@
 #include "core/assembly/junction.h"
 #include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
+#include "core/mapfile/map_header.h"
 #include "core/mapfile/map_set.h"
 
 namespace pw {
@@ -34,7 +35,7 @@ StepResult MergeJob::openSources() {
             continue;
         }
         if (source.name.empty()) {
-            result.fail(slot, messages::noFileSelected(shape_, slot));
+            result.fail(slot, messages::noFileSelected(shape_.slotName(slot)));
             continue;
         }
         source.reader = LineReader::open(request_.slots[static_cast<std::size_t>(slot)].path);
@@ -50,16 +51,14 @@ StepResult MergeJob::checkVersions() {
     version_ = 0;
     for (int slot = 0; slot < shape_.slotCount(); ++slot) {
         SourceMap& source = sources_[static_cast<std::size_t>(slot)];
-        std::int32_t version = 0;
         if (!source.reader) {
             continue;
         }
-        if (!source.reader->readInt(version)) {
-            result.fail(slot, messages::noVersion(source.name));
-        } else if (version == 0) {
-            result.fail(slot, messages::submap(source.name, version));
+        MapHeader header;
+        if (auto problem = readVersionLine(*source.reader, source.name, kSourceRules, header)) {
+            result.fail(slot, std::move(problem->message));
         } else {
-            version_ = std::max(version_, version);
+            version_ = std::max(version_, header.version);
         }
     }
     return result;
@@ -78,31 +77,26 @@ StepResult MergeJob::checkSizes() {
         if (!source.reader) {
             continue;
         }
-        std::int32_t x = 0;
-        std::int32_t y = 0;
-        std::int32_t t = 0;
-        std::string failure;
-        if (!source.reader->readInt(x) || !source.reader->readInt(y) ||
-            !source.reader->readInt(t)) {
-            failure = messages::noMapSize(source.name);
-        } else {
-            source.reader->skipLine();  // whatever follows the three numbers
-            source.tally = static_cast<std::uint32_t>(t);
+        MapHeader size;
+        std::optional<Problem> failure = readSizeLine(*source.reader, source.name, size);
+        if (!failure) {
+            source.tally = static_cast<std::uint32_t>(size.tally);
             if (slot == reference) {
-                if (y < 0 || y > 999 || x < 0 || x > 999) {
-                    failure = messages::invalidSize(source.name, x, y);
-                } else {
-                    length_ = x;
-                    height_ = y;
+                failure = checkSize(size, source.name, kSourceRules);
+                if (!failure) {
+                    length_ = size.length;
+                    height_ = size.height;
                 }
-            } else if (y != height_) {
-                failure = messages::sizeMismatch("height", source.name, first->name, height_, y);
-            } else if (x != length_) {
-                failure = messages::sizeMismatch("length", source.name, first->name, length_, x);
+            } else if (size.height != height_) {
+                failure = Problem{messages::sizeMismatch("height", source.name, first->name,
+                                                         height_, size.height)};
+            } else if (size.length != length_) {
+                failure = Problem{messages::sizeMismatch("length", source.name, first->name,
+                                                         length_, size.length)};
             }
         }
-        if (!failure.empty()) {
-            result.fail(slot, std::move(failure));
+        if (failure) {
+            result.fail(slot, std::move(failure->message));
             if (!shape_.rules().checksByRow) {
                 break;
             }

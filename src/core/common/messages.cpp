@@ -1,14 +1,25 @@
 #include "core/common/messages.h"
 
 namespace pw::messages {
+namespace {
 
-std::string noFileSelected(const LayoutShape& shape, int slot) {
-    // A layout that checks by rows names a slot by its row and column, counted from 0.
-    if (shape.rules().checksByRow) {
-        return "ERROR: no file selected for Map# " + std::to_string(shape.rowOf(slot)) + "," +
-               std::to_string(shape.columnOf(slot));
+// A cell as the user sees it: the byte as a Latin-1 character, quoted, in UTF-8.
+std::string quotedCell(char cell) {
+    const auto code = static_cast<unsigned char>(cell);
+    std::string text = "'";
+    if (code < 0x80) {
+        text += cell;
+    } else {
+        text += static_cast<char>(0xC0 | code >> 6);
+        text += static_cast<char>(0x80 | (code & 0x3F));
     }
-    return "ERROR: no file selected for Map# " + std::to_string(slot + 1);
+    return text + "'";
+}
+
+}  // namespace
+
+std::string noFileSelected(const std::string& slotName) {
+    return "ERROR: no file selected for Map# " + slotName;
 }
 
 std::string unableToOpen(const std::string& name) {
@@ -28,8 +39,7 @@ std::string noMapSize(const std::string& name) {
 }
 
 std::string invalidSize(const std::string& name, std::int32_t length, std::int32_t height) {
-    return "ERROR: file " + name + " invalid Map size; X = " + std::to_string(length) +
-           " Y = " + std::to_string(height);
+    return "ERROR: file " + name + " invalid Map size; " + sizeText(length, height);
 }
 
 std::string sizeMismatch(const char* what, const std::string& name, const std::string& firstName,
@@ -48,6 +58,75 @@ std::string lettersOutOfOrder(const std::string& name) {
 
 std::string unableToRead(const std::string& name) {
     return "ERROR: unable to read file " + name;
+}
+
+std::string countNotTaken(std::string_view layout, const std::vector<int>& counts, int count) {
+    return "ERROR: " + std::string(layout) + " takes " + countChoices(counts) + " sources, not " +
+           std::to_string(count);
+}
+
+std::string countChoices(const std::vector<int>& counts) {
+    // Three or more counts in a row read as a range.
+    if (counts.size() > 2 && counts.back() - counts.front() + 1 == std::ssize(counts)) {
+        return std::to_string(counts.front()) + " to " + std::to_string(counts.back());
+    }
+    std::string text;
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == counts.size() ? " or " : ", ") + std::to_string(counts[i]);
+    }
+    return text;
+}
+
+std::string unableToCreate(const std::string& path, const std::string& reason) {
+    return "ERROR: unable to create file " + path + ": " + reason;
+}
+
+std::string unableToWrite(const std::string& path, const std::string& reason) {
+    return "ERROR: unable to write file " + path + ": " + reason;
+}
+
+std::string folderMissing(const std::string& folder) {
+    return "The folder " + folder + " does not exist.";
+}
+
+std::string unableToWriteImage(const std::string& path, const std::string& reason) {
+    return "ERROR: unable to write image " + path + ": " + reason;
+}
+
+std::string tooLargeToDraw(const std::string& name, int cellSize) {
+    return "ERROR: file " + name + " is too large to draw at " + std::to_string(cellSize) +
+           " pixels per cell";
+}
+
+std::string notEnoughMemoryToDraw(const std::string& name) {
+    return "ERROR: not enough memory to draw file " + name;
+}
+
+std::string sizeText(std::int32_t length, std::int32_t height) {
+    return "X = " + std::to_string(length) + " Y = " + std::to_string(height);
+}
+
+std::string reasonOf(std::string message) {
+    constexpr std::string_view kError = "ERROR: ";
+    if (message.starts_with(kError)) {
+        message.erase(0, kError.size());
+    }
+    return message;
+}
+
+std::string cellDescription(int column, int row, char first, char second,
+                            const std::string& layerLetters, const std::string& layerCells) {
+    std::string text = "Column " + std::to_string(column) + ", row " + std::to_string(row) +
+                       ": first grid " + quotedCell(first) + ", second grid " + quotedCell(second);
+    for (std::size_t i = 0; i < layerLetters.size() && i < layerCells.size(); ++i) {
+        text += ", " + std::string(1, layerLetters[i]) + " " + quotedCell(layerCells[i]);
+    }
+    return text;
+}
+
+std::string cellSlot(int slotNumber, const std::string& name) {
+    const std::string slot = "; slot " + std::to_string(slotNumber);
+    return name.empty() ? slot + ", nothing chosen" : slot + ": " + name;
 }
 
 }  // namespace pw::messages

@@ -53,6 +53,7 @@ LineReader& LineReader::operator=(LineReader&&) noexcept = default;
 LineReader::~LineReader() = default;
 
 bool LineReader::fill() {
+    dropped_ += pos_;
     pos_ = 0;
     end_ = 0;
     return readMore();
@@ -60,6 +61,7 @@ bool LineReader::fill() {
 
 void LineReader::keepUnread() {
     std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+    dropped_ += pos_;
     end_ -= pos_;
     pos_ = 0;
 }

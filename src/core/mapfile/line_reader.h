@@ -48,6 +48,8 @@ class LineReader {
     bool atEnd();
     // True once a read from the file failed for a reason other than its end.
     bool hadError() const { return error_; }
+    // How many bytes of the file lie before the next read.
+    std::uint64_t position() const { return dropped_ + pos_; }
 
   private:
     explicit LineReader(std::unique_ptr<QIODevice> device);
@@ -72,6 +74,7 @@ class LineReader {
 
     std::unique_ptr<QIODevice> device_;
     std::vector<char> buffer_;
+    std::uint64_t dropped_ = 0;  // bytes read and gone from the buffer
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool eof_ = false;

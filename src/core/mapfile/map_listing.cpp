@@ -36,6 +36,10 @@ std::string joinPath(const std::string& folder, const std::string& name) {
         .toStdString();
 }
 
+bool searchable(const QFileInfo& folder) {
+    return folder.isDir() && folder.isReadable() && folder.isExecutable();
+}
+
 }  // namespace
 
 std::vector<std::string> mapSetRoots() {
@@ -56,30 +60,36 @@ std::vector<std::string> mapSetRoots() {
     return roots;
 }
 
-std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
-                                                 int mapSetIndex) {
+std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, int mapSetIndex) {
     const std::string folderName = mapSetFolderName(mapSetIndex);
-    if (folderName.empty()) {
-        return std::nullopt;
-    }
-    bool found = false;
-    std::set<std::string> seen;
-    std::vector<ListedMap> maps;
+    std::vector<std::string> folders;
     for (const std::string& root : roots) {
         const std::string folder = joinPath(root, folderName);
+        if (!folderName.empty() && searchable(QFileInfo(QString::fromStdString(folder)))) {
+            folders.push_back(folder);
+        }
+    }
+    return folders;
+}
+
+std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
+                                                 int mapSetIndex) {
+    const std::vector<std::string> folders = mapSetFolders(roots, mapSetIndex);
+    if (folders.empty()) {
+        return std::nullopt;
+    }
+    std::set<std::string> seen;
+    std::vector<ListedMap> maps;
+    for (const std::string& folder : folders) {
         const std::optional<std::vector<std::string>> names = listMapFiles(folder);
         if (!names) {
-            continue;
+            continue;  // gone since it was found
         }
-        found = true;
         for (const std::string& name : *names) {
             if (seen.insert(name).second) {
                 maps.push_back({name, joinPath(folder, name), folder});
             }
         }
-    }
-    if (!found) {
-        return std::nullopt;
     }
     std::stable_sort(maps.begin(), maps.end(), [](const ListedMap& a, const ListedMap& b) {
         return lessIgnoringCase(a.name, b.name);
@@ -89,7 +99,7 @@ std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>&
 
 std::optional<std::vector<std::string>> listMapFiles(const std::string& folder) {
     const QFileInfo info(QString::fromStdString(folder));
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
+    if (!searchable(info)) {
         return std::nullopt;
     }
     QDir dir(info.filePath());

@@ -13,6 +13,10 @@ namespace pw {
 // Needs the application object, for the executable's folder.
 std::vector<std::string> mapSetRoots();
 
+// The map-set folders of one map set below `roots` that exist and can be searched, in the
+// order of the roots.
+std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, int mapSetIndex);
+
 // One map file as the slot lists offer it.
 struct ListedMap {
     std::string name;    // the plain file name, as the list shows it

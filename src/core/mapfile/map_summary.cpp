@@ -6,23 +6,11 @@
 namespace pw {
 
 MapSummary summarizeMap(const std::string& path, const std::string& name) {
-    MapSummary summary;
     std::optional<LineReader> reader = LineReader::open(path);
     if (!reader) {
-        summary.problem = messages::unableToOpen(name);
-    } else if (!reader->readInt(summary.version)) {
-        summary.problem = messages::noVersion(name);
-    } else if (summary.version == 0) {
-        summary.problem = messages::submap(name, summary.version);
-    } else if (std::int32_t tally = 0; !reader->readInt(summary.length) ||
-                                       !reader->readInt(summary.height) ||
-                                       !reader->readInt(tally)) {
-        summary.problem = messages::noMapSize(name);
-    } else if (summary.length < 0 || summary.length > 999 || summary.height < 0 ||
-               summary.height > 999) {
-        summary.problem = messages::invalidSize(name, summary.length, summary.height);
+        return {{}, Problem{messages::unableToOpen(name)}};
     }
-    return summary;
+    return readHeader(*reader, name, kSourceRules);
 }
 
 }  // namespace pw

@@ -54,7 +54,7 @@ JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* can
         MergeJob job(request, *shape);
         int firstPresent = -1;
         for (int slot = shape->slotCount() - 1; slot >= 0; --slot) {
-            if (!joined.slotProblems[static_cast<std::size_t>(slot)].empty()) {
+            if (joined.slotProblems[static_cast<std::size_t>(slot)]) {
                 job.dropSource(slot);
             } else {
                 firstPresent = slot;

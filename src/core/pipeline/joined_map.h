@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <atomic>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,9 @@ namespace pw {
 // that is empty or whose source fails a check is joined as an empty panel of the common
 // size, and its problem is worded as Save Map words it.
 struct JoinedMap {
-    QByteArray bytes;                       // the joined map; empty when nothing could be joined
-    std::vector<std::string> slotProblems;  // per slot, slot order: empty when the slot is fine
+    QByteArray bytes;  // the joined map; empty when nothing could be joined
+    // Per slot, slot order: why the slot is joined as an empty panel; nullopt when it is fine.
+    std::vector<std::optional<std::string>> slotProblems;
     LayoutShape shape{Layout::TopToBottom, 0, 0};
     int panelLength = 0;  // cells of one panel, the seams' spacing
     int panelHeight = 0;

@@ -1,7 +1,5 @@
 #include "core/pipeline/save_pipeline.h"
 
-#include <stdexcept>
-
 #include "core/assembly/merge_job.h"
 #include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
@@ -23,7 +21,11 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
     const std::optional<LayoutShape> shape =
         shapeFor(request.layout, static_cast<int>(request.slots.size()));
     if (!shape) {
-        throw std::invalid_argument("runSave: the layout does not take this many sources");
+        // The dialogs and the command line never ask for this; a caller that does is told.
+        host.showError(messages::countNotTaken(layoutName(request.layout),
+                                               countRange(request.layout).counts(),
+                                               static_cast<int>(request.slots.size())));
+        return SaveOutcome::CheckFailed;
     }
     // The sources are closed when the job ends, on every path.
     MergeJob job(request, *shape);
@@ -41,7 +43,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
 
     const OpenedOutput output = openOutput(*path);
     if (!output.file) {
-        host.showError("ERROR: unable to create file " + *path + ": " + output.errorString);
+        host.showError(messages::unableToCreate(*path, output.errorString));
         return SaveOutcome::WriteFailed;
     }
     // A damaged source stops the writing; the output is then dropped uncommitted.
@@ -55,10 +57,10 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         return SaveOutcome::WriteFailed;
     }
     if (!writer.flush() || !output.file->commit()) {
-        host.showError("ERROR: unable to write file " + *path + ": " + output.file->errorString());
+        host.showError(messages::unableToWrite(*path, output.file->errorString()));
         return SaveOutcome::WriteFailed;
     }
-    host.reportSuccess("New map file created successfully");
+    host.reportSuccess(std::string(messages::kMapCreated));
     return SaveOutcome::Saved;
 }
 

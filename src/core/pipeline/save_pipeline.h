@@ -16,7 +16,7 @@ enum class SaveOutcome {
 
 // Save Map: open and check the sources, ask for the output path, write the merged map
 // and report success. Every failure is shown through the host, one message each.
-// The request must hold a slot count that its layout takes. `openOutput` is where the
+// A slot count that the layout does not take fails like a check. `openOutput` is where the
 // map goes: a safe save to the chosen file unless a test puts something else there.
 SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
                     const OutputOpener& openOutput = openSafeOutput);

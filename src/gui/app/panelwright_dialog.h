@@ -21,10 +21,6 @@ class PanelwrightDialog : public QDialog {
     explicit PanelwrightDialog(const DialogEnvironment& environment, QWidget* parent = nullptr);
     ~PanelwrightDialog() override;
 
-    // 0 Top-to-Bottom, 1 End-to-End, 2 Composite.
-    int configurationIndex() const { return configurationIndex_; }
-    // 0 Ironfall, 1 Emberline.
-    int mapSetIndex() const { return mapSetIndex_; }
     // The composer dialog "Select map files" runs for the current choices.
     std::unique_ptr<ComposerDialog> composerForChoices();
 
@@ -39,8 +35,8 @@ class PanelwrightDialog : public QDialog {
 
     std::unique_ptr<Ui::PanelwrightDialog> ui_;
     const DialogEnvironment& environment_;
-    int configurationIndex_ = -1;
-    int mapSetIndex_ = -1;
+    int configurationIndex_ = -1;  // 0 Top-to-Bottom, 1 End-to-End, 2 Composite
+    int mapSetIndex_ = -1;         // 0 Ironfall, 1 Emberline
 };
 
 }  // namespace pw::gui

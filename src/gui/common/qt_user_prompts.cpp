@@ -1,6 +1,7 @@
 #include "gui/common/qt_user_prompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -52,6 +53,12 @@ std::optional<QString> QtUserPrompts::askSavePath(QWidget* parent, const QString
         return std::nullopt;
     }
     return prompt.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtUserPrompts::askImagePath(QWidget* parent) {
+    const QString path = QFileDialog::getSaveFileName(parent, QObject::tr("Save Image"), QString(),
+                                                      QObject::tr("PNG image (*.png)"));
+    return path.isEmpty() ? std::nullopt : std::optional(path);
 }
 
 void QtUserPrompts::beep() {

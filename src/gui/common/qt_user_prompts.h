@@ -12,6 +12,7 @@ class QtUserPrompts : public UserPrompts {
     void showMessage(QWidget* parent, const QString& text) override;
     std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
                                        const QString& startFolder) override;
+    std::optional<QString> askImagePath(QWidget* parent) override;
     void beep() override;
 };
 

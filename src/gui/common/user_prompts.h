@@ -21,6 +21,8 @@ class UserPrompts {
     // otherwise in `startFolder`. nullopt when the user cancels.
     virtual std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
                                                const QString& startFolder) = 0;
+    // The Save As prompt for a picture (PNG). nullopt when the user cancels.
+    virtual std::optional<QString> askImagePath(QWidget* parent) = 0;
     // The information beep of a refused count step.
     virtual void beep() = 0;
 };

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -15,6 +14,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "core/common/messages.h"
 #include "core/pipeline/save_pipeline.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
@@ -278,27 +278,21 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
                 listMapSet(environment_.mapSetRoots, mapSetIndex_)) {
             mapSetFound_ = true;
             mapNames_->setMaps(std::move(*maps));
-            findSaveFolder();
+            // Save As opens in the first of the set's folders while no path is remembered.
+            const std::vector<std::string> folders =
+                mapSetFolders(environment_.mapSetRoots, mapSetIndex_);
+            saveFolder_ = folders.empty() ? QString() : QString::fromStdString(folders.front());
             preview_->setLegend(Legend::loadFromFolder(saveFolder_));
         }
     }
     if (!mapSetFound_) {
-        environment_.prompts->showError(this, QStringLiteral("ERROR searchinng for Map files"));
+        const std::string_view notFound = messages::kMapFilesNotFound;
+        environment_.prompts->showError(this, QString::fromUtf8(notFound.data(), notFound.size()));
         return;
     }
     // Each name is opened from the folder it was listed from (MapListModel::PathRole).
     mapList.setModel(mapNames_);
     mapList.setCurrentIndex(-1);
-}
-
-void ComposerDialog::findSaveFolder() {
-    for (const std::string& root : environment_.mapSetRoots) {
-        const QDir folder(QString::fromStdString(root + "/" + mapSetFolderName(mapSetIndex_)));
-        if (folder.exists()) {
-            saveFolder_ = folder.path();
-            return;
-        }
-    }
 }
 
 bool ComposerDialog::inUse(std::size_t slot) const {

@@ -56,7 +56,6 @@ class ComposerDialog : public QDialog {
     void onDirectionButton();
     void onSaveMap();
     void listMapFiles(QComboBox& mapList);
-    void findSaveFolder();
     void addPreview();
     void updatePreview();
 

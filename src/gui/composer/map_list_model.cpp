@@ -29,7 +29,6 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
         paths.emplace_back(map.path, map.name);
     }
     headers_.assign(maps_.size(), std::nullopt);
-    pending_ = maps_.size();
     reference_ = -1;
     endResetModel();
     scanner_ = std::make_unique<HeaderScanner>(
@@ -45,7 +44,6 @@ void MapListModel::setReference(int row) {
     if (valid && !headers_[static_cast<std::size_t>(row)]) {
         const ListedMap& map = maps_[static_cast<std::size_t>(row)];
         headers_[static_cast<std::size_t>(row)] = summarizeMap(map.path, map.name);
-        --pending_;
     }
     marksChanged();
 }
@@ -54,7 +52,6 @@ void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> header
     for (std::size_t i = 0; i < headers.size() && first + i < headers_.size(); ++i) {
         if (!headers_[first + i]) {
             headers_[first + i] = headers[i];
-            --pending_;
         }
     }
     if (headers.empty()) {
@@ -109,44 +106,45 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
 }
 
 QString MapListModel::problem(std::size_t row) const {
-    const std::optional<MapSummary>& header = headers_[row];
-    if (!header) {
+    const std::optional<MapSummary>& summary = headers_[row];
+    if (!summary) {
         return {};
     }
-    std::string found = header->problem;
-    if (found.empty() && reference_ >= 0) {
+    std::optional<std::string> found;
+    if (summary->problem) {
+        found = summary->problem->message;
+    } else if (reference_ >= 0) {
         const auto reference = static_cast<std::size_t>(reference_);
         const std::optional<MapSummary>& chosen = headers_[reference];
         // A slot-1 choice that cannot join anything is no measure for the others; the
         // height is compared first, as Save Map does.
-        if (chosen && chosen->problem.empty()) {
+        if (chosen && !chosen->problem) {
             const std::string& chosenName = maps_[reference].name;
-            if (header->height != chosen->height) {
-                found = messages::sizeMismatch("height", maps_[row].name, chosenName,
-                                               chosen->height, header->height);
-            } else if (header->length != chosen->length) {
-                found = messages::sizeMismatch("length", maps_[row].name, chosenName,
-                                               chosen->length, header->length);
+            const MapHeader& mine = summary->header;
+            const MapHeader& theirs = chosen->header;
+            if (mine.height != theirs.height) {
+                found = messages::sizeMismatch("height", maps_[row].name, chosenName, theirs.height,
+                                               mine.height);
+            } else if (mine.length != theirs.length) {
+                found = messages::sizeMismatch("length", maps_[row].name, chosenName, theirs.length,
+                                               mine.length);
             }
         }
     }
     // A tooltip is no error box: the reason without Save Map's "ERROR: ".
-    const std::string_view error = "ERROR: ";
-    if (found.starts_with(error)) {
-        found.erase(0, error.size());
-    }
-    return QString::fromStdString(found);
+    return found ? QString::fromStdString(messages::reasonOf(*found)) : QString();
 }
 
 QString MapListModel::toolTip(std::size_t row) const {
-    const std::optional<MapSummary>& header = headers_[row];
-    if (!header) {
+    const std::optional<MapSummary>& summary = headers_[row];
+    if (!summary) {
         return {};
     }
-    if (!header->problem.empty()) {
+    if (summary->problem) {
         return problem(row);
     }
-    const QString size = QStringLiteral("X = %1 Y = %2").arg(header->length).arg(header->height);
+    const QString size =
+        QString::fromStdString(messages::sizeText(summary->header.length, summary->header.height));
     const QString why = problem(row);
     return why.isEmpty() ? size : size + QLatin1Char('\n') + why;
 }

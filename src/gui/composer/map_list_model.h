@@ -30,8 +30,6 @@ class MapListModel : public QAbstractListModel {
     void setMaps(std::vector<ListedMap> maps);
     // The row slot 1 has chosen, which every size is compared with; -1 for none.
     void setReference(int row);
-    // True once every header of the list has arrived.
-    bool headersRead() const { return pending_ == 0; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -46,7 +44,6 @@ class MapListModel : public QAbstractListModel {
     std::vector<ListedMap> maps_;
     std::vector<QString> names_;
     std::vector<std::optional<MapSummary>> headers_;
-    std::size_t pending_ = 0;
     int reference_ = -1;
     QIcon misfitIcon_;
     QIcon blankIcon_;

@@ -38,7 +38,7 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     LineReader reader = LineReader::fromBytes(result.joined.bytes);
     RenderResult drawn = renderMap(reader, result.options, "preview");
     result.image = std::move(drawn.image);
-    result.error = std::move(drawn.error);
+    result.problem = std::move(drawn.problem);
     result.cells = CellIndex(result.joined.bytes);
     return result;
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <atomic>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ struct PreviewResult {
     JoinedMap joined;       // the bytes, the shape and each slot's problem
     CellIndex cells;        // the joined map's cells, for hovering
     std::vector<std::string> slotNames;
-    std::string error;  // set when the joined map could not be drawn
+    std::optional<Problem> problem;  // why the joined map could not be drawn
     bool cancelled = false;
 };
 

@@ -2,16 +2,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
-#include <QImageWriter>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/common/messages.h"
 #include "gui/common/user_prompts.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
+#include "render/image_file.h"
 
 namespace pw::gui {
 namespace {
@@ -19,10 +19,6 @@ namespace {
 // The Show choice's data: 'F' first grid, 'S' second grid, else the layer letter.
 constexpr char kFirstGrid = 'F';
 constexpr char kSecondGrid = 'S';
-
-QString quoted(char cell) {
-    return QStringLiteral("'%1'").arg(QLatin1Char(cell));
-}
 
 }  // namespace
 
@@ -115,13 +111,13 @@ void PreviewPane::take(PreviewResult result) {
     if (current_.image.isNull()) {
         // Nothing could be joined: say why, slot by slot.
         QStringList reasons;
-        for (const std::string& problem : joined.slotProblems) {
-            if (!problem.empty()) {
-                reasons.append(QString::fromStdString(problem));
+        for (const std::optional<std::string>& problem : joined.slotProblems) {
+            if (problem) {
+                reasons.append(QString::fromStdString(*problem));
             }
         }
-        if (!current_.error.empty()) {
-            reasons.append(QString::fromStdString(current_.error));
+        if (current_.problem) {
+            reasons.append(QString::fromStdString(current_.problem->message));
         }
         view_->setMessage(reasons.join(QLatin1Char('\n')));
         return;
@@ -131,12 +127,13 @@ void PreviewPane::take(PreviewResult result) {
     std::vector<MarkedPlace> places;
     const LayoutShape& shape = joined.shape;
     for (int slot = 0; slot < shape.slotCount(); ++slot) {
-        const std::string& problem = joined.slotProblems.at(static_cast<std::size_t>(slot));
-        if (!problem.empty()) {
+        const std::optional<std::string>& problem =
+            joined.slotProblems.at(static_cast<std::size_t>(slot));
+        if (problem) {
             places.push_back({QRect(shape.columnOf(slot) * joined.panelLength,
                                     shape.rowOf(slot) * joined.panelHeight, joined.panelLength,
                                     joined.panelHeight),
-                              QString::fromStdString(problem)});
+                              QString::fromStdString(*problem)});
         }
     }
     view_->setMarks(std::move(places), QSize(joined.panelLength, joined.panelHeight));
@@ -174,35 +171,24 @@ void PreviewPane::describeCell(int column, int row) {
         return;
     }
     const CellContents cell = current_.cells.at(column, row);
-    QString text = tr("Column %1, row %2: first grid %3, second grid %4")
-                       .arg(column)
-                       .arg(row)
-                       .arg(quoted(cell.first), quoted(cell.second));
-    for (std::size_t i = 0; i < cell.layerLetters.size(); ++i) {
-        text += tr(", %1 %2").arg(QString(QLatin1Char(cell.layerLetters[i])),
-                                  quoted(cell.layerCells[i]));
-    }
+    std::string description = messages::cellDescription(column, row, cell.first, cell.second,
+                                                        cell.layerLetters, cell.layerCells);
     const int slot =
         (row / joined.panelHeight) * joined.shape.columns + column / joined.panelLength;
     if (slot >= 0 && static_cast<std::size_t>(slot) < current_.slotNames.size()) {
-        const std::string& name = current_.slotNames[static_cast<std::size_t>(slot)];
-        text += name.empty() ? tr("; slot %1, nothing chosen").arg(slot + 1)
-                             : tr("; slot %1: %2").arg(slot + 1).arg(QString::fromStdString(name));
+        description +=
+            messages::cellSlot(slot + 1, current_.slotNames[static_cast<std::size_t>(slot)]);
     }
+    const QString text = QString::fromStdString(description);
     status_->setText(text);
     view_->setToolTip(text);
 }
 
 void PreviewPane::saveImage() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save Image"), QString(), tr("PNG image (*.png)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    QImageWriter writer(path, "png");
-    if (!writer.write(current_.image)) {
-        prompts_.showError(
-            this, tr("ERROR: unable to write image %1: %2").arg(path, writer.errorString()));
+    if (const std::optional<QString> path = prompts_.askImagePath(this)) {
+        if (const std::optional<Problem> problem = writePngFile(current_.image, *path)) {
+            prompts_.showError(this, QString::fromStdString(problem->message));
+        }
     }
 }
 

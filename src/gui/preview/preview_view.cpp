@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/map_overlays.h"
+
 namespace pw::gui {
 namespace {
 
@@ -55,9 +57,16 @@ void PreviewView::fit() {
     if (image_.isNull()) {
         return;
     }
-    const QRectF room = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    scale_ = std::min(room.width() / image_.width(), room.height() / image_.height());
-    origin_ = room.center() - QPointF(image_.width(), image_.height()) * scale_ / 2;
+    scale_ = fitScale();
+    origin_ = room().center() - QPointF(image_.width(), image_.height()) * scale_ / 2;
+}
+
+QRectF PreviewView::room() const {
+    return QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+}
+
+double PreviewView::fitScale() const {
+    return std::min(room().width() / image_.width(), room().height() / image_.height());
 }
 
 QRectF PreviewView::cellsOnScreen(const QRect& cells) const {
@@ -83,11 +92,11 @@ void PreviewView::paintEvent(QPaintEvent*) {
     if (panelCells_.width() > 0 && panelCells_.height() > 0) {
         painter.setPen(QPen(QColor(0, 0, 0, 110), 1, Qt::DashLine));
         const QSize cells = image_.size() / cellSize_;
-        for (int x = panelCells_.width(); x < cells.width(); x += panelCells_.width()) {
+        for (const int x : seamOffsets(panelCells_.width(), cells.width())) {
             const double at = cellsOnScreen(QRect(x, 0, 0, 0)).x();
             painter.drawLine(QPointF(at, target.top()), QPointF(at, target.bottom()));
         }
-        for (int y = panelCells_.height(); y < cells.height(); y += panelCells_.height()) {
+        for (const int y : seamOffsets(panelCells_.height(), cells.height())) {
             const double at = cellsOnScreen(QRect(0, y, 0, 0)).y();
             painter.drawLine(QPointF(target.left(), at), QPointF(target.right(), at));
         }
@@ -113,12 +122,8 @@ void PreviewView::wheelEvent(QWheelEvent* event) {
         return;
     }
     const double notches = event->angleDelta().y() / 120.0;
-    const double fitScale = [this] {
-        const QRectF room = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
-        return std::min(room.width() / image_.width(), room.height() / image_.height());
-    }();
     const double scale =
-        std::clamp(scale_ * std::pow(kZoomStep, notches), std::min(fitScale, 1.0), kLargestZoom);
+        std::clamp(scale_ * std::pow(kZoomStep, notches), std::min(fitScale(), 1.0), kLargestZoom);
     // The point under the mouse stays under the mouse.
     const QPointF mouse = event->position();
     origin_ = mouse - (mouse - origin_) * (scale / scale_);

@@ -50,6 +50,9 @@ class PreviewView : public QWidget {
 
   private:
     void fit();
+    // Where the picture fits, and the scale that fits it there.
+    QRectF room() const;
+    double fitScale() const;
     QRectF cellsOnScreen(const QRect& cells) const;
     void reportCellAt(QPointF position);
 
