@@ -59,7 +59,7 @@ std::string transcript(pw::LineReader& reader, std::string_view reads) {
 using pw::test::TableRow;
 
 std::vector<TableRow> table(const char* name) {
-    return pw::test::readTable(std::string(PANELWRIGHT_TEST_DATA "/") + name);
+    return pw::test::readRows(std::string(PANELWRIGHT_TEST_DATA "/") + name);
 }
 constexpr pw::test::RowNamer rowName;
 

@@ -109,7 +109,7 @@ TEST_P(SaveRuns, AskOnlyAfterTheChecksAndStoreBeforeWriting) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SaveRuns,
-                         testing::ValuesIn(pw::test::readTable(PANELWRIGHT_TEST_DATA
+                         testing::ValuesIn(pw::test::readRows(PANELWRIGHT_TEST_DATA
                                                                "/save_runs.tsv")),
                          pw::test::RowNamer());
 

@@ -29,7 +29,7 @@ namespace {
 constexpr QRgb kLabelDot = 0xffb0101a;
 
 std::vector<TableRow> table(const char* name) {
-    return pw::test::readTable(fs::path(PANELWRIGHT_TEST_DATA) / name);
+    return pw::test::readRows(fs::path(PANELWRIGHT_TEST_DATA) / name);
 }
 
 // The map of a picture row and the options it asks for: the maps of a golden case joined

@@ -46,7 +46,12 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     }
 }
 
-std::vector<TableRow> readTable(const std::filesystem::path& path) {
+std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path) {
+    const std::vector<TableRow> rows = readRows(path);
+    return {rows.begin(), rows.end()};
+}
+
+std::vector<TableRow> readRows(const std::filesystem::path& path) {
     std::vector<TableRow> cases;
     std::istringstream lines(readFile(path));
     int number = 0;

@@ -38,7 +38,9 @@ struct TableRow : std::vector<std::string> {
 // The cases of a table file, one a line, its fields separated by tabs; a line that starts
 // with # is none. In a field \r \n \t \0 \\ stand for their bytes, \xHH for any byte,
 // {N*c} for N copies of c.
-std::vector<TableRow> readTable(const std::filesystem::path& path);
+std::vector<TableRow> readRows(const std::filesystem::path& path);
+// The same cases as plain fields.
+std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path);
 // A parameterised test's name for a row: "line12".
 std::string rowName(const TableRow& row);
 // Names a parameterised test's rows by rowName(), as INSTANTIATE_TEST_SUITE_P's last part.
