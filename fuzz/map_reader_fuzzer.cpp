@@ -4,7 +4,8 @@
 // pattern of reads, the next n bytes are the reads (b % 7: readInt, readFloat, streamLine,
 // skipLine, readLetterLine, atEmptyLine, readLineHead of b / 7 bytes), the rest is the
 // file. The pattern's line reads (number reads become streamLine), repeated, must give the
-// file's lines one by one and then nothing; the merge target reads numbers from any bytes.
+// file's lines one by one, each from its offset in the file, and then nothing; the merge
+// target reads numbers from any bytes.
 
 #include <QByteArray>
 #include <algorithm>
@@ -49,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The lines as the format has them: a line ends at LF, a CR right before the LF being
     // part of the line end; the last line needs no line end.
     std::vector<std::string> lines;
+    std::vector<std::size_t> starts;
     for (std::size_t start = 0, end; start < file.size(); start = end + 1) {
         end = std::min(file.find('\n', start), file.size());
+        starts.push_back(start);
         lines.push_back(file.substr(start, end - start));
         if (end < file.size() && lines.back().ends_with('\r')) {
             lines.back().pop_back();
@@ -61,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t read = pattern[next % pattern.size()];
         const std::string& line = lines[next];
         require(!reader.atEnd() && reader.atEmptyLine() == line.empty(), "atEnd or atEmptyLine");
+        require(reader.position() == starts[next], "position");
         if (read % 7 == 3) {
             reader.skipLine();
         } else if (read % 7 == 4) {
@@ -74,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(
         reader.atEnd() && !wholeLine(reader) && !reader.readLetterLine() && !reader.readLineHead(5),
         "reads past the end");
+    require(reader.position() == file.size(), "position at the end");
 
     return 0;
 }

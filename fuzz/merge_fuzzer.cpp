@@ -9,8 +9,8 @@
 // The rest: files separated by "\n=====\n", slot i taking file i modulo their number; an
 // earlier output holds the last. The run ends in "ERROR" messages with nothing changed on
 // disk, or in a well-formed output that merges again with itself; made of well-formed
-// panels, its cells are theirs (or blanks for a layer a panel lacks) but for the junction
-// cells of layer "b".
+// panels, its cells are theirs (or blanks for a layer a panel lacks), the rows of layer "b"
+// at a junction as the junction fix-up (tested on its own) makes them.
 
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +19,8 @@
 #include <regex>
 #include <sstream>
 
+#include "core/assembly/junction.h"
+#include "core/mapfile/map_format.h"
 #include "core/pipeline/save_pipeline.h"
 #include "test_support.h"
 
@@ -26,8 +28,6 @@ namespace fs = std::filesystem;
 using pw::test::readFile;
 
 namespace {
-
-constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvw";
 
 void require(bool condition, const char* what) {
     if (!condition) {
@@ -62,7 +62,8 @@ std::optional<MapText> parseMap(std::string_view bytes, bool source) {
     std::int32_t tally = 0;
     std::istringstream head(lines.size() < 5 ? "" : lines[0] + "\n" + lines[1]);
     if (!(head >> map.version >> map.length >> map.height >> tally) || map.length < 0 ||
-        map.height < 0 || map.length > 2997 || map.height > 3996 ||
+        map.height < 0 || map.length > pw::mostColumns() * pw::kMaxSide ||
+        map.height > pw::mostRows() * pw::kMaxSide ||
         lines[0] + "\n" + lines[1] !=
             std::to_string(map.version) + "\n" + std::to_string(map.length) + " " +
                 std::to_string(map.height) + " " + std::to_string(tally)) {
@@ -81,9 +82,9 @@ std::optional<MapText> parseMap(std::string_view bytes, bool source) {
     if (!block(0) || !block(1)) {
         return std::nullopt;
     }
-    for (char last = 1; at < lines.size() && lines[at] != "x";) {
+    for (char last = 1; at < lines.size() && lines[at] != std::string(1, pw::kEndOfLayers);) {
         const char letter = lines[at].size() == 1 ? lines[at++][0] : '?';
-        if (kLetters.find(letter) == std::string_view::npos || letter <= last || !block(letter)) {
+        if (!pw::isNextLayer(letter, last) || !block(letter)) {
             return std::nullopt;
         }
         last = letter;
@@ -95,10 +96,15 @@ std::optional<MapText> parseMap(std::string_view bytes, bool source) {
 }
 
 // The output is its panels tiled by the layout: each block's rows are the panels' rows
-// side by side, a blank row for a panel without the block; only the cells of layer "b" that
-// face a junction may differ.
+// side by side, a blank row for a panel without the block, the rows of layer "b" that face
+// a junction fixed by the slots' marks.
 void checkTiling(const MapText& out, const std::vector<MapText>& panels,
-                 const pw::LayoutShape& shape) {
+                 const pw::MergeRequest& request, const pw::LayoutShape& shape) {
+    const auto mark = [&](int slotRow, int column) {
+        return slotRow < 0 || slotRow >= shape.rows
+                   ? ' '
+                   : request.slots[static_cast<std::size_t>(slotRow * shape.columns + column)].mark;
+    };
     const auto length = static_cast<std::size_t>(panels[0].length);
     const auto height = static_cast<std::size_t>(panels[0].height);
     std::map<char, std::vector<std::string>> tiled;
@@ -110,23 +116,17 @@ void checkTiling(const MapText& out, const std::vector<MapText>& panels,
     for (auto& [key, rows] : tiled) {
         for (std::size_t slot = 0; slot < panels.size(); ++slot) {
             const auto found = panels[slot].blocks.find(key);
+            const int slotRow = shape.rowOf(static_cast<int>(slot));
+            const int column = shape.columnOf(static_cast<int>(slot));
             for (std::size_t y = 0; y < height; ++y) {
-                rows[slot / static_cast<std::size_t>(shape.columns) * height + y] +=
-                    found == panels[slot].blocks.end() ? std::string(length, ' ')
-                                                       : found->second[y];
-            }
-        }
-        const auto facing = out.blocks.find('b');
-        for (std::size_t row = 0; key == 'b' && facing != out.blocks.end() &&
-                                  row < std::min(rows.size(), facing->second.size());
-             ++row) {
-            const bool junctionRow = row % height == 0 || row % height == height - 1;
-            for (std::size_t x = 0; junctionRow && x < facing->second[row].size(); ++x) {
-                const std::size_t cell = x % length;
-                if (x < rows[row].size() && cell >= 7 && cell <= 24 &&
-                    (cell % 8 == 0 || cell % 8 == 7)) {
-                    rows[row][x] = facing->second[row][x];
+                const bool present = found != panels[slot].blocks.end();
+                std::string cells = present ? found->second[y] : std::string(length, ' ');
+                if (key == 'b' && present) {
+                    pw::fixJunctionRow(cells, {slotRow, shape.rows, static_cast<int>(y),
+                                               static_cast<int>(height), mark(slotRow - 1, column),
+                                               mark(slotRow, column), mark(slotRow + 1, column)});
                 }
+                rows[static_cast<std::size_t>(slotRow) * height + y] += cells;
             }
         }
     }
@@ -174,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::istringstream head(chunk);
         std::int32_t version = 0, length = 0, height = 0;
         head >> version >> length >> height;
-        if (length > 0 && height > 0 && length <= 999 && height <= 999 &&
+        if (length > 0 && height > 0 && length <= pw::kMaxSide && height <= pw::kMaxSide &&
             std::uint64_t(height) * (length + 2U) * 25U * std::uint64_t(count) > (8U << 20)) {
             return -1;
         }
@@ -253,9 +253,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<MapText> out = parseMap(bytes, false);
     require(out.has_value(), "the output is not a well-formed map");
     if (std::ssize(panels) == count) {
-        checkTiling(*out, panels, shape);
+        checkTiling(*out, panels, request, shape);
     }
-    if (out->version != 0 && out->length <= 999 && out->height <= 999 &&
+    if (out->version != 0 && out->length <= pw::kMaxSide && out->height <= pw::kMaxSide &&
         bytes.size() <= (1U << 20)) {
         pw::MergeRequest again{pw::Layout::TopToBottom, mapSet, 0, {}};
         again.slots.assign(2, {"out.map", plainOutput.string(), ' '});

@@ -5,12 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-build=build/fuzz
+build=build/fuzz  # the fuzz preset's folder
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPANELWRIGHT_FUZZ=ON -DPANELWRIGHT_BUILD_GUI=OFF -DPANELWRIGHT_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target merge_fuzzer map_reader_fuzzer render_fuzzer
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j 2
 
 status=0
 summary=()

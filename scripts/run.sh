@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DPANELWRIGHT_BUILD_TESTS=OFF
-cmake --build build/release
+cmake --preset release
+cmake --build --preset release
 exec build/release/bin/panelwright "$@"

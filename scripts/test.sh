@@ -8,15 +8,13 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-echo "== build and test"
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug
-cmake --build build/test -j "$jobs"
-(cd build/test && ctest --output-on-failure -j "$jobs")
-
-echo "== build and test under the address and undefined-behaviour sanitizers"
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPANELWRIGHT_SANITIZE=ON
-cmake --build build/sanitize -j "$jobs"
-(cd build/sanitize && ctest --output-on-failure -j "$jobs")
+# The presets of CMakePresets.json: build/test, then build/sanitize.
+for preset in test sanitize; do
+    echo "== build and test: $preset"
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j "$jobs"
+    ctest --preset "$preset" -j "$jobs"
+done
 
 echo "== fuzz every target for a bounded time"
 bash scripts/fuzz.sh 30

@@ -132,5 +132,19 @@ TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelAreGreyedWithTheirReason) {
     EXPECT_TRUE(greyed(0) && !greyed(1));
 }
 
+// A template without a shared control is a programming error; the dialog still works.
+TEST(ComposerWidgets, AControlATemplateLacksGetsAHiddenStandIn) {
+    QWidget bare;
+    const ComposerWidgets widgets = findComposerWidgets(bare, 2);
+    EXPECT_TRUE(widgets.mapSetPicture && widgets.directionLabel && widgets.directionButton &&
+                widgets.saveButton && widgets.cancelButton);
+    for (const SlotWidgets& slot : widgets.slots) {
+        EXPECT_TRUE(slot.mapList && slot.arrow && slot.panel && slot.leftLabel && slot.rightLabel);
+    }
+    EXPECT_EQ(widgets.slots.size(), 2);
+    EXPECT_EQ(bare.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 15);
+    EXPECT_TRUE(widgets.saveButton->isHidden());
+}
+
 }  // namespace
 }  // namespace pw::gui::test

@@ -61,6 +61,19 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
     const RenderResult written = renderMapFile(output.toStdString(), preview.current().options);
     EXPECT_TRUE(!written.image.isNull() && preview.current().image == written.image);
+
+    // Save Image writes that picture, or shows why it cannot.
+    auto& saveImage = control<QAbstractButton>(*dialog, "previewSaveImage");
+    bed.prompts.imageAnswer = bed.dir.filePath("preview.png");
+    saveImage.click();
+    EXPECT_EQ(QImage(*bed.prompts.imageAnswer).convertToFormat(QImage::Format_RGB32),
+              preview.current().image);
+    bed.prompts.imageAnswer = bed.dir.filePath("missing/preview.png");
+    saveImage.click();
+    EXPECT_EQ(bed.prompts.errors.size(), 2);
+    EXPECT_EQ(
+        bed.prompts.errors.last(),
+        "ERROR: unable to write image " + *bed.prompts.imageAnswer + ": No such file or directory");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -7,6 +8,9 @@ namespace pw {
 
 // Where two sources meet top to bottom, their L/R marks change the output's tally and
 // the facing rows of layer "b". Side-by-side neighbours never consult their marks.
+
+// The fix-up looks at the first this many cells of a row only: its connector columns.
+inline constexpr std::size_t kJunctionSpan = 25;
 
 // 108 for 'L' over 'R', 27 for 'R' over 'L', 0 for any other pair.
 std::int32_t junctionTallyAdjustment(char upperMark, char lowerMark);

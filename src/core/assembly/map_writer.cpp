@@ -9,12 +9,6 @@
 #include "core/mapfile/number_format.h"
 
 namespace pw {
-namespace {
-
-// The junction fix-up looks at positions 7 to 24 of a row only.
-constexpr std::size_t kJunctionSpan = 25;
-
-}  // namespace
 
 MapWriter::MapWriter(const LayoutShape& shape, std::vector<SourceMap>& sources, int length,
                      int height, LineWriter& out)

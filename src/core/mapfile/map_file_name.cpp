@@ -36,8 +36,10 @@ ParsedMapFileName parseMapFileName(std::string_view chosenName) {
     }
     const std::size_t markPosition = isDigit(b) ? dash + 3 : dash + 2;
 
-    // The label comes from fixed places of the name, not from the places after the dash.
-    // A '0' at 3 is followed by one digit; otherwise places 3 and 4 make the label.
+    // The label comes from fixed places of the name, not from the places after the dash:
+    // the map sets name their panels with two letters, a dash and two digits ("IF-07L"),
+    // which puts the number at places 3 and 4, and a leading '0' there is dropped ("7").
+    // A name of another shape shows whatever stands there ("ABCD-12L" gives "D-").
     const std::size_t start = at(3) == '0' ? 4 : 3;
     result.numberLabel = name.substr(std::min(start, name.size()), start == 4 ? 1 : 2);
     const char mark = at(markPosition);
