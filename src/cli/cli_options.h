@@ -35,7 +35,7 @@ struct ListCommand {
 // What a picture of a map shows, as the options asked for it.
 struct PictureOptions {
     RenderSection section = RenderSection::FirstGrid;
-    char layer = 'a';  // for RenderSection::Layer
+    char layer = kLayerLetters.front();  // for RenderSection::Layer
     bool labels = false;
     bool seams = false;
     int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel

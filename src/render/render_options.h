@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/mapfile/map_format.h"
 #include "render/legend.h"
 
 namespace pw {
@@ -18,7 +19,7 @@ enum class RenderSection {
 // What a rendering shows and how large. Everything off or empty draws the plain cells.
 struct RenderOptions {
     RenderSection section = RenderSection::FirstGrid;
-    char layer = 'a';  // the layer letter for RenderSection::Layer
+    char layer = kLayerLetters.front();  // the layer letter for RenderSection::Layer
     bool labels = true;
     bool compass = true;
     // Panel size in cells: seams are drawn between panels every panelLength columns and

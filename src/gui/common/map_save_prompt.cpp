@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QToolTip>
 
+#include "core/common/messages.h"
+
 namespace pw::gui {
 
 MapSavePrompt::MapSavePrompt(QWidget* parent) : QFileDialog(parent) {
@@ -26,9 +28,10 @@ void MapSavePrompt::accept() {
             // No message box: a hint at the name field, and the prompt stays as it is.
             QApplication::beep();
             if (auto* nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                const std::string folder =
+                    QDir::toNativeSeparators(path.absolutePath()).toStdString();
                 QToolTip::showText(nameField->mapToGlobal(QPoint(0, nameField->height())),
-                                   tr("The folder %1 does not exist.")
-                                       .arg(QDir::toNativeSeparators(path.absolutePath())),
+                                   QString::fromStdString(messages::folderMissing(folder)),
                                    nameField);
             }
             return;
