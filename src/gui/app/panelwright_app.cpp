@@ -5,7 +5,7 @@
 
 #include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dialog.h"
-#include "gui/composer/dialog_environment.h"
+#include "gui/common/dialog_environment.h"
 #include "gui/common/qt_user_prompts.h"
 
 namespace pw::gui {

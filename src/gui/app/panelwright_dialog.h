@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "gui/composer/composer_dialog.h"
-#include "gui/composer/dialog_environment.h"
+#include "gui/common/dialog_environment.h"
 
 namespace Ui {
 class PanelwrightDialog;

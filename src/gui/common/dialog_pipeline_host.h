@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "core/pipeline/pipeline_host.h"
-#include "gui/composer/dialog_environment.h"
+#include "gui/common/dialog_environment.h"
 
 class QWidget;
 

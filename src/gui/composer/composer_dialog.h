@@ -6,7 +6,7 @@
 
 #include "core/assembly/layout.h"
 #include "core/assembly/merge_request.h"
-#include "gui/composer/dialog_environment.h"
+#include "gui/common/dialog_environment.h"
 #include "gui/composer/slot_widgets.h"
 
 class QCheckBox;
