@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/pipeline/joined_map.h"
 #include "core/assembly/merge_request.h"
+#include "core/common/problem.h"
+#include "core/pipeline/joined_map.h"
 #include "render/cell_index.h"
 #include "render/render_options.h"
 
