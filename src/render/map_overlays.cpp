@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "core/mapfile/direction.h"
 #include "render/cell_rows.h"
 
 namespace pw {
@@ -112,7 +113,7 @@ void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize
 
 void drawCompass(QImage& image, int direction) {
     const int side = std::min(image.width(), image.height()) / 5;
-    if (direction < 0 || direction > 7 || side < 12) {
+    if (direction < 0 || direction >= std::ssize(kDirectionNames) || side < 12) {
         return;
     }
     const int size = std::min(side, 64);
