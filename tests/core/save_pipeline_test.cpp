@@ -22,6 +22,8 @@ class SavePipeline : public testing::Test {
   protected:
     void SetUp() override {
         writeFile(folder_.path() / "A.map", MapBuilder{}.text());
+        // Larger than the writer's buffer: written in several pieces.
+        writeFile(folder_.path() / "BIG.map", MapBuilder{.length = 600, .height = 300}.text());
         writeFile(folder_.path() / "out.map", "precious");
         fs::create_directory(folder_.path() / "taken.map");
     }
@@ -37,9 +39,9 @@ class SavePipeline : public testing::Test {
         return merge;
     }
 
-    // A.map, out.map and taken.map, and nothing a run left behind.
+    // A.map, BIG.map, out.map and taken.map, and nothing a run left behind.
     bool untouched() const {
-        return std::distance(fs::directory_iterator(folder_.path()), {}) == 3 &&
+        return std::distance(fs::directory_iterator(folder_.path()), {}) == 4 &&
                fs::is_empty(folder_.path() / "taken.map") &&
                readFile(folder_.path() / "out.map") == "precious";
     }
@@ -47,13 +49,14 @@ class SavePipeline : public testing::Test {
     pw::test::TempFolder folder_;
 };
 
-// The real safe save, failing like a full disk after `budget` bytes, or at commit.
+// The real safe save, failing like a disk full for a moment: the write that passes `budget`
+// bytes takes only part of them, later writes go through again; or failing at commit.
 struct FaultyOutput : pw::OutputFile {
     FaultyOutput(std::unique_ptr<pw::OutputFile> file, std::size_t bytes, bool commitFails)
         : inner(std::move(file)), budget(bytes), failCommit(commitFails) {}
     bool write(const char* data, std::size_t size) override {
         const std::size_t accepted = std::min(size, budget);
-        budget -= accepted;
+        budget = accepted < size ? SIZE_MAX : budget - accepted;
         return inner->write(data, accepted) && accepted == size;
     }
     bool commit() override { return !failCommit && inner->commit(); }
@@ -206,7 +209,10 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
     // A request the layout cannot take joins nothing.
     merge.slots.pop_back();
     const pw::JoinedMap none = pw::joinInMemory(merge);
-    EXPECT_TRUE(none.bytes.isEmpty() && none.shape.rows == 0 && none.shape.columns == 0);
+    EXPECT_TRUE(none.bytes.isEmpty());
+    EXPECT_EQ(std::vector<int>({none.shape.rows, none.shape.columns, none.panelLength,
+                                none.panelHeight}),
+              std::vector<int>({0, 0, 0, 0}));
 }
 
 }  // namespace
