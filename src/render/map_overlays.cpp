@@ -59,7 +59,7 @@ void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSiz
     for (const QPoint& cell : cells) {
         const qint64 left = qint64{cell.x()} * cellSize;
         const qint64 top = qint64{cell.y()} * cellSize;
-        if (cell.x() < 0 || cell.y() < 0 || left >= image.width() || top >= image.height()) {
+        if (cell.x() < 0 || cell.y() < 0) {
             continue;
         }
         // A tint shows the cell's own colour through; large cells also get a frame.
@@ -75,9 +75,6 @@ void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSiz
 }
 
 void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize) {
-    if (labels.empty()) {
-        return;
-    }
     const bool withText = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -198,6 +198,9 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
                                                       rows(5, "....") + rows(3, "~~~~") +
                                                       rows(8, "....") + "x\r\n0.5 0.5 Hill\r\n");
     pw::test::writeFile(folder.file("legend.txt"), "~ #0000ff water\n");
+    // The same with a label far left of the map, whose text would reach into the picture.
+    pw::test::writeFile(folder.file("AB-02.map"), pw::test::readFile(folder.file("AB-01.map")) +
+                                                      "-9 2 Far outside\r\n");
     const auto run = [&](const QStringList& arguments) {
         QProcess cli;
         cli.setWorkingDirectory(QString::fromStdString(folder.path().string()));
@@ -214,6 +217,8 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
     EXPECT_EQ(centre(one, 8, 3, 7), 0xff0000ffU);
     EXPECT_EQ(centre(one, 8, 3, 4), pw::builtInPalette()['.']);
     EXPECT_EQ(one.pixel(4, 4), kLabelDot);
+    ASSERT_EQ(run({"render", "--labels", "--scale", "8", "--output", "far.png", "AB-02.map"}), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(folder.file("far.png"))), one);
     ASSERT_EQ(run({"merge", "--layout", "end-to-end", "--image", "two.png", "--output", "two.map",
                    "AB-01.map", "AB-01.map"}),
               0);
