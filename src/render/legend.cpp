@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 #include "core/mapfile/line_reader.h"
 #include "render/palette.h"
@@ -41,7 +42,6 @@ std::optional<LegendEntry> parseLine(QByteArrayView line) {
 
 Legend Legend::parse(QByteArrayView text) {
     Legend legend;
-    bool known[256] = {};
     LineReader reader = LineReader::fromBytes(text.toByteArray());
     while (std::optional<std::string_view> line = reader.readLineHead(kMaxLegendBytes)) {
         if (reader.atEnd() && line->ends_with('\r')) {
@@ -49,8 +49,10 @@ Legend Legend::parse(QByteArrayView text) {
         }
         const std::optional<LegendEntry> entry =
             parseLine(QByteArrayView(line->data(), static_cast<qsizetype>(line->size())));
-        if (entry && !known[static_cast<unsigned char>(entry->character)]) {
-            known[static_cast<unsigned char>(entry->character)] = true;
+        const auto listed = [&entry](const LegendEntry& known) {
+            return known.character == entry->character;
+        };
+        if (entry && std::none_of(legend.entries_.begin(), legend.entries_.end(), listed)) {
             legend.entries_.push_back(*entry);
         }
     }

@@ -49,7 +49,14 @@ std::pair<QByteArray, pw::RenderOptions> pictureMap(const TableRow& row) {
         options.legend = pw::Legend::parse(QByteArray::fromStdString(row[7]));
     }
     if (row.at(2) == "-") {
-        return {QByteArray::fromStdString(pw::test::readFile(source)), options};
+        const QByteArray map = QByteArray::fromStdString(pw::test::readFile(source));
+        if (more.contains("corners")) {  // and just outside them
+            const pw::CellIndex cells(map);
+            const int right = cells.length() - 1, bottom = cells.height() - 1;
+            options.highlights = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom},
+                                  {-1, 0}, {0, -1}, {right + 1, 0}, {0, bottom + 1}};
+        }
+        return {map, options};
     }
     pw::MergeRequest request{*pw::layoutFromName(row[2]), 0, 0, {}};
     for (const std::string& word : more) {
