@@ -23,9 +23,14 @@ struct FakePrompts : UserPrompts {
         asked.append(initialPath + "|" + startFolder);
         return saveAnswer;
     }
+    std::optional<QString> askSetupPath(QWidget*, SetupPrompt kind, const QString& start) override {
+        asked.append(QString(kind == SetupPrompt::Open ? "open setup|" : "save setup|") + start);
+        return setupAnswer;
+    }
     void beep() override { ++beeps; }
 
     std::optional<QString> saveAnswer;  // nullopt: the user cancels
+    std::optional<QString> setupAnswer;
     QStringList errors, messages, asked;
     int beeps = 0;
 };

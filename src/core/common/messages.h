@@ -59,6 +59,16 @@ std::string tooLarge(long long limit);
 std::string outputIsSetup();
 }  // namespace setup
 
+// The captions of the setup commands in the dialogs.
+inline constexpr char kOpenSetup[] = "Open Setup...";
+inline constexpr char kSaveSetup[] = "Save Setup...";
+inline constexpr char kSetupMenu[] = "&File";
+inline constexpr char kOpenSetupItem[] = "&Open Setup...";
+inline constexpr char kNoRecentSetups[] = "No recent setups";
+inline constexpr char kSetupFilter[] = "Boardsmith setup (*.pwsetup)";
+inline constexpr char kUndo[] = "Undo";
+inline constexpr char kRedo[] = "Redo";
+
 // One line of `run` per setup.
 std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file);
