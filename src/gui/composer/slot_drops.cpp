@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "core/setup/setup.h"
 #include "gui/common/dragged_file.h"
@@ -63,13 +64,16 @@ bool SlotDrops::accepts(const QMimeData* mime, int slot) const {
 }
 
 void SlotDrops::drop(const QMimeData* mime, int slot) {
+    // The drag ends first: what the drop does may ask or tell the user in a window.
+    std::function<void()> action;
     if (const std::optional<QString> setup = draggedFile(mime, kSetupSuffix)) {
-        handlers_.setupDropped(*setup);
+        action = [this, path = *setup] { handlers_.setupDropped(path); };
     } else if (const std::optional<int> from = draggedSlot(mime)) {
-        handlers_.slotDropped(*from, slot);
+        action = [this, from = *from, slot] { handlers_.slotDropped(from, slot); };
     } else if (const std::optional<QString> map = draggedFile(mime, kMapSuffix)) {
-        handlers_.mapDropped(slot, *map);
+        action = [this, slot, path = *map] { handlers_.mapDropped(slot, path); };
     }
+    QTimer::singleShot(0, this, action);
 }
 
 void SlotDrops::startDrag(int slot) {
