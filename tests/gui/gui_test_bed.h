@@ -12,6 +12,11 @@
 #include "gui/common/user_prompts.h"
 #include "test_support.h"
 
+// Test messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace pw::gui::test {
 
 // Answers in place of the user and remembers what was shown and asked.

@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "gui/common/saved_file_name.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
@@ -45,8 +47,17 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     EXPECT_EQ(bed.prompts.asked, QStringList{"|" + bed.mapSetFolder(0)});
     EXPECT_TRUE(dialog->isVisible() && savedFileName(bed.settings).isEmpty());
 
+    // The setup of these slots, run by the command line, makes the map Save Map makes.
+    bed.prompts.setupAnswer = bed.dir.filePath("board.pwsetup");
+    control<QAbstractButton>(*dialog, "saveSetupButton").click();
+    const std::string run = "cd '" + bed.dir.path().toStdString() + "' && '" PANELWRIGHT_CLI_PATH
+                            "' run board.pwsetup >/dev/null";
+    ASSERT_EQ(std::system(run.c_str()), 0);
+
     bed.prompts.saveAnswer = output;
     saveMap.click();
+    EXPECT_EQ(pw::test::readFile(bed.dir.filePath("board.map").toStdString()),
+              pw::test::readFile(output.toStdString()));
     EXPECT_EQ(bed.prompts.errors.size(), 1);
     EXPECT_EQ(bed.prompts.messages, QStringList{"New map file created successfully"});
     EXPECT_TRUE(dialog->result() == QDialog::Accepted && !dialog->isVisible());
