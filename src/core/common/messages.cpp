@@ -112,8 +112,22 @@ std::string setupProblem(const std::string& file, const std::string& what) {
 namespace setup {
 namespace {
 
+// A value from the file in quotes, escaped as JSON would write it, so that every problem
+// stays one line whatever the file holds.
 std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += {'\\', c};
+        } else if (byte < 0x20 || byte == 0x7f) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += std::string("\\u00") + kHex[byte >> 4] + kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
 // "slot 2: " or "" for the top level.
