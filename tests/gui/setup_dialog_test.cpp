@@ -1,5 +1,6 @@
 // Undo and redo, drag and drop and setup files in the dialogs, driven as a user would.
 
+#include <QDrag>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -125,6 +126,19 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
     EXPECT_TRUE(drop(second, files({bed.dir.filePath("gone.map")})));
     EXPECT_EQ(bed.prompts.errors, QStringList{"ERROR: unable to open file " + bed.dir.filePath("gone.map")});
     EXPECT_EQ(dialog->undoStack().count(), 2);
+}
+
+TEST(DragAndDrop, APressOnASlotsPanelAndAMoveDragThatSlot) {
+    SetupBed bed;
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    auto& panel = control(*dialog, "slotPanel2");
+    // The press goes on from the panel to the dialog, which must not forget it.
+    QTest::mousePress(&panel, Qt::LeftButton, {}, {10, 10});
+    QTest::mouseMove(&panel, {10 + QApplication::startDragDistance(), 12});
+    auto* drag = dialog->findChild<QDrag*>();  // ended at once here, gone later
+    const QByteArray carried =
+        drag == nullptr ? "no drag" : drag->mimeData()->data("application/x-panelwright-slot");
+    EXPECT_EQ(carried, "1");
 }
 
 TEST(SetupFiles, OpenFillsTheSlotsAsChosenAndSaveWritesTheSameFileAgain) {

@@ -109,8 +109,10 @@ bool SlotDrops::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::MouseButtonPress:
             // A slot's panel starts a drag; its drop-down opens its list as always.
+            // The press reaches the dialog too, once the panel has passed it on.
             if (auto* press = static_cast<QMouseEvent*>(event);
-                press->button() == Qt::LeftButton && qobject_cast<QComboBox*>(watched) == nullptr) {
+                slot >= 0 && press->button() == Qt::LeftButton &&
+                qobject_cast<QComboBox*>(watched) == nullptr) {
                 pressedAt_ = press->position().toPoint();
                 pressedSlot_ = slot;
             }
