@@ -39,6 +39,10 @@ QString key(const char* name) {
     return QString::fromLatin1(name);
 }
 
+QString latin1(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 // The 1-based line and column (in characters) of a byte offset into UTF-8 text.
 std::pair<int, int> lineAndColumn(const QByteArray& json, qsizetype offset) {
     const QByteArray before = json.left(offset);
@@ -262,9 +266,9 @@ QByteArray setupJson(const Setup& setup) {
     const std::string_view direction = kDirectionNames.at(static_cast<std::size_t>(setup.direction));
     QJsonObject object{
         {key(kFormat), kSetupFormat},
-        {key(kLayout), QString::fromUtf8(layoutName(setup.layout).data())},
+        {key(kLayout), latin1(layoutName(setup.layout))},
         {key(kMapSet), QString::fromStdString(mapSetKeyword(setup.mapSetIndex))},
-        {key(kDirection), QString::fromLatin1(direction.data(), static_cast<qsizetype>(direction.size()))},
+        {key(kDirection), latin1(direction)},
         {key(kSlots), slots},
     };
     if (!setup.output.empty()) {
