@@ -171,8 +171,8 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     }
     const std::optional<Layout> layout = layoutFromName(layoutText->toStdString());
     if (!layout) {
-        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" + messages::layoutChoices() +
-                          ")"};
+        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" +
+                          messages::layoutChoices() + ")"};
     }
     if (!shapeFor(*layout, static_cast<int>(sources.size()))) {
         return UsageError{std::string(layoutName(*layout)) + " takes " +
@@ -193,8 +193,9 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     if (const std::optional<QString> setup = p.valueOf(setupOption)) {
         command.setupPath = setup->toStdString();
         if (setup->isEmpty() || namesAnyOf(*setup, *output, command.imagePath, sources)) {
-            return UsageError{"--save-setup must name a file other than OUT, IMAGE and the "
-                              "SOURCEs"};
+            return UsageError{
+                "--save-setup must name a file other than OUT, IMAGE and the "
+                "SOURCEs"};
         }
     }
     if (const std::optional<QString> mapSetText = p.valueOf(mapSetOption)) {
@@ -363,8 +364,10 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
                     "that names no output map writes NAME.map beside NAME.pwsetup.");
     const QCommandLineOption dryRunOption =
         p.flag("dry-run", "Runs every check of every setup and writes nothing.");
-    p.argument("SETUP", "Setup files (.pwsetup), as the dialogs' Save Setup and "
-                        "'merge --save-setup' write them.", "SETUP...");
+    p.argument("SETUP",
+               "Setup files (.pwsetup), as the dialogs' Save Setup and "
+               "'merge --save-setup' write them.",
+               "SETUP...");
     p.epilogue("\nExit status: 0 every setup succeeded, 1 any failed, 2 usage error.\n");
     if (auto answer = p.parse(arguments)) {
         return *answer;
@@ -374,8 +377,8 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
     for (const QString& setup : p.positional()) {
         command.setups.push_back(setup.toStdString());
     }
-    if (command.setups.empty() || std::find(command.setups.begin(), command.setups.end(), "") !=
-                                      command.setups.end()) {
+    if (command.setups.empty() ||
+        std::find(command.setups.begin(), command.setups.end(), "") != command.setups.end()) {
         return UsageError{"run takes one or more setup files"};
     }
     return command;

@@ -57,9 +57,8 @@ struct RenderCommand {
     PictureOptions picture;
 };
 
-using ParsedCommand =
-    std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand, ListCommand, RenderCommand,
-                 RunCommand>;
+using ParsedCommand = std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand,
+                                   ListCommand, RenderCommand, RunCommand>;
 
 // The program's name, as its messages and help call it.
 inline constexpr const char kProgramName[] = "panelwright-cli";

@@ -113,7 +113,8 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     if (mode.dryRun) {
         if (command.imagePath) {
             if (const OpenedOutput image = openDryRunOutput(*command.imagePath); !image.file) {
-                std::cerr << messages::unableToCreate(*command.imagePath, image.errorString) << '\n';
+                std::cerr << messages::unableToCreate(*command.imagePath, image.errorString)
+                          << '\n';
                 return false;
             }
         }

@@ -56,9 +56,8 @@ bool runSetup(const std::string& file, const std::vector<std::string>& roots, bo
 
 std::optional<Problem> saveSetupOf(const MergeCommand& command) {
     const SetupPlaces places(*command.setupPath, mapSetRoots());
-    return writeSetupFile(*command.setupPath,
-                          places.setupOf(command.request, command.outputPath,
-                                         command.imagePath.value_or("")));
+    return writeSetupFile(*command.setupPath, places.setupOf(command.request, command.outputPath,
+                                                             command.imagePath.value_or("")));
 }
 
 int runSetups(const RunCommand& command) {

@@ -1,13 +1,14 @@
 // Setup files: what a setup's JSON reads as or why it is refused (setup_files.tsv), that
 // what is written reads back the same, and how a setup names and finds its files.
 
+#include "core/setup/setup_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QDir>
 
 #include "core/mapfile/direction.h"
-#include "core/setup/setup_file.h"
 #include "core/setup/setup_paths.h"
 #include "test_support.h"
 
@@ -58,30 +59,33 @@ TEST(SetupFile, IsWrittenWholeAndReadBackAndOnlyARegularFileOfASetupsSizeIsRead)
     EXPECT_EQ(pw::readSetupFile(file).setup, setup);
 
     const std::string missingFolder = work.file("none/board.pwsetup");
-    EXPECT_EQ(pw::writeSetupFile(missingFolder, setup)->message.rfind(
-                  "ERROR: unable to create file " + missingFolder + ": ", 0),
+    EXPECT_EQ(pw::writeSetupFile(missingFolder, setup)
+                  ->message.rfind("ERROR: unable to create file " + missingFolder + ": ", 0),
               0U);
     const auto problem = [](const std::string& path) {
         const pw::ReadSetup read = pw::readSetupFile(path);
         return read.problem ? read.problem->message : "read";
     };
-    EXPECT_EQ(problem(missingFolder), "ERROR: setup " + missingFolder + ": No such file or directory");
-    EXPECT_EQ(problem(work.path().string()), "ERROR: setup " + work.path().string() + ": not a regular file");
+    EXPECT_EQ(problem(missingFolder),
+              "ERROR: setup " + missingFolder + ": No such file or directory");
+    EXPECT_EQ(problem(work.path().string()),
+              "ERROR: setup " + work.path().string() + ": not a regular file");
     const std::string fifo = work.file("fifo.pwsetup");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(problem(fifo), "ERROR: setup " + fifo + ": not a regular file");
     const std::string large = work.file("large.pwsetup");
     pw::test::writeFile(large, std::string((1 << 20) + 1, ' '));
-    EXPECT_EQ(problem(large), "ERROR: setup " + large + ": larger than 1048576 bytes, too large for a setup");
+    EXPECT_EQ(problem(large),
+              "ERROR: setup " + large + ": larger than 1048576 bytes, too large for a setup");
 }
 
 // A setup in <work>/setups, map sets in <work>/user and <work>/system (the user's first).
 class SetupPlaces : public testing::Test {
   protected:
     SetupPlaces() {
-        for (const char* path : {"setups/own/A.map", "user/Irfmaps/IF-01L.map",
-                                 "system/Irfmaps/IF-01L.map", "system/Irfmaps/IF-02R.map",
-                                 "system/Embrmaps/EM-01L.map", "elsewhere/B.map"}) {
+        for (const char* path :
+             {"setups/own/A.map", "user/Irfmaps/IF-01L.map", "system/Irfmaps/IF-01L.map",
+              "system/Irfmaps/IF-02R.map", "system/Embrmaps/EM-01L.map", "elsewhere/B.map"}) {
             std::filesystem::create_directories((work.path() / path).parent_path());
             pw::test::writeFile(work.path() / path, "1\r\n");
         }
@@ -95,7 +99,8 @@ class SetupPlaces : public testing::Test {
 TEST_F(SetupPlaces, NameFilesBelowTheSetupRelativelyThenByMapSetNameThenAbsolutely) {
     const auto placed = [&](const std::string& path, int mapSet = 0) {
         const pw::SetupSlot slot = places.placePanel(path, mapSet, 'L');
-        return std::string("-fm").substr(static_cast<std::size_t>(slot.place), 1) + ":" + slot.panel;
+        return std::string("-fm").substr(static_cast<std::size_t>(slot.place), 1) + ":" +
+               slot.panel;
     };
     EXPECT_EQ(placed(at("setups/own/A.map")), "f:own/A.map");
     EXPECT_EQ(placed(at("setups/../setups/own/./A.map")), "f:own/A.map");
@@ -123,9 +128,9 @@ TEST_F(SetupPlaces, FindTheFilesTheyNameAndNameMissingOnesWhereTheyWouldBe) {
     for (const pw::SourceSlot& slot : request.slots) {
         found += slot.name + "=" + slot.path + ":" + (slot.mark == ' ' ? '_' : slot.mark) + " ";
     }
-    EXPECT_EQ(found, "own/A.map=" + at("setups/own/A.map") + ":L IF-01L.map=" +
-                         at("user/Irfmaps/IF-01L.map") + ":_ IF-77.map=" +
-                         at("user/Irfmaps/IF-77.map") + ":R =:R ");
+    EXPECT_EQ(found, "own/A.map=" + at("setups/own/A.map") +
+                         ":L IF-01L.map=" + at("user/Irfmaps/IF-01L.map") +
+                         ":_ IF-77.map=" + at("user/Irfmaps/IF-77.map") + ":R =:R ");
     EXPECT_EQ(request.direction, 2);
     // Back to the setup: the same, but for a panel now named by its path.
     pw::Setup back = places.setupOf(request, at("setups/out.map"), "");

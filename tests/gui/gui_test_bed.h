@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "gui/composer/composer_dialog.h"
 #include "gui/common/user_prompts.h"
+#include "gui/composer/composer_dialog.h"
 #include "test_support.h"
 
 // Test messages show texts as text.

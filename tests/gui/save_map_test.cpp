@@ -1,6 +1,5 @@
-#include <cstdlib>
-
 #include <QDir>
+#include <cstdlib>
 
 #include "core/setup/setup_file.h"
 #include "gui/common/saved_file_name.h"
@@ -53,18 +52,21 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     // The setup of these slots, run by the command line, makes the map Save Map makes.
     bed.prompts.setupAnswer = bed.dir.filePath("board.pwsetup");
     control<QAbstractButton>(*dialog, "saveSetupButton").click();
-    const std::string run = "cd '" + bed.dir.path().toStdString() + "' && '" PANELWRIGHT_CLI_PATH
-                            "' run board.pwsetup >/dev/null";
+    const std::string run = "cd '" + bed.dir.path().toStdString() +
+                            "' && '" PANELWRIGHT_CLI_PATH "' run board.pwsetup >/dev/null";
     ASSERT_EQ(std::system(run.c_str()), 0);
     // merge --save-setup of the same composition writes the same setup, OUT added.
-    std::string merge = "cd '" + bed.dir.path().toStdString() + "' && '" PANELWRIGHT_CLI_PATH
-                        "' merge --direction E --output board.map --save-setup cli.pwsetup --layout " +
-                        std::string(layoutName(save.layout));
+    std::string merge =
+        "cd '" + bed.dir.path().toStdString() +
+        "' && '" PANELWRIGHT_CLI_PATH
+        "' merge --direction E --output board.map --save-setup cli.pwsetup --layout " +
+        std::string(layoutName(save.layout));
     for (std::size_t slot = 0; slot < save.choices.size(); ++slot) {
         merge += " " + QDir(bed.mapSetFolder(0)).filePath(chosen(slot)).toStdString();
     }
     ASSERT_EQ(std::system((merge + " >/dev/null").c_str()), 0);
-    std::optional<pw::Setup> dialogSetup = readSetupFile(bed.dir.filePath("board.pwsetup").toStdString()).setup;
+    std::optional<pw::Setup> dialogSetup =
+        readSetupFile(bed.dir.filePath("board.pwsetup").toStdString()).setup;
     ASSERT_TRUE(dialogSetup && dialogSetup->output.empty());
     dialogSetup->output = "board.map";
     EXPECT_EQ(setupJson(*dialogSetup).toStdString(),

@@ -87,7 +87,9 @@ TEST(UndoRedo, EveryChoiceMarkAndDirectionChangeComesBackExactly) {
         [&] { choose(*dialog, 1, "PLAIN.map"); },
         [&] { control<QAbstractButton>(*dialog, "directionButton").click(); },
         [&] { ASSERT_TRUE(drop(control(*dialog, "slotPanel3"), slotDrag(*dialog, 1))); },
-        [&] { ASSERT_TRUE(drop(mapList(*dialog, 2), files({bed.dir.filePath("outside/CD-05L.map")}))); },
+        [&] {
+            ASSERT_TRUE(drop(mapList(*dialog, 2), files({bed.dir.filePath("outside/CD-05L.map")})));
+        },
     };
     for (const auto& step : steps) {
         step();
@@ -116,15 +118,19 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
     ASSERT_TRUE(drop(second, files({bed.dir.filePath("outside/CD-05L.map")})));
     EXPECT_EQ(second.count(), 4);
     EXPECT_EQ(second.currentText(), "CD-05L.map");
-    EXPECT_EQ(second.itemData(3, Qt::ToolTipRole).toString(), bed.dir.filePath("outside") + "\nX = 4 Y = 2");
+    EXPECT_EQ(second.itemData(3, Qt::ToolTipRole).toString(),
+              bed.dir.filePath("outside") + "\nX = 4 Y = 2");
     EXPECT_EQ(mapList(*dialog, 1).itemText(3), "CD-05L.map") << "every slot lists it";
-    for (QMimeData* refused : {files({bed.dir.filePath("notes.txt")}), slotDrag(*dialog, 2),
-                               files({bed.mapSetFolder(0) + "/PLAIN.map", bed.mapSetFolder(0) + "/AB-07L.map"})}) {
+    for (QMimeData* refused :
+         {files({bed.dir.filePath("notes.txt")}), slotDrag(*dialog, 2),
+          files({bed.mapSetFolder(0) + "/PLAIN.map", bed.mapSetFolder(0) + "/AB-07L.map"})}) {
         EXPECT_FALSE(drop(second, refused));
     }
-    EXPECT_FALSE(drop(*dialog, files({bed.mapSetFolder(0) + "/PLAIN.map"}))) << "a map needs a slot";
+    EXPECT_FALSE(drop(*dialog, files({bed.mapSetFolder(0) + "/PLAIN.map"})))
+        << "a map needs a slot";
     EXPECT_TRUE(drop(second, files({bed.dir.filePath("gone.map")})));
-    EXPECT_EQ(bed.prompts.errors, QStringList{"ERROR: unable to open file " + bed.dir.filePath("gone.map")});
+    EXPECT_EQ(bed.prompts.errors,
+              QStringList{"ERROR: unable to open file " + bed.dir.filePath("gone.map")});
     EXPECT_EQ(dialog->undoStack().count(), 2);
 }
 
@@ -172,8 +178,9 @@ TEST(SetupFiles, AMissingPanelLeavesItsSlotEmptyNamedInThePreviewAndABadSetupCha
     pw::test::writeFile(bed.dir.filePath("gone.pwsetup").toStdString(),
                         R"({"format": 1, "layout": "top-to-bottom", "slots": [
                             {"mapSetFile": "AB-07L.map", "mark": "R"}, {"file": "gone.map", "mark": "L"}]})");
-    pw::test::writeFile(bed.dir.filePath("bad.pwsetup").toStdString(),
-                        R"({"format": 1, "layout": "top-to-bottom", "slots": [{"mark": "L"}, {"mark": "X"}]})");
+    pw::test::writeFile(
+        bed.dir.filePath("bad.pwsetup").toStdString(),
+        R"({"format": 1, "layout": "top-to-bottom", "slots": [{"mark": "L"}, {"mark": "X"}]})");
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     ASSERT_TRUE(drop(control(*dialog, "slotPanel1"), files({bed.dir.filePath("gone.pwsetup")})));
     EXPECT_EQ(view(*dialog, 2), "AB-07L.map l7 R7 R |  L r L | N");
@@ -183,14 +190,15 @@ TEST(SetupFiles, AMissingPanelLeavesItsSlotEmptyNamedInThePreviewAndABadSetupCha
 
     bed.prompts.setupAnswer = bed.dir.filePath("bad.pwsetup");
     control<QAbstractButton>(*dialog, "openSetupButton").click();
-    EXPECT_EQ(bed.prompts.errors,
-              QStringList{"ERROR: setup " + bed.dir.filePath("bad.pwsetup") + ": slot 2: mark \"X\" is not L, R or none"});
+    EXPECT_EQ(bed.prompts.errors, QStringList{"ERROR: setup " + bed.dir.filePath("bad.pwsetup") +
+                                              ": slot 2: mark \"X\" is not L, R or none"});
     EXPECT_EQ(view(*dialog, 2), "AB-07L.map l7 R7 R |  L r L | N");
     EXPECT_EQ(dialog->undoStack().count(), 1);
 
     // A setup of another dialog closes this one, which hands it over.
-    pw::test::writeFile(bed.dir.filePath("other.pwsetup").toStdString(),
-                        R"({"format": 1, "layout": "end-to-end", "slots": [{"mark": "none"}, {"mark": "none"}]})");
+    pw::test::writeFile(
+        bed.dir.filePath("other.pwsetup").toStdString(),
+        R"({"format": 1, "layout": "end-to-end", "slots": [{"mark": "none"}, {"mark": "none"}]})");
     ASSERT_TRUE(drop(*dialog, files({bed.dir.filePath("other.pwsetup")})));
     EXPECT_EQ(dialog->result(), ComposerDialog::HandsOverSetup);
     EXPECT_EQ(dialog->handedOverSetup()->setup.layout, Layout::EndToEnd);
@@ -201,17 +209,20 @@ TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
     bed.addMap(1, "EM-01L.map", 'e');
     PanelwrightDialog main(bed.environment);
     main.show();
-    const auto write = [&](const QString& name, const std::string& layout, const std::string& slots) {
+    const auto write = [&](const QString& name, const std::string& layout,
+                           const std::string& slots) {
         pw::test::writeFile(bed.dir.filePath(name).toStdString(),
                             R"({"format": 1, "layout": ")" + layout +
-                                R"(", "direction": "S", "mapSet": "emberline", "slots": [)" + slots + "]}");
+                                R"(", "direction": "S", "mapSet": "emberline", "slots": [)" +
+                                slots + "]}");
         return bed.dir.filePath(name);
     };
     const std::string slot = R"({"mark": "none"})";
     std::vector<QString> setups;
     for (int i = 1; i <= 9; ++i) {
-        setups.push_back(write(QStringLiteral("s%1.pwsetup").arg(i), "composite",
-                               slot + ("," + slot) + ("," + slot) + ("," + slot) + ("," + slot) + ("," + slot)));
+        setups.push_back(
+            write(QStringLiteral("s%1.pwsetup").arg(i), "composite",
+                  slot + ("," + slot) + ("," + slot) + ("," + slot) + ("," + slot) + ("," + slot)));
     }
     // Each composer opened is looked at and closed, once it is up.
     QString seen;
@@ -221,8 +232,11 @@ TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
             QTimer::singleShot(1, look);
             return;
         }
-        seen = QStringLiteral("%1 %2 %3 %4").arg(static_cast<int>(composer->mergeLayout()))
-                   .arg(composer->mapCount()).arg(composer->mapSetIndex()).arg(composer->direction());
+        seen = QStringLiteral("%1 %2 %3 %4")
+                   .arg(static_cast<int>(composer->mergeLayout()))
+                   .arg(composer->mapCount())
+                   .arg(composer->mapSetIndex())
+                   .arg(composer->direction());
         composer->reject();
     };
     const auto lookAndClose = [&] { QTimer::singleShot(0, look); };
@@ -240,8 +254,9 @@ TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
     for (QAction* action : menu.actions()) {
         listed += action->text();
     }
-    EXPECT_EQ(listed.join(","), "&Open Setup...,,&1 s9.pwsetup,&2 s8.pwsetup,&3 s7.pwsetup,"
-                                "&4 s6.pwsetup,&5 s5.pwsetup,&6 s4.pwsetup,&7 s3.pwsetup,&8 s2.pwsetup");
+    EXPECT_EQ(listed.join(","),
+              "&Open Setup...,,&1 s9.pwsetup,&2 s8.pwsetup,&3 s7.pwsetup,"
+              "&4 s6.pwsetup,&5 s5.pwsetup,&6 s4.pwsetup,&7 s3.pwsetup,&8 s2.pwsetup");
 
     const QString sideBySide = write("e.pwsetup", "end-to-end", slot + "," + slot + "," + slot);
     lookAndClose();
@@ -254,7 +269,8 @@ TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
 
     const QString bad = write("bad.pwsetup", "composite", slot);
     main.openSetupFile(bad);
-    EXPECT_EQ(bed.prompts.errors, QStringList{"ERROR: setup " + bad + ": composite takes 4, 6 or 8 slots, not 1"});
+    EXPECT_EQ(bed.prompts.errors,
+              QStringList{"ERROR: setup " + bad + ": composite takes 4, 6 or 8 slots, not 1"});
     EXPECT_TRUE(control<QAbstractButton>(main, "compositeRadio").isChecked());
     EXPECT_EQ(recentSetups(bed.settings).front(), setups[6]);
 }

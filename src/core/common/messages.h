@@ -29,9 +29,9 @@ std::string unableToWrite(const std::string& path, const std::string& reason);
 
 // The choices of a name, as usage errors and setup problems list them: "a, b or c".
 std::string oneOf(const std::vector<std::string>& names);
-std::string layoutChoices();     // "top-to-bottom, end-to-end or composite"
-std::string mapSetChoices();     // "ironfall or emberline"
-std::string directionChoices();  // "N, NE, E, SE, S, SW, W, NW or 0 to 7"
+std::string layoutChoices();                         // "top-to-bottom, end-to-end or composite"
+std::string mapSetChoices();                         // "ironfall or emberline"
+std::string directionChoices();                      // "N, NE, E, SE, S, SW, W, NW or 0 to 7"
 std::string countChoices(const CountRange& counts);  // "2 to 4", "2 or 3", "4, 6 or 8"
 
 // Setup files. Every problem with one reads "ERROR: setup FILE: WHAT"; `file` is the

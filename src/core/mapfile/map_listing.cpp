@@ -16,7 +16,8 @@ namespace {
 // Case-insensitive order; names equal but for case keep a fixed byte order.
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
     const auto byLowerByte = [](char x, char y) {
-        return static_cast<unsigned char>(asciiLower(x)) < static_cast<unsigned char>(asciiLower(y));
+        return static_cast<unsigned char>(asciiLower(x)) <
+               static_cast<unsigned char>(asciiLower(y));
     };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), byLowerByte)) {
         return true;

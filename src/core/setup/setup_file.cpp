@@ -157,8 +157,8 @@ bool readFormat(const QJsonObject& object, std::string& problem) {
         return false;
     }
     if (number > kSetupFormat) {
-        problem = text::newerFormat(number > 1e9 ? 1000000000 : static_cast<int>(number),
-                                    kSetupFormat);
+        problem =
+            text::newerFormat(number > 1e9 ? 1000000000 : static_cast<int>(number), kSetupFormat);
         return false;
     }
     return true;
@@ -256,14 +256,16 @@ ReadSetup parseSetup(const QByteArray& json, const std::string& file) {
 QByteArray setupJson(const Setup& setup) {
     QJsonArray slots;
     for (const SetupSlot& slot : setup.slots) {
-        QJsonObject entry{{key(kMark), slot.mark == ' ' ? key(kNoMark) : QString(QChar(slot.mark))}};
+        QJsonObject entry{
+            {key(kMark), slot.mark == ' ' ? key(kNoMark) : QString(QChar(slot.mark))}};
         if (slot.place != PanelPlace::None) {
             entry.insert(key(slot.place == PanelPlace::File ? kFile : kMapSetFile),
                          QString::fromStdString(slot.panel));
         }
         slots.append(entry);
     }
-    const std::string_view direction = kDirectionNames.at(static_cast<std::size_t>(setup.direction));
+    const std::string_view direction =
+        kDirectionNames.at(static_cast<std::size_t>(setup.direction));
     QJsonObject object{
         {key(kFormat), kSetupFormat},
         {key(kLayout), latin1(layoutName(setup.layout))},
@@ -275,7 +277,8 @@ QByteArray setupJson(const Setup& setup) {
         object.insert(key(kOutput), QString::fromStdString(setup.output));
     }
     if (!setup.picture.empty()) {
-        object.insert(key(kPicture), QJsonObject{{key(kFile), QString::fromStdString(setup.picture)}});
+        object.insert(key(kPicture),
+                      QJsonObject{{key(kFile), QString::fromStdString(setup.picture)}});
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

@@ -28,8 +28,8 @@ bool sameFile(const QString& a, const QString& b) {
 }  // namespace
 
 SetupPlaces::SetupPlaces(const std::string& setupPath, std::vector<std::string> roots)
-    : folder_(absoluteClean(QFileInfo(QString::fromStdString(setupPath)).absolutePath())
-                  .toStdString()),
+    : folder_(
+          absoluteClean(QFileInfo(QString::fromStdString(setupPath)).absolutePath()).toStdString()),
       roots_(std::move(roots)) {}
 
 std::string SetupPlaces::mapSetFolder(const std::string& root, int mapSetIndex) const {
@@ -96,7 +96,8 @@ MergeRequest SetupPlaces::request(const Setup& setup) const {
         std::string path;
         if (slot.place != PanelPlace::None) {
             const std::string nowhere =
-                roots_.empty() ? slot.panel : mapSetFolder(roots_.front(), setup.mapSetIndex) + "/" + slot.panel;
+                roots_.empty() ? slot.panel
+                               : mapSetFolder(roots_.front(), setup.mapSetIndex) + "/" + slot.panel;
             path = findPanel(slot, setup.mapSetIndex).value_or(nowhere);
         }
         merge.slots.push_back({slot.panel, std::move(path), slot.mark});

@@ -9,8 +9,8 @@
 #include "core/assembly/layout.h"
 #include "core/mapfile/map_set.h"
 #include "gui/app/about_dialog.h"
-#include "gui/composer/composer_dialog.h"
 #include "gui/common/user_prompts.h"
+#include "gui/composer/composer_dialog.h"
 #include "ui_panelwright_dialog.h"
 
 namespace pw::gui {

@@ -44,9 +44,8 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString& path = recent[i];
         // "&1 board.pwsetup": a digit to pick it from the keyboard; the whole path as a tip.
-        QAction* item = menu.addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace(
-                                                       QLatin1Char('&'), QStringLiteral("&&"))));
+        QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
         item->setObjectName(QStringLiteral("recentSetup%1").arg(i + 1));
         item->setToolTip(path);
         item->setStatusTip(path);

@@ -60,8 +60,9 @@ std::optional<QString> QtUserPrompts::askSetupPath(QWidget* parent, SetupPrompt 
                                                    const QString& startFolder) {
     const OverrideCursor arrow(Qt::ArrowCursor);
     const bool opening = kind == SetupPrompt::Open;
-    QFileDialog prompt(parent, QString::fromLatin1(opening ? messages::kOpenSetup : messages::kSaveSetup)
-                                   .remove(QStringLiteral("...")),
+    QFileDialog prompt(parent,
+                       QString::fromLatin1(opening ? messages::kOpenSetup : messages::kSaveSetup)
+                           .remove(QStringLiteral("...")),
                        startFolder, QString::fromLatin1(messages::kSetupFilter));
     prompt.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     prompt.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

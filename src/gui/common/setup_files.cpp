@@ -32,8 +32,8 @@ QString setupPromptFolder(QSettings& settings) {
     return recent.isEmpty() ? QDir::homePath() : QFileInfo(recent.front()).absolutePath();
 }
 
-std::optional<OpenedSetup> readSetupForDialog(const DialogEnvironment& environment,
-                                              QWidget* parent, const QString& path) {
+std::optional<OpenedSetup> readSetupForDialog(const DialogEnvironment& environment, QWidget* parent,
+                                              const QString& path) {
     ReadSetup read = readSetupFile(path.toStdString());
     if (!read.setup) {
         environment.prompts->showError(parent, QString::fromStdString(read.problem->message));

@@ -29,8 +29,8 @@ QString setupPromptFolder(QSettings& settings);
 
 // Reads the setup file at `path` and remembers it among the recent setups; an error box
 // over `parent` when it cannot be read, and nothing remembered.
-std::optional<OpenedSetup> readSetupForDialog(const DialogEnvironment& environment,
-                                              QWidget* parent, const QString& path);
+std::optional<OpenedSetup> readSetupForDialog(const DialogEnvironment& environment, QWidget* parent,
+                                              const QString& path);
 // Asks for a setup file and reads it as above; nullopt when the prompt is cancelled too.
 std::optional<OpenedSetup> askAndReadSetup(const DialogEnvironment& environment, QWidget* parent);
 

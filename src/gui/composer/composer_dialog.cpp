@@ -23,8 +23,8 @@
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/label_font.h"
-#include "gui/composer/setup_composition.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/setup_composition.h"
 #include "gui/preview/preview_pane.h"
 #include "ui_composite_dialog.h"
 #include "ui_end_to_end_dialog.h"
@@ -227,8 +227,8 @@ void ComposerDialog::onInitDialog() {
     pushTexts();
     // A setup handed over before the dialog opened is where it starts, not a step to undo.
     if (pendingSetup_) {
-        applyComposition(compositionOfSetup(*pendingSetup_, environment_.mapSetRoots,
-                                            *mapNames_, consultsMarks(layout_)));
+        applyComposition(compositionOfSetup(*pendingSetup_, environment_.mapSetRoots, *mapNames_,
+                                            consultsMarks(layout_)));
         pendingSetup_.reset();
     }
     updatePreview();

@@ -42,18 +42,18 @@ void ComposerDialog::addUndo() {
     undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
     QAction* redo = undoStack_->createRedoAction(this, QString::fromLatin1(messages::kRedo));
     redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addActions({undo, redo});
-    new SlotDrops(*this, widgets_, slotsInUse_,
-                  {[this](int slot, const QString& path) { onMapDropped(slot, path); },
-                   [this](int from, int to) { onSlotDropped(from, to); },
-                   [this](const QString& path) {
-                       if (std::optional<OpenedSetup> opened =
-                               readSetupForDialog(environment_, this, path)) {
-                           openSetup(*opened);
-                       }
-                   }});
+    new SlotDrops(
+        *this, widgets_, slotsInUse_,
+        {[this](int slot, const QString& path) { onMapDropped(slot, path); },
+         [this](int from, int to) { onSlotDropped(from, to); },
+         [this](const QString& path) {
+             if (std::optional<OpenedSetup> opened = readSetupForDialog(environment_, this, path)) {
+                 openSetup(*opened);
+             }
+         }});
 }
 
 void ComposerDialog::change(Composition next) {
@@ -94,8 +94,8 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
         pendingSetup_ = opened;
         return;
     }
-    Composition next = compositionOfSetup(opened, environment_.mapSetRoots, *mapNames_,
-                                          consultsMarks(layout_));
+    Composition next =
+        compositionOfSetup(opened, environment_.mapSetRoots, *mapNames_, consultsMarks(layout_));
     next.slots.resize(widgets_.slots.size());
     change(std::move(next));
 }
@@ -130,14 +130,16 @@ void ComposerDialog::onMapDropped(int slot, const QString& path) {
     }
     Composition next = composition_;
     SlotState& state = next.slots.at(static_cast<std::size_t>(slot));
-    state = chooseMap(state, row, mapNames_->data(mapNames_->index(row), Qt::DisplayRole).toString(),
-                      consultsMarks(layout_));
+    state =
+        chooseMap(state, row, mapNames_->data(mapNames_->index(row), Qt::DisplayRole).toString(),
+                  consultsMarks(layout_));
     change(std::move(next));
 }
 
 void ComposerDialog::onSlotDropped(int from, int to) {
     Composition next = composition_;
-    std::swap(next.slots.at(static_cast<std::size_t>(from)), next.slots.at(static_cast<std::size_t>(to)));
+    std::swap(next.slots.at(static_cast<std::size_t>(from)),
+              next.slots.at(static_cast<std::size_t>(to)));
     change(std::move(next));
 }
 

@@ -48,15 +48,15 @@ int MapListModel::rowForFile(const QString& path) {
     }
     const QString wanted = QDir::cleanPath(file.absoluteFilePath());
     for (std::size_t row = 0; row < maps_.size(); ++row) {
-        if (QDir::cleanPath(QFileInfo(QString::fromStdString(maps_[row].path)).absoluteFilePath()) ==
-            wanted) {
+        if (QDir::cleanPath(
+                QFileInfo(QString::fromStdString(maps_[row].path)).absoluteFilePath()) == wanted) {
             return static_cast<int>(row);
         }
     }
     const int row = static_cast<int>(maps_.size());
     beginInsertRows(QModelIndex(), row, row);
-    maps_.push_back({file.fileName().toStdString(), wanted.toStdString(),
-                     file.absolutePath().toStdString()});
+    maps_.push_back(
+        {file.fileName().toStdString(), wanted.toStdString(), file.absolutePath().toStdString()});
     names_.push_back(file.fileName());
     // One header is read at once: the list has it when the slot shows the name.
     headers_.push_back(summarizeMap(maps_.back().path, maps_.back().name));

@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/mapfile/map_summary.h"
 #include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_summary.h"
 
 namespace pw::gui {
 

@@ -30,7 +30,8 @@ Composition compositionOfSetup(const OpenedSetup& opened, const std::vector<std:
         // The slot holds the setup's mark, which may differ from its name's; the label of
         // that side shows the name's number.
         if (keepsMarks && state.mark != slot.mark) {
-            const std::string name = QFileInfo(QString::fromStdString(slot.panel)).fileName().toStdString();
+            const std::string name =
+                QFileInfo(QString::fromStdString(slot.panel)).fileName().toStdString();
             const QString number =
                 QString::fromStdString(parseMapFileName(name).numberLabel.value_or(std::string()));
             state.mark = slot.mark;
