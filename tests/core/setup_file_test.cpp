@@ -62,6 +62,18 @@ TEST(SetupFile, IsWrittenWholeAndReadBackAndOnlyARegularFileOfASetupsSizeIsRead)
     EXPECT_EQ(pw::writeSetupFile(missingFolder, setup)
                   ->message.rfind("ERROR: unable to create file " + missingFolder + ": ", 0),
               0U);
+    // A full disk: the reason is the system's, and the setup stays as it was.
+    struct FullDisk : pw::OutputFile {
+        bool write(const char*, std::size_t) override { return false; }
+        bool commit() override { return false; }
+        std::string errorString() const override { return "No space left on device"; }
+    };
+    const auto fullDisk = [](const std::string&) {
+        return pw::OpenedOutput{std::make_unique<FullDisk>(), {}};
+    };
+    EXPECT_EQ(pw::writeSetupFile(file, pw::Setup{}, fullDisk)->message,
+              "ERROR: unable to write file " + file + ": No space left on device");
+    EXPECT_EQ(pw::readSetupFile(file).setup, setup);
     const auto problem = [](const std::string& path) {
         const pw::ReadSetup read = pw::readSetupFile(path);
         return read.problem ? read.problem->message : "read";

@@ -303,9 +303,10 @@ ReadSetup readSetupFile(const std::string& path) {
     return parseSetup(json, path);
 }
 
-std::optional<Problem> writeSetupFile(const std::string& path, const Setup& setup) {
+std::optional<Problem> writeSetupFile(const std::string& path, const Setup& setup,
+                                      const OutputOpener& openOutput) {
     const QByteArray json = setupJson(setup);
-    const OpenedOutput output = openSafeOutput(path);
+    const OpenedOutput output = openOutput(path);
     if (!output.file) {
         return Problem{0, messages::unableToCreate(path, output.errorString)};
     }

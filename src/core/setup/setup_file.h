@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/common/problem.h"
+#include "core/pipeline/safe_output.h"
 #include "core/setup/setup.h"
 
 namespace pw {
@@ -24,6 +25,8 @@ QByteArray setupJson(const Setup& setup);
 // Reads the setup file at `path` (a regular file, of a setup's modest size).
 ReadSetup readSetupFile(const std::string& path);
 // Writes the setup through the safe save: the file is complete or left as it was.
-std::optional<Problem> writeSetupFile(const std::string& path, const Setup& setup);
+// `openOutput` is where it goes: a safe save unless a test puts something else there.
+std::optional<Problem> writeSetupFile(const std::string& path, const Setup& setup,
+                                      const OutputOpener& openOutput = openSafeOutput);
 
 }  // namespace pw
