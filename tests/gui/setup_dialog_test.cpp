@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "gui/app/panelwright_dialog.h"
+#include "gui/composer/slot_drops.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
 
@@ -54,12 +55,9 @@ QMimeData* files(const QStringList& paths) {
     mime->setUrls(urls);
     return mime;
 }
-QMimeData* slotDrag(ComposerDialog& dialog, int slot) {
-    // A drag started on the slot's panel, as a press and a move there start it.
-    auto* mime = new QMimeData;
-    mime->setData("application/x-panelwright-slot", QByteArray::number(slot - 1));
-    (void)dialog;
-    return mime;
+// What a drag of a slot's panel carries.
+QMimeData* slotDrag(int slot) {
+    return SlotDrops::slotDrag(slot - 1);
 }
 
 struct SetupBed : GuiTestBed {
@@ -86,7 +84,7 @@ TEST(UndoRedo, EveryChoiceMarkAndDirectionChangeComesBackExactly) {
         [&] { choose(*dialog, 1, "zz-02R.map"); },
         [&] { choose(*dialog, 1, "PLAIN.map"); },
         [&] { control<QAbstractButton>(*dialog, "directionButton").click(); },
-        [&] { ASSERT_TRUE(drop(control(*dialog, "slotPanel3"), slotDrag(*dialog, 1))); },
+        [&] { ASSERT_TRUE(drop(control(*dialog, "slotPanel3"), slotDrag(1))); },
         [&] {
             ASSERT_TRUE(drop(mapList(*dialog, 2), files({bed.dir.filePath("outside/CD-05L.map")})));
         },
@@ -122,7 +120,7 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
               bed.dir.filePath("outside") + "\nX = 4 Y = 2");
     EXPECT_EQ(mapList(*dialog, 1).itemText(3), "CD-05L.map") << "every slot lists it";
     for (QMimeData* refused :
-         {files({bed.dir.filePath("notes.txt")}), slotDrag(*dialog, 2),
+         {files({bed.dir.filePath("notes.txt")}), slotDrag(2),
           files({bed.mapSetFolder(0) + "/PLAIN.map", bed.mapSetFolder(0) + "/AB-07L.map"})}) {
         EXPECT_FALSE(drop(second, refused));
     }
@@ -142,8 +140,8 @@ TEST(DragAndDrop, APressOnASlotsPanelAndAMoveDragThatSlot) {
     QTest::mousePress(&panel, Qt::LeftButton, {}, {10, 10});
     QTest::mouseMove(&panel, {10 + QApplication::startDragDistance(), 12});
     auto* drag = dialog->findChild<QDrag*>();  // ended at once here, gone later
-    const QByteArray carried =
-        drag == nullptr ? "no drag" : drag->mimeData()->data("application/x-panelwright-slot");
+    ASSERT_NE(drag, nullptr);
+    const QByteArray carried = drag->mimeData()->data("application/x-panelwright-slot");
     EXPECT_EQ(carried, "1");
 }
 
