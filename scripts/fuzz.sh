@@ -15,7 +15,7 @@ status=0
 summary=()
 echo "== fuzz_regressions: every seed and saved finding once"
 if bash fuzz/run_once.sh fuzz merge:"$build/bin/merge_fuzzer" reader:"$build/bin/map_reader_fuzzer" \
-    render:"$build/bin/render_fuzzer"; then
+    render:"$build/bin/render_fuzzer" setup:"$build/bin/setup_fuzzer"; then
     summary+=("fuzz_regressions: passed")
 else
     summary+=("fuzz_regressions: FAILED")
@@ -30,8 +30,9 @@ else
     work=$(mktemp -d)
 fi
 trap 'rm -rf "$work"' EXIT
-for target in merge:merge_fuzzer:65536 reader:map_reader_fuzzer:262144 render:render_fuzzer:65536; do
-    IFS=: read -r name binary max_len <<<"$target"
+for target in merge:merge_fuzzer:65536:map reader:map_reader_fuzzer:262144:map \
+    render:render_fuzzer:65536:map setup:setup_fuzzer:16384:setup; do
+    IFS=: read -r name binary max_len dict <<<"$target"
     mkdir -p "$work/$name/corpus"
     cp fuzz/corpus/"$name"/* "$work/$name/corpus/"
     echo "== $binary: ${seconds}s"
@@ -41,7 +42,7 @@ for target in merge:merge_fuzzer:65536 reader:map_reader_fuzzer:262144 render:re
     set +e
     TMPDIR="$work/$name" "$build/bin/$binary" "$work/$name/corpus" \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$max_len" \
-        -dict=fuzz/map.dict -print_final_stats=1 \
+        -dict=fuzz/"$dict".dict -print_final_stats=1 \
         -artifact_prefix="$build/fuzz-findings/$name/" >"$work/$name/log" 2>&1
     rc=$?
     set -e

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds Panelwright with its tests and runs them all:
-# the whole suite in a normal build, again under the address and undefined-behaviour
-# sanitizers, then each fuzz target for a bounded time.
+# the whole suite in a normal build, the desktop files and the Debian package, the suite
+# again under the address and undefined-behaviour sanitizers, then each fuzz target for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -14,6 +15,10 @@ for preset in test sanitize; do
     cmake --preset "$preset"
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
+    if [ "$preset" = test ]; then
+        echo "== desktop files and the Debian package"
+        bash tests/install/package_test.sh build/test
+    fi
 done
 
 echo "== fuzz every target for a bounded time"

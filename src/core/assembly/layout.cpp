@@ -2,14 +2,6 @@
 
 namespace pw {
 
-std::vector<int> CountRange::counts() const {
-    std::vector<int> all;
-    for (int count = first; count <= last; count += step) {
-        all.push_back(count);
-    }
-    return all;
-}
-
 std::string LayoutShape::slotName(int slot) const {
     if (rules().checksByRow) {
         return std::to_string(rowOf(slot)) + "," + std::to_string(columnOf(slot));

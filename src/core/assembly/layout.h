@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace pw {
 
@@ -20,7 +19,6 @@ struct CountRange {
     bool contains(int count) const {
         return count >= first && count <= last && (count - first) % step == 0;
     }
-    std::vector<int> counts() const;
 };
 
 // Everything in which the layouts differ. All else follows from the shape: every layout
@@ -69,6 +67,12 @@ inline CountRange countRange(Layout layout) {
 }
 inline std::string_view layoutName(Layout layout) {
     return rulesOf(layout).name;
+}
+
+// Whether a layout's sources ever meet at a junction, where their L/R marks count: not
+// when they all lie side by side in one row.
+inline bool consultsMarks(Layout layout) {
+    return rulesOf(layout).columns != 0;
 }
 
 // The main dialog hands a composer dialog the number of maps, or for a layout of fixed

@@ -5,14 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "core/assembly/layout.h"
+
 namespace pw::messages {
 
 // Every text the program composes for the user, worded in one place: errors, successes,
-// reasons and status lines. Captions of controls stay with their templates and widgets.
-// `name` is a source's file name as the user chose it, `path` a path as given, `reason`
-// the system's words for a failure.
+// reasons and status lines, and the captions of commands the dialogs make themselves.
+// Captions of controls laid out in templates stay there. `name` is a source's file name as
+// the user chose it, `path` a path as given, `reason` the system's words for a failure.
 
-// The slots' checks and the merge.
+// The slots' checks and the merge; `slotName` as LayoutShape::slotName gives it.
 std::string noFileSelected(const std::string& slotName);
 std::string unableToOpen(const std::string& name);
 std::string noVersion(const std::string& name);
@@ -25,12 +27,10 @@ std::string sizeMismatch(const char* what, const std::string& name, const std::s
 std::string endsEarly(const std::string& name);
 std::string lettersOutOfOrder(const std::string& name);
 std::string unableToRead(const std::string& name);
-// A layout handed a number of sources it does not take; `counts` are those it takes.
-std::string countNotTaken(std::string_view layout, const std::vector<int>& counts, int count);
-// "2 to 4", "2 or 3", "4, 6 or 8".
-std::string countChoices(const std::vector<int>& counts);
+// A layout handed a number of sources it does not take.
+std::string countNotTaken(Layout layout, int count);
 
-// The output.
+// The output (a map, a picture, a setup) cannot be made or written; `reason` is the system's.
 std::string unableToCreate(const std::string& path, const std::string& reason);
 std::string unableToWrite(const std::string& path, const std::string& reason);
 inline constexpr std::string_view kMapCreated = "New map file created successfully";
@@ -46,7 +46,7 @@ std::string notEnoughMemoryToDraw(const std::string& name);
 // Reasons and status lines.
 // A map's size as the messages give it: "X = 32 Y = 20".
 std::string sizeText(std::int32_t length, std::int32_t height);
-// A message without its "ERROR: ", for a tooltip rather than an error box.
+// A message without its "ERROR: ", for a tooltip or a usage error rather than an error box.
 std::string reasonOf(std::string message);
 // The preview's line for the cell under the mouse: column, row and the cell's character in
 // each grid and in each layer (`layerLetters` and `layerCells` alike long).
@@ -54,5 +54,52 @@ std::string cellDescription(int column, int row, char first, char second,
                             const std::string& layerLetters, const std::string& layerCells);
 // What follows it: the slot the cell came from (numbered from 1) and the name chosen there.
 std::string cellSlot(int slotNumber, const std::string& name);
+
+// The choices of a name, as usage errors and setup problems list them: "a, b or c".
+std::string oneOf(const std::vector<std::string>& names);
+std::string layoutChoices();                         // "top-to-bottom, end-to-end or composite"
+std::string mapSetChoices();                         // "ironfall or emberline"
+std::string directionChoices();                      // "N, NE, E, SE, S, SW, W, NW or 0 to 7"
+std::string countChoices(const CountRange& counts);  // "2 to 4", "2 or 3", "4, 6 or 8"
+
+// Setup files. Every problem with one reads "ERROR: setup FILE: WHAT"; `file` is the
+// setup's path as the user gave it.
+std::string setupProblem(const std::string& file, const std::string& what);
+namespace setup {
+std::string syntax(int line, int column, const std::string& reason);
+std::string notAnObject();
+std::string newerFormat(int format, int known);
+std::string badFormat();
+std::string missing(const std::string& where, const char* key);
+std::string unknownKey(const std::string& where, const std::string& key);
+std::string wrongType(const std::string& where, const char* key, const char* type);
+std::string unknownLayout(const std::string& text);
+std::string unknownMapSet(const std::string& text);
+std::string unknownDirection(const std::string& text);
+std::string slotCount(Layout layout, int count);
+std::string slotNotObject(int slot);
+std::string badMark(int slot, const std::string& text);
+std::string twoPanels(int slot);
+std::string emptyPath(const std::string& where, const char* key);
+std::string notPlainName(int slot);
+std::string notRegularFile();
+std::string tooLarge(long long limit);
+std::string outputIsSetup();
+}  // namespace setup
+
+// The captions of the setup commands in the dialogs.
+inline constexpr char kOpenSetup[] = "Open Setup...";
+inline constexpr char kSaveSetup[] = "Save Setup...";
+inline constexpr char kSetupMenu[] = "&File";
+inline constexpr char kOpenSetupItem[] = "&Open Setup...";
+inline constexpr char kNoRecentSetups[] = "No recent setups";
+inline constexpr char kSetupFilter[] = "Boardsmith setup (*.pwsetup)";
+inline constexpr char kUndo[] = "Undo";
+inline constexpr char kRedo[] = "Redo";
+
+// One line of `run` per setup.
+std::string runSucceeded(const std::string& file);
+std::string runChecked(const std::string& file);
+std::string runFailed(const std::string& file);
 
 }  // namespace pw::messages

@@ -22,9 +22,8 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         shapeFor(request.layout, static_cast<int>(request.slots.size()));
     if (!shape) {
         // The dialogs and the command line never ask for this; a caller that does is told.
-        host.showError(messages::countNotTaken(layoutName(request.layout),
-                                               countRange(request.layout).counts(),
-                                               static_cast<int>(request.slots.size())));
+        host.showError(
+            messages::countNotTaken(request.layout, static_cast<int>(request.slots.size())));
         return SaveOutcome::CheckFailed;
     }
     // The sources are closed when the job ends, on every path.

@@ -13,6 +13,8 @@ class QtUserPrompts : public UserPrompts {
     std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
                                        const QString& startFolder) override;
     std::optional<QString> askImagePath(QWidget* parent) override;
+    std::optional<QString> askSetupPath(QWidget* parent, SetupPrompt kind,
+                                        const QString& startFolder) override;
     void beep() override;
 };
 

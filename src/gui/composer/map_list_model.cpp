@@ -1,5 +1,7 @@
 #include "gui/composer/map_list_model.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
@@ -29,12 +31,36 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
         paths.emplace_back(map.path, map.name);
     }
     headers_.assign(maps_.size(), std::nullopt);
+    listedCount_ = maps_.size();
     reference_ = -1;
     endResetModel();
     scanner_ = std::make_unique<HeaderScanner>(
         std::move(paths), [this](std::size_t first, std::vector<MapSummary> headers) {
             takeHeaders(first, std::move(headers));
         });
+}
+
+int MapListModel::rowForFile(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        return -1;
+    }
+    const QString wanted = QDir::cleanPath(file.absoluteFilePath());
+    for (std::size_t row = 0; row < maps_.size(); ++row) {
+        if (QDir::cleanPath(
+                QFileInfo(QString::fromStdString(maps_[row].path)).absoluteFilePath()) == wanted) {
+            return static_cast<int>(row);
+        }
+    }
+    const int row = static_cast<int>(maps_.size());
+    beginInsertRows(QModelIndex(), row, row);
+    maps_.push_back(
+        {file.fileName().toStdString(), wanted.toStdString(), file.absolutePath().toStdString()});
+    names_.push_back(file.fileName());
+    // One header is read at once: the list has it when the slot shows the name.
+    headers_.push_back(summarizeMap(maps_.back().path, maps_.back().name));
+    endInsertRows();
+    return row;
 }
 
 void MapListModel::setReference(int row) {
@@ -140,13 +166,17 @@ QString MapListModel::toolTip(std::size_t row) const {
     if (!summary) {
         return {};
     }
+    // A file from outside the map-set folders says where it is.
+    const QString folder = row < listedCount_
+                               ? QString()
+                               : QString::fromStdString(maps_[row].folder) + QLatin1Char('\n');
     if (summary->problem) {
-        return problem(row);
+        return folder + problem(row);
     }
     const QString size =
         QString::fromStdString(messages::sizeText(summary->header.length, summary->header.height));
     const QString why = problem(row);
-    return why.isEmpty() ? size : size + QLatin1Char('\n') + why;
+    return folder + (why.isEmpty() ? size : size + QLatin1Char('\n') + why);
 }
 
 }  // namespace pw::gui
