@@ -87,12 +87,8 @@ StepResult MergeJob::checkSizes() {
                     length_ = size.length;
                     height_ = size.height;
                 }
-            } else if (size.height != height_) {
-                failure = Problem{messages::sizeMismatch("height", source.name, first->name,
-                                                         height_, size.height)};
-            } else if (size.length != length_) {
-                failure = Problem{messages::sizeMismatch("length", source.name, first->name,
-                                                         length_, size.length)};
+            } else {
+                failure = checkSameSize(size, source.name, {0, length_, height_, 0}, first->name);
             }
         }
         if (failure) {

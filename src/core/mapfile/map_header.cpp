@@ -43,6 +43,19 @@ std::optional<Problem> checkSize(const MapHeader& header, const std::string& nam
     return std::nullopt;
 }
 
+std::optional<Problem> checkSameSize(const MapHeader& header, const std::string& name,
+                                     const MapHeader& first, const std::string& firstName) {
+    if (header.height != first.height) {
+        return Problem{
+            messages::sizeMismatch("height", name, firstName, first.height, header.height)};
+    }
+    if (header.length != first.length) {
+        return Problem{
+            messages::sizeMismatch("length", name, firstName, first.length, header.length)};
+    }
+    return std::nullopt;
+}
+
 HeaderRead readHeader(LineReader& reader, const std::string& name, const HeaderRules& rules) {
     HeaderRead read;
     read.problem = readVersionLine(reader, name, rules, read.header);

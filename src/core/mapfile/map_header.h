@@ -41,6 +41,11 @@ std::optional<Problem> readSizeLine(LineReader& reader, const std::string& name,
 std::optional<Problem> checkSize(const MapHeader& header, const std::string& name,
                                  const HeaderRules& rules);
 
+// Whether a later map has the size of the first one (`first`, named `firstName`); the
+// height is compared before the length.
+std::optional<Problem> checkSameSize(const MapHeader& header, const std::string& name,
+                                     const MapHeader& first, const std::string& firstName);
+
 // A whole header read and checked, with the reader left at the value list line.
 struct HeaderRead {
     MapHeader header;

@@ -142,18 +142,13 @@ QString MapListModel::problem(std::size_t row) const {
     } else if (reference_ >= 0) {
         const auto reference = static_cast<std::size_t>(reference_);
         const std::optional<MapSummary>& chosen = headers_[reference];
-        // A slot-1 choice that cannot join anything is no measure for the others; the
-        // height is compared first, as Save Map does.
+        // A slot-1 choice that cannot join anything is no measure for the others; sizes
+        // are compared as Save Map compares them.
         if (chosen && !chosen->problem) {
-            const std::string& chosenName = maps_[reference].name;
-            const MapHeader& mine = summary->header;
-            const MapHeader& theirs = chosen->header;
-            if (mine.height != theirs.height) {
-                found = messages::sizeMismatch("height", maps_[row].name, chosenName, theirs.height,
-                                               mine.height);
-            } else if (mine.length != theirs.length) {
-                found = messages::sizeMismatch("length", maps_[row].name, chosenName, theirs.length,
-                                               mine.length);
+            if (const std::optional<Problem> misfit =
+                    checkSameSize(summary->header, maps_[row].name, chosen->header,
+                                  maps_[reference].name)) {
+                found = misfit->message;
             }
         }
     }
