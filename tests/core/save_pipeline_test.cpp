@@ -52,9 +52,11 @@ class SavePipeline : public testing::Test {
 // The real safe save, failing like a disk full for a moment: the write that passes `budget`
 // bytes takes only part of them, later writes go through again; or failing at commit.
 struct FaultyOutput : pw::OutputFile {
-    FaultyOutput(std::unique_ptr<pw::OutputFile> file, std::size_t bytes, bool commitFails)
-        : inner(std::move(file)), budget(bytes), failCommit(commitFails) {}
+    FaultyOutput(std::unique_ptr<pw::OutputFile> file, std::size_t bytes, bool commitFails,
+                 int& writeCount)
+        : inner(std::move(file)), budget(bytes), failCommit(commitFails), writes(writeCount) {}
     bool write(const char* data, std::size_t size) override {
+        ++writes;
         const std::size_t accepted = std::min(size, budget);
         budget = accepted < size ? SIZE_MAX : budget - accepted;
         return inner->write(data, accepted) && accepted == size;
@@ -65,6 +67,7 @@ struct FaultyOutput : pw::OutputFile {
     std::unique_ptr<pw::OutputFile> inner;
     std::size_t budget;
     bool failCommit;
+    int& writes;
 };
 
 // The runs of save_runs.tsv, one test a row: what the host is asked and told, and that a
@@ -84,12 +87,13 @@ TEST_P(SaveRuns, AskOnlyAfterTheChecksAndStoreBeforeWriting) {
         pw::test::RecordingHost host;
         host.remembered = folder_.file("before.map");
         host.answer = test[2] == "-" ? std::nullopt : std::optional(test[2]);
-        const auto faulty = [&test](const std::string& path) {
+        int writes = 0;
+        const auto faulty = [&test, &writes](const std::string& path) {
             pw::OpenedOutput opened = pw::openSafeOutput(path);
             if (opened.file) {
                 opened.file = std::make_unique<FaultyOutput>(
                     std::move(opened.file), test[5].empty() ? SIZE_MAX : std::stoul(test[5]),
-                    !test[6].empty());
+                    !test[6].empty(), writes);
             }
             return opened;
         };
@@ -105,6 +109,7 @@ TEST_P(SaveRuns, AskOnlyAfterTheChecksAndStoreBeforeWriting) {
         EXPECT_EQ(host.remembered, stored ? test[2] : folder_.file("before.map"));
         if (outcome == SaveOutcome::Saved) {
             EXPECT_EQ(readFile(folder_.path() / "new.map").substr(0, 14), "1\r\n4 4 -1055\r\n");
+            EXPECT_EQ(writes, 1) << "a small map reaches the disk in one block";
             fs::remove(folder_.path() / "new.map");
         }
         EXPECT_TRUE(untouched());
@@ -173,7 +178,8 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
               std::vector<pw::Cell>({{8, 1}, {16, 1}, {24, 1}, {7, 2}, {15, 2}, {23, 2}}));
     const std::atomic<bool> cancel{true};
     EXPECT_TRUE(pw::joinInMemory(merge, &cancel).cancelled);
-    writeFile(folder_.path() / "SHORT.map", MapBuilder{.length = 26}.text().substr(0, 90));
+    const std::string whole = MapBuilder{.length = 26}.text();  // SHORT ends at its block "b"
+    writeFile(folder_.path() / "SHORT.map", whole.substr(0, whole.find("\r\nb\r\n") + 5));
     merge.slots[0] = {"TALL.map", folder_.file("TALL.map"), ' '};
     merge.slots[3] = {"SHORT.map", folder_.file("SHORT.map"), ' '};
     const pw::JoinedMap partial = pw::joinInMemory(merge);

@@ -18,6 +18,7 @@
 #include "render/cell_index.h"
 #include "render/image_file.h"
 #include "render/map_renderer.h"
+#include "render/cell_rows.h"
 #include "render/palette.h"
 #include "test_support.h"
 
@@ -27,6 +28,7 @@ using pw::test::TableRow;
 namespace {
 
 constexpr QRgb kLabelDot = 0xffb0101a;
+constexpr QRgb kSeam = 0xffc0182a;
 
 std::vector<TableRow> table(const char* name) {
     return pw::test::readRows(fs::path(PANELWRIGHT_TEST_DATA) / name);
@@ -232,6 +234,8 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
     const QImage two(QString::fromStdString(folder.file("two.png")));
     EXPECT_EQ(two.size(), QSize(8 * 4, 8 * 4));    // eight by eight cells of four pixels
     EXPECT_EQ(centre(two, 4, 6, 7), 0xff0000ffU);  // the second panel's water
+    EXPECT_EQ(two.pixel(16, 13), pw::mixColour(pw::builtInPalette()['.'], kSeam, 200))
+        << "the seam between the panels";
     EXPECT_EQ(run({"render", "--output", "no/such/folder.png", "AB-01.map"}), 1);
     EXPECT_EQ(run({"render", "--scale", "0", "--output", "x.png", "AB-01.map"}), 2);
 }
