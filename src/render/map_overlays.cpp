@@ -74,13 +74,22 @@ void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSiz
     }
 }
 
+int labelPixelSize(int cellSize) {
+    return std::clamp(cellSize + cellSize / 2, 9, 28);
+}
+
+QRectF labelBox(QPointF dot, double radius, int textWidth, int ascent, int lineHeight) {
+    // A pixel's gap after the dot; the text inset by 2 pixels left and right, 1 above and below.
+    return {dot.x() + radius + 1, dot.y() - ascent / 2.0 - 1, textWidth + 4.0, lineHeight + 2.0};
+}
+
 void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize) {
     const bool withText = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font;
     if (withText) {
-        font.setPixelSize(std::clamp(cellSize + cellSize / 2, 9, 28));
+        font.setPixelSize(labelPixelSize(cellSize));
         painter.setFont(font);
     }
     const double radius = std::max(1.5, cellSize / 3.0);
@@ -99,8 +108,8 @@ void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize
         }
         const QString text = label.text.left(kMaxLabelCharacters);
         const QFontMetrics metrics(font);
-        const QRectF box(at.x() + radius + 1, at.y() - metrics.ascent() / 2.0 - 1,
-                         metrics.horizontalAdvance(text) + 4, metrics.height() + 2);
+        const QRectF box = labelBox(at, radius, metrics.horizontalAdvance(text), metrics.ascent(),
+                                    metrics.height());
         painter.setBrush(QColor(255, 255, 255, 190));
         painter.drawRect(box);
         painter.setPen(QColor(kLabelInk));

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -23,6 +24,13 @@ void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize);
 
 // Marks out the given cells (x = column, y = row); cells outside the image are ignored.
 void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSize);
+
+// The pixel size of a label's text at `cellSize` pixels per cell: half as large again as a
+// cell, from 9 (still readable) to 28 (not crowding the map).
+int labelPixelSize(int cellSize);
+// The box a label's text stands in: right of its dot of `radius`, around a text `textWidth`
+// wide in a font of `ascent` and `lineHeight`, centred on the dot's height.
+QRectF labelBox(QPointF dot, double radius, int textWidth, int ascent, int lineHeight);
 
 // A dot at each label's position with its text beside it. The text needs fonts, so it is
 // left out without a QGuiApplication.

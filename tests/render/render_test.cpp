@@ -17,6 +17,7 @@
 #include "core/pipeline/joined_map.h"
 #include "render/cell_index.h"
 #include "render/image_file.h"
+#include "render/map_overlays.h"
 #include "render/map_renderer.h"
 #include "render/cell_rows.h"
 #include "render/palette.h"
@@ -174,6 +175,17 @@ TEST(CellIndex, AnswersEverySectionOfACellAsTheRendererReadsIt) {
         EXPECT_EQ(invalid.length() + invalid.height(), 0) << bad;
     }
     EXPECT_TRUE(pw::CellIndex(QByteArray("0\n2997 3996 0\n")).isValid());
+}
+
+// Label texts need fonts, which the pictures leave out; where they go is measured here.
+TEST(Labels, TextStandsBesideItsDotAtAReadableSize) {
+    EXPECT_EQ(pw::labelPixelSize(4), 9);
+    EXPECT_EQ(pw::labelPixelSize(8), 12);
+    EXPECT_EQ(pw::labelPixelSize(19), 28);
+    EXPECT_EQ(pw::labelPixelSize(30), 28);
+    const QRectF box = pw::labelBox({16, 24}, 2.5, 30, 10, 14);
+    EXPECT_EQ(std::vector<double>({box.x(), box.y(), box.width(), box.height()}),
+              std::vector<double>({19.5, 18, 34, 16}));
 }
 
 TEST(PngFile, IsWrittenWholeOrNotAtAll) {
