@@ -5,6 +5,9 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/standard_output.h"
+#include "core/common/file_path.h"
+#include "core/common/messages.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
@@ -24,11 +27,26 @@ class CommandLineHost : public PipelineHost {
     std::string rememberedPath() override { return outputPath_; }
     void storeRememberedPath(const std::string&) override {}
     std::optional<std::string> askOutputPath(const std::string&) override { return outputPath_; }
-    void reportSuccess(const std::string& message) override { std::cout << message << '\n'; }
+    void reportSuccess(const std::string& message) override {
+        printed_ = printStandardOutput(message + '\n');
+    }
+    // False once the success line could not be written.
+    bool printed() const { return printed_; }
 
   private:
     std::string outputPath_;
+    bool printed_ = true;
 };
+
+// A picture is written under a name Qt holds as text: one that would not come back the
+// same is refused before anything is read or written.
+bool pictureNameUsable(const std::string& path) {
+    if (pathRoundTrips(path)) {
+        return true;
+    }
+    std::cerr << messages::nameNotUtf8(escapedName(path)) << '\n';
+    return false;
+}
 
 // Draws the map file at `mapPath` into `imagePath`, in the colours of the legend beside
 // `legendBeside`; the exit status.
@@ -43,8 +61,12 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
         options.panelLength = picture.panelLength;
         options.panelHeight = picture.panelHeight;
     }
-    options.legend =
-        Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).absolutePath());
+    std::string legendNote;
+    options.legend = Legend::loadFromFolder(
+        QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote);
+    if (!legendNote.empty()) {
+        std::cerr << messages::warning(legendNote) << '\n';
+    }
     const RenderResult rendered = renderMapFile(mapPath, options);
     std::string error = rendered.error;
     if (error.empty()) {
@@ -58,8 +80,11 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
 }
 
 int runMerge(const MergeCommand& command) {
+    if (command.imagePath && !pictureNameUsable(*command.imagePath)) {
+        return 1;
+    }
     CommandLineHost host(command.outputPath);
-    if (runSave(command.request, host) != SaveOutcome::Saved) {
+    if (runSave(command.request, host) != SaveOutcome::Saved || !host.printed()) {
         return 1;
     }
     if (!command.imagePath) {
@@ -78,7 +103,8 @@ int runMerge(const MergeCommand& command) {
                        command.request.slots.front().path);
 }
 
-// name, mark, number label, size or problem, folder; tab-separated.
+// name, mark, number label, size or problem, folder; tab-separated, every field escaped
+// so that a line holds exactly five fields whatever the names hold.
 int runList(const ListCommand& command) {
     const std::optional<std::vector<ListedMap>> maps =
         listMapSet(mapSetRoots(), command.mapSetIndex);
@@ -86,19 +112,22 @@ int runList(const ListCommand& command) {
         std::cerr << "ERROR searchinng for Map files\n";
         return 1;
     }
+    std::string lines;
     for (const ListedMap& map : *maps) {
+        const std::string name = escapedName(map.name);
         const ParsedMapFileName parsed = parseMapFileName(map.name);
-        const MapSummary summary = summarizeMap(map.path, map.name);
-        std::cout << map.name << '\t' << (parsed.mark == ' ' ? '-' : parsed.mark) << '\t'
-                  << (parsed.numberLabel && !parsed.numberLabel->empty() ? *parsed.numberLabel
-                                                                         : "-")
-                  << '\t'
-                  << (summary.problem.empty()
-                          ? std::to_string(summary.length) + "x" + std::to_string(summary.height)
-                          : summary.problem)
-                  << '\t' << map.folder << '\n';
+        const MapSummary summary = summarizeMap(map.path, name);
+        lines += name + '\t' + (parsed.mark == ' ' ? '-' : parsed.mark) + '\t' +
+                 (parsed.numberLabel && !parsed.numberLabel->empty()
+                      ? escapedName(*parsed.numberLabel)
+                      : "-") +
+                 '\t' +
+                 (summary.problem.empty()
+                      ? std::to_string(summary.length) + "x" + std::to_string(summary.height)
+                      : summary.problem) +
+                 '\t' + escapedName(map.folder) + '\n';
     }
-    return 0;
+    return printStandardOutput(lines) ? 0 : 1;
 }
 
 // Qt's own notes (such as a missing runtime folder) are no concern of a script: stderr
@@ -127,6 +156,9 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
         return runMerge(*merge);
     }
     if (render != nullptr) {
+        if (!pictureNameUsable(render->outputPath)) {
+            return 1;
+        }
         return drawPicture(render->mapPath, render->outputPath, render->picture, render->mapPath);
     }
     return runList(std::get<ListCommand>(command));

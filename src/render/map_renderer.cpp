@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "core/common/file_path.h"
+#include "core/common/messages.h"
 #include "render/cell_rows.h"
 #include "render/map_overlays.h"
 #include "render/palette.h"
@@ -198,13 +200,16 @@ RenderResult renderMap(LineReader& reader, const RenderOptions& options, const s
 }
 
 RenderResult renderMapFile(const std::string& path, const RenderOptions& options) {
-    std::optional<LineReader> reader = LineReader::open(path);
+    const std::string name = escapedName(path);
+    OpenFailure failure = OpenFailure::None;
+    std::optional<LineReader> reader = LineReader::open(path, &failure);
     if (!reader) {
         RenderResult result;
-        result.error = "ERROR: unable to open file " + path;
+        result.error = failure == OpenFailure::NameNotUtf8 ? messages::nameNotUtf8(name)
+                                                           : messages::unableToOpen(name);
         return result;
     }
-    return renderMap(*reader, options, path);
+    return renderMap(*reader, options, name);
 }
 
 }  // namespace pw

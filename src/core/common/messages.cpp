@@ -50,4 +50,28 @@ std::string unableToRead(const std::string& name) {
     return "ERROR: unable to read file " + name;
 }
 
+std::string nameNotUtf8(const std::string& name) {
+    return "ERROR: file name " + name + " is not valid UTF-8";
+}
+
+std::string unableToCreate(const std::string& path, const std::string& reason) {
+    return "ERROR: unable to create file " + path + ": " + reason;
+}
+
+std::string unableToWrite(const std::string& path, const std::string& reason) {
+    return "ERROR: unable to write file " + path + ": " + reason;
+}
+
+std::string unableToWriteStandardOutput(const std::string& reason) {
+    return "ERROR: unable to write standard output: " + reason;
+}
+
+std::string legendNotRegular(const std::string& path) {
+    return path + " is not a regular file; the built-in colours are used instead";
+}
+
+std::string warning(const std::string& note) {
+    return "WARNING: " + note;
+}
+
 }  // namespace pw::messages

@@ -23,4 +23,18 @@ std::string endsEarly(const std::string& name);
 std::string lettersOutOfOrder(const std::string& name);
 std::string unableToRead(const std::string& name);
 
+// Files of every kind. `name` and `path` come escaped (escapedName), `reason` in the
+// system's words.
+std::string nameNotUtf8(const std::string& name);
+std::string unableToCreate(const std::string& path, const std::string& reason);
+std::string unableToWrite(const std::string& path, const std::string& reason);
+std::string unableToWriteStandardOutput(const std::string& reason);
+// A legend that is no regular file is left out, and the built-in palette drawn instead.
+std::string legendNotRegular(const std::string& path);
+std::string warning(const std::string& note);
+
+// Reasons of a refused output, where the system has none of its own.
+inline constexpr const char kNotRegularFile[] = "Not a regular file";
+inline constexpr const char kNameNotUtf8[] = "File name is not valid UTF-8";
+
 }  // namespace pw::messages

@@ -24,6 +24,7 @@
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/label_font.h"
+#include "gui/composer/legend_loader.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/preview/preview_pane.h"
 #include "ui_composite_dialog.h"
@@ -67,6 +68,8 @@ ComposerDialog::ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
     setUpTemplate();
     attachWidgets();
 }
+
+ComposerDialog::~ComposerDialog() = default;
 
 void ComposerDialog::setUpTemplate() {
     // The templates only lay the controls out; the frame finds them by their shared names,
@@ -222,8 +225,11 @@ void ComposerDialog::onInitDialog() {
 }
 
 void ComposerDialog::onSlotSelChange(int slot) {
-    const ParsedMapFileName parsed = parseMapFileName(
-        widgets_.slots.at(static_cast<std::size_t>(slot)).mapList->currentText().toStdString());
+    // The mark and label come from the file's own name, not from the name as shown.
+    const ParsedMapFileName parsed = parseMapFileName(widgets_.slots.at(static_cast<std::size_t>(slot))
+                                                          .mapList->currentData(MapListModel::FileNameRole)
+                                                          .toByteArray()
+                                                          .toStdString());
     const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
     const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
     if (slot == 0) {
@@ -279,7 +285,11 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
             mapSetFound_ = true;
             mapNames_->setMaps(std::move(*maps));
             findSaveFolder();
-            preview_->setLegend(Legend::loadFromFolder(saveFolder_));
+            // Read off the GUI thread, as the headers are: no file may keep the dialog waiting.
+            legendLoader_ = std::make_unique<LegendLoader>(
+                saveFolder_, [this](std::optional<Legend> legend, const std::string& note) {
+                    preview_->setLegend(std::move(legend), QString::fromStdString(note));
+                });
         }
     }
     if (!mapSetFound_) {
@@ -325,7 +335,7 @@ MergeRequest ComposerDialog::request() const {
         SourceSlot source;
         const QComboBox& mapList = *widgets_.slots[i].mapList;
         source.name = mapList.currentText().toStdString();
-        source.path = mapList.currentData().toString().toStdString();
+        source.path = mapList.currentData(MapListModel::PathRole).toByteArray().toStdString();
         source.mark = slotStates_[i].mark;
         merge.slots.push_back(std::move(source));
     }

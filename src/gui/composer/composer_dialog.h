@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "core/assembly/layout.h"
@@ -13,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 
 namespace pw::gui {
+class LegendLoader;
 class MapListModel;
 class PreviewPane;
 }  // namespace pw::gui
@@ -30,6 +32,7 @@ class ComposerDialog : public QDialog {
     // the number of rows.
     ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
                    const DialogEnvironment& environment, QWidget* parent = nullptr);
+    ~ComposerDialog() override;
 
     Layout mergeLayout() const { return layout_; }
     // The count the main dialog handed over: maps for Top-to-Bottom and End-to-End,
@@ -83,6 +86,7 @@ class ComposerDialog : public QDialog {
     bool mapSetListed_ = false;
     bool mapSetFound_ = false;
     QString saveFolder_;  // where Save As opens while no path is remembered
+    std::unique_ptr<LegendLoader> legendLoader_;  // last: it calls into the preview
 };
 
 }  // namespace pw::gui

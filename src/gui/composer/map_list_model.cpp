@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "gui/composer/header_scanner.h"
 
@@ -21,12 +22,14 @@ MapListModel::~MapListModel() = default;
 void MapListModel::setMaps(std::vector<ListedMap> maps) {
     beginResetModel();
     scanner_.reset();
+    referenceScanner_.reset();
     maps_ = std::move(maps);
     names_.clear();
     std::vector<std::pair<std::string, std::string>> paths;
     for (const ListedMap& map : maps_) {
-        names_.push_back(QString::fromStdString(map.name));
-        paths.emplace_back(map.path, map.name);
+        const std::string shown = escapedName(map.name);
+        names_.push_back(QString::fromStdString(shown));
+        paths.emplace_back(map.path, shown);
     }
     headers_.assign(maps_.size(), std::nullopt);
     pending_ = maps_.size();
@@ -41,11 +44,14 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
 void MapListModel::setReference(int row) {
     const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
     reference_ = valid ? row : -1;
-    // Slot 1's own header is needed now, not when the background gets to it.
+    // Slot 1's own header is needed first, not when the list's reading gets to it.
     if (valid && !headers_[static_cast<std::size_t>(row)]) {
         const ListedMap& map = maps_[static_cast<std::size_t>(row)];
-        headers_[static_cast<std::size_t>(row)] = summarizeMap(map.path, map.name);
-        --pending_;
+        referenceScanner_ = std::make_unique<HeaderScanner>(
+            std::vector{std::pair(map.path, escapedName(map.name))},
+            [this, row](std::size_t, std::vector<MapSummary> headers) {
+                takeHeaders(static_cast<std::size_t>(row), std::move(headers));
+            });
     }
     marksChanged();
 }
@@ -92,7 +98,9 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return names_[row];
         case PathRole:
-            return QString::fromStdString(maps_[row].path);
+            return QByteArray::fromStdString(maps_[row].path);
+        case FileNameRole:
+            return QByteArray::fromStdString(maps_[row].name);
         case Qt::ToolTipRole:
             return toolTip(row);
         case Qt::ForegroundRole:
@@ -120,13 +128,13 @@ QString MapListModel::problem(std::size_t row) const {
         // A slot-1 choice that cannot join anything is no measure for the others; the
         // height is compared first, as Save Map does.
         if (chosen && chosen->problem.empty()) {
-            const std::string& chosenName = maps_[reference].name;
+            const std::string chosenName = names_[reference].toStdString();
             if (header->height != chosen->height) {
-                found = messages::sizeMismatch("height", maps_[row].name, chosenName,
-                                               chosen->height, header->height);
+                found = messages::sizeMismatch("height", names_[row].toStdString(),
+                                               chosenName, chosen->height, header->height);
             } else if (header->length != chosen->length) {
-                found = messages::sizeMismatch("length", maps_[row].name, chosenName,
-                                               chosen->length, header->length);
+                found = messages::sizeMismatch("length", names_[row].toStdString(),
+                                               chosenName, chosen->length, header->length);
             }
         }
     }

@@ -17,10 +17,14 @@ class HeaderScanner;
 // The map files of one map set, shared by every slot list of a composer dialog. A name
 // that cannot join the panel chosen in slot 1 (another size, a submap, unreadable) is
 // shown greyed with a mark and says why in its tooltip; it stays where it is and can still
-// be chosen. The headers are read in the background, so the lists are there at once.
+// be chosen. The headers are read in the background, never on the GUI thread, so the lists
+// are there at once.
 class MapListModel : public QAbstractListModel {
   public:
-    static constexpr int PathRole = Qt::UserRole;  // where Save Map opens the name
+    // The file system's bytes (QByteArray): where Save Map opens the name, and the name
+    // itself; the list shows the name escaped (escapedName).
+    static constexpr int PathRole = Qt::UserRole;
+    static constexpr int FileNameRole = Qt::UserRole + 1;
     static constexpr QSize kIconSize{12, 12};      // the mark beside a name
 
     explicit MapListModel(QObject* parent = nullptr);
@@ -51,6 +55,7 @@ class MapListModel : public QAbstractListModel {
     QIcon misfitIcon_;
     QIcon blankIcon_;
     std::unique_ptr<HeaderScanner> scanner_;  // last: stops before the rest goes
+    std::unique_ptr<HeaderScanner> referenceScanner_;  // slot 1's header, ahead of the rest
 };
 
 }  // namespace pw::gui

@@ -73,8 +73,10 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
 
 PreviewPane::~PreviewPane() = default;
 
-void PreviewPane::setLegend(std::optional<Legend> legend) {
+void PreviewPane::setLegend(std::optional<Legend> legend, const QString& note) {
     legend_ = std::move(legend);
+    legendNote_ = note;
+    status_->setText(legendNote_);
     submit();
 }
 
@@ -169,7 +171,7 @@ void PreviewPane::offerLayers(const std::string& letters) {
 void PreviewPane::describeCell(int column, int row) {
     const JoinedMap& joined = current_.joined;
     if (column < 0 || joined.panelLength <= 0 || joined.panelHeight <= 0) {
-        status_->clear();
+        status_->setText(legendNote_);
         view_->setToolTip(QString());
         return;
     }

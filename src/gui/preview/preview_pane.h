@@ -29,8 +29,9 @@ class PreviewPane : public QWidget {
     PreviewPane(UserPrompts& prompts, QWidget* parent = nullptr);
     ~PreviewPane() override;
 
-    // The map set's colours and meanings; the built-in palette without them.
-    void setLegend(std::optional<Legend> legend);
+    // The map set's colours and meanings; the built-in palette without them. `note` says
+    // why a legend was left out, and is shown while no cell is described.
+    void setLegend(std::optional<Legend> legend, const QString& note = QString());
     // Follows the dialog: a newer request supersedes one still being drawn.
     void showRequest(MergeRequest request);
 
@@ -49,6 +50,7 @@ class PreviewPane : public QWidget {
     MergeRequest request_;
     bool requested_ = false;
     std::optional<Legend> legend_;
+    QString legendNote_;
     PreviewResult current_;
     QComboBox* show_ = nullptr;
     QCheckBox* labels_ = nullptr;
