@@ -8,12 +8,16 @@
 // `stderr` and every file the run must leave (a map, a picture) with its bytes. A `modes`
 // file ("0555 locked", one path a line) sets permissions; such a case runs as the user
 // "nobody" when the tests run as root, from a copy of the program every user may reach.
+// A `setup` file is a shell script run in the case's folder first, for what a checkout
+// cannot hold (a fifo, a name that is not UTF-8). Every run must end within seconds.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "cli/cli_options.h"
 #include "test_support.h"
@@ -93,6 +97,59 @@ std::string shellWord(const std::string& text) {
     return quoted + "'";
 }
 
+// `list` as a script reads it: five tab-separated fields a line whatever the names hold,
+// their bytes escaped, nothing that is not a regular file, and no wait on a fifo.
+TEST(Listing, EveryLineHasFiveFieldsAndNothingWaits) {
+    pw::test::TempFolder data;
+    const fs::path folder = data.path() / "panelwright" / "Irfmaps";
+    fs::create_directories(folder);
+    for (const char* name : {"AB-01L\tx.map", "line\nbreak.map", "back\\slash.map", "\xE9.map"}) {
+        pw::test::writeFile(folder / name, pw::test::MapBuilder{}.text());
+    }
+    ASSERT_EQ(::mkfifo((folder / "fifo.map").c_str(), 0600), 0);
+    fs::create_symlink("fifo.map", folder / "fifo-link.map");
+    const std::string command = "XDG_DATA_HOME=" + shellWord(data.path().string()) +
+                                " timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH) + " list >" +
+                                shellWord(data.file("out"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::istringstream lines(readFile(data.file("out")));
+    std::string ours;  // the lines of the folder above, with @ for it
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 4) << line;
+        if (line.ends_with("\t" + folder.string())) {
+            ours += line.substr(0, line.size() - folder.string().size()) + "@\n";
+        }
+    }
+    EXPECT_EQ(ours,
+              "AB-01L\\tx.map\tL\t1\t4x2\t@\n"
+              "back\\\\slash.map\t-\t-\t4x2\t@\n"
+              "line\\nbreak.map\t-\t-\t4x2\t@\n"
+              "\\xE9.map\t-\t-\tERROR: file name \\xE9.map is not valid UTF-8\t@\n");
+}
+
+// Output that cannot be written is a failure with its reason, whatever the command.
+class FullOutput : public testing::TestWithParam<const char*> {};
+
+TEST_P(FullOutput, IsAnErrorWithTheSystemsReason) {
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    pw::test::TempFolder work;
+    pw::test::writeFile(work.path() / "A.map", pw::test::MapBuilder{}.text());
+    const std::string command = "cd " + shellWord(work.path().string()) + " && " +
+                                shellWord(PANELWRIGHT_CLI_PATH) + " " + GetParam() +
+                                " >/dev/full 2>.stderr";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(readFile(work.path() / ".stderr"),
+              "ERROR: unable to write standard output: No space left on device\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FullOutput,
+                         testing::Values("--help", "--version", "list --help", "list",
+                                         "merge --layout top-to-bottom --output o.map A.map A.map"),
+                         [](const auto& row) { return "command" + std::to_string(row.index + 1); });
+
 class GoldenCase : public testing::TestWithParam<fs::path> {};
 
 TEST_P(GoldenCase, MatchesExpectedFiles) {
@@ -101,12 +158,16 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     pw::test::TempFolder work;
     for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
-        if (name != "expected" && name != "args" && name != "modes") {
+        if (name != "expected" && name != "args" && name != "modes" && name != "setup") {
             fs::copy(entry.path(), work.path() / name, fs::copy_options::recursive);
         }
     }
     const std::string cd = "cd " + shellWord(work.path().string()) + " && ";
-    std::string command = shellWord(PANELWRIGHT_CLI_PATH);
+    if (fs::exists(source / "setup")) {
+        ASSERT_EQ(std::system((cd + "sh " + shellWord((source / "setup").string())).c_str()), 0);
+    }
+    const std::vector<fs::path> madeBySetup(fs::directory_iterator(work.path()), {});
+    std::string command = "timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH);
     if (std::ifstream modes(source / "modes"); modes) {
         for (std::string mode, path; modes >> mode >> path;) {
             fs::permissions(work.path() / path, fs::perms(std::stoi(mode, nullptr, 8)));
@@ -114,7 +175,7 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
         fs::permissions(work.path(), fs::perms(0755));
         if (::geteuid() == 0) {
             fs::copy_file(PANELWRIGHT_CLI_PATH, work.path() / ".program");
-            command = "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
+            command = "timeout 20 setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
             if (std::system((cd + command + " --help >/dev/null 2>&1").c_str()) != 0) {
                 GTEST_SKIP() << "no setpriv, or the temporary folder is out of reach of "
                                 "\"nobody\": the tests run as root, so permissions bind no run";
@@ -141,7 +202,8 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     for (const auto& entry : fs::recursive_directory_iterator(work.path())) {
         const fs::path name = fs::relative(entry.path(), work.path());
         EXPECT_TRUE(name == ".stdout" || name == ".stderr" || name == ".program" ||
-                    fs::exists(source / name) || fs::exists(expected / name))
+                    fs::exists(source / name) || fs::exists(expected / name) ||
+                    std::count(madeBySetup.begin(), madeBySetup.end(), entry.path()) > 0)
             << "stray file " << name;
     }
 }
