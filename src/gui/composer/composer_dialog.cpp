@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
@@ -288,7 +289,12 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
             // Read off the GUI thread, as the headers are: no file may keep the dialog waiting.
             legendLoader_ = std::make_unique<LegendLoader>(
                 saveFolder_, [this](std::optional<Legend> legend, const std::string& note) {
-                    preview_->setLegend(std::move(legend), QString::fromStdString(note));
+                    // The pane is narrow: the note names the file without the folder's path.
+                    preview_->setLegend(std::move(legend),
+                                        note.empty() ? QString()
+                                                     : QString::fromStdString(
+                                                           messages::legendNotRegular(
+                                                               Legend::kFileName)));
                 });
         }
     }
