@@ -62,8 +62,8 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
         options.panelHeight = picture.panelHeight;
     }
     std::string legendNote;
-    options.legend = Legend::loadFromFolder(
-        QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote);
+    options.legend =
+        Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote);
     if (!legendNote.empty()) {
         std::cerr << messages::warning(legendNote) << '\n';
     }
@@ -117,15 +117,14 @@ int runList(const ListCommand& command) {
         const std::string name = escapedName(map.name);
         const ParsedMapFileName parsed = parseMapFileName(map.name);
         const MapSummary summary = summarizeMap(map.path, name);
-        lines += name + '\t' + (parsed.mark == ' ' ? '-' : parsed.mark) + '\t' +
-                 (parsed.numberLabel && !parsed.numberLabel->empty()
-                      ? escapedName(*parsed.numberLabel)
-                      : "-") +
-                 '\t' +
-                 (summary.problem.empty()
-                      ? std::to_string(summary.length) + "x" + std::to_string(summary.height)
-                      : summary.problem) +
-                 '\t' + escapedName(map.folder) + '\n';
+        const std::string label = parsed.numberLabel && !parsed.numberLabel->empty()
+                                      ? escapedName(*parsed.numberLabel)
+                                      : "-";
+        const std::string size = summary.problem.empty() ? std::to_string(summary.length) + "x" +
+                                                               std::to_string(summary.height)
+                                                         : summary.problem;
+        lines += name + '\t' + (parsed.mark == ' ' ? '-' : parsed.mark) + '\t' + label + '\t' +
+                 size + '\t' + escapedName(map.folder) + '\n';
     }
     return printStandardOutput(lines) ? 0 : 1;
 }

@@ -103,14 +103,9 @@ INSTANTIATE_TEST_SUITE_P(Table, FileNameBytes,
                                                                "/file_names.tsv")),
                          [](const auto& row) { return "row" + std::to_string(row.index + 1); });
 
-// What opening each kind of entry for reading gives: only a regular file (after links)
-// opens, and nothing waits, although a fifo without a writer would hold an ordinary open.
-struct EntryCase {
-    const char* kind;
-    pw::OpenFailure failure;
-};
-
-class OpeningForReading : public testing::TestWithParam<EntryCase> {};
+// What opening each kind of entry for reading gives (opening_kinds.tsv): only a regular
+// file (after links) opens, and nothing waits, though a fifo would hold an ordinary open.
+class OpeningForReading : public testing::TestWithParam<std::vector<std::string>> {};
 
 TEST_P(OpeningForReading, OpensOnlyRegularFiles) {
     pw::test::TempFolder folder;
@@ -119,39 +114,23 @@ TEST_P(OpeningForReading, OpensOnlyRegularFiles) {
     pw::test::writeFile(at("\xE9"), "1 2");
     ASSERT_EQ(::mkfifo(at("fifo").c_str(), 0600), 0);
     std::filesystem::create_directory(at("folder"));
-    for (const char* link : {"file", "fifo", "folder", "missing"}) {
-        std::filesystem::create_symlink(link, at(std::string(link) + "-link"));
+    for (const std::string link : {"file", "fifo", "folder", "missing"}) {
+        std::filesystem::create_symlink(link, at(link + "-link"));
     }
     std::filesystem::create_symlink("/dev/null", at("device-link"));
-    const std::string kind = GetParam().kind;
-    const std::string path = kind.empty() ? "" : folder.file(kind);
-    pw::OpenFailure failure = pw::OpenFailure::CannotOpen;
-    std::optional<pw::LineReader> reader = pw::LineReader::open(path, &failure);
-    EXPECT_EQ(failure, GetParam().failure);
-    EXPECT_EQ(reader.has_value(), failure == pw::OpenFailure::None);
-    if (reader) {
-        EXPECT_EQ(transcript(*reader, "iie"), "1 2 end");
-    }
+    const std::string& kind = GetParam().at(0);
+    pw::OpenFailure failure = pw::OpenFailure::None;
+    std::optional<pw::LineReader> reader =
+        pw::LineReader::open(kind.empty() ? "" : at(kind), &failure);
+    const char* const told[] = {"opens", "name not UTF-8", "not regular", "cannot open"};
+    EXPECT_EQ(told[static_cast<int>(failure)], GetParam().at(1));
+    EXPECT_EQ(reader && transcript(*reader, "iie") == "1 2 end", failure == pw::OpenFailure::None);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, OpeningForReading,
-                         testing::Values(EntryCase{"file", pw::OpenFailure::None},
-                                         EntryCase{"file-link", pw::OpenFailure::None},
-                                         EntryCase{"fifo", pw::OpenFailure::NotRegular},
-                                         EntryCase{"fifo-link", pw::OpenFailure::NotRegular},
-                                         EntryCase{"folder", pw::OpenFailure::NotRegular},
-                                         EntryCase{"folder-link", pw::OpenFailure::NotRegular},
-                                         EntryCase{"device-link", pw::OpenFailure::NotRegular},
-                                         EntryCase{"missing-link", pw::OpenFailure::CannotOpen},
-                                         EntryCase{"missing", pw::OpenFailure::CannotOpen},
-                                         EntryCase{"", pw::OpenFailure::CannotOpen},
-                                         EntryCase{"\xE9", pw::OpenFailure::NameNotUtf8}),
-                         [](const auto& row) {
-                             std::string name = pw::escapedName(row.param.kind);
-                             std::replace_if(name.begin(), name.end(),
-                                             [](char c) { return !std::isalnum(c); }, '_');
-                             return name.empty() ? std::string("empty") : name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Table, OpeningForReading,
+                         testing::ValuesIn(pw::test::readTable(PANELWRIGHT_TEST_DATA
+                                                               "/opening_kinds.tsv")),
+                         [](const auto& row) { return "row" + std::to_string(row.index + 1); });
 
 TEST(MapFileName, GivesMarkAndNumberLabel) {
     const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/map_file_names.tsv");

@@ -101,8 +101,8 @@ bool injectFault(const std::string& fault) {
                                    flags ? std::uint32_t{kCreates} : 2U, 1, 0));
         program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     }
-    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<std::uint32_t>(
-                                                                        errors.at(words.at(1)))));
+    program.push_back(BPF_STMT(
+        BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<std::uint32_t>(errors.at(words.at(1)))));
     const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
     return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
            ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
@@ -119,8 +119,7 @@ bool faultsCanBeInjected() {
            WEXITSTATUS(status) == 0;
 }
 
-class SaveRun : public SavePipeline,
-                public testing::WithParamInterface<std::vector<std::string>> {
+class SaveRun : public SavePipeline, public testing::WithParamInterface<std::vector<std::string>> {
   protected:
     // The outcome, what the host was told (| between), and what is wrong on disk, if anything.
     std::string run(const std::vector<std::string>& test) {

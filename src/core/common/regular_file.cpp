@@ -36,7 +36,8 @@ OpenedFile openRegularFile(const std::string& path) {
     }
     auto file = std::make_unique<QFile>();
     // The reader buffers on its own; Qt's buffer would only copy every byte once more.
-    if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+    if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                    QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return {nullptr, OpenFailure::CannotOpen};
     }

@@ -24,8 +24,7 @@ class LineReader {
   public:
     // Opens a regular file for reading (see openRegularFile); nullopt, and why in
     // `failure` when given, when it cannot be opened or is no regular file.
-    static std::optional<LineReader> open(const std::string& path,
-                                          OpenFailure* failure = nullptr);
+    static std::optional<LineReader> open(const std::string& path, OpenFailure* failure = nullptr);
     // Reads a map held in memory.
     static LineReader fromBytes(const QByteArray& bytes);
 

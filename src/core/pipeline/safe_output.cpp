@@ -45,7 +45,7 @@ class SafeOutput final : public OutputFile {
     }
 
   private:
-    QSaveFile file_;  // an uncommitted save removes its temporary file
+    QSaveFile file_;      // an uncommitted save removes its temporary file
     std::string reason_;  // a failure Qt does not see
 };
 

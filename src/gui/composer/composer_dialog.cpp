@@ -227,10 +227,11 @@ void ComposerDialog::onInitDialog() {
 
 void ComposerDialog::onSlotSelChange(int slot) {
     // The mark and label come from the file's own name, not from the name as shown.
-    const ParsedMapFileName parsed = parseMapFileName(widgets_.slots.at(static_cast<std::size_t>(slot))
-                                                          .mapList->currentData(MapListModel::FileNameRole)
-                                                          .toByteArray()
-                                                          .toStdString());
+    const ParsedMapFileName parsed =
+        parseMapFileName(widgets_.slots.at(static_cast<std::size_t>(slot))
+                             .mapList->currentData(MapListModel::FileNameRole)
+                             .toByteArray()
+                             .toStdString());
     const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
     const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
     if (slot == 0) {
@@ -291,10 +292,10 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
                 saveFolder_, [this](std::optional<Legend> legend, const std::string& note) {
                     // The pane is narrow: the note names the file without the folder's path.
                     preview_->setLegend(std::move(legend),
-                                        note.empty() ? QString()
-                                                     : QString::fromStdString(
-                                                           messages::legendNotRegular(
-                                                               Legend::kFileName)));
+                                        note.empty()
+                                            ? QString()
+                                            : QString::fromStdString(
+                                                  messages::legendNotRegular(Legend::kFileName)));
                 });
         }
     }

@@ -85,7 +85,7 @@ class ComposerDialog : public QDialog {
     MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists
     bool mapSetListed_ = false;
     bool mapSetFound_ = false;
-    QString saveFolder_;  // where Save As opens while no path is remembered
+    QString saveFolder_;                          // where Save As opens while no path is remembered
     std::unique_ptr<LegendLoader> legendLoader_;  // last: it calls into the preview
 };
 

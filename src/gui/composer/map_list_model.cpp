@@ -130,11 +130,11 @@ QString MapListModel::problem(std::size_t row) const {
         if (chosen && chosen->problem.empty()) {
             const std::string chosenName = names_[reference].toStdString();
             if (header->height != chosen->height) {
-                found = messages::sizeMismatch("height", names_[row].toStdString(),
-                                               chosenName, chosen->height, header->height);
+                found = messages::sizeMismatch("height", names_[row].toStdString(), chosenName,
+                                               chosen->height, header->height);
             } else if (header->length != chosen->length) {
-                found = messages::sizeMismatch("length", names_[row].toStdString(),
-                                               chosenName, chosen->length, header->length);
+                found = messages::sizeMismatch("length", names_[row].toStdString(), chosenName,
+                                               chosen->length, header->length);
             }
         }
     }

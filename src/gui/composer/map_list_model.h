@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/mapfile/map_summary.h"
 #include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_summary.h"
 
 namespace pw::gui {
 
@@ -25,7 +25,7 @@ class MapListModel : public QAbstractListModel {
     // itself; the list shows the name escaped (escapedName).
     static constexpr int PathRole = Qt::UserRole;
     static constexpr int FileNameRole = Qt::UserRole + 1;
-    static constexpr QSize kIconSize{12, 12};      // the mark beside a name
+    static constexpr QSize kIconSize{12, 12};  // the mark beside a name
 
     explicit MapListModel(QObject* parent = nullptr);
     ~MapListModel() override;
@@ -54,7 +54,7 @@ class MapListModel : public QAbstractListModel {
     int reference_ = -1;
     QIcon misfitIcon_;
     QIcon blankIcon_;
-    std::unique_ptr<HeaderScanner> scanner_;  // last: stops before the rest goes
+    std::unique_ptr<HeaderScanner> scanner_;           // last: stops before the rest goes
     std::unique_ptr<HeaderScanner> referenceScanner_;  // slot 1's header, ahead of the rest
 };
 
