@@ -25,6 +25,13 @@ struct MergeCommand {
     MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
     std::string outputPath;
     std::optional<std::string> imagePath;
+    std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
+};
+
+// run: joins the map (and draws the picture) of each setup file in turn.
+struct RunCommand {
+    std::vector<std::string> setups;
+    bool dryRun = false;  // every check, nothing written
 };
 
 // list: what the dialogs would list for a map set.
@@ -50,8 +57,8 @@ struct RenderCommand {
     PictureOptions picture;
 };
 
-using ParsedCommand =
-    std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand, ListCommand, RenderCommand>;
+using ParsedCommand = std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand,
+                                   ListCommand, RenderCommand, RunCommand>;
 
 // The program's name, as its messages and help call it.
 inline constexpr const char kProgramName[] = "panelwright-cli";

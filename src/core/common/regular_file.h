@@ -17,6 +17,7 @@ enum class OpenFailure {
 struct OpenedFile {
     std::unique_ptr<QFile> file;  // open for reading, unbuffered; null on failure
     OpenFailure failure = OpenFailure::None;
+    std::string reason;  // why, in the system's words where it has them
 };
 
 // The one way the program opens a file for reading. Only a regular file (after following

@@ -49,16 +49,46 @@ class SafeOutput final : public OutputFile {
     std::string reason_;  // a failure Qt does not see
 };
 
+class DiscardedOutput final : public OutputFile {
+  public:
+    bool write(const char*, std::size_t) override { return true; }
+    bool commit() override { return true; }
+    std::string errorString() const override { return {}; }
+};
+
+// A link is followed to the file it names, which is the one replaced.
+bool refusedTarget(const std::string& path, const QString& name) {
+    const QFileInfo target(name);
+    return path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile());
+}
+
 }  // namespace
 
-OpenedOutput openSafeOutput(const std::string& path) {
+OpenedOutput openDryRunOutput(const std::string& path) {
     const std::optional<QString> name = qtPath(path);
     if (!name) {
         return {nullptr, messages::kNameNotUtf8};
     }
-    const QFileInfo target(*name);
-    // A link is followed to the file it names, which is the one replaced.
-    if (path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile())) {
+    if (refusedTarget(path, *name)) {
+        return {nullptr, messages::kNotRegularFile};
+    }
+    const QFileInfo folder(QFileInfo(*name).absolutePath());
+    if (!folder.isDir()) {
+        return {nullptr, std::strerror(ENOENT)};
+    }
+    if (!folder.isWritable()) {
+        return {nullptr, std::strerror(EACCES)};
+    }
+    return {std::make_unique<DiscardedOutput>(), {}};
+}
+
+OpenedOutput openSafeOutput(const std::string& path) {
+    // A name Qt cannot hold as text would be written under another name.
+    const std::optional<QString> name = qtPath(path);
+    if (!name) {
+        return {nullptr, messages::kNameNotUtf8};
+    }
+    if (refusedTarget(path, *name)) {
         return {nullptr, messages::kNotRegularFile};
     }
     auto output = std::make_unique<SafeOutput>(*name);

@@ -15,4 +15,9 @@ namespace pw {
 // Every failure of create, write, sync and commit says why in the system's words.
 OpenedOutput openSafeOutput(const std::string& path);
 
+// A dry run's output: refuses what openSafeOutput() would refuse, and a path whose folder
+// is missing or cannot be written, without making anything there; the bytes written to it
+// go nowhere.
+OpenedOutput openDryRunOutput(const std::string& path);
+
 }  // namespace pw

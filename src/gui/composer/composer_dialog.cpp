@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -15,9 +16,9 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/direction.h"
-#include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
 #include "core/pipeline/save_pipeline.h"
@@ -27,6 +28,7 @@
 #include "gui/composer/label_font.h"
 #include "gui/composer/legend_loader.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/setup_composition.h"
 #include "gui/preview/preview_pane.h"
 #include "ui_composite_dialog.h"
 #include "ui_end_to_end_dialog.h"
@@ -91,7 +93,7 @@ void ComposerDialog::setUpTemplate() {
 }
 
 void ComposerDialog::attachWidgets() {
-    slotStates_.assign(widgets_.slots.size(), SlotState{});
+    composition_.slots.assign(widgets_.slots.size(), SlotState{});
     addPreview();
     // Made after the body that holds the lists, so that it outlives the lists that show it.
     mapNames_ = new MapListModel(this);
@@ -137,6 +139,7 @@ void ComposerDialog::attachWidgets() {
             &ComposerDialog::onDirectionButton);
     connect(widgets_.saveButton, &QAbstractButton::clicked, this, &ComposerDialog::onSaveMap);
     connect(widgets_.cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+    addUndo();
 }
 
 std::vector<QWidget*> ComposerDialog::tabOrder() const {
@@ -146,8 +149,11 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
     }
     order.insert(order.end(),
                  {widgets_.directionButton, widgets_.saveButton, widgets_.cancelButton});
-    // The preview's controls come last.
+    // The preview's controls come last, the setup commands beside its toggle.
     order.push_back(previewToggle_);
+    for (const char* name : {"openSetupButton", "saveSetupButton"}) {
+        order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
+    }
     for (const char* name : {"previewShow", "previewLabels", "previewSaveImage"}) {
         order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
     }
@@ -165,7 +171,11 @@ void ComposerDialog::addPreview() {
     auto* previewColumn = new QVBoxLayout;
     const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
     previewColumn->setContentsMargins(0, margin, margin, margin);
-    previewColumn->addWidget(previewToggle_);
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(previewToggle_);
+    commandRow->addStretch(1);
+    addSetupCommands(*commandRow);
+    previewColumn->addLayout(commandRow);
     previewColumn->addWidget(preview_, 1);
     auto* frame = new QHBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
@@ -209,7 +219,6 @@ void ComposerDialog::onInitDialog() {
     }
     widgets_.directionLabel->setFont(font);
     widgets_.directionButton->setIcon(QIcon(QStringLiteral(":/art/direction_arrow.svg")));
-    directionText_ = directionText(0);
 
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         if (!inUse(i)) {
@@ -222,50 +231,29 @@ void ComposerDialog::onInitDialog() {
         listMapFiles(*slot.mapList);
     }
     pushTexts();
+    // A setup handed over before the dialog opened is where it starts, not a step to undo.
+    if (pendingSetup_) {
+        applyComposition(compositionOfSetup(*pendingSetup_, environment_.mapSetRoots, *mapNames_,
+                                            consultsMarks(layout_)));
+        pendingSetup_.reset();
+    }
     updatePreview();
 }
 
 void ComposerDialog::onSlotSelChange(int slot) {
-    // The mark and label come from the file's own name, not from the name as shown.
-    const ParsedMapFileName parsed =
-        parseMapFileName(widgets_.slots.at(static_cast<std::size_t>(slot))
-                             .mapList->currentData(MapListModel::FileNameRole)
-                             .toByteArray()
-                             .toStdString());
-    const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
-    const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
-    if (slot == 0) {
-        // Slot 1's panel is what every list measures its names against.
-        mapNames_->setReference(widgets.mapList->currentIndex());
-    }
-    SlotState& state = slotStates_[static_cast<std::size_t>(slot)];
+    const QComboBox& list = *widgets_.slots.at(static_cast<std::size_t>(slot)).mapList;
+    Composition next = composition_;
     // End-to-End joins no junction by marks, so its slots keep none.
-    const bool keepsMark = layout_ != Layout::EndToEnd;
-    if (parsed.mark == 'L') {
-        widgets.leftLabel->show();
-        widgets.rightLabel->hide();
-        state.leftText = numberLabel;
-        if (keepsMark) {
-            state.mark = 'L';
-        }
-    } else if (parsed.mark == 'R') {
-        widgets.rightLabel->show();
-        widgets.leftLabel->hide();
-        state.rightText = numberLabel;
-        if (keepsMark) {
-            state.mark = 'R';
-        }
-    }
-    // A name without a mark changes nothing: the slot keeps what it showed before.
-    pushTexts();
-    updatePreview();
+    SlotState& state = next.slots[static_cast<std::size_t>(slot)];
+    state = chooseMap(state, list.currentIndex(), mapNames_->fileName(list.currentIndex()),
+                      consultsMarks(layout_));
+    change(std::move(next));
 }
 
 void ComposerDialog::onDirectionButton() {
-    direction_ = (direction_ + 1) % static_cast<int>(kDirectionNames.size());
-    directionText_ = directionText(direction_);
-    pushTexts();
-    updatePreview();
+    Composition next = composition_;
+    next.direction = (next.direction + 1) % static_cast<int>(kDirectionNames.size());
+    change(std::move(next));
 }
 
 void ComposerDialog::onSaveMap() {
@@ -324,26 +312,34 @@ bool ComposerDialog::inUse(std::size_t slot) const {
 
 void ComposerDialog::pushTexts() {
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
-        widgets_.slots[i].leftLabel->setText(slotStates_[i].leftText);
-        widgets_.slots[i].rightLabel->setText(slotStates_[i].rightText);
+        const SlotState& state = composition_.slots[i];
+        widgets_.slots[i].leftLabel->setText(state.leftText);
+        widgets_.slots[i].rightLabel->setText(state.rightText);
+        widgets_.slots[i].leftLabel->setVisible(state.shown == 'L');
+        widgets_.slots[i].rightLabel->setVisible(state.shown == 'R');
     }
-    widgets_.directionLabel->setText(directionText_);
+    widgets_.directionLabel->setText(directionText(composition_.direction));
 }
 
 MergeRequest ComposerDialog::request() const {
     MergeRequest merge;
     merge.layout = layout_;
     merge.mapSetIndex = mapSetIndex_;
-    merge.direction = direction_;
+    merge.direction = composition_.direction;
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         if (!inUse(i)) {
             continue;
         }
         SourceSlot source;
         const QComboBox& mapList = *widgets_.slots[i].mapList;
-        source.name = mapList.currentText().toStdString();
-        source.path = mapList.currentData(MapListModel::PathRole).toByteArray().toStdString();
-        source.mark = slotStates_[i].mark;
+        const SlotState& state = composition_.slots[i];
+        // A panel a setup named that is not there is opened where it would be.
+        source.name =
+            state.missing ? escapedName(state.missing->panel) : mapList.currentText().toStdString();
+        source.path = state.missing
+                          ? QFile::encodeName(state.missingPath).toStdString()
+                          : mapList.currentData(MapListModel::PathRole).toByteArray().toStdString();
+        source.mark = state.mark;
         merge.slots.push_back(std::move(source));
     }
     return merge;

@@ -1,5 +1,8 @@
 #include "gui/composer/map_list_model.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
@@ -22,7 +25,7 @@ MapListModel::~MapListModel() = default;
 void MapListModel::setMaps(std::vector<ListedMap> maps) {
     beginResetModel();
     scanner_.reset();
-    referenceScanner_.reset();
+    aheadScanners_.clear();
     maps_ = std::move(maps);
     names_.clear();
     std::vector<std::pair<std::string, std::string>> paths;
@@ -33,6 +36,7 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
     }
     headers_.assign(maps_.size(), std::nullopt);
     pending_ = maps_.size();
+    listedCount_ = maps_.size();
     reference_ = -1;
     endResetModel();
     scanner_ = std::make_unique<HeaderScanner>(
@@ -41,19 +45,52 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
         });
 }
 
+int MapListModel::rowForFile(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        return -1;
+    }
+    const QString wanted = QDir::cleanPath(file.absoluteFilePath());
+    for (std::size_t row = 0; row < maps_.size(); ++row) {
+        if (QDir::cleanPath(
+                QFileInfo(QString::fromStdString(maps_[row].path)).absoluteFilePath()) == wanted) {
+            return static_cast<int>(row);
+        }
+    }
+    const int row = static_cast<int>(maps_.size());
+    beginInsertRows(QModelIndex(), row, row);
+    maps_.push_back({QFile::encodeName(file.fileName()).toStdString(),
+                     QFile::encodeName(wanted).toStdString(),
+                     QFile::encodeName(file.absolutePath()).toStdString()});
+    names_.push_back(QString::fromStdString(escapedName(maps_.back().name)));
+    headers_.push_back(std::nullopt);
+    ++pending_;
+    endInsertRows();
+    readAhead(static_cast<std::size_t>(row));
+    return row;
+}
+
+std::string MapListModel::fileName(int row) const {
+    const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
+    return valid ? maps_[static_cast<std::size_t>(row)].name : std::string();
+}
+
 void MapListModel::setReference(int row) {
     const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
     reference_ = valid ? row : -1;
     // Slot 1's own header is needed first, not when the list's reading gets to it.
     if (valid && !headers_[static_cast<std::size_t>(row)]) {
-        const ListedMap& map = maps_[static_cast<std::size_t>(row)];
-        referenceScanner_ = std::make_unique<HeaderScanner>(
-            std::vector{std::pair(map.path, escapedName(map.name))},
-            [this, row](std::size_t, std::vector<MapSummary> headers) {
-                takeHeaders(static_cast<std::size_t>(row), std::move(headers));
-            });
+        readAhead(static_cast<std::size_t>(row));
     }
     marksChanged();
+}
+
+void MapListModel::readAhead(std::size_t row) {
+    aheadScanners_.push_back(std::make_unique<HeaderScanner>(
+        std::vector{std::pair(maps_[row].path, names_[row].toStdString())},
+        [this, row](std::size_t, std::vector<MapSummary> headers) {
+            takeHeaders(row, std::move(headers));
+        }));
 }
 
 void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> headers) {
@@ -151,12 +188,16 @@ QString MapListModel::toolTip(std::size_t row) const {
     if (!header) {
         return {};
     }
+    // A file from outside the map-set folders says where it is.
+    const QString folder = row < listedCount_
+                               ? QString()
+                               : QString::fromStdString(maps_[row].folder) + QLatin1Char('\n');
     if (!header->problem.empty()) {
-        return problem(row);
+        return folder + problem(row);
     }
     const QString size = QStringLiteral("X = %1 Y = %2").arg(header->length).arg(header->height);
     const QString why = problem(row);
-    return why.isEmpty() ? size : size + QLatin1Char('\n') + why;
+    return folder + (why.isEmpty() ? size : size + QLatin1Char('\n') + why);
 }
 
 }  // namespace pw::gui

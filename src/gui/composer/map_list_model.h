@@ -5,6 +5,7 @@
 #include <QSize>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/mapfile/map_listing.h"
@@ -32,6 +33,12 @@ class MapListModel : public QAbstractListModel {
 
     // Replaces the list and starts reading its headers.
     void setMaps(std::vector<ListedMap> maps);
+    // The row that opens `path`, adding the file at the end of the list when the map-set
+    // folders do not hold it (its tooltip then names its folder); -1 for a file that is
+    // not there.
+    int rowForFile(const QString& path);
+    // The file name's bytes at `row`; empty for no row.
+    std::string fileName(int row) const;
     // The row slot 1 has chosen, which every size is compared with; -1 for none.
     void setReference(int row);
     // True once every header of the list has arrived.
@@ -42,6 +49,8 @@ class MapListModel : public QAbstractListModel {
 
   private:
     void takeHeaders(std::size_t first, std::vector<MapSummary> headers);
+    // Reads the header of `row` off the GUI thread, ahead of the rest.
+    void readAhead(std::size_t row);
     // Why the row cannot join slot 1's panel; empty when it can or is not read yet.
     QString problem(std::size_t row) const;
     QString toolTip(std::size_t row) const;
@@ -50,12 +59,14 @@ class MapListModel : public QAbstractListModel {
     std::vector<ListedMap> maps_;
     std::vector<QString> names_;
     std::vector<std::optional<MapSummary>> headers_;
+    std::size_t listedCount_ = 0;  // the rows from the map-set folders; the rest were added
     std::size_t pending_ = 0;
     int reference_ = -1;
     QIcon misfitIcon_;
     QIcon blankIcon_;
-    std::unique_ptr<HeaderScanner> scanner_;           // last: stops before the rest goes
-    std::unique_ptr<HeaderScanner> referenceScanner_;  // slot 1's header, ahead of the rest
+    std::unique_ptr<HeaderScanner> scanner_;  // last: stops before the rest goes
+    // Headers needed ahead of the list's reading: slot 1's, a file dropped from elsewhere.
+    std::vector<std::unique_ptr<HeaderScanner>> aheadScanners_;
 };
 
 }  // namespace pw::gui
