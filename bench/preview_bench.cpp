@@ -8,8 +8,8 @@
 //           folder, until its first paint; median of N runs.
 //   panelwright-preview-bench --show top|end|composite COUNT MAPSET [NAME...]
 //       opens the main dialog and a composer dialog with NAMEs chosen slot by slot from
-//       the bundled map sets, prints READY once the preview is drawn and stays up for a few
-//       seconds: for screenshots.
+//       the bundled map sets ("A>B": A, then B), prints READY once the preview is drawn and
+//       stays up for a few seconds: for screenshots.
 //
 // Runs on any Qt platform; use QT_QPA_PLATFORM=offscreen for the figures.
 
@@ -215,12 +215,19 @@ int showForScreenshot(const QStringList& arguments) {
     auto dialog = std::make_unique<ComposerDialog>(layout, arguments.value(1).toInt(), arguments.value(2).toInt(),
                                   environment, &main);
     dialog->show();
+    // "A>B" chooses A, then B: a name without a mark then keeps A's.
     for (int slot = 1; slot + 2 < arguments.size(); ++slot) {
-        choose(*dialog, slot, arguments[slot + 2]);
+        for (const QString& name : arguments[slot + 2].split(QLatin1Char('>'))) {
+            choose(*dialog, slot, name);
+        }
     }
     auto* preview = dialog->findChild<PreviewPane*>();
     waitUntil([&] { return preview->upToDate(); });
     dialog->move(main.frameGeometry().right() + 20, 10);
+    // PANELWRIGHT_SHOW_MAXIMIZED=1 maximises the composer dialog.
+    if (qEnvironmentVariableIntValue("PANELWRIGHT_SHOW_MAXIMIZED") == 1) {
+        dialog->showMaximized();
+    }
     // PANELWRIGHT_SHOW_LIST=N opens slot N's drop-down, to show its fit marks.
     if (const int open = qEnvironmentVariableIntValue("PANELWRIGHT_SHOW_LIST"); open > 0) {
         QTimer::singleShot(300, [&dialog, open] {

@@ -15,10 +15,10 @@ const char* const kUsage =
     "usage: panelwright-cli merge --layout top-to-bottom|end-to-end|composite\n"
     "                             [--map-set ironfall|emberline]          (default ironfall)\n"
     "                             [--direction N|NE|E|SE|S|SW|W|NW|0..7]  (default N)\n"
-    "                             [--marks MARKS] [--image IMAGE.png]\n"
+    "                             [--marks MARKS] [--image IMAGE.png [--labels all]]\n"
     "                             --output OUT  SOURCE...\n"
     "       panelwright-cli list [--map-set ironfall|emberline]\n"
-    "       panelwright-cli render [--show first|second|LETTER] [--labels]\n"
+    "       panelwright-cli render [--show first|second|LETTER] [--labels [all]]\n"
     "                              [--seams [--panel LENGTHxHEIGHT]] [--scale PX]\n"
     "                              --output OUT.png MAP\n"
     "       panelwright-cli --help | --version\n"
@@ -38,6 +38,8 @@ const char* const kUsage =
     "  with its labels and the seams between panels of LENGTHxHEIGHT cells if asked\n"
     "  (--image draws the seams of the merged panels). The colours come from the\n"
     "  legend.txt beside the map (beside the first SOURCE for --image), if any.\n"
+    "  A label whose text would overlap an earlier one shows only its dot; --labels all\n"
+    "  draws every label.\n"
     "Exit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
     "then, an existing OUT stays as it was), 2 usage error.\n";
 
@@ -114,6 +116,22 @@ std::string baseName(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
 }
 
+// "--labels all" (or "--labels=all") asks for every label, overlapping or not. The parser
+// knows no option whose value may be left out, so the word is taken out beforehand.
+bool takeLabelsAll(std::vector<std::string>& arguments) {
+    for (std::size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        if (arguments[i] == "--labels=all") {
+            arguments[i] = "--labels";
+            return true;
+        }
+        if (arguments[i] == "--labels" && i + 1 < arguments.size() && arguments[i + 1] == "all") {
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
 // The options one command takes; every command also takes --help.
 struct Parser {
     QCommandLineParser parser;
@@ -153,14 +171,17 @@ QCommandLineOption valueOption(const char* name) {
     return QCommandLineOption(q(name), QString(), q("value"));
 }
 
-ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
+ParsedCommand parseMerge(std::vector<std::string> arguments) {
+    const bool allLabels = takeLabelsAll(arguments);
     const QCommandLineOption layoutOption = valueOption("layout");
     const QCommandLineOption mapSetOption = valueOption("map-set");
     const QCommandLineOption directionOption = valueOption("direction");
     const QCommandLineOption marksOption = valueOption("marks");
     const QCommandLineOption outputOption = valueOption("output");
     const QCommandLineOption imageOption = valueOption("image");
-    Parser p{layoutOption, mapSetOption, directionOption, marksOption, outputOption, imageOption};
+    const QCommandLineOption labelsOption(q("labels"));  // labels are drawn in any case
+    Parser p{layoutOption, mapSetOption,  directionOption, marksOption,
+             outputOption, imageOption, labelsOption};
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
@@ -190,6 +211,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     MergeCommand command;
     command.request.layout = *layout;
     command.outputPath = output->toStdString();
+    command.allLabels = allLabels;
     if (const std::optional<QString> image = p.value(imageOption)) {
         command.imagePath = image->toStdString();
     }
@@ -258,7 +280,8 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
     return command;
 }
 
-ParsedCommand parseRender(const std::vector<std::string>& arguments) {
+ParsedCommand parseRender(std::vector<std::string> arguments) {
+    const bool allLabels = takeLabelsAll(arguments);
     const QCommandLineOption showOption = valueOption("show");
     const QCommandLineOption labelsOption(q("labels"));
     const QCommandLineOption seamsOption(q("seams"));
@@ -281,6 +304,7 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
     command.mapPath = maps.front().toStdString();
     command.outputPath = output->toStdString();
     command.picture.labels = p.parser.isSet(labelsOption);
+    command.picture.allLabels = allLabels;
     command.picture.seams = p.parser.isSet(seamsOption);
     if (const std::optional<QString> show = p.value(showOption)) {
         const bool layer = show->size() == 1 && show->at(0) >= u'a' && show->at(0) <= u'w';

@@ -21,6 +21,7 @@ struct MergeCommand {
     MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
     std::string outputPath;
     std::optional<std::string> imagePath;
+    bool allLabels = false;  // the picture draws every label, overlapping or not
 };
 
 // list: what the dialogs would list for a map set.
@@ -32,6 +33,7 @@ struct ListCommand {
 struct PictureOptions {
     std::string show = "first";
     bool labels = false;
+    bool allLabels = false;  // every label, also where texts overlap
     bool seams = false;
     int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel
     int panelHeight = 0;

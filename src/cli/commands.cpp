@@ -36,6 +36,7 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
                 const PictureOptions& picture, const std::string& legendBeside) {
     RenderOptions options;
     options.labels = picture.labels;
+    options.labelOverlap = picture.allLabels ? LabelOverlap::DrawAll : LabelOverlap::LeaveOut;
     options.cellSize = picture.scale;
     if (picture.seams) {
         options.panelLength = picture.panelLength;
@@ -75,6 +76,7 @@ int runMerge(const MergeCommand& command) {
     const MapSummary output = summarizeMap(command.outputPath, command.outputPath);
     PictureOptions picture;
     picture.labels = true;
+    picture.allLabels = command.allLabels;
     picture.seams = true;
     picture.panelLength = output.length / shape->columns;
     picture.panelHeight = output.height / shape->rows;

@@ -4,10 +4,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QAbstractItemView>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -21,8 +23,10 @@
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
 #include "gui/common/dialog_pipeline_host.h"
+#include "gui/composer/kept_marks.h"
 #include "gui/composer/label_font.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/slots_area.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
 #include "gui/preview/preview_pane.h"
@@ -35,6 +39,14 @@ namespace {
 
 // Whether the preview is shown, remembered from one dialog to the next.
 const QString kPreviewShownKey = QStringLiteral("Preview/Shown");
+
+// The size of the dialog with the preview shown, and whether it was maximised, per layout.
+QString sizeKey(Layout layout) {
+    return QStringLiteral("Preview/Size/") + QString::fromLatin1(layoutName(layout).data());
+}
+QString maximizedKey(Layout layout) {
+    return QStringLiteral("Preview/Maximized/") + QString::fromLatin1(layoutName(layout).data());
+}
 
 // A slot's drop-down shows this many names before it scrolls.
 constexpr int kVisibleMapNames = 20;
@@ -91,7 +103,7 @@ void ComposerDialog::attachWidgets() {
     addPreview();
     // Made after the body that holds the lists, so that it outlives the lists that show it.
     mapNames_ = new MapListModel(this);
-    // Fixed like a dialog template: no size grip, nothing to stretch.
+    // Fixed like a dialog template until it is shown (see applyPreviewShown()).
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Tab goes through the slots in slot order, then direction, Save Map and Cancel.
     QWidget* previous = nullptr;
@@ -116,6 +128,18 @@ void ComposerDialog::attachWidgets() {
         slot.panel->setPalette(paper);
         slot.leftLabel->hide();
         slot.rightLabel->hide();
+        // Centred in the panel between the number labels, and never widening it.
+        auto* kept = new QLabel(slot.panel);
+        kept->setObjectName(QStringLiteral("keptMark%1").arg(i + 1));
+        kept->setAlignment(Qt::AlignCenter);
+        kept->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        kept->setStyleSheet(QStringLiteral("color: #a04000; font-style: italic;"));
+        kept->hide();
+        if (auto* row = qobject_cast<QBoxLayout*>(slot.panel->layout())) {
+            row->insertWidget(2, kept, 1);
+            row->insertStretch(3);
+        }
+        keptMarks_.push_back(kept);
         if (i >= static_cast<std::size_t>(countRange(layout_).first)) {
             slot.mapList->hide();
             slot.arrow->hide();
@@ -125,6 +149,8 @@ void ComposerDialog::attachWidgets() {
         // whatever the style would do.
         slot.mapList->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
         slot.mapList->setMaxVisibleItems(kVisibleMapNames);
+        // The style turns the list's scroll bar off; a longer list must show there is more.
+        slot.mapList->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         slot.mapList->setIconSize(MapListModel::kIconSize);
         connect(slot.mapList, &QComboBox::currentIndexChanged, this,
                 [this, i] { onSlotSelChange(static_cast<int>(i)); });
@@ -144,7 +170,7 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
                  {widgets_.directionButton, widgets_.saveButton, widgets_.cancelButton});
     // The preview's controls come last.
     order.push_back(previewToggle_);
-    for (const char* name : {"previewShow", "previewLabels", "previewSaveImage"}) {
+    for (const char* name : {"previewShow", "previewLabels", "previewSaveImage", "previewView"}) {
         order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
     }
     return order;
@@ -152,8 +178,10 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
 
 void ComposerDialog::addPreview() {
     // The template's layout moves into a body of its own, and the preview goes beside it.
-    auto* body = new QWidget(this);
+    auto* body = new QWidget;
     body->setLayout(layout());
+    slotsArea_ = new SlotsArea(body, this);
+    slotsArea_->setObjectName(QStringLiteral("slotsArea"));
     previewToggle_ = new QCheckBox(tr("Preview"), this);
     previewToggle_->setObjectName(QStringLiteral("previewToggle"));
     preview_ = new PreviewPane(*environment_.prompts, this);
@@ -165,7 +193,7 @@ void ComposerDialog::addPreview() {
     previewColumn->addWidget(preview_, 1);
     auto* frame = new QHBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(body, 0, Qt::AlignTop);
+    frame->addWidget(slotsArea_, 0, Qt::AlignTop);
     frame->addLayout(previewColumn, 1);
 
     const bool shown = environment_.settings->value(kPreviewShownKey, true).toBool();
@@ -173,9 +201,77 @@ void ComposerDialog::addPreview() {
     preview_->setVisible(shown);
     connect(previewToggle_, &QCheckBox::toggled, this, [this](bool on) {
         environment_.settings->setValue(kPreviewShownKey, on);
-        preview_->setVisible(on);
+        applyPreviewShown(on);
         updatePreview();
     });
+}
+
+void ComposerDialog::applyPreviewShown(bool shown) {
+    if (!shown && preview_->isVisible()) {
+        rememberSize();
+    }
+    preview_->setVisible(shown);
+    fitToScreen();
+    if (!shown) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        layout()->activate();
+        return;
+    }
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->activate();
+    resize(openingSize());
+    if (environment_.settings->value(maximizedKey(layout_), false).toBool()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void ComposerDialog::fitToScreen() {
+    const QSize room = screenRoom();
+    const auto minimum = [this] {
+        layout()->invalidate();
+        layout()->activate();
+        return layout()->minimumSize();
+    };
+    slotsArea_->setRoom(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    preview_->setCompact(false);
+    if (preview_->isVisibleTo(this) && minimum().width() > room.width()) {
+        preview_->setCompact(true);
+    }
+    // What lies beside the slots stays whole; the slots scroll if they must.
+    const int beside = minimum().width() - slotsArea_->sizeHint().width();
+    slotsArea_->setRoom(QSize(room.width() - beside, room.height()));
+}
+
+QSize ComposerDialog::screenRoom() const {
+    // The window frame is the window manager's; before it is known, about a title bar.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty()) {
+        frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+    }
+    return screen()->availableGeometry().size() - frame;
+}
+
+QSize ComposerDialog::openingSize() const {
+    const QSize remembered = environment_.settings->value(sizeKey(layout_)).toSize();
+    const QSize wanted = remembered.isValid() ? remembered : sizeHint();
+    return wanted.expandedTo(minimumSize()).boundedTo(screenRoom());
+}
+
+void ComposerDialog::rememberSize() {
+    if (!isVisible() || !preview_->isVisible()) {
+        return;
+    }
+    const bool maximized = isMaximized();
+    environment_.settings->setValue(sizeKey(layout_),
+                                    (maximized ? normalGeometry() : geometry()).size());
+    environment_.settings->setValue(maximizedKey(layout_), maximized);
+}
+
+void ComposerDialog::hideEvent(QHideEvent* event) {
+    rememberSize();
+    QDialog::hideEvent(event);
 }
 
 void ComposerDialog::updatePreview() {
@@ -188,6 +284,7 @@ void ComposerDialog::showEvent(QShowEvent* event) {
     if (!opened_) {
         opened_ = true;
         onInitDialog();
+        applyPreviewShown(previewToggle_->isChecked());
     }
     QDialog::showEvent(event);
 }
@@ -248,9 +345,33 @@ void ComposerDialog::onSlotSelChange(int slot) {
             state.mark = 'R';
         }
     }
-    // A name without a mark changes nothing: the slot keeps what it showed before.
+    // A name without a mark changes nothing: the slot keeps what it showed before, and
+    // joins with the mark of the name that gave it, which the slot now says.
+    if (parsed.mark == 'L' || parsed.mark == 'R') {
+        state.markFrom = widgets.mapList->currentText();
+    }
+    state.kept = state.mark != ' ' && parsed.mark == ' ';
     pushTexts();
+    showKeptMarks();
     updatePreview();
+}
+
+void ComposerDialog::showKeptMarks() {
+    std::vector<SlotMark> marks;
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        const SlotState& state = slotStates_[i];
+        const SlotMark mark{state.mark, state.kept ? state.markFrom : QString()};
+        keptMarks_[i]->setText(keptMarkText(mark));
+        keptMarks_[i]->setToolTip(keptMarkToolTip(mark, widgets_.slots[i].mapList->currentText()));
+        keptMarks_[i]->setVisible(state.kept && inUse(i));
+        if (inUse(i)) {
+            marks.push_back(mark);
+        }
+    }
+    if (const std::optional<LayoutShape> shape = shapeFor(layout_, slotsInUse_)) {
+        KeptMarkReport report = describeKeptMarks(*shape, marks);
+        preview_->setKeptMarks(report.note, std::move(report.junctions));
+    }
 }
 
 void ComposerDialog::onDirectionButton() {

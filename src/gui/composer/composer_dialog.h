@@ -11,10 +11,12 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 namespace pw::gui {
 class MapListModel;
 class PreviewPane;
+class SlotsArea;
 }  // namespace pw::gui
 
 namespace pw::gui {
@@ -22,6 +24,9 @@ namespace pw::gui {
 // The composer dialog of a configuration: the slots with their drop-downs and L/R labels,
 // the top-edge direction button, Save Map and the preview. Only the template differs from
 // one layout to the next; which slots are in use follows from the layout table.
+// With the preview hidden the dialog has the fixed size of its template. With the preview
+// shown it can be resized and maximised: the slots keep their size and the preview takes
+// the rest; the size is remembered per layout. It never opens larger than its screen.
 class ComposerDialog : public QDialog {
     Q_OBJECT
 
@@ -43,12 +48,15 @@ class ComposerDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     struct SlotState {
         QString leftText;
         QString rightText;
         char mark = ' ';
+        QString markFrom;  // the chosen name that gave the mark
+        bool kept = false;  // the name chosen now has no mark: the slot joins with markFrom's
     };
 
     void onInitDialog();
@@ -59,6 +67,15 @@ class ComposerDialog : public QDialog {
     void findSaveFolder();
     void addPreview();
     void updatePreview();
+    void showKeptMarks();
+    // Shows or hides the preview and sizes the dialog to suit.
+    void applyPreviewShown(bool shown);
+    // Keeps the dialog within its screen: the preview's controls stack when the screen is
+    // narrow, and the slots scroll when even that leaves them too little room.
+    void fitToScreen();
+    QSize screenRoom() const;
+    QSize openingSize() const;
+    void rememberSize();
 
     void setUpTemplate();
     void attachWidgets();
@@ -73,6 +90,8 @@ class ComposerDialog : public QDialog {
     const int mapSetIndex_;
     const DialogEnvironment& environment_;
     ComposerWidgets widgets_;
+    SlotsArea* slotsArea_ = nullptr;
+    std::vector<QLabel*> keptMarks_;  // beside each slot's number labels: "R (kept)"
     std::vector<SlotState> slotStates_;
     int direction_ = 0;
     QString directionText_;

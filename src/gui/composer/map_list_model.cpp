@@ -5,9 +5,21 @@
 #include <QPixmap>
 
 #include "core/common/messages.h"
-#include "gui/composer/header_scanner.h"
+#include "gui/composer/map_file_scanner.h"
 
 namespace pw::gui {
+namespace {
+
+// A tooltip is no error box: the reason without Save Map's "ERROR: ".
+QString withoutErrorPrefix(std::string_view reason) {
+    const std::string_view error = "ERROR: ";
+    if (reason.starts_with(error)) {
+        reason.remove_prefix(error.size());
+    }
+    return QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
+}
+
+}  // namespace
 
 MapListModel::MapListModel(QObject* parent)
     : QAbstractListModel(parent), misfitIcon_(QStringLiteral(":/art/misfit.svg")) {
@@ -30,11 +42,17 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
     }
     headers_.assign(maps_.size(), std::nullopt);
     pending_ = maps_.size();
+    wholeProblems_.assign(maps_.size(), std::string());
+    wholePending_ = maps_.size();
     reference_ = -1;
     endResetModel();
-    scanner_ = std::make_unique<HeaderScanner>(
-        std::move(paths), [this](std::size_t first, std::vector<MapSummary> headers) {
+    scanner_ = std::make_unique<MapFileScanner>(
+        std::move(paths),
+        [this](std::size_t first, std::vector<MapSummary> headers) {
             takeHeaders(first, std::move(headers));
+        },
+        [this](std::size_t first, std::vector<std::string> problems) {
+            takeWholeProblems(first, std::move(problems));
         });
 }
 
@@ -69,6 +87,18 @@ void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> header
     Q_EMIT dataChanged(index(static_cast<int>(first)),
                        index(static_cast<int>(first + headers.size() - 1)),
                        {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+void MapListModel::takeWholeProblems(std::size_t first, std::vector<std::string> problems) {
+    for (std::size_t i = 0; i < problems.size() && first + i < wholeProblems_.size(); ++i) {
+        wholeProblems_[first + i] = std::move(problems[i]);
+        --wholePending_;
+    }
+    if (!problems.empty()) {
+        Q_EMIT dataChanged(index(static_cast<int>(first)),
+                           index(static_cast<int>(first + problems.size() - 1)),
+                           {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+    }
 }
 
 void MapListModel::marksChanged() {
@@ -114,7 +144,10 @@ QString MapListModel::problem(std::size_t row) const {
         return {};
     }
     std::string found = header->problem;
-    if (found.empty() && reference_ >= 0) {
+    if (!found.empty()) {
+        return withoutErrorPrefix(found);
+    }
+    if (reference_ >= 0) {
         const auto reference = static_cast<std::size_t>(reference_);
         const std::optional<MapSummary>& chosen = headers_[reference];
         // A slot-1 choice that cannot join anything is no measure for the others; the
@@ -130,12 +163,14 @@ QString MapListModel::problem(std::size_t row) const {
             }
         }
     }
-    // A tooltip is no error box: the reason without Save Map's "ERROR: ".
-    const std::string_view error = "ERROR: ";
-    if (found.starts_with(error)) {
-        found.erase(0, error.size());
+    // Save Map checks the sizes before it reads a source through.
+    QStringList reasons;
+    for (const std::string& reason : {found, wholeProblems_[row]}) {
+        if (!reason.empty()) {
+            reasons.append(withoutErrorPrefix(reason));
+        }
     }
-    return QString::fromStdString(found);
+    return reasons.join(QLatin1Char('\n'));
 }
 
 QString MapListModel::toolTip(std::size_t row) const {
