@@ -15,6 +15,8 @@ constexpr QRgb kLabelMark = 0xffb0101a;
 // Kept boxes are filed by the squares of this many pixels they touch, so that a new box
 // is compared with its neighbours only, however many labels there are.
 constexpr double kBucket = 64;
+// A dot grows with the cells up to this radius: zoomed in far, it marks a point still.
+constexpr double kLargestDotRadius = 6;
 // How near a dot the mouse must be to name its label.
 constexpr double kDotReach = 3;
 
@@ -66,7 +68,7 @@ std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double
                                      QSizeF picture, const std::optional<QFont>& font,
                                      LabelOverlap overlap) {
     std::vector<PlacedLabel> placed;
-    const double radius = std::max(1.5, pixelsPerCell / 3.0);
+    const double radius = std::clamp(pixelsPerCell / 3.0, 1.5, kLargestDotRadius);
     const std::optional<QFontMetricsF> metrics =
         font ? std::optional<QFontMetricsF>(*font) : std::nullopt;
     KeptBoxes kept;
@@ -97,13 +99,14 @@ std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double
 }
 
 const PlacedLabel* labelAt(const std::vector<PlacedLabel>& placed, QPointF point) {
+    // Dots are drawn over the texts, and the later over the earlier.
     for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
-        if (it->box.contains(point)) {
+        if (it->dot.adjusted(-kDotReach, -kDotReach, kDotReach, kDotReach).contains(point)) {
             return &*it;
         }
     }
     for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
-        if (it->dot.adjusted(-kDotReach, -kDotReach, kDotReach, kDotReach).contains(point)) {
+        if (it->box.contains(point)) {
             return &*it;
         }
     }
@@ -119,24 +122,24 @@ QFont mapLabelFont(double pixelsPerCell, int smallest, int largest) {
 void paintLabels(QPainter& painter, const std::vector<PlacedLabel>& placed,
                  const std::optional<QFont>& font) {
     painter.save();
-    // Square dots: thousands of labels must not cost curve drawing.
+    if (font) {
+        painter.setFont(*font);
+        for (const PlacedLabel& label : placed) {
+            if (label.box.isEmpty()) {
+                continue;
+            }
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(255, 255, 255, 190));
+            painter.drawRect(label.box);
+            painter.setPen(QColor(kLabelInk));
+            painter.drawText(label.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                             label.text);
+        }
+    }
+    // Every place shows, also where its text was left out. Square dots: thousands of
+    // labels must not cost curve drawing.
     for (const PlacedLabel& label : placed) {
         painter.fillRect(label.dot, QColor(kLabelMark));
-    }
-    if (!font) {
-        painter.restore();
-        return;
-    }
-    painter.setFont(*font);
-    for (const PlacedLabel& label : placed) {
-        if (label.box.isEmpty()) {
-            continue;
-        }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 255, 255, 190));
-        painter.drawRect(label.box);
-        painter.setPen(QColor(kLabelInk));
-        painter.drawText(label.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, label.text);
     }
     painter.restore();
 }

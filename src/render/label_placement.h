@@ -44,15 +44,15 @@ std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double
                                      QSizeF picture, const std::optional<QFont>& font,
                                      LabelOverlap overlap);
 
-// The label at `point`: the last drawn text box holding it, else the last dot near it;
-// nullptr when there is none.
+// The label at `point`: the last dot near it, else the last text box holding it (what
+// is drawn on top); nullptr when there is none.
 const PlacedLabel* labelAt(const std::vector<PlacedLabel>& placed, QPointF point);
 
 // The labels' font at a scale: grows with the cells, from `smallest` to `largest` pixels.
 QFont mapLabelFont(double pixelsPerCell, int smallest, int largest);
 
-// Draws placed labels: every dot, then each text on a pale box in `font` (the font they
-// were placed with; without one there are no texts).
+// Draws placed labels: each text on a pale box in `font` (the font they were placed
+// with; without one there are no texts), then every dot over them.
 void paintLabels(QPainter& painter, const std::vector<PlacedLabel>& placed,
                  const std::optional<QFont>& font);
 

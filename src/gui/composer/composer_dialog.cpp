@@ -207,7 +207,7 @@ void ComposerDialog::addPreview() {
 }
 
 void ComposerDialog::applyPreviewShown(bool shown) {
-    if (!shown && preview_->isVisible()) {
+    if (!shown && isVisible() && preview_->isVisibleTo(this)) {
         rememberSize();
     }
     preview_->setVisible(shown);
@@ -260,9 +260,6 @@ QSize ComposerDialog::openingSize() const {
 }
 
 void ComposerDialog::rememberSize() {
-    if (!isVisible() || !preview_->isVisible()) {
-        return;
-    }
     const bool maximized = isMaximized();
     environment_.settings->setValue(sizeKey(layout_),
                                     (maximized ? normalGeometry() : geometry()).size());
@@ -270,7 +267,9 @@ void ComposerDialog::rememberSize() {
 }
 
 void ComposerDialog::hideEvent(QHideEvent* event) {
-    rememberSize();
+    if (opened_ && previewToggle_->isChecked()) {
+        rememberSize();
+    }
     QDialog::hideEvent(event);
 }
 

@@ -75,6 +75,7 @@ class ComposerDialog : public QDialog {
     void fitToScreen();
     QSize screenRoom() const;
     QSize openingSize() const;
+    // Notes the size the dialog has with the preview shown.
     void rememberSize();
 
     void setUpTemplate();
