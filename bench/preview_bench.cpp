@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
@@ -245,7 +246,11 @@ int showForScreenshot(const QStringList& arguments) {
     }
     auto* preview = dialog->findChild<PreviewPane*>();
     waitUntil([&] { return preview->upToDate(); });
-    dialog->move(main.frameGeometry().right() + 20, 10);
+    // Beside the main dialog where the screen has room for it, else over it.
+    const QRect screen = dialog->screen()->availableGeometry();
+    const QPoint beside(main.frameGeometry().right() + 20, 10);
+    dialog->move(beside.x() + dialog->frameGeometry().width() <= screen.right() ? beside
+                                                                                : screen.topLeft());
     // PANELWRIGHT_SHOW_MAXIMIZED=1 maximises the composer dialog.
     if (qEnvironmentVariableIntValue("PANELWRIGHT_SHOW_MAXIMIZED") == 1) {
         dialog->showMaximized();

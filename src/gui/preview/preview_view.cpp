@@ -149,17 +149,17 @@ void PreviewView::paintEvent(QPaintEvent*) {
             painter.drawLine(QPointF(target.left(), at), QPointF(target.right(), at));
         }
     }
+    // A junction that a kept mark changes: a bright band along its seam.
+    for (const QRect& junction : junctions_) {
+        const QRectF along = cellsOnScreen(junction);
+        painter.fillRect(along.adjusted(0, -2, 0, 2), QColor(255, 140, 0, 220));
+    }
     if (!labels_.empty()) {
         painter.save();
         painter.translate(origin_);
         painter.setRenderHint(QPainter::Antialiasing);
         paintLabels(painter, placedLabels(), labelFontNow());
         painter.restore();
-    }
-    // A junction that a kept mark changes: a bright band along its seam.
-    for (const QRect& junction : junctions_) {
-        const QRectF along = cellsOnScreen(junction);
-        painter.fillRect(along.adjusted(0, -2, 0, 2), QColor(255, 140, 0, 220));
     }
     for (const MarkedPlace& place : places_) {
         const QRectF area = cellsOnScreen(place.cells);
