@@ -20,9 +20,9 @@ class DiscardedOutput final : public OutputFile {
 
 std::string checkSourceWhole(const std::string& path, const std::string& name) {
     MergeRequest request;
-    request.layout = Layout::EndToEnd;  // side by side: no mark is consulted
     request.slots.push_back({name, path, ' '});
-    // A join of the one source alone: the same job, the same reading, as Save Map's.
+    // A join of the one source alone: the same job, the same reading, as Save Map's; it
+    // meets no other source, so no mark is consulted.
     MergeJob job(request, LayoutShape{Layout::EndToEnd, 1, 1});
     using Step = StepResult (MergeJob::*)();
     for (const Step step : {&MergeJob::openSources, &MergeJob::checkVersions, &MergeJob::checkSizes}) {
