@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStringList>
+#include <functional>
 
 #include "core/assembly/layout.h"
 #include "core/mapfile/direction.h"
@@ -10,44 +11,65 @@
 #include "core/mapfile/map_set.h"
 
 namespace pw::cli {
-
-const char* const kUsage =
-    "usage: panelwright-cli merge --layout top-to-bottom|end-to-end|composite\n"
-    "                             [--map-set ironfall|emberline]          (default ironfall)\n"
-    "                             [--direction N|NE|E|SE|S|SW|W|NW|0..7]  (default N)\n"
-    "                             [--marks MARKS] [--image IMAGE.png [--labels all]]\n"
-    "                             --output OUT  SOURCE...\n"
-    "       panelwright-cli list [--map-set ironfall|emberline]\n"
-    "       panelwright-cli render [--show first|second|LETTER] [--labels [all]]\n"
-    "                              [--seams [--panel LENGTHxHEIGHT]] [--scale PX]\n"
-    "                              --output OUT.png MAP\n"
-    "       panelwright-cli --help | --version\n"
-    "\n"
-    "merge joins 2 to 8 map panels of one map set into one new map file.\n"
-    "  SOURCEs in slot order: top-to-bottom top first (2 to 4), end-to-end left first\n"
-    "  (2 or 3), composite row by row, left before right (4, 6 or 8). An empty SOURCE\n"
-    "  (\"\") is a slot with nothing chosen.\n"
-    "  --marks gives one L/R mark per source (L, R or - for none), e.g. --marks L-R-;\n"
-    "  without it the marks come from the file names, as in the dialogs.\n"
-    "  --image also draws the joined map into IMAGE.png, with its seams.\n"
-    "list prints the map files the dialogs offer for a map set, one per line, tab-separated:\n"
-    "  name, L/R mark (- for none), number label, size LENGTHxHEIGHT or why the file\n"
-    "  cannot be used, and the folder it was found in.\n"
-    "render draws a map file into a PNG picture: one square of PX pixels (default 4) per\n"
-    "  cell of the first grid, the second grid or a layer drawn over the first grid,\n"
-    "  with its labels and the seams between panels of LENGTHxHEIGHT cells if asked\n"
-    "  (--image draws the seams of the merged panels). The colours come from the\n"
-    "  legend.txt beside the map (beside the first SOURCE for --image), if any.\n"
-    "  A label whose text would overlap an earlier one shows only its dot; --labels all\n"
-    "  draws every label.\n"
-    "Exit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
-    "then, an existing OUT stays as it was), 2 usage error.\n";
-
 namespace {
 
 QString q(const char* text) {
-    return QString::fromLatin1(text);
+    return QString::fromUtf8(text);
 }
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "a, b or c" of a list of names.
+std::string oneOf(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    }
+    return text;
+}
+
+std::string mapSetChoices() {
+    std::vector<std::string> names;
+    for (int i = 0; i < kMapSetCount; ++i) {
+        names.push_back(q(mapSetInfo(i)->name).toLower().toStdString());
+    }
+    return oneOf(names);
+}
+
+std::string layoutChoices() {
+    std::vector<std::string> names;
+    for (const LayoutRules& rules : kLayoutRules) {
+        names.emplace_back(rules.name);
+    }
+    return oneOf(names);
+}
+
+// "N, NE, ..., NW or 0 to 7".
+std::string directionChoices() {
+    std::string text;
+    for (const std::string_view name : kDirectionNames) {
+        text += std::string(name) + ", ";
+    }
+    text.resize(text.size() - 2);
+    return text + " or 0 to " + std::to_string(kDirectionNames.size() - 1);
+}
+
+// "2 to 4", "2 or 3", "4, 6 or 8".
+std::string countChoices(const CountRange& counts) {
+    if (counts.step == 1 && counts.last - counts.first > 1) {
+        return std::to_string(counts.first) + " to " + std::to_string(counts.last);
+    }
+    std::vector<std::string> counted;
+    for (int count = counts.first; count <= counts.last; count += counts.step) {
+        counted.push_back(std::to_string(count));
+    }
+    return oneOf(counted);
+}
+
+// The first and last layer letters a picture can show.
+constexpr char kFirstLayer = 'a';
+constexpr char kLastLayer = 'w';
 
 std::optional<int> parseDirection(const QString& text) {
     bool isNumber = false;
@@ -57,9 +79,7 @@ std::optional<int> parseDirection(const QString& text) {
         return index;
     }
     for (std::size_t i = 0; i < kDirectionNames.size(); ++i) {
-        if (text.compare(QString::fromLatin1(kDirectionNames[i].data(),
-                                             static_cast<qsizetype>(kDirectionNames[i].size())),
-                         Qt::CaseInsensitive) == 0) {
+        if (text.compare(q(kDirectionNames[i]), Qt::CaseInsensitive) == 0) {
             return static_cast<int>(i);
         }
     }
@@ -75,49 +95,19 @@ std::optional<int> parseMapSet(const QString& text) {
     return std::nullopt;
 }
 
-std::string mapSetChoices() {
-    std::string names;
-    for (int i = 0; i < kMapSetCount; ++i) {
-        names += (i == 0                  ? ""
-                  : i + 1 == kMapSetCount ? " or "
-                                          : ", ") +
-                 q(mapSetInfo(i)->name).toLower().toStdString();
-    }
-    return names;
-}
-
-std::string layoutChoices() {
-    std::string names;
-    for (std::size_t i = 0; i < kLayoutRules.size(); ++i) {
-        names += (i == 0                         ? ""
-                  : i + 1 == kLayoutRules.size() ? " or "
-                                                 : ", ") +
-                 std::string(kLayoutRules[i].name);
-    }
-    return names;
-}
-
-// "2 to 4", "2 or 3", "4, 6 or 8".
-std::string countChoices(const CountRange& counts) {
-    if (counts.step == 1 && counts.last - counts.first > 1) {
-        return std::to_string(counts.first) + " to " + std::to_string(counts.last);
-    }
-    std::string text;
-    for (int count = counts.first; count <= counts.last; count += counts.step) {
-        text += (count == counts.first  ? ""
-                 : count == counts.last ? " or "
-                                        : ", ") +
-                std::to_string(count);
-    }
-    return text;
-}
-
 std::string baseName(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
 }
 
-// "--labels all" (or "--labels=all") asks for every label, overlapping or not. The parser
-// knows no option whose value may be left out, so the word is taken out beforehand.
+// --help, or --help-all, which Qt's parser adds beside it; the command line takes no Qt
+// options, so both tell the same.
+bool asksForHelp(const QCommandLineParser& parser) {
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+}
+
+// "--labels all" (or "--labels=all") asks for every label's text, also where texts
+// overlap. The parser knows no option whose value may be left out, so the word is taken
+// out beforehand.
 bool takeLabelsAll(std::vector<std::string>& arguments) {
     for (std::size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
         if (arguments[i] == "--labels=all") {
@@ -132,64 +122,110 @@ bool takeLabelsAll(std::vector<std::string>& arguments) {
     return false;
 }
 
-// The options one command takes; every command also takes --help.
-struct Parser {
-    QCommandLineParser parser;
-    QCommandLineOption help{q("help")};
-
-    explicit Parser(std::initializer_list<QCommandLineOption> options) {
-        parser.addOption(help);
-        for (const QCommandLineOption& option : options) {
-            parser.addOption(option);
-        }
+// One command's options and arguments, described for its --help.
+class CommandParser {
+  public:
+    CommandParser(const char* command, const char* description) : command_(command) {
+        parser_.setApplicationDescription(q(description));
+        parser_.addHelpOption();
     }
+
+    QCommandLineOption flag(const char* name, const char* description) {
+        QCommandLineOption option(q(name), q(description));
+        parser_.addOption(option);
+        return option;
+    }
+    QCommandLineOption value(const char* name, const char* valueName, const char* description) {
+        QCommandLineOption option(q(name), q(description), q(valueName));
+        parser_.addOption(option);
+        return option;
+    }
+    void argument(const char* name, const char* description, const char* syntax) {
+        parser_.addPositionalArgument(q(name), q(description), q(syntax));
+    }
+    void epilogue(const char* text) { epilogue_ = text; }
 
     // nullopt when the arguments parse; otherwise what to answer.
     std::optional<ParsedCommand> parse(const std::vector<std::string>& arguments) {
-        QStringList list{q("panelwright-cli")};
+        QStringList list{q(kProgramName)};
         for (std::size_t i = 1; i < arguments.size(); ++i) {
             list.append(QString::fromStdString(arguments[i]));
         }
-        if (!parser.parse(list)) {
-            return UsageError{parser.errorText().toStdString()};
+        if (!parser_.parse(list)) {
+            return UsageError{parser_.errorText().toStdString()};
         }
-        if (parser.isSet(help)) {
-            return HelpRequest{};
+        if (asksForHelp(parser_)) {
+            return HelpRequest{helpText(parser_, std::string(kProgramName) + " " + command_) +
+                               epilogue_};
         }
         return std::nullopt;
     }
 
-    std::optional<QString> value(const QCommandLineOption& option) const {
-        if (!parser.isSet(option)) {
+    std::optional<QString> valueOf(const QCommandLineOption& option) const {
+        if (!parser_.isSet(option)) {
             return std::nullopt;
         }
-        return parser.value(option);
+        return parser_.value(option);
     }
+    bool isSet(const QCommandLineOption& option) const { return parser_.isSet(option); }
+    QStringList positional() const { return parser_.positionalArguments(); }
+
+    // Qt's help text, with the program called by its name rather than by the path it was
+    // started from (or a placeholder where no application runs).
+    static std::string helpText(const QCommandLineParser& parser, const std::string& usage) {
+        QString text = parser.helpText();
+        const qsizetype start = text.indexOf(u' ') + 1;
+        const qsizetype end = text.indexOf(u' ', start);
+        return text.replace(start, end - start, QString::fromStdString(usage)).toStdString();
+    }
+
+  private:
+    QCommandLineParser parser_;
+    std::string command_;
+    std::string epilogue_;
 };
 
-QCommandLineOption valueOption(const char* name) {
-    return QCommandLineOption(q(name), QString(), q("value"));
-}
+const char* const kExitStatus =
+    "\nExit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
+    "then, an existing OUT stays as it was), 2 usage error.\n";
 
-ParsedCommand parseMerge(std::vector<std::string> arguments) {
+ParsedCommand parseMerge(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments = given;
     const bool allLabels = takeLabelsAll(arguments);
-    const QCommandLineOption layoutOption = valueOption("layout");
-    const QCommandLineOption mapSetOption = valueOption("map-set");
-    const QCommandLineOption directionOption = valueOption("direction");
-    const QCommandLineOption marksOption = valueOption("marks");
-    const QCommandLineOption outputOption = valueOption("output");
-    const QCommandLineOption imageOption = valueOption("image");
-    const QCommandLineOption labelsOption(q("labels"));  // labels are drawn in any case
-    Parser p{layoutOption, mapSetOption,  directionOption, marksOption,
-             outputOption, imageOption, labelsOption};
+    CommandParser p("merge", "Joins 2 to 8 map panels of one map set into one new map file.");
+    const QCommandLineOption layoutOption =
+        p.value("layout", "LAYOUT", "top-to-bottom, end-to-end or composite.");
+    const QCommandLineOption mapSetOption =
+        p.value("map-set", "SET", "ironfall (default) or emberline.");
+    const QCommandLineOption directionOption =
+        p.value("direction", "DIR",
+                "The new map's top edge: N (default), NE, E, SE, S, SW, W, NW or 0..7.");
+    const QCommandLineOption marksOption =
+        p.value("marks", "MARKS",
+                "One L/R mark per source (L, R or - for none), e.g. L-R-; without it the "
+                "marks come from the file names, as in the dialogs.");
+    const QCommandLineOption outputOption = p.value("output", "OUT", "The new map file.");
+    const QCommandLineOption imageOption =
+        p.value("image", "IMAGE.png",
+                "Also draws the joined map into IMAGE.png, with its labels and seams, in the "
+                "colours of the legend.txt beside the first SOURCE.");
+    p.flag("labels",
+           "'--labels all' draws every label's text on IMAGE.png; without it a text that "
+           "would overlap an earlier one is left out and only its dot shows.");
+    p.argument("SOURCE",
+               "Map files in slot order: top-to-bottom top first (2 to 4), end-to-end left "
+               "first (2 or 3), composite row by row, left before right (4, 6 or 8). An empty "
+               "SOURCE (\"\") is a slot with nothing chosen.",
+               "SOURCE...");
+    p.epilogue(kExitStatus);
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
     std::vector<std::string> sources;
-    for (const QString& source : p.parser.positionalArguments()) {
+    for (const QString& source : p.positional()) {
         sources.push_back(source.toStdString());
     }
-    const std::optional<QString> layoutText = p.value(layoutOption);
+    const std::optional<QString> layoutText = p.valueOf(layoutOption);
     if (!layoutText) {
         return UsageError{"missing --layout (" + layoutChoices() + ")"};
     }
@@ -203,7 +239,7 @@ ParsedCommand parseMerge(std::vector<std::string> arguments) {
                           countChoices(countRange(*layout)) + " sources, not " +
                           std::to_string(sources.size())};
     }
-    const std::optional<QString> output = p.value(outputOption);
+    const std::optional<QString> output = p.valueOf(outputOption);
     if (!output || output->isEmpty()) {
         return UsageError{"missing --output"};
     }
@@ -212,10 +248,10 @@ ParsedCommand parseMerge(std::vector<std::string> arguments) {
     command.request.layout = *layout;
     command.outputPath = output->toStdString();
     command.allLabels = allLabels;
-    if (const std::optional<QString> image = p.value(imageOption)) {
+    if (const std::optional<QString> image = p.valueOf(imageOption)) {
         command.imagePath = image->toStdString();
     }
-    if (const std::optional<QString> mapSetText = p.value(mapSetOption)) {
+    if (const std::optional<QString> mapSetText = p.valueOf(mapSetOption)) {
         const std::optional<int> mapSet = parseMapSet(*mapSetText);
         if (!mapSet) {
             return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
@@ -223,15 +259,15 @@ ParsedCommand parseMerge(std::vector<std::string> arguments) {
         }
         command.request.mapSetIndex = *mapSet;
     }
-    if (const std::optional<QString> directionText = p.value(directionOption)) {
+    if (const std::optional<QString> directionText = p.valueOf(directionOption)) {
         const std::optional<int> direction = parseDirection(*directionText);
         if (!direction) {
-            return UsageError{"unknown direction '" + directionText->toStdString() +
-                              "' (N, NE, E, SE, S, SW, W, NW or 0 to 7)"};
+            return UsageError{"unknown direction '" + directionText->toStdString() + "' (" +
+                              directionChoices() + ")"};
         }
         command.request.direction = *direction;
     }
-    const std::optional<QString> marks = p.value(marksOption);
+    const std::optional<QString> marks = p.valueOf(marksOption);
     if (marks) {
         if (static_cast<std::size_t>(marks->size()) != sources.size()) {
             return UsageError{"--marks needs one mark per source (" +
@@ -260,16 +296,21 @@ ParsedCommand parseMerge(std::vector<std::string> arguments) {
 }
 
 ParsedCommand parseList(const std::vector<std::string>& arguments) {
-    const QCommandLineOption mapSetOption = valueOption("map-set");
-    Parser p{mapSetOption};
+    CommandParser p("list",
+                    "Prints the map files the dialogs offer for a map set, one per line, "
+                    "tab-separated: name, L/R mark (- for none), number label, size "
+                    "LENGTHxHEIGHT or why the file cannot be used, and the folder it was found "
+                    "in.");
+    const QCommandLineOption mapSetOption =
+        p.value("map-set", "SET", "ironfall (default) or emberline.");
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
-    if (!p.parser.positionalArguments().isEmpty()) {
+    if (!p.positional().isEmpty()) {
         return UsageError{"list takes no arguments"};
     }
     ListCommand command;
-    if (const std::optional<QString> mapSetText = p.value(mapSetOption)) {
+    if (const std::optional<QString> mapSetText = p.valueOf(mapSetOption)) {
         const std::optional<int> mapSet = parseMapSet(*mapSetText);
         if (!mapSet) {
             return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
@@ -280,86 +321,148 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
     return command;
 }
 
-ParsedCommand parseRender(std::vector<std::string> arguments) {
+// --show: "first", "second" or a layer letter.
+std::optional<UsageError> readShow(const QString& show, PictureOptions& picture) {
+    if (show == u"first") {
+        picture.section = RenderSection::FirstGrid;
+    } else if (show == u"second") {
+        picture.section = RenderSection::SecondGrid;
+    } else if (show.size() == 1 && show.at(0) >= QChar(kFirstLayer) &&
+               show.at(0) <= QChar(kLastLayer)) {
+        picture.section = RenderSection::Layer;
+        picture.layer = show.at(0).toLatin1();
+    } else {
+        return UsageError{"unknown --show '" + show.toStdString() +
+                          "' (first, second or a layer letter " + kFirstLayer + " to " +
+                          kLastLayer + ")"};
+    }
+    return std::nullopt;
+}
+
+// --panel: LENGTHxHEIGHT in cells.
+std::optional<UsageError> readPanel(const QString& panel, PictureOptions& picture) {
+    const QStringList sides = panel.split(u'x');
+    bool lengthRead = false;
+    bool heightRead = false;
+    if (sides.size() == 2) {
+        picture.panelLength = sides[0].toInt(&lengthRead);
+        picture.panelHeight = sides[1].toInt(&heightRead);
+    }
+    if (!lengthRead || !heightRead || picture.panelLength < 1 || picture.panelHeight < 1) {
+        return UsageError{"--panel takes LENGTHxHEIGHT in cells, such as 32x20"};
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> readScale(const QString& scale, PictureOptions& picture) {
+    bool isNumber = false;
+    picture.scale = scale.toInt(&isNumber);
+    if (!isNumber || picture.scale < 1 || picture.scale > kMaxCellSize) {
+        return UsageError{"--scale takes a whole number of pixels from 1 to " +
+                          std::to_string(kMaxCellSize)};
+    }
+    return std::nullopt;
+}
+
+ParsedCommand parseRender(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments = given;
     const bool allLabels = takeLabelsAll(arguments);
-    const QCommandLineOption showOption = valueOption("show");
-    const QCommandLineOption labelsOption(q("labels"));
-    const QCommandLineOption seamsOption(q("seams"));
-    const QCommandLineOption panelOption = valueOption("panel");
-    const QCommandLineOption scaleOption = valueOption("scale");
-    const QCommandLineOption outputOption = valueOption("output");
-    Parser p{showOption, labelsOption, seamsOption, panelOption, scaleOption, outputOption};
+    CommandParser p("render",
+                    "Draws a map file into a PNG picture: one square of PX pixels per cell of "
+                    "the first grid, the second grid or a layer drawn over the faded first grid, "
+                    "in the colours of the legend.txt beside the map, if any.");
+    const QCommandLineOption showOption =
+        p.value("show", "WHAT", "first (default), second, or a layer letter a to w.");
+    const QCommandLineOption labelsOption =
+        p.flag("labels",
+               "Draws the map's labels; a text that would overlap an earlier one is left out "
+               "and only its dot shows. '--labels all' draws every text.");
+    const QCommandLineOption seamsOption =
+        p.flag("seams", "Draws lines between the panels of --panel cells.");
+    const QCommandLineOption panelOption =
+        p.value("panel", "LENGTHxHEIGHT", "The size in cells of the joined panels, e.g. 32x20.");
+    const QCommandLineOption scaleOption =
+        p.value("scale", "PX", "Pixels per cell, 1 to 64 (default 4).");
+    const QCommandLineOption outputOption = p.value("output", "OUT.png", "The picture to write.");
+    p.argument("MAP", "The map file to draw.", "MAP");
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
-    const QStringList maps = p.parser.positionalArguments();
+    const QStringList maps = p.positional();
     if (maps.size() != 1) {
         return UsageError{"render takes one map file, not " + std::to_string(maps.size())};
     }
-    const std::optional<QString> output = p.value(outputOption);
+    const std::optional<QString> output = p.valueOf(outputOption);
     if (!output || output->isEmpty()) {
         return UsageError{"missing --output"};
     }
     RenderCommand command;
     command.mapPath = maps.front().toStdString();
     command.outputPath = output->toStdString();
-    command.picture.labels = p.parser.isSet(labelsOption);
+    command.picture.labels = p.isSet(labelsOption);
     command.picture.allLabels = allLabels;
-    command.picture.seams = p.parser.isSet(seamsOption);
-    if (const std::optional<QString> show = p.value(showOption)) {
-        const bool layer = show->size() == 1 && show->at(0) >= u'a' && show->at(0) <= u'w';
-        if (*show != q("first") && *show != q("second") && !layer) {
-            return UsageError{"unknown --show '" + show->toStdString() +
-                              "' (first, second or a layer letter a to w)"};
-        }
-        command.picture.show = show->toStdString();
-    }
-    if (const std::optional<QString> panel = p.value(panelOption)) {
-        const QStringList sides = panel->split(u'x');
-        bool lengthRead = false;
-        bool heightRead = false;
-        if (sides.size() == 2) {
-            command.picture.panelLength = sides[0].toInt(&lengthRead);
-            command.picture.panelHeight = sides[1].toInt(&heightRead);
-        }
-        if (!lengthRead || !heightRead || command.picture.panelLength < 1 ||
-            command.picture.panelHeight < 1) {
-            return UsageError{"--panel takes LENGTHxHEIGHT in cells, such as 32x20"};
-        }
-    }
-    if (const std::optional<QString> scale = p.value(scaleOption)) {
-        bool isNumber = false;
-        command.picture.scale = scale->toInt(&isNumber);
-        if (!isNumber || command.picture.scale < 1 || command.picture.scale > 64) {
-            return UsageError{"--scale takes a whole number of pixels from 1 to 64"};
+    command.picture.seams = p.isSet(seamsOption);
+    using Reader = std::function<std::optional<UsageError>(const QString&, PictureOptions&)>;
+    const std::pair<const QCommandLineOption*, Reader> valued[] = {
+        {&showOption, readShow}, {&panelOption, readPanel}, {&scaleOption, readScale}};
+    for (const auto& [option, read] : valued) {
+        if (const std::optional<QString> text = p.valueOf(*option)) {
+            if (std::optional<UsageError> error = read(*text, command.picture)) {
+                return *error;
+            }
         }
     }
     return command;
+}
+
+// The program's own --help and --version, and which command runs.
+ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        q("Boardsmith's merge engine for scripts: joins 2 to 8 geomorphic map panels of one map "
+          "set into one new map file."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        q("command"),
+        q("merge: joins map panels into a new map file; list: the map files the dialogs offer; "
+          "render: draws a map file into a PNG picture. 'panelwright-cli COMMAND --help' tells "
+          "a command's options."),
+        q("COMMAND [options] ..."));
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    QStringList list{q(kProgramName)};
+    for (const std::string& argument : arguments) {
+        list.append(QString::fromStdString(argument));
+    }
+    if (!parser.parse(list)) {
+        return UsageError{"unknown command '" + arguments.front() + "'; try '" + kProgramName +
+                          " --help'"};
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        return VersionRequest{};
+    }
+    if (asksForHelp(parser) || arguments.front() == "help") {
+        return HelpRequest{CommandParser::helpText(parser, kProgramName) + kExitStatus};
+    }
+    return UsageError{"unknown command '" + arguments.front() + "'; try '" + kProgramName +
+                      " --help'"};
 }
 
 }  // namespace
 
 ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
-        return UsageError{"missing command; try 'panelwright-cli --help'"};
+        return UsageError{std::string("missing command; try '") + kProgramName + " --help'"};
     }
-    const std::string& command = arguments[0];
-    if (command == "--help" || command == "-h" || command == "help") {
-        return HelpRequest{};
+    using Parse = ParsedCommand (*)(const std::vector<std::string>&);
+    const std::pair<const char*, Parse> commands[] = {
+        {"merge", parseMerge}, {"list", parseList}, {"render", parseRender}};
+    for (const auto& [name, parse] : commands) {
+        if (arguments.front() == name) {
+            return parse(arguments);
+        }
     }
-    if (command == "--version") {
-        return VersionRequest{};
-    }
-    if (command == "merge") {
-        return parseMerge(arguments);
-    }
-    if (command == "list") {
-        return parseList(arguments);
-    }
-    if (command == "render") {
-        return parseRender(arguments);
-    }
-    return UsageError{"unknown command '" + command + "'; try 'panelwright-cli --help'"};
+    return parseProgram(arguments);
 }
 
 }  // namespace pw::cli

@@ -6,10 +6,14 @@
 #include <vector>
 
 #include "core/assembly/merge_request.h"
+#include "render/render_options.h"
 
 namespace pw::cli {
 
-struct HelpRequest {};
+// --help of the program or of one command: the text to print.
+struct HelpRequest {
+    std::string text;
+};
 struct VersionRequest {};
 
 struct UsageError {
@@ -29,9 +33,10 @@ struct ListCommand {
     int mapSetIndex = 0;
 };
 
-// What a picture of a map shows: "first" or "second" grid, or a layer letter.
+// What a picture of a map shows, as the options asked for it.
 struct PictureOptions {
-    std::string show = "first";
+    RenderSection section = RenderSection::FirstGrid;
+    char layer = 'a';  // for RenderSection::Layer
     bool labels = false;
     bool allLabels = false;  // every label, also where texts overlap
     bool seams = false;
@@ -50,9 +55,10 @@ struct RenderCommand {
 using ParsedCommand =
     std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand, ListCommand, RenderCommand>;
 
+// The program's name, as its messages and help call it.
+inline constexpr const char kProgramName[] = "panelwright-cli";
+
 // Reads the command line (without the program name).
 ParsedCommand parseCommandLine(const std::vector<std::string>& arguments);
-
-extern const char* const kUsage;
 
 }  // namespace pw::cli

@@ -5,10 +5,10 @@
 #include <iostream>
 #include <memory>
 
-#include "core/mapfile/map_summary.h"
-#include "core/pipeline/save_pipeline.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_summary.h"
+#include "core/pipeline/save_pipeline.h"
 #include "render/image_file.h"
 #include "render/map_renderer.h"
 
@@ -35,18 +35,14 @@ class CommandLineHost : public PipelineHost {
 int drawPicture(const std::string& mapPath, const std::string& imagePath,
                 const PictureOptions& picture, const std::string& legendBeside) {
     RenderOptions options;
+    options.section = picture.section;
+    options.layer = picture.layer;
     options.labels = picture.labels;
     options.labelOverlap = picture.allLabels ? LabelOverlap::DrawAll : LabelOverlap::LeaveOut;
     options.cellSize = picture.scale;
     if (picture.seams) {
         options.panelLength = picture.panelLength;
         options.panelHeight = picture.panelHeight;
-    }
-    if (picture.show == "second") {
-        options.section = RenderSection::SecondGrid;
-    } else if (picture.show != "first") {
-        options.section = RenderSection::Layer;
-        options.layer = picture.show.front();
     }
     options.legend =
         Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).absolutePath());

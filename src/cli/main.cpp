@@ -8,21 +8,22 @@
 
 #include "cli/cli_options.h"
 #include "cli/commands.h"
+#include "core/common/version.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const pw::cli::ParsedCommand parsed = pw::cli::parseCommandLine(arguments);
-    if (std::holds_alternative<pw::cli::HelpRequest>(parsed)) {
-        std::cout << pw::cli::kUsage;
+    if (const auto* help = std::get_if<pw::cli::HelpRequest>(&parsed)) {
+        std::cout << help->text;
         return 0;
     }
     if (std::holds_alternative<pw::cli::VersionRequest>(parsed)) {
-        std::cout << "panelwright-cli " << PANELWRIGHT_VERSION << '\n';
+        std::cout << pw::cli::kProgramName << ' ' << pw::kVersion << '\n';
         return 0;
     }
     if (const auto* error = std::get_if<pw::cli::UsageError>(&parsed)) {
-        std::cerr << "panelwright-cli: " << error->message << '\n';
+        std::cerr << pw::cli::kProgramName << ": " << error->message << '\n';
         return 2;
     }
     return pw::cli::runCommand(parsed, argc, argv);

@@ -45,7 +45,8 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
 INSTANTIATE_TEST_SUITE_P(
     Configurations, MainDialogTest,
     ::testing::Values(
-        CountWalk{"topToBottomRadio", Layout::TopToBottom, 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}},
+        CountWalk{
+            "topToBottomRadio", Layout::TopToBottom, 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}},
         CountWalk{"endToEndRadio", Layout::EndToEnd, 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}},
         CountWalk{"compositeRadio", Layout::Composite, 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}}));
 

@@ -1,10 +1,10 @@
 #include "gui/composer/composer_dialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QAbstractItemView>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -17,18 +17,18 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "core/pipeline/save_pipeline.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
+#include "core/pipeline/save_pipeline.h"
 #include "gui/common/dialog_pipeline_host.h"
+#include "gui/common/override_cursor.h"
+#include "gui/common/user_prompts.h"
 #include "gui/composer/kept_marks.h"
 #include "gui/composer/label_font.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/slots_area.h"
-#include "gui/common/override_cursor.h"
-#include "gui/common/user_prompts.h"
 #include "gui/preview/preview_pane.h"
 #include "ui_composite_dialog.h"
 #include "ui_end_to_end_dialog.h"
