@@ -33,10 +33,10 @@
 
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
-#include "gui/composer/composer_dialog.h"
-#include "gui/composer/map_list_model.h"
 #include "gui/app/panelwright_dialog.h"
 #include "gui/common/qt_user_prompts.h"
+#include "gui/composer/composer_dialog.h"
+#include "gui/composer/map_list_model.h"
 #include "gui/preview/preview_job.h"
 #include "gui/preview/preview_pane.h"
 #include "render/map_renderer.h"

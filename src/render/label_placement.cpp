@@ -27,8 +27,9 @@ class KeptBoxes {
         forBuckets(box, [&](std::int64_t key) {
             const auto it = buckets_.find(key);
             if (it != buckets_.end()) {
-                found = found || std::any_of(it->second.begin(), it->second.end(),
-                                             [&](const QRectF& kept) { return kept.intersects(box); });
+                found =
+                    found || std::any_of(it->second.begin(), it->second.end(),
+                                         [&](const QRectF& kept) { return kept.intersects(box); });
             }
         });
         return found;
@@ -40,7 +41,9 @@ class KeptBoxes {
   private:
     template <typename Visit>
     static void forBuckets(const QRectF& box, Visit visit) {
-        const auto first = [](double at) { return static_cast<std::int64_t>(std::floor(at / kBucket)); };
+        const auto first = [](double at) {
+            return static_cast<std::int64_t>(std::floor(at / kBucket));
+        };
         for (std::int64_t y = first(box.top()); y <= first(box.bottom()); ++y) {
             for (std::int64_t x = first(box.left()); x <= first(box.right()); ++x) {
                 visit(y * (std::int64_t{1} << 32) + x);

@@ -6,10 +6,10 @@
 
 #include <charconv>
 
-#include "core/mapfile/map_summary.h"
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_summary.h"
 #include "core/pipeline/source_check.h"
 #include "test_support.h"
 

@@ -135,8 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Keys{{Qt::Key_Plus, Qt::Key_Minus}, 1, {0, 0}, false},
                       Keys{{Qt::Key_Left}, 1, {1, 0}, false},
                       Keys{{Qt::Key_Right}, 1, {-1, 0}, false},
-                      Keys{{Qt::Key_Up}, 1, {0, 1}, false},
-                      Keys{{Qt::Key_Down}, 1, {0, -1}, false},
+                      Keys{{Qt::Key_Up}, 1, {0, 1}, false}, Keys{{Qt::Key_Down}, 1, {0, -1}, false},
                       Keys{{Qt::Key_Plus, Qt::Key_Left, Qt::Key_0}, 1, {0, 0}, true},
                       Keys{{Qt::Key_Right, Qt::Key_Home}, 1, {0, 0}, true}));
 
@@ -156,8 +155,9 @@ TEST(PreviewHoverTest, TheLineUnderThePictureNamesTheLabelUnderTheMouse) {
         QCoreApplication::sendEvent(&view, &move);
         return control<QLabel>(*dialog, "previewStatus").text().replace('\n', ' ');
     };
-    EXPECT_EQ(hoverAt({1.5, 1}), "Column 1, row 1: first grid 'a', second grid 'a', b 'b'; "
-                                 "slot 1: AB-01L.map; label \"Hill\"");
+    EXPECT_EQ(hoverAt({1.5, 1}),
+              "Column 1, row 1: first grid 'a', second grid 'a', b 'b'; "
+              "slot 1: AB-01L.map; label \"Hill\"");
     EXPECT_FALSE(hoverAt({30.5, 1.5}).contains("label"));
 }
 

@@ -25,7 +25,8 @@ std::string checkSourceWhole(const std::string& path, const std::string& name) {
     // meets no other source, so no mark is consulted.
     MergeJob job(request, LayoutShape{Layout::EndToEnd, 1, 1});
     using Step = StepResult (MergeJob::*)();
-    for (const Step step : {&MergeJob::openSources, &MergeJob::checkVersions, &MergeJob::checkSizes}) {
+    for (const Step step :
+         {&MergeJob::openSources, &MergeJob::checkVersions, &MergeJob::checkSizes}) {
         const StepResult result = (job.*step)();
         if (!result.ok()) {
             return result.problems.front().message;

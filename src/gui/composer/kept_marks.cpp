@@ -35,9 +35,9 @@ KeptMarkReport describeKeptMarks(const LayoutShape& shape, const std::vector<Slo
             report.junctions.emplace_back(slot, below);
             neighbours.append(QString::number(below + 1));
         }
-        const QString joins = tr("Slot %1 joins with mark %2 kept from %3")
-                                  .arg(QString::number(slot + 1), QString(QLatin1Char(kept.mark)),
-                                       kept.keptFrom);
+        const QString joins =
+            tr("Slot %1 joins with mark %2 kept from %3")
+                .arg(QString::number(slot + 1), QString(QLatin1Char(kept.mark)), kept.keptFrom);
         sentences.append(neighbours.isEmpty()
                              ? tr("%1; it changes no junction as the marks stand.").arg(joins)
                              : tr("%1: it changes the junction with slot %2.")
@@ -52,10 +52,10 @@ QString keptMarkText(const SlotMark& slot) {
 }
 
 QString keptMarkToolTip(const SlotMark& slot, const QString& chosenName) {
-    return slot.keptFrom.isEmpty() ? QString()
-                                   : tr("Mark %1 kept from %2: %3 has no mark of its own")
-                                         .arg(QString(QLatin1Char(slot.mark)), slot.keptFrom,
-                                              chosenName);
+    return slot.keptFrom.isEmpty()
+               ? QString()
+               : tr("Mark %1 kept from %2: %3 has no mark of its own")
+                     .arg(QString(QLatin1Char(slot.mark)), slot.keptFrom, chosenName);
 }
 
 }  // namespace pw::gui

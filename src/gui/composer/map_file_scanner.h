@@ -18,8 +18,7 @@ namespace pw::gui {
 class MapFileScanner : public QObject {
   public:
     // Called on the GUI thread with the summaries of maps[first], maps[first + 1], ...
-    using HeaderDelivery =
-        std::function<void(std::size_t first, std::vector<MapSummary> headers)>;
+    using HeaderDelivery = std::function<void(std::size_t first, std::vector<MapSummary> headers)>;
     // The same for the whole reading: the problem Save Map would report, empty for none.
     using WholeDelivery = std::function<void(std::size_t first, std::vector<std::string> problems)>;
 

@@ -9,12 +9,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "render/map_overlays.h"
-
 #include "gui/common/user_prompts.h"
 #include "gui/preview/hover_line.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
+#include "render/map_overlays.h"
 
 namespace pw::gui {
 namespace {
