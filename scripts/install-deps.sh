@@ -6,6 +6,7 @@ packages=(
     libgtest-dev
     qt6-base-dev qt6-svg-dev libgl-dev
     clang libclang-rt-14-dev
+    desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
 )
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then

@@ -1,11 +1,14 @@
 #include "cli/cli_options.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 #include "core/assembly/layout.h"
+#include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_set.h"
@@ -16,87 +19,42 @@ namespace {
 QString q(const char* text) {
     return QString::fromUtf8(text);
 }
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// "a, b or c" of a list of names.
-std::string oneOf(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
-    }
-    return text;
-}
-
-std::string mapSetChoices() {
-    std::vector<std::string> names;
-    for (int i = 0; i < kMapSetCount; ++i) {
-        names.push_back(q(mapSetInfo(i)->name).toLower().toStdString());
-    }
-    return oneOf(names);
-}
-
-std::string layoutChoices() {
-    std::vector<std::string> names;
-    for (const LayoutRules& rules : kLayoutRules) {
-        names.emplace_back(rules.name);
-    }
-    return oneOf(names);
-}
-
-// "N, NE, ..., NW or 0 to 7".
-std::string directionChoices() {
-    std::string text;
-    for (const std::string_view name : kDirectionNames) {
-        text += std::string(name) + ", ";
-    }
-    text.resize(text.size() - 2);
-    return text + " or 0 to " + std::to_string(kDirectionNames.size() - 1);
-}
-
-// "2 to 4", "2 or 3", "4, 6 or 8".
-std::string countChoices(const CountRange& counts) {
-    if (counts.step == 1 && counts.last - counts.first > 1) {
-        return std::to_string(counts.first) + " to " + std::to_string(counts.last);
-    }
-    std::vector<std::string> counted;
-    for (int count = counts.first; count <= counts.last; count += counts.step) {
-        counted.push_back(std::to_string(count));
-    }
-    return oneOf(counted);
-}
 
 // The first and last layer letters a picture can show.
 constexpr char kFirstLayer = 'a';
 constexpr char kLastLayer = 'w';
 
 std::optional<int> parseDirection(const QString& text) {
-    bool isNumber = false;
-    const int index = text.toInt(&isNumber);
-    if (isNumber && text.size() == 1 && index >= 0 &&
-        index < static_cast<int>(kDirectionNames.size())) {
-        return index;
-    }
-    for (std::size_t i = 0; i < kDirectionNames.size(); ++i) {
-        if (text.compare(q(kDirectionNames[i]), Qt::CaseInsensitive) == 0) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
+    return directionFromName(text.toStdString());
 }
 
 std::optional<int> parseMapSet(const QString& text) {
-    for (int i = 0; i < kMapSetCount; ++i) {
-        if (text.compare(q(mapSetInfo(i)->name), Qt::CaseInsensitive) == 0) {
-            return i;
-        }
-    }
-    return std::nullopt;
+    return mapSetFromName(text.toStdString());
 }
 
 std::string baseName(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+}
+
+QString absoluteClean(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// Whether `path` names the output, the picture or one of the sources.
+bool namesAnyOf(const QString& path, const QString& output, const std::optional<std::string>& image,
+                const std::vector<std::string>& sources) {
+    std::vector<std::string> others = sources;
+    others.push_back(output.toStdString());
+    if (image) {
+        others.push_back(*image);
+    }
+    const QString file = absoluteClean(path);
+    for (const std::string& other : others) {
+        if (!other.empty() && absoluteClean(QString::fromStdString(other)) == file) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // --help, or --help-all, which Qt's parser adds beside it; the command line takes no Qt
@@ -212,6 +170,10 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     p.flag("labels",
            "'--labels all' draws every label's text on IMAGE.png; without it a text that "
            "would overlap an earlier one is left out and only its dot shows.");
+    const QCommandLineOption setupOption =
+        p.value("save-setup", "SETUP",
+                "Also writes this command line's composition into the setup file SETUP "
+                "(before the merge, whatever its outcome), for 'run' or the dialogs.");
     p.argument("SOURCE",
                "Map files in slot order: top-to-bottom top first (2 to 4), end-to-end left "
                "first (2 or 3), composite row by row, left before right (4, 6 or 8). An empty "
@@ -227,16 +189,16 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     }
     const std::optional<QString> layoutText = p.valueOf(layoutOption);
     if (!layoutText) {
-        return UsageError{"missing --layout (" + layoutChoices() + ")"};
+        return UsageError{"missing --layout (" + messages::layoutChoices() + ")"};
     }
     const std::optional<Layout> layout = layoutFromName(layoutText->toStdString());
     if (!layout) {
-        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" + layoutChoices() +
-                          ")"};
+        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" +
+                          messages::layoutChoices() + ")"};
     }
     if (!shapeFor(*layout, static_cast<int>(sources.size()))) {
         return UsageError{std::string(layoutName(*layout)) + " takes " +
-                          countChoices(countRange(*layout)) + " sources, not " +
+                          messages::countChoices(countRange(*layout)) + " sources, not " +
                           std::to_string(sources.size())};
     }
     const std::optional<QString> output = p.valueOf(outputOption);
@@ -251,11 +213,19 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     if (const std::optional<QString> image = p.valueOf(imageOption)) {
         command.imagePath = image->toStdString();
     }
+    if (const std::optional<QString> setup = p.valueOf(setupOption)) {
+        command.setupPath = setup->toStdString();
+        if (setup->isEmpty() || namesAnyOf(*setup, *output, command.imagePath, sources)) {
+            return UsageError{
+                "--save-setup must name a file other than OUT, IMAGE and the "
+                "SOURCEs"};
+        }
+    }
     if (const std::optional<QString> mapSetText = p.valueOf(mapSetOption)) {
         const std::optional<int> mapSet = parseMapSet(*mapSetText);
         if (!mapSet) {
             return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
-                              mapSetChoices() + ")"};
+                              messages::mapSetChoices() + ")"};
         }
         command.request.mapSetIndex = *mapSet;
     }
@@ -263,7 +233,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
         const std::optional<int> direction = parseDirection(*directionText);
         if (!direction) {
             return UsageError{"unknown direction '" + directionText->toStdString() + "' (" +
-                              directionChoices() + ")"};
+                              messages::directionChoices() + ")"};
         }
         command.request.direction = *direction;
     }
@@ -314,7 +284,7 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
         const std::optional<int> mapSet = parseMapSet(*mapSetText);
         if (!mapSet) {
             return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
-                              mapSetChoices() + ")"};
+                              messages::mapSetChoices() + ")"};
         }
         command.mapSetIndex = *mapSet;
     }
@@ -415,6 +385,34 @@ ParsedCommand parseRender(const std::vector<std::string>& given) {
     return command;
 }
 
+ParsedCommand parseRun(const std::vector<std::string>& arguments) {
+    CommandParser p("run",
+                    "Joins the map of each setup file in turn (and draws its picture, if the "
+                    "setup names one), printing one line per setup. A setup that fails does not "
+                    "stop the others. Paths in a setup are read from the setup's folder; a setup "
+                    "that names no output map writes NAME.map beside NAME.pwsetup.");
+    const QCommandLineOption dryRunOption =
+        p.flag("dry-run", "Runs every check of every setup and writes nothing.");
+    p.argument("SETUP",
+               "Setup files (.pwsetup), as the dialogs' Save Setup and "
+               "'merge --save-setup' write them.",
+               "SETUP...");
+    p.epilogue("\nExit status: 0 every setup succeeded, 1 any failed, 2 usage error.\n");
+    if (auto answer = p.parse(arguments)) {
+        return *answer;
+    }
+    RunCommand command;
+    command.dryRun = p.isSet(dryRunOption);
+    for (const QString& setup : p.positional()) {
+        command.setups.push_back(setup.toStdString());
+    }
+    if (command.setups.empty() ||
+        std::find(command.setups.begin(), command.setups.end(), "") != command.setups.end()) {
+        return UsageError{"run takes one or more setup files"};
+    }
+    return command;
+}
+
 // The program's own --help and --version, and which command runs.
 ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
@@ -425,9 +423,9 @@ ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     parser.addVersionOption();
     parser.addPositionalArgument(
         q("command"),
-        q("merge: joins map panels into a new map file; list: the map files the dialogs offer; "
-          "render: draws a map file into a PNG picture. 'panelwright-cli COMMAND --help' tells "
-          "a command's options."),
+        q("merge: joins map panels into a new map file; run: joins the maps of setup files; "
+          "list: the map files the dialogs offer; render: draws a map file into a PNG picture. "
+          "'panelwright-cli COMMAND --help' tells a command's options."),
         q("COMMAND [options] ..."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     QStringList list{q(kProgramName)};
@@ -456,7 +454,7 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     }
     using Parse = ParsedCommand (*)(const std::vector<std::string>&);
     const std::pair<const char*, Parse> commands[] = {
-        {"merge", parseMerge}, {"list", parseList}, {"render", parseRender}};
+        {"merge", parseMerge}, {"run", parseRun}, {"list", parseList}, {"render", parseRender}};
     for (const auto& [name, parse] : commands) {
         if (arguments.front() == name) {
             return parse(arguments);

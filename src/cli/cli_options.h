@@ -26,6 +26,13 @@ struct MergeCommand {
     std::string outputPath;
     std::optional<std::string> imagePath;
     bool allLabels = false;  // the picture draws every label, overlapping or not
+    std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
+};
+
+// run: joins the map (and draws the picture) of each setup file in turn.
+struct RunCommand {
+    std::vector<std::string> setups;
+    bool dryRun = false;  // every check, nothing written
 };
 
 // list: what the dialogs would list for a map set.
@@ -52,8 +59,8 @@ struct RenderCommand {
     PictureOptions picture;
 };
 
-using ParsedCommand =
-    std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand, ListCommand, RenderCommand>;
+using ParsedCommand = std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand,
+                                   ListCommand, RenderCommand, RunCommand>;
 
 // The program's name, as its messages and help call it.
 inline constexpr const char kProgramName[] = "panelwright-cli";

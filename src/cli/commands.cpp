@@ -5,6 +5,8 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/setup_commands.h"
+#include "core/common/messages.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
@@ -18,16 +20,22 @@ namespace {
 // Messages go where a script can read them; the output path is the one given.
 class CommandLineHost : public PipelineHost {
   public:
-    explicit CommandLineHost(std::string outputPath) : outputPath_(std::move(outputPath)) {}
+    CommandLineHost(std::string outputPath, bool announce)
+        : outputPath_(std::move(outputPath)), announce_(announce) {}
 
     void showError(const std::string& message) override { std::cerr << message << '\n'; }
     std::string rememberedPath() override { return outputPath_; }
     void storeRememberedPath(const std::string&) override {}
     std::optional<std::string> askOutputPath(const std::string&) override { return outputPath_; }
-    void reportSuccess(const std::string& message) override { std::cout << message << '\n'; }
+    void reportSuccess(const std::string& message) override {
+        if (announce_) {
+            std::cout << message << '\n';
+        }
+    }
 
   private:
     std::string outputPath_;
+    bool announce_;
 };
 
 // Draws the map file at `mapPath` into `imagePath`, in the colours of the legend beside
@@ -59,25 +67,13 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
 }
 
 int runMerge(const MergeCommand& command) {
-    CommandLineHost host(command.outputPath);
-    if (runSave(command.request, host) != SaveOutcome::Saved) {
-        return 1;
+    if (command.setupPath) {
+        if (const std::optional<Problem> problem = saveSetupOf(command)) {
+            std::cerr << problem->message << '\n';
+            return 1;
+        }
     }
-    if (!command.imagePath) {
-        return 0;
-    }
-    // The picture shows where the panels meet: their size is the output's over the shape.
-    const std::optional<LayoutShape> shape =
-        shapeFor(command.request.layout, static_cast<int>(command.request.slots.size()));
-    const MapSummary output = summarizeMap(command.outputPath, command.outputPath);
-    PictureOptions picture;
-    picture.labels = true;
-    picture.allLabels = command.allLabels;
-    picture.seams = true;
-    picture.panelLength = output.length / shape->columns;
-    picture.panelHeight = output.height / shape->rows;
-    return drawPicture(command.outputPath, *command.imagePath, picture,
-                       command.request.slots.front().path);
+    return joinAndDraw(command, MergeMode{}) ? 0 : 1;
 }
 
 // name, mark, number label, size or problem, folder; tab-separated.
@@ -113,13 +109,47 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 }  // namespace
 
+bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
+    CommandLineHost host(command.outputPath, mode.announce);
+    if (mode.dryRun) {
+        if (command.imagePath) {
+            if (const OpenedOutput image = openDryRunOutput(*command.imagePath); !image.file) {
+                std::cerr << messages::unableToCreate(*command.imagePath, image.errorString)
+                          << '\n';
+                return false;
+            }
+        }
+        return runSave(command.request, host, openDryRunOutput) == SaveOutcome::Saved;
+    }
+    if (runSave(command.request, host) != SaveOutcome::Saved) {
+        return false;
+    }
+    if (!command.imagePath) {
+        return true;
+    }
+    // The picture shows where the panels meet: their size is the output's over the shape.
+    const std::optional<LayoutShape> shape =
+        shapeFor(command.request.layout, static_cast<int>(command.request.slots.size()));
+    const MapSummary output = summarizeMap(command.outputPath, command.outputPath);
+    PictureOptions picture;
+    picture.labels = true;
+    picture.allLabels = command.allLabels;
+    picture.seams = true;
+    picture.panelLength = output.length / shape->columns;
+    picture.panelHeight = output.height / shape->rows;
+    return drawPicture(command.outputPath, *command.imagePath, picture,
+                       command.request.slots.front().path) == 0;
+}
+
 int runCommand(const ParsedCommand& command, int& argc, char** argv) {
     const auto* merge = std::get_if<MergeCommand>(&command);
     const auto* render = std::get_if<RenderCommand>(&command);
+    const auto* run = std::get_if<RunCommand>(&command);
     // Pictures need fonts for their labels, so a Gui application; it never shows a window.
+    // Any setup may ask for a picture.
     qInstallMessageHandler(quietQtNotes);
     std::unique_ptr<QCoreApplication> application;
-    if (render != nullptr || (merge != nullptr && merge->imagePath)) {
+    if (render != nullptr || run != nullptr || (merge != nullptr && merge->imagePath)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -127,6 +157,9 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
     }
     if (merge != nullptr) {
         return runMerge(*merge);
+    }
+    if (run != nullptr) {
+        return runSetups(*run);
     }
     if (render != nullptr) {
         return drawPicture(render->mapPath, render->outputPath, render->picture, render->mapPath);

@@ -24,7 +24,8 @@ using pw::test::readFile;
 namespace {
 
 // What a parse asks for: "error: " and the message, "help", "version", "list MAPSET",
-// "render MAP OUT show labels(A: all) seams scale", or "LAYOUT MAPSET DIRECTION OUT IMAGE | name:mark..."
+// "render MAP OUT show labels(A: all) seams scale", "run [dry] SETUP...", or
+// "LAYOUT MAPSET DIRECTION OUT IMAGE(+all) | name:mark... [setup SETUP]"
 std::string told(const pw::cli::ParsedCommand& parsed) {
     using namespace pw::cli;
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
@@ -54,6 +55,13 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
             text += " " + slot.name + (slot.path == slot.name ? ":" : "?") +
                     (slot.mark == ' ' ? '_' : slot.mark);
         }
+        return text + (merge->setupPath ? " setup " + *merge->setupPath : "");
+    }
+    if (const auto* run = std::get_if<RunCommand>(&parsed)) {
+        std::string text = run->dryRun ? "run dry" : "run";
+        for (const std::string& setup : run->setups) {
+            text += " " + setup;
+        }
         return text;
     }
     if (std::holds_alternative<VersionRequest>(parsed)) {
@@ -64,6 +72,7 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
     return help.starts_with("Usage: panelwright-cli merge ")    ? "help merge"
            : help.starts_with("Usage: panelwright-cli list ")   ? "help list"
            : help.starts_with("Usage: panelwright-cli render ") ? "help render"
+           : help.starts_with("Usage: panelwright-cli run ")    ? "help run"
            : help.starts_with("Usage: panelwright-cli ")        ? "help"
                                                                 : "help without usage";
 }
@@ -95,57 +104,92 @@ std::string shellWord(const std::string& text) {
     return quoted + "'";
 }
 
-class GoldenCase : public testing::TestWithParam<fs::path> {};
+// What one run of the program did.
+struct Outcome {
+    std::string exit, out, err;
+    bool ran = true;  // false: the case needs a user the tests cannot become
+};
 
-TEST_P(GoldenCase, MatchesExpectedFiles) {
-    const fs::path& source = GetParam();
-    const fs::path expected = source / "expected";
-    pw::test::TempFolder work;
+std::vector<std::string> argsOf(const fs::path& source) {
+    std::vector<std::string> args;
+    std::ifstream in(source / "args");
+    for (std::string argument; std::getline(in, argument);) {
+        args.push_back(argument);
+    }
+    return args;
+}
+
+// Runs the program with `args` in `work`, a copy of the case folder `source`; `modes`
+// sets the case's permissions first.
+Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<std::string>& args,
+                bool modes) {
     for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
         if (name != "expected" && name != "args" && name != "modes") {
-            fs::copy(entry.path(), work.path() / name, fs::copy_options::recursive);
+            fs::copy(entry.path(), work / name, fs::copy_options::recursive);
         }
     }
-    const std::string cd = "cd " + shellWord(work.path().string()) + " && ";
+    const std::string cd = "cd " + shellWord(work.string()) + " && ";
     std::string command = shellWord(PANELWRIGHT_CLI_PATH);
-    if (std::ifstream modes(source / "modes"); modes) {
-        for (std::string mode, path; modes >> mode >> path;) {
-            fs::permissions(work.path() / path, fs::perms(std::stoi(mode, nullptr, 8)));
+    if (std::ifstream modeLines(source / "modes"); modes && modeLines) {
+        for (std::string mode, path; modeLines >> mode >> path;) {
+            fs::permissions(work / path, fs::perms(std::stoi(mode, nullptr, 8)));
         }
-        fs::permissions(work.path(), fs::perms(0755));
+        fs::permissions(work, fs::perms(0755));
         if (::geteuid() == 0) {
-            fs::copy_file(PANELWRIGHT_CLI_PATH, work.path() / ".program");
+            fs::copy_file(PANELWRIGHT_CLI_PATH, work / ".program");
             command = "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
             if (std::system((cd + command + " --help >/dev/null 2>&1").c_str()) != 0) {
-                GTEST_SKIP() << "no setpriv, or the temporary folder is out of reach of "
-                                "\"nobody\": the tests run as root, so permissions bind no run";
+                return {"", "", "", false};
             }
         }
     }
-    std::ifstream args(source / "args");
-    for (std::string argument; std::getline(args, argument);) {
+    for (const std::string& argument : args) {
         command += " " + shellWord(argument);
     }
     const int status = std::system((cd + command + " >.stdout 2>.stderr").c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(std::to_string(WEXITSTATUS(status)) + "\n", readFile(expected / "exit"));
-    EXPECT_EQ(readFile(work.path() / ".stdout"), readFile(expected / "stdout"));
-    EXPECT_EQ(readFile(work.path() / ".stderr"), readFile(expected / "stderr"));
+    EXPECT_TRUE(WIFEXITED(status));
+    return {std::to_string(WEXITSTATUS(status)) + "\n", readFile(work / ".stdout"),
+            readFile(work / ".stderr")};
+}
+
+// Every file of expected/ is in `work` with its bytes, and nothing else is left behind:
+// no output of a failed run, no temporary file.
+void expectFiles(const fs::path& source, const fs::path& work) {
+    const fs::path expected = source / "expected";
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
-        const fs::path made = work.path() / fs::relative(entry.path(), expected);
+        const fs::path made = work / fs::relative(entry.path(), expected);
         if (entry.is_regular_file() && entry.path().has_extension()) {
             ASSERT_TRUE(fs::exists(made)) << made << " was not written";
             EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
         }
     }
-    // Nothing else is left behind: no output of a failed run, no temporary file.
-    for (const auto& entry : fs::recursive_directory_iterator(work.path())) {
-        const fs::path name = fs::relative(entry.path(), work.path());
+    for (const auto& entry : fs::recursive_directory_iterator(work)) {
+        const fs::path name = fs::relative(entry.path(), work);
         EXPECT_TRUE(name == ".stdout" || name == ".stderr" || name == ".program" ||
-                    fs::exists(source / name) || fs::exists(expected / name))
+                    name.extension() == ".pwsetup" || fs::exists(source / name) ||
+                    fs::exists(expected / name))
             << "stray file " << name;
     }
+}
+
+constexpr const char* kSkipAsRoot =
+    "no setpriv, or the temporary folder is out of reach of \"nobody\": the tests run as "
+    "root, so permissions bind no run";
+
+class GoldenCase : public testing::TestWithParam<fs::path> {};
+
+TEST_P(GoldenCase, MatchesExpectedFiles) {
+    const fs::path& source = GetParam();
+    pw::test::TempFolder work;
+    const Outcome outcome = runCase(source, work.path(), argsOf(source), true);
+    if (!outcome.ran) {
+        GTEST_SKIP() << kSkipAsRoot;
+    }
+    EXPECT_EQ(outcome.exit, readFile(source / "expected" / "exit"));
+    EXPECT_EQ(outcome.out, readFile(source / "expected" / "stdout"));
+    EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
+    expectFiles(source, work.path());
 }
 
 std::vector<fs::path> cases() {
@@ -154,10 +198,52 @@ std::vector<fs::path> cases() {
     return folders;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), [](const auto& param) {
+std::string caseName(const testing::TestParamInfo<fs::path>& param) {
     std::string name = param.param.filename().string();
     std::replace(name.begin(), name.end(), '-', '_');
     return name;
-});
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), caseName);
+
+// The golden merges that read their sources (no usage error) and save no setup of their own.
+std::vector<fs::path> mergeCases() {
+    std::vector<fs::path> merges;
+    for (const fs::path& folder : cases()) {
+        const std::vector<std::string> args = argsOf(folder);
+        if (!args.empty() && args.front() == "merge" &&
+            readFile(folder / "expected" / "exit") != "2\n" &&
+            std::find(args.begin(), args.end(), "--save-setup") == args.end()) {
+            merges.push_back(folder);
+        }
+    }
+    return merges;
+}
+
+// The setup that `merge --save-setup` writes, run by `run`, does what the merge did: the
+// same messages, exit status and files, with run's one line instead of merge's.
+class GoldenMerge : public testing::TestWithParam<fs::path> {};
+
+TEST_P(GoldenMerge, SavedSetupRunsAsTheMergeDid) {
+    const fs::path& source = GetParam();
+    std::vector<std::string> args = argsOf(source);
+    const std::string exit = readFile(source / "expected" / "exit");
+    pw::test::TempFolder saving, running;
+    args.insert(args.begin() + 1, {"--save-setup", "case.pwsetup"});
+    runCase(source, saving.path(), args, false);
+    fs::copy_file(saving.path() / "case.pwsetup", running.path() / "case.pwsetup");
+    const Outcome outcome = runCase(source, running.path(), {"run", "case.pwsetup"}, true);
+    if (!outcome.ran) {
+        GTEST_SKIP() << kSkipAsRoot;
+    }
+    EXPECT_EQ(outcome.exit, exit);
+    EXPECT_EQ(outcome.out,
+              std::string("case.pwsetup: ") +
+                  (exit == "0\n" ? readFile(source / "expected" / "stdout") : "failed\n"));
+    EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
+    expectFiles(source, running.path());
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenMerge, testing::ValuesIn(mergeCases()), caseName);
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace pw {
 namespace {
@@ -22,14 +24,41 @@ class SafeOutput final : public OutputFile {
     QSaveFile file_;  // an uncommitted save removes its temporary file
 };
 
+class DiscardedOutput final : public OutputFile {
+  public:
+    bool write(const char*, std::size_t) override { return true; }
+    bool commit() override { return true; }
+    std::string errorString() const override { return {}; }
+};
+
+// A link is followed to the file it names, which is the one replaced.
+bool refusedTarget(const std::string& path) {
+    const QFileInfo target(QString::fromStdString(path));
+    return path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile());
+}
+
+const char kNotRegular[] = "Not a regular file";
+
 }  // namespace
+
+OpenedOutput openDryRunOutput(const std::string& path) {
+    if (refusedTarget(path)) {
+        return {nullptr, kNotRegular};
+    }
+    const QFileInfo folder(QFileInfo(QString::fromStdString(path)).absolutePath());
+    if (!folder.isDir()) {
+        return {nullptr, std::strerror(ENOENT)};
+    }
+    if (!folder.isWritable()) {
+        return {nullptr, std::strerror(EACCES)};
+    }
+    return {std::make_unique<DiscardedOutput>(), {}};
+}
 
 OpenedOutput openSafeOutput(const std::string& path) {
     const QString name = QString::fromStdString(path);
-    const QFileInfo target(name);
-    // A link is followed to the file it names, which is the one replaced.
-    if (path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile())) {
-        return {nullptr, "Not a regular file"};
+    if (refusedTarget(path)) {
+        return {nullptr, kNotRegular};
     }
     auto output = std::make_unique<SafeOutput>(name);
     if (!output->open()) {

@@ -14,4 +14,9 @@ namespace pw {
 // a regular file (a folder, a device).
 OpenedOutput openSafeOutput(const std::string& path);
 
+// A dry run's output: refuses what openSafeOutput() would refuse, and a path whose folder
+// is missing or cannot be written, without making anything there; the bytes written to it
+// go nowhere.
+OpenedOutput openDryRunOutput(const std::string& path);
+
 }  // namespace pw

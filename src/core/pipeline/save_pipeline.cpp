@@ -41,7 +41,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
 
     const OpenedOutput output = openOutput(*path);
     if (!output.file) {
-        host.showError("ERROR: unable to create file " + *path + ": " + output.errorString);
+        host.showError(messages::unableToCreate(*path, output.errorString));
         return SaveOutcome::WriteFailed;
     }
     // A damaged source stops the writing; the output is then dropped uncommitted.
@@ -55,7 +55,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         return SaveOutcome::WriteFailed;
     }
     if (!writer.flush() || !output.file->commit()) {
-        host.showError("ERROR: unable to write file " + *path + ": " + output.file->errorString());
+        host.showError(messages::unableToWrite(*path, output.file->errorString()));
         return SaveOutcome::WriteFailed;
     }
     host.reportSuccess("New map file created successfully");

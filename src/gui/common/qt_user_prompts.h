@@ -12,6 +12,8 @@ class QtUserPrompts : public UserPrompts {
     void showMessage(QWidget* parent, const QString& text) override;
     std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
                                        const QString& startFolder) override;
+    std::optional<QString> askSetupPath(QWidget* parent, SetupPrompt kind,
+                                        const QString& startFolder) override;
     void beep() override;
 };
 

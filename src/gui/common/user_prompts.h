@@ -21,6 +21,11 @@ class UserPrompts {
     // otherwise in `startFolder`. nullopt when the user cancels.
     virtual std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
                                                const QString& startFolder) = 0;
+    // The prompt for a setup file to open or to save (".pwsetup" added to a bare name, a
+    // question before replacing a file), opening in `startFolder`. nullopt on cancel.
+    enum class SetupPrompt { Open, Save };
+    virtual std::optional<QString> askSetupPath(QWidget* parent, SetupPrompt kind,
+                                                const QString& startFolder) = 0;
     // The information beep of a refused count step.
     virtual void beep() = 0;
 };

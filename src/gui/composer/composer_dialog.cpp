@@ -28,6 +28,7 @@
 #include "gui/composer/kept_marks.h"
 #include "gui/composer/label_font.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/setup_composition.h"
 #include "gui/composer/slots_area.h"
 #include "gui/preview/preview_pane.h"
 #include "ui_composite_dialog.h"
@@ -99,7 +100,7 @@ void ComposerDialog::setUpTemplate() {
 }
 
 void ComposerDialog::attachWidgets() {
-    slotStates_.assign(widgets_.slots.size(), SlotState{});
+    composition_.slots.assign(widgets_.slots.size(), SlotState{});
     addPreview();
     // Made after the body that holds the lists, so that it outlives the lists that show it.
     mapNames_ = new MapListModel(this);
@@ -159,6 +160,7 @@ void ComposerDialog::attachWidgets() {
             &ComposerDialog::onDirectionButton);
     connect(widgets_.saveButton, &QAbstractButton::clicked, this, &ComposerDialog::onSaveMap);
     connect(widgets_.cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+    addUndo();
 }
 
 std::vector<QWidget*> ComposerDialog::tabOrder() const {
@@ -168,8 +170,11 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
     }
     order.insert(order.end(),
                  {widgets_.directionButton, widgets_.saveButton, widgets_.cancelButton});
-    // The preview's controls come last.
+    // The preview's controls come last, the setup commands beside its toggle.
     order.push_back(previewToggle_);
+    for (const char* name : {"openSetupButton", "saveSetupButton"}) {
+        order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
+    }
     for (const char* name : {"previewShow", "previewLabels", "previewSaveImage", "previewView"}) {
         order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
     }
@@ -189,7 +194,17 @@ void ComposerDialog::addPreview() {
     auto* previewColumn = new QVBoxLayout;
     const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
     previewColumn->setContentsMargins(0, margin, margin, margin);
-    previewColumn->addWidget(previewToggle_);
+    commandRow_ = new QHBoxLayout;
+    commandRow_->addWidget(previewToggle_);
+    commandRow_->addStretch(1);
+    addSetupCommands(*commandRow_);
+    // Each at its own width, also when they are stacked (stackPreviewControls()).
+    for (int i = 0; i < commandRow_->count(); ++i) {
+        if (QWidget* control = commandRow_->itemAt(i)->widget()) {
+            commandRow_->setAlignment(control, Qt::AlignLeft);
+        }
+    }
+    previewColumn->addLayout(commandRow_);
     previewColumn->addWidget(preview_, 1);
     auto* frame = new QHBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
@@ -235,13 +250,22 @@ void ComposerDialog::fitToScreen() {
         return layout()->minimumSize();
     };
     slotsArea_->setRoom(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    preview_->setCompact(false);
-    if (preview_->isVisibleTo(this) && minimum().width() > room.width()) {
-        preview_->setCompact(true);
+    stackPreviewControls(false);
+    if (minimum().width() > room.width()) {
+        stackPreviewControls(true);
     }
     // What lies beside the slots stays whole; the slots scroll if they must.
     const int beside = minimum().width() - slotsArea_->sizeHint().width();
     slotsArea_->setRoom(QSize(room.width() - beside, room.height()));
+}
+
+void ComposerDialog::stackPreviewControls(bool stacked) {
+    commandRow_->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    // The stretch that keeps the setup commands at the right edge: none in a column.
+    commandRow_->itemAt(1)->spacerItem()->changeSize(
+        0, 0, stacked ? QSizePolicy::Minimum : QSizePolicy::Expanding, QSizePolicy::Minimum);
+    commandRow_->invalidate();
+    preview_->setCompact(stacked);
 }
 
 QSize ComposerDialog::screenRoom() const {
@@ -301,7 +325,6 @@ void ComposerDialog::onInitDialog() {
     }
     widgets_.directionLabel->setFont(font);
     widgets_.directionButton->setIcon(QIcon(QStringLiteral(":/art/direction_arrow.svg")));
-    directionText_ = directionText(0);
 
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         if (!inUse(i)) {
@@ -314,55 +337,37 @@ void ComposerDialog::onInitDialog() {
         listMapFiles(*slot.mapList);
     }
     pushTexts();
+    // A setup handed over before the dialog opened is where it starts, not a step to undo.
+    if (pendingSetup_) {
+        applyComposition(compositionOfSetup(*pendingSetup_, environment_.mapSetRoots, *mapNames_,
+                                            consultsMarks(layout_)));
+        pendingSetup_.reset();
+    }
     updatePreview();
 }
 
 void ComposerDialog::onSlotSelChange(int slot) {
-    const ParsedMapFileName parsed = parseMapFileName(
-        widgets_.slots.at(static_cast<std::size_t>(slot)).mapList->currentText().toStdString());
-    const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
-    const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
-    if (slot == 0) {
-        // Slot 1's panel is what every list measures its names against.
-        mapNames_->setReference(widgets.mapList->currentIndex());
-    }
-    SlotState& state = slotStates_[static_cast<std::size_t>(slot)];
+    const QComboBox& list = *widgets_.slots.at(static_cast<std::size_t>(slot)).mapList;
+    Composition next = composition_;
     // End-to-End joins no junction by marks, so its slots keep none.
-    const bool keepsMark = layout_ != Layout::EndToEnd;
-    if (parsed.mark == 'L') {
-        widgets.leftLabel->show();
-        widgets.rightLabel->hide();
-        state.leftText = numberLabel;
-        if (keepsMark) {
-            state.mark = 'L';
-        }
-    } else if (parsed.mark == 'R') {
-        widgets.rightLabel->show();
-        widgets.leftLabel->hide();
-        state.rightText = numberLabel;
-        if (keepsMark) {
-            state.mark = 'R';
-        }
-    }
-    // A name without a mark changes nothing: the slot keeps what it showed before, and
-    // joins with the mark of the name that gave it, which the slot now says.
-    if (parsed.mark == 'L' || parsed.mark == 'R') {
-        state.markFrom = widgets.mapList->currentText();
-    }
-    state.kept = state.mark != ' ' && parsed.mark == ' ';
-    pushTexts();
-    showKeptMarks();
-    updatePreview();
+    SlotState& state = next.slots[static_cast<std::size_t>(slot)];
+    state = chooseMap(state, list.currentIndex(), list.currentText(), consultsMarks(layout_));
+    change(std::move(next));
 }
 
 void ComposerDialog::showKeptMarks() {
     std::vector<SlotMark> marks;
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
-        const SlotState& state = slotStates_[i];
-        const SlotMark mark{state.mark, state.kept ? state.markFrom : QString()};
+        const SlotState& state = composition_.slots[i];
+        const QString chosen = widgets_.slots[i].mapList->currentText();
+        // A slot joins with a mark its chosen name does not show: one an earlier name
+        // gave it, or a setup.
+        const bool kept = inUse(i) && state.row >= 0 && state.mark != ' ' &&
+                          parseMapFileName(chosen.toStdString()).mark != state.mark;
+        const SlotMark mark{state.mark, kept ? state.markFrom : QString()};
         keptMarks_[i]->setText(keptMarkText(mark));
-        keptMarks_[i]->setToolTip(keptMarkToolTip(mark, widgets_.slots[i].mapList->currentText()));
-        keptMarks_[i]->setVisible(state.kept && inUse(i));
+        keptMarks_[i]->setToolTip(keptMarkToolTip(mark, chosen));
+        keptMarks_[i]->setVisible(kept);
         if (inUse(i)) {
             marks.push_back(mark);
         }
@@ -374,10 +379,9 @@ void ComposerDialog::showKeptMarks() {
 }
 
 void ComposerDialog::onDirectionButton() {
-    direction_ = (direction_ + 1) % static_cast<int>(kDirectionNames.size());
-    directionText_ = directionText(direction_);
-    pushTexts();
-    updatePreview();
+    Composition next = composition_;
+    next.direction = (next.direction + 1) % static_cast<int>(kDirectionNames.size());
+    change(std::move(next));
 }
 
 void ComposerDialog::onSaveMap() {
@@ -427,26 +431,32 @@ bool ComposerDialog::inUse(std::size_t slot) const {
 
 void ComposerDialog::pushTexts() {
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
-        widgets_.slots[i].leftLabel->setText(slotStates_[i].leftText);
-        widgets_.slots[i].rightLabel->setText(slotStates_[i].rightText);
+        const SlotState& state = composition_.slots[i];
+        widgets_.slots[i].leftLabel->setText(state.leftText);
+        widgets_.slots[i].rightLabel->setText(state.rightText);
+        widgets_.slots[i].leftLabel->setVisible(state.shown == 'L');
+        widgets_.slots[i].rightLabel->setVisible(state.shown == 'R');
     }
-    widgets_.directionLabel->setText(directionText_);
+    widgets_.directionLabel->setText(directionText(composition_.direction));
 }
 
 MergeRequest ComposerDialog::request() const {
     MergeRequest merge;
     merge.layout = layout_;
     merge.mapSetIndex = mapSetIndex_;
-    merge.direction = direction_;
+    merge.direction = composition_.direction;
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         if (!inUse(i)) {
             continue;
         }
         SourceSlot source;
         const QComboBox& mapList = *widgets_.slots[i].mapList;
-        source.name = mapList.currentText().toStdString();
-        source.path = mapList.currentData().toString().toStdString();
-        source.mark = slotStates_[i].mark;
+        const SlotState& state = composition_.slots[i];
+        // A panel a setup named that is not there is opened where it would be.
+        source.name = state.missing ? state.missing->panel : mapList.currentText().toStdString();
+        source.path = state.missing ? state.missingPath.toStdString()
+                                    : mapList.currentData().toString().toStdString();
+        source.mark = state.mark;
         merge.slots.push_back(std::move(source));
     }
     return merge;

@@ -1,10 +1,13 @@
 #include "gui/composer/map_list_model.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
 
 #include "core/common/messages.h"
+#include "core/pipeline/source_check.h"
 #include "gui/composer/map_file_scanner.h"
 
 namespace pw::gui {
@@ -44,6 +47,7 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
     pending_ = maps_.size();
     wholeProblems_.assign(maps_.size(), std::string());
     wholePending_ = maps_.size();
+    listedCount_ = maps_.size();
     reference_ = -1;
     endResetModel();
     scanner_ = std::make_unique<MapFileScanner>(
@@ -54,6 +58,30 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
         [this](std::size_t first, std::vector<std::string> problems) {
             takeWholeProblems(first, std::move(problems));
         });
+}
+
+int MapListModel::rowForFile(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        return -1;
+    }
+    const QString wanted = QDir::cleanPath(file.absoluteFilePath());
+    for (std::size_t row = 0; row < maps_.size(); ++row) {
+        if (QDir::cleanPath(
+                QFileInfo(QString::fromStdString(maps_[row].path)).absoluteFilePath()) == wanted) {
+            return static_cast<int>(row);
+        }
+    }
+    const int row = static_cast<int>(maps_.size());
+    beginInsertRows(QModelIndex(), row, row);
+    maps_.push_back(
+        {file.fileName().toStdString(), wanted.toStdString(), file.absolutePath().toStdString()});
+    names_.push_back(file.fileName());
+    // Read at once, header and whole: the list has them when the slot shows the name.
+    headers_.push_back(summarizeMap(maps_.back().path, maps_.back().name));
+    wholeProblems_.push_back(checkSourceWhole(maps_.back().path, maps_.back().name));
+    endInsertRows();
+    return row;
 }
 
 void MapListModel::setReference(int row) {
@@ -178,12 +206,16 @@ QString MapListModel::toolTip(std::size_t row) const {
     if (!header) {
         return {};
     }
+    // A file from outside the map-set folders says where it is.
+    const QString folder = row < listedCount_
+                               ? QString()
+                               : QString::fromStdString(maps_[row].folder) + QLatin1Char('\n');
     if (!header->problem.empty()) {
-        return problem(row);
+        return folder + problem(row);
     }
     const QString size = QStringLiteral("X = %1 Y = %2").arg(header->length).arg(header->height);
     const QString why = problem(row);
-    return why.isEmpty() ? size : size + QLatin1Char('\n') + why;
+    return folder + (why.isEmpty() ? size : size + QLatin1Char('\n') + why);
 }
 
 }  // namespace pw::gui

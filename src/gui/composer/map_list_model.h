@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/mapfile/map_summary.h"
 #include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_summary.h"
 
 namespace pw::gui {
 
@@ -29,6 +29,10 @@ class MapListModel : public QAbstractListModel {
 
     // Replaces the list and starts reading its files.
     void setMaps(std::vector<ListedMap> maps);
+    // The row that opens `path`, adding the file at the end of the list when the map-set
+    // folders do not hold it (its tooltip then names its folder); -1 for a file that is
+    // not there.
+    int rowForFile(const QString& path);
     // The row slot 1 has chosen, which every size is compared with; -1 for none.
     void setReference(int row);
     // True once every header of the list has arrived.
@@ -50,6 +54,7 @@ class MapListModel : public QAbstractListModel {
     std::vector<ListedMap> maps_;
     std::vector<QString> names_;
     std::vector<std::optional<MapSummary>> headers_;
+    std::size_t listedCount_ = 0;  // the rows from the map-set folders; the rest were added
     std::size_t pending_ = 0;
     std::vector<std::string> wholeProblems_;  // empty until read, or when whole
     std::size_t wholePending_ = 0;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/common/messages.h"
 #include "gui/common/user_prompts.h"
 #include "gui/preview/hover_line.h"
 #include "gui/preview/preview_view.h"
@@ -29,8 +30,7 @@ QString quoted(char cell) {
 // What the mouse and the keys do, in the line under the picture while the mouse is not
 // over it, and in the picture's tooltip.
 QString keysHint() {
-    return PreviewPane::tr(
-        "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits");
+    return QString::fromLatin1(messages::kPreviewKeys);
 }
 
 }  // namespace
@@ -261,7 +261,7 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
                              : tr("; slot %1: %2").arg(slot + 1).arg(QString::fromStdString(name));
     }
     if (!label.isEmpty()) {
-        text += tr("; label \"%1\"").arg(label);
+        text += QString::fromStdString(messages::hoveredLabel(label.toStdString()));
     }
     status_->setLine(text);
     view_->setToolTip(text);
