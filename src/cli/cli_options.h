@@ -25,7 +25,7 @@ struct MergeCommand {
     MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
     std::string outputPath;
     std::optional<std::string> imagePath;
-    bool allLabels = false;  // the picture draws every label, overlapping or not
+    bool allLabels = false;                // the picture draws every label, overlapping or not
     std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
 };
 

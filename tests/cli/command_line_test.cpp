@@ -42,15 +42,14 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
                                      : std::string(1, picture.layer);
         return "render " + render->mapPath + " " + render->outputPath + " " + show + " " +
                (picture.allLabels ? "A" : std::to_string(picture.labels)) +
-               std::to_string(picture.seams) + " " +
-               std::to_string(picture.scale);
+               std::to_string(picture.seams) + " " + std::to_string(picture.scale);
     }
     if (const auto* merge = std::get_if<MergeCommand>(&parsed)) {
         std::string text = std::string(pw::layoutName(merge->request.layout)) + " " +
                            std::to_string(merge->request.mapSetIndex) + " " +
                            std::to_string(merge->request.direction) + " " + merge->outputPath +
-                           " " + merge->imagePath.value_or("-") +
-                           (merge->allLabels ? "+all" : "") + " |";
+                           " " + merge->imagePath.value_or("-") + (merge->allLabels ? "+all" : "") +
+                           " |";
         for (const pw::SourceSlot& slot : merge->request.slots) {
             text += " " + slot.name + (slot.path == slot.name ? ":" : "?") +
                     (slot.mark == ' ' ? '_' : slot.mark);

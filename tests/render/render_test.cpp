@@ -119,17 +119,26 @@ const std::vector<pw::MapLabel> kNear = {{1, 1, "Ridge Top"}, {2, 1.3F, "Redholl
 
 INSTANTIATE_TEST_SUITE_P(
     Render, LabelPlacement,
-    testing::Values(
-        Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::LeaveOut, "+."},
-        Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::DrawAll, "++"},
-        Placement{kNear, 4, {400, 400}, pw::LabelOverlap::LeaveOut, "+."},
-        Placement{kNear, 200, {4000, 4000}, pw::LabelOverlap::LeaveOut, "++"},  // zoomed in
-        Placement{{{19.5F, 0, "Redhollow Ridge Top"}, {0, 5, "Ridge"}}, 8, {160, 40},
-                  pw::LabelOverlap::LeaveOut, "++"},  // moved left of its dot, and down
-        Placement{{{1, 1, "A label far wider than the whole picture"}, {9, 9, "Off"}}, 8,
-                  {40, 40}, pw::LabelOverlap::LeaveOut, "+"},
-        Placement{{{1, 1, "Ash"}, {1.5F, 1, "Thorn"}, {30, 30, "Far"}}, 8, {400, 400},
-                  pw::LabelOverlap::LeaveOut, "+.+"}));
+    testing::Values(Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::LeaveOut, "+."},
+                    Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::DrawAll, "++"},
+                    Placement{kNear, 4, {400, 400}, pw::LabelOverlap::LeaveOut, "+."},
+                    Placement{
+                        kNear, 200, {4000, 4000}, pw::LabelOverlap::LeaveOut, "++"},  // zoomed in
+                    Placement{{{19.5F, 0, "Redhollow Ridge Top"}, {0, 5, "Ridge"}},
+                              8,
+                              {160, 40},
+                              pw::LabelOverlap::LeaveOut,
+                              "++"},  // moved left of its dot, and down
+                    Placement{{{1, 1, "A label far wider than the whole picture"}, {9, 9, "Off"}},
+                              8,
+                              {40, 40},
+                              pw::LabelOverlap::LeaveOut,
+                              "+"},
+                    Placement{{{1, 1, "Ash"}, {1.5F, 1, "Thorn"}, {30, 30, "Far"}},
+                              8,
+                              {400, 400},
+                              pw::LabelOverlap::LeaveOut,
+                              "+.+"}));
 
 // The command line draws a map file, and a merge's joined map, as the renderer does.
 TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
@@ -142,10 +151,9 @@ TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
         }
         return text;
     };
-    pw::test::writeFile(folder.file("AB-01.map"), "1\r\n4 8 99\r\nvalues\r\n0 4\r\n" +
-                                                      rows(5, "....") + rows(3, "~~~~") +
-                                                      rows(8, "....") +
-                                                      "x\r\n0.5 0.5 Hill\r\n0.6 0.6 Hill Top\r\n");
+    pw::test::writeFile(folder.file("AB-01.map"),
+                        "1\r\n4 8 99\r\nvalues\r\n0 4\r\n" + rows(5, "....") + rows(3, "~~~~") +
+                            rows(8, "....") + "x\r\n0.5 0.5 Hill\r\n0.6 0.6 Hill Top\r\n");
     pw::test::writeFile(folder.file("legend.txt"), "~ #0000ff water\n");
     const auto run = [&](const QStringList& arguments) {
         QProcess cli;
@@ -161,8 +169,8 @@ TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
     EXPECT_EQ(cellColour(one, 3, 4), pw::builtInPalette()['.']);
     EXPECT_NE(one.pixel(kCell / 2, kCell / 2), pw::builtInPalette()['.']);  // the label's dot
     // The second label's text overlaps the first's: drawn only when all are asked for.
-    ASSERT_EQ(run({"render", "--labels", "all", "--scale", "8", "--output", "all.png", "AB-01.map"}),
-              0);
+    ASSERT_EQ(
+        run({"render", "--labels", "all", "--scale", "8", "--output", "all.png", "AB-01.map"}), 0);
     EXPECT_NE(QImage(QString::fromStdString(folder.file("all.png"))), one);
     ASSERT_EQ(run({"merge", "--layout", "end-to-end", "--image", "two.png", "--output", "two.map",
                    "AB-01.map", "AB-01.map"}),

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include <vector>
 
 #include "core/assembly/layout.h"
 

@@ -28,15 +28,16 @@ KeptMarkReport describeKeptMarks(const LayoutShape& shape, const std::vector<Slo
             report.junctions.emplace_back(slot, below);
             changedWith.push_back(below + 1);
         }
-        sentences.append(QString::fromStdString(messages::keptMarkNote(
-            slot + 1, kept.mark, kept.keptFrom.toStdString(), changedWith)));
+        sentences.append(QString::fromStdString(
+            messages::keptMarkNote(slot + 1, kept.mark, kept.keptFrom.toStdString(), changedWith)));
     }
     report.note = sentences.join(QLatin1Char('\n'));
     return report;
 }
 
 QString keptMarkText(const SlotMark& slot) {
-    return slot.keptFrom.isEmpty() ? QString() : QString::fromStdString(messages::keptMark(slot.mark));
+    return slot.keptFrom.isEmpty() ? QString()
+                                   : QString::fromStdString(messages::keptMark(slot.mark));
 }
 
 QString keptMarkToolTip(const SlotMark& slot, const QString& chosenName) {
