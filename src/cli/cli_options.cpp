@@ -94,6 +94,23 @@ bool asksForHelp(const QCommandLineParser& parser) {
     return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
 }
 
+// "--labels all" (or "--labels=all") asks for every label's text, also where texts
+// overlap. The parser knows no option whose value may be left out, so the word is taken
+// out beforehand.
+bool takeLabelsAll(std::vector<std::string>& arguments) {
+    for (std::size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        if (arguments[i] == "--labels=all") {
+            arguments[i] = "--labels";
+            return true;
+        }
+        if (arguments[i] == "--labels" && i + 1 < arguments.size() && arguments[i + 1] == "all") {
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
 // One command's options and arguments, described for its --help.
 class CommandParser {
   public:
@@ -161,7 +178,9 @@ const char* const kExitStatus =
     "\nExit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
     "then, an existing OUT stays as it was), 2 usage error.\n";
 
-ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
+ParsedCommand parseMerge(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments = given;
+    const bool allLabels = takeLabelsAll(arguments);
     CommandParser p("merge", "Joins 2 to 8 map panels of one map set into one new map file.");
     const QCommandLineOption layoutOption =
         p.value("layout", "LAYOUT", "top-to-bottom, end-to-end or composite.");
@@ -179,6 +198,9 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
         p.value("image", "IMAGE.png",
                 "Also draws the joined map into IMAGE.png, with its labels and seams, in the "
                 "colours of the legend.txt beside the first SOURCE.");
+    p.flag("labels",
+           "'--labels all' draws every label's text on IMAGE.png; without it a text that "
+           "would overlap an earlier one is left out and only its dot shows.");
     const QCommandLineOption setupOption =
         p.value("save-setup", "SETUP",
                 "Also writes this command line's composition into the setup file SETUP "
@@ -218,6 +240,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     MergeCommand command;
     command.request.layout = *layout;
     command.outputPath = argumentBytes(*output);
+    command.allLabels = allLabels;
     if (const std::optional<QString> image = p.valueOf(imageOption)) {
         command.imagePath = argumentBytes(*image);
     }
@@ -345,14 +368,19 @@ std::optional<UsageError> readScale(const QString& scale, PictureOptions& pictur
     return std::nullopt;
 }
 
-ParsedCommand parseRender(const std::vector<std::string>& arguments) {
+ParsedCommand parseRender(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments = given;
+    const bool allLabels = takeLabelsAll(arguments);
     CommandParser p("render",
                     "Draws a map file into a PNG picture: one square of PX pixels per cell of "
                     "the first grid, the second grid or a layer drawn over the faded first grid, "
                     "in the colours of the legend.txt beside the map, if any.");
     const QCommandLineOption showOption =
         p.value("show", "WHAT", "first (default), second, or a layer letter a to w.");
-    const QCommandLineOption labelsOption = p.flag("labels", "Draws the map's labels.");
+    const QCommandLineOption labelsOption =
+        p.flag("labels",
+               "Draws the map's labels; a text that would overlap an earlier one is left out "
+               "and only its dot shows. '--labels all' draws every text.");
     const QCommandLineOption seamsOption =
         p.flag("seams", "Draws lines between the panels of --panel cells.");
     const QCommandLineOption panelOption =
@@ -376,6 +404,7 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
     command.mapPath = argumentBytes(maps.front());
     command.outputPath = argumentBytes(*output);
     command.picture.labels = p.isSet(labelsOption);
+    command.picture.allLabels = allLabels;
     command.picture.seams = p.isSet(seamsOption);
     using Reader = std::function<std::optional<UsageError>(const QString&, PictureOptions&)>;
     const std::pair<const QCommandLineOption*, Reader> valued[] = {

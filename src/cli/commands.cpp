@@ -61,6 +61,7 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
     options.section = picture.section;
     options.layer = picture.layer;
     options.labels = picture.labels;
+    options.labelOverlap = picture.allLabels ? LabelOverlap::DrawAll : LabelOverlap::LeaveOut;
     options.cellSize = picture.scale;
     if (picture.seams) {
         options.panelLength = picture.panelLength;
@@ -160,6 +161,7 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     const MapSummary output = summarizeMap(command.outputPath, command.outputPath);
     PictureOptions picture;
     picture.labels = true;
+    picture.allLabels = command.allLabels;
     picture.seams = true;
     picture.panelLength = output.length / shape->columns;
     picture.panelHeight = output.height / shape->rows;

@@ -5,14 +5,9 @@
 #include <QString>
 #include <vector>
 
-namespace pw {
+#include "render/label_placement.h"
 
-// A named place of a map: text at a grid position (in cells, may be fractional).
-struct MapLabel {
-    float x = 0;
-    float y = 0;
-    QString text;
-};
+namespace pw {
 
 // Lines between panels: every panelLength columns and every panelHeight rows (0: none).
 void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize);
@@ -20,9 +15,10 @@ void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize);
 // Marks out the given cells (x = column, y = row); cells outside the image are ignored.
 void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSize);
 
-// A dot at each label's position with its text beside it. The text needs fonts, so it is
-// left out without a QGuiApplication.
-void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize);
+// A dot at each label's position with its text beside it, placed by placeLabels(). The
+// text needs fonts, so it is left out without a QGuiApplication.
+void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize,
+                LabelOverlap overlap);
 
 // A north arrow in the top right corner for the top-edge direction index 0 to 7: the
 // arrow points where north lies, so with the top edge facing E it points left.

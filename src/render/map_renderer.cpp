@@ -191,11 +191,14 @@ RenderResult renderMap(LineReader& reader, const RenderOptions& options, const s
 
     drawSeams(image, options.panelLength, options.panelHeight, cellSize);
     drawHighlights(image, options.highlights, cellSize);
-    drawLabels(image, labels, cellSize);
+    if (options.labelsOnImage) {
+        drawLabels(image, labels, cellSize, options.labelOverlap);
+    }
     if (options.compass) {
         drawCompass(image, result.direction);
     }
     result.image = std::move(image);
+    result.labels = std::move(labels);
     return result;
 }
 

@@ -2,8 +2,10 @@
 
 #include <QImage>
 #include <string>
+#include <vector>
 
 #include "core/mapfile/line_reader.h"
+#include "render/label_placement.h"
 #include "render/render_options.h"
 
 namespace pw {
@@ -15,6 +17,7 @@ struct RenderResult {
     int length = 0;     // the map's size in cells, as its size line gives it
     int height = 0;
     int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
+    std::vector<MapLabel> labels;  // the labels read, when options.labels asked for them
 };
 
 // The largest map the renderer accepts: three panels side by side, four stacked.

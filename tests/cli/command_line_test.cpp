@@ -29,8 +29,8 @@ using pw::test::readFile;
 namespace {
 
 // What a parse asks for: "error: " and the message, "help", "version", "list MAPSET",
-// "render MAP OUT show labels seams scale", "run [dry] SETUP...", or
-// "LAYOUT MAPSET DIRECTION OUT IMAGE | name:mark... [setup SETUP]"
+// "render MAP OUT show labels(A: all) seams scale", "run [dry] SETUP...", or
+// "LAYOUT MAPSET DIRECTION OUT IMAGE(+all) | name:mark... [setup SETUP]"
 std::string told(const pw::cli::ParsedCommand& parsed) {
     using namespace pw::cli;
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
@@ -46,14 +46,15 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
                                      ? "second"
                                      : std::string(1, picture.layer);
         return "render " + render->mapPath + " " + render->outputPath + " " + show + " " +
-               std::to_string(picture.labels) + std::to_string(picture.seams) + " " +
-               std::to_string(picture.scale);
+               (picture.allLabels ? "A" : std::to_string(picture.labels)) +
+               std::to_string(picture.seams) + " " + std::to_string(picture.scale);
     }
     if (const auto* merge = std::get_if<MergeCommand>(&parsed)) {
         std::string text = std::string(pw::layoutName(merge->request.layout)) + " " +
                            std::to_string(merge->request.mapSetIndex) + " " +
                            std::to_string(merge->request.direction) + " " + merge->outputPath +
-                           " " + merge->imagePath.value_or("-") + " |";
+                           " " + merge->imagePath.value_or("-") + (merge->allLabels ? "+all" : "") +
+                           " |";
         for (const pw::SourceSlot& slot : merge->request.slots) {
             text += " " + slot.name + (slot.path == slot.name ? ":" : "?") +
                     (slot.mark == ' ' ? '_' : slot.mark);

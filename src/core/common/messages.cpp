@@ -236,6 +236,33 @@ std::string outputIsSetup() {
 
 }  // namespace setup
 
+std::string hoveredLabel(const std::string& label) {
+    return "; label \"" + label + "\"";
+}
+
+std::string keptMark(char mark) {
+    return std::string(1, mark) + " (kept)";
+}
+
+std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen) {
+    return "Mark " + std::string(1, mark) + " kept from " + from + ": " + chosen +
+           " has no mark of its own";
+}
+
+std::string keptMarkNote(int slot, char mark, const std::string& from,
+                         const std::vector<int>& changedWith) {
+    const std::string joins = "Slot " + std::to_string(slot) + " joins with mark " +
+                              std::string(1, mark) + " kept from " + from;
+    if (changedWith.empty()) {
+        return joins + "; it changes no junction as the marks stand.";
+    }
+    std::string slots;
+    for (const int other : changedWith) {
+        slots += (slots.empty() ? "" : " and slot ") + std::to_string(other);
+    }
+    return joins + ": it changes the junction with slot " + slots + ".";
+}
+
 std::string runSucceeded(const std::string& file) {
     return escapedName(file) + ": New map file created successfully";
 }

@@ -69,6 +69,19 @@ inline constexpr char kSetupFilter[] = "Boardsmith setup (*.pwsetup)";
 inline constexpr char kUndo[] = "Undo";
 inline constexpr char kRedo[] = "Redo";
 
+// The preview: what the keys do, and the label under the mouse ("; label "Hill"").
+inline constexpr char kPreviewKeys[] =
+    "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits";
+std::string hoveredLabel(const std::string& label);
+
+// A slot joining with a mark its chosen name does not show (slots numbered from 1):
+// "R (kept)" beside it, its tooltip, and what the preview says of it, naming the slots
+// across the junctions the mark changes.
+std::string keptMark(char mark);
+std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen);
+std::string keptMarkNote(int slot, char mark, const std::string& from,
+                         const std::vector<int>& changedWith);
+
 // One line of `run` per setup, its path escaped.
 std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file);

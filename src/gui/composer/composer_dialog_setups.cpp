@@ -76,6 +76,7 @@ void ComposerDialog::applyComposition(const Composition& composition) {
     // Slot 1's panel is what every list measures its names against.
     mapNames_->setReference(composition_.slots.front().row);
     pushTexts();
+    showKeptMarks();
     updatePreview();
 }
 

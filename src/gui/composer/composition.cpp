@@ -1,5 +1,6 @@
 #include "gui/composer/composition.h"
 
+#include "core/common/file_path.h"
 #include "core/mapfile/map_file_name.h"
 
 namespace pw::gui {
@@ -20,6 +21,7 @@ SlotState chooseMap(SlotState slot, int row, const std::string& name, bool keeps
     slot.shown = parsed.mark;
     if (keepsMarks) {
         slot.mark = parsed.mark;
+        slot.markFrom = QString::fromStdString(escapedName(name));  // as the list shows it
     }
     return slot;
 }

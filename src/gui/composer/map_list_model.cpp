@@ -9,9 +9,22 @@
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
-#include "gui/composer/header_scanner.h"
+#include "core/pipeline/source_check.h"
+#include "gui/composer/map_file_scanner.h"
 
 namespace pw::gui {
+namespace {
+
+// A tooltip is no error box: the reason without Save Map's "ERROR: ".
+QString withoutErrorPrefix(std::string_view reason) {
+    const std::string_view error = "ERROR: ";
+    if (reason.starts_with(error)) {
+        reason.remove_prefix(error.size());
+    }
+    return QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
+}
+
+}  // namespace
 
 MapListModel::MapListModel(QObject* parent)
     : QAbstractListModel(parent), misfitIcon_(QStringLiteral(":/art/misfit.svg")) {
@@ -36,12 +49,18 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
     }
     headers_.assign(maps_.size(), std::nullopt);
     pending_ = maps_.size();
+    wholeProblems_.assign(maps_.size(), std::string());
+    wholePending_ = maps_.size();
     listedCount_ = maps_.size();
     reference_ = -1;
     endResetModel();
-    scanner_ = std::make_unique<HeaderScanner>(
-        std::move(paths), [this](std::size_t first, std::vector<MapSummary> headers) {
+    scanner_ = std::make_unique<MapFileScanner>(
+        std::move(paths),
+        [this](std::size_t first, std::vector<MapSummary> headers) {
             takeHeaders(first, std::move(headers));
+        },
+        [this](std::size_t first, std::vector<std::string> problems) {
+            takeWholeProblems(first, std::move(problems));
         });
 }
 
@@ -65,14 +84,11 @@ int MapListModel::rowForFile(const QString& path) {
     names_.push_back(QString::fromStdString(escapedName(maps_.back().name)));
     headers_.push_back(std::nullopt);
     ++pending_;
+    wholeProblems_.emplace_back();
+    ++wholePending_;
     endInsertRows();
-    readAhead(static_cast<std::size_t>(row));
+    readAhead(static_cast<std::size_t>(row), true);
     return row;
-}
-
-std::string MapListModel::fileName(int row) const {
-    const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
-    return valid ? maps_[static_cast<std::size_t>(row)].name : std::string();
 }
 
 void MapListModel::setReference(int row) {
@@ -80,17 +96,27 @@ void MapListModel::setReference(int row) {
     reference_ = valid ? row : -1;
     // Slot 1's own header is needed first, not when the list's reading gets to it.
     if (valid && !headers_[static_cast<std::size_t>(row)]) {
-        readAhead(static_cast<std::size_t>(row));
+        readAhead(static_cast<std::size_t>(row), false);
     }
     marksChanged();
 }
 
-void MapListModel::readAhead(std::size_t row) {
-    aheadScanners_.push_back(std::make_unique<HeaderScanner>(
+void MapListModel::readAhead(std::size_t row, bool whole) {
+    aheadScanners_.push_back(std::make_unique<MapFileScanner>(
         std::vector{std::pair(maps_[row].path, names_[row].toStdString())},
         [this, row](std::size_t, std::vector<MapSummary> headers) {
             takeHeaders(row, std::move(headers));
+        },
+        [this, row, whole](std::size_t, std::vector<std::string> problems) {
+            if (whole) {  // otherwise the list's own reading tells it
+                takeWholeProblems(row, std::move(problems));
+            }
         }));
+}
+
+std::string MapListModel::fileName(int row) const {
+    const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
+    return valid ? maps_[static_cast<std::size_t>(row)].name : std::string();
 }
 
 void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> headers) {
@@ -112,6 +138,18 @@ void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> header
     Q_EMIT dataChanged(index(static_cast<int>(first)),
                        index(static_cast<int>(first + headers.size() - 1)),
                        {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+void MapListModel::takeWholeProblems(std::size_t first, std::vector<std::string> problems) {
+    for (std::size_t i = 0; i < problems.size() && first + i < wholeProblems_.size(); ++i) {
+        wholeProblems_[first + i] = std::move(problems[i]);
+        --wholePending_;
+    }
+    if (!problems.empty()) {
+        Q_EMIT dataChanged(index(static_cast<int>(first)),
+                           index(static_cast<int>(first + problems.size() - 1)),
+                           {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+    }
 }
 
 void MapListModel::marksChanged() {
@@ -159,7 +197,10 @@ QString MapListModel::problem(std::size_t row) const {
         return {};
     }
     std::string found = header->problem;
-    if (found.empty() && reference_ >= 0) {
+    if (!found.empty()) {
+        return withoutErrorPrefix(found);
+    }
+    if (reference_ >= 0) {
         const auto reference = static_cast<std::size_t>(reference_);
         const std::optional<MapSummary>& chosen = headers_[reference];
         // A slot-1 choice that cannot join anything is no measure for the others; the
@@ -175,12 +216,14 @@ QString MapListModel::problem(std::size_t row) const {
             }
         }
     }
-    // A tooltip is no error box: the reason without Save Map's "ERROR: ".
-    const std::string_view error = "ERROR: ";
-    if (found.starts_with(error)) {
-        found.erase(0, error.size());
+    // Save Map checks the sizes before it reads a source through.
+    QStringList reasons;
+    for (const std::string& reason : {found, wholeProblems_[row]}) {
+        if (!reason.empty()) {
+            reasons.append(withoutErrorPrefix(reason));
+        }
     }
-    return QString::fromStdString(found);
+    return reasons.join(QLatin1Char('\n'));
 }
 
 QString MapListModel::toolTip(std::size_t row) const {

@@ -34,6 +34,7 @@ Composition compositionOfSetup(const OpenedSetup& opened, const std::vector<std:
             const QString number =
                 QString::fromStdString(parseMapFileName(name).numberLabel.value_or(std::string()));
             state.mark = slot.mark;
+            state.markFrom = QFileInfo(opened.path).fileName();
             state.shown = slot.mark;
             if (slot.mark == 'L') {
                 state.leftText = number;
