@@ -57,7 +57,7 @@ TEST_P(PreviewRoomTest, HiddenItIsFixedShownItResizesAroundTheSlotsAndKeepsItsSi
     EXPECT_EQ(dialog->size(), shown);
     control<QCheckBox>(*dialog, "previewToggle").setChecked(false);
     EXPECT_EQ(dialog->size(), hidden);
-    EXPECT_EQ(slots.size(), slotsSize);
+    EXPECT_EQ(control(*dialog, "slotsArea").size(), slotsSize) << "the new dialog's slots";
 }
 
 TEST_P(PreviewRoomTest, NeverOpensLargerThanTheScreenAndOpensMaximisedAgain) {
