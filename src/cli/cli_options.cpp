@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/assembly/layout.h"
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
@@ -29,8 +30,38 @@ std::optional<int> parseMapSet(const QString& text) {
     return mapSetFromName(text.toStdString());
 }
 
-std::string baseName(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+// Arguments are bytes, and paths among them must reach the file system unchanged. An
+// argument that is not UTF-8 is read with each of its bytes from 0x80 up held as a lone
+// surrogate U+DC80 to U+DCFF, which no UTF-8 text gives, so that its bytes come back.
+QString argumentText(const std::string& bytes) {
+    QString text = QString::fromStdString(bytes);
+    if (text.toStdString() == bytes) {
+        return text;
+    }
+    text.clear();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += byte < 0x80 ? QChar(byte) : QChar(static_cast<char16_t>(0xDC00 + byte));
+    }
+    return text;
+}
+
+std::string argumentBytes(const QString& text) {
+    std::string bytes;
+    qsizetype run = 0;  // where the text not yet converted starts
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const char16_t unit = i < text.size() ? text[i].unicode() : 0;
+        const bool heldByte = unit >= 0xDC80 && unit <= 0xDCFF &&
+                              (i == 0 || !QChar::isHighSurrogate(text[i - 1].unicode()));
+        if (heldByte || i == text.size()) {
+            bytes += text.sliced(run, i - run).toStdString();
+            run = i + 1;
+        }
+        if (heldByte) {
+            bytes += static_cast<char>(unit - 0xDC00);
+        }
+    }
+    return bytes;
 }
 
 QString absoluteClean(const QString& path) {
@@ -60,6 +91,23 @@ bool asksForHelp(const QCommandLineParser& parser) {
     return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
 }
 
+// "--labels all" (or "--labels=all") asks for every label's text, also where texts
+// overlap. The parser knows no option whose value may be left out, so the word is taken
+// out beforehand.
+bool takeLabelsAll(std::vector<std::string>& arguments) {
+    for (std::size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        if (arguments[i] == "--labels=all") {
+            arguments[i] = "--labels";
+            return true;
+        }
+        if (arguments[i] == "--labels" && i + 1 < arguments.size() && arguments[i + 1] == "all") {
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
 // One command's options and arguments, described for its --help.
 class CommandParser {
   public:
@@ -87,7 +135,7 @@ class CommandParser {
     std::optional<ParsedCommand> parse(const std::vector<std::string>& arguments) {
         QStringList list{q(kProgramName)};
         for (std::size_t i = 1; i < arguments.size(); ++i) {
-            list.append(QString::fromStdString(arguments[i]));
+            list.append(argumentText(arguments[i]));
         }
         if (!parser_.parse(list)) {
             return UsageError{parser_.errorText().toStdString()};
@@ -127,7 +175,9 @@ const char* const kExitStatus =
     "\nExit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
     "then, an existing OUT stays as it was), 2 usage error.\n";
 
-ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
+ParsedCommand parseMerge(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments = given;
+    const bool allLabels = takeLabelsAll(arguments);
     CommandParser p("merge", "Joins 2 to 8 map panels of one map set into one new map file.");
     const QCommandLineOption layoutOption =
         p.value("layout", "LAYOUT", "top-to-bottom, end-to-end or composite.");
@@ -145,6 +195,9 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
         p.value("image", "IMAGE.png",
                 "Also draws the joined map into IMAGE.png, with its labels and seams, in the "
                 "colours of the legend.txt beside the first SOURCE.");
+    p.flag("labels",
+           "'--labels all' draws every label's text on IMAGE.png; without it a text that "
+           "would overlap an earlier one is left out and only its dot shows.");
     const QCommandLineOption setupOption =
         p.value("save-setup", "SETUP",
                 "Also writes this command line's composition into the setup file SETUP "
@@ -160,7 +213,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     }
     std::vector<std::string> sources;
     for (const QString& source : p.positional()) {
-        sources.push_back(source.toStdString());
+        sources.push_back(argumentBytes(source));
     }
     const std::optional<QString> layoutText = p.valueOf(layoutOption);
     if (!layoutText) {
@@ -183,12 +236,13 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
 
     MergeCommand command;
     command.request.layout = *layout;
-    command.outputPath = output->toStdString();
+    command.outputPath = argumentBytes(*output);
+    command.allLabels = allLabels;
     if (const std::optional<QString> image = p.valueOf(imageOption)) {
-        command.imagePath = image->toStdString();
+        command.imagePath = argumentBytes(*image);
     }
     if (const std::optional<QString> setup = p.valueOf(setupOption)) {
-        command.setupPath = setup->toStdString();
+        command.setupPath = argumentBytes(*setup);
         if (setup->isEmpty() || namesAnyOf(*setup, *output, command.imagePath, sources)) {
             return UsageError{
                 "--save-setup must name a file other than OUT, IMAGE and the "
@@ -226,13 +280,13 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     }
     for (std::size_t i = 0; i < sources.size(); ++i) {
         SourceSlot slot;
-        slot.name = sources[i];
+        slot.name = escapedName(sources[i]);
         slot.path = sources[i];
         if (marks) {
             const char mark = marks->at(static_cast<qsizetype>(i)).toLatin1();
             slot.mark = mark == '-' ? ' ' : mark;
         } else if (!sources[i].empty()) {
-            slot.mark = parseMapFileName(baseName(sources[i])).mark;
+            slot.mark = parseMapFileName(fileNameOf(sources[i])).mark;
         }
         command.request.slots.push_back(std::move(slot));
     }
@@ -244,7 +298,10 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
                     "Prints the map files the dialogs offer for a map set, one per line, "
                     "tab-separated: name, L/R mark (- for none), number label, size "
                     "LENGTHxHEIGHT or why the file cannot be used, and the folder it was found "
-                    "in.");
+                    "in. In names, labels and folders a backslash, tab, line feed and carriage "
+                    "return are written \\\\, \\t, \\n and \\r, every other control byte and "
+                    "every byte that is not UTF-8 \\xHH, so that each line has exactly five "
+                    "fields.");
     const QCommandLineOption mapSetOption =
         p.value("map-set", "SET", "ironfall (default) or emberline.");
     if (auto answer = p.parse(arguments)) {
@@ -307,14 +364,19 @@ std::optional<UsageError> readScale(const QString& scale, PictureOptions& pictur
     return std::nullopt;
 }
 
-ParsedCommand parseRender(const std::vector<std::string>& arguments) {
+ParsedCommand parseRender(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments = given;
+    const bool allLabels = takeLabelsAll(arguments);
     CommandParser p("render",
                     "Draws a map file into a PNG picture: one square of PX pixels per cell of "
                     "the first grid, the second grid or a layer drawn over the faded first grid, "
                     "in the colours of the legend.txt beside the map, if any.");
     const QCommandLineOption showOption =
         p.value("show", "WHAT", "first (default), second, or a layer letter a to w.");
-    const QCommandLineOption labelsOption = p.flag("labels", "Draws the map's labels.");
+    const QCommandLineOption labelsOption =
+        p.flag("labels",
+               "Draws the map's labels; a text that would overlap an earlier one is left out "
+               "and only its dot shows. '--labels all' draws every text.");
     const QCommandLineOption seamsOption =
         p.flag("seams", "Draws lines between the panels of --panel cells.");
     const QCommandLineOption panelOption =
@@ -335,9 +397,10 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
         return UsageError{"missing --output"};
     }
     RenderCommand command;
-    command.mapPath = maps.front().toStdString();
-    command.outputPath = output->toStdString();
+    command.mapPath = argumentBytes(maps.front());
+    command.outputPath = argumentBytes(*output);
     command.picture.labels = p.isSet(labelsOption);
+    command.picture.allLabels = allLabels;
     command.picture.seams = p.isSet(seamsOption);
     using Reader = std::function<std::optional<UsageError>(const QString&, PictureOptions&)>;
     const std::pair<const QCommandLineOption*, Reader> valued[] = {
@@ -371,7 +434,7 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
     RunCommand command;
     command.dryRun = p.isSet(dryRunOption);
     for (const QString& setup : p.positional()) {
-        command.setups.push_back(setup.toStdString());
+        command.setups.push_back(argumentBytes(setup));
     }
     if (command.setups.empty() ||
         std::find(command.setups.begin(), command.setups.end(), "") != command.setups.end()) {
@@ -397,7 +460,7 @@ ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     QStringList list{q(kProgramName)};
     for (const std::string& argument : arguments) {
-        list.append(QString::fromStdString(argument));
+        list.append(argumentText(argument));
     }
     if (!parser.parse(list)) {
         return UsageError{"unknown command '" + arguments.front() + "'; try '" + kProgramName +

@@ -25,6 +25,7 @@ struct MergeCommand {
     MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
     std::string outputPath;
     std::optional<std::string> imagePath;
+    bool allLabels = false;                // the picture draws every label, overlapping or not
     std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
 };
 
@@ -44,6 +45,7 @@ struct PictureOptions {
     RenderSection section = RenderSection::FirstGrid;
     char layer = kLayerLetters.front();  // for RenderSection::Layer
     bool labels = false;
+    bool allLabels = false;  // every label, also where texts overlap
     bool seams = false;
     int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel
     int panelHeight = 0;

@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "cli/setup_commands.h"
+#include "cli/standard_output.h"
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
@@ -29,14 +31,27 @@ class CommandLineHost : public PipelineHost {
     std::optional<std::string> askOutputPath(const std::string&) override { return outputPath_; }
     void reportSuccess(const std::string& message) override {
         if (announce_) {
-            std::cout << message << '\n';
+            printed_ = printStandardOutput(message + '\n');
         }
     }
+    // False once the success line could not be written.
+    bool printed() const { return printed_; }
 
   private:
     std::string outputPath_;
     bool announce_;
+    bool printed_ = true;
 };
+
+// A picture is written under a name Qt holds as text: one that would not come back the
+// same is refused before anything is read or written.
+bool pictureNameUsable(const std::string& path) {
+    if (pathRoundTrips(path)) {
+        return true;
+    }
+    std::cerr << messages::nameNotUtf8(escapedName(path)) << '\n';
+    return false;
+}
 
 // Draws the map file at `mapPath` into `imagePath`, in the colours of the legend beside
 // `legendBeside`; the exit status.
@@ -46,13 +61,18 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
     options.section = picture.section;
     options.layer = picture.layer;
     options.labels = picture.labels;
+    options.labelOverlap = picture.allLabels ? LabelOverlap::DrawAll : LabelOverlap::LeaveOut;
     options.cellSize = picture.scale;
     if (picture.seams) {
         options.panelLength = picture.panelLength;
         options.panelHeight = picture.panelHeight;
     }
+    std::string legendNote;
     options.legend =
-        Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).absolutePath());
+        Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote);
+    if (!legendNote.empty()) {
+        std::cerr << messages::warning(legendNote) << '\n';
+    }
     const RenderResult rendered = renderMapFile(mapPath, options);
     std::optional<Problem> problem = rendered.problem;
     if (!problem) {
@@ -66,6 +86,9 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
 }
 
 int runMerge(const MergeCommand& command) {
+    if (command.imagePath && !pictureNameUsable(*command.imagePath)) {
+        return 1;  // before a setup is saved: nothing is written
+    }
     if (command.setupPath) {
         if (const std::optional<Problem> problem = saveSetupOf(command)) {
             std::cerr << problem->message << '\n';
@@ -75,7 +98,8 @@ int runMerge(const MergeCommand& command) {
     return joinAndDraw(command, MergeMode{}) ? 0 : 1;
 }
 
-// name, mark, number label, size or problem, folder; tab-separated.
+// name, mark, number label, size or problem, folder; tab-separated, every field escaped
+// so that a line holds exactly five fields whatever the names hold.
 int runList(const ListCommand& command) {
     const std::optional<std::vector<ListedMap>> maps =
         listMapSet(mapSetRoots(), command.mapSetIndex);
@@ -83,19 +107,21 @@ int runList(const ListCommand& command) {
         std::cerr << messages::kMapFilesNotFound << '\n';
         return 1;
     }
+    std::string lines;
     for (const ListedMap& map : *maps) {
+        const std::string name = escapedName(map.name);
         const ParsedMapFileName parsed = parseMapFileName(map.name);
-        const MapSummary summary = summarizeMap(map.path, map.name);
-        std::cout << map.name << '\t' << (parsed.mark == ' ' ? '-' : parsed.mark) << '\t'
-                  << (parsed.numberLabel && !parsed.numberLabel->empty() ? *parsed.numberLabel
-                                                                         : "-")
-                  << '\t'
-                  << (summary.problem ? summary.problem->message
-                                      : std::to_string(summary.header.length) + "x" +
-                                            std::to_string(summary.header.height))
-                  << '\t' << map.folder << '\n';
+        const MapSummary summary = summarizeMap(map.path, name);
+        const std::string label = parsed.numberLabel && !parsed.numberLabel->empty()
+                                      ? escapedName(*parsed.numberLabel)
+                                      : "-";
+        const std::string size = summary.problem ? summary.problem->message
+                                                 : std::to_string(summary.header.length) + "x" +
+                                                       std::to_string(summary.header.height);
+        lines += name + '\t' + (parsed.mark == ' ' ? '-' : parsed.mark) + '\t' + label + '\t' +
+                 size + '\t' + escapedName(map.folder) + '\n';
     }
-    return 0;
+    return printStandardOutput(lines) ? 0 : 1;
 }
 
 // Qt's own notes (such as a missing runtime folder) are no concern of a script: stderr
@@ -109,6 +135,9 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 }  // namespace
 
 bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
+    if (command.imagePath && !pictureNameUsable(*command.imagePath)) {
+        return false;
+    }
     CommandLineHost host(command.outputPath, mode.announce);
     if (mode.dryRun) {
         if (command.imagePath) {
@@ -120,7 +149,7 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
         }
         return runSave(command.request, host, openDryRunOutput) == SaveOutcome::Saved;
     }
-    if (runSave(command.request, host) != SaveOutcome::Saved) {
+    if (runSave(command.request, host) != SaveOutcome::Saved || !host.printed()) {
         return false;
     }
     if (!command.imagePath) {
@@ -132,6 +161,7 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     const MapSummary output = summarizeMap(command.outputPath, command.outputPath);
     PictureOptions picture;
     picture.labels = true;
+    picture.allLabels = command.allLabels;
     picture.seams = true;
     picture.panelLength = output.header.length / shape->columns;
     picture.panelHeight = output.header.height / shape->rows;
@@ -160,6 +190,9 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
         return runSetups(*run);
     }
     if (render != nullptr) {
+        if (!pictureNameUsable(render->outputPath)) {
+            return 1;
+        }
         return drawPicture(render->mapPath, render->outputPath, render->picture, render->mapPath);
     }
     return runList(std::get<ListCommand>(command));

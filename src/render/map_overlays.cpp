@@ -1,7 +1,5 @@
 #include "render/map_overlays.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,9 +13,6 @@ namespace {
 
 constexpr QRgb kSeamColour = 0xffc0182a;
 constexpr QRgb kHighlightColour = 0xffff00e0;
-constexpr QRgb kLabelInk = 0xff1c1c1c;
-constexpr QRgb kLabelMark = 0xffb0101a;
-constexpr int kMaxLabelCharacters = 60;
 
 void mixPixel(QImage& image, int x, int y, QRgb colour, int amount) {
     auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
@@ -74,47 +69,19 @@ void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSiz
     }
 }
 
-int labelPixelSize(int cellSize) {
-    return std::clamp(cellSize + cellSize / 2, 9, 28);
-}
-
-QRectF labelBox(QPointF dot, double radius, int textWidth, int ascent, int lineHeight) {
-    // A pixel's gap after the dot; the text inset by 2 pixels left and right, 1 above and below.
-    return {dot.x() + radius + 1, dot.y() - ascent / 2.0 - 1, textWidth + 4.0, lineHeight + 2.0};
-}
-
-void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize) {
+void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize,
+                LabelOverlap overlap) {
+    if (labels.empty()) {
+        return;
+    }
     const bool withText = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    const std::optional<QFont> font =
+        withText ? std::optional<QFont>(mapLabelFont(cellSize, 9, 28)) : std::nullopt;
+    const std::vector<PlacedLabel> placed =
+        placeLabels(labels, cellSize, image.size(), font, overlap);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont font;
-    if (withText) {
-        font.setPixelSize(labelPixelSize(cellSize));
-        painter.setFont(font);
-    }
-    const double radius = std::max(1.5, cellSize / 3.0);
-    for (const MapLabel& label : labels) {
-        const QPointF at(double{label.x} * cellSize, double{label.y} * cellSize);
-        if (at.x() < -radius || at.y() < -radius || at.x() > image.width() + radius ||
-            at.y() > image.height() + radius) {
-            continue;
-        }
-        // A square dot: thousands of labels must not cost curve drawing.
-        painter.fillRect(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius),
-                         QColor(kLabelMark));
-        painter.setPen(Qt::NoPen);
-        if (!withText) {
-            continue;
-        }
-        const QString text = label.text.left(kMaxLabelCharacters);
-        const QFontMetrics metrics(font);
-        const QRectF box = labelBox(at, radius, metrics.horizontalAdvance(text), metrics.ascent(),
-                                    metrics.height());
-        painter.setBrush(QColor(255, 255, 255, 190));
-        painter.drawRect(box);
-        painter.setPen(QColor(kLabelInk));
-        painter.drawText(box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
-    }
+    paintLabels(painter, placed, font);
 }
 
 void drawCompass(QImage& image, int direction) {

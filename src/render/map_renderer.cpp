@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "render/cell_rows.h"
@@ -181,22 +182,28 @@ RenderResult renderMap(LineReader& reader, const RenderOptions& options, const s
     }
     drawSeams(image, options.panelLength, options.panelHeight, cellSize);
     drawHighlights(image, options.highlights, cellSize);
-    drawLabels(image, labels, cellSize);
+    if (options.labelsOnImage) {
+        drawLabels(image, labels, cellSize, options.labelOverlap);
+    }
     if (options.compass) {
         drawCompass(image, result.direction);
     }
     result.image = std::move(image);
+    result.labels = std::move(labels);
     return result;
 }
 
 RenderResult renderMapFile(const std::string& path, const RenderOptions& options) {
-    std::optional<LineReader> reader = LineReader::open(path);
+    const std::string name = escapedName(path);
+    OpenFailure failure = OpenFailure::None;
+    std::optional<LineReader> reader = LineReader::open(path, &failure);
     if (!reader) {
         RenderResult result;
-        result.problem = Problem{messages::unableToOpen(path)};
+        result.problem = Problem{failure == OpenFailure::NameNotUtf8 ? messages::nameNotUtf8(name)
+                                                                     : messages::unableToOpen(name)};
         return result;
     }
-    return renderMap(*reader, options, path);
+    return renderMap(*reader, options, name);
 }
 
 }  // namespace pw

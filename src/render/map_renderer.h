@@ -3,11 +3,13 @@
 #include <QImage>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/assembly/layout.h"
 #include "core/common/problem.h"
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_header.h"
+#include "render/label_placement.h"
 #include "render/render_options.h"
 
 namespace pw {
@@ -19,6 +21,7 @@ struct RenderResult {
     int length = 0;                  // the map's size in cells, as its size line gives it
     int height = 0;
     int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
+    std::vector<MapLabel> labels;  // the labels read, when options.labels asked for them
 };
 
 // The maps the renderer accepts: any joined map (submaps too), at most as many source

@@ -8,14 +8,19 @@
 // `stderr` and every file the run must leave (a map, a picture) with its bytes. A `modes`
 // file ("0555 locked", one path a line) sets permissions; such a case runs as the user
 // "nobody" when the tests run as root, from a copy of the program every user may reach.
+// A `setup` file is a shell script run in the case's folder first, for what a checkout
+// cannot hold (a fifo, a name that is not UTF-8). Every run must end within seconds.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "cli/cli_options.h"
+#include "core/common/file_path.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -24,8 +29,8 @@ using pw::test::readFile;
 namespace {
 
 // What a parse asks for: "error: " and the message, "help", "version", "list MAPSET",
-// "render MAP OUT show labels seams scale", "run [dry] SETUP...", or
-// "LAYOUT MAPSET DIRECTION OUT IMAGE | name:mark... [setup SETUP]"
+// "render MAP OUT show labels(A: all) seams scale", "run [dry] SETUP...", or
+// "LAYOUT MAPSET DIRECTION OUT IMAGE(+all) | name:mark... [setup SETUP]"
 std::string told(const pw::cli::ParsedCommand& parsed) {
     using namespace pw::cli;
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
@@ -41,14 +46,15 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
                                      ? "second"
                                      : std::string(1, picture.layer);
         return "render " + render->mapPath + " " + render->outputPath + " " + show + " " +
-               std::to_string(picture.labels) + std::to_string(picture.seams) + " " +
-               std::to_string(picture.scale);
+               (picture.allLabels ? "A" : std::to_string(picture.labels)) +
+               std::to_string(picture.seams) + " " + std::to_string(picture.scale);
     }
     if (const auto* merge = std::get_if<MergeCommand>(&parsed)) {
         std::string text = std::string(pw::layoutName(merge->request.layout)) + " " +
                            std::to_string(merge->request.mapSetIndex) + " " +
                            std::to_string(merge->request.direction) + " " + merge->outputPath +
-                           " " + merge->imagePath.value_or("-") + " |";
+                           " " + merge->imagePath.value_or("-") + (merge->allLabels ? "+all" : "") +
+                           " |";
         for (const pw::SourceSlot& slot : merge->request.slots) {
             text += " " + slot.name + (slot.path == slot.name ? ":" : "?") +
                     (slot.mark == ' ' ? '_' : slot.mark);
@@ -102,10 +108,64 @@ std::string shellWord(const std::string& text) {
     return quoted + "'";
 }
 
+// `list` as a script reads it: five tab-separated fields a line whatever the names hold,
+// their bytes escaped, nothing that is not a regular file, and no wait on a fifo.
+TEST(Listing, EveryLineHasFiveFieldsAndNothingWaits) {
+    pw::test::TempFolder data;
+    const fs::path folder = data.path() / "panelwright" / "Irfmaps";
+    fs::create_directories(folder);
+    for (const char* name : {"AB-01L\tx.map", "line\nbreak.map", "back\\slash.map", "\xE9.map"}) {
+        pw::test::writeFile(folder / name, pw::test::MapBuilder{}.text());
+    }
+    ASSERT_EQ(::mkfifo((folder / "fifo.map").c_str(), 0600), 0);
+    fs::create_symlink("fifo.map", folder / "fifo-link.map");
+    const std::string command = "XDG_DATA_HOME=" + shellWord(data.path().string()) +
+                                " timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH) + " list >" +
+                                shellWord(data.file("out"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::istringstream lines(readFile(data.file("out")));
+    std::string ours;  // the lines of the folder above, with @ for it
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 4) << line;
+        if (line.ends_with("\t" + folder.string())) {
+            ours += line.substr(0, line.size() - folder.string().size()) + "@\n";
+        }
+    }
+    EXPECT_EQ(ours,
+              "AB-01L\\tx.map\tL\t1\t4x2\t@\n"
+              "back\\\\slash.map\t-\t-\t4x2\t@\n"
+              "line\\nbreak.map\t-\t-\t4x2\t@\n"
+              "\\xE9.map\t-\t-\tERROR: file name \\xE9.map is not valid UTF-8\t@\n");
+}
+
+// Output that cannot be written is a failure with its reason, whatever the command.
+class FullOutput : public testing::TestWithParam<const char*> {};
+
+TEST_P(FullOutput, IsAnErrorWithTheSystemsReason) {
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    pw::test::TempFolder work;
+    pw::test::writeFile(work.path() / "A.map", pw::test::MapBuilder{}.text());
+    const std::string command = "cd " + shellWord(work.path().string()) + " && " +
+                                shellWord(PANELWRIGHT_CLI_PATH) + " " + GetParam() +
+                                " >/dev/full 2>.stderr";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(readFile(work.path() / ".stderr"),
+              "ERROR: unable to write standard output: No space left on device\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FullOutput,
+                         testing::Values("--help", "--version", "list --help", "list",
+                                         "merge --layout top-to-bottom --output o.map A.map A.map"),
+                         [](const auto& row) { return "command" + std::to_string(row.index + 1); });
+
 // What one run of the program did.
 struct Outcome {
     std::string exit, out, err;
-    bool ran = true;  // false: the case needs a user the tests cannot become
+    bool ran = true;                  // false: the case needs a user the tests cannot become
+    std::vector<fs::path> made = {};  // what the case's setup script made
 };
 
 std::vector<std::string> argsOf(const fs::path& source) {
@@ -123,12 +183,16 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
                 bool modes) {
     for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
-        if (name != "expected" && name != "args" && name != "modes") {
+        if (name != "expected" && name != "args" && name != "modes" && name != "setup") {
             fs::copy(entry.path(), work / name, fs::copy_options::recursive);
         }
     }
     const std::string cd = "cd " + shellWord(work.string()) + " && ";
-    std::string command = shellWord(PANELWRIGHT_CLI_PATH);
+    if (fs::exists(source / "setup")) {
+        EXPECT_EQ(std::system((cd + "sh " + shellWord((source / "setup").string())).c_str()), 0);
+    }
+    std::vector<fs::path> made(fs::directory_iterator(work), {});
+    std::string command = "timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH);
     if (std::ifstream modeLines(source / "modes"); modes && modeLines) {
         for (std::string mode, path; modeLines >> mode >> path;) {
             fs::permissions(work / path, fs::perms(std::stoi(mode, nullptr, 8)));
@@ -136,7 +200,7 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
         fs::permissions(work, fs::perms(0755));
         if (::geteuid() == 0) {
             fs::copy_file(PANELWRIGHT_CLI_PATH, work / ".program");
-            command = "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
+            command = "timeout 20 setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
             if (std::system((cd + command + " --help >/dev/null 2>&1").c_str()) != 0) {
                 return {"", "", "", false};
             }
@@ -148,12 +212,13 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
     const int status = std::system((cd + command + " >.stdout 2>.stderr").c_str());
     EXPECT_TRUE(WIFEXITED(status));
     return {std::to_string(WEXITSTATUS(status)) + "\n", readFile(work / ".stdout"),
-            readFile(work / ".stderr")};
+            readFile(work / ".stderr"), true, std::move(made)};
 }
 
 // Every file of expected/ is in `work` with its bytes, and nothing else is left behind:
-// no output of a failed run, no temporary file.
-void expectFiles(const fs::path& source, const fs::path& work) {
+// no output of a failed run, no temporary file; `bySetup` is what the case's setup made.
+void expectFiles(const fs::path& source, const fs::path& work,
+                 const std::vector<fs::path>& bySetup) {
     const fs::path expected = source / "expected";
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
         const fs::path made = work / fs::relative(entry.path(), expected);
@@ -166,7 +231,8 @@ void expectFiles(const fs::path& source, const fs::path& work) {
         const fs::path name = fs::relative(entry.path(), work);
         EXPECT_TRUE(name == ".stdout" || name == ".stderr" || name == ".program" ||
                     name.extension() == ".pwsetup" || fs::exists(source / name) ||
-                    fs::exists(expected / name))
+                    fs::exists(expected / name) ||
+                    std::find(bySetup.begin(), bySetup.end(), entry.path()) != bySetup.end())
             << "stray file " << name;
     }
 }
@@ -187,7 +253,7 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     EXPECT_EQ(outcome.exit, readFile(source / "expected" / "exit"));
     EXPECT_EQ(outcome.out, readFile(source / "expected" / "stdout"));
     EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
-    expectFiles(source, work.path());
+    expectFiles(source, work.path(), outcome.made);
 }
 
 std::vector<fs::path> cases() {
@@ -204,14 +270,17 @@ std::string caseName(const testing::TestParamInfo<fs::path>& param) {
 
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), caseName);
 
-// The golden merges that read their sources (no usage error) and save no setup of their own.
+// The golden merges that read their sources (no usage error), save no setup of their own
+// and name every file as text (a setup holds names as text: one that is not UTF-8 is
+// refused).
 std::vector<fs::path> mergeCases() {
     std::vector<fs::path> merges;
     for (const fs::path& folder : cases()) {
         const std::vector<std::string> args = argsOf(folder);
         if (!args.empty() && args.front() == "merge" &&
             readFile(folder / "expected" / "exit") != "2\n" &&
-            std::find(args.begin(), args.end(), "--save-setup") == args.end()) {
+            std::find(args.begin(), args.end(), "--save-setup") == args.end() &&
+            std::all_of(args.begin(), args.end(), pw::pathRoundTrips)) {
             merges.push_back(folder);
         }
     }
@@ -239,7 +308,7 @@ TEST_P(GoldenMerge, SavedSetupRunsAsTheMergeDid) {
               std::string("case.pwsetup: ") +
                   (exit == "0\n" ? readFile(source / "expected" / "stdout") : "failed\n"));
     EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
-    expectFiles(source, running.path());
+    expectFiles(source, running.path(), outcome.made);
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenMerge, testing::ValuesIn(mergeCases()), caseName);

@@ -91,12 +91,15 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     const RenderResult written = renderMapFile(output.toStdString(), preview.current().options);
     EXPECT_TRUE(!written.image.isNull() && preview.current().image == written.image);
 
-    // Save Image writes that picture, or shows why it cannot.
+    // Save Image writes that picture with its labels, as the renderer places them on it,
+    // or shows why it cannot.
     auto& saveImage = control<QAbstractButton>(*dialog, "previewSaveImage");
     bed.prompts.imageAnswer = bed.dir.filePath("preview.png");
     saveImage.click();
+    RenderOptions labelled = preview.current().options;
+    labelled.labelsOnImage = true;
     EXPECT_EQ(QImage(*bed.prompts.imageAnswer).convertToFormat(QImage::Format_RGB32),
-              preview.current().image);
+              renderMapFile(output.toStdString(), labelled).image);
     bed.prompts.imageAnswer = bed.dir.filePath("missing/preview.png");
     saveImage.click();
     EXPECT_EQ(bed.prompts.errors.size(), 2);

@@ -3,13 +3,14 @@
 // (render_problems.tsv), the cell index and the command line's pictures. Each table row is
 // a test of its own.
 //
-// The tests run without a QGuiApplication, so that labels are drawn as their dots alone,
-// the same on every machine whatever its fonts.
+// The pictures show labels as their dots alone, the same on every machine whatever its
+// fonts; the placement of label texts is tested on its own.
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
 #include <QProcess>
 #include <set>
 #include <sstream>
@@ -17,7 +18,7 @@
 #include "core/pipeline/joined_map.h"
 #include "render/cell_index.h"
 #include "render/image_file.h"
-#include "render/map_overlays.h"
+#include "render/label_placement.h"
 #include "render/map_renderer.h"
 #include "render/cell_rows.h"
 #include "render/palette.h"
@@ -42,6 +43,7 @@ std::pair<QByteArray, pw::RenderOptions> pictureMap(const TableRow& row) {
     std::istringstream words(row.at(6));
     const std::set<std::string> more{std::istream_iterator<std::string>(words), {}};
     pw::RenderOptions options;
+    options.labelsOnImage = false;  // dots only, drawn by the test
     options.section = row.at(4) == "first"    ? pw::RenderSection::FirstGrid
                       : row.at(4) == "second" ? pw::RenderSection::SecondGrid
                                               : pw::RenderSection::Layer;
@@ -96,24 +98,32 @@ TEST_P(Pictures, AreTheirMapsDrawn) {
     pw::LineReader reader = pw::LineReader::fromBytes(map);
     const pw::RenderResult drawn = pw::renderMap(reader, options, GetParam()[1]);
     ASSERT_FALSE(drawn.problem.has_value()) << drawn.problem->message;
+    QImage image = drawn.image;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    pw::paintLabels(painter,
+                    pw::placeLabels(drawn.labels, options.cellSize, image.size(), std::nullopt,
+                                    pw::LabelOverlap::LeaveOut),
+                    std::nullopt);
+    painter.end();
     const QString name = QString::fromStdString(GetParam()[0]) + QStringLiteral(".png");
     const QString picture = QDir(QStringLiteral(PANELWRIGHT_TEST_DATA "/pictures")).filePath(name);
     if (qEnvironmentVariableIsSet("PANELWRIGHT_WRITE_PICTURES")) {
-        ASSERT_FALSE(pw::writePngFile(drawn.image, picture).has_value());
+        ASSERT_FALSE(pw::writePngFile(image, picture).has_value());
     }
     const QImage expected = QImage(picture).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(drawn.image.size(), expected.size()) << "no picture " << picture.toStdString();
+    ASSERT_EQ(image.size(), expected.size()) << "no picture " << picture.toStdString();
     int differing = 0;
     QPoint first;
     for (int y = 0; y < expected.height(); ++y) {
         for (int x = 0; x < expected.width(); ++x) {
-            if (drawn.image.pixel(x, y) != expected.pixel(x, y) && differing++ == 0) {
+            if (image.pixel(x, y) != expected.pixel(x, y) && differing++ == 0) {
                 first = QPoint(x, y);
             }
         }
     }
     if (differing > 0) {  // kept in the build folder to be compared by eye
-        (void)pw::writePngFile(drawn.image, QStringLiteral("drawn-") + name);
+        (void)pw::writePngFile(image, QStringLiteral("drawn-") + name);
     }
     EXPECT_EQ(differing, 0) << "pixels differ, the first at " << first.x() << "," << first.y()
                             << "; the picture drawn is drawn-" << name.toStdString();
@@ -177,17 +187,6 @@ TEST(CellIndex, AnswersEverySectionOfACellAsTheRendererReadsIt) {
     EXPECT_TRUE(pw::CellIndex(QByteArray("0\n2997 3996 0\n")).isValid());
 }
 
-// Label texts need fonts, which the pictures leave out; where they go is measured here.
-TEST(Labels, TextStandsBesideItsDotAtAReadableSize) {
-    EXPECT_EQ(pw::labelPixelSize(4), 9);
-    EXPECT_EQ(pw::labelPixelSize(8), 12);
-    EXPECT_EQ(pw::labelPixelSize(19), 28);
-    EXPECT_EQ(pw::labelPixelSize(30), 28);
-    const QRectF box = pw::labelBox({16, 24}, 2.5, 30, 10, 14);
-    EXPECT_EQ(std::vector<double>({box.x(), box.y(), box.width(), box.height()}),
-              std::vector<double>({19.5, 18, 34, 16}));
-}
-
 TEST(PngFile, IsWrittenWholeOrNotAtAll) {
     pw::test::TempFolder folder;
     QImage picture(3, 2, QImage::Format_RGB32);
@@ -203,6 +202,62 @@ TEST(PngFile, IsWrittenWholeOrNotAtAll) {
         << "nothing half-written";
 }
 
+// Labels placed at a scale: '+' for a label drawn with its text, '.' for one whose text
+// would overlap an earlier one and shows only its dot; labels off the picture not at all.
+struct Placement {
+    std::vector<pw::MapLabel> labels;
+    double pixelsPerCell;
+    QSizeF picture;
+    pw::LabelOverlap overlap;
+    std::string drawn;
+};
+
+class LabelPlacement : public testing::TestWithParam<Placement> {};
+
+TEST_P(LabelPlacement, KeepsTheEarlierOfOverlappingTextsAndEveryTextInsideThePicture) {
+    const Placement& the = GetParam();
+    const auto placed = pw::placeLabels(the.labels, the.pixelsPerCell, the.picture,
+                                        pw::mapLabelFont(the.pixelsPerCell, 9, 28), the.overlap);
+    std::string drawn;
+    for (const pw::PlacedLabel& label : placed) {
+        drawn += label.box.isEmpty() ? '.' : '+';
+        EXPECT_TRUE(label.box.isEmpty() || QRectF(QPointF(), the.picture).contains(label.box))
+            << label.text.toStdString();
+    }
+    EXPECT_EQ(drawn, the.drawn);
+    if (placed.size() == 2 && the.overlap == pw::LabelOverlap::LeaveOut) {
+        // The mouse on a text names its label, on a dot the dot's.
+        EXPECT_EQ(pw::labelAt(placed, placed[0].box.center())->index, 0U);
+        EXPECT_EQ(pw::labelAt(placed, placed[1].dot.center())->index, 1U);
+    }
+}
+
+const std::vector<pw::MapLabel> kSameSpot = {{2, 2, "Ashwood"}, {2, 2, "Thornwick"}};
+const std::vector<pw::MapLabel> kNear = {{1, 1, "Ridge Top"}, {2, 1.3F, "Redhollow"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Render, LabelPlacement,
+    testing::Values(Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::LeaveOut, "+."},
+                    Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::DrawAll, "++"},
+                    Placement{kNear, 4, {400, 400}, pw::LabelOverlap::LeaveOut, "+."},
+                    Placement{
+                        kNear, 200, {4000, 4000}, pw::LabelOverlap::LeaveOut, "++"},  // zoomed in
+                    Placement{{{19.5F, 0, "Redhollow Ridge Top"}, {0, 5, "Ridge"}},
+                              8,
+                              {160, 40},
+                              pw::LabelOverlap::LeaveOut,
+                              "++"},  // moved left of its dot, and down
+                    Placement{{{1, 1, "A label far wider than the whole picture"}, {9, 9, "Off"}},
+                              8,
+                              {40, 40},
+                              pw::LabelOverlap::LeaveOut,
+                              "+"},
+                    Placement{{{1, 1, "Ash"}, {1.5F, 1, "Thorn"}, {30, 30, "Far"}},
+                              8,
+                              {400, 400},
+                              pw::LabelOverlap::LeaveOut,
+                              "+.+"}));
+
 // The command line draws a map file, and a merge's joined map, as the renderer does; its
 // label texts need fonts and so are looked at only where their dot lies.
 TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
@@ -217,7 +272,8 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
     };
     pw::test::writeFile(folder.file("AB-01.map"), "1\r\n4 8 99\r\nvalues\r\n0 4\r\n" +
                                                       rows(5, "....") + rows(3, "~~~~") +
-                                                      rows(8, "....") + "x\r\n0.5 0.5 Hill\r\n");
+                                                      rows(8, "....") +
+                                                      "x\r\n0.5 0.5 Hill\r\n0.6 0.6 Hill Top\r\n");
     pw::test::writeFile(folder.file("legend.txt"), "~ #0000ff water\n");
     // The same with a label far left of the map, whose text would reach into the picture.
     pw::test::writeFile(folder.file("AB-02.map"), pw::test::readFile(folder.file("AB-01.map")) +
@@ -240,6 +296,10 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
     EXPECT_EQ(one.pixel(4, 4), kLabelDot);
     ASSERT_EQ(run({"render", "--labels", "--scale", "8", "--output", "far.png", "AB-02.map"}), 0);
     EXPECT_EQ(QImage(QString::fromStdString(folder.file("far.png"))), one);
+    // The second label's text overlaps the first's: drawn only when all are asked for.
+    ASSERT_EQ(
+        run({"render", "--labels", "all", "--scale", "8", "--output", "all.png", "AB-01.map"}), 0);
+    EXPECT_NE(QImage(QString::fromStdString(folder.file("all.png"))), one);
     ASSERT_EQ(run({"merge", "--layout", "end-to-end", "--image", "two.png", "--output", "two.map",
                    "AB-01.map", "AB-01.map"}),
               0);
@@ -255,7 +315,8 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // also when the tests are only being listed
+    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

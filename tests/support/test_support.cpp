@@ -68,7 +68,7 @@ std::vector<TableRow> readRows(const std::filesystem::path& path) {
             const std::size_t star = line.find('*', at), close = line.find('}', at);
             if (line[at] == '\t') {
                 cases.back().emplace_back();
-            } else if (line.compare(at, 2, "\\x") == 0 && at + 3 < line.size()) {
+            } else if (line[at] == '\\' && line.compare(at, 2, "\\x") == 0) {
                 field += static_cast<char>(std::stoi(line.substr(at + 2, 2), nullptr, 16));
                 at += 3;
             } else if (line[at] == '\\' && at + 1 < line.size()) {

@@ -36,8 +36,8 @@ struct TableRow : std::vector<std::string> {
     int line = 0;
 };
 // The cases of a table file, one a line, its fields separated by tabs; a line that starts
-// with # is none. In a field \r \n \t \0 \\ stand for their bytes, \xHH for any byte,
-// {N*c} for N copies of c.
+// with # is none. In a field \r \n \t \0 \\ and \xHH stand for their bytes, {N*c} for N
+// copies of c.
 std::vector<TableRow> readRows(const std::filesystem::path& path);
 // The same cases as plain fields.
 std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path);

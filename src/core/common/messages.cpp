@@ -1,5 +1,6 @@
 #include "core/common/messages.h"
 
+#include "core/common/file_path.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_set.h"
 
@@ -68,6 +69,10 @@ std::string countNotTaken(Layout layout, int count) {
            countChoices(countRange(layout)) + " sources, not " + std::to_string(count);
 }
 
+std::string nameNotUtf8(const std::string& name) {
+    return "ERROR: file name " + name + " is not valid UTF-8";
+}
+
 std::string unableToCreate(const std::string& path, const std::string& reason) {
     return "ERROR: unable to create file " + path + ": " + reason;
 }
@@ -120,6 +125,18 @@ std::string cellSlot(int slotNumber, const std::string& name) {
     return name.empty() ? slot + ", nothing chosen" : slot + ": " + name;
 }
 
+std::string unableToWriteStandardOutput(const std::string& reason) {
+    return "ERROR: unable to write standard output: " + reason;
+}
+
+std::string legendNotRegular(const std::string& path) {
+    return path + " is not a regular file; the built-in colours are used instead";
+}
+
+std::string warning(const std::string& note) {
+    return "WARNING: " + note;
+}
+
 std::string oneOf(const std::vector<std::string>& names) {
     std::string text;
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -165,7 +182,7 @@ std::string countChoices(const CountRange& counts) {
 }
 
 std::string setupProblem(const std::string& file, const std::string& what) {
-    return "ERROR: setup " + file + ": " + what;
+    return "ERROR: setup " + escapedName(file) + ": " + what;
 }
 
 namespace setup {
@@ -278,16 +295,43 @@ std::string outputIsSetup() {
 
 }  // namespace setup
 
+std::string hoveredLabel(const std::string& label) {
+    return "; label \"" + label + "\"";
+}
+
+std::string keptMark(char mark) {
+    return std::string(1, mark) + " (kept)";
+}
+
+std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen) {
+    return "Mark " + std::string(1, mark) + " kept from " + from + ": " + chosen +
+           " has no mark of its own";
+}
+
+std::string keptMarkNote(int slot, char mark, const std::string& from,
+                         const std::vector<int>& changedWith) {
+    const std::string joins = "Slot " + std::to_string(slot) + " joins with mark " +
+                              std::string(1, mark) + " kept from " + from;
+    if (changedWith.empty()) {
+        return joins + "; it changes no junction as the marks stand.";
+    }
+    std::string slots;
+    for (const int other : changedWith) {
+        slots += (slots.empty() ? "" : " and slot ") + std::to_string(other);
+    }
+    return joins + ": it changes the junction with slot " + slots + ".";
+}
+
 std::string runSucceeded(const std::string& file) {
-    return file + ": " + std::string(kMapCreated);
+    return escapedName(file) + ": " + std::string(kMapCreated);
 }
 
 std::string runChecked(const std::string& file) {
-    return file + ": checks passed, nothing written (dry run)";
+    return escapedName(file) + ": checks passed, nothing written (dry run)";
 }
 
 std::string runFailed(const std::string& file) {
-    return file + ": failed";
+    return escapedName(file) + ": failed";
 }
 
 }  // namespace pw::messages

@@ -63,7 +63,7 @@ std::string directionChoices();                      // "N, NE, E, SE, S, SW, W,
 std::string countChoices(const CountRange& counts);  // "2 to 4", "2 or 3", "4, 6 or 8"
 
 // Setup files. Every problem with one reads "ERROR: setup FILE: WHAT"; `file` is the
-// setup's path as the user gave it.
+// setup's path as the user gave it, escaped here (escapedName).
 std::string setupProblem(const std::string& file, const std::string& what);
 namespace setup {
 std::string syntax(int line, int column, const std::string& reason);
@@ -97,9 +97,34 @@ inline constexpr char kSetupFilter[] = "Boardsmith setup (*.pwsetup)";
 inline constexpr char kUndo[] = "Undo";
 inline constexpr char kRedo[] = "Redo";
 
-// One line of `run` per setup.
+// The preview: what the keys do, and the label under the mouse ("; label "Hill"").
+inline constexpr char kPreviewKeys[] =
+    "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits";
+std::string hoveredLabel(const std::string& label);
+
+// A slot joining with a mark its chosen name does not show (slots numbered from 1):
+// "R (kept)" beside it, its tooltip, and what the preview says of it, naming the slots
+// across the junctions the mark changes.
+std::string keptMark(char mark);
+std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen);
+std::string keptMarkNote(int slot, char mark, const std::string& from,
+                         const std::vector<int>& changedWith);
+
+// One line of `run` per setup, its path escaped.
 std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file);
 std::string runFailed(const std::string& file);
+
+// Files of every kind. `name` and `path` come escaped (escapedName), `reason` in the
+// system's words.
+std::string nameNotUtf8(const std::string& name);
+std::string unableToWriteStandardOutput(const std::string& reason);
+// A legend that is no regular file is left out, and the built-in palette drawn instead.
+std::string legendNotRegular(const std::string& path);
+std::string warning(const std::string& note);
+
+// Reasons of a refused output, where the system has none of its own.
+inline constexpr const char kNotRegularFile[] = "Not a regular file";
+inline constexpr const char kNameNotUtf8[] = "File name is not valid UTF-8";
 
 }  // namespace pw::messages

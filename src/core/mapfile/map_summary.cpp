@@ -6,9 +6,12 @@
 namespace pw {
 
 MapSummary summarizeMap(const std::string& path, const std::string& name) {
-    std::optional<LineReader> reader = LineReader::open(path);
+    OpenFailure failure = OpenFailure::None;
+    std::optional<LineReader> reader = LineReader::open(path, &failure);
     if (!reader) {
-        return {{}, Problem{messages::unableToOpen(name)}};
+        return {{},
+                Problem{failure == OpenFailure::NameNotUtf8 ? messages::nameNotUtf8(name)
+                                                            : messages::unableToOpen(name)}};
     }
     return readHeader(*reader, name, kSourceRules);
 }

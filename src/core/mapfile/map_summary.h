@@ -10,7 +10,8 @@ namespace pw {
 // cannot be a source, worded as Save Map words it.
 using MapSummary = HeaderRead;
 
-// Reads only the version line and the size line; `name` is the file's name as listed.
+// Reads only the version line and the size line; `name` is the file's name as messages
+// give it (escaped, see escapedName).
 MapSummary summarizeMap(const std::string& path, const std::string& name);
 
 }  // namespace pw

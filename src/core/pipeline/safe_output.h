@@ -10,8 +10,9 @@ namespace pw {
 // the target's place only when it is complete on disk. Until then the target, which may
 // be one of the sources still being read, is untouched. An existing target keeps its
 // permissions; a symbolic link keeps pointing at the file it names, which is replaced.
-// No output when no temporary file can be made there, or the target exists and is not
-// a regular file (a folder, a device).
+// No output when no temporary file can be made there, the target exists and is not a
+// regular file (a folder, a device), or the path's bytes do not round-trip through Qt.
+// Every failure of create, write, sync and commit says why in the system's words.
 OpenedOutput openSafeOutput(const std::string& path);
 
 // A dry run's output: refuses what openSafeOutput() would refuse, and a path whose folder

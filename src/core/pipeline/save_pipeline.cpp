@@ -1,6 +1,7 @@
 #include "core/pipeline/save_pipeline.h"
 
 #include "core/assembly/merge_job.h"
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
 
@@ -40,9 +41,15 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
     }
     host.storeRememberedPath(*path);
 
+    // A name Qt cannot hold would be written under another name.
+    const std::string shownPath = escapedName(*path);
+    if (!pathRoundTrips(*path)) {
+        host.showError(messages::nameNotUtf8(shownPath));
+        return SaveOutcome::WriteFailed;
+    }
     const OpenedOutput output = openOutput(*path);
     if (!output.file) {
-        host.showError(messages::unableToCreate(*path, output.errorString));
+        host.showError(messages::unableToCreate(shownPath, output.errorString));
         return SaveOutcome::WriteFailed;
     }
     // A damaged source stops the writing; the output is then dropped uncommitted.
@@ -56,7 +63,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         return SaveOutcome::WriteFailed;
     }
     if (!writer.flush() || !output.file->commit()) {
-        host.showError(messages::unableToWrite(*path, output.file->errorString()));
+        host.showError(messages::unableToWrite(shownPath, output.file->errorString()));
         return SaveOutcome::WriteFailed;
     }
     host.reportSuccess(std::string(messages::kMapCreated));

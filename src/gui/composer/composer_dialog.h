@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "core/assembly/layout.h"
@@ -14,11 +15,14 @@
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QUndoStack;
 
 namespace pw::gui {
+class LegendLoader;
 class MapListModel;
 class PreviewPane;
+class SlotsArea;
 }  // namespace pw::gui
 
 namespace pw::gui {
@@ -26,6 +30,9 @@ namespace pw::gui {
 // The composer dialog of a configuration: the slots with their drop-downs and L/R labels,
 // the top-edge direction button, Save Map and the preview. Only the template differs from
 // one layout to the next; which slots are in use follows from the layout table.
+// With the preview hidden the dialog has the fixed size of its template. With the preview
+// shown it can be resized and maximised: the slots keep their size and the preview takes
+// the rest; the size is remembered per layout. It never opens larger than its screen.
 class ComposerDialog : public QDialog {
     Q_OBJECT
 
@@ -38,6 +45,7 @@ class ComposerDialog : public QDialog {
     // the number of rows.
     ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
                    const DialogEnvironment& environment, QWidget* parent = nullptr);
+    ~ComposerDialog() override;
 
     Layout mergeLayout() const { return layout_; }
     // The count the main dialog handed over: maps for Top-to-Bottom and End-to-End,
@@ -58,6 +66,7 @@ class ComposerDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void onInitDialog();
@@ -75,6 +84,19 @@ class ComposerDialog : public QDialog {
     void listMapFiles(QComboBox& mapList);
     void addPreview();
     void updatePreview();
+    void showKeptMarks();
+    // Shows or hides the preview and sizes the dialog to suit.
+    void applyPreviewShown(bool shown);
+    // Keeps the dialog within its screen: the preview's controls stack when the screen is
+    // narrow, and the slots scroll when even that leaves them too little room.
+    void fitToScreen();
+    // The preview's toggle, the setup commands and the preview's controls one under the
+    // other, for a narrow screen; else side by side.
+    void stackPreviewControls(bool stacked);
+    QSize screenRoom() const;
+    QSize openingSize() const;
+    // Notes the size the dialog has with the preview shown.
+    void rememberSize();
 
     void setUpTemplate();
     void attachWidgets();
@@ -89,6 +111,9 @@ class ComposerDialog : public QDialog {
     const int mapSetIndex_;
     const DialogEnvironment& environment_;
     ComposerWidgets widgets_;
+    SlotsArea* slotsArea_ = nullptr;
+    QBoxLayout* commandRow_ = nullptr;  // the preview's toggle and the setup commands
+    std::vector<QLabel*> keptMarks_;    // beside each slot's number labels: "R (kept)"
     Composition composition_;  // what the slots and the direction show
     QUndoStack* undoStack_ = nullptr;
     std::optional<OpenedSetup> pendingSetup_;  // fills the dialog when it opens
@@ -102,7 +127,8 @@ class ComposerDialog : public QDialog {
     MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists
     bool mapSetListed_ = false;
     bool mapSetFound_ = false;
-    QString saveFolder_;  // where Save As opens while no path is remembered
+    QString saveFolder_;                          // where Save As opens while no path is remembered
+    std::unique_ptr<LegendLoader> legendLoader_;  // last: it calls into the preview
 };
 
 }  // namespace pw::gui

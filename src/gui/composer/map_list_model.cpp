@@ -1,13 +1,16 @@
 #include "gui/composer/map_list_model.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
-#include "gui/composer/header_scanner.h"
+#include "core/pipeline/source_check.h"
+#include "gui/composer/map_file_scanner.h"
 
 namespace pw::gui {
 
@@ -23,20 +26,28 @@ MapListModel::~MapListModel() = default;
 void MapListModel::setMaps(std::vector<ListedMap> maps) {
     beginResetModel();
     scanner_.reset();
+    aheadScanners_.clear();
     maps_ = std::move(maps);
     names_.clear();
     std::vector<std::pair<std::string, std::string>> paths;
     for (const ListedMap& map : maps_) {
-        names_.push_back(QString::fromStdString(map.name));
-        paths.emplace_back(map.path, map.name);
+        const std::string shown = escapedName(map.name);
+        names_.push_back(QString::fromStdString(shown));
+        paths.emplace_back(map.path, shown);
     }
     headers_.assign(maps_.size(), std::nullopt);
+    wholeProblems_.assign(maps_.size(), std::string());
+    wholePending_ = maps_.size();
     listedCount_ = maps_.size();
     reference_ = -1;
     endResetModel();
-    scanner_ = std::make_unique<HeaderScanner>(
-        std::move(paths), [this](std::size_t first, std::vector<MapSummary> headers) {
+    scanner_ = std::make_unique<MapFileScanner>(
+        std::move(paths),
+        [this](std::size_t first, std::vector<MapSummary> headers) {
             takeHeaders(first, std::move(headers));
+        },
+        [this](std::size_t first, std::vector<std::string> problems) {
+            takeWholeProblems(first, std::move(problems));
         });
 }
 
@@ -54,24 +65,44 @@ int MapListModel::rowForFile(const QString& path) {
     }
     const int row = static_cast<int>(maps_.size());
     beginInsertRows(QModelIndex(), row, row);
-    maps_.push_back(
-        {file.fileName().toStdString(), wanted.toStdString(), file.absolutePath().toStdString()});
-    names_.push_back(file.fileName());
-    // One header is read at once: the list has it when the slot shows the name.
-    headers_.push_back(summarizeMap(maps_.back().path, maps_.back().name));
+    maps_.push_back({QFile::encodeName(file.fileName()).toStdString(),
+                     QFile::encodeName(wanted).toStdString(),
+                     QFile::encodeName(file.absolutePath()).toStdString()});
+    names_.push_back(QString::fromStdString(escapedName(maps_.back().name)));
+    headers_.push_back(std::nullopt);
+    wholeProblems_.emplace_back();
+    ++wholePending_;
     endInsertRows();
+    readAhead(static_cast<std::size_t>(row), true);
     return row;
 }
 
 void MapListModel::setReference(int row) {
     const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
     reference_ = valid ? row : -1;
-    // Slot 1's own header is needed now, not when the background gets to it.
+    // Slot 1's own header is needed first, not when the list's reading gets to it.
     if (valid && !headers_[static_cast<std::size_t>(row)]) {
-        const ListedMap& map = maps_[static_cast<std::size_t>(row)];
-        headers_[static_cast<std::size_t>(row)] = summarizeMap(map.path, map.name);
+        readAhead(static_cast<std::size_t>(row), false);
     }
     marksChanged();
+}
+
+void MapListModel::readAhead(std::size_t row, bool whole) {
+    aheadScanners_.push_back(std::make_unique<MapFileScanner>(
+        std::vector{std::pair(maps_[row].path, names_[row].toStdString())},
+        [this, row](std::size_t, std::vector<MapSummary> headers) {
+            takeHeaders(row, std::move(headers));
+        },
+        [this, row, whole](std::size_t, std::vector<std::string> problems) {
+            if (whole) {  // otherwise the list's own reading tells it
+                takeWholeProblems(row, std::move(problems));
+            }
+        }));
+}
+
+std::string MapListModel::fileName(int row) const {
+    const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
+    return valid ? maps_[static_cast<std::size_t>(row)].name : std::string();
 }
 
 void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> headers) {
@@ -92,6 +123,18 @@ void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> header
     Q_EMIT dataChanged(index(static_cast<int>(first)),
                        index(static_cast<int>(first + headers.size() - 1)),
                        {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+void MapListModel::takeWholeProblems(std::size_t first, std::vector<std::string> problems) {
+    for (std::size_t i = 0; i < problems.size() && first + i < wholeProblems_.size(); ++i) {
+        wholeProblems_[first + i] = std::move(problems[i]);
+        --wholePending_;
+    }
+    if (!problems.empty()) {
+        Q_EMIT dataChanged(index(static_cast<int>(first)),
+                           index(static_cast<int>(first + problems.size() - 1)),
+                           {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+    }
 }
 
 void MapListModel::marksChanged() {
@@ -115,7 +158,9 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return names_[row];
         case PathRole:
-            return QString::fromStdString(maps_[row].path);
+            return QByteArray::fromStdString(maps_[row].path);
+        case FileNameRole:
+            return QByteArray::fromStdString(maps_[row].name);
         case Qt::ToolTipRole:
             return toolTip(row);
         case Qt::ForegroundRole:
@@ -146,14 +191,21 @@ QString MapListModel::problem(std::size_t row) const {
         // are compared as Save Map compares them.
         if (chosen && !chosen->problem) {
             if (const std::optional<Problem> misfit =
-                    checkSameSize(summary->header, maps_[row].name, chosen->header,
-                                  maps_[reference].name)) {
+                    checkSameSize(summary->header, names_[row].toStdString(), chosen->header,
+                                  names_[reference].toStdString())) {
                 found = misfit->message;
             }
         }
     }
-    // A tooltip is no error box: the reason without Save Map's "ERROR: ".
-    return found ? QString::fromStdString(messages::reasonOf(*found)) : QString();
+    // Save Map checks the sizes before it reads a source through. A tooltip is no error
+    // box: the reasons without Save Map's "ERROR: ".
+    QStringList reasons;
+    for (const std::string& reason : {found.value_or(std::string()), wholeProblems_[row]}) {
+        if (!reason.empty()) {
+            reasons.append(QString::fromStdString(messages::reasonOf(reason)));
+        }
+    }
+    return reasons.join(QLatin1Char('\n'));
 }
 
 QString MapListModel::toolTip(std::size_t row) const {

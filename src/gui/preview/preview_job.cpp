@@ -35,10 +35,13 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     const LayoutShape& shape = result.joined.shape;
     result.options.cellSize = previewCellSize(shape.columns * result.joined.panelLength,
                                               shape.rows * result.joined.panelHeight, job.longSide);
+    // The labels are placed by the view at the zoom it shows, not here.
+    result.options.labelsOnImage = false;
     LineReader reader = LineReader::fromBytes(result.joined.bytes);
     RenderResult drawn = renderMap(reader, result.options, "preview");
     result.image = std::move(drawn.image);
     result.problem = std::move(drawn.problem);
+    result.labels = std::move(drawn.labels);
     result.cells = CellIndex(result.joined.bytes);
     return result;
 }
