@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Pictures, testing::ValuesIn(table("pictures.tsv"
 class Problems : public testing::TestWithParam<TableRow> {};
 
 // A map file (missing.map: none; /proc/self/mem: its reading fails) drawn: the problem
-// told, or the picture's size and the direction read.
+// told, or the map's size in cells, the picture's in pixels and the direction read.
 TEST_P(Problems, AreToldOrTheMapIsDrawn) {
     pw::test::TempFolder folder;
     const std::string& bytes = GetParam().at(0);
@@ -147,7 +147,9 @@ TEST_P(Problems, AreToldOrTheMapIsDrawn) {
     options.cellSize = std::stoi(GetParam().at(1));
     const pw::RenderResult drawn = pw::renderMapFile(path, options);
     std::string told = drawn.problem ? drawn.problem->message
-                                     : std::to_string(drawn.image.width()) + "x" +
+                                     : std::to_string(drawn.length) + "x" +
+                                           std::to_string(drawn.height) + " cells in " +
+                                           std::to_string(drawn.image.width()) + "x" +
                                            std::to_string(drawn.image.height()) + " facing " +
                                            std::to_string(drawn.direction);
     if (const std::size_t at = told.find(path); at != std::string::npos) {
