@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/assembly/merge_request.h"
+#include "render/picture_file.h"
 #include "render/render_options.h"
 
 namespace pw::cli {
@@ -20,12 +21,6 @@ struct UsageError {
     std::string message;
 };
 
-// merge: joins the SOURCE arguments into OUT, and draws the joined map into IMAGE if asked.
-struct MergeCommand {
-    MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
-    std::string outputPath;
-    std::optional<std::string> imagePath;
-};
 
 // list: what the dialogs would list for a map set.
 struct ListCommand {
@@ -41,6 +36,16 @@ struct PictureOptions {
     int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel
     int panelHeight = 0;
     int scale = 4;  // pixels per cell
+    bool fixUps = true;  // merge: the cells the junction fix-up changed are highlighted
+    PictureFileOptions file;  // PNG or PDF, as the options or the picture's name say
+};
+
+// merge: joins the SOURCE arguments into OUT, and draws the joined map into IMAGE if asked.
+struct MergeCommand {
+    MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
+    std::string outputPath;
+    std::optional<std::string> imagePath;
+    PictureOptions picture;  // labels and seams on
 };
 
 // render: draws MAP into OUT.png.

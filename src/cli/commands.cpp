@@ -8,9 +8,10 @@
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
+#include "core/common/messages.h"
+#include "core/pipeline/file_identity.h"
 #include "core/pipeline/save_pipeline.h"
-#include "render/image_file.h"
-#include "render/map_renderer.h"
+#include "render/picture_companion.h"
 
 namespace pw::cli {
 namespace {
@@ -30,10 +31,7 @@ class CommandLineHost : public PipelineHost {
     std::string outputPath_;
 };
 
-// Draws the map file at `mapPath` into `imagePath`, in the colours of the legend beside
-// `legendBeside`; the exit status.
-int drawPicture(const std::string& mapPath, const std::string& imagePath,
-                const PictureOptions& picture, const std::string& legendBeside) {
+RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& legendBeside) {
     RenderOptions options;
     options.section = picture.section;
     options.layer = picture.layer;
@@ -45,37 +43,58 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
     }
     options.legend =
         Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).absolutePath());
-    const RenderResult rendered = renderMapFile(mapPath, options);
-    std::string error = rendered.error;
-    if (error.empty()) {
-        error = writePngFile(rendered.image, QString::fromStdString(imagePath));
+    return options;
+}
+
+// Why a picture may not go to `imagePath`, told before anything is read or written: not
+// a regular file, or one of the files the command reads or writes besides.
+std::optional<std::string> refusedPicture(const std::string& imagePath,
+                                          const std::vector<std::string>& others) {
+    if (std::optional<std::string> refused = refusedTarget(imagePath)) {
+        return messages::unableToCreate(imagePath, *refused);
     }
-    if (!error.empty()) {
-        std::cerr << error << '\n';
-        return 1;
+    for (const std::string& other : others) {
+        if (isSameFile(imagePath, other)) {
+            return messages::unableToCreate(imagePath, messages::sameFileAs(other));
+        }
+    }
+    return std::nullopt;
+}
+
+int failWith(const std::string& message) {
+    std::cerr << message << '\n';
+    return 1;
+}
+
+int runRender(const RenderCommand& command) {
+    if (std::optional<std::string> refused =
+            refusedPicture(command.outputPath, {command.mapPath})) {
+        return failWith(*refused);
+    }
+    const RenderOptions options = renderOptionsOf(command.picture, command.mapPath);
+    if (std::optional<std::string> failed = savePicture(
+            MapSource::file(command.mapPath), options, command.picture.file, command.outputPath)) {
+        return failWith(*failed);
     }
     return 0;
 }
 
 int runMerge(const MergeCommand& command) {
     CommandLineHost host(command.outputPath);
-    if (runSave(command.request, host) != SaveOutcome::Saved) {
-        return 1;
-    }
     if (!command.imagePath) {
-        return 0;
+        return runSave(command.request, host) == SaveOutcome::Saved ? 0 : 1;
     }
-    // The picture shows where the panels meet: their size is the output's over the shape.
-    const std::optional<LayoutShape> shape =
-        shapeFor(command.request.layout, static_cast<int>(command.request.slots.size()));
-    const MapSummary output = summarizeMap(command.outputPath, command.outputPath);
-    PictureOptions picture;
-    picture.labels = true;
-    picture.seams = true;
-    picture.panelLength = output.length / shape->columns;
-    picture.panelHeight = output.height / shape->rows;
-    return drawPicture(command.outputPath, *command.imagePath, picture,
-                       command.request.slots.front().path);
+    std::vector<std::string> others{command.outputPath};
+    for (const SourceSlot& slot : command.request.slots) {
+        others.push_back(slot.path);
+    }
+    if (std::optional<std::string> refused = refusedPicture(*command.imagePath, others)) {
+        return failWith(*refused);
+    }
+    PictureCompanion picture(*command.imagePath,
+                             renderOptionsOf(command.picture, command.request.slots.front().path),
+                             command.picture.file, command.picture.fixUps);
+    return runSave(command.request, host, openSafeOutput, &picture) == SaveOutcome::Saved ? 0 : 1;
 }
 
 // name, mark, number label, size or problem, folder; tab-separated.
@@ -127,7 +146,7 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
         return runMerge(*merge);
     }
     if (render != nullptr) {
-        return drawPicture(render->mapPath, render->outputPath, render->picture, render->mapPath);
+        return runRender(*render);
     }
     return runList(std::get<ListCommand>(command));
 }

@@ -23,104 +23,168 @@ void mixPixel(QImage& image, int x, int y, QRgb colour, int amount) {
     *pixel = mixColour(*pixel, colour, amount);
 }
 
+// The span [from, from + count) of picture pixels that lies in [start, start + size), in
+// window pixels.
+std::pair<int, int> within(qint64 from, qint64 count, int start, int size) {
+    const qint64 first = std::max<qint64>(from, start);
+    const qint64 last = std::min<qint64>(from + count, qint64{start} + size);
+    return {static_cast<int>(first - start), static_cast<int>(std::max<qint64>(last - first, 0))};
+}
+
 }  // namespace
 
-void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize) {
-    // Thin lines on the first pixels of the next panel; thicker once cells are large.
-    const int width = cellSize >= 6 ? 2 : 1;
-    if (panelLength > 0) {
-        for (qint64 x = qint64{panelLength} * cellSize; x < image.width();
-             x += qint64{panelLength} * cellSize) {
-            for (int y = 0; y < image.height(); ++y) {
-                for (int dx = 0; dx < width && x + dx < image.width(); ++dx) {
-                    mixPixel(image, static_cast<int>(x) + dx, y, kSeamColour, 200);
-                }
-            }
-        }
-    }
-    if (panelHeight > 0) {
-        for (qint64 y = qint64{panelHeight} * cellSize; y < image.height();
-             y += qint64{panelHeight} * cellSize) {
-            for (int dy = 0; dy < width && y + dy < image.height(); ++dy) {
-                for (int x = 0; x < image.width(); ++x) {
-                    mixPixel(image, x, static_cast<int>(y) + dy, kSeamColour, 200);
-                }
-            }
-        }
-    }
-}
-
-void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSize) {
-    for (const QPoint& cell : cells) {
-        const qint64 left = qint64{cell.x()} * cellSize;
-        const qint64 top = qint64{cell.y()} * cellSize;
-        if (cell.x() < 0 || cell.y() < 0 || left >= image.width() || top >= image.height()) {
-            continue;
-        }
-        // A tint shows the cell's own colour through; large cells also get a frame.
-        for (int dy = 0; dy < cellSize && top + dy < image.height(); ++dy) {
-            for (int dx = 0; dx < cellSize && left + dx < image.width(); ++dx) {
-                const bool frame = cellSize >= 4 &&
-                                   (dx == 0 || dy == 0 || dx == cellSize - 1 || dy == cellSize - 1);
-                mixPixel(image, static_cast<int>(left) + dx, static_cast<int>(top) + dy,
-                         kHighlightColour, frame ? 256 : 140);
-            }
-        }
-    }
-}
-
-void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize) {
-    if (labels.empty()) {
-        return;
-    }
+PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector<MapLabel>& labels,
+                                 int direction, QSize picture)
+    : picture_(picture),
+      cellSize_(options.cellSize),
+      panelLength_(options.panelLength),
+      panelHeight_(options.panelHeight),
+      highlights_(options.highlights),
+      direction_(options.compass ? direction : -1) {
     const bool withText = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
     QFont font;
     if (withText) {
-        font.setPixelSize(std::clamp(cellSize + cellSize / 2, 9, 28));
-        painter.setFont(font);
+        fontPixels_ = std::clamp(cellSize_ + cellSize_ / 2, 9, 28);
+        font.setPixelSize(fontPixels_);
     }
-    const double radius = std::max(1.5, cellSize / 3.0);
+    const QFontMetrics metrics(font);
+    const double radius = std::max(1.5, cellSize_ / 3.0);
     for (const MapLabel& label : labels) {
-        const QPointF at(double{label.x} * cellSize, double{label.y} * cellSize);
-        if (at.x() < -radius || at.y() < -radius || at.x() > image.width() + radius ||
-            at.y() > image.height() + radius) {
+        const QPointF at(double{label.x} * cellSize_, double{label.y} * cellSize_);
+        if (at.x() < -radius || at.y() < -radius || at.x() > picture.width() + radius ||
+            at.y() > picture.height() + radius) {
             continue;
         }
+        PlacedLabel placed;
         // A square dot: thousands of labels must not cost curve drawing.
-        painter.fillRect(QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius),
-                         QColor(kLabelMark));
-        painter.setPen(Qt::NoPen);
-        if (!withText) {
-            continue;
+        placed.dot = QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius);
+        if (withText) {
+            placed.text = label.text.left(kMaxLabelCharacters);
+            placed.box = QRectF(at.x() + radius + 1, at.y() - metrics.ascent() / 2.0 - 1,
+                                metrics.horizontalAdvance(placed.text) + 4, metrics.height() + 2);
         }
-        const QString text = label.text.left(kMaxLabelCharacters);
-        const QFontMetrics metrics(font);
-        const QRectF box(at.x() + radius + 1, at.y() - metrics.ascent() / 2.0 - 1,
-                         metrics.horizontalAdvance(text) + 4, metrics.height() + 2);
-        painter.setBrush(QColor(255, 255, 255, 190));
-        painter.drawRect(box);
-        painter.setPen(QColor(kLabelInk));
-        painter.drawText(box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+        // Glyphs may reach past their advance: a margin of the font's size all round.
+        placed.reach = placed.dot.united(placed.box).toAlignedRect().adjusted(
+            -fontPixels_ - 2, -fontPixels_ - 2, fontPixels_ + 2, fontPixels_ + 2);
+        labels_.push_back(std::move(placed));
     }
 }
 
-void drawCompass(QImage& image, int direction) {
-    const int side = std::min(image.width(), image.height()) / 5;
-    if (direction < 0 || direction > 7 || side < 12) {
+void PictureOverlays::draw(QImage& window, QPoint origin) const {
+    drawSeams(window, origin);
+    drawHighlights(window, origin);
+    drawLabels(window, origin);
+    drawCompass(window, origin);
+}
+
+void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
+    // Thin lines on the first pixels of the next panel; thicker once cells are large.
+    const int width = cellSize_ >= 6 ? 2 : 1;
+    if (panelLength_ > 0) {
+        const qint64 step = qint64{panelLength_} * cellSize_;
+        for (qint64 x = step; x < picture_.width(); x += step) {
+            const auto [left, count] =
+                within(x, std::min<qint64>(width, picture_.width() - x), origin.x(), window.width());
+            for (int y = 0; y < window.height(); ++y) {
+                for (int dx = 0; dx < count; ++dx) {
+                    mixPixel(window, left + dx, y, kSeamColour, 200);
+                }
+            }
+        }
+    }
+    if (panelHeight_ > 0) {
+        const qint64 step = qint64{panelHeight_} * cellSize_;
+        for (qint64 y = step; y < picture_.height(); y += step) {
+            const auto [top, count] = within(y, std::min<qint64>(width, picture_.height() - y),
+                                             origin.y(), window.height());
+            for (int dy = 0; dy < count; ++dy) {
+                for (int x = 0; x < window.width(); ++x) {
+                    mixPixel(window, x, top + dy, kSeamColour, 200);
+                }
+            }
+        }
+    }
+}
+
+void PictureOverlays::drawHighlights(QImage& window, QPoint origin) const {
+    const QRect shown(origin, window.size());
+    const QRect whole(QPoint(0, 0), picture_);
+    for (const QPoint& cell : highlights_) {
+        const qint64 left = qint64{cell.x()} * cellSize_;
+        const qint64 top = qint64{cell.y()} * cellSize_;
+        if (cell.x() < 0 || cell.y() < 0 || left >= picture_.width() || top >= picture_.height()) {
+            continue;
+        }
+        const QRect square(static_cast<int>(left), static_cast<int>(top), cellSize_, cellSize_);
+        const QRect drawn = square.intersected(whole).intersected(shown);
+        // A tint shows the cell's own colour through; large cells also get a frame.
+        for (int y = drawn.top(); y <= drawn.bottom(); ++y) {
+            for (int x = drawn.left(); x <= drawn.right(); ++x) {
+                const int dx = x - square.left();
+                const int dy = y - square.top();
+                const bool frame = cellSize_ >= 4 && (dx == 0 || dy == 0 || dx == cellSize_ - 1 ||
+                                                      dy == cellSize_ - 1);
+                mixPixel(window, x - origin.x(), y - origin.y(), kHighlightColour,
+                         frame ? 256 : 140);
+            }
+        }
+    }
+}
+
+void PictureOverlays::drawLabels(QImage& window, QPoint origin) const {
+    const QRect shown(origin, window.size());
+    auto first = std::find_if(labels_.begin(), labels_.end(),
+                              [&shown](const PlacedLabel& label) {
+                                  return label.reach.intersects(shown);
+                              });
+    if (first == labels_.end()) {
+        return;
+    }
+    QPainter painter(&window);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-origin);
+    QFont font;
+    if (fontPixels_ > 0) {
+        font.setPixelSize(fontPixels_);
+        painter.setFont(font);
+    }
+    for (auto label = first; label != labels_.end(); ++label) {
+        if (!label->reach.intersects(shown)) {
+            continue;
+        }
+        painter.fillRect(label->dot, QColor(kLabelMark));
+        if (label->text.isEmpty()) {
+            continue;
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 190));
+        painter.drawRect(label->box);
+        painter.setPen(QColor(kLabelInk));
+        painter.drawText(label->box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                         label->text);
+    }
+}
+
+void PictureOverlays::drawCompass(QImage& window, QPoint origin) const {
+    const int side = std::min(picture_.width(), picture_.height()) / 5;
+    if (direction_ < 0 || direction_ > 7 || side < 12) {
         return;
     }
     const int size = std::min(side, 64);
-    QPainter painter(&image);
+    const QRect reach(picture_.width() - 2 * size, 0, 2 * size, 2 * size);
+    if (!reach.intersects(QRect(origin, window.size()))) {
+        return;
+    }
+    QPainter painter(&window);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(image.width() - size * 0.6, size * 0.6);
+    painter.translate(-origin);
+    painter.translate(picture_.width() - size * 0.6, size * 0.6);
     painter.setPen(QPen(QColor(60, 60, 60), 1));
     painter.setBrush(QColor(255, 255, 255, 200));
     painter.drawEllipse(QPointF(0, 0), size * 0.5, size * 0.5);
     // The top edge faces direction*45 degrees clockwise of north, so north lies that far
     // counter-clockwise of up.
-    painter.rotate(-45.0 * direction);
+    painter.rotate(-45.0 * direction_);
     QPainterPath arrow;
     arrow.moveTo(0, -size * 0.42);
     arrow.lineTo(size * 0.16, size * 0.28);

@@ -2,30 +2,49 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <vector>
 
+#include "render/map_cells.h"
+#include "render/render_options.h"
+
 namespace pw {
 
-// A named place of a map: text at a grid position (in cells, may be fractional).
-struct MapLabel {
-    float x = 0;
-    float y = 0;
-    QString text;
+// What is drawn over the cells: seams between panels, the highlighted cells, the labels
+// (a dot at each label's position with its text beside it) and the compass mark, in that
+// order. Laid out once for the whole picture, then drawn into any window of it: a band
+// of rows, a printed page or the whole picture come out pixel for pixel alike. Label
+// texts need fonts, so they are left out without a QGuiApplication.
+class PictureOverlays {
+  public:
+    // `picture` is the whole picture's size in pixels.
+    PictureOverlays(const RenderOptions& options, const std::vector<MapLabel>& labels,
+                    int direction, QSize picture);
+
+    // Draws into `window`, which holds the picture's pixels from `origin` on.
+    void draw(QImage& window, QPoint origin) const;
+
+  private:
+    struct PlacedLabel {
+        QRectF dot;
+        QRectF box;  // the text's backing; empty without text
+        QString text;
+        QRect reach;  // every pixel the label may touch
+    };
+    void drawSeams(QImage& window, QPoint origin) const;
+    void drawHighlights(QImage& window, QPoint origin) const;
+    void drawLabels(QImage& window, QPoint origin) const;
+    void drawCompass(QImage& window, QPoint origin) const;
+
+    QSize picture_;
+    int cellSize_;
+    int panelLength_;
+    int panelHeight_;
+    std::vector<QPoint> highlights_;
+    std::vector<PlacedLabel> labels_;
+    int fontPixels_ = 0;  // 0: dots only
+    int direction_;
 };
-
-// Lines between panels: every panelLength columns and every panelHeight rows (0: none).
-void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize);
-
-// Marks out the given cells (x = column, y = row); cells outside the image are ignored.
-void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSize);
-
-// A dot at each label's position with its text beside it. The text needs fonts, so it is
-// left out without a QGuiApplication.
-void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize);
-
-// A north arrow in the top right corner for the top-edge direction index 0 to 7: the
-// arrow points where north lies, so with the top edge facing E it points left.
-void drawCompass(QImage& image, int direction);
 
 }  // namespace pw

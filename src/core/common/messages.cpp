@@ -1,5 +1,7 @@
 #include "core/common/messages.h"
 
+#include <QString>
+
 namespace pw::messages {
 
 std::string noFileSelected(const LayoutShape& shape, int slot) {
@@ -48,6 +50,45 @@ std::string lettersOutOfOrder(const std::string& name) {
 
 std::string unableToRead(const std::string& name) {
     return "ERROR: unable to read file " + name;
+}
+
+std::string unableToCreate(const std::string& path, const std::string& reason) {
+    return "ERROR: unable to create file " + path + ": " + reason;
+}
+
+std::string unableToWrite(const std::string& path, const std::string& reason) {
+    return "ERROR: unable to write file " + path + ": " + reason;
+}
+
+std::string notARegularFile() {
+    return "Not a regular file";
+}
+
+std::string sameFileAs(const std::string& other) {
+    return "same file as " + other;
+}
+
+std::string tooLargeToDraw(const std::string& name, int cellSize) {
+    return "ERROR: file " + name + " is too large to draw at " + std::to_string(cellSize) +
+           " pixels per cell";
+}
+
+std::string tooLargeForFormat(const char* format, long long width, long long height) {
+    return std::string("the picture of ") + std::to_string(width) + " by " +
+           std::to_string(height) + " pixels is larger than " + format + " allows";
+}
+
+std::string notEnoughMemoryToDraw(const std::string& name) {
+    return "ERROR: not enough memory to draw file " + name;
+}
+
+std::string cellTooLargeForPaper(double cellMm, const std::string& paper) {
+    return "a cell of " + QString::number(cellMm).toStdString() + " mm is too large for " +
+           paper + " paper";
+}
+
+std::string mapNotReadable() {
+    return "the map just written cannot be read back";
 }
 
 }  // namespace pw::messages

@@ -23,4 +23,19 @@ std::string endsEarly(const std::string& name);
 std::string lettersOutOfOrder(const std::string& name);
 std::string unableToRead(const std::string& name);
 
+// Files the program writes: the map and its pictures. `reason` is the system's.
+std::string unableToCreate(const std::string& path, const std::string& reason);
+std::string unableToWrite(const std::string& path, const std::string& reason);
+// Why an output is refused before anything is written.
+std::string notARegularFile();
+std::string sameFileAs(const std::string& other);
+
+// Pictures of a map.
+std::string tooLargeToDraw(const std::string& name, int cellSize);
+std::string tooLargeForFormat(const char* format, long long width, long long height);
+std::string notEnoughMemoryToDraw(const std::string& name);
+std::string cellTooLargeForPaper(double cellMm, const std::string& paper);
+// The map just written cannot be read back to draw it.
+std::string mapNotReadable();
+
 }  // namespace pw::messages

@@ -1,7 +1,11 @@
 #include "core/pipeline/safe_output.h"
 
+#include <unistd.h>
+
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include "core/common/messages.h"
 
 namespace pw {
 namespace {
@@ -17,6 +21,13 @@ class SafeOutput final : public OutputFile {
     // QSaveFile syncs the temporary file before it renames it onto the target.
     bool commit() override { return file_.commit(); }
     std::string errorString() const override { return file_.errorString().toStdString(); }
+    bool sync() override { return file_.flush() && ::fsync(file_.handle()) == 0; }
+    // The temporary file may have no name of its own; its descriptor always reopens it.
+    std::string writtenPath() const override {
+        const QString reopened = QStringLiteral("/proc/self/fd/%1").arg(file_.handle());
+        return file_.handle() >= 0 && QFileInfo::exists(reopened) ? reopened.toStdString()
+                                                                   : std::string();
+    }
 
   private:
     QSaveFile file_;  // an uncommitted save removes its temporary file
@@ -24,12 +35,19 @@ class SafeOutput final : public OutputFile {
 
 }  // namespace
 
-OpenedOutput openSafeOutput(const std::string& path) {
-    const QString name = QString::fromStdString(path);
-    const QFileInfo target(name);
+std::optional<std::string> refusedTarget(const std::string& path) {
+    const QFileInfo target(QString::fromStdString(path));
     // A link is followed to the file it names, which is the one replaced.
     if (path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile())) {
-        return {nullptr, "Not a regular file"};
+        return messages::notARegularFile();
+    }
+    return std::nullopt;
+}
+
+OpenedOutput openSafeOutput(const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    if (std::optional<std::string> refused = refusedTarget(path)) {
+        return {nullptr, *refused};
     }
     auto output = std::make_unique<SafeOutput>(name);
     if (!output->open()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/mapfile/output_file.h"
@@ -13,5 +14,10 @@ namespace pw {
 // No output when no temporary file can be made there, or the target exists and is not
 // a regular file (a folder, a device).
 OpenedOutput openSafeOutput(const std::string& path);
+
+// Why a safe save may not go to `path` at all, known before anything is made there: it
+// exists and is not a regular file (a folder, a device, a fifo, a link to one of them).
+// nullopt when it may.
+std::optional<std::string> refusedTarget(const std::string& path);
 
 }  // namespace pw

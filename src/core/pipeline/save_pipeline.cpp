@@ -19,7 +19,7 @@ bool report(const StepResult& result, PipelineHost& host) {
 }  // namespace
 
 SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
-                    const OutputOpener& openOutput) {
+                    const OutputOpener& openOutput, MapCompanion* companion) {
     const std::optional<LayoutShape> shape =
         shapeFor(request.layout, static_cast<int>(request.slots.size()));
     if (!shape) {
@@ -41,12 +41,20 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
 
     const OpenedOutput output = openOutput(*path);
     if (!output.file) {
-        host.showError("ERROR: unable to create file " + *path + ": " + output.errorString);
+        host.showError(messages::unableToCreate(*path, output.errorString));
         return SaveOutcome::WriteFailed;
+    }
+    if (companion != nullptr) {
+        if (const std::optional<std::string> failed = companion->open()) {
+            host.showError(*failed);
+            return SaveOutcome::WriteFailed;
+        }
     }
     // A damaged source stops the writing; the output is then dropped uncommitted.
     LineWriter writer(*output.file);
-    if (const std::optional<Problem> damage = job.writeMap(writer)) {
+    WrittenMap written;
+    if (const std::optional<Problem> damage =
+            job.writeMap(writer, companion != nullptr ? &written.fixedCells : nullptr)) {
         host.showError(damage->message);
         return SaveOutcome::WriteFailed;
     }
@@ -54,9 +62,34 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         host.showError(messages::unableToRead(*broken));
         return SaveOutcome::WriteFailed;
     }
-    if (!writer.flush() || !output.file->commit()) {
-        host.showError("ERROR: unable to write file " + *path + ": " + output.file->errorString());
+    const auto writeFailed = [&] {
+        host.showError(messages::unableToWrite(*path, output.file->errorString()));
         return SaveOutcome::WriteFailed;
+    };
+    if (!writer.flush()) {
+        return writeFailed();
+    }
+    if (companion != nullptr) {
+        // Both complete and durable first; then only the two renamings are left.
+        if (!output.file->sync()) {
+            return writeFailed();
+        }
+        written.path = output.file->writtenPath();
+        written.panelLength = job.length();
+        written.panelHeight = job.height();
+        if (const std::optional<std::string> failed = companion->write(written)) {
+            host.showError(*failed);
+            return SaveOutcome::WriteFailed;
+        }
+    }
+    if (!output.file->commit()) {
+        return writeFailed();
+    }
+    if (companion != nullptr) {
+        if (const std::optional<std::string> failed = companion->commit()) {
+            host.showError(*failed);
+            return SaveOutcome::WriteFailed;
+        }
     }
     host.reportSuccess("New map file created successfully");
     return SaveOutcome::Saved;

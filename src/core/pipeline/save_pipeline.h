@@ -1,10 +1,36 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/assembly/map_writer.h"
 #include "core/assembly/merge_request.h"
 #include "core/pipeline/pipeline_host.h"
 #include "core/pipeline/safe_output.h"
 
 namespace pw {
+
+// What a file made from the merged map (a picture of it) gets from the save.
+struct WrittenMap {
+    std::string path;  // where the map just written, not yet committed, reads back
+    int panelLength = 0;  // one panel's size in cells: where the seams lie
+    int panelHeight = 0;
+    std::vector<Cell> fixedCells;  // the cells of layer "b" that the junction fix-up changed
+};
+
+// A file made from the merged map and committed together with it: the map is committed
+// only once the companion is complete and durable, and neither is when either fails.
+// Each step returns the "ERROR ..." message of its failure.
+class MapCompanion {
+  public:
+    virtual ~MapCompanion() = default;
+    // Makes the companion's output, before the map is written.
+    virtual std::optional<std::string> open() = 0;
+    // Writes it, from the map just written, and makes it durable.
+    virtual std::optional<std::string> write(const WrittenMap& map) = 0;
+    virtual std::optional<std::string> commit() = 0;
+};
 
 enum class SaveOutcome {
     Saved,        // the output map is complete on disk and success was reported
@@ -16,9 +42,11 @@ enum class SaveOutcome {
 
 // Save Map: open and check the sources, ask for the output path, write the merged map
 // and report success. Every failure is shown through the host, one message each.
+// A `companion` is written from the map before either is committed.
 // The request must hold a slot count that its layout takes. `openOutput` is where the
 // map goes: a safe save to the chosen file unless a test puts something else there.
 SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
-                    const OutputOpener& openOutput = openSafeOutput);
+                    const OutputOpener& openOutput = openSafeOutput,
+                    MapCompanion* companion = nullptr);
 
 }  // namespace pw

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/pipeline/save_pipeline.h"
+#include "render/picture_file.h"
+
+namespace pw {
+
+// merge --image: the picture of the map being saved, drawn from the map as written and
+// committed only together with it. The seams fall between the joined panels; with
+// `showFixUps` the cells that the junction fix-up changed are highlighted.
+class PictureCompanion : public MapCompanion {
+  public:
+    PictureCompanion(std::string path, RenderOptions options, PictureFileOptions file,
+                     bool showFixUps, OutputOpener openOutput = openSafeOutput);
+
+    std::optional<std::string> open() override;
+    std::optional<std::string> write(const WrittenMap& map) override;
+    std::optional<std::string> commit() override;
+
+  private:
+    std::string path_;
+    RenderOptions options_;
+    PictureFileOptions file_;
+    bool showFixUps_;
+    OutputOpener openOutput_;
+    OpenedOutput opened_;
+};
+
+}  // namespace pw

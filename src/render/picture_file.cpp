@@ -1,0 +1,110 @@
+#include "render/picture_file.h"
+
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+#include "core/common/messages.h"
+#include "render/map_renderer.h"
+#include "render/png_stream.h"
+
+namespace pw {
+namespace {
+
+// A band holds about this many bytes of pixels, whatever the picture's height.
+constexpr qint64 kBandBytes = qint64{4} << 20;
+
+int bandRows(const QSize& size) {
+    const qint64 rowBytes = qint64{size.width()} * 4;
+    return static_cast<int>(std::clamp<qint64>(kBandBytes / rowBytes, 1, size.height()));
+}
+
+// Draws the whole picture once, a band at a time, handing each band to `take`.
+template <class Take>
+void drawInBands(const MapSource& source, const RenderOptions& options, const MapOutline& outline,
+                 QImage& band, Take&& take) {
+    PictureDrawer drawer(source, options, outline);
+    const int height = drawer.size().height();
+    for (int top = 0; top < height; top += band.height()) {
+        const int rows = std::min(band.height(), height - top);
+        drawer.drawBand(band, rows);
+        if (!take(rows)) {
+            return;
+        }
+    }
+}
+
+std::optional<std::string> writePng(const MapSource& source, const RenderOptions& options,
+                                    int dpi, OutputFile& output, const std::string& outputName) {
+    const MapOutline outline = readOutline(source, options);
+    if (outline.error) {
+        return outline.error;
+    }
+    const int cellSize = std::clamp(options.cellSize, 1, kMaxCellSize);
+    const QSize size = PictureDrawer::pictureSize(outline, cellSize);
+    if (size.width() > PngStream::kMaxSide || size.height() > PngStream::kMaxSide) {
+        return messages::unableToWrite(
+            outputName, messages::tooLargeForFormat("PNG", size.width(), size.height()));
+    }
+    QImage band(size.width(), bandRows(size), QImage::Format_RGB32);
+    if (band.isNull()) {
+        return messages::notEnoughMemoryToDraw(source.name);
+    }
+    // The palette must precede the rows, so a first drawing counts the colours.
+    ColourCount colours;
+    drawInBands(source, options, outline, band, [&](int rows) {
+        colours.add(band, rows);
+        return colours.fitsPalette();
+    });
+    PngStream png(output);
+    const int dotsPerMeter = dpi > 0 ? static_cast<int>(std::lround(dpi / 0.0254)) : 0;
+    bool written = png.begin(size.width(), size.height(),
+                             colours.fitsPalette() ? colours.colours() : std::vector<QRgb>(),
+                             dotsPerMeter);
+    if (written) {
+        drawInBands(source, options, outline, band, [&](int rows) {
+            written = png.writeRows(band, rows);
+            return written;
+        });
+    }
+    if (!written || !png.finish()) {
+        return messages::unableToWrite(outputName, png.error());
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+PictureFormat formatForName(const std::string& path) {
+    return QString::fromStdString(path).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+               ? PictureFormat::Pdf
+               : PictureFormat::Png;
+}
+
+std::optional<std::string> writePicture(const MapSource& source, const RenderOptions& options,
+                                        const PictureFileOptions& file, OutputFile& output,
+                                        const std::string& outputName) {
+    if (file.format == PictureFormat::Pdf) {
+        return writePdf(source, options, file.print, output, outputName);
+    }
+    return writePng(source, options, file.dpi, output, outputName);
+}
+
+std::optional<std::string> savePicture(const MapSource& source, const RenderOptions& options,
+                                       const PictureFileOptions& file, const std::string& path,
+                                       const OutputOpener& openOutput) {
+    const OpenedOutput opened = openOutput(path);
+    if (!opened.file) {
+        return messages::unableToCreate(path, opened.errorString);
+    }
+    if (std::optional<std::string> failed =
+            writePicture(source, options, file, *opened.file, path)) {
+        return failed;
+    }
+    if (!opened.file->commit()) {
+        return messages::unableToWrite(path, opened.file->errorString());
+    }
+    return std::nullopt;
+}
+
+}  // namespace pw
