@@ -129,9 +129,8 @@ void measurePreview(int runs) {
         const JoinedMap joined = joinInMemory(request);
         joins.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         timer.start();
-        LineReader reader = LineReader::fromBytes(joined.bytes);
         RenderOptions options;
-        (void)renderMap(reader, options, "x");
+        (void)renderMap(MapSource::bytes(joined.bytes, "x"), options);
         renders.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         timer.start();
         const CellIndex cells(joined.bytes);

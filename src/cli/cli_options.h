@@ -35,7 +35,7 @@ struct PictureOptions {
     bool seams = false;
     int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel
     int panelHeight = 0;
-    int scale = 4;  // pixels per cell
+    int scale = kDefaultCellSize;  // pixels per cell
     bool fixUps = true;  // merge: the cells the junction fix-up changed are highlighted
     PictureFileOptions file;  // PNG or PDF, as the options or the picture's name say
 };

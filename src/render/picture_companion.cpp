@@ -33,7 +33,7 @@ std::optional<std::string> PictureCompanion::write(const WrittenMap& map) {
             options.highlights.emplace_back(column, row);
         }
     }
-    if (std::optional<std::string> failed = writePicture(MapSource::file(map.path), options, file_,
+    if (std::optional<std::string> failed = writePicture(MapSource{map.name, MapSource::file(map.path).open}, options, file_,
                                                          *opened_.file, path_)) {
         return failed;
     }

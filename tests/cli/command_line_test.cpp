@@ -5,15 +5,24 @@
 // They run panelwright-cli on every case folder below tests/golden and compare what it did
 // with the folder's expected/ files. A case folder holds its sources, an `args` file (one
 // argument a line, an empty line for an empty argument) and expected/: `exit`, `stdout`,
-// `stderr` and every file the run must leave (a map, a picture) with its bytes. A `modes`
-// file ("0555 locked", one path a line) sets permissions; such a case runs as the user
-// "nobody" when the tests run as root, from a copy of the program every user may reach.
+// `stderr` and every file the run must leave: a map with its bytes, a PNG picture decoded
+// (format, resolution and every pixel), a PDF as its page count and page size ("pages N",
+// "size WxH" in points). A `modes` file ("0555 locked", one path a line) sets permissions;
+// such a case runs as the user "nobody" when the tests run as root, from a copy of the
+// program every user may reach. A `setup` file makes what git cannot hold, one a line:
+// "fifo NAME", "link NAME TARGET", "limit BYTES" (the largest file the run may write).
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QImage>
+#include <csignal>
 #include <fstream>
+#include <regex>
 
 #include "cli/cli_options.h"
 #include "test_support.h"
@@ -93,6 +102,76 @@ std::string shellWord(const std::string& text) {
     return quoted + "'";
 }
 
+// "pages N\nsize WxH\n" of a PDF, read from its page tree and its first page.
+std::string pdfSummary(const fs::path& pdf) {
+    const std::string bytes = readFile(pdf);
+    std::smatch count;
+    std::smatch box;
+    const bool found =
+        std::regex_search(bytes, count, std::regex(R"(/Type /Pages[^>]*?/Count (\d+))")) &&
+        std::regex_search(bytes, box, std::regex(R"(/MediaBox \[0 0 (\d+)\.?\d* (\d+)\.?\d*\])"));
+    return found ? "pages " + count.str(1) + "\nsize " + box.str(1) + "x" + box.str(2) + "\n"
+                 : "no PDF";
+}
+
+// The picture's format (palette or not), resolution and pixels, or why they differ.
+std::string pictureDifference(const fs::path& made, const fs::path& expected) {
+    const QImage a(QString::fromStdString(made.string()));
+    const QImage b(QString::fromStdString(expected.string()));
+    if (a.isNull() || a.format() != b.format() || a.size() != b.size()) {
+        return "not a picture of the expected format and size";
+    }
+    if (a.dotsPerMeterX() != b.dotsPerMeterX()) {
+        return "resolution " + std::to_string(a.dotsPerMeterX()) + " dots per metre";
+    }
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < left.height(); ++y) {
+        for (int x = 0; x < left.width(); ++x) {
+            if (left.pixel(x, y) != right.pixel(x, y)) {
+                return "pixel " + std::to_string(x) + "," + std::to_string(y);
+            }
+        }
+    }
+    return {};
+}
+
+// Makes what the case's `setup` file asks for; the names made.
+std::vector<fs::path> setUp(const fs::path& source, const fs::path& work, rlim_t& limit) {
+    std::vector<fs::path> made;
+    std::ifstream setup(source / "setup");
+    for (std::string kind, name; setup >> kind >> name;) {
+        if (kind == "limit") {
+            limit = std::stoul(name);
+            continue;
+        }
+        made.emplace_back(name);
+        if (kind == "fifo") {
+            EXPECT_EQ(::mkfifo((work / name).c_str(), 0644), 0) << name;
+        } else {
+            std::string target;
+            setup >> target;
+            fs::create_symlink(target, work / name);
+        }
+    }
+    return made;
+}
+
+// Runs `command` with files limited to `limit` bytes: a write beyond fails as on a full
+// disk, with the system's own reason.
+int runLimited(const std::string& command, rlim_t limit) {
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit limited = before;
+    limited.rlim_cur = std::min(limit, before.rlim_max);
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    const int status = std::system(command.c_str());
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signal);
+    return status;
+}
+
 class GoldenCase : public testing::TestWithParam<fs::path> {};
 
 TEST_P(GoldenCase, MatchesExpectedFiles) {
@@ -101,11 +180,13 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     pw::test::TempFolder work;
     for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
-        if (name != "expected" && name != "args" && name != "modes") {
+        if (name != "expected" && name != "args" && name != "modes" && name != "setup") {
             fs::copy(entry.path(), work.path() / name, fs::copy_options::recursive);
         }
     }
     const std::string cd = "cd " + shellWord(work.path().string()) + " && ";
+    rlim_t limit = RLIM_INFINITY;
+    const std::vector<fs::path> madeBySetup = setUp(source, work.path(), limit);
     std::string command = shellWord(PANELWRIGHT_CLI_PATH);
     if (std::ifstream modes(source / "modes"); modes) {
         for (std::string mode, path; modes >> mode >> path;) {
@@ -125,7 +206,7 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     for (std::string argument; std::getline(args, argument);) {
         command += " " + shellWord(argument);
     }
-    const int status = std::system((cd + command + " >.stdout 2>.stderr").c_str());
+    const int status = runLimited(cd + command + " >.stdout 2>.stderr", limit);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(std::to_string(WEXITSTATUS(status)) + "\n", readFile(expected / "exit"));
     EXPECT_EQ(readFile(work.path() / ".stdout"), readFile(expected / "stdout"));
@@ -134,14 +215,21 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
         const fs::path made = work.path() / fs::relative(entry.path(), expected);
         if (entry.is_regular_file() && entry.path().has_extension()) {
             ASSERT_TRUE(fs::exists(made)) << made << " was not written";
-            EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
+            if (made.extension() == ".png") {
+                EXPECT_EQ(pictureDifference(made, entry.path()), "") << made;
+            } else if (made.extension() == ".pdf") {
+                EXPECT_EQ(pdfSummary(made), readFile(entry.path())) << made;
+            } else {
+                EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
+            }
         }
     }
     // Nothing else is left behind: no output of a failed run, no temporary file.
     for (const auto& entry : fs::recursive_directory_iterator(work.path())) {
-        const fs::path name = fs::relative(entry.path(), work.path());
+        const fs::path name = entry.path().lexically_relative(work.path());
         EXPECT_TRUE(name == ".stdout" || name == ".stderr" || name == ".program" ||
-                    fs::exists(source / name) || fs::exists(expected / name))
+                    fs::exists(source / name) || fs::exists(expected / name) ||
+                    std::find(madeBySetup.begin(), madeBySetup.end(), name) != madeBySetup.end())
             << "stray file " << name;
     }
 }

@@ -23,8 +23,14 @@ struct FakePrompts : UserPrompts {
         asked.append(initialPath + "|" + startFolder);
         return saveAnswer;
     }
+    std::optional<std::pair<QString, bool>> askImagePath(QWidget*,
+                                                         const QString& suggested) override {
+        asked.append(suggested);
+        return imageAnswer;
+    }
     void beep() override { ++beeps; }
 
+    std::optional<std::pair<QString, bool>> imageAnswer;  // the name typed, PDF chosen
     std::optional<QString> saveAnswer;  // nullopt: the user cancels
     QStringList errors, messages, asked;
     int beeps = 0;

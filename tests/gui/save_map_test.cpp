@@ -59,7 +59,8 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     // The preview of the slots saved is the picture of the map Save Map wrote.
     auto& preview = control<PreviewPane>(*dialog, "previewPane");
     ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
-    const RenderResult written = renderMapFile(output.toStdString(), preview.current().options);
+    const RenderResult written =
+        renderMap(MapSource::file(output.toStdString()), preview.current().options);
     EXPECT_TRUE(!written.image.isNull() && preview.current().image == written.image);
 }
 

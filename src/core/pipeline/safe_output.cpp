@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -16,11 +19,19 @@ class SafeOutput final : public OutputFile {
 
     bool open() { return file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
     bool write(const char* data, std::size_t size) override {
-        return file_.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
+        if (file_.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size)) {
+            return true;
+        }
+        // Qt's own text for a failed write says nothing ("Unknown error"); the system's
+        // reason is still in errno.
+        writeReason_ = errno != 0 ? std::strerror(errno) : std::string();
+        return false;
     }
     // QSaveFile syncs the temporary file before it renames it onto the target.
     bool commit() override { return file_.commit(); }
-    std::string errorString() const override { return file_.errorString().toStdString(); }
+    std::string errorString() const override {
+        return writeReason_.empty() ? file_.errorString().toStdString() : writeReason_;
+    }
     bool sync() override { return file_.flush() && ::fsync(file_.handle()) == 0; }
     // The temporary file may have no name of its own; its descriptor always reopens it.
     std::string writtenPath() const override {
@@ -31,6 +42,7 @@ class SafeOutput final : public OutputFile {
 
   private:
     QSaveFile file_;  // an uncommitted save removes its temporary file
+    std::string writeReason_;
 };
 
 }  // namespace

@@ -74,6 +74,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         if (!output.file->sync()) {
             return writeFailed();
         }
+        written.name = *path;
         written.path = output.file->writtenPath();
         written.panelLength = job.length();
         written.panelHeight = job.height();

@@ -1,6 +1,7 @@
 #include "gui/common/qt_user_prompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -52,6 +53,22 @@ std::optional<QString> QtUserPrompts::askSavePath(QWidget* parent, const QString
         return std::nullopt;
     }
     return prompt.selectedFiles().constFirst();
+}
+
+std::optional<std::pair<QString, bool>> QtUserPrompts::askImagePath(QWidget* parent,
+                                                                    const QString& suggested) {
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    const QString pdf = QCoreApplication::translate("UserPrompts", "PDF to print (*.pdf)");
+    QString chosen;
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("UserPrompts", "Save Image"), suggested,
+        QCoreApplication::translate("UserPrompts", "PNG image (*.png)") + QStringLiteral(";;") +
+            pdf,
+        &chosen);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::pair(path, chosen == pdf);
 }
 
 void QtUserPrompts::beep() {

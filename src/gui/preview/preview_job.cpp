@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/mapfile/line_reader.h"
 #include "render/map_renderer.h"
 
 namespace pw::gui {
@@ -16,6 +15,14 @@ constexpr int kLargestPreviewCell = 16;
 int previewCellSize(int length, int height, int longSide) {
     const int cells = std::max({length, height, 1});
     return std::clamp(longSide / cells, 1, kLargestPreviewCell);
+}
+
+RenderOptions savedPictureOptions(const PreviewResult& shown, int cellSize) {
+    RenderOptions options = shown.options;
+    options.cellSize = cellSize;
+    options.panelLength = shown.joined.panelLength;
+    options.panelHeight = shown.joined.panelHeight;
+    return options;
 }
 
 PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cancel) {
@@ -35,10 +42,14 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     const LayoutShape& shape = result.joined.shape;
     result.options.cellSize = previewCellSize(shape.columns * result.joined.panelLength,
                                               shape.rows * result.joined.panelHeight, job.longSide);
-    LineReader reader = LineReader::fromBytes(result.joined.bytes);
-    RenderResult drawn = renderMap(reader, result.options, "preview");
+    if (job.fixUps) {
+        for (const auto& [column, row] : result.joined.fixedCells) {
+            result.options.highlights.emplace_back(column, row);
+        }
+    }
+    RenderResult drawn = renderMap(MapSource::bytes(result.joined.bytes, "preview"), result.options);
     result.image = std::move(drawn.image);
-    result.error = std::move(drawn.error);
+    result.error = drawn.error.value_or(std::string());
     result.cells = CellIndex(result.joined.bytes);
     return result;
 }

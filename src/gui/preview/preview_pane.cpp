@@ -4,14 +4,17 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QImageWriter>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
+#include "render/picture_file.h"
 
 namespace pw::gui {
 namespace {
@@ -31,6 +34,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       prompts_(prompts),
       show_(new QComboBox(this)),
       labels_(new QCheckBox(tr("Labels"), this)),
+      fixUps_(new QCheckBox(tr("Fix-ups"), this)),
       saveImage_(new QPushButton(tr("Save Image..."), this)),
       view_(new PreviewView(this)),
       status_(new QLabel(this)),
@@ -38,6 +42,11 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
           [this](PreviewResult result) { take(std::move(result)); })) {
     show_->setObjectName(QStringLiteral("previewShow"));
     labels_->setObjectName(QStringLiteral("previewLabels"));
+    fixUps_->setObjectName(QStringLiteral("previewFixUps"));
+    fixUps_->setChecked(true);
+    fixUps_->setToolTip(
+        tr("Highlights in magenta the cells of layer b that the junction fix-up changed where "
+           "L and R marked panels meet"));
     saveImage_->setObjectName(QStringLiteral("previewSaveImage"));
     saveImage_->setAutoDefault(false);
     view_->setObjectName(QStringLiteral("previewView"));
@@ -55,6 +64,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     controls->addWidget(new QLabel(tr("Show:"), this));
     controls->addWidget(show_);
     controls->addWidget(labels_);
+    controls->addWidget(fixUps_);
     controls->addStretch();
     controls->addWidget(saveImage_);
     auto* column = new QVBoxLayout(this);
@@ -63,10 +73,12 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     column->addWidget(view_, 1);
     column->addWidget(status_);
     setTabOrder(show_, labels_);
-    setTabOrder(labels_, saveImage_);
+    setTabOrder(labels_, fixUps_);
+    setTabOrder(fixUps_, saveImage_);
 
     connect(show_, &QComboBox::currentIndexChanged, this, &PreviewPane::submit);
     connect(labels_, &QCheckBox::toggled, this, &PreviewPane::submit);
+    connect(fixUps_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(saveImage_, &QPushButton::clicked, this, &PreviewPane::saveImage);
     connect(view_, &PreviewView::hovered, this, &PreviewPane::describeCell);
 }
@@ -76,6 +88,10 @@ PreviewPane::~PreviewPane() = default;
 void PreviewPane::setLegend(std::optional<Legend> legend) {
     legend_ = std::move(legend);
     submit();
+}
+
+void PreviewPane::setImageNameSource(std::function<QString()> rememberedMap) {
+    rememberedMap_ = std::move(rememberedMap);
 }
 
 void PreviewPane::showRequest(MergeRequest request) {
@@ -100,6 +116,7 @@ void PreviewPane::submit() {
                                                  : RenderSection::Layer;
     job.options.layer = shown;
     job.options.labels = labels_->isChecked();
+    job.fixUps = fixUps_->isChecked();
     job.options.legend = legend_;
     // Enough pixels per cell for the view at its largest zoom-free size on this screen.
     const QSize room = view_->size().expandedTo(view_->sizeHint()) * view_->devicePixelRatioF();
@@ -194,15 +211,28 @@ void PreviewPane::describeCell(int column, int row) {
 }
 
 void PreviewPane::saveImage() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save Image"), QString(), tr("PNG image (*.png)"));
-    if (path.isEmpty()) {
+    // The remembered map's name, as a picture: big.map suggests big.png.
+    const QString map = rememberedMap_ ? rememberedMap_() : QString();
+    const QFileInfo mapFile(map);
+    const QString suggested =
+        map.isEmpty() ? QString()
+                      : mapFile.dir().filePath(mapFile.completeBaseName() + QStringLiteral(".png"));
+    const std::optional<std::pair<QString, bool>> answer = prompts_.askImagePath(this, suggested);
+    if (!answer) {
         return;
     }
-    QImageWriter writer(path, "png");
-    if (!writer.write(current_.image)) {
-        prompts_.showError(
-            this, tr("ERROR: unable to write image %1: %2").arg(path, writer.errorString()));
+    QString path = answer->first;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += answer->second ? QStringLiteral(".pdf") : QStringLiteral(".png");
+    }
+    const std::string name = path.toStdString();
+    PictureFileOptions file;
+    file.format = formatForName(name);
+    const OverrideCursor busy(Qt::WaitCursor);
+    if (const std::optional<std::string> failed =
+            savePicture(MapSource::bytes(current_.joined.bytes, name),
+                        savedPictureOptions(current_), file, name)) {
+        prompts_.showError(this, QString::fromStdString(*failed));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,7 +22,8 @@ class UserPrompts;
 
 // What Save Map would write with the current slots, marks and direction, joined in memory
 // and drawn off the GUI thread: a "Show" choice (first grid, second grid or a layer over
-// the first grid), labels on or off, the cell under the mouse, and "Save Image...".
+// the first grid), labels on or off, the junction fix-up's cells highlighted or not, the
+// cell under the mouse, and "Save Image..." (PNG or PDF, as merge --image draws it).
 class PreviewPane : public QWidget {
     Q_OBJECT
 
@@ -31,6 +33,8 @@ class PreviewPane : public QWidget {
 
     // The map set's colours and meanings; the built-in palette without them.
     void setLegend(std::optional<Legend> legend);
+    // Where "Save Image..." suggests its name from: the remembered map file name.
+    void setImageNameSource(std::function<QString()> rememberedMap);
     // Follows the dialog: a newer request supersedes one still being drawn.
     void showRequest(MergeRequest request);
 
@@ -52,6 +56,8 @@ class PreviewPane : public QWidget {
     PreviewResult current_;
     QComboBox* show_ = nullptr;
     QCheckBox* labels_ = nullptr;
+    QCheckBox* fixUps_ = nullptr;
+    std::function<QString()> rememberedMap_;
     QPushButton* saveImage_ = nullptr;
     PreviewView* view_ = nullptr;
     QLabel* status_ = nullptr;
