@@ -68,6 +68,7 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
             -fontPixels_ - 2, -fontPixels_ - 2, fontPixels_ + 2, fontPixels_ + 2);
         labels_.push_back(std::move(placed));
     }
+    makeCompass();
 }
 
 void PictureOverlays::draw(QImage& window, QPoint origin) const {
@@ -133,52 +134,55 @@ void PictureOverlays::drawHighlights(QImage& window, QPoint origin) const {
 
 void PictureOverlays::drawLabels(QImage& window, QPoint origin) const {
     const QRect shown(origin, window.size());
-    auto first = std::find_if(labels_.begin(), labels_.end(),
-                              [&shown](const PlacedLabel& label) {
-                                  return label.reach.intersects(shown);
-                              });
-    if (first == labels_.end()) {
-        return;
-    }
-    QPainter painter(&window);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(-origin);
-    QFont font;
-    if (fontPixels_ > 0) {
-        font.setPixelSize(fontPixels_);
-        painter.setFont(font);
-    }
-    for (auto label = first; label != labels_.end(); ++label) {
-        if (!label->reach.intersects(shown)) {
+    QPainter onto(&window);
+    for (const PlacedLabel& label : labels_) {
+        if (!label.reach.intersects(shown)) {
             continue;
         }
-        painter.fillRect(label->dot, QColor(kLabelMark));
-        if (label->text.isEmpty()) {
-            continue;
+        // Each label is drawn on its own and laid onto the window whole: antialiasing at
+        // fractional places then never depends on where a band or a sheet begins.
+        QImage sprite(label.reach.size(), QImage::Format_ARGB32_Premultiplied);
+        sprite.fill(Qt::transparent);
+        QPainter painter(&sprite);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(-label.reach.topLeft());
+        painter.fillRect(label.dot, QColor(kLabelMark));
+        if (!label.text.isEmpty()) {
+            QFont font;
+            font.setPixelSize(fontPixels_);
+            painter.setFont(font);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(255, 255, 255, 190));
+            painter.drawRect(label.box);
+            painter.setPen(QColor(kLabelInk));
+            painter.drawText(label.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                             label.text);
         }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 255, 255, 190));
-        painter.drawRect(label->box);
-        painter.setPen(QColor(kLabelInk));
-        painter.drawText(label->box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                         label->text);
+        painter.end();
+        onto.drawImage(label.reach.topLeft() - origin, sprite);
     }
 }
 
 void PictureOverlays::drawCompass(QImage& window, QPoint origin) const {
+    if (!compass_.isNull()) {
+        QPainter onto(&window);
+        onto.drawImage(compassAt_ - origin, compass_);
+    }
+}
+
+// The compass mark in its own picture, made once and laid onto every window it touches.
+void PictureOverlays::makeCompass() {
     const int side = std::min(picture_.width(), picture_.height()) / 5;
     if (direction_ < 0 || direction_ > 7 || side < 12) {
         return;
     }
     const int size = std::min(side, 64);
-    const QRect reach(picture_.width() - 2 * size, 0, 2 * size, 2 * size);
-    if (!reach.intersects(QRect(origin, window.size()))) {
-        return;
-    }
-    QPainter painter(&window);
+    compassAt_ = QPoint(picture_.width() - 2 * size, 0);
+    compass_ = QImage(2 * size, 2 * size, QImage::Format_ARGB32_Premultiplied);
+    compass_.fill(Qt::transparent);
+    QPainter painter(&compass_);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(-origin);
-    painter.translate(picture_.width() - size * 0.6, size * 0.6);
+    painter.translate(2 * size - size * 0.6, size * 0.6);
     painter.setPen(QPen(QColor(60, 60, 60), 1));
     painter.setBrush(QColor(255, 255, 255, 200));
     painter.drawEllipse(QPointF(0, 0), size * 0.5, size * 0.5);

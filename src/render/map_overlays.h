@@ -36,6 +36,7 @@ class PictureOverlays {
     void drawHighlights(QImage& window, QPoint origin) const;
     void drawLabels(QImage& window, QPoint origin) const;
     void drawCompass(QImage& window, QPoint origin) const;
+    void makeCompass();
 
     QSize picture_;
     int cellSize_;
@@ -45,6 +46,8 @@ class PictureOverlays {
     std::vector<PlacedLabel> labels_;
     int fontPixels_ = 0;  // 0: dots only
     int direction_;
+    QImage compass_;  // null without a compass mark
+    QPoint compassAt_;
 };
 
 }  // namespace pw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include "core/pipeline/save_pipeline.h"
 #include "render/picture_file.h"
 
@@ -16,6 +18,7 @@ class PictureCompanion : public MapCompanion {
     std::optional<std::string> open() override;
     std::optional<std::string> write(const WrittenMap& map) override;
     std::optional<std::string> commit() override;
+    void settle(bool mapCommitted) override;
 
   private:
     std::string path_;
@@ -24,6 +27,10 @@ class PictureCompanion : public MapCompanion {
     bool showFixUps_;
     OutputOpener openOutput_;
     OpenedOutput opened_;
+    QByteArray target_;     // the file the commit replaces
+    QByteArray keptAside_;  // a second name of the picture replaced, until settled
+    bool hadPicture_ = false;
+    bool replaced_ = false;
 };
 
 }  // namespace pw

@@ -13,10 +13,12 @@ namespace {
 
 // A band holds about this many bytes of pixels, whatever the picture's height.
 constexpr qint64 kBandBytes = qint64{4} << 20;
+// Counting the colours mostly ends early, in the first few rows: its bands are short.
+constexpr qint64 kCountingBandBytes = qint64{256} << 10;
 
-int bandRows(const QSize& size) {
+int bandRows(const QSize& size, qint64 bytes) {
     const qint64 rowBytes = qint64{size.width()} * 4;
-    return static_cast<int>(std::clamp<qint64>(kBandBytes / rowBytes, 1, size.height()));
+    return static_cast<int>(std::clamp<qint64>(bytes / rowBytes, 1, size.height()));
 }
 
 // Draws the whole picture once, a band at a time, handing each band to `take`.
@@ -46,14 +48,16 @@ std::optional<std::string> writePng(const MapSource& source, const RenderOptions
         return messages::unableToWrite(
             outputName, messages::tooLargeForFormat("PNG", size.width(), size.height()));
     }
-    QImage band(size.width(), bandRows(size), QImage::Format_RGB32);
+    QImage band(size.width(), bandRows(size, kBandBytes), QImage::Format_RGB32);
     if (band.isNull()) {
         return messages::notEnoughMemoryToDraw(source.name);
     }
     // The palette must precede the rows, so a first drawing counts the colours.
     ColourCount colours;
-    drawInBands(source, options, outline, band, [&](int rows) {
-        colours.add(band, rows);
+    QImage counted(band.bits(), band.width(), bandRows(size, kCountingBandBytes),
+                   band.bytesPerLine(), band.format());
+    drawInBands(source, options, outline, counted, [&](int rows) {
+        colours.add(counted, rows);
         return colours.fitsPalette();
     });
     PngStream png(output);

@@ -22,7 +22,6 @@
 #include <QImage>
 #include <csignal>
 #include <fstream>
-#include <regex>
 
 #include "cli/cli_options.h"
 #include "test_support.h"
@@ -100,18 +99,6 @@ std::string shellWord(const std::string& text) {
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     }
     return quoted + "'";
-}
-
-// "pages N\nsize WxH\n" of a PDF, read from its page tree and its first page.
-std::string pdfSummary(const fs::path& pdf) {
-    const std::string bytes = readFile(pdf);
-    std::smatch count;
-    std::smatch box;
-    const bool found =
-        std::regex_search(bytes, count, std::regex(R"(/Type /Pages[^>]*?/Count (\d+))")) &&
-        std::regex_search(bytes, box, std::regex(R"(/MediaBox \[0 0 (\d+)\.?\d* (\d+)\.?\d*\])"));
-    return found ? "pages " + count.str(1) + "\nsize " + box.str(1) + "x" + box.str(2) + "\n"
-                 : "no PDF";
 }
 
 // The picture's format (palette or not), resolution and pixels, or why they differ.
@@ -218,7 +205,7 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
             if (made.extension() == ".png") {
                 EXPECT_EQ(pictureDifference(made, entry.path()), "") << made;
             } else if (made.extension() == ".pdf") {
-                EXPECT_EQ(pdfSummary(made), readFile(entry.path())) << made;
+                EXPECT_EQ(pw::test::pdfSummary(readFile(made)), readFile(entry.path())) << made;
             } else {
                 EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
             }

@@ -47,23 +47,6 @@ class SavePipeline : public testing::Test {
     pw::test::TempFolder folder_;
 };
 
-// The real safe save, failing like a full disk after `budget` bytes, or at commit.
-struct FaultyOutput : pw::OutputFile {
-    FaultyOutput(std::unique_ptr<pw::OutputFile> file, std::size_t bytes, bool commitFails)
-        : inner(std::move(file)), budget(bytes), failCommit(commitFails) {}
-    bool write(const char* data, std::size_t size) override {
-        const std::size_t accepted = std::min(size, budget);
-        budget -= accepted;
-        return inner->write(data, accepted) && accepted == size;
-    }
-    bool commit() override { return !failCommit && inner->commit(); }
-    std::string errorString() const override { return "No space left on device"; }
-
-    std::unique_ptr<pw::OutputFile> inner;
-    std::size_t budget;
-    bool failCommit;
-};
-
 // The runs of save_runs.tsv: what the host is asked and told, and that a failed run leaves
 // the folder as it was.
 TEST_F(SavePipeline, AsksOnlyAfterTheChecksAndStoresBeforeWriting) {
@@ -83,7 +66,7 @@ TEST_F(SavePipeline, AsksOnlyAfterTheChecksAndStoresBeforeWriting) {
         const auto faulty = [&test](const std::string& path) {
             pw::OpenedOutput opened = pw::openSafeOutput(path);
             if (opened.file) {
-                opened.file = std::make_unique<FaultyOutput>(
+                opened.file = std::make_unique<pw::test::FaultyOutput>(
                     std::move(opened.file), test[5].empty() ? SIZE_MAX : std::stoul(test[5]),
                     !test[6].empty());
             }

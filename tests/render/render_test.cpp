@@ -4,6 +4,7 @@
 #include <QProcess>
 
 #include "render/cell_index.h"
+#include "render/picture_companion.h"
 #include "render/picture_file.h"
 #include "render/map_renderer.h"
 #include "render/palette.h"
@@ -114,6 +115,237 @@ TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
     EXPECT_EQ(two.pixel(6 * 4 + 2, 7 * 4 + 2), 0xff0000ffU);  // the second panel's water
     EXPECT_EQ(run({"render", "--output", "no/such/folder.png", "AB-01.map"}), 1);
     EXPECT_EQ(run({"render", "--scale", "0", "--output", "x.png", "AB-01.map"}), 2);
+}
+
+
+// A map of 40 by 30 cells with terrain in stripes, layer "b" and labels near band edges.
+std::string stripedMap() {
+    std::string rows;
+    for (int grid = 0; grid < 2; ++grid) {
+        for (int y = 0; y < 30; ++y) {
+            std::string row;
+            for (int x = 0; x < 40; ++x) {
+                row += ".,T^~=#"[(x / 3 + y / 2 + grid) % 7];
+            }
+            rows += row + "\r\n";
+        }
+    }
+    rows += "b\r\n";
+    for (int y = 0; y < 30; ++y) {
+        rows += (y % 4 == 0 ? std::string(40, 'Q') : std::string(40, ' ')) + "\r\n";
+    }
+    return "1\r\n40 30 99\r\nvalues\r\n3 4\r\n" + rows +
+           "x\r\n2 3.9 Northfold\r\n30.5 16 Marsh End\r\n12 29.6 Low Ford\r\n";
+}
+
+// A picture drawn in bands of any height, or across sheets, is the whole picture.
+struct BandCase {
+    int cellSize;
+    int bandHeight;
+    pw::RenderSection section;
+};
+
+class Bands : public testing::TestWithParam<BandCase> {};
+
+TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
+    pw::RenderOptions options;
+    options.cellSize = GetParam().cellSize;
+    options.section = GetParam().section;
+    options.layer = 'b';
+    options.panelLength = 20;
+    options.panelHeight = 15;
+    options.highlights = {QPoint(0, 0), QPoint(19, 14), QPoint(39, 29)};
+    const pw::MapSource source = pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
+    const QImage whole = pw::renderMap(source, options).image;
+    ASSERT_EQ(whole.size(), QSize(40, 30) * options.cellSize);
+    pw::PictureDrawer drawer(source, options, pw::readOutline(source, options));
+    QImage band(whole.width(), GetParam().bandHeight, QImage::Format_RGB32);
+    for (int top = 0; top < whole.height(); top += band.height()) {
+        const int rows = std::min(band.height(), whole.height() - top);
+        drawer.drawBand(band, rows);
+        ASSERT_EQ(band.copy(0, 0, band.width(), rows), whole.copy(0, top, band.width(), rows))
+            << "band at " << top;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Heights, Bands,
+    testing::Values(BandCase{1, 1, pw::RenderSection::FirstGrid},
+                    BandCase{1, 7, pw::RenderSection::Layer},
+                    BandCase{3, 5, pw::RenderSection::SecondGrid},
+                    BandCase{8, 13, pw::RenderSection::Layer},
+                    BandCase{8, 64, pw::RenderSection::FirstGrid},
+                    BandCase{16, 100, pw::RenderSection::FirstGrid}),
+    [](const auto& info) {
+        return "cell" + std::to_string(info.param.cellSize) + "band" +
+               std::to_string(info.param.bandHeight);
+    });
+
+// Collects a file in memory.
+struct MemoryOutput : pw::OutputFile {
+    bool write(const char* data, std::size_t size) override {
+        bytes.append(data, size);
+        return true;
+    }
+    bool commit() override { return true; }
+    std::string errorString() const override { return {}; }
+    std::string bytes;
+};
+
+// PNG files decode to the picture drawn whole: a palette where the colours fit, RGB
+// otherwise, with the resolution asked for.
+struct PngCase {
+    bool labels;
+    int dpi;
+    QImage::Format format;
+    int dotsPerMeter;
+};
+
+class Png : public testing::TestWithParam<PngCase> {};
+
+TEST_P(Png, DecodesToThePictureDrawnWhole) {
+    pw::RenderOptions options;
+    options.cellSize = 4;
+    options.labels = GetParam().labels;
+    options.compass = false;
+    const pw::MapSource source = pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
+    MemoryOutput output;
+    pw::PictureFileOptions file;
+    file.dpi = GetParam().dpi;
+    ASSERT_EQ(pw::writePicture(source, options, file, output, "out.png"), std::nullopt);
+    const QImage decoded = QImage::fromData(QByteArray::fromStdString(output.bytes), "PNG");
+    EXPECT_EQ(decoded.format(), GetParam().format);
+    EXPECT_EQ(decoded.dotsPerMeterX(), GetParam().dotsPerMeter);
+    EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32), pw::renderMap(source, options).image);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Png,
+                         testing::Values(PngCase{false, 0, QImage::Format_Indexed8, 3780},
+                                         PngCase{false, 254, QImage::Format_Indexed8, 10000},
+                                         PngCase{true, 0, QImage::Format_RGB32, 3780}),
+                         [](const auto& info) {
+                             return std::string(info.param.labels ? "Labels" : "Plain") +
+                                    std::to_string(info.param.dpi) + "dpi";
+                         });
+
+// Sheets: the orientation that needs fewer, as many whole cells as fit in the margins, and
+// the PDF holding the overview and every sheet at the paper's size.
+struct SheetCase {
+    int length;
+    int height;
+    pw::Paper paper;
+    double cellMm;
+    bool landscape;
+    int columns;
+    int rows;
+    const char* summary;
+};
+
+class Sheets : public testing::TestWithParam<SheetCase> {};
+
+TEST_P(Sheets, SplitTheMapAndArePrinted) {
+    const SheetCase& test = GetParam();
+    const pw::PrintOptions print{test.paper, test.cellMm, 50};
+    const std::optional<pw::PageGrid> grid = pw::layoutPages(test.length, test.height, print);
+    ASSERT_TRUE(grid.has_value());
+    EXPECT_EQ(std::vector<int>({grid->landscape, grid->columns, grid->rows}),
+              std::vector<int>({test.landscape, test.columns, test.rows}));
+    // The last sheet of each row and column reaches the map's edge, and sheets overlap.
+    const QRect last = grid->cellsOf(grid->rows - 1, grid->columns - 1, test.length, test.height);
+    EXPECT_EQ(std::vector<int>({last.right() + 1, last.bottom() + 1}),
+              std::vector<int>({test.length, test.height}));
+    std::string rows;
+    for (int y = 0; y < test.height; ++y) {
+        rows += std::string(static_cast<std::size_t>(test.length), '~') + "\r\n";
+    }
+    const std::string map = "1\r\n" + std::to_string(test.length) + " " +
+                            std::to_string(test.height) + " 0\r\nv\r\n0\r\n" + rows + rows;
+    MemoryOutput output;
+    const pw::PictureFileOptions file{pw::PictureFormat::Pdf, 0, print};
+    ASSERT_EQ(pw::writePicture(pw::MapSource::bytes(QByteArray::fromStdString(map), "m"), {},
+                               file, output, "out.pdf"),
+              std::nullopt);
+    EXPECT_EQ(pw::test::pdfSummary(output.bytes), test.summary);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Papers, Sheets,
+    testing::Values(SheetCase{64, 80, pw::Paper::A4, 4, true, 1, 2, "pages 3\nsize 842x595\n"},
+                    SheetCase{64, 80, pw::Paper::A3, 4, false, 1, 1, "pages 2\nsize 842x1191\n"},
+                    SheetCase{100, 30, pw::Paper::Letter, 5, true, 2, 1, "pages 3\nsize 792x612\n"},
+                    SheetCase{10, 10, pw::Paper::A4, 50, false, 5, 3, "pages 16\nsize 595x842\n"}),
+    [](const auto& info) { return "row" + std::to_string(info.index + 1); });
+
+// merge --image through the save pipeline: a picture that cannot be written completely,
+// at any point, leaves the map and the old picture as they were and nothing behind.
+struct FailureCase {
+    pw::PictureFormat format;
+    std::size_t budget;  // bytes the picture's disk takes
+    bool commitFails;
+};
+
+class PictureFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(PictureFailure, LeavesTheMapAndTheOldPictureWhole) {
+    pw::test::TempFolder folder;
+    pw::test::writeFile(folder.file("A.map"), pw::test::MapBuilder{.length = 30, .height = 20}.text());
+    pw::test::writeFile(folder.file("out.map"), "precious");
+    pw::test::writeFile(folder.file("old.pic"), "old picture");
+    const std::string picture = folder.file("old.pic");
+    const auto faulty = [this](const std::string& path) {
+        pw::OpenedOutput opened = pw::openSafeOutput(path);
+        opened.file = std::make_unique<pw::test::FaultyOutput>(
+            std::move(opened.file), GetParam().budget, GetParam().commitFails);
+        return opened;
+    };
+    pw::PictureFileOptions file;
+    file.format = GetParam().format;
+    pw::PictureCompanion companion(picture, {}, file, true, faulty);
+    pw::MergeRequest request{pw::Layout::TopToBottom, 0, 0, {}};
+    request.slots = {{"A.map", folder.file("A.map"), 'L'}, {"A.map", folder.file("A.map"), 'R'}};
+    pw::test::RecordingHost host;
+    host.answer = folder.file("out.map");
+    EXPECT_EQ(pw::runSave(request, host, pw::openSafeOutput, &companion),
+              pw::SaveOutcome::WriteFailed);
+    EXPECT_EQ(host.events.back(),
+              "ERROR: unable to write file " + picture + ": No space left on device");
+    EXPECT_EQ(pw::test::readFile(folder.file("out.map")), "precious");
+    EXPECT_EQ(pw::test::readFile(picture), "old picture");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, PictureFailure,
+    testing::Values(FailureCase{pw::PictureFormat::Png, 0, false},
+                    FailureCase{pw::PictureFormat::Png, 60, false},
+                    FailureCase{pw::PictureFormat::Png, 300, false},
+                    FailureCase{pw::PictureFormat::Png, SIZE_MAX, true},
+                    FailureCase{pw::PictureFormat::Pdf, 500, false},
+                    FailureCase{pw::PictureFormat::Pdf, SIZE_MAX, true}),
+    [](const auto& info) {
+        return std::string(info.param.format == pw::PictureFormat::Png ? "Png" : "Pdf") +
+               (info.param.commitFails ? "AtCommit" : "After" + std::to_string(info.param.budget));
+    });
+
+// A map whose commit fails after the picture's took its place puts the old picture back.
+TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
+    pw::test::TempFolder folder;
+    pw::test::writeFile(folder.file("A.map"), pw::test::MapBuilder{.length = 30}.text());
+    pw::test::writeFile(folder.file("old.png"), "old picture");
+    pw::PictureCompanion companion(folder.file("old.png"), {}, {}, true);
+    pw::MergeRequest request{pw::Layout::EndToEnd, 0, 0, {}};
+    request.slots = {{"A.map", folder.file("A.map"), ' '}, {"A.map", folder.file("A.map"), ' '}};
+    pw::test::RecordingHost host;
+    host.answer = folder.file("out.map");
+    const auto failingCommit = [](const std::string& path) {
+        pw::OpenedOutput opened = pw::openSafeOutput(path);
+        opened.file = std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX, true);
+        return opened;
+    };
+    EXPECT_EQ(pw::runSave(request, host, failingCommit, &companion), pw::SaveOutcome::WriteFailed);
+    EXPECT_EQ(pw::test::readFile(folder.file("old.png")), "old picture");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.map")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
 int main(int argc, char** argv) {

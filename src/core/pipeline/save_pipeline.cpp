@@ -83,14 +83,20 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
             return SaveOutcome::WriteFailed;
         }
     }
-    if (!output.file->commit()) {
-        return writeFailed();
-    }
+    // The picture first: its old file is kept aside and comes back if the map's commit
+    // fails, so that either both files are new or both are as they were.
     if (companion != nullptr) {
         if (const std::optional<std::string> failed = companion->commit()) {
             host.showError(*failed);
             return SaveOutcome::WriteFailed;
         }
+    }
+    const bool committed = output.file->commit();
+    if (companion != nullptr) {
+        companion->settle(committed);
+    }
+    if (!committed) {
+        return writeFailed();
     }
     host.reportSuccess("New map file created successfully");
     return SaveOutcome::Saved;

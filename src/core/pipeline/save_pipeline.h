@@ -30,7 +30,11 @@ class MapCompanion {
     virtual std::optional<std::string> open() = 0;
     // Writes it, from the map just written, and makes it durable.
     virtual std::optional<std::string> write(const WrittenMap& map) = 0;
+    // Takes its target's place; the file it replaced is kept aside until `settle`.
     virtual std::optional<std::string> commit() = 0;
+    // After the map's commit: drops what was kept aside, or, when the map could not be
+    // committed, puts it back.
+    virtual void settle(bool mapCommitted) = 0;
 };
 
 enum class SaveOutcome {
