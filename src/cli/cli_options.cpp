@@ -330,7 +330,7 @@ struct PictureFileOptionSet {
 
 const char* const kExitStatus =
     "\nExit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
-    "then, an existing OUT stays as it was), 2 usage error.\n";
+    "then, an existing OUT or IMAGE stays as it was), 2 usage error.\n";
 
 ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     CommandParser p("merge", "Joins 2 to 8 map panels of one map set into one new map file.");

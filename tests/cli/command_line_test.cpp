@@ -31,8 +31,20 @@ using pw::test::readFile;
 
 namespace {
 
+// A picture's section, then its file: "first png 0 a4 5" (format, dpi, paper, cell mm).
+std::string pictureTold(const pw::cli::PictureOptions& picture) {
+    const std::string show = picture.section == pw::RenderSection::FirstGrid    ? "first"
+                             : picture.section == pw::RenderSection::SecondGrid ? "second"
+                                                                                : std::string(1, picture.layer);
+    const pw::PictureFileOptions& file = picture.file;
+    return show + " " + (file.format == pw::PictureFormat::Pdf ? "pdf " : "png ") +
+           std::to_string(file.dpi) + " " + std::string(pw::paperInfo(file.print.paper).name) +
+           " " + QString::number(file.print.cellMm).toStdString();
+}
+
 // What a parse asks for: "error: " and the message, "help", "version", "list MAPSET",
-// "render MAP OUT show labels seams scale", or "LAYOUT MAPSET DIRECTION OUT IMAGE | name:mark..."
+// "render MAP OUT labels seams scale PICTURE", or "LAYOUT MAPSET DIRECTION OUT IMAGE
+// [labels fix-ups scale PICTURE] | name:mark..."
 std::string told(const pw::cli::ParsedCommand& parsed) {
     using namespace pw::cli;
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
@@ -43,19 +55,22 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
     }
     if (const auto* render = std::get_if<RenderCommand>(&parsed)) {
         const PictureOptions& picture = render->picture;
-        const std::string show = picture.section == pw::RenderSection::FirstGrid ? "first"
-                                 : picture.section == pw::RenderSection::SecondGrid
-                                     ? "second"
-                                     : std::string(1, picture.layer);
-        return "render " + render->mapPath + " " + render->outputPath + " " + show + " " +
+        return "render " + render->mapPath + " " + render->outputPath + " " +
                std::to_string(picture.labels) + std::to_string(picture.seams) + " " +
-               std::to_string(picture.scale);
+               std::to_string(picture.scale) + " " + pictureTold(picture);
     }
     if (const auto* merge = std::get_if<MergeCommand>(&parsed)) {
         std::string text = std::string(pw::layoutName(merge->request.layout)) + " " +
                            std::to_string(merge->request.mapSetIndex) + " " +
                            std::to_string(merge->request.direction) + " " + merge->outputPath +
                            " " + merge->imagePath.value_or("-") + " |";
+        if (merge->imagePath) {
+            const PictureOptions& picture = merge->picture;
+            text.insert(text.size() - 1, "[" + std::to_string(picture.labels) +
+                                             std::to_string(picture.fixUps) + " " +
+                                             std::to_string(picture.scale) + " " +
+                                             pictureTold(picture) + "] ");
+        }
         for (const pw::SourceSlot& slot : merge->request.slots) {
             text += " " + slot.name + (slot.path == slot.name ? ":" : "?") +
                     (slot.mark == ' ' ? '_' : slot.mark);
