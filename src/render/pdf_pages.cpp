@@ -112,15 +112,9 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
         painter.drawImage(area, whole.image);
     }
     drawMarginText(painter, kMarginMm - 6,
-                   QStringLiteral("%1: %2 by %3 cells on %4 sheets after this one, %5 across "
-                                  "and %6 down (row,column); neighbours share %7 cells")
-                       .arg(QString::fromStdString(source.name))
-                       .arg(outline.length)
-                       .arg(outline.height)
-                       .arg(grid.sheetCount())
-                       .arg(grid.columns)
-                       .arg(grid.rows)
-                       .arg(grid.overlap));
+                   QString::fromStdString(messages::overviewCaption(
+                       source.name, outline.length, outline.height, grid.sheetCount(),
+                       grid.columns, grid.rows, grid.overlap)));
     const double scale = area.width() / length;
     QFont font;
     font.setPixelSize(static_cast<int>(units(3)));
@@ -212,19 +206,10 @@ std::optional<std::string> writePdf(const MapSource& source, const RenderOptions
                     below ? std::optional(area.top() +
                                           units((grid->cellsDown - grid->overlap) * print.cellMm))
                           : std::nullopt);
-                drawMarginText(
-                    painter, 1.5,
-                    QStringLiteral("Sheet %1 (row %2 of %3, column %4 of %5): cells %6 to %7 "
-                                   "across, %8 to %9 down")
-                        .arg(sheetName(row, column))
-                        .arg(row + 1)
-                        .arg(grid->rows)
-                        .arg(column + 1)
-                        .arg(grid->columns)
-                        .arg(cells.left())
-                        .arg(cells.right())
-                        .arg(cells.top())
-                        .arg(cells.bottom()));
+                drawMarginText(painter, 1.5,
+                               QString::fromStdString(messages::sheetCaption(
+                                   row + 1, grid->rows, column + 1, grid->columns, cells.left(),
+                                   cells.right(), cells.top(), cells.bottom())));
             }
         }
         painter.end();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "core/common/messages.h"
 #include "core/mapfile/output_file.h"
 
 namespace pw {
@@ -145,7 +146,7 @@ const std::string& PngStream::error() const {
 
 bool PngStream::begin(int width, int height, const std::vector<QRgb>& palette, int dotsPerMeter) {
     if (state_->png == nullptr || state_->info == nullptr) {
-        state_->error = "out of memory";
+        state_->error = messages::outOfMemory();
         return false;
     }
     state_->palette = !palette.empty();

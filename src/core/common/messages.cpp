@@ -82,9 +82,30 @@ std::string notEnoughMemoryToDraw(const std::string& name) {
     return "ERROR: not enough memory to draw file " + name;
 }
 
+std::string outOfMemory() {
+    return "out of memory";
+}
+
 std::string cellTooLargeForPaper(double cellMm, const std::string& paper) {
     return "a cell of " + QString::number(cellMm).toStdString() + " mm is too large for " +
            paper + " paper";
+}
+
+std::string overviewCaption(const std::string& name, int length, int height, int sheets,
+                            int across, int down, int overlap) {
+    return name + ": " + std::to_string(length) + " by " + std::to_string(height) +
+           " cells on " + std::to_string(sheets) + " sheets after this one, " +
+           std::to_string(across) + " across and " + std::to_string(down) +
+           " down (row,column); neighbours share " + std::to_string(overlap) + " cells";
+}
+
+std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,
+                         int lastColumn, int firstRow, int lastRow) {
+    return "Sheet " + std::to_string(row) + "," + std::to_string(column) + " (row " +
+           std::to_string(row) + " of " + std::to_string(rows) + ", column " +
+           std::to_string(column) + " of " + std::to_string(columns) + "): cells " +
+           std::to_string(firstColumn) + " to " + std::to_string(lastColumn) + " across, " +
+           std::to_string(firstRow) + " to " + std::to_string(lastRow) + " down";
 }
 
 std::string mapNotReadable() {
