@@ -47,11 +47,8 @@ void PictureDrawer::drawBand(QImage& band, int rows) {
         const int cellRow = (nextTop_ + y) / cellSize;
         while (cellRow_ < cellRow) {
             ++cellRow_;
-            if (cellRow_ < outline_.height) {
+            if (cellRow_ < outline_.height) {  // an empty map draws one blank cell
                 stream_.next(base_, overlay_);
-            } else {
-                base_.clear();  // an empty map draws one blank cell
-                overlay_.clear();
             }
             painter_->paint(base_, overlay_, 0, std::max(outline_.length, 1), line_.data());
         }

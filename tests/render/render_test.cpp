@@ -166,6 +166,17 @@ TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
         ASSERT_EQ(band.copy(0, 0, band.width(), rows), whole.copy(0, top, band.width(), rows))
             << "band at " << top;
     }
+    // A printed sheet's window: cells 5 to 15 of rows 3 to 9, from rows kept in memory.
+    pw::CellRowStream stream(source, options, 40);
+    std::vector<std::pair<std::string, std::string>> rows(10);
+    for (auto& [grid, layer] : rows) {
+        stream.next(grid, layer);
+    }
+    rows.erase(rows.begin(), rows.begin() + 3);
+    const QRect cells(5, 3, 11, 7);
+    QImage window(cells.size() * options.cellSize, QImage::Format_RGB32);
+    drawer.drawCells(window, rows, cells.top(), cells.left());
+    EXPECT_EQ(window, whole.copy(QRect(cells.topLeft() * options.cellSize, window.size())));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -195,10 +206,12 @@ struct MemoryOutput : pw::OutputFile {
 // PNG files decode to the picture drawn whole: a palette where the colours fit, RGB
 // otherwise, with the resolution asked for.
 struct PngCase {
+    std::string map;
     bool labels;
     int dpi;
     QImage::Format format;
     int dotsPerMeter;
+    int bitDepth;  // as the file's header gives it
 };
 
 class Png : public testing::TestWithParam<PngCase> {};
@@ -208,7 +221,8 @@ TEST_P(Png, DecodesToThePictureDrawnWhole) {
     options.cellSize = 4;
     options.labels = GetParam().labels;
     options.compass = false;
-    const pw::MapSource source = pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
+    const pw::MapSource source =
+        pw::MapSource::bytes(QByteArray::fromStdString(GetParam().map), "m");
     MemoryOutput output;
     pw::PictureFileOptions file;
     file.dpi = GetParam().dpi;
@@ -216,17 +230,23 @@ TEST_P(Png, DecodesToThePictureDrawnWhole) {
     const QImage decoded = QImage::fromData(QByteArray::fromStdString(output.bytes), "PNG");
     EXPECT_EQ(decoded.format(), GetParam().format);
     EXPECT_EQ(decoded.dotsPerMeterX(), GetParam().dotsPerMeter);
+    EXPECT_EQ(static_cast<int>(output.bytes.at(24)), GetParam().bitDepth);
     EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32), pw::renderMap(source, options).image);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, Png,
-                         testing::Values(PngCase{false, 0, QImage::Format_Indexed8, 3780},
-                                         PngCase{false, 254, QImage::Format_Indexed8, 10000},
-                                         PngCase{true, 0, QImage::Format_RGB32, 3780}),
-                         [](const auto& info) {
-                             return std::string(info.param.labels ? "Labels" : "Plain") +
-                                    std::to_string(info.param.dpi) + "dpi";
-                         });
+                         testing::Values(
+                             // seven colours of terrain: four bits a pixel
+                             PngCase{stripedMap(), false, 0, QImage::Format_Indexed8, 3780, 4},
+                             PngCase{stripedMap(), false, 254, QImage::Format_Indexed8, 10000, 4},
+                             PngCase{stripedMap(), true, 0, QImage::Format_RGB32, 3780, 8},
+                             // water and a blank row: two colours, one bit a pixel
+                             PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n", false, 0,
+                                     QImage::Format_Mono, 3780, 1},
+                             // four colours, two bits
+                             PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n~^.,\r\n", false, 0,
+                                     QImage::Format_Indexed8, 3780, 2}),
+                         [](const auto& info) { return "row" + std::to_string(info.index + 1); });
 
 // Sheets: the orientation that needs fewer, as many whole cells as fit in the margins, and
 // the PDF holding the overview and every sheet at the paper's size.
