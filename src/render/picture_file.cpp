@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <future>
 
 #include "core/common/messages.h"
 #include "render/map_renderer.h"
@@ -65,12 +67,27 @@ std::optional<std::string> writePng(const MapSource& source, const RenderOptions
     bool written = png.begin(size.width(), size.height(),
                              colours.fitsPalette() ? colours.colours() : std::vector<QRgb>(),
                              dotsPerMeter);
-    if (written) {
-        drawInBands(source, options, outline, band, [&](int rows) {
-            written = png.writeRows(band, rows);
-            return written;
-        });
+    // Drawing and encoding take turns on two bands: while one band is compressed on a
+    // thread of its own, the next is drawn.
+    QImage second(band.size(), band.format());
+    if (second.isNull()) {
+        return messages::notEnoughMemoryToDraw(source.name);
     }
+    std::array<QImage, 2> bands{std::move(band), std::move(second)};
+    std::future<bool> encoding;
+    PictureDrawer drawer(source, options, outline);
+    for (int top = 0, turn = 0; written && top < size.height(); turn ^= 1) {
+        QImage& drawn = bands[static_cast<std::size_t>(turn)];
+        const int rows = std::min(drawn.height(), size.height() - top);
+        drawer.drawBand(drawn, rows);
+        top += rows;
+        written = !encoding.valid() || encoding.get();
+        if (written) {
+            encoding = std::async(std::launch::async,
+                                  [&png, &drawn, rows] { return png.writeRows(drawn, rows); });
+        }
+    }
+    written = (!encoding.valid() || encoding.get()) && written;
     if (!written || !png.finish()) {
         return messages::unableToWrite(outputName, png.error());
     }

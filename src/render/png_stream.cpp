@@ -1,7 +1,6 @@
 #include "render/png_stream.h"
 
 #include <png.h>
-#include <zlib.h>
 
 #include <csetjmp>
 #include <cstring>
@@ -62,19 +61,18 @@ bool writeHeader(PngStream::State& state, int width, int height,
         return false;
     }
     png_set_user_limits(state.png, PngStream::kMaxSide, PngStream::kMaxSide);
-    // Map pictures are long runs of a few colours: run-length matching at a low level
-    // finds nearly all there is to find, at a fraction of the default's time.
-    png_set_compression_level(state.png, 2);
-    png_set_compression_strategy(state.png, Z_RLE);
+    // Map pictures are runs of a few colours and rows that repeat the row above: zlib's
+    // fastest level finds both unfiltered (the row above lies within its window), in less
+    // time and fewer bytes than filtered rows at any level or with run-length matching
+    // (measured on the largest joined maps at 1 and 4 pixels per cell).
+    png_set_compression_level(state.png, 1);
     // Fewer, larger IDAT chunks: fewer writes and checksums.
     png_set_compression_buffer_size(state.png, std::size_t{256} << 10);
     if (palette.empty()) {
         png_set_IHDR(state.png, state.info, static_cast<png_uint_32>(width),
                      static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        // Rows of a cell repeat the row above ("up" makes them zeros), and a run of one
-        // colour repeats its left neighbour ("sub" does): run-length matching finds both.
-        png_set_filter(state.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB | PNG_FILTER_UP);
+        png_set_filter(state.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     } else {
         std::vector<png_color> entries;
         for (const QRgb colour : palette) {
