@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
     Writes, PictureFailure,
     testing::Values(FailureCase{pw::PictureFormat::Png, 0, false},
                     FailureCase{pw::PictureFormat::Png, 60, false},
-                    FailureCase{pw::PictureFormat::Png, 300, false},
+                    FailureCase{pw::PictureFormat::Png, 120, false},
                     FailureCase{pw::PictureFormat::Png, SIZE_MAX, true},
                     FailureCase{pw::PictureFormat::Pdf, 500, false},
                     FailureCase{pw::PictureFormat::Pdf, SIZE_MAX, true}),
