@@ -10,13 +10,13 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPANELWRIGHT_FUZZ=ON -DPANELWRIGHT_BUILD_GUI=OFF -DPANELWRIGHT_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target merge_fuzzer map_reader_fuzzer render_fuzzer
+cmake --build "$build" -j 2 --target merge_fuzzer map_reader_fuzzer render_fuzzer setup_fuzzer
 
 status=0
 summary=()
 echo "== fuzz_regressions: every seed and saved finding once"
 if bash fuzz/run_once.sh fuzz merge:"$build/bin/merge_fuzzer" reader:"$build/bin/map_reader_fuzzer" \
-    render:"$build/bin/render_fuzzer"; then
+    render:"$build/bin/render_fuzzer" setup:"$build/bin/setup_fuzzer"; then
     summary+=("fuzz_regressions: passed")
 else
     summary+=("fuzz_regressions: FAILED")
@@ -31,8 +31,9 @@ else
     work=$(mktemp -d)
 fi
 trap 'rm -rf "$work"' EXIT
-for target in merge:merge_fuzzer:65536 reader:map_reader_fuzzer:262144 render:render_fuzzer:65536; do
-    IFS=: read -r name binary max_len <<<"$target"
+for target in merge:merge_fuzzer:65536:map reader:map_reader_fuzzer:262144:map \
+    render:render_fuzzer:65536:map setup:setup_fuzzer:16384:setup; do
+    IFS=: read -r name binary max_len dict <<<"$target"
     mkdir -p "$work/$name/corpus"
     cp fuzz/corpus/"$name"/* "$work/$name/corpus/"
     echo "== $binary: ${seconds}s"
@@ -42,7 +43,7 @@ for target in merge:merge_fuzzer:65536 reader:map_reader_fuzzer:262144 render:re
     set +e
     TMPDIR="$work/$name" "$build/bin/$binary" "$work/$name/corpus" \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$max_len" \
-        -dict=fuzz/map.dict -print_final_stats=1 \
+        -dict=fuzz/"$dict".dict -print_final_stats=1 \
         -artifact_prefix="$build/fuzz-findings/$name/" >"$work/$name/log" 2>&1
     rc=$?
     set -e

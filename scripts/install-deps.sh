@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     libpng-dev poppler-utils
     clang libclang-rt-14-dev
+    desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
 )
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs, builds Panelwright with its tests and runs them all:
-# the whole suite in a normal build, again under the address and undefined-behaviour
-# sanitizers, then each fuzz target for a bounded time.
+# the whole suite in a normal build, the desktop files and the Debian package, the suite
+# again under the address and undefined-behaviour sanitizers, then each fuzz target for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -12,6 +13,9 @@ echo "== build and test"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/test -j "$jobs"
 (cd build/test && ctest --output-on-failure -j "$jobs")
+
+echo "== desktop files and the Debian package"
+bash tests/install/package_test.sh build/test
 
 echo "== build and test under the address and undefined-behaviour sanitizers"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPANELWRIGHT_SANITIZE=ON

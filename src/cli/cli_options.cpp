@@ -1,11 +1,14 @@
 #include "cli/cli_options.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 #include "core/assembly/layout.h"
+#include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_set.h"
@@ -16,56 +19,6 @@ namespace {
 QString q(const char* text) {
     return QString::fromUtf8(text);
 }
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// "a, b or c" of a list of names.
-std::string oneOf(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
-    }
-    return text;
-}
-
-std::string mapSetChoices() {
-    std::vector<std::string> names;
-    for (int i = 0; i < kMapSetCount; ++i) {
-        names.push_back(q(mapSetInfo(i)->name).toLower().toStdString());
-    }
-    return oneOf(names);
-}
-
-std::string layoutChoices() {
-    std::vector<std::string> names;
-    for (const LayoutRules& rules : kLayoutRules) {
-        names.emplace_back(rules.name);
-    }
-    return oneOf(names);
-}
-
-// "N, NE, ..., NW or 0 to 7".
-std::string directionChoices() {
-    std::string text;
-    for (const std::string_view name : kDirectionNames) {
-        text += std::string(name) + ", ";
-    }
-    text.resize(text.size() - 2);
-    return text + " or 0 to " + std::to_string(kDirectionNames.size() - 1);
-}
-
-// "2 to 4", "2 or 3", "4, 6 or 8".
-std::string countChoices(const CountRange& counts) {
-    if (counts.step == 1 && counts.last - counts.first > 1) {
-        return std::to_string(counts.first) + " to " + std::to_string(counts.last);
-    }
-    std::vector<std::string> counted;
-    for (int count = counts.first; count <= counts.last; count += counts.step) {
-        counted.push_back(std::to_string(count));
-    }
-    return oneOf(counted);
-}
 
 // The first and last layer letters a picture can show.
 constexpr char kFirstLayer = 'a';
@@ -74,37 +27,59 @@ constexpr char kLastLayer = 'w';
 constexpr int kMaxDpi = 9600;
 
 std::optional<int> parseDirection(const QString& text) {
-    bool isNumber = false;
-    const int index = text.toInt(&isNumber);
-    if (isNumber && text.size() == 1 && index >= 0 &&
-        index < static_cast<int>(kDirectionNames.size())) {
-        return index;
-    }
-    for (std::size_t i = 0; i < kDirectionNames.size(); ++i) {
-        if (text.compare(q(kDirectionNames[i]), Qt::CaseInsensitive) == 0) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
+    return directionFromName(text.toStdString());
 }
 
 std::optional<int> parseMapSet(const QString& text) {
-    for (int i = 0; i < kMapSetCount; ++i) {
-        if (text.compare(q(mapSetInfo(i)->name), Qt::CaseInsensitive) == 0) {
-            return i;
-        }
-    }
-    return std::nullopt;
+    return mapSetFromName(text.toStdString());
 }
 
 std::string baseName(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
 }
 
+QString absoluteClean(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// Whether `path` names the output, the picture or one of the sources.
+bool namesAnyOf(const QString& path, const QString& output, const std::optional<std::string>& image,
+                const std::vector<std::string>& sources) {
+    std::vector<std::string> others = sources;
+    others.push_back(output.toStdString());
+    if (image) {
+        others.push_back(*image);
+    }
+    const QString file = absoluteClean(path);
+    for (const std::string& other : others) {
+        if (!other.empty() && absoluteClean(QString::fromStdString(other)) == file) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // --help, or --help-all, which Qt's parser adds beside it; the command line takes no Qt
 // options, so both tell the same.
 bool asksForHelp(const QCommandLineParser& parser) {
     return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+}
+
+// "--labels all" (or "--labels=all") asks for every label's text, also where texts
+// overlap. The parser knows no option whose value may be left out, so the word is taken
+// out beforehand.
+bool takeLabelsAll(std::vector<std::string>& arguments) {
+    for (std::size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        if (arguments[i] == "--labels=all") {
+            arguments[i] = "--labels";
+            return true;
+        }
+        if (arguments[i] == "--labels" && i + 1 < arguments.size() && arguments[i + 1] == "all") {
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return true;
+        }
+    }
+    return false;
 }
 
 // One command's options and arguments, described for its --help.
@@ -239,12 +214,14 @@ std::string paperChoices() {
     for (const PaperInfo& paper : kPapers) {
         names.emplace_back(paper.name);
     }
-    return oneOf(names);
+    return messages::oneOf(names);
 }
 
 std::optional<UsageError> readPaper(const QString& text, PictureOptions& picture) {
     for (const PaperInfo& paper : kPapers) {
-        if (text.compare(q(paper.name), Qt::CaseInsensitive) == 0) {
+        if (text.compare(QString::fromLatin1(paper.name.data(),
+                                             static_cast<qsizetype>(paper.name.size())),
+                         Qt::CaseInsensitive) == 0) {
             picture.file.print.paper = paper.paper;
             return std::nullopt;
         }
@@ -268,7 +245,8 @@ using PictureReader = std::function<std::optional<UsageError>(const QString&, Pi
 
 // Reads every option of `valued` that is given, in order; the first error.
 std::optional<UsageError> readValued(
-    const CommandParser& p, const std::vector<std::pair<const QCommandLineOption*, PictureReader>>& valued,
+    const CommandParser& p,
+    const std::vector<std::pair<const QCommandLineOption*, PictureReader>>& valued,
     PictureOptions& picture) {
     for (const auto& [option, read] : valued) {
         if (const std::optional<QString> text = p.valueOf(*option)) {
@@ -306,8 +284,13 @@ struct PictureFileOptionSet {
                                    PictureOptions& picture) const {
         picture.file.format = formatForName(outputName);
         if (std::optional<UsageError> error =
-                readValued(p, {{&show, readShow}, {&scale, readScale}, {&dpi, readDpi},
-                               {&format, readFormat}, {&paper, readPaper}, {&cellMm, readCellMm}},
+                readValued(p,
+                           {{&show, readShow},
+                            {&scale, readScale},
+                            {&dpi, readDpi},
+                            {&format, readFormat},
+                            {&paper, readPaper},
+                            {&cellMm, readCellMm}},
                            picture)) {
             return error;
         }
@@ -332,7 +315,9 @@ const char* const kExitStatus =
     "\nExit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
     "then, an existing OUT or IMAGE stays as it was), 2 usage error.\n";
 
-ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
+ParsedCommand parseMerge(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments = given;
+    const bool allLabels = takeLabelsAll(arguments);
     CommandParser p("merge", "Joins 2 to 8 map panels of one map set into one new map file.");
     const QCommandLineOption layoutOption =
         p.value("layout", "LAYOUT", "top-to-bottom, end-to-end or composite.");
@@ -354,6 +339,9 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
                 "picture is drawn from the map as written, and the map and the picture are "
                 "saved together or not at all. IMAGE may not be OUT, a SOURCE, or anything "
                 "but a regular file.");
+    p.flag("labels",
+           "'--labels all' draws every label's text on IMAGE; without it a text that "
+           "would overlap an earlier one is left out and only its dot shows.");
     const QCommandLineOption noLabelsOption =
         p.flag("no-labels", "IMAGE: leaves the map's labels out.");
     const QCommandLineOption noFixUpsOption =
@@ -361,6 +349,10 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
                "IMAGE: leaves out the highlight (a magenta tint and frame) on the cells of layer "
                "b that the junction fix-up changed where L and R marked panels meet.");
     const PictureFileOptionSet pictureOptions(p);
+    const QCommandLineOption setupOption =
+        p.value("save-setup", "SETUP",
+                "Also writes this command line's composition into the setup file SETUP "
+                "(before the merge, whatever its outcome), for 'run' or the dialogs.");
     p.argument("SOURCE",
                "Map files in slot order: top-to-bottom top first (2 to 4), end-to-end left "
                "first (2 or 3), composite row by row, left before right (4, 6 or 8). An empty "
@@ -376,16 +368,16 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     }
     const std::optional<QString> layoutText = p.valueOf(layoutOption);
     if (!layoutText) {
-        return UsageError{"missing --layout (" + layoutChoices() + ")"};
+        return UsageError{"missing --layout (" + messages::layoutChoices() + ")"};
     }
     const std::optional<Layout> layout = layoutFromName(layoutText->toStdString());
     if (!layout) {
-        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" + layoutChoices() +
-                          ")"};
+        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" +
+                          messages::layoutChoices() + ")"};
     }
     if (!shapeFor(*layout, static_cast<int>(sources.size()))) {
         return UsageError{std::string(layoutName(*layout)) + " takes " +
-                          countChoices(countRange(*layout)) + " sources, not " +
+                          messages::countChoices(countRange(*layout)) + " sources, not " +
                           std::to_string(sources.size())};
     }
     const std::optional<QString> output = p.valueOf(outputOption);
@@ -396,8 +388,8 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     MergeCommand command;
     command.request.layout = *layout;
     command.outputPath = output->toStdString();
+    command.picture.allLabels = allLabels;
     command.picture.labels = !p.isSet(noLabelsOption);
-    command.picture.seams = true;
     command.picture.fixUps = !p.isSet(noFixUpsOption);
     if (const std::optional<QString> image = p.valueOf(imageOption)) {
         command.imagePath = image->toStdString();
@@ -408,11 +400,19 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     } else if (pictureOptions.anySet(p) || p.isSet(noLabelsOption) || p.isSet(noFixUpsOption)) {
         return UsageError{"picture options need --image"};
     }
+    if (const std::optional<QString> setup = p.valueOf(setupOption)) {
+        command.setupPath = setup->toStdString();
+        if (setup->isEmpty() || namesAnyOf(*setup, *output, command.imagePath, sources)) {
+            return UsageError{
+                "--save-setup must name a file other than OUT, IMAGE and the "
+                "SOURCEs"};
+        }
+    }
     if (const std::optional<QString> mapSetText = p.valueOf(mapSetOption)) {
         const std::optional<int> mapSet = parseMapSet(*mapSetText);
         if (!mapSet) {
             return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
-                              mapSetChoices() + ")"};
+                              messages::mapSetChoices() + ")"};
         }
         command.request.mapSetIndex = *mapSet;
     }
@@ -420,7 +420,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
         const std::optional<int> direction = parseDirection(*directionText);
         if (!direction) {
             return UsageError{"unknown direction '" + directionText->toStdString() + "' (" +
-                              directionChoices() + ")"};
+                              messages::directionChoices() + ")"};
         }
         command.request.direction = *direction;
     }
@@ -471,19 +471,24 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
         const std::optional<int> mapSet = parseMapSet(*mapSetText);
         if (!mapSet) {
             return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
-                              mapSetChoices() + ")"};
+                              messages::mapSetChoices() + ")"};
         }
         command.mapSetIndex = *mapSet;
     }
     return command;
 }
 
-ParsedCommand parseRender(const std::vector<std::string>& arguments) {
+ParsedCommand parseRender(const std::vector<std::string>& given) {
+    std::vector<std::string> arguments = given;
+    const bool allLabels = takeLabelsAll(arguments);
     CommandParser p("render",
                     "Draws a map file into a PNG picture, or a PDF to print: one square per "
                     "cell of the first grid, the second grid or a layer drawn over the faded "
                     "first grid, in the colours of the legend.txt beside the map, if any.");
-    const QCommandLineOption labelsOption = p.flag("labels", "Draws the map's labels.");
+    const QCommandLineOption labelsOption =
+        p.flag("labels",
+               "Draws the map's labels; a text that would overlap an earlier one is left out "
+               "and only its dot shows. '--labels all' draws every text.");
     const QCommandLineOption seamsOption =
         p.flag("seams", "Draws lines between the panels of --panel cells.");
     const QCommandLineOption panelOption =
@@ -509,13 +514,43 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
     command.mapPath = maps.front().toStdString();
     command.outputPath = output->toStdString();
     command.picture.labels = p.isSet(labelsOption);
+    command.picture.allLabels = allLabels;
     command.picture.seams = p.isSet(seamsOption);
     if (std::optional<UsageError> error =
             pictureOptions.read(p, command.outputPath, command.picture)) {
         return *error;
     }
-    if (std::optional<UsageError> error = readValued(p, {{&panelOption, readPanel}}, command.picture)) {
+    if (std::optional<UsageError> error =
+            readValued(p, {{&panelOption, readPanel}}, command.picture)) {
         return *error;
+    }
+    return command;
+}
+
+ParsedCommand parseRun(const std::vector<std::string>& arguments) {
+    CommandParser p("run",
+                    "Joins the map of each setup file in turn (and draws its picture, if the "
+                    "setup names one), printing one line per setup. A setup that fails does not "
+                    "stop the others. Paths in a setup are read from the setup's folder; a setup "
+                    "that names no output map writes NAME.map beside NAME.pwsetup.");
+    const QCommandLineOption dryRunOption =
+        p.flag("dry-run", "Runs every check of every setup and writes nothing.");
+    p.argument("SETUP",
+               "Setup files (.pwsetup), as the dialogs' Save Setup and "
+               "'merge --save-setup' write them.",
+               "SETUP...");
+    p.epilogue("\nExit status: 0 every setup succeeded, 1 any failed, 2 usage error.\n");
+    if (auto answer = p.parse(arguments)) {
+        return *answer;
+    }
+    RunCommand command;
+    command.dryRun = p.isSet(dryRunOption);
+    for (const QString& setup : p.positional()) {
+        command.setups.push_back(setup.toStdString());
+    }
+    if (command.setups.empty() ||
+        std::find(command.setups.begin(), command.setups.end(), "") != command.setups.end()) {
+        return UsageError{"run takes one or more setup files"};
     }
     return command;
 }
@@ -530,9 +565,10 @@ ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     parser.addVersionOption();
     parser.addPositionalArgument(
         q("command"),
-        q("merge: joins map panels into a new map file; list: the map files the dialogs offer; "
-          "render: draws a map file into a PNG picture or a PDF to print. 'panelwright-cli COMMAND --help' tells "
-          "a command's options."),
+        q("merge: joins map panels into a new map file; run: joins the maps of setup files; "
+          "list: the map files the dialogs offer; render: draws a map file into a PNG picture "
+          "or a PDF to print. "
+          "'panelwright-cli COMMAND --help' tells a command's options."),
         q("COMMAND [options] ..."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     QStringList list{q(kProgramName)};
@@ -561,7 +597,7 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     }
     using Parse = ParsedCommand (*)(const std::vector<std::string>&);
     const std::pair<const char*, Parse> commands[] = {
-        {"merge", parseMerge}, {"list", parseList}, {"render", parseRender}};
+        {"merge", parseMerge}, {"run", parseRun}, {"list", parseList}, {"render", parseRender}};
     for (const auto& [name, parse] : commands) {
         if (arguments.front() == name) {
             return parse(arguments);

@@ -21,6 +21,11 @@ struct UsageError {
     std::string message;
 };
 
+// run: joins the map (and draws the picture) of each setup file in turn.
+struct RunCommand {
+    std::vector<std::string> setups;
+    bool dryRun = false;  // every check, nothing written
+};
 
 // list: what the dialogs would list for a map set.
 struct ListCommand {
@@ -32,6 +37,7 @@ struct PictureOptions {
     RenderSection section = RenderSection::FirstGrid;
     char layer = 'a';  // for RenderSection::Layer
     bool labels = false;
+    bool allLabels = false;  // every label, also where texts overlap
     bool seams = false;
     int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel
     int panelHeight = 0;
@@ -40,12 +46,22 @@ struct PictureOptions {
     PictureFileOptions file;  // PNG or PDF, as the options or the picture's name say
 };
 
+// The picture of a merged map (merge --image, a setup's picture) unless told otherwise:
+// labels, the seams between the panels and the fix-up highlight.
+inline PictureOptions mergedMapPicture() {
+    PictureOptions picture;
+    picture.labels = true;
+    picture.seams = true;
+    return picture;
+}
+
 // merge: joins the SOURCE arguments into OUT, and draws the joined map into IMAGE if asked.
 struct MergeCommand {
     MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
     std::string outputPath;
     std::optional<std::string> imagePath;
-    PictureOptions picture;  // labels and seams on
+    PictureOptions picture = mergedMapPicture();
+    std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
 };
 
 // render: draws MAP into OUT.png.
@@ -55,8 +71,8 @@ struct RenderCommand {
     PictureOptions picture;
 };
 
-using ParsedCommand =
-    std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand, ListCommand, RenderCommand>;
+using ParsedCommand = std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand,
+                                   ListCommand, RenderCommand, RunCommand>;
 
 // The program's name, as its messages and help call it.
 inline constexpr const char kProgramName[] = "panelwright-cli";

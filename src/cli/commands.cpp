@@ -5,10 +5,11 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/setup_commands.h"
+#include "core/common/messages.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
-#include "core/common/messages.h"
 #include "core/pipeline/file_identity.h"
 #include "core/pipeline/save_pipeline.h"
 #include "render/picture_companion.h"
@@ -19,16 +20,22 @@ namespace {
 // Messages go where a script can read them; the output path is the one given.
 class CommandLineHost : public PipelineHost {
   public:
-    explicit CommandLineHost(std::string outputPath) : outputPath_(std::move(outputPath)) {}
+    CommandLineHost(std::string outputPath, bool announce)
+        : outputPath_(std::move(outputPath)), announce_(announce) {}
 
     void showError(const std::string& message) override { std::cerr << message << '\n'; }
     std::string rememberedPath() override { return outputPath_; }
     void storeRememberedPath(const std::string&) override {}
     std::optional<std::string> askOutputPath(const std::string&) override { return outputPath_; }
-    void reportSuccess(const std::string& message) override { std::cout << message << '\n'; }
+    void reportSuccess(const std::string& message) override {
+        if (announce_) {
+            std::cout << message << '\n';
+        }
+    }
 
   private:
     std::string outputPath_;
+    bool announce_;
 };
 
 RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& legendBeside) {
@@ -36,6 +43,7 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
     options.section = picture.section;
     options.layer = picture.layer;
     options.labels = picture.labels;
+    options.labelOverlap = picture.allLabels ? LabelOverlap::DrawAll : LabelOverlap::LeaveOut;
     options.cellSize = picture.scale;
     if (picture.seams) {
         options.panelLength = picture.panelLength;
@@ -47,15 +55,16 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
 }
 
 // Why a picture may not go to `imagePath`, told before anything is read or written: not
-// a regular file, or one of the files the command reads or writes besides.
-std::optional<std::string> refusedPicture(const std::string& imagePath,
-                                          const std::vector<std::string>& others) {
+// a regular file, or one of the files the command reads or writes besides (each a path
+// and the name messages give it).
+std::optional<std::string> refusedPicture(
+    const std::string& imagePath, const std::vector<std::pair<std::string, std::string>>& others) {
     if (std::optional<std::string> refused = refusedTarget(imagePath)) {
         return messages::unableToCreate(imagePath, *refused);
     }
-    for (const std::string& other : others) {
-        if (isSameFile(imagePath, other)) {
-            return messages::unableToCreate(imagePath, messages::sameFileAs(other));
+    for (const auto& [path, name] : others) {
+        if (isSameFile(imagePath, path)) {
+            return messages::unableToCreate(imagePath, messages::sameFileAs(name));
         }
     }
     return std::nullopt;
@@ -68,7 +77,7 @@ int failWith(const std::string& message) {
 
 int runRender(const RenderCommand& command) {
     if (std::optional<std::string> refused =
-            refusedPicture(command.outputPath, {command.mapPath})) {
+            refusedPicture(command.outputPath, {{command.mapPath, command.mapPath}})) {
         return failWith(*refused);
     }
     const RenderOptions options = renderOptionsOf(command.picture, command.mapPath);
@@ -80,21 +89,13 @@ int runRender(const RenderCommand& command) {
 }
 
 int runMerge(const MergeCommand& command) {
-    CommandLineHost host(command.outputPath);
-    if (!command.imagePath) {
-        return runSave(command.request, host) == SaveOutcome::Saved ? 0 : 1;
+    if (command.setupPath) {
+        if (const std::optional<Problem> problem = saveSetupOf(command)) {
+            std::cerr << problem->message << '\n';
+            return 1;
+        }
     }
-    std::vector<std::string> others{command.outputPath};
-    for (const SourceSlot& slot : command.request.slots) {
-        others.push_back(slot.path);
-    }
-    if (std::optional<std::string> refused = refusedPicture(*command.imagePath, others)) {
-        return failWith(*refused);
-    }
-    PictureCompanion picture(*command.imagePath,
-                             renderOptionsOf(command.picture, command.request.slots.front().path),
-                             command.picture.file, command.picture.fixUps);
-    return runSave(command.request, host, openSafeOutput, &picture) == SaveOutcome::Saved ? 0 : 1;
+    return joinAndDraw(command, MergeMode{}) ? 0 : 1;
 }
 
 // name, mark, number label, size or problem, folder; tab-separated.
@@ -130,13 +131,44 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 }  // namespace
 
+bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
+    CommandLineHost host(command.outputPath, mode.announce);
+    const OutputOpener openOutput = mode.dryRun ? openDryRunOutput : openSafeOutput;
+    if (!command.imagePath) {
+        return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
+    }
+    std::vector<std::pair<std::string, std::string>> others{
+        {command.outputPath, command.outputPath}};
+    for (const SourceSlot& slot : command.request.slots) {
+        others.emplace_back(slot.path, slot.name);
+    }
+    if (std::optional<std::string> refused = refusedPicture(*command.imagePath, others)) {
+        std::cerr << *refused << '\n';
+        return false;
+    }
+    if (mode.dryRun) {
+        if (const OpenedOutput image = openDryRunOutput(*command.imagePath); !image.file) {
+            std::cerr << messages::unableToCreate(*command.imagePath, image.errorString) << '\n';
+            return false;
+        }
+        return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
+    }
+    // The picture is drawn from the map as written and saved together with it.
+    PictureCompanion picture(*command.imagePath,
+                             renderOptionsOf(command.picture, command.request.slots.front().path),
+                             command.picture.file, command.picture.fixUps);
+    return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved;
+}
+
 int runCommand(const ParsedCommand& command, int& argc, char** argv) {
     const auto* merge = std::get_if<MergeCommand>(&command);
     const auto* render = std::get_if<RenderCommand>(&command);
+    const auto* run = std::get_if<RunCommand>(&command);
     // Pictures need fonts for their labels, so a Gui application; it never shows a window.
+    // Any setup may ask for a picture.
     qInstallMessageHandler(quietQtNotes);
     std::unique_ptr<QCoreApplication> application;
-    if (render != nullptr || (merge != nullptr && merge->imagePath)) {
+    if (render != nullptr || run != nullptr || (merge != nullptr && merge->imagePath)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -144,6 +176,9 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
     }
     if (merge != nullptr) {
         return runMerge(*merge);
+    }
+    if (run != nullptr) {
+        return runSetups(*run);
     }
     if (render != nullptr) {
         return runRender(*render);

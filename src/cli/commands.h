@@ -4,7 +4,18 @@
 
 namespace pw::cli {
 
-// Runs a merge, list or render command; the exit status (0 done, 1 failed).
+// Runs a merge, run, list or render command; the exit status (0 done, 1 failed).
 int runCommand(const ParsedCommand& command, int& argc, char** argv);
+
+// How a merge runs: as `merge` itself, or as one setup of `run`, which reports each setup
+// in a line of its own and may only check.
+struct MergeMode {
+    bool announce = true;  // prints "New map file created successfully"
+    bool dryRun = false;   // every check, nothing written
+};
+
+// Joins the sources into the output and draws the picture, if one is asked for; true
+// when all of it succeeded. Every problem goes to stderr.
+bool joinAndDraw(const MergeCommand& command, MergeMode mode);
 
 }  // namespace pw::cli

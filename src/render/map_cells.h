@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/mapfile/line_reader.h"
+#include "render/label_placement.h"
 #include "render/render_options.h"
 
 namespace pw {
@@ -20,13 +21,6 @@ struct MapSource {
 
     static MapSource file(const std::string& path);
     static MapSource bytes(const QByteArray& bytes, std::string name);
-};
-
-// A named place of a map: text at a grid position (in cells, may be fractional).
-struct MapLabel {
-    float x = 0;
-    float y = 0;
-    QString text;
 };
 
 // What a picture needs to know of a map before it draws a row: its size, the top edge's

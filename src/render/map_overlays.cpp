@@ -1,7 +1,5 @@
 #include "render/map_overlays.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,9 +12,9 @@ namespace {
 
 constexpr QRgb kSeamColour = 0xffc0182a;
 constexpr QRgb kHighlightColour = 0xffff00e0;
-constexpr QRgb kLabelInk = 0xff1c1c1c;
-constexpr QRgb kLabelMark = 0xffb0101a;
-constexpr int kMaxLabelCharacters = 60;
+// The labels' text grows with the cells between these sizes, in pixels.
+constexpr int kSmallestLabelText = 9;
+constexpr int kLargestLabelText = 28;
 
 void mixPixel(QImage& image, int x, int y, QRgb colour, int amount) {
     auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
@@ -41,32 +39,16 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
       panelHeight_(options.panelHeight),
       highlights_(options.highlights),
       direction_(options.compass ? direction : -1) {
-    const bool withText = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    QFont font;
-    if (withText) {
-        fontPixels_ = std::clamp(cellSize_ + cellSize_ / 2, 9, 28);
-        font.setPixelSize(fontPixels_);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        font_ = mapLabelFont(cellSize_, kSmallestLabelText, kLargestLabelText);
     }
-    const QFontMetrics metrics(font);
-    const double radius = std::max(1.5, cellSize_ / 3.0);
-    for (const MapLabel& label : labels) {
-        const QPointF at(double{label.x} * cellSize_, double{label.y} * cellSize_);
-        if (at.x() < -radius || at.y() < -radius || at.x() > picture.width() + radius ||
-            at.y() > picture.height() + radius) {
-            continue;
-        }
-        PlacedLabel placed;
-        // A square dot: thousands of labels must not cost curve drawing.
-        placed.dot = QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius);
-        if (withText) {
-            placed.text = label.text.left(kMaxLabelCharacters);
-            placed.box = QRectF(at.x() + radius + 1, at.y() - metrics.ascent() / 2.0 - 1,
-                                metrics.horizontalAdvance(placed.text) + 4, metrics.height() + 2);
-        }
+    if (options.labelsOnImage) {
+        labels_ = placeLabels(labels, cellSize_, picture, font_, options.labelOverlap);
+    }
+    const int margin = font_ ? font_->pixelSize() + 2 : 2;
+    for (const PlacedLabel& label : labels_) {
         // Glyphs may reach past their advance: a margin of the font's size all round.
-        placed.reach = placed.dot.united(placed.box).toAlignedRect().adjusted(
-            -fontPixels_ - 2, -fontPixels_ - 2, fontPixels_ + 2, fontPixels_ + 2);
-        labels_.push_back(std::move(placed));
+        reaches_.push_back(label.box.toAlignedRect().adjusted(-margin, -margin, margin, margin));
     }
     makeCompass();
 }
@@ -135,31 +117,30 @@ void PictureOverlays::drawHighlights(QImage& window, QPoint origin) const {
 void PictureOverlays::drawLabels(QImage& window, QPoint origin) const {
     const QRect shown(origin, window.size());
     QPainter onto(&window);
-    for (const PlacedLabel& label : labels_) {
-        if (!label.reach.intersects(shown)) {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const PlacedLabel& label = labels_[i];
+        if (label.box.isEmpty() || !reaches_[i].intersects(shown)) {
             continue;
         }
-        // Each label is drawn on its own and laid onto the window whole: antialiasing at
+        // Each text is drawn on its own and laid onto the window whole: antialiasing at
         // fractional places then never depends on where a band or a sheet begins.
-        QImage sprite(label.reach.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage sprite(reaches_[i].size(), QImage::Format_ARGB32_Premultiplied);
         sprite.fill(Qt::transparent);
         QPainter painter(&sprite);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(-label.reach.topLeft());
-        painter.fillRect(label.dot, QColor(kLabelMark));
-        if (!label.text.isEmpty()) {
-            QFont font;
-            font.setPixelSize(fontPixels_);
-            painter.setFont(font);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(QColor(255, 255, 255, 190));
-            painter.drawRect(label.box);
-            painter.setPen(QColor(kLabelInk));
-            painter.drawText(label.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                             label.text);
-        }
+        painter.translate(-reaches_[i].topLeft());
+        paintLabels(painter, {PlacedLabel{label.index, QRectF(), label.box, label.text}}, font_);
         painter.end();
-        onto.drawImage(label.reach.topLeft() - origin, sprite);
+        onto.drawImage(reaches_[i].topLeft() - origin, sprite);
+    }
+    // Every place shows, also where its text was left out, its dot over the texts.
+    onto.setRenderHint(QPainter::Antialiasing);
+    onto.translate(-origin);
+    for (const PlacedLabel& label : labels_) {
+        if (label.dot.intersects(QRectF(shown))) {
+            paintLabels(onto, {PlacedLabel{label.index, label.dot, QRectF(), QString()}},
+                        std::nullopt);
+        }
     }
 }
 

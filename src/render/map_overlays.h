@@ -4,18 +4,21 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
+#include "render/label_placement.h"
 #include "render/map_cells.h"
 #include "render/render_options.h"
 
 namespace pw {
 
 // What is drawn over the cells: seams between panels, the highlighted cells, the labels
-// (a dot at each label's position with its text beside it) and the compass mark, in that
-// order. Laid out once for the whole picture, then drawn into any window of it: a band
-// of rows, a printed page or the whole picture come out pixel for pixel alike. Label
-// texts need fonts, so they are left out without a QGuiApplication.
+// (placed by placeLabels(): each text on a pale box, then every dot over them; unless
+// options.labelsOnImage is off) and the compass mark, in that order. Laid out once for
+// the whole picture, then drawn into any window of it: a band of rows, a printed page or
+// the whole picture come out pixel for pixel alike. Label texts need fonts, so they are
+// left out without a QGuiApplication.
 class PictureOverlays {
   public:
     // `picture` is the whole picture's size in pixels.
@@ -26,12 +29,6 @@ class PictureOverlays {
     void draw(QImage& window, QPoint origin) const;
 
   private:
-    struct PlacedLabel {
-        QRectF dot;
-        QRectF box;  // the text's backing; empty without text
-        QString text;
-        QRect reach;  // every pixel the label may touch
-    };
     void drawSeams(QImage& window, QPoint origin) const;
     void drawHighlights(QImage& window, QPoint origin) const;
     void drawLabels(QImage& window, QPoint origin) const;
@@ -44,7 +41,8 @@ class PictureOverlays {
     int panelHeight_;
     std::vector<QPoint> highlights_;
     std::vector<PlacedLabel> labels_;
-    int fontPixels_ = 0;  // 0: dots only
+    std::vector<QRect> reaches_;  // every pixel each label's text may touch
+    std::optional<QFont> font_;   // none: dots only
     int direction_;
     QImage compass_;  // null without a compass mark
     QPoint compassAt_;

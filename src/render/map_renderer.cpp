@@ -103,6 +103,7 @@ RenderResult renderMap(const MapSource& source, const RenderOptions& options) {
     PictureDrawer drawer(source, options, outline);
     drawer.drawBand(image, image.height());
     result.image = std::move(image);
+    result.labels = outline.labels;
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "render/map_cells.h"
 #include "render/render_options.h"
@@ -57,6 +58,7 @@ struct RenderResult {
     int length = 0;                    // the map's size in cells, as its size line gives it
     int height = 0;
     int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
+    std::vector<MapLabel> labels;  // the labels read, when options.labels asked for them
 };
 
 // Draws the whole map into one image (the preview). A damaged map draws what can be read

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "render/label_placement.h"
 #include "render/legend.h"
 
 namespace pw {
@@ -19,7 +20,12 @@ enum class RenderSection {
 struct RenderOptions {
     RenderSection section = RenderSection::FirstGrid;
     char layer = 'a';  // the layer letter for RenderSection::Layer
-    bool labels = true;
+    bool labels = true;  // read the labels and draw them
+    // What becomes of a label whose text would overlap an earlier one's.
+    LabelOverlap labelOverlap = LabelOverlap::LeaveOut;
+    // False: the labels are read into RenderResult::labels but not drawn, for a caller
+    // that places them at a scale of its own (the preview, which zooms).
+    bool labelsOnImage = true;
     bool compass = true;
     // Panel size in cells: seams are drawn between panels every panelLength columns and
     // every panelHeight rows; 0 draws no seams in that direction.

@@ -13,15 +13,15 @@
 // "fifo NAME", "link NAME TARGET", "limit BYTES" (the largest file the run may write).
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QImage>
 #include <csignal>
 #include <fstream>
+#include <sstream>
 
 #include "cli/cli_options.h"
 #include "test_support.h"
@@ -31,20 +31,23 @@ using pw::test::readFile;
 
 namespace {
 
-// A picture's section, then its file: "first png 0 a4 5" (format, dpi, paper, cell mm).
-std::string pictureTold(const pw::cli::PictureOptions& picture) {
-    const std::string show = picture.section == pw::RenderSection::FirstGrid    ? "first"
-                             : picture.section == pw::RenderSection::SecondGrid ? "second"
-                                                                                : std::string(1, picture.layer);
-    const pw::PictureFileOptions& file = picture.file;
-    return show + " " + (file.format == pw::PictureFormat::Pdf ? "pdf " : "png ") +
+// A picture file's options where they differ from the defaults: " pdf 300 letter 2.5"
+// (format, dpi, paper, cell mm).
+std::string fileTold(const pw::PictureFileOptions& file) {
+    const pw::PictureFileOptions defaults;
+    if (file.format == defaults.format && file.dpi == defaults.dpi &&
+        file.print.paper == defaults.print.paper && file.print.cellMm == defaults.print.cellMm) {
+        return {};
+    }
+    return std::string(file.format == pw::PictureFormat::Pdf ? " pdf " : " png ") +
            std::to_string(file.dpi) + " " + std::string(pw::paperInfo(file.print.paper).name) +
            " " + QString::number(file.print.cellMm).toStdString();
 }
 
 // What a parse asks for: "error: " and the message, "help", "version", "list MAPSET",
-// "render MAP OUT labels seams scale PICTURE", or "LAYOUT MAPSET DIRECTION OUT IMAGE
-// [labels fix-ups scale PICTURE] | name:mark..."
+// "render MAP OUT show labels(A: all) seams scale[ FILE]", "run [dry] SETUP...", or
+// "LAYOUT MAPSET DIRECTION OUT IMAGE(+all)[ [show labels fix-ups scale FILE]] | name:mark...
+// [setup SETUP]", the bracket only where the picture differs from merge's.
 std::string told(const pw::cli::ParsedCommand& parsed) {
     using namespace pw::cli;
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
@@ -55,25 +58,43 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
     }
     if (const auto* render = std::get_if<RenderCommand>(&parsed)) {
         const PictureOptions& picture = render->picture;
-        return "render " + render->mapPath + " " + render->outputPath + " " +
-               std::to_string(picture.labels) + std::to_string(picture.seams) + " " +
-               std::to_string(picture.scale) + " " + pictureTold(picture);
+        const std::string show = picture.section == pw::RenderSection::FirstGrid ? "first"
+                                 : picture.section == pw::RenderSection::SecondGrid
+                                     ? "second"
+                                     : std::string(1, picture.layer);
+        return "render " + render->mapPath + " " + render->outputPath + " " + show + " " +
+               (picture.allLabels ? "A" : std::to_string(picture.labels)) +
+               std::to_string(picture.seams) + " " + std::to_string(picture.scale) +
+               fileTold(picture.file);
     }
     if (const auto* merge = std::get_if<MergeCommand>(&parsed)) {
         std::string text = std::string(pw::layoutName(merge->request.layout)) + " " +
                            std::to_string(merge->request.mapSetIndex) + " " +
                            std::to_string(merge->request.direction) + " " + merge->outputPath +
-                           " " + merge->imagePath.value_or("-") + " |";
-        if (merge->imagePath) {
-            const PictureOptions& picture = merge->picture;
-            text.insert(text.size() - 1, "[" + std::to_string(picture.labels) +
-                                             std::to_string(picture.fixUps) + " " +
-                                             std::to_string(picture.scale) + " " +
-                                             pictureTold(picture) + "] ");
+                           " " + merge->imagePath.value_or("-") +
+                           (merge->picture.allLabels ? "+all" : "");
+        const PictureOptions& picture = merge->picture;
+        const std::string file = fileTold(picture.file);
+        if (picture.section != pw::RenderSection::FirstGrid || !picture.labels ||
+            !picture.fixUps || picture.scale != pw::kDefaultCellSize || !file.empty()) {
+            text += " [" +
+                    (picture.section == pw::RenderSection::FirstGrid    ? std::string("first")
+                     : picture.section == pw::RenderSection::SecondGrid ? std::string("second")
+                                                                        : std::string(1, picture.layer)) +
+                    " " + std::to_string(picture.labels) + std::to_string(picture.fixUps) + " " +
+                    std::to_string(picture.scale) + file + "]";
         }
+        text += " |";
         for (const pw::SourceSlot& slot : merge->request.slots) {
             text += " " + slot.name + (slot.path == slot.name ? ":" : "?") +
                     (slot.mark == ' ' ? '_' : slot.mark);
+        }
+        return text + (merge->setupPath ? " setup " + *merge->setupPath : "");
+    }
+    if (const auto* run = std::get_if<RunCommand>(&parsed)) {
+        std::string text = run->dryRun ? "run dry" : "run";
+        for (const std::string& setup : run->setups) {
+            text += " " + setup;
         }
         return text;
     }
@@ -85,6 +106,7 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
     return help.starts_with("Usage: panelwright-cli merge ")    ? "help merge"
            : help.starts_with("Usage: panelwright-cli list ")   ? "help list"
            : help.starts_with("Usage: panelwright-cli render ") ? "help render"
+           : help.starts_with("Usage: panelwright-cli run ")    ? "help run"
            : help.starts_with("Usage: panelwright-cli ")        ? "help"
                                                                 : "help without usage";
 }
@@ -116,6 +138,21 @@ std::string shellWord(const std::string& text) {
     return quoted + "'";
 }
 
+// What one run of the program did.
+struct Outcome {
+    std::string exit, out, err;
+    bool ran = true;  // false: the case needs a user the tests cannot become
+};
+
+std::vector<std::string> argsOf(const fs::path& source) {
+    std::vector<std::string> args;
+    std::ifstream in(source / "args");
+    for (std::string argument; std::getline(in, argument);) {
+        args.push_back(argument);
+    }
+    return args;
+}
+
 // The picture's format (palette or not), resolution and pixels, or why they differ.
 std::string pictureDifference(const fs::path& made, const fs::path& expected) {
     const QImage a(QString::fromStdString(made.string()));
@@ -138,25 +175,36 @@ std::string pictureDifference(const fs::path& made, const fs::path& expected) {
     return {};
 }
 
-// Makes what the case's `setup` file asks for; the names made.
-std::vector<fs::path> setUp(const fs::path& source, const fs::path& work, rlim_t& limit) {
-    std::vector<fs::path> made;
+// The names the case's `setup` file makes, and the largest file the run may write.
+std::vector<fs::path> setupNames(const fs::path& source, rlim_t* limit = nullptr) {
+    std::vector<fs::path> names;
     std::ifstream setup(source / "setup");
-    for (std::string kind, name; setup >> kind >> name;) {
-        if (kind == "limit") {
-            limit = std::stoul(name);
-            continue;
+    for (std::string line; std::getline(setup, line);) {
+        std::istringstream words(line);
+        std::string kind, name;
+        words >> kind >> name;
+        if (kind == "limit" && limit != nullptr) {
+            *limit = std::stoul(name);
+        } else if (kind != "limit") {
+            names.emplace_back(name);
         }
-        made.emplace_back(name);
+    }
+    return names;
+}
+
+// Makes the fifos and links of the case's `setup` file in `work`.
+void makeSetup(const fs::path& source, const fs::path& work) {
+    std::ifstream setup(source / "setup");
+    for (std::string line; std::getline(setup, line);) {
+        std::istringstream words(line);
+        std::string kind, name, target;
+        words >> kind >> name >> target;
         if (kind == "fifo") {
             EXPECT_EQ(::mkfifo((work / name).c_str(), 0644), 0) << name;
-        } else {
-            std::string target;
-            setup >> target;
+        } else if (kind == "link") {
             fs::create_symlink(target, work / name);
         }
     }
-    return made;
 }
 
 // Runs `command` with files limited to `limit` bytes: a write beyond fails as on a full
@@ -174,47 +222,49 @@ int runLimited(const std::string& command, rlim_t limit) {
     return status;
 }
 
-class GoldenCase : public testing::TestWithParam<fs::path> {};
-
-TEST_P(GoldenCase, MatchesExpectedFiles) {
-    const fs::path& source = GetParam();
-    const fs::path expected = source / "expected";
-    pw::test::TempFolder work;
+// Runs the program with `args` in `work`, a copy of the case folder `source`; `modes`
+// sets the case's permissions first.
+Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<std::string>& args,
+                bool modes) {
     for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
         if (name != "expected" && name != "args" && name != "modes" && name != "setup") {
-            fs::copy(entry.path(), work.path() / name, fs::copy_options::recursive);
+            fs::copy(entry.path(), work / name, fs::copy_options::recursive);
         }
     }
-    const std::string cd = "cd " + shellWord(work.path().string()) + " && ";
+    makeSetup(source, work);
     rlim_t limit = RLIM_INFINITY;
-    const std::vector<fs::path> madeBySetup = setUp(source, work.path(), limit);
+    setupNames(source, &limit);
+    const std::string cd = "cd " + shellWord(work.string()) + " && ";
     std::string command = shellWord(PANELWRIGHT_CLI_PATH);
-    if (std::ifstream modes(source / "modes"); modes) {
-        for (std::string mode, path; modes >> mode >> path;) {
-            fs::permissions(work.path() / path, fs::perms(std::stoi(mode, nullptr, 8)));
+    if (std::ifstream modeLines(source / "modes"); modes && modeLines) {
+        for (std::string mode, path; modeLines >> mode >> path;) {
+            fs::permissions(work / path, fs::perms(std::stoi(mode, nullptr, 8)));
         }
-        fs::permissions(work.path(), fs::perms(0755));
+        fs::permissions(work, fs::perms(0755));
         if (::geteuid() == 0) {
-            fs::copy_file(PANELWRIGHT_CLI_PATH, work.path() / ".program");
+            fs::copy_file(PANELWRIGHT_CLI_PATH, work / ".program");
             command = "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
             if (std::system((cd + command + " --help >/dev/null 2>&1").c_str()) != 0) {
-                GTEST_SKIP() << "no setpriv, or the temporary folder is out of reach of "
-                                "\"nobody\": the tests run as root, so permissions bind no run";
+                return {"", "", "", false};
             }
         }
     }
-    std::ifstream args(source / "args");
-    for (std::string argument; std::getline(args, argument);) {
+    for (const std::string& argument : args) {
         command += " " + shellWord(argument);
     }
     const int status = runLimited(cd + command + " >.stdout 2>.stderr", limit);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(std::to_string(WEXITSTATUS(status)) + "\n", readFile(expected / "exit"));
-    EXPECT_EQ(readFile(work.path() / ".stdout"), readFile(expected / "stdout"));
-    EXPECT_EQ(readFile(work.path() / ".stderr"), readFile(expected / "stderr"));
+    EXPECT_TRUE(WIFEXITED(status));
+    return {std::to_string(WEXITSTATUS(status)) + "\n", readFile(work / ".stdout"),
+            readFile(work / ".stderr")};
+}
+
+// Every file of expected/ is in `work` (a map with its bytes, a picture as it decodes),
+// and nothing else is left behind: no output of a failed run, no temporary file.
+void expectFiles(const fs::path& source, const fs::path& work) {
+    const fs::path expected = source / "expected";
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
-        const fs::path made = work.path() / fs::relative(entry.path(), expected);
+        const fs::path made = work / fs::relative(entry.path(), expected);
         if (entry.is_regular_file() && entry.path().has_extension()) {
             ASSERT_TRUE(fs::exists(made)) << made << " was not written";
             if (made.extension() == ".png") {
@@ -226,14 +276,34 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
             }
         }
     }
-    // Nothing else is left behind: no output of a failed run, no temporary file.
-    for (const auto& entry : fs::recursive_directory_iterator(work.path())) {
-        const fs::path name = entry.path().lexically_relative(work.path());
+    const std::vector<fs::path> made = setupNames(source);
+    for (const auto& entry : fs::recursive_directory_iterator(work)) {
+        const fs::path name = entry.path().lexically_relative(work);
         EXPECT_TRUE(name == ".stdout" || name == ".stderr" || name == ".program" ||
-                    fs::exists(source / name) || fs::exists(expected / name) ||
-                    std::find(madeBySetup.begin(), madeBySetup.end(), name) != madeBySetup.end())
+                    name.extension() == ".pwsetup" || fs::exists(source / name) ||
+                    fs::exists(expected / name) ||
+                    std::find(made.begin(), made.end(), name) != made.end())
             << "stray file " << name;
     }
+}
+
+constexpr const char* kSkipAsRoot =
+    "no setpriv, or the temporary folder is out of reach of \"nobody\": the tests run as "
+    "root, so permissions bind no run";
+
+class GoldenCase : public testing::TestWithParam<fs::path> {};
+
+TEST_P(GoldenCase, MatchesExpectedFiles) {
+    const fs::path& source = GetParam();
+    pw::test::TempFolder work;
+    const Outcome outcome = runCase(source, work.path(), argsOf(source), true);
+    if (!outcome.ran) {
+        GTEST_SKIP() << kSkipAsRoot;
+    }
+    EXPECT_EQ(outcome.exit, readFile(source / "expected" / "exit"));
+    EXPECT_EQ(outcome.out, readFile(source / "expected" / "stdout"));
+    EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
+    expectFiles(source, work.path());
 }
 
 std::vector<fs::path> cases() {
@@ -242,10 +312,57 @@ std::vector<fs::path> cases() {
     return folders;
 }
 
-INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), [](const auto& param) {
+std::string caseName(const testing::TestParamInfo<fs::path>& param) {
     std::string name = param.param.filename().string();
     std::replace(name.begin(), name.end(), '-', '_');
     return name;
-});
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), caseName);
+
+// The golden merges that read their sources (no usage error), save no setup of their own
+// and ask for no picture options, which a setup does not keep (it keeps the picture's file).
+std::vector<fs::path> mergeCases() {
+    const std::vector<std::string> unkept = {"--save-setup", "--scale", "--show",   "--dpi",
+                                             "--format",     "--paper", "--cell-mm", "--no-labels",
+                                             "--no-fix-ups", "--labels"};
+    std::vector<fs::path> merges;
+    for (const fs::path& folder : cases()) {
+        const std::vector<std::string> args = argsOf(folder);
+        if (!args.empty() && args.front() == "merge" &&
+            readFile(folder / "expected" / "exit") != "2\n" &&
+            std::find_first_of(args.begin(), args.end(), unkept.begin(), unkept.end()) ==
+                args.end()) {
+            merges.push_back(folder);
+        }
+    }
+    return merges;
+}
+
+// The setup that `merge --save-setup` writes, run by `run`, does what the merge did: the
+// same messages, exit status and files, with run's one line instead of merge's.
+class GoldenMerge : public testing::TestWithParam<fs::path> {};
+
+TEST_P(GoldenMerge, SavedSetupRunsAsTheMergeDid) {
+    const fs::path& source = GetParam();
+    std::vector<std::string> args = argsOf(source);
+    const std::string exit = readFile(source / "expected" / "exit");
+    pw::test::TempFolder saving, running;
+    args.insert(args.begin() + 1, {"--save-setup", "case.pwsetup"});
+    runCase(source, saving.path(), args, false);
+    fs::copy_file(saving.path() / "case.pwsetup", running.path() / "case.pwsetup");
+    const Outcome outcome = runCase(source, running.path(), {"run", "case.pwsetup"}, true);
+    if (!outcome.ran) {
+        GTEST_SKIP() << kSkipAsRoot;
+    }
+    EXPECT_EQ(outcome.exit, exit);
+    EXPECT_EQ(outcome.out,
+              std::string("case.pwsetup: ") +
+                  (exit == "0\n" ? readFile(source / "expected" / "stdout") : "failed\n"));
+    EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
+    expectFiles(source, running.path());
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenMerge, testing::ValuesIn(mergeCases()), caseName);
 
 }  // namespace

@@ -6,10 +6,11 @@
 
 #include <charconv>
 
-#include "core/mapfile/map_summary.h"
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_summary.h"
+#include "core/pipeline/source_check.h"
 #include "test_support.h"
 
 namespace {
@@ -74,7 +75,8 @@ TEST(MapReading, EveryReadOnATableOfFiles) {
     EXPECT_TRUE(broken && transcript(*broken, "i") == "!" && broken->hadError());
 }
 
-TEST(MapSummary, TellsWhatTheFirstTwoLinesSay) {
+// The first two lines, and the whole file read through as Save Map reads a source.
+TEST(MapSummary, TellsWhatTheFirstTwoLinesAndTheWholeFileSay) {
     pw::test::TempFolder folder;
     const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/map_summaries.tsv");
     ASSERT_FALSE(cases.empty());
@@ -87,6 +89,9 @@ TEST(MapSummary, TellsWhatTheFirstTwoLinesSay) {
         EXPECT_EQ(std::to_string(map.version) + " " + std::to_string(map.length) + " " +
                       std::to_string(map.height) + (map.problem.empty() ? "" : " " + map.problem),
                   test.at(1));
+        const std::string whole =
+            pw::checkSourceWhole(folder.file(test[0] == "missing.map" ? "none" : "m.map"), "m.map");
+        EXPECT_EQ(whole.empty() ? "whole" : whole, test.at(2)) << test[0];
     }
 }
 

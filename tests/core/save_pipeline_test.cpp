@@ -219,6 +219,6 @@ INSTANTIATE_TEST_SUITE_P(Paths, SameFile,
                                          SameFileCase{"new.png", "old.png", false},
                                          SameFileCase{"a.map", "", false},
                                          SameFileCase{"", "", false}),
-                         [](const auto& info) { return "row" + std::to_string(info.index + 1); });
+                         [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
 }  // namespace

@@ -1,4 +1,6 @@
+#include <QAbstractItemView>
 #include <QLabel>
+#include <QScrollBar>
 
 #include "gui_test_bed.h"
 
@@ -9,11 +11,13 @@ QLabel& label(QWidget& dialog, const char* side, int slot) {
     return control<QLabel>(dialog, QStringLiteral("%1Label%2").arg(side).arg(slot));
 }
 
-// One composer dialog with one count: its slots, those in use, and a slot to choose in.
+// One composer dialog with one count: its slots, those in use, a slot to choose in and
+// the slot above it (0: none).
 struct Case {
     Layout layout;
     int count, slotCount, shownSlots, labelSlot;
     bool keepsMarks;
+    int slotAbove;
 };
 
 class ComposerTest : public ::testing::TestWithParam<Case> {
@@ -78,12 +82,35 @@ TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing
     choose(*dialog, slot, "AB-07L.map");
     EXPECT_TRUE(left.isVisible() && !right.isVisible());
     EXPECT_EQ(left.text(), "7");
+    QLabel& kept = control<QLabel>(*dialog, QStringLiteral("keptMark%1").arg(slot));
+    QLabel& note = control<QLabel>(*dialog, "previewNote");
     for (const char* name : {"zz-02R.map", "AB-12.map", "PLAIN.map"}) {
         choose(*dialog, slot, QString::fromLatin1(name));
         EXPECT_TRUE(right.isVisible() && !left.isVisible()) << name;
         EXPECT_EQ(right.text(), "2") << name;
         EXPECT_EQ(left.text(), "7") << "the hidden label keeps its text";
         EXPECT_EQ(dialog->mark(slot - 1), keptR) << name;
+        // A name without a mark joins with the kept one, and the slot says so.
+        const bool keeps = keptR != ' ' && name[0] != 'z';
+        EXPECT_EQ(kept.isVisible(), keeps) << name;
+        EXPECT_EQ(kept.isVisible() ? kept.text() + " | " + kept.toolTip() : QString(),
+                  keeps ? "R (kept) | Mark R kept from zz-02R.map: " + QString(name) +
+                              " has no mark of its own"
+                        : QString())
+            << name;
+        EXPECT_EQ(note.isVisible() ? note.text() : QString(),
+                  keeps ? QStringLiteral("Slot %1 joins with mark R kept from zz-02R.map; it "
+                                         "changes no junction as the marks stand.")
+                              .arg(slot)
+                        : QString());
+    }
+    // An L above the kept R: that junction changes.
+    if (GetParam().slotAbove > 0) {
+        choose(*dialog, GetParam().slotAbove, "AB-07L.map");
+        EXPECT_EQ(note.text(), QStringLiteral("Slot %1 joins with mark R kept from zz-02R.map: it "
+                                              "changes the junction with slot %2.")
+                                   .arg(slot)
+                                   .arg(GetParam().slotAbove));
     }
     const int other = slot == 1 ? 2 : 1;  // untouched
     EXPECT_TRUE(label(*dialog, "right", other).isHidden() && dialog->mark(other - 1) == ' ');
@@ -97,39 +124,59 @@ TEST_P(ComposerTest, AMissingMapSetFolderIsReportedOncePerSlotInUse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, ComposerTest,
-                         ::testing::Values(Case{Layout::TopToBottom, 3, 4, 3, 3, true},
-                                           Case{Layout::TopToBottom, 4, 4, 4, 4, true},
-                                           Case{Layout::EndToEnd, 2, 3, 2, 1, false},
-                                           Case{Layout::EndToEnd, 3, 3, 3, 3, false},
-                                           Case{Layout::Composite, 2, 8, 4, 4, true},
-                                           Case{Layout::Composite, 4, 8, 8, 7, true}));
+                         ::testing::Values(Case{Layout::TopToBottom, 3, 4, 3, 3, true, 2},
+                                           Case{Layout::TopToBottom, 4, 4, 4, 4, true, 3},
+                                           Case{Layout::EndToEnd, 2, 3, 2, 1, false, 0},
+                                           Case{Layout::EndToEnd, 3, 3, 3, 3, false, 0},
+                                           Case{Layout::Composite, 2, 8, 4, 4, true, 2},
+                                           Case{Layout::Composite, 4, 8, 8, 7, true, 5}));
 
-TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelAreGreyedWithTheirReason) {
+TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelOrAreDamagedAreGreyedWithTheirReason) {
     GuiTestBed bed;
     bed.addMap(0, "AA-01L.map", 'a');
     bed.addMap(0, "BB-02R.map", 'b', 6);
     bed.addFile(0, "CC-03L.map", "0\r\n2 2 1300\r\n");
     bed.addFile(0, "DD-04R.map", "no numbers");
+    const std::string whole = pw::test::MapBuilder{.fill = 'e'}.text();
+    bed.addFile(0, "EE-05L.map", whole.substr(0, whole.find("b\r\n")));
+    bed.addFile(0, "FF-06R.map", pw::test::MapBuilder{.layers = "cb"}.text());
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     choose(*dialog, 1, "AA-01L.map");
     QComboBox& list = mapList(*dialog, 2);
     const auto tip = [&](int row) { return list.itemData(row, Qt::ToolTipRole).toString(); };
     const auto greyed = [&](int row) { return list.itemData(row, Qt::ForegroundRole).isValid(); };
-    ASSERT_TRUE(waitUntil([&] { return !tip(3).isEmpty(); }));
+    // Read through whole in the background, as Save Map would read them.
+    ASSERT_TRUE(waitUntil([&] { return tip(4).contains('\n') && tip(5).contains('\n'); }));
     QString marks;
-    for (int row = 0; row < 4; ++row) {
+    for (int row = 0; row < 6; ++row) {
         marks += (greyed(row) ? "|greyed: " : "|") + tip(row);
     }
     EXPECT_EQ(marks,
               "|X = 4 Y = 2"
               "|greyed: X = 6 Y = 2\nfile BB-02R.map length does not match file AA-01L.map; 4 <> 6"
               "|greyed: file CC-03L.map is a submap! Version# = 0"
-              "|greyed: file DD-04R.map has no valid version number");
+              "|greyed: file DD-04R.map has no valid version number"
+              "|greyed: X = 4 Y = 2\nfile EE-05L.map ends early"
+              "|greyed: X = 4 Y = 2\nfile FF-06R.map has layer letters out of order");
     // A greyed name can still be chosen, and the marks follow slot 1's choice.
     choose(*dialog, 2, "BB-02R.map");
     EXPECT_EQ(label(*dialog, "right", 2).text(), "2");
     choose(*dialog, 1, "BB-02R.map");
     EXPECT_TRUE(greyed(0) && !greyed(1));
+}
+
+// A list longer than it shows has a scroll bar.
+TEST(SlotListTest, ShowsAScrollBarWhenItHoldsMoreThanTwentyNames) {
+    for (const int names : {20, 21}) {
+        GuiTestBed bed;
+        for (int i = 0; i < names; ++i) {
+            bed.addMap(0, QStringLiteral("AB-%1.map").arg(i, 2, 10, QLatin1Char('0')), 'a');
+        }
+        auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+        mapList(*dialog, 1).showPopup();
+        EXPECT_EQ(mapList(*dialog, 1).view()->verticalScrollBar()->isVisible(), names > 20);
+        mapList(*dialog, 1).hidePopup();
+    }
 }
 
 }  // namespace

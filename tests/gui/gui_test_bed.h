@@ -8,9 +8,14 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "gui/composer/composer_dialog.h"
 #include "gui/common/user_prompts.h"
+#include "gui/composer/composer_dialog.h"
 #include "test_support.h"
+
+// Test messages show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace pw::gui::test {
 
@@ -28,10 +33,15 @@ struct FakePrompts : UserPrompts {
         asked.append(suggested);
         return imageAnswer;
     }
+    std::optional<QString> askSetupPath(QWidget*, SetupPrompt kind, const QString& start) override {
+        asked.append(QString(kind == SetupPrompt::Open ? "open setup|" : "save setup|") + start);
+        return setupAnswer;
+    }
     void beep() override { ++beeps; }
 
     std::optional<std::pair<QString, bool>> imageAnswer;  // the name typed, PDF chosen
     std::optional<QString> saveAnswer;  // nullopt: the user cancels
+    std::optional<QString> setupAnswer;
     QStringList errors, messages, asked;
     int beeps = 0;
 };

@@ -1,3 +1,7 @@
+#include <QDir>
+#include <cstdlib>
+
+#include "core/setup/setup_file.h"
 #include "gui/common/saved_file_name.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
@@ -46,8 +50,33 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     EXPECT_EQ(bed.prompts.asked, QStringList{"|" + bed.mapSetFolder(0)});
     EXPECT_TRUE(dialog->isVisible() && savedFileName(bed.settings).isEmpty());
 
+    // The setup of these slots, run by the command line, makes the map Save Map makes.
+    bed.prompts.setupAnswer = bed.dir.filePath("board.pwsetup");
+    control<QAbstractButton>(*dialog, "saveSetupButton").click();
+    const std::string run = "cd '" + bed.dir.path().toStdString() +
+                            "' && '" PANELWRIGHT_CLI_PATH "' run board.pwsetup >/dev/null";
+    ASSERT_EQ(std::system(run.c_str()), 0);
+    // merge --save-setup of the same composition writes the same setup, OUT added.
+    std::string merge =
+        "cd '" + bed.dir.path().toStdString() +
+        "' && '" PANELWRIGHT_CLI_PATH
+        "' merge --direction E --output board.map --save-setup cli.pwsetup --layout " +
+        std::string(layoutName(save.layout));
+    for (std::size_t slot = 0; slot < save.choices.size(); ++slot) {
+        merge += " " + QDir(bed.mapSetFolder(0)).filePath(chosen(slot)).toStdString();
+    }
+    ASSERT_EQ(std::system((merge + " >/dev/null").c_str()), 0);
+    std::optional<pw::Setup> dialogSetup =
+        readSetupFile(bed.dir.filePath("board.pwsetup").toStdString()).setup;
+    ASSERT_TRUE(dialogSetup && dialogSetup->output.empty());
+    dialogSetup->output = "board.map";
+    EXPECT_EQ(setupJson(*dialogSetup).toStdString(),
+              pw::test::readFile(bed.dir.filePath("cli.pwsetup").toStdString()));
+
     bed.prompts.saveAnswer = output;
     saveMap.click();
+    EXPECT_EQ(pw::test::readFile(bed.dir.filePath("board.map").toStdString()),
+              pw::test::readFile(output.toStdString()));
     EXPECT_EQ(bed.prompts.errors.size(), 1);
     EXPECT_EQ(bed.prompts.messages, QStringList{"New map file created successfully"});
     EXPECT_TRUE(dialog->result() == QDialog::Accepted && !dialog->isVisible());

@@ -4,6 +4,7 @@
 #include <QProcess>
 
 #include "render/cell_index.h"
+#include "render/label_placement.h"
 #include "render/picture_companion.h"
 #include "render/picture_file.h"
 #include "render/map_renderer.h"
@@ -79,6 +80,62 @@ TEST(Render, CellIndexAnswersEverySectionOfACell) {
     EXPECT_FALSE(pw::CellIndex(QByteArray("1\nnone\n")).isValid());
 }
 
+// Labels placed at a scale: '+' for a label drawn with its text, '.' for one whose text
+// would overlap an earlier one and shows only its dot; labels off the picture not at all.
+struct Placement {
+    std::vector<pw::MapLabel> labels;
+    double pixelsPerCell;
+    QSizeF picture;
+    pw::LabelOverlap overlap;
+    std::string drawn;
+};
+
+class LabelPlacement : public testing::TestWithParam<Placement> {};
+
+TEST_P(LabelPlacement, KeepsTheEarlierOfOverlappingTextsAndEveryTextInsideThePicture) {
+    const Placement& the = GetParam();
+    const auto placed = pw::placeLabels(the.labels, the.pixelsPerCell, the.picture,
+                                        pw::mapLabelFont(the.pixelsPerCell, 9, 28), the.overlap);
+    std::string drawn;
+    for (const pw::PlacedLabel& label : placed) {
+        drawn += label.box.isEmpty() ? '.' : '+';
+        EXPECT_TRUE(label.box.isEmpty() || QRectF(QPointF(), the.picture).contains(label.box))
+            << label.text.toStdString();
+    }
+    EXPECT_EQ(drawn, the.drawn);
+    if (placed.size() == 2 && the.overlap == pw::LabelOverlap::LeaveOut) {
+        // The mouse on a text names its label, on a dot the dot's.
+        EXPECT_EQ(pw::labelAt(placed, placed[0].box.center())->index, 0U);
+        EXPECT_EQ(pw::labelAt(placed, placed[1].dot.center())->index, 1U);
+    }
+}
+
+const std::vector<pw::MapLabel> kSameSpot = {{2, 2, "Ashwood"}, {2, 2, "Thornwick"}};
+const std::vector<pw::MapLabel> kNear = {{1, 1, "Ridge Top"}, {2, 1.3F, "Redhollow"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Render, LabelPlacement,
+    testing::Values(Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::LeaveOut, "+."},
+                    Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::DrawAll, "++"},
+                    Placement{kNear, 4, {400, 400}, pw::LabelOverlap::LeaveOut, "+."},
+                    Placement{
+                        kNear, 200, {4000, 4000}, pw::LabelOverlap::LeaveOut, "++"},  // zoomed in
+                    Placement{{{19.5F, 0, "Redhollow Ridge Top"}, {0, 5, "Ridge"}},
+                              8,
+                              {160, 40},
+                              pw::LabelOverlap::LeaveOut,
+                              "++"},  // moved left of its dot, and down
+                    Placement{{{1, 1, "A label far wider than the whole picture"}, {9, 9, "Off"}},
+                              8,
+                              {40, 40},
+                              pw::LabelOverlap::LeaveOut,
+                              "+"},
+                    Placement{{{1, 1, "Ash"}, {1.5F, 1, "Thorn"}, {30, 30, "Far"}},
+                              8,
+                              {400, 400},
+                              pw::LabelOverlap::LeaveOut,
+                              "+.+"}));
+
 // The command line draws a map file, and a merge's joined map, as the renderer does.
 TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
     pw::test::TempFolder folder;
@@ -90,9 +147,9 @@ TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
         }
         return text;
     };
-    pw::test::writeFile(folder.file("AB-01.map"), "1\r\n4 8 99\r\nvalues\r\n0 4\r\n" +
-                                                      rows(5, "....") + rows(3, "~~~~") +
-                                                      rows(8, "....") + "x\r\n0.5 0.5 Hill\r\n");
+    pw::test::writeFile(folder.file("AB-01.map"),
+                        "1\r\n4 8 99\r\nvalues\r\n0 4\r\n" + rows(5, "....") + rows(3, "~~~~") +
+                            rows(8, "....") + "x\r\n0.5 0.5 Hill\r\n0.6 0.6 Hill Top\r\n");
     pw::test::writeFile(folder.file("legend.txt"), "~ #0000ff water\n");
     const auto run = [&](const QStringList& arguments) {
         QProcess cli;
@@ -107,6 +164,10 @@ TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
     EXPECT_EQ(cellColour(one, 3, 7), 0xff0000ffU);
     EXPECT_EQ(cellColour(one, 3, 4), pw::builtInPalette()['.']);
     EXPECT_NE(one.pixel(kCell / 2, kCell / 2), pw::builtInPalette()['.']);  // the label's dot
+    // The second label's text overlaps the first's: drawn only when all are asked for.
+    ASSERT_EQ(
+        run({"render", "--labels", "all", "--scale", "8", "--output", "all.png", "AB-01.map"}), 0);
+    EXPECT_NE(QImage(QString::fromStdString(folder.file("all.png"))), one);
     ASSERT_EQ(run({"merge", "--layout", "end-to-end", "--image", "two.png", "--output", "two.map",
                    "AB-01.map", "AB-01.map"}),
               0);
@@ -187,9 +248,9 @@ INSTANTIATE_TEST_SUITE_P(
                     BandCase{8, 13, pw::RenderSection::Layer},
                     BandCase{8, 64, pw::RenderSection::FirstGrid},
                     BandCase{16, 100, pw::RenderSection::FirstGrid}),
-    [](const auto& info) {
-        return "cell" + std::to_string(info.param.cellSize) + "band" +
-               std::to_string(info.param.bandHeight);
+    [](const auto& named) {
+        return "cell" + std::to_string(named.param.cellSize) + "band" +
+               std::to_string(named.param.bandHeight);
     });
 
 // Collects a file in memory.
@@ -246,7 +307,7 @@ INSTANTIATE_TEST_SUITE_P(Files, Png,
                              // four colours, two bits
                              PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n~^.,\r\n", false, 0,
                                      QImage::Format_Indexed8, 3780, 2}),
-                         [](const auto& info) { return "row" + std::to_string(info.index + 1); });
+                         [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
 // Sheets: the orientation that needs fewer, as many whole cells as fit in the margins, and
 // the PDF holding the overview and every sheet at the paper's size.
@@ -294,7 +355,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SheetCase{64, 80, pw::Paper::A3, 4, false, 1, 1, "pages 2\nsize 842x1191\n"},
                     SheetCase{100, 30, pw::Paper::Letter, 5, true, 2, 1, "pages 3\nsize 792x612\n"},
                     SheetCase{10, 10, pw::Paper::A4, 50, false, 5, 3, "pages 16\nsize 595x842\n"}),
-    [](const auto& info) { return "row" + std::to_string(info.index + 1); });
+    [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
 // merge --image through the save pipeline: a picture that cannot be written completely,
 // at any point, leaves the map and the old picture as they were and nothing behind.
@@ -342,9 +403,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{pw::PictureFormat::Png, SIZE_MAX, true},
                     FailureCase{pw::PictureFormat::Pdf, 500, false},
                     FailureCase{pw::PictureFormat::Pdf, SIZE_MAX, true}),
-    [](const auto& info) {
-        return std::string(info.param.format == pw::PictureFormat::Png ? "Png" : "Pdf") +
-               (info.param.commitFails ? "AtCommit" : "After" + std::to_string(info.param.budget));
+    [](const auto& named) {
+        return std::string(named.param.format == pw::PictureFormat::Png ? "Png" : "Pdf") +
+               (named.param.commitFails ? "AtCommit" : "After" + std::to_string(named.param.budget));
     });
 
 // A map whose commit fails after the picture's took its place puts the old picture back.

@@ -49,6 +49,12 @@ inline std::string_view layoutName(Layout layout) {
     return rulesOf(layout).name;
 }
 
+// Whether a layout's sources ever meet at a junction, where their L/R marks count: not
+// when they all lie side by side in one row.
+inline bool consultsMarks(Layout layout) {
+    return rulesOf(layout).columns != 0;
+}
+
 // The main dialog hands a composer dialog the number of maps, or for a layout of fixed
 // columns (Composite) the number of rows.
 inline int handedCount(Layout layout, int mapCount) {

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include "core/mapfile/direction.h"
+#include "core/mapfile/map_set.h"
+
 namespace pw::messages {
 
 std::string noFileSelected(const LayoutShape& shape, int slot) {
@@ -110,6 +113,203 @@ std::string sheetCaption(int row, int rows, int column, int columns, int firstCo
 
 std::string mapNotReadable() {
     return "the map just written cannot be read back";
+}
+
+std::string oneOf(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    }
+    return text;
+}
+
+std::string layoutChoices() {
+    std::vector<std::string> names;
+    for (const LayoutRules& rules : kLayoutRules) {
+        names.emplace_back(rules.name);
+    }
+    return oneOf(names);
+}
+
+std::string mapSetChoices() {
+    std::vector<std::string> names;
+    for (int i = 0; i < kMapSetCount; ++i) {
+        names.push_back(mapSetKeyword(i));
+    }
+    return oneOf(names);
+}
+
+std::string directionChoices() {
+    std::string text;
+    for (const std::string_view name : kDirectionNames) {
+        text += std::string(name) + ", ";
+    }
+    text.resize(text.size() - 2);
+    return text + " or 0 to " + std::to_string(kDirectionNames.size() - 1);
+}
+
+std::string countChoices(const CountRange& counts) {
+    if (counts.step == 1 && counts.last - counts.first > 1) {
+        return std::to_string(counts.first) + " to " + std::to_string(counts.last);
+    }
+    std::vector<std::string> counted;
+    for (int count = counts.first; count <= counts.last; count += counts.step) {
+        counted.push_back(std::to_string(count));
+    }
+    return oneOf(counted);
+}
+
+std::string setupProblem(const std::string& file, const std::string& what) {
+    return "ERROR: setup " + file + ": " + what;
+}
+
+namespace setup {
+namespace {
+
+// A value from the file in quotes, escaped as JSON would write it, so that every problem
+// stays one line whatever the file holds.
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += {'\\', c};
+        } else if (byte < 0x20 || byte == 0x7f) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += std::string("\\u00") + kHex[byte >> 4] + kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// "slot 2: " or "" for the top level.
+std::string at(const std::string& where) {
+    return where.empty() ? "" : where + ": ";
+}
+
+}  // namespace
+
+std::string syntax(int line, int column, const std::string& reason) {
+    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + reason;
+}
+
+std::string notAnObject() {
+    return "not a setup (expected a JSON object)";
+}
+
+std::string newerFormat(int format, int known) {
+    return "format " + std::to_string(format) +
+           " was written by a newer version of the program; this one reads format " +
+           std::to_string(known) + " and older";
+}
+
+std::string badFormat() {
+    return "\"format\" must be a whole number from 1";
+}
+
+std::string missing(const std::string& where, const char* key) {
+    return at(where) + "missing " + quoted(key);
+}
+
+std::string unknownKey(const std::string& where, const std::string& key) {
+    return at(where) + "unknown key " + quoted(key);
+}
+
+std::string wrongType(const std::string& where, const char* key, const char* type) {
+    return at(where) + quoted(key) + " must be " + type;
+}
+
+std::string unknownLayout(const std::string& text) {
+    return "unknown layout " + quoted(text) + " (" + layoutChoices() + ")";
+}
+
+std::string unknownMapSet(const std::string& text) {
+    return "unknown map set " + quoted(text) + " (" + mapSetChoices() + ")";
+}
+
+std::string unknownDirection(const std::string& text) {
+    return "unknown direction " + quoted(text) + " (" + directionChoices() + ")";
+}
+
+std::string slotCount(Layout layout, int count) {
+    return std::string(layoutName(layout)) + " takes " + countChoices(countRange(layout)) +
+           " slots, not " + std::to_string(count);
+}
+
+std::string slotNotObject(int slot) {
+    return "slot " + std::to_string(slot + 1) + " must be an object";
+}
+
+std::string badMark(int slot, const std::string& text) {
+    return "slot " + std::to_string(slot + 1) + ": mark " + quoted(text) + " is not L, R or none";
+}
+
+std::string twoPanels(int slot) {
+    return "slot " + std::to_string(slot + 1) + ": both \"file\" and \"mapSetFile\"";
+}
+
+std::string emptyPath(const std::string& where, const char* key) {
+    return at(where) + quoted(key) + " is empty";
+}
+
+std::string notPlainName(int slot) {
+    return "slot " + std::to_string(slot + 1) +
+           ": \"mapSetFile\" must be a file name without a folder";
+}
+
+std::string notRegularFile() {
+    return "not a regular file";
+}
+
+std::string tooLarge(long long limit) {
+    return "larger than " + std::to_string(limit) + " bytes, too large for a setup";
+}
+
+std::string outputIsSetup() {
+    return "the output map or picture is the setup file itself";
+}
+
+}  // namespace setup
+
+std::string hoveredLabel(const std::string& label) {
+    return "; label \"" + label + "\"";
+}
+
+std::string keptMark(char mark) {
+    return std::string(1, mark) + " (kept)";
+}
+
+std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen) {
+    return "Mark " + std::string(1, mark) + " kept from " + from + ": " + chosen +
+           " has no mark of its own";
+}
+
+std::string keptMarkNote(int slot, char mark, const std::string& from,
+                         const std::vector<int>& changedWith) {
+    const std::string joins = "Slot " + std::to_string(slot) + " joins with mark " +
+                              std::string(1, mark) + " kept from " + from;
+    if (changedWith.empty()) {
+        return joins + "; it changes no junction as the marks stand.";
+    }
+    std::string slots;
+    for (const int other : changedWith) {
+        slots += (slots.empty() ? "" : " and slot ") + std::to_string(other);
+    }
+    return joins + ": it changes the junction with slot " + slots + ".";
+}
+
+std::string runSucceeded(const std::string& file) {
+    return file + ": New map file created successfully";
+}
+
+std::string runChecked(const std::string& file) {
+    return file + ": checks passed, nothing written (dry run)";
+}
+
+std::string runFailed(const std::string& file) {
+    return file + ": failed";
 }
 
 }  // namespace pw::messages

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/assembly/layout.h"
 
@@ -22,10 +23,70 @@ std::string sizeMismatch(const char* what, const std::string& name, const std::s
 std::string endsEarly(const std::string& name);
 std::string lettersOutOfOrder(const std::string& name);
 std::string unableToRead(const std::string& name);
-
-// Files the program writes: the map and its pictures. `reason` is the system's.
+// The output (a map, a picture, a setup) cannot be made or written; `reason` is the system's.
 std::string unableToCreate(const std::string& path, const std::string& reason);
 std::string unableToWrite(const std::string& path, const std::string& reason);
+
+// The choices of a name, as usage errors and setup problems list them: "a, b or c".
+std::string oneOf(const std::vector<std::string>& names);
+std::string layoutChoices();                         // "top-to-bottom, end-to-end or composite"
+std::string mapSetChoices();                         // "ironfall or emberline"
+std::string directionChoices();                      // "N, NE, E, SE, S, SW, W, NW or 0 to 7"
+std::string countChoices(const CountRange& counts);  // "2 to 4", "2 or 3", "4, 6 or 8"
+
+// Setup files. Every problem with one reads "ERROR: setup FILE: WHAT"; `file` is the
+// setup's path as the user gave it.
+std::string setupProblem(const std::string& file, const std::string& what);
+namespace setup {
+std::string syntax(int line, int column, const std::string& reason);
+std::string notAnObject();
+std::string newerFormat(int format, int known);
+std::string badFormat();
+std::string missing(const std::string& where, const char* key);
+std::string unknownKey(const std::string& where, const std::string& key);
+std::string wrongType(const std::string& where, const char* key, const char* type);
+std::string unknownLayout(const std::string& text);
+std::string unknownMapSet(const std::string& text);
+std::string unknownDirection(const std::string& text);
+std::string slotCount(Layout layout, int count);
+std::string slotNotObject(int slot);
+std::string badMark(int slot, const std::string& text);
+std::string twoPanels(int slot);
+std::string emptyPath(const std::string& where, const char* key);
+std::string notPlainName(int slot);
+std::string notRegularFile();
+std::string tooLarge(long long limit);
+std::string outputIsSetup();
+}  // namespace setup
+
+// The captions of the setup commands in the dialogs.
+inline constexpr char kOpenSetup[] = "Open Setup...";
+inline constexpr char kSaveSetup[] = "Save Setup...";
+inline constexpr char kSetupMenu[] = "&File";
+inline constexpr char kOpenSetupItem[] = "&Open Setup...";
+inline constexpr char kNoRecentSetups[] = "No recent setups";
+inline constexpr char kSetupFilter[] = "Boardsmith setup (*.pwsetup)";
+inline constexpr char kUndo[] = "Undo";
+inline constexpr char kRedo[] = "Redo";
+
+// The preview: what the keys do, and the label under the mouse ("; label "Hill"").
+inline constexpr char kPreviewKeys[] =
+    "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits";
+std::string hoveredLabel(const std::string& label);
+
+// A slot joining with a mark its chosen name does not show (slots numbered from 1):
+// "R (kept)" beside it, its tooltip, and what the preview says of it, naming the slots
+// across the junctions the mark changes.
+std::string keptMark(char mark);
+std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen);
+std::string keptMarkNote(int slot, char mark, const std::string& from,
+                         const std::vector<int>& changedWith);
+
+// One line of `run` per setup.
+std::string runSucceeded(const std::string& file);
+std::string runChecked(const std::string& file);
+std::string runFailed(const std::string& file);
+
 // Why an output is refused before anything is written.
 std::string notARegularFile();
 std::string sameFileAs(const std::string& other);

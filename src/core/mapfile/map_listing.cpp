@@ -8,18 +8,16 @@
 #include <set>
 
 #include "core/mapfile/map_set.h"
+#include "core/mapfile/names.h"
 
 namespace pw {
 namespace {
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Case-insensitive order; names equal but for case keep a fixed byte order.
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
     const auto byLowerByte = [](char x, char y) {
-        return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
+        return static_cast<unsigned char>(asciiLower(x)) <
+               static_cast<unsigned char>(asciiLower(y));
     };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), byLowerByte)) {
         return true;

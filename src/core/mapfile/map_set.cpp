@@ -1,5 +1,7 @@
 #include "core/mapfile/map_set.h"
 
+#include "core/mapfile/names.h"
+
 namespace pw {
 namespace {
 constexpr MapSetInfo kMapSets[kMapSetCount] = {
@@ -18,6 +20,23 @@ const MapSetInfo* mapSetInfo(int mapSetIndex) {
 std::string mapSetFolderName(int mapSetIndex) {
     const MapSetInfo* info = mapSetInfo(mapSetIndex);
     return info != nullptr ? info->folder : "";
+}
+
+std::optional<int> mapSetFromName(std::string_view name) {
+    for (int i = 0; i < kMapSetCount; ++i) {
+        if (equalIgnoringCase(name, kMapSets[i].name)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string mapSetKeyword(int mapSetIndex) {
+    std::string keyword = mapSetInfo(mapSetIndex)->name;
+    for (char& c : keyword) {
+        c = asciiLower(c);
+    }
+    return keyword;
 }
 
 }  // namespace pw

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace pw {
 
@@ -19,5 +21,11 @@ const MapSetInfo* mapSetInfo(int mapSetIndex);
 
 // "Irfmaps" or "Embrmaps"; empty for any other index.
 std::string mapSetFolderName(int mapSetIndex);
+
+// The index of a map set named in any letter case ("ironfall", "Emberline"); nullopt for
+// any other name.
+std::optional<int> mapSetFromName(std::string_view name);
+// The name the command line and setup files spell: the map set's name in lower case.
+std::string mapSetKeyword(int mapSetIndex);
 
 }  // namespace pw

@@ -45,6 +45,13 @@ class SafeOutput final : public OutputFile {
     std::string writeReason_;
 };
 
+class DiscardedOutput final : public OutputFile {
+  public:
+    bool write(const char*, std::size_t) override { return true; }
+    bool commit() override { return true; }
+    std::string errorString() const override { return {}; }
+};
+
 }  // namespace
 
 std::optional<std::string> refusedTarget(const std::string& path) {
@@ -54,6 +61,20 @@ std::optional<std::string> refusedTarget(const std::string& path) {
         return messages::notARegularFile();
     }
     return std::nullopt;
+}
+
+OpenedOutput openDryRunOutput(const std::string& path) {
+    if (std::optional<std::string> refused = refusedTarget(path)) {
+        return {nullptr, *refused};
+    }
+    const QFileInfo folder(QFileInfo(QString::fromStdString(path)).absolutePath());
+    if (!folder.isDir()) {
+        return {nullptr, std::strerror(ENOENT)};
+    }
+    if (!folder.isWritable()) {
+        return {nullptr, std::strerror(EACCES)};
+    }
+    return {std::make_unique<DiscardedOutput>(), {}};
 }
 
 OpenedOutput openSafeOutput(const std::string& path) {

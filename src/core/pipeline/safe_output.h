@@ -20,4 +20,9 @@ OpenedOutput openSafeOutput(const std::string& path);
 // nullopt when it may.
 std::optional<std::string> refusedTarget(const std::string& path);
 
+// A dry run's output: refuses what openSafeOutput() would refuse, and a path whose folder
+// is missing or cannot be written, without making anything there; the bytes written to it
+// go nowhere.
+OpenedOutput openDryRunOutput(const std::string& path);
+
 }  // namespace pw

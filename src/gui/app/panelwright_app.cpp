@@ -2,11 +2,12 @@
 
 #include <QIcon>
 #include <QSettings>
+#include <QTimer>
 
 #include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dialog.h"
-#include "gui/composer/dialog_environment.h"
 #include "gui/common/qt_user_prompts.h"
+#include "gui/composer/dialog_environment.h"
 
 namespace pw::gui {
 
@@ -21,6 +22,12 @@ int PanelwrightApp::initInstance() {
     QtUserPrompts prompts;
     const DialogEnvironment environment{&prompts, &settings, mapSetRoots()};
     PanelwrightDialog mainDialog(environment);
+    // "panelwright FILE.pwsetup" opens the setup once the main dialog is up.
+    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
+        QTimer::singleShot(0, &mainDialog, [&mainDialog, path = arguments.at(1)] {
+            mainDialog.openSetupFile(path);
+        });
+    }
     mainDialog.exec();
     return 0;
 }

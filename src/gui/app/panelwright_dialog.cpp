@@ -9,8 +9,8 @@
 #include "core/assembly/layout.h"
 #include "core/mapfile/map_set.h"
 #include "gui/app/about_dialog.h"
-#include "gui/composer/composer_dialog.h"
 #include "gui/common/user_prompts.h"
+#include "gui/composer/composer_dialog.h"
 #include "ui_panelwright_dialog.h"
 
 namespace pw::gui {
@@ -97,7 +97,7 @@ bool PanelwrightDialog::onDeltaPosCount(int step) {
 void PanelwrightDialog::onSelectMapFiles() {
     // The composer's result changes nothing here: the choices stay as they are.
     if (std::unique_ptr<ComposerDialog> composer = composerForChoices()) {
-        composer->exec();
+        runComposer(std::move(composer));
     }
 }
 
@@ -120,6 +120,7 @@ void PanelwrightDialog::onAbout() {
 void PanelwrightDialog::addAboutCommands() {
     auto* menuBar = new QMenuBar(this);
     // Alt+A opens the menu and A picks its item: About from the keyboard.
+    addSetupCommands(*menuBar);
     QAction* about = menuBar->addMenu(tr("&About"))->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, &PanelwrightDialog::onAbout);

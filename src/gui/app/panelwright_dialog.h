@@ -3,8 +3,12 @@
 #include <QDialog>
 #include <memory>
 
+#include "gui/common/setup_files.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/dialog_environment.h"
+
+class QMenu;
+class QMenuBar;
 
 namespace Ui {
 class PanelwrightDialog;
@@ -28,6 +32,17 @@ class PanelwrightDialog : public QDialog {
     // The composer dialog "Select map files" runs for the current choices.
     std::unique_ptr<ComposerDialog> composerForChoices();
 
+    // Opens a setup file: sets configuration, map set and count as the setup says and runs
+    // the composer dialog filled with it. A setup that cannot be read is reported and
+    // changes nothing.
+    void openSetupFile(const QString& path);
+    // The composer dialog for a setup: the choices set, the dialog filled when it opens.
+    std::unique_ptr<ComposerDialog> composerForSetup(const OpenedSetup& opened);
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
   private:
     void onInitDialog();
     void onConfiguration(int configurationIndex);
@@ -36,6 +51,10 @@ class PanelwrightDialog : public QDialog {
     void onSelectMapFiles();
     void onAbout();
     void addAboutCommands();
+    void addSetupCommands(QMenuBar& menuBar);
+    void fillRecentSetups(QMenu& menu);
+    // Runs a composer dialog, and the one for each setup a composer dialog hands over.
+    void runComposer(std::unique_ptr<ComposerDialog> composer);
 
     std::unique_ptr<Ui::PanelwrightDialog> ui_;
     const DialogEnvironment& environment_;

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "core/common/messages.h"
+#include "core/setup/setup.h"
 #include "gui/common/map_save_prompt.h"
 #include "gui/common/override_cursor.h"
 
@@ -69,6 +71,23 @@ std::optional<std::pair<QString, bool>> QtUserPrompts::askImagePath(QWidget* par
         return std::nullopt;
     }
     return std::pair(path, chosen == pdf);
+}
+
+std::optional<QString> QtUserPrompts::askSetupPath(QWidget* parent, SetupPrompt kind,
+                                                   const QString& startFolder) {
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    const bool opening = kind == SetupPrompt::Open;
+    QFileDialog prompt(parent,
+                       QString::fromLatin1(opening ? messages::kOpenSetup : messages::kSaveSetup)
+                           .remove(QStringLiteral("...")),
+                       startFolder, QString::fromLatin1(messages::kSetupFilter));
+    prompt.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    prompt.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    prompt.setDefaultSuffix(QString::fromLatin1(kSetupSuffix + 1));
+    if (prompt.exec() != QDialog::Accepted || prompt.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return prompt.selectedFiles().constFirst();
 }
 
 void QtUserPrompts::beep() {

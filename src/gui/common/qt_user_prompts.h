@@ -14,6 +14,8 @@ class QtUserPrompts : public UserPrompts {
                                        const QString& startFolder) override;
     std::optional<std::pair<QString, bool>> askImagePath(QWidget* parent,
                                                          const QString& suggested) override;
+    std::optional<QString> askSetupPath(QWidget* parent, SetupPrompt kind,
+                                        const QString& startFolder) override;
     void beep() override;
 };
 

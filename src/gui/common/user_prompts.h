@@ -27,6 +27,11 @@ class UserPrompts {
     // nullopt when the user cancels.
     virtual std::optional<std::pair<QString, bool>> askImagePath(QWidget* parent,
                                                                  const QString& suggested) = 0;
+    // The prompt for a setup file to open or to save (".pwsetup" added to a bare name, a
+    // question before replacing a file), opening in `startFolder`. nullopt on cancel.
+    enum class SetupPrompt { Open, Save };
+    virtual std::optional<QString> askSetupPath(QWidget* parent, SetupPrompt kind,
+                                                const QString& startFolder) = 0;
     // The information beep of a refused count step.
     virtual void beep() = 0;
 };

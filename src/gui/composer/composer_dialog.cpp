@@ -1,6 +1,7 @@
 #include "gui/composer/composer_dialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -24,8 +26,11 @@
 #include "gui/common/saved_file_name.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
+#include "gui/composer/kept_marks.h"
 #include "gui/composer/label_font.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/setup_composition.h"
+#include "gui/composer/slots_area.h"
 #include "gui/preview/preview_pane.h"
 #include "ui_composite_dialog.h"
 #include "ui_end_to_end_dialog.h"
@@ -36,6 +41,14 @@ namespace {
 
 // Whether the preview is shown, remembered from one dialog to the next.
 const QString kPreviewShownKey = QStringLiteral("Preview/Shown");
+
+// The size of the dialog with the preview shown, and whether it was maximised, per layout.
+QString sizeKey(Layout layout) {
+    return QStringLiteral("Preview/Size/") + QString::fromLatin1(layoutName(layout).data());
+}
+QString maximizedKey(Layout layout) {
+    return QStringLiteral("Preview/Maximized/") + QString::fromLatin1(layoutName(layout).data());
+}
 
 // A slot's drop-down shows this many names before it scrolls.
 constexpr int kVisibleMapNames = 20;
@@ -88,11 +101,11 @@ void ComposerDialog::setUpTemplate() {
 }
 
 void ComposerDialog::attachWidgets() {
-    slotStates_.assign(widgets_.slots.size(), SlotState{});
+    composition_.slots.assign(widgets_.slots.size(), SlotState{});
     addPreview();
     // Made after the body that holds the lists, so that it outlives the lists that show it.
     mapNames_ = new MapListModel(this);
-    // Fixed like a dialog template: no size grip, nothing to stretch.
+    // Fixed like a dialog template until it is shown (see applyPreviewShown()).
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Tab goes through the slots in slot order, then direction, Save Map and Cancel.
     QWidget* previous = nullptr;
@@ -117,6 +130,18 @@ void ComposerDialog::attachWidgets() {
         slot.panel->setPalette(paper);
         slot.leftLabel->hide();
         slot.rightLabel->hide();
+        // Centred in the panel between the number labels, and never widening it.
+        auto* kept = new QLabel(slot.panel);
+        kept->setObjectName(QStringLiteral("keptMark%1").arg(i + 1));
+        kept->setAlignment(Qt::AlignCenter);
+        kept->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        kept->setStyleSheet(QStringLiteral("color: #a04000; font-style: italic;"));
+        kept->hide();
+        if (auto* row = qobject_cast<QBoxLayout*>(slot.panel->layout())) {
+            row->insertWidget(2, kept, 1);
+            row->insertStretch(3);
+        }
+        keptMarks_.push_back(kept);
         if (i >= static_cast<std::size_t>(countRange(layout_).first)) {
             slot.mapList->hide();
             slot.arrow->hide();
@@ -126,6 +151,8 @@ void ComposerDialog::attachWidgets() {
         // whatever the style would do.
         slot.mapList->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
         slot.mapList->setMaxVisibleItems(kVisibleMapNames);
+        // The style turns the list's scroll bar off; a longer list must show there is more.
+        slot.mapList->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         slot.mapList->setIconSize(MapListModel::kIconSize);
         connect(slot.mapList, &QComboBox::currentIndexChanged, this,
                 [this, i] { onSlotSelChange(static_cast<int>(i)); });
@@ -134,6 +161,7 @@ void ComposerDialog::attachWidgets() {
             &ComposerDialog::onDirectionButton);
     connect(widgets_.saveButton, &QAbstractButton::clicked, this, &ComposerDialog::onSaveMap);
     connect(widgets_.cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+    addUndo();
 }
 
 std::vector<QWidget*> ComposerDialog::tabOrder() const {
@@ -143,9 +171,12 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
     }
     order.insert(order.end(),
                  {widgets_.directionButton, widgets_.saveButton, widgets_.cancelButton});
-    // The preview's controls come last.
+    // The preview's controls come last, the setup commands beside its toggle.
     order.push_back(previewToggle_);
-    for (const char* name : {"previewShow", "previewLabels", "previewSaveImage"}) {
+    for (const char* name : {"openSetupButton", "saveSetupButton"}) {
+        order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
+    }
+    for (const char* name : {"previewShow", "previewLabels", "previewSaveImage", "previewView"}) {
         order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
     }
     return order;
@@ -153,8 +184,10 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
 
 void ComposerDialog::addPreview() {
     // The template's layout moves into a body of its own, and the preview goes beside it.
-    auto* body = new QWidget(this);
+    auto* body = new QWidget;
     body->setLayout(layout());
+    slotsArea_ = new SlotsArea(body, this);
+    slotsArea_->setObjectName(QStringLiteral("slotsArea"));
     previewToggle_ = new QCheckBox(tr("Preview"), this);
     previewToggle_->setObjectName(QStringLiteral("previewToggle"));
     preview_ = new PreviewPane(*environment_.prompts, this);
@@ -163,11 +196,21 @@ void ComposerDialog::addPreview() {
     auto* previewColumn = new QVBoxLayout;
     const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
     previewColumn->setContentsMargins(0, margin, margin, margin);
-    previewColumn->addWidget(previewToggle_);
+    commandRow_ = new QHBoxLayout;
+    commandRow_->addWidget(previewToggle_);
+    commandRow_->addStretch(1);
+    addSetupCommands(*commandRow_);
+    // Each at its own width, also when they are stacked (stackPreviewControls()).
+    for (int i = 0; i < commandRow_->count(); ++i) {
+        if (QWidget* control = commandRow_->itemAt(i)->widget()) {
+            commandRow_->setAlignment(control, Qt::AlignLeft);
+        }
+    }
+    previewColumn->addLayout(commandRow_);
     previewColumn->addWidget(preview_, 1);
     auto* frame = new QHBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(body, 0, Qt::AlignTop);
+    frame->addWidget(slotsArea_, 0, Qt::AlignTop);
     frame->addLayout(previewColumn, 1);
 
     const bool shown = environment_.settings->value(kPreviewShownKey, true).toBool();
@@ -175,9 +218,85 @@ void ComposerDialog::addPreview() {
     preview_->setVisible(shown);
     connect(previewToggle_, &QCheckBox::toggled, this, [this](bool on) {
         environment_.settings->setValue(kPreviewShownKey, on);
-        preview_->setVisible(on);
+        applyPreviewShown(on);
         updatePreview();
     });
+}
+
+void ComposerDialog::applyPreviewShown(bool shown) {
+    if (!shown && isVisible() && preview_->isVisibleTo(this)) {
+        rememberSize();
+    }
+    preview_->setVisible(shown);
+    fitToScreen();
+    if (!shown) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        layout()->activate();
+        return;
+    }
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->activate();
+    resize(openingSize());
+    if (environment_.settings->value(maximizedKey(layout_), false).toBool()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void ComposerDialog::fitToScreen() {
+    const QSize room = screenRoom();
+    const auto minimum = [this] {
+        layout()->invalidate();
+        layout()->activate();
+        return layout()->minimumSize();
+    };
+    slotsArea_->setRoom(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    stackPreviewControls(false);
+    if (minimum().width() > room.width()) {
+        stackPreviewControls(true);
+    }
+    // What lies beside the slots stays whole; the slots scroll if they must.
+    const int beside = minimum().width() - slotsArea_->sizeHint().width();
+    slotsArea_->setRoom(QSize(room.width() - beside, room.height()));
+}
+
+void ComposerDialog::stackPreviewControls(bool stacked) {
+    commandRow_->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    // The stretch that keeps the setup commands at the right edge: none in a column.
+    commandRow_->itemAt(1)->spacerItem()->changeSize(
+        0, 0, stacked ? QSizePolicy::Minimum : QSizePolicy::Expanding, QSizePolicy::Minimum);
+    commandRow_->invalidate();
+    preview_->setCompact(stacked);
+}
+
+QSize ComposerDialog::screenRoom() const {
+    // The window frame is the window manager's; before it is known, about a title bar.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty()) {
+        frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+    }
+    return screen()->availableGeometry().size() - frame;
+}
+
+QSize ComposerDialog::openingSize() const {
+    const QSize remembered = environment_.settings->value(sizeKey(layout_)).toSize();
+    const QSize wanted = remembered.isValid() ? remembered : sizeHint();
+    return wanted.expandedTo(minimumSize()).boundedTo(screenRoom());
+}
+
+void ComposerDialog::rememberSize() {
+    const bool maximized = isMaximized();
+    environment_.settings->setValue(sizeKey(layout_),
+                                    (maximized ? normalGeometry() : geometry()).size());
+    environment_.settings->setValue(maximizedKey(layout_), maximized);
+}
+
+void ComposerDialog::hideEvent(QHideEvent* event) {
+    if (opened_ && previewToggle_->isChecked()) {
+        rememberSize();
+    }
+    QDialog::hideEvent(event);
 }
 
 void ComposerDialog::updatePreview() {
@@ -190,6 +309,7 @@ void ComposerDialog::showEvent(QShowEvent* event) {
     if (!opened_) {
         opened_ = true;
         onInitDialog();
+        applyPreviewShown(previewToggle_->isChecked());
     }
     QDialog::showEvent(event);
 }
@@ -207,7 +327,6 @@ void ComposerDialog::onInitDialog() {
     }
     widgets_.directionLabel->setFont(font);
     widgets_.directionButton->setIcon(QIcon(QStringLiteral(":/art/direction_arrow.svg")));
-    directionText_ = directionText(0);
 
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         if (!inUse(i)) {
@@ -220,46 +339,51 @@ void ComposerDialog::onInitDialog() {
         listMapFiles(*slot.mapList);
     }
     pushTexts();
+    // A setup handed over before the dialog opened is where it starts, not a step to undo.
+    if (pendingSetup_) {
+        applyComposition(compositionOfSetup(*pendingSetup_, environment_.mapSetRoots, *mapNames_,
+                                            consultsMarks(layout_)));
+        pendingSetup_.reset();
+    }
     updatePreview();
 }
 
 void ComposerDialog::onSlotSelChange(int slot) {
-    const ParsedMapFileName parsed = parseMapFileName(
-        widgets_.slots.at(static_cast<std::size_t>(slot)).mapList->currentText().toStdString());
-    const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
-    const SlotWidgets& widgets = widgets_.slots[static_cast<std::size_t>(slot)];
-    if (slot == 0) {
-        // Slot 1's panel is what every list measures its names against.
-        mapNames_->setReference(widgets.mapList->currentIndex());
-    }
-    SlotState& state = slotStates_[static_cast<std::size_t>(slot)];
+    const QComboBox& list = *widgets_.slots.at(static_cast<std::size_t>(slot)).mapList;
+    Composition next = composition_;
     // End-to-End joins no junction by marks, so its slots keep none.
-    const bool keepsMark = layout_ != Layout::EndToEnd;
-    if (parsed.mark == 'L') {
-        widgets.leftLabel->show();
-        widgets.rightLabel->hide();
-        state.leftText = numberLabel;
-        if (keepsMark) {
-            state.mark = 'L';
-        }
-    } else if (parsed.mark == 'R') {
-        widgets.rightLabel->show();
-        widgets.leftLabel->hide();
-        state.rightText = numberLabel;
-        if (keepsMark) {
-            state.mark = 'R';
+    SlotState& state = next.slots[static_cast<std::size_t>(slot)];
+    state = chooseMap(state, list.currentIndex(), list.currentText(), consultsMarks(layout_));
+    change(std::move(next));
+}
+
+void ComposerDialog::showKeptMarks() {
+    std::vector<SlotMark> marks;
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        const SlotState& state = composition_.slots[i];
+        const QString chosen = widgets_.slots[i].mapList->currentText();
+        // A slot joins with a mark its chosen name does not show: one an earlier name
+        // gave it, or a setup.
+        const bool kept = inUse(i) && state.row >= 0 && state.mark != ' ' &&
+                          parseMapFileName(chosen.toStdString()).mark != state.mark;
+        const SlotMark mark{state.mark, kept ? state.markFrom : QString()};
+        keptMarks_[i]->setText(keptMarkText(mark));
+        keptMarks_[i]->setToolTip(keptMarkToolTip(mark, chosen));
+        keptMarks_[i]->setVisible(kept);
+        if (inUse(i)) {
+            marks.push_back(mark);
         }
     }
-    // A name without a mark changes nothing: the slot keeps what it showed before.
-    pushTexts();
-    updatePreview();
+    if (const std::optional<LayoutShape> shape = shapeFor(layout_, slotsInUse_)) {
+        KeptMarkReport report = describeKeptMarks(*shape, marks);
+        preview_->setKeptMarks(report.note, std::move(report.junctions));
+    }
 }
 
 void ComposerDialog::onDirectionButton() {
-    direction_ = (direction_ + 1) % static_cast<int>(kDirectionNames.size());
-    directionText_ = directionText(direction_);
-    pushTexts();
-    updatePreview();
+    Composition next = composition_;
+    next.direction = (next.direction + 1) % static_cast<int>(kDirectionNames.size());
+    change(std::move(next));
 }
 
 void ComposerDialog::onSaveMap() {
@@ -309,26 +433,32 @@ bool ComposerDialog::inUse(std::size_t slot) const {
 
 void ComposerDialog::pushTexts() {
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
-        widgets_.slots[i].leftLabel->setText(slotStates_[i].leftText);
-        widgets_.slots[i].rightLabel->setText(slotStates_[i].rightText);
+        const SlotState& state = composition_.slots[i];
+        widgets_.slots[i].leftLabel->setText(state.leftText);
+        widgets_.slots[i].rightLabel->setText(state.rightText);
+        widgets_.slots[i].leftLabel->setVisible(state.shown == 'L');
+        widgets_.slots[i].rightLabel->setVisible(state.shown == 'R');
     }
-    widgets_.directionLabel->setText(directionText_);
+    widgets_.directionLabel->setText(directionText(composition_.direction));
 }
 
 MergeRequest ComposerDialog::request() const {
     MergeRequest merge;
     merge.layout = layout_;
     merge.mapSetIndex = mapSetIndex_;
-    merge.direction = direction_;
+    merge.direction = composition_.direction;
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         if (!inUse(i)) {
             continue;
         }
         SourceSlot source;
         const QComboBox& mapList = *widgets_.slots[i].mapList;
-        source.name = mapList.currentText().toStdString();
-        source.path = mapList.currentData().toString().toStdString();
-        source.mark = slotStates_[i].mark;
+        const SlotState& state = composition_.slots[i];
+        // A panel a setup named that is not there is opened where it would be.
+        source.name = state.missing ? state.missing->panel : mapList.currentText().toStdString();
+        source.path = state.missing ? state.missingPath.toStdString()
+                                    : mapList.currentData().toString().toStdString();
+        source.mark = state.mark;
         merge.slots.push_back(std::move(source));
     }
     return merge;

@@ -6,15 +6,21 @@
 
 #include "core/assembly/layout.h"
 #include "core/assembly/merge_request.h"
+#include "gui/common/setup_files.h"
+#include "gui/composer/composition.h"
 #include "gui/composer/dialog_environment.h"
 #include "gui/composer/slot_widgets.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QLabel;
+class QUndoStack;
 
 namespace pw::gui {
 class MapListModel;
 class PreviewPane;
+class SlotsArea;
 }  // namespace pw::gui
 
 namespace pw::gui {
@@ -22,10 +28,17 @@ namespace pw::gui {
 // The composer dialog of a configuration: the slots with their drop-downs and L/R labels,
 // the top-edge direction button, Save Map and the preview. Only the template differs from
 // one layout to the next; which slots are in use follows from the layout table.
+// With the preview hidden the dialog has the fixed size of its template. With the preview
+// shown it can be resized and maximised: the slots keep their size and the preview takes
+// the rest; the size is remembered per layout. It never opens larger than its screen.
 class ComposerDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The result of a dialog that was asked to open a setup of another layout, map set or
+    // count: whoever opened it opens the dialog that fits (handedOverSetup()).
+    static constexpr int HandsOverSetup = 2;
+
     // `mapCount` is what the main dialog hands over: the number of maps, or for Composite
     // the number of rows.
     ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
@@ -37,28 +50,51 @@ class ComposerDialog : public QDialog {
     int mapCount() const { return mapCount_; }
     int mapSetIndex() const { return mapSetIndex_; }
     // The top-edge direction index, 0 (N) to 7 (NW).
-    int direction() const { return direction_; }
+    int direction() const { return composition_.direction; }
     // The L/R mark a slot's chosen maps gave it: 'L', 'R' or ' '.
-    char mark(int slot) const { return slotStates_.at(static_cast<std::size_t>(slot)).mark; }
+    char mark(int slot) const { return composition_.slots.at(static_cast<std::size_t>(slot)).mark; }
+
+    // Fills the dialog from a setup of its layout, map set and count as if the user had
+    // chosen each slot, as one step to undo; a setup of another dialog closes this one
+    // with HandsOverSetup. Before the dialog is shown, the setup fills it when it opens.
+    void openSetup(const OpenedSetup& opened);
+    const std::optional<OpenedSetup>& handedOverSetup() const { return handedOver_; }
+    QUndoStack& undoStack() const { return *undoStack_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
-    struct SlotState {
-        QString leftText;
-        QString rightText;
-        char mark = ' ';
-    };
-
     void onInitDialog();
     void onSlotSelChange(int slot);
     void onDirectionButton();
     void onSaveMap();
+    void onSaveSetup();
+    void onOpenSetup();
+    void onMapDropped(int slot, const QString& path);
+    void onSlotDropped(int from, int to);
+    void addSetupCommands(QBoxLayout& row);
+    void addUndo();
+    void change(Composition next);
+    void applyComposition(const Composition& composition);
     void listMapFiles(QComboBox& mapList);
     void findSaveFolder();
     void addPreview();
     void updatePreview();
+    void showKeptMarks();
+    // Shows or hides the preview and sizes the dialog to suit.
+    void applyPreviewShown(bool shown);
+    // Keeps the dialog within its screen: the preview's controls stack when the screen is
+    // narrow, and the slots scroll when even that leaves them too little room.
+    void fitToScreen();
+    // The preview's toggle, the setup commands and the preview's controls one under the
+    // other, for a narrow screen; else side by side.
+    void stackPreviewControls(bool stacked);
+    QSize screenRoom() const;
+    QSize openingSize() const;
+    // Notes the size the dialog has with the preview shown.
+    void rememberSize();
 
     void setUpTemplate();
     void attachWidgets();
@@ -73,9 +109,16 @@ class ComposerDialog : public QDialog {
     const int mapSetIndex_;
     const DialogEnvironment& environment_;
     ComposerWidgets widgets_;
-    std::vector<SlotState> slotStates_;
-    int direction_ = 0;
-    QString directionText_;
+    SlotsArea* slotsArea_ = nullptr;
+    QBoxLayout* commandRow_ = nullptr;  // the preview's toggle and the setup commands
+    std::vector<QLabel*> keptMarks_;    // beside each slot's number labels: "R (kept)"
+    Composition composition_;  // what the slots and the direction show
+    QUndoStack* undoStack_ = nullptr;
+    std::optional<OpenedSetup> pendingSetup_;  // fills the dialog when it opens
+    std::optional<OpenedSetup> handedOver_;
+    // The output map and picture of the setup opened last, kept when it is saved again.
+    std::string setupOutput_;
+    std::string setupPicture_;
     bool opened_ = false;
     QCheckBox* previewToggle_ = nullptr;
     PreviewPane* preview_ = nullptr;

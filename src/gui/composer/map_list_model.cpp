@@ -1,13 +1,28 @@
 #include "gui/composer/map_list_model.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
 
 #include "core/common/messages.h"
-#include "gui/composer/header_scanner.h"
+#include "core/pipeline/source_check.h"
+#include "gui/composer/map_file_scanner.h"
 
 namespace pw::gui {
+namespace {
+
+// A tooltip is no error box: the reason without Save Map's "ERROR: ".
+QString withoutErrorPrefix(std::string_view reason) {
+    const std::string_view error = "ERROR: ";
+    if (reason.starts_with(error)) {
+        reason.remove_prefix(error.size());
+    }
+    return QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
+}
+
+}  // namespace
 
 MapListModel::MapListModel(QObject* parent)
     : QAbstractListModel(parent), misfitIcon_(QStringLiteral(":/art/misfit.svg")) {
@@ -30,12 +45,43 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
     }
     headers_.assign(maps_.size(), std::nullopt);
     pending_ = maps_.size();
+    wholeProblems_.assign(maps_.size(), std::string());
+    wholePending_ = maps_.size();
+    listedCount_ = maps_.size();
     reference_ = -1;
     endResetModel();
-    scanner_ = std::make_unique<HeaderScanner>(
-        std::move(paths), [this](std::size_t first, std::vector<MapSummary> headers) {
+    scanner_ = std::make_unique<MapFileScanner>(
+        std::move(paths),
+        [this](std::size_t first, std::vector<MapSummary> headers) {
             takeHeaders(first, std::move(headers));
+        },
+        [this](std::size_t first, std::vector<std::string> problems) {
+            takeWholeProblems(first, std::move(problems));
         });
+}
+
+int MapListModel::rowForFile(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        return -1;
+    }
+    const QString wanted = QDir::cleanPath(file.absoluteFilePath());
+    for (std::size_t row = 0; row < maps_.size(); ++row) {
+        if (QDir::cleanPath(
+                QFileInfo(QString::fromStdString(maps_[row].path)).absoluteFilePath()) == wanted) {
+            return static_cast<int>(row);
+        }
+    }
+    const int row = static_cast<int>(maps_.size());
+    beginInsertRows(QModelIndex(), row, row);
+    maps_.push_back(
+        {file.fileName().toStdString(), wanted.toStdString(), file.absolutePath().toStdString()});
+    names_.push_back(file.fileName());
+    // Read at once, header and whole: the list has them when the slot shows the name.
+    headers_.push_back(summarizeMap(maps_.back().path, maps_.back().name));
+    wholeProblems_.push_back(checkSourceWhole(maps_.back().path, maps_.back().name));
+    endInsertRows();
+    return row;
 }
 
 void MapListModel::setReference(int row) {
@@ -69,6 +115,18 @@ void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> header
     Q_EMIT dataChanged(index(static_cast<int>(first)),
                        index(static_cast<int>(first + headers.size() - 1)),
                        {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+void MapListModel::takeWholeProblems(std::size_t first, std::vector<std::string> problems) {
+    for (std::size_t i = 0; i < problems.size() && first + i < wholeProblems_.size(); ++i) {
+        wholeProblems_[first + i] = std::move(problems[i]);
+        --wholePending_;
+    }
+    if (!problems.empty()) {
+        Q_EMIT dataChanged(index(static_cast<int>(first)),
+                           index(static_cast<int>(first + problems.size() - 1)),
+                           {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+    }
 }
 
 void MapListModel::marksChanged() {
@@ -114,7 +172,10 @@ QString MapListModel::problem(std::size_t row) const {
         return {};
     }
     std::string found = header->problem;
-    if (found.empty() && reference_ >= 0) {
+    if (!found.empty()) {
+        return withoutErrorPrefix(found);
+    }
+    if (reference_ >= 0) {
         const auto reference = static_cast<std::size_t>(reference_);
         const std::optional<MapSummary>& chosen = headers_[reference];
         // A slot-1 choice that cannot join anything is no measure for the others; the
@@ -130,12 +191,14 @@ QString MapListModel::problem(std::size_t row) const {
             }
         }
     }
-    // A tooltip is no error box: the reason without Save Map's "ERROR: ".
-    const std::string_view error = "ERROR: ";
-    if (found.starts_with(error)) {
-        found.erase(0, error.size());
+    // Save Map checks the sizes before it reads a source through.
+    QStringList reasons;
+    for (const std::string& reason : {found, wholeProblems_[row]}) {
+        if (!reason.empty()) {
+            reasons.append(withoutErrorPrefix(reason));
+        }
     }
-    return QString::fromStdString(found);
+    return reasons.join(QLatin1Char('\n'));
 }
 
 QString MapListModel::toolTip(std::size_t row) const {
@@ -143,12 +206,16 @@ QString MapListModel::toolTip(std::size_t row) const {
     if (!header) {
         return {};
     }
+    // A file from outside the map-set folders says where it is.
+    const QString folder = row < listedCount_
+                               ? QString()
+                               : QString::fromStdString(maps_[row].folder) + QLatin1Char('\n');
     if (!header->problem.empty()) {
-        return problem(row);
+        return folder + problem(row);
     }
     const QString size = QStringLiteral("X = %1 Y = %2").arg(header->length).arg(header->height);
     const QString why = problem(row);
-    return why.isEmpty() ? size : size + QLatin1Char('\n') + why;
+    return folder + (why.isEmpty() ? size : size + QLatin1Char('\n') + why);
 }
 
 }  // namespace pw::gui

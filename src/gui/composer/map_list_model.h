@@ -7,17 +7,18 @@
 #include <optional>
 #include <vector>
 
-#include "core/mapfile/map_summary.h"
 #include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_summary.h"
 
 namespace pw::gui {
 
-class HeaderScanner;
+class MapFileScanner;
 
 // The map files of one map set, shared by every slot list of a composer dialog. A name
-// that cannot join the panel chosen in slot 1 (another size, a submap, unreadable) is
-// shown greyed with a mark and says why in its tooltip; it stays where it is and can still
-// be chosen. The headers are read in the background, so the lists are there at once.
+// that cannot join the panel chosen in slot 1 (another size, a submap, unreadable, or
+// damaged further on: ending early, layer letters out of order) is shown greyed with a
+// mark and says why in its tooltip; it stays where it is and can still be chosen. The
+// files are read in the background, headers first, so the lists are there at once.
 class MapListModel : public QAbstractListModel {
   public:
     static constexpr int PathRole = Qt::UserRole;  // where Save Map opens the name
@@ -26,18 +27,25 @@ class MapListModel : public QAbstractListModel {
     explicit MapListModel(QObject* parent = nullptr);
     ~MapListModel() override;
 
-    // Replaces the list and starts reading its headers.
+    // Replaces the list and starts reading its files.
     void setMaps(std::vector<ListedMap> maps);
+    // The row that opens `path`, adding the file at the end of the list when the map-set
+    // folders do not hold it (its tooltip then names its folder); -1 for a file that is
+    // not there.
+    int rowForFile(const QString& path);
     // The row slot 1 has chosen, which every size is compared with; -1 for none.
     void setReference(int row);
     // True once every header of the list has arrived.
     bool headersRead() const { return pending_ == 0; }
+    // True once every file has also been read through whole.
+    bool wholeChecked() const { return wholePending_ == 0; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
   private:
     void takeHeaders(std::size_t first, std::vector<MapSummary> headers);
+    void takeWholeProblems(std::size_t first, std::vector<std::string> problems);
     // Why the row cannot join slot 1's panel; empty when it can or is not read yet.
     QString problem(std::size_t row) const;
     QString toolTip(std::size_t row) const;
@@ -46,11 +54,14 @@ class MapListModel : public QAbstractListModel {
     std::vector<ListedMap> maps_;
     std::vector<QString> names_;
     std::vector<std::optional<MapSummary>> headers_;
+    std::size_t listedCount_ = 0;  // the rows from the map-set folders; the rest were added
     std::size_t pending_ = 0;
+    std::vector<std::string> wholeProblems_;  // empty until read, or when whole
+    std::size_t wholePending_ = 0;
     int reference_ = -1;
     QIcon misfitIcon_;
     QIcon blankIcon_;
-    std::unique_ptr<HeaderScanner> scanner_;  // last: stops before the rest goes
+    std::unique_ptr<MapFileScanner> scanner_;  // last: stops before the rest goes
 };
 
 }  // namespace pw::gui

@@ -20,6 +20,7 @@ int previewCellSize(int length, int height, int longSide) {
 RenderOptions savedPictureOptions(const PreviewResult& shown, int cellSize) {
     RenderOptions options = shown.options;
     options.cellSize = cellSize;
+    options.labelsOnImage = true;  // placed for the picture's own scale
     options.panelLength = shown.joined.panelLength;
     options.panelHeight = shown.joined.panelHeight;
     return options;
@@ -47,9 +48,12 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
             result.options.highlights.emplace_back(column, row);
         }
     }
+    // The labels are placed by the view at the zoom it shows, not here.
+    result.options.labelsOnImage = false;
     RenderResult drawn = renderMap(MapSource::bytes(result.joined.bytes, "preview"), result.options);
     result.image = std::move(drawn.image);
     result.error = drawn.error.value_or(std::string());
+    result.labels = std::move(drawn.labels);
     result.cells = CellIndex(result.joined.bytes);
     return result;
 }

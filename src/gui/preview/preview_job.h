@@ -27,6 +27,7 @@ struct PreviewResult {
     RenderOptions options;  // as drawn, cellSize included
     JoinedMap joined;       // the bytes, the shape and each slot's problem
     CellIndex cells;        // the joined map's cells, for hovering
+    std::vector<MapLabel> labels;  // not on the image: the view places them as it zooms
     std::vector<std::string> slotNames;
     std::string error;  // set when the joined map could not be drawn
     bool cancelled = false;

@@ -2,16 +2,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
-#include <QHBoxLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/common/messages.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
+#include "gui/preview/hover_line.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
 #include "render/picture_file.h"
@@ -27,6 +28,12 @@ QString quoted(char cell) {
     return QStringLiteral("'%1'").arg(QLatin1Char(cell));
 }
 
+// What the mouse and the keys do, in the line under the picture while the mouse is not
+// over it, and in the picture's tooltip.
+QString keysHint() {
+    return QString::fromLatin1(messages::kPreviewKeys);
+}
+
 }  // namespace
 
 PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
@@ -36,8 +43,9 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       labels_(new QCheckBox(tr("Labels"), this)),
       fixUps_(new QCheckBox(tr("Fix-ups"), this)),
       saveImage_(new QPushButton(tr("Save Image..."), this)),
+      note_(new QLabel(this)),
       view_(new PreviewView(this)),
-      status_(new QLabel(this)),
+      status_(new HoverLine(this)),
       worker_(std::make_unique<PreviewWorker>(
           [this](PreviewResult result) { take(std::move(result)); })) {
     show_->setObjectName(QStringLiteral("previewShow"));
@@ -51,25 +59,33 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     saveImage_->setAutoDefault(false);
     view_->setObjectName(QStringLiteral("previewView"));
     status_->setObjectName(QStringLiteral("previewStatus"));
+    note_->setObjectName(QStringLiteral("previewNote"));
     show_->addItem(tr("First grid"), QChar::fromLatin1(kFirstGrid));
     show_->addItem(tr("Second grid"), QChar::fromLatin1(kSecondGrid));
     show_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     labels_->setChecked(true);
     saveImage_->setEnabled(false);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long description is cut at the pane's edge; it never widens the dialog.
-    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status_->setLine(keysHint());
+    view_->setToolTip(keysHint());
+    note_->setWordWrap(true);
+    note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    note_->setStyleSheet(QStringLiteral("color: #a04000;"));
+    note_->hide();
 
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(tr("Show:"), this));
-    controls->addWidget(show_);
-    controls->addWidget(labels_);
-    controls->addWidget(fixUps_);
-    controls->addStretch();
-    controls->addWidget(saveImage_);
+    auto* showGroup = new QHBoxLayout;
+    showGroup->addWidget(new QLabel(tr("Show:"), this));
+    showGroup->addWidget(show_);
+    showGroup->setAlignment(Qt::AlignLeft);
+    controls_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    controls_->addLayout(showGroup);
+    controls_->addWidget(labels_, 0, Qt::AlignLeft);
+    controls_->addWidget(fixUps_, 0, Qt::AlignLeft);
+    controls_->addStretch();
+    controls_->addWidget(saveImage_, 0, Qt::AlignLeft);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addLayout(controls);
+    column->addLayout(controls_);
+    column->addWidget(note_);
     column->addWidget(view_, 1);
     column->addWidget(status_);
     setTabOrder(show_, labels_);
@@ -84,6 +100,41 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
 }
 
 PreviewPane::~PreviewPane() = default;
+
+void PreviewPane::setCompact(bool compact) {
+    controls_->setDirection(compact ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    // The stretch that keeps "Save Image..." at the right edge: none in a column, where
+    // it would take height from the picture.
+    for (int i = 0; i < controls_->count(); ++i) {
+        if (QSpacerItem* stretch = controls_->itemAt(i)->spacerItem()) {
+            stretch->changeSize(0, 0, compact ? QSizePolicy::Minimum : QSizePolicy::Expanding,
+                                QSizePolicy::Minimum);
+        }
+    }
+    controls_->invalidate();
+    layout()->invalidate();
+    updateGeometry();
+}
+
+void PreviewPane::setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions) {
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
+    keptJunctions_ = std::move(junctions);
+    showJunctions();
+}
+
+void PreviewPane::showJunctions() {
+    const JoinedMap& joined = current_.joined;
+    std::vector<QRect> seams;
+    for (const auto& [upper, lower] : keptJunctions_) {
+        if (current_.image.isNull() || lower >= joined.shape.slotCount()) {
+            continue;
+        }
+        seams.emplace_back(joined.shape.columnOf(lower) * joined.panelLength,
+                           joined.shape.rowOf(lower) * joined.panelHeight, joined.panelLength, 0);
+    }
+    view_->setJunctions(std::move(seams));
+}
 
 void PreviewPane::setLegend(std::optional<Legend> legend) {
     legend_ = std::move(legend);
@@ -118,10 +169,30 @@ void PreviewPane::submit() {
     job.options.labels = labels_->isChecked();
     job.fixUps = fixUps_->isChecked();
     job.options.legend = legend_;
+    job.options.labelOverlap = LabelOverlap::LeaveOut;
+    job.longSide = longSide();
+    submittedLongSide_ = job.longSide;
+    worker_->submit(std::move(job));
+}
+
+int PreviewPane::longSide() const {
     // Enough pixels per cell for the view at its largest zoom-free size on this screen.
     const QSize room = view_->size().expandedTo(view_->sizeHint()) * view_->devicePixelRatioF();
-    job.longSide = std::max(job.longSide, std::max(room.width(), room.height()));
-    worker_->submit(std::move(job));
+    return std::max(PreviewJob().longSide, std::max(room.width(), room.height()));
+}
+
+void PreviewPane::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A view grown so much that the cells would be drawn larger is drawn again; a large
+    // map at one pixel per cell is not.
+    const JoinedMap& joined = current_.joined;
+    if (requested_ && !current_.image.isNull() && longSide() > submittedLongSide_) {
+        const int columns = joined.shape.columns * joined.panelLength;
+        const int rows = joined.shape.rows * joined.panelHeight;
+        if (previewCellSize(columns, rows, longSide()) != current_.options.cellSize) {
+            submit();
+        }
+    }
 }
 
 void PreviewPane::take(PreviewResult result) {
@@ -144,6 +215,8 @@ void PreviewPane::take(PreviewResult result) {
         return;
     }
     view_->setPicture(current_.image, current_.options.cellSize);
+    view_->setLabels(current_.options.labels ? current_.labels : std::vector<MapLabel>());
+    showJunctions();
     // Each slot that could not be joined is an empty place with its reason.
     std::vector<MarkedPlace> places;
     const LayoutShape& shape = joined.shape;
@@ -183,11 +256,11 @@ void PreviewPane::offerLayers(const std::string& letters) {
     }
 }
 
-void PreviewPane::describeCell(int column, int row) {
+void PreviewPane::describeCell(int column, int row, const QString& label) {
     const JoinedMap& joined = current_.joined;
     if (column < 0 || joined.panelLength <= 0 || joined.panelHeight <= 0) {
-        status_->clear();
-        view_->setToolTip(QString());
+        status_->setLine(keysHint());
+        view_->setToolTip(keysHint());
         return;
     }
     const CellContents cell = current_.cells.at(column, row);
@@ -206,7 +279,10 @@ void PreviewPane::describeCell(int column, int row) {
         text += name.empty() ? tr("; slot %1, nothing chosen").arg(slot + 1)
                              : tr("; slot %1: %2").arg(slot + 1).arg(QString::fromStdString(name));
     }
-    status_->setText(text);
+    if (!label.isEmpty()) {
+        text += QString::fromStdString(messages::hoveredLabel(label.toStdString()));
+    }
+    status_->setLine(text);
     view_->setToolTip(text);
 }
 

@@ -9,6 +9,7 @@
 #include "gui/preview/preview_job.h"
 #include "render/legend.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -16,6 +17,7 @@ class QPushButton;
 
 namespace pw::gui {
 
+class HoverLine;
 class PreviewView;
 class PreviewWorker;
 class UserPrompts;
@@ -23,7 +25,8 @@ class UserPrompts;
 // What Save Map would write with the current slots, marks and direction, joined in memory
 // and drawn off the GUI thread: a "Show" choice (first grid, second grid or a layer over
 // the first grid), labels on or off, the junction fix-up's cells highlighted or not, the
-// cell under the mouse, and "Save Image..." (PNG or PDF, as merge --image draws it).
+// cell and label under the mouse, and "Save Image..." (PNG or PDF, as merge --image
+// draws it).
 class PreviewPane : public QWidget {
     Q_OBJECT
 
@@ -37,16 +40,27 @@ class PreviewPane : public QWidget {
     void setImageNameSource(std::function<QString()> rememberedMap);
     // Follows the dialog: a newer request supersedes one still being drawn.
     void showRequest(MergeRequest request);
+    // Slots joined with a mark kept from an earlier choice: `note` says so above the
+    // picture, and each junction {upper slot, lower slot} that the marks change is
+    // marked along its seam. An empty note hides the line.
+    void setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions);
+    // Stacks the controls above the picture, for a pane with little width.
+    void setCompact(bool compact);
 
     // The preview on show, and whether it is the one of the latest request.
     const PreviewResult& current() const { return current_; }
     bool upToDate() const;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void submit();
+    int longSide() const;
+    void showJunctions();
     void take(PreviewResult result);
     void offerLayers(const std::string& letters);
-    void describeCell(int column, int row);
+    void describeCell(int column, int row, const QString& label);
     void saveImage();
 
     UserPrompts& prompts_;
@@ -54,13 +68,17 @@ class PreviewPane : public QWidget {
     bool requested_ = false;
     std::optional<Legend> legend_;
     PreviewResult current_;
+    int submittedLongSide_ = 0;
+    std::vector<std::pair<int, int>> keptJunctions_;
     QComboBox* show_ = nullptr;
     QCheckBox* labels_ = nullptr;
     QCheckBox* fixUps_ = nullptr;
     std::function<QString()> rememberedMap_;
     QPushButton* saveImage_ = nullptr;
+    QBoxLayout* controls_ = nullptr;
+    QLabel* note_ = nullptr;
     PreviewView* view_ = nullptr;
-    QLabel* status_ = nullptr;
+    HoverLine* status_ = nullptr;
     std::unique_ptr<PreviewWorker> worker_;  // last: stops before the rest goes
 };
 

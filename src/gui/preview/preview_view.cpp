@@ -1,5 +1,6 @@
 #include "gui/preview/preview_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -9,17 +10,24 @@
 namespace pw::gui {
 namespace {
 
-constexpr double kZoomStep = 1.25;  // per wheel notch
+constexpr double kZoomStep = 1.25;  // per wheel notch or key press
 constexpr double kLargestZoom = 64;
 constexpr int kMargin = 4;
+constexpr double kPanStep = 0.125;  // of the view per arrow key press
+// Label texts on screen, in pixels: readable when the picture is small, not huge when
+// zoomed in.
+constexpr int kSmallestLabelText = 11;
+constexpr int kLargestLabelText = 22;
 
 }  // namespace
 
 PreviewView::PreviewView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
-    setMinimumSize(240, 200);
+    setMinimumSize(160, 120);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::OpenHandCursor);
+    // A click or Tab gives it the keys, so that they no longer reach the last slot list.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PreviewView::setPicture(const QImage& image, int cellSize) {
@@ -28,6 +36,7 @@ void PreviewView::setPicture(const QImage& image, int cellSize) {
     image_ = image;
     cellSize_ = std::max(cellSize, 1);
     message_.clear();
+    placedScale_ = -1;
     if (fitted_ || image_.size() / cellSize_ != oldCells) {
         fit();
     } else {
@@ -43,11 +52,29 @@ void PreviewView::setMarks(std::vector<MarkedPlace> places, QSize panelCells) {
     update();
 }
 
+void PreviewView::setLabels(std::vector<MapLabel> labels) {
+    labels_ = std::move(labels);
+    placedScale_ = -1;
+    update();
+}
+
+void PreviewView::setJunctions(std::vector<QRect> junctions) {
+    junctions_ = std::move(junctions);
+    update();
+}
+
 void PreviewView::setMessage(const QString& message) {
     message_ = message;
     image_ = QImage();
     places_.clear();
+    labels_.clear();
+    placed_.clear();
     update();
+}
+
+double PreviewView::fitScale() const {
+    const QRectF room = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    return std::min(room.width() / image_.width(), room.height() / image_.height());
 }
 
 void PreviewView::fit() {
@@ -56,8 +83,38 @@ void PreviewView::fit() {
         return;
     }
     const QRectF room = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    scale_ = std::min(room.width() / image_.width(), room.height() / image_.height());
+    scale_ = fitScale();
     origin_ = room.center() - QPointF(image_.width(), image_.height()) * scale_ / 2;
+}
+
+void PreviewView::zoomBy(double factor, QPointF fixed) {
+    if (image_.isNull()) {
+        return;
+    }
+    const double scale = std::clamp(scale_ * factor, std::min(fitScale(), 1.0), kLargestZoom);
+    origin_ = fixed - (fixed - origin_) * (scale / scale_);
+    scale_ = scale;
+    fitted_ = false;
+    update();
+}
+
+void PreviewView::panBy(QPointF step) {
+    origin_ += step;
+    fitted_ = false;
+    update();
+}
+
+QFont PreviewView::labelFontNow() const {
+    return mapLabelFont(scale_ * cellSize_, kSmallestLabelText, kLargestLabelText);
+}
+
+const std::vector<PlacedLabel>& PreviewView::placedLabels() {
+    if (placedScale_ != scale_) {
+        placedScale_ = scale_;
+        placed_ = placeLabels(labels_, scale_ * cellSize_, QSizeF(image_.size()) * scale_,
+                              labelFontNow(), LabelOverlap::LeaveOut);
+    }
+    return placed_;
 }
 
 QRectF PreviewView::cellsOnScreen(const QRect& cells) const {
@@ -92,6 +149,18 @@ void PreviewView::paintEvent(QPaintEvent*) {
             painter.drawLine(QPointF(target.left(), at), QPointF(target.right(), at));
         }
     }
+    // A junction that a kept mark changes: a bright band along its seam.
+    for (const QRect& junction : junctions_) {
+        const QRectF along = cellsOnScreen(junction);
+        painter.fillRect(along.adjusted(0, -2, 0, 2), QColor(255, 140, 0, 220));
+    }
+    if (!labels_.empty()) {
+        painter.save();
+        painter.translate(origin_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintLabels(painter, placedLabels(), labelFontNow());
+        painter.restore();
+    }
     for (const MarkedPlace& place : places_) {
         const QRectF area = cellsOnScreen(place.cells);
         painter.fillRect(area, QColor(255, 255, 255, 200));
@@ -99,6 +168,11 @@ void PreviewView::paintEvent(QPaintEvent*) {
         painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
         painter.drawText(area.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
                          place.text);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 
@@ -112,23 +186,59 @@ void PreviewView::wheelEvent(QWheelEvent* event) {
     if (image_.isNull()) {
         return;
     }
-    const double notches = event->angleDelta().y() / 120.0;
-    const double fitScale = [this] {
-        const QRectF room = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
-        return std::min(room.width() / image_.width(), room.height() / image_.height());
-    }();
-    const double scale =
-        std::clamp(scale_ * std::pow(kZoomStep, notches), std::min(fitScale, 1.0), kLargestZoom);
     // The point under the mouse stays under the mouse.
-    const QPointF mouse = event->position();
-    origin_ = mouse - (mouse - origin_) * (scale / scale_);
-    scale_ = scale;
-    fitted_ = false;
-    update();
+    zoomBy(std::pow(kZoomStep, event->angleDelta().y() / 120.0), event->position());
     event->accept();
 }
 
+void PreviewView::keyPressEvent(QKeyEvent* event) {
+    const QPointF centre = QRectF(rect()).center();
+    const QPointF step(width() * kPanStep, height() * kPanStep);
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:  // + without Shift on most keyboards
+            zoomBy(kZoomStep, centre);
+            break;
+        case Qt::Key_Minus:
+            zoomBy(1 / kZoomStep, centre);
+            break;
+        // The picture moves the other way, so that the view looks further that way.
+        case Qt::Key_Left:
+            panBy({step.x(), 0});
+            break;
+        case Qt::Key_Right:
+            panBy({-step.x(), 0});
+            break;
+        case Qt::Key_Up:
+            panBy({0, step.y()});
+            break;
+        case Qt::Key_Down:
+            panBy({0, -step.y()});
+            break;
+        case Qt::Key_0:
+        case Qt::Key_Home:
+            fit();
+            update();
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void PreviewView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();  // the focus frame
+}
+
+void PreviewView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void PreviewView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
     if (event->button() == Qt::LeftButton) {
         dragging_ = true;
         dragFrom_ = event->position();
@@ -160,11 +270,13 @@ void PreviewView::mouseDoubleClickEvent(QMouseEvent*) {
 
 void PreviewView::leaveEvent(QEvent*) {
     lastCell_ = {-1, -1};
-    Q_EMIT hovered(-1, -1);
+    lastLabel_.clear();
+    Q_EMIT hovered(-1, -1, QString());
 }
 
 void PreviewView::reportCellAt(QPointF position) {
     QPoint cell(-1, -1);
+    QString label;
     if (!image_.isNull()) {
         const QPointF pixel = (position - origin_) / scale_;
         const QPoint found(static_cast<int>(std::floor(pixel.x() / cellSize_)),
@@ -172,10 +284,14 @@ void PreviewView::reportCellAt(QPointF position) {
         if (QRect(QPoint(), image_.size() / cellSize_).contains(found)) {
             cell = found;
         }
+        if (const PlacedLabel* placed = labelAt(placedLabels(), position - origin_)) {
+            label = labels_[placed->index].text;
+        }
     }
-    if (cell != lastCell_) {
+    if (cell != lastCell_ || label != lastLabel_) {
         lastCell_ = cell;
-        Q_EMIT hovered(cell.x(), cell.y());
+        lastLabel_ = label;
+        Q_EMIT hovered(cell.x(), cell.y(), label);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "render/label_placement.h"
+
 namespace pw::gui {
 
 // A part of the picture that is marked over it, in cells: a slot that could not be joined
@@ -16,8 +18,11 @@ struct MarkedPlace {
     QString text;
 };
 
-// Shows the preview picture: fitted to the view until the user zooms with the wheel or
-// drags it about; a double click fits it again. Hovering reports the cell under the mouse.
+// Shows the preview picture: fitted to the view until the user zooms (wheel, + and -) or
+// pans (dragging, arrow keys); a double click, 0 or Home fits it again. It takes the
+// focus on a click and by Tab. The labels are placed at the zoom shown, so zooming in
+// brings back those whose texts would overlap. Hovering reports the cell and the label
+// under the mouse.
 class PreviewView : public QWidget {
     Q_OBJECT
 
@@ -29,14 +34,24 @@ class PreviewView : public QWidget {
     void setPicture(const QImage& image, int cellSize);
     // Places shown empty with their reason, and the panel size for the seams (0: none).
     void setMarks(std::vector<MarkedPlace> places, QSize panelCells);
+    // The labels drawn over the picture; none to draw none.
+    void setLabels(std::vector<MapLabel> labels);
+    // Junctions to point out, in cells: each a rectangle of no height along a seam.
+    void setJunctions(std::vector<QRect> junctions);
     // The text shown instead of a picture.
     void setMessage(const QString& message);
+
+    // Screen pixels per picture pixel, and where the picture's top left corner lies.
+    double zoom() const { return scale_; }
+    QPointF pictureOrigin() const { return origin_; }
+    bool isFitted() const { return fitted_; }
 
     QSize sizeHint() const override { return {420, 340}; }
 
   Q_SIGNALS:
-    // The cell under the mouse; (-1, -1) when the mouse is off the picture.
-    void hovered(int column, int row);
+    // The cell under the mouse, (-1, -1) when the mouse is off the picture, and the text
+    // of the label under it (empty for none).
+    void hovered(int column, int row, const QString& label);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,15 +62,29 @@ class PreviewView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void fit();
+    double fitScale() const;
+    // Zooms by `factor` keeping `fixed` (a point of the view) where it is.
+    void zoomBy(double factor, QPointF fixed);
+    void panBy(QPointF step);
     QRectF cellsOnScreen(const QRect& cells) const;
     void reportCellAt(QPointF position);
+    // The labels placed at the current zoom, in the picture's on-screen pixels.
+    const std::vector<PlacedLabel>& placedLabels();
+    QFont labelFontNow() const;
 
     QImage image_;
     int cellSize_ = 1;
     std::vector<MarkedPlace> places_;
+    std::vector<QRect> junctions_;
+    std::vector<MapLabel> labels_;
+    std::vector<PlacedLabel> placed_;
+    double placedScale_ = -1;  // the zoom `placed_` belongs to; -1: to be placed
     QSize panelCells_;
     QString message_;
     bool fitted_ = true;
@@ -64,6 +93,7 @@ class PreviewView : public QWidget {
     QPointF dragFrom_;
     bool dragging_ = false;
     QPoint lastCell_{-1, -1};
+    QString lastLabel_;
 };
 
 }  // namespace pw::gui

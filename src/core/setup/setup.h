@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/assembly/layout.h"
+
+namespace pw {
+
+// The setup file format this version writes and the newest it reads.
+inline constexpr int kSetupFormat = 1;
+// A setup file's suffix, as the dialogs offer and the desktop knows it.
+inline constexpr char kSetupSuffix[] = ".pwsetup";
+
+// How a setup names a slot's panel.
+enum class PanelPlace {
+    None,    // nothing chosen in the slot
+    File,    // a path relative to the setup's folder, or an absolute one
+    MapSet,  // a file name looked up in the map-set folders, as the slot lists find it
+};
+
+// One slot of a composition as a setup keeps it.
+struct SetupSlot {
+    PanelPlace place = PanelPlace::None;
+    std::string panel;  // the path or the map-set file name; empty for PanelPlace::None
+    char mark = ' ';    // 'L', 'R' or ' ': the mark as the slot holds it
+    bool operator==(const SetupSlot&) const = default;
+};
+
+// A composition kept in a file: what the composer dialogs hold and `merge` is given. Paths
+// are kept as the file writes them (relative to the setup's folder, or absolute).
+struct Setup {
+    Layout layout = Layout::TopToBottom;
+    int mapSetIndex = 0;
+    int direction = 0;
+    std::vector<SetupSlot> slots;  // slot order, a count the layout takes
+    std::string output;            // the map to write; empty: none named
+    std::string picture;           // the picture to draw of it; empty: none
+    bool operator==(const Setup&) const = default;
+};
+
+}  // namespace pw

@@ -1,0 +1,320 @@
+#include "core/setup/setup_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <cmath>
+#include <initializer_list>
+
+#include "core/common/messages.h"
+#include "core/mapfile/direction.h"
+#include "core/mapfile/map_set.h"
+#include "core/pipeline/safe_output.h"
+
+namespace pw {
+namespace {
+
+namespace text = messages::setup;
+
+// A setup is a handful of lines; anything far larger is no setup, and is not read whole.
+constexpr qint64 kLargestSetup = 1 << 20;
+
+// The keys of a setup file.
+constexpr char kFormat[] = "format";
+constexpr char kLayout[] = "layout";
+constexpr char kMapSet[] = "mapSet";
+constexpr char kDirection[] = "direction";
+constexpr char kSlots[] = "slots";
+constexpr char kOutput[] = "output";
+constexpr char kPicture[] = "picture";
+constexpr char kFile[] = "file";
+constexpr char kMapSetFile[] = "mapSetFile";
+constexpr char kMark[] = "mark";
+constexpr char kNoMark[] = "none";
+
+QString key(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+QString latin1(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The 1-based line and column (in characters) of a byte offset into UTF-8 text.
+std::pair<int, int> lineAndColumn(const QByteArray& json, qsizetype offset) {
+    const QByteArray before = json.left(offset);
+    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+    const auto line = static_cast<int>(before.count('\n')) + 1;
+    const auto column = static_cast<int>(QString::fromUtf8(before.mid(lineStart)).size()) + 1;
+    return {line, column};
+}
+
+// Reads one JSON object of the setup; the first problem found stops every later read.
+class ObjectReader {
+  public:
+    ObjectReader(const QJsonObject& object, std::string where, std::string& problem)
+        : object_(object), where_(std::move(where)), problem_(problem) {}
+
+    bool failed() const { return !problem_.empty(); }
+    void fail(std::string what) {
+        if (problem_.empty()) {
+            problem_ = std::move(what);
+        }
+    }
+
+    // Refuses every key but these.
+    void allowOnly(std::initializer_list<const char*> keys) {
+        for (const QString& found : object_.keys()) {
+            bool known = false;
+            for (const char* name : keys) {
+                known = known || found == key(name);
+            }
+            if (!known) {
+                fail(text::unknownKey(where_, found.toStdString()));
+            }
+        }
+    }
+
+    // The string at `name`; nullopt when it is missing (a problem if `required`) or no string.
+    std::optional<std::string> string(const char* name, bool required) {
+        const QJsonValue value = object_.value(key(name));
+        if (value.isUndefined()) {
+            if (required) {
+                fail(text::missing(where_, name));
+            }
+            return std::nullopt;
+        }
+        if (!value.isString()) {
+            fail(text::wrongType(where_, name, "a string"));
+            return std::nullopt;
+        }
+        return value.toString().toStdString();
+    }
+
+    // A path or file name: a string that is not empty.
+    std::optional<std::string> path(const char* name, bool required) {
+        std::optional<std::string> found = string(name, required);
+        if (found && found->empty()) {
+            fail(text::emptyPath(where_, name));
+            return std::nullopt;
+        }
+        return found;
+    }
+
+    const QJsonObject& object() const { return object_; }
+
+  private:
+    const QJsonObject& object_;
+    std::string where_;
+    std::string& problem_;
+};
+
+std::optional<SetupSlot> readSlot(const QJsonValue& value, int slot, std::string& problem) {
+    if (!value.isObject()) {
+        problem = text::slotNotObject(slot);
+        return std::nullopt;
+    }
+    const QJsonObject object = value.toObject();
+    ObjectReader in(object, "slot " + std::to_string(slot + 1), problem);
+    in.allowOnly({kFile, kMapSetFile, kMark});
+    SetupSlot read;
+    const std::optional<std::string> mark = in.string(kMark, true);
+    if (mark) {
+        if (*mark == "L" || *mark == "R") {
+            read.mark = mark->front();
+        } else if (*mark != kNoMark) {
+            in.fail(text::badMark(slot, *mark));
+        }
+    }
+    const std::optional<std::string> file = in.path(kFile, false);
+    const std::optional<std::string> mapSetFile = in.path(kMapSetFile, false);
+    if (file && mapSetFile) {
+        in.fail(text::twoPanels(slot));
+    } else if (file) {
+        read = {PanelPlace::File, *file, read.mark};
+    } else if (mapSetFile) {
+        if (mapSetFile->find('/') != std::string::npos) {
+            in.fail(text::notPlainName(slot));
+        }
+        read = {PanelPlace::MapSet, *mapSetFile, read.mark};
+    }
+    return in.failed() ? std::nullopt : std::optional(read);
+}
+
+// The format number comes first: a newer file is refused before anything else is judged.
+bool readFormat(const QJsonObject& object, std::string& problem) {
+    const QJsonValue format = object.value(key(kFormat));
+    if (format.isUndefined()) {
+        problem = text::missing("", kFormat);
+        return false;
+    }
+    const double number = format.toDouble(0);
+    if (!format.isDouble() || number < 1 || number != std::floor(number)) {
+        problem = text::badFormat();
+        return false;
+    }
+    if (number > kSetupFormat) {
+        problem =
+            text::newerFormat(number > 1e9 ? 1000000000 : static_cast<int>(number), kSetupFormat);
+        return false;
+    }
+    return true;
+}
+
+std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) {
+    if (!readFormat(object, problem)) {
+        return std::nullopt;
+    }
+    ObjectReader in(object, "", problem);
+    in.allowOnly({kFormat, kLayout, kMapSet, kDirection, kSlots, kOutput, kPicture});
+    Setup setup;
+    if (const std::optional<std::string> layout = in.string(kLayout, true)) {
+        const std::optional<Layout> known = layoutFromName(*layout);
+        if (known) {
+            setup.layout = *known;
+        } else {
+            in.fail(text::unknownLayout(*layout));
+        }
+    }
+    if (const std::optional<std::string> mapSet = in.string(kMapSet, false)) {
+        const std::optional<int> known = mapSetFromName(*mapSet);
+        if (known) {
+            setup.mapSetIndex = *known;
+        } else {
+            in.fail(text::unknownMapSet(*mapSet));
+        }
+    }
+    if (const std::optional<std::string> direction = in.string(kDirection, false)) {
+        const std::optional<int> known = directionFromName(*direction);
+        if (known) {
+            setup.direction = *known;
+        } else {
+            in.fail(text::unknownDirection(*direction));
+        }
+    }
+    setup.output = in.path(kOutput, false).value_or("");
+    const QJsonValue picture = object.value(key(kPicture));
+    if (!picture.isUndefined() && !picture.isObject()) {
+        in.fail(text::wrongType("", kPicture, "an object"));
+    } else if (picture.isObject() && !in.failed()) {
+        const QJsonObject pictureObject = picture.toObject();
+        ObjectReader pictureIn(pictureObject, kPicture, problem);
+        pictureIn.allowOnly({kFile});
+        setup.picture = pictureIn.path(kFile, true).value_or("");
+    }
+    const QJsonValue slots = object.value(key(kSlots));
+    if (slots.isUndefined()) {
+        in.fail(text::missing("", kSlots));
+    } else if (!slots.isArray()) {
+        in.fail(text::wrongType("", kSlots, "a list"));
+    }
+    if (in.failed()) {
+        return std::nullopt;
+    }
+    const QJsonArray list = slots.toArray();
+    if (!shapeFor(setup.layout, static_cast<int>(list.size()))) {
+        problem = text::slotCount(setup.layout, static_cast<int>(list.size()));
+        return std::nullopt;
+    }
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        std::optional<SetupSlot> slot = readSlot(list.at(i), static_cast<int>(i), problem);
+        if (!slot) {
+            return std::nullopt;
+        }
+        setup.slots.push_back(std::move(*slot));
+    }
+    return setup;
+}
+
+ReadSetup refused(const std::string& file, const std::string& what) {
+    return {std::nullopt, Problem{0, messages::setupProblem(file, what)}};
+}
+
+}  // namespace
+
+ReadSetup parseSetup(const QByteArray& json, const std::string& file) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError) {
+        const auto [line, column] = lineAndColumn(json, error.offset);
+        return refused(file, text::syntax(line, column, error.errorString().toStdString()));
+    }
+    if (!document.isObject()) {
+        return refused(file, text::notAnObject());
+    }
+    std::string problem;
+    std::optional<Setup> setup = readSetup(document.object(), problem);
+    if (!setup) {
+        return refused(file, problem);
+    }
+    return {std::move(setup), std::nullopt};
+}
+
+QByteArray setupJson(const Setup& setup) {
+    QJsonArray slots;
+    for (const SetupSlot& slot : setup.slots) {
+        QJsonObject entry{
+            {key(kMark), slot.mark == ' ' ? key(kNoMark) : QString(QChar(slot.mark))}};
+        if (slot.place != PanelPlace::None) {
+            entry.insert(key(slot.place == PanelPlace::File ? kFile : kMapSetFile),
+                         QString::fromStdString(slot.panel));
+        }
+        slots.append(entry);
+    }
+    const std::string_view direction =
+        kDirectionNames.at(static_cast<std::size_t>(setup.direction));
+    QJsonObject object{
+        {key(kFormat), kSetupFormat},
+        {key(kLayout), latin1(layoutName(setup.layout))},
+        {key(kMapSet), QString::fromStdString(mapSetKeyword(setup.mapSetIndex))},
+        {key(kDirection), latin1(direction)},
+        {key(kSlots), slots},
+    };
+    if (!setup.output.empty()) {
+        object.insert(key(kOutput), QString::fromStdString(setup.output));
+    }
+    if (!setup.picture.empty()) {
+        object.insert(key(kPicture),
+                      QJsonObject{{key(kFile), QString::fromStdString(setup.picture)}});
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+ReadSetup readSetupFile(const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    // Only a regular file is opened: a fifo or a device could block or never end.
+    if (const QFileInfo info(name); info.exists() && !info.isFile()) {
+        return refused(path, text::notRegularFile());
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return refused(path, file.errorString().toStdString());
+    }
+    const QByteArray json = file.read(kLargestSetup + 1);
+    if (json.size() > kLargestSetup) {
+        return refused(path, text::tooLarge(kLargestSetup));
+    }
+    if (file.error() != QFileDevice::NoError) {
+        return refused(path, file.errorString().toStdString());
+    }
+    return parseSetup(json, path);
+}
+
+std::optional<Problem> writeSetupFile(const std::string& path, const Setup& setup,
+                                      const OutputOpener& openOutput) {
+    const QByteArray json = setupJson(setup);
+    const OpenedOutput output = openOutput(path);
+    if (!output.file) {
+        return Problem{0, messages::unableToCreate(path, output.errorString)};
+    }
+    if (!output.file->write(json.constData(), static_cast<std::size_t>(json.size())) ||
+        !output.file->commit()) {
+        return Problem{0, messages::unableToWrite(path, output.file->errorString())};
+    }
+    return std::nullopt;
+}
+
+}  // namespace pw

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QMimeData;
+
+namespace pw::gui {
+
+// The one local file a drag from a file manager carries, when its name ends in `suffix`
+// (in any letter case); nullopt for anything else, several files included.
+std::optional<QString> draggedFile(const QMimeData* mime, const char* suffix);
+
+}  // namespace pw::gui

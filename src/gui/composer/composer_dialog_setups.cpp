@@ -1,0 +1,147 @@
+// The composer dialog's setup files, undo and drag and drop: what a composition is, how it
+// changes as one step, and how it is kept in and read from a setup.
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QUndoStack>
+
+#include "core/common/messages.h"
+#include "core/setup/setup_file.h"
+#include "core/setup/setup_paths.h"
+#include "gui/common/user_prompts.h"
+#include "gui/composer/composer_dialog.h"
+#include "gui/composer/map_list_model.h"
+#include "gui/composer/setup_composition.h"
+#include "gui/composer/slot_drops.h"
+
+namespace pw::gui {
+
+void ComposerDialog::addSetupCommands(QBoxLayout& row) {
+    const std::pair<const char*, const char*> commands[] = {
+        {"openSetupButton", messages::kOpenSetup}, {"saveSetupButton", messages::kSaveSetup}};
+    for (const auto& [name, caption] : commands) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        row.addWidget(button);
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("openSetupButton")), &QPushButton::clicked, this,
+            &ComposerDialog::onOpenSetup);
+    connect(findChild<QPushButton*>(QStringLiteral("saveSetupButton")), &QPushButton::clicked, this,
+            &ComposerDialog::onSaveSetup);
+}
+
+void ComposerDialog::addUndo() {
+    undoStack_ = new QUndoStack(this);
+    QAction* undo = undoStack_->createUndoAction(this, QString::fromLatin1(messages::kUndo));
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction* redo = undoStack_->createRedoAction(this, QString::fromLatin1(messages::kRedo));
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addActions({undo, redo});
+    new SlotDrops(
+        *this, widgets_, slotsInUse_,
+        {[this](int slot, const QString& path) { onMapDropped(slot, path); },
+         [this](int from, int to) { onSlotDropped(from, to); },
+         [this](const QString& path) {
+             if (std::optional<OpenedSetup> opened = readSetupForDialog(environment_, this, path)) {
+                 openSetup(*opened);
+             }
+         }});
+}
+
+void ComposerDialog::change(Composition next) {
+    if (next != composition_) {
+        undoStack_->push(new CompositionCommand(
+            composition_, std::move(next),
+            [this](const Composition& composition) { applyComposition(composition); }));
+    }
+}
+
+void ComposerDialog::applyComposition(const Composition& composition) {
+    composition_ = composition;
+    composition_.slots.resize(widgets_.slots.size());
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        // Showing a composition is no choice of the user's.
+        QComboBox& list = *widgets_.slots[i].mapList;
+        const QSignalBlocker quiet(list);
+        list.setCurrentIndex(composition_.slots[i].row);
+    }
+    // Slot 1's panel is what every list measures its names against.
+    mapNames_->setReference(composition_.slots.front().row);
+    pushTexts();
+    showKeptMarks();
+    updatePreview();
+}
+
+void ComposerDialog::openSetup(const OpenedSetup& opened) {
+    const Setup& setup = opened.setup;
+    if (setup.layout != layout_ || setup.mapSetIndex != mapSetIndex_ ||
+        static_cast<int>(setup.slots.size()) != slotsInUse_) {
+        handedOver_ = opened;
+        done(HandsOverSetup);
+        return;
+    }
+    const SetupPlaces places(opened.path.toStdString(), environment_.mapSetRoots);
+    setupOutput_ = setup.output.empty() ? "" : places.resolveFile(setup.output);
+    setupPicture_ = setup.picture.empty() ? "" : places.resolveFile(setup.picture);
+    if (!opened_) {
+        pendingSetup_ = opened;
+        return;
+    }
+    Composition next =
+        compositionOfSetup(opened, environment_.mapSetRoots, *mapNames_, consultsMarks(layout_));
+    next.slots.resize(widgets_.slots.size());
+    change(std::move(next));
+}
+
+void ComposerDialog::onOpenSetup() {
+    if (std::optional<OpenedSetup> opened = askAndReadSetup(environment_, this)) {
+        openSetup(*opened);
+    }
+}
+
+void ComposerDialog::onSaveSetup() {
+    const std::optional<QString> path = environment_.prompts->askSetupPath(
+        this, UserPrompts::SetupPrompt::Save, setupPromptFolder(*environment_.settings));
+    if (!path) {
+        return;
+    }
+    const Setup setup = setupOfComposition(composition_, request(), path->toStdString(),
+                                           environment_.mapSetRoots, setupOutput_, setupPicture_);
+    if (const std::optional<Problem> problem = writeSetupFile(path->toStdString(), setup)) {
+        environment_.prompts->showError(this, QString::fromStdString(problem->message));
+        return;
+    }
+    rememberSetup(*environment_.settings, *path);
+}
+
+void ComposerDialog::onMapDropped(int slot, const QString& path) {
+    const int row = mapNames_->rowForFile(path);
+    if (row < 0) {
+        environment_.prompts->showError(
+            this, QString::fromStdString(messages::unableToOpen(path.toStdString())));
+        return;
+    }
+    Composition next = composition_;
+    SlotState& state = next.slots.at(static_cast<std::size_t>(slot));
+    state =
+        chooseMap(state, row, mapNames_->data(mapNames_->index(row), Qt::DisplayRole).toString(),
+                  consultsMarks(layout_));
+    change(std::move(next));
+}
+
+void ComposerDialog::onSlotDropped(int from, int to) {
+    Composition next = composition_;
+    std::swap(next.slots.at(static_cast<std::size_t>(from)),
+              next.slots.at(static_cast<std::size_t>(to)));
+    change(std::move(next));
+}
+
+}  // namespace pw::gui

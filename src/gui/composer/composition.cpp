@@ -1,0 +1,28 @@
+#include "gui/composer/composition.h"
+
+#include "core/mapfile/map_file_name.h"
+
+namespace pw::gui {
+
+SlotState chooseMap(SlotState slot, int row, const QString& name, bool keepsMarks) {
+    const ParsedMapFileName parsed = parseMapFileName(name.toStdString());
+    const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
+    slot.row = row;
+    slot.missing.reset();
+    slot.missingPath.clear();
+    if (parsed.mark == 'L') {
+        slot.leftText = numberLabel;
+    } else if (parsed.mark == 'R') {
+        slot.rightText = numberLabel;
+    } else {
+        return slot;
+    }
+    slot.shown = parsed.mark;
+    if (keepsMarks) {
+        slot.mark = parsed.mark;
+        slot.markFrom = name;
+    }
+    return slot;
+}
+
+}  // namespace pw::gui

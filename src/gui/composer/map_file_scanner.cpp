@@ -1,0 +1,77 @@
+#include "gui/composer/map_file_scanner.h"
+
+#include <QElapsedTimer>
+#include <QMetaObject>
+
+#include "core/pipeline/source_check.h"
+
+namespace pw::gui {
+namespace {
+
+// Few enough deliveries to keep the lists calm, soon enough to show marks early.
+constexpr std::size_t kBatchSize = 64;
+constexpr qint64 kBatchMilliseconds = 100;
+
+}  // namespace
+
+MapFileScanner::MapFileScanner(std::vector<std::pair<std::string, std::string>> maps,
+                               HeaderDelivery deliverHeaders, WholeDelivery deliverWhole)
+    : deliverHeaders_(std::move(deliverHeaders)),
+      deliverWhole_(std::move(deliverWhole)),
+      worker_([this, maps = std::move(maps)](const std::stop_token& stop) { scan(stop, maps); }) {}
+
+MapFileScanner::~MapFileScanner() {
+    worker_.request_stop();
+    worker_.join();
+    // Batches already posted die with this object: Qt drops its pending calls.
+}
+
+template <typename Result, typename Read, typename Deliver>
+void MapFileScanner::pass(const std::stop_token& stop, std::size_t count, Read read,
+                          Deliver deliver) {
+    std::size_t first = 0;
+    std::vector<Result> batch;
+    QElapsedTimer sinceDelivery;
+    sinceDelivery.start();
+    for (std::size_t i = 0; i < count && !stop.stop_requested(); ++i) {
+        batch.push_back(read(i));
+        if (batch.size() == kBatchSize || sinceDelivery.elapsed() >= kBatchMilliseconds ||
+            i + 1 == count) {
+            QMetaObject::invokeMethod(
+                this,
+                [deliver, first, results = std::move(batch)]() mutable {
+                    deliver(first, std::move(results));
+                },
+                Qt::QueuedConnection);
+            batch.clear();
+            first = i + 1;
+            sinceDelivery.restart();
+        }
+    }
+}
+
+void MapFileScanner::scan(const std::stop_token& stop,
+                          const std::vector<std::pair<std::string, std::string>>& maps) {
+    std::vector<bool> readable(maps.size());
+    pass<MapSummary>(
+        stop, maps.size(),
+        [&](std::size_t i) {
+            MapSummary header = summarizeMap(maps[i].first, maps[i].second);
+            readable[i] = header.problem.empty();
+            return header;
+        },
+        [this](std::size_t first, std::vector<MapSummary> headers) {
+            deliverHeaders_(first, std::move(headers));
+        });
+    // A file whose header already fails is greyed for that; it is not read again.
+    pass<std::string>(
+        stop, maps.size(),
+        [&](std::size_t i) {
+            return readable[i] ? checkSourceWhole(maps[i].first, maps[i].second) : std::string();
+        },
+        [this](std::size_t first, std::vector<std::string> problems) {
+            deliverWhole_(first, std::move(problems));
+        });
+}
+
+}  // namespace pw::gui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/mapfile/map_summary.h"
+
+namespace pw::gui {
+
+// Reads many map files off the GUI thread and hands what it found back on it, a batch
+// at a time, so that a long slot list opens at once and gets its marks as they come:
+// first the headers of all files (quick), then each file read through whole as Save Map
+// reads it (slow: every row of every file).
+class MapFileScanner : public QObject {
+  public:
+    // Called on the GUI thread with the summaries of maps[first], maps[first + 1], ...
+    using HeaderDelivery = std::function<void(std::size_t first, std::vector<MapSummary> headers)>;
+    // The same for the whole reading: the problem Save Map would report, empty for none.
+    using WholeDelivery = std::function<void(std::size_t first, std::vector<std::string> problems)>;
+
+    // Each map as {path, name}.
+    MapFileScanner(std::vector<std::pair<std::string, std::string>> maps,
+                   HeaderDelivery deliverHeaders, WholeDelivery deliverWhole);
+    // Stops reading; nothing is delivered afterwards.
+    ~MapFileScanner() override;
+
+    MapFileScanner(const MapFileScanner&) = delete;
+    MapFileScanner& operator=(const MapFileScanner&) = delete;
+
+  private:
+    void scan(const std::stop_token& stop,
+              const std::vector<std::pair<std::string, std::string>>& maps);
+    // Reads maps[i] with `read` for every i, delivering the results in batches.
+    template <typename Result, typename Read, typename Deliver>
+    void pass(const std::stop_token& stop, std::size_t count, Read read, Deliver deliver);
+
+    HeaderDelivery deliverHeaders_;
+    WholeDelivery deliverWhole_;
+    std::jthread worker_;  // last: it starts once everything it uses is there
+};
+
+}  // namespace pw::gui

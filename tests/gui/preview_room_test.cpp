@@ -1,0 +1,165 @@
+// Room to look at the preview: the dialog's size with and without it, and the keys and
+// the mouse on the picture.
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "gui/preview/preview_pane.h"
+#include "gui/preview/preview_view.h"
+#include "gui_test_bed.h"
+
+namespace pw::gui::test {
+namespace {
+
+struct Dialog {
+    Layout layout;
+    int count;
+};
+
+class PreviewRoomTest : public ::testing::TestWithParam<Dialog> {
+  protected:
+    PreviewRoomTest() { bed.addMap(0, "AB-01L.map", 'a'); }
+    std::unique_ptr<ComposerDialog> open() {
+        auto dialog = bed.openComposer(GetParam().layout, GetParam().count);
+        QCoreApplication::processEvents();
+        return dialog;
+    }
+    GuiTestBed bed;
+};
+
+TEST_P(PreviewRoomTest, HiddenItIsFixedShownItResizesAroundTheSlotsAndKeepsItsSize) {
+    bed.settings.setValue("Preview/Shown", false);
+    auto dialog = open();
+    QWidget& slots = control(*dialog, "slotsArea");
+    QWidget& view = control(*dialog, "previewView");
+    const QSize hidden = dialog->size();
+    const QSize slotsSize = slots.size();
+    EXPECT_TRUE(dialog->minimumSize() == hidden && dialog->maximumSize() == hidden);
+
+    control<QCheckBox>(*dialog, "previewToggle").setChecked(true);
+    EXPECT_GT(dialog->maximumSize().width(), dialog->width());
+    // As large as the screen takes.
+    const QSize grown = dialog->screen()->availableGeometry().size() -
+                        (dialog->frameGeometry().size() - dialog->size());
+    const QSize before = view.size() - dialog->size();
+    dialog->resize(grown);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(slots.size(), slotsSize) << "the slots keep their layout";
+    EXPECT_EQ(view.size(), before + grown) << "the preview takes the rest";
+    const QSize shown = dialog->size();
+    dialog->reject();
+
+    dialog = open();  // the size is remembered for the layout
+    EXPECT_EQ(dialog->size(), shown);
+    control<QCheckBox>(*dialog, "previewToggle").setChecked(false);
+    EXPECT_EQ(dialog->size(), hidden);
+    EXPECT_EQ(slots.size(), slotsSize);
+}
+
+TEST_P(PreviewRoomTest, NeverOpensLargerThanTheScreenAndOpensMaximisedAgain) {
+    bed.settings.setValue(QStringLiteral("Preview/Size/") + layoutName(GetParam().layout).data(),
+                          QSize(5000, 4000));
+    auto dialog = open();
+    const QSize screen = dialog->screen()->availableGeometry().size();
+    EXPECT_TRUE(dialog->width() <= screen.width() && dialog->height() <= screen.height())
+        << dialog->width() << "x" << dialog->height();
+    const QSize slotsSize = control(*dialog, "slotsArea").size();
+    dialog->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control(*dialog, "slotsArea").size(), slotsSize);
+    dialog->reject();
+    EXPECT_TRUE(open()->isMaximized());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, PreviewRoomTest,
+                         ::testing::Values(Dialog{Layout::TopToBottom, 4},
+                                           Dialog{Layout::EndToEnd, 3},
+                                           Dialog{Layout::Composite, 4}));
+
+// Keys pressed on the picture, and what they do to the fitted picture: the zoom against
+// the fitted one, and how far the picture moved under the view's centre, in eighths of
+// the view (zooming keeps the centre where it is).
+struct Keys {
+    std::vector<int> keys;
+    double zoom;
+    QPointF moved;
+    bool fitted;
+};
+
+class PreviewKeysTest : public ::testing::TestWithParam<Keys> {};
+
+TEST_P(PreviewKeysTest, ThePictureTakesTheFocusAndTheKeysZoomPanAndFit) {
+    GuiTestBed bed;
+    bed.addMap(0, "AB-01L.map", 'a', 40);
+    auto dialog = bed.openComposer(Layout::TopToBottom, 3);
+    for (int slot = 1; slot <= 3; ++slot) {
+        choose(*dialog, slot, "AB-01L.map");
+    }
+    auto& pane = control<PreviewPane>(*dialog, "previewPane");
+    ASSERT_TRUE(waitUntil([&] { return pane.upToDate(); }));
+    auto& view = control<PreviewView>(*dialog, "previewView");
+    QWidget* tab = control(*dialog, "previewSaveImage").nextInFocusChain();
+    while ((tab->focusPolicy() & Qt::TabFocus) == 0) {
+        tab = tab->nextInFocusChain();
+    }
+    EXPECT_EQ(tab, &view) << "Tab reaches the picture after Save Image...";
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), view.mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &click);
+    EXPECT_TRUE(view.hasFocus());
+
+    const double fitted = view.zoom();
+    const QPointF centre = QRectF(view.rect()).center();
+    const QPointF underCentre = (centre - view.pictureOrigin()) / fitted;
+    for (const int key : GetParam().keys) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &press);
+    }
+    EXPECT_NEAR(view.zoom() / fitted, GetParam().zoom, 1e-9);
+    const QPointF moved =
+        (underCentre - (centre - view.pictureOrigin()) / view.zoom()) * view.zoom() * 8;
+    EXPECT_NEAR(moved.x() / view.width(), GetParam().moved.x(), 1e-9);
+    EXPECT_NEAR(moved.y() / view.height(), GetParam().moved.y(), 1e-9);
+    EXPECT_EQ(view.isFitted(), GetParam().fitted);
+    EXPECT_EQ(mapList(*dialog, 3).currentText(), "AB-01L.map") << "no key reached a list";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Preview, PreviewKeysTest,
+    ::testing::Values(Keys{{}, 1, {0, 0}, true}, Keys{{Qt::Key_Plus}, 1.25, {0, 0}, false},
+                      Keys{{Qt::Key_Equal}, 1.25, {0, 0}, false},
+                      Keys{{Qt::Key_Plus, Qt::Key_Minus}, 1, {0, 0}, false},
+                      Keys{{Qt::Key_Left}, 1, {1, 0}, false},
+                      Keys{{Qt::Key_Right}, 1, {-1, 0}, false},
+                      Keys{{Qt::Key_Up}, 1, {0, 1}, false}, Keys{{Qt::Key_Down}, 1, {0, -1}, false},
+                      Keys{{Qt::Key_Plus, Qt::Key_Left, Qt::Key_0}, 1, {0, 0}, true},
+                      Keys{{Qt::Key_Right, Qt::Key_Home}, 1, {0, 0}, true}));
+
+TEST(PreviewHoverTest, TheLineUnderThePictureNamesTheLabelUnderTheMouse) {
+    GuiTestBed bed;
+    bed.addMap(0, "AB-01L.map", 'a', 40);  // its label "Hill" at cell (1.5, 1)
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    choose(*dialog, 1, "AB-01L.map");
+    auto& pane = control<PreviewPane>(*dialog, "previewPane");
+    ASSERT_TRUE(waitUntil([&] { return pane.upToDate(); }));
+    auto& view = control<PreviewView>(*dialog, "previewView");
+    const double pixelsPerCell = view.zoom() * pane.current().options.cellSize;
+    const auto hoverAt = [&](QPointF cell) {
+        const QPointF at = view.pictureOrigin() + cell * pixelsPerCell + QPointF(0, 0.5);
+        QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &move);
+        return control<QLabel>(*dialog, "previewStatus").text().replace('\n', ' ');
+    };
+    EXPECT_EQ(hoverAt({1.5, 1}),
+              "Column 1, row 1: first grid 'a', second grid 'a', b 'b'; "
+              "slot 1: AB-01L.map; label \"Hill\"");
+    EXPECT_FALSE(hoverAt({30.5, 1.5}).contains("label"));
+}
+
+}  // namespace
+}  // namespace pw::gui::test

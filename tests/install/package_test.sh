@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The desktop files are valid, the Debian package builds, and the command line of the
+# unpacked package runs a setup of the packaged map sets, as an installed one would.
+# Usage: package_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+res=$(cd "$(dirname "$0")/../../res" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+desktop-file-validate "$res/panelwright.desktop" || fail "desktop file"
+appstreamcli validate --no-net "$res/org.panelwright.panelwright.metainfo.xml" >/dev/null ||
+    fail "metainfo: $(appstreamcli validate --no-net "$res/org.panelwright.panelwright.metainfo.xml")"
+xmllint --noout "$res/panelwright-mime.xml" || fail "MIME type file"
+mkdir -p "$work/mime/packages"
+cp "$res/panelwright-mime.xml" "$work/mime/packages/panelwright.xml"
+update-mime-database "$work/mime" 2>"$work/mime.log" || fail "update-mime-database: $(cat "$work/mime.log")"
+grep -q ':application/x-panelwright-setup:\*\.pwsetup$' "$work/mime/globs2" || fail "no *.pwsetup glob"
+
+rm -f "$build"/panelwright_*.deb
+cmake --build "$build" --target package >"$work/package.log" 2>&1 || fail "package: $(tail "$work/package.log")"
+deb=$(ls "$build"/panelwright_*.deb)
+dpkg-deb -x "$deb" "$work/root"
+for file in bin/panelwright bin/panelwright-cli share/applications/panelwright.desktop \
+    share/mime/packages/panelwright.xml share/metainfo/org.panelwright.panelwright.metainfo.xml \
+    share/panelwright/Irfmaps/IF-01L.map; do
+    [ -f "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
+done
+
+# Only the package's own map sets: none of the machine's, none of the user's.
+export XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$work/no-system-data"
+cat >"$work/board.pwsetup" <<'SETUP'
+{"format": 1, "layout": "top-to-bottom", "slots": [
+    {"mapSetFile": "IF-01L.map", "mark": "L"}, {"mapSetFile": "IF-02R.map", "mark": "R"}]}
+SETUP
+(cd "$work" && "$work/root/usr/bin/panelwright-cli" run board.pwsetup >run.out) ||
+    fail "run: $(cat "$work/run.out")"
+[ "$(cat "$work/run.out")" = "board.pwsetup: New map file created successfully" ] || fail "run said $(cat "$work/run.out")"
+head -2 "$work/board.map" | tail -1 | grep -q '^32 40 ' || fail "the joined map has the wrong size"
+echo "package test passed: $(basename "$deb")"
