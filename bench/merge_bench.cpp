@@ -109,8 +109,8 @@ std::vector<std::string> makePanels(const std::string& bin, const fs::path& fold
 std::vector<std::string> mergeCommand(const std::string& bin, const char* layout,
                                       const std::string& output,
                                       const std::vector<std::string>& panels) {
-    std::vector<std::string> merge = {bin + "/panelwright-cli", "merge", "--layout", layout,
-                                      "--output", output};
+    std::vector<std::string> merge = {
+        bin + "/panelwright-cli", "merge", "--layout", layout, "--output", output};
     merge.insert(merge.end(), panels.begin(), panels.end());
     return merge;
 }
@@ -119,9 +119,17 @@ std::vector<std::string> mergeCommand(const std::string& bin, const char* layout
 // 999 cells across and `height` down.
 std::vector<std::string> pictureCommand(const std::string& bin, const std::string& map,
                                         const std::string& picture, int scale, int height) {
-    return {bin + "/panelwright-cli", "render", "--labels", "--seams", "--panel",
-            "999x" + std::to_string(height), "--scale", std::to_string(scale), "--output",
-            picture, map};
+    return {bin + "/panelwright-cli",
+            "render",
+            "--labels",
+            "--seams",
+            "--panel",
+            "999x" + std::to_string(height),
+            "--scale",
+            std::to_string(scale),
+            "--output",
+            picture,
+            map};
 }
 
 // Pictures of the largest joined maps: at 1 px per cell against the merge that made the
@@ -280,10 +288,11 @@ int main(int argc, char** argv) {
         fs::remove(panel);
     }
     targetsMet = measurePictures(bin, folder, repeat) && targetsMet;
-    std::printf("\ntargets (merge ratio <= 1.2, merge peak < 32 MiB, flat within 10%%; picture "
-                "at 1 px per cell <= 2 x its merge, at 4 px per cell peak < 64 MiB, flat within "
-                "10%%): %s\n",
-                targetsMet ? "met" : "NOT met");
+    std::printf(
+        "\ntargets (merge ratio <= 1.2, merge peak < 32 MiB, flat within 10%%; picture "
+        "at 1 px per cell <= 2 x its merge, at 4 px per cell peak < 64 MiB, flat within "
+        "10%%): %s\n",
+        targetsMet ? "met" : "NOT met");
     fs::remove(folder / "merged.map");
     fs::remove(folder / "floor.map");
     return targetsMet ? 0 : 1;

@@ -234,8 +234,8 @@ int showForScreenshot(const QStringList& arguments) {
     }
     main.move(10, 10);
     main.show();
-    auto dialog = std::make_unique<ComposerDialog>(layout, arguments.value(1).toInt(), arguments.value(2).toInt(),
-                                  environment, &main);
+    auto dialog = std::make_unique<ComposerDialog>(layout, arguments.value(1).toInt(),
+                                                   arguments.value(2).toInt(), environment, &main);
     dialog->show();
     // "A>B" chooses A, then B: a name without a mark then keeps A's.
     for (int slot = 1; slot + 2 < arguments.size(); ++slot) {

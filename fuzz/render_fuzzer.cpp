@@ -101,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               whole.image.copy(0, top, expected.width(), rows));
     }
 
-    const std::size_t budget = (data[2] >> 4) != 0 ? static_cast<std::size_t>(data[2] >> 4) * 64 : SIZE_MAX;
+    const std::size_t budget =
+        (data[2] >> 4) != 0 ? static_cast<std::size_t>(data[2] >> 4) * 64 : SIZE_MAX;
     for (const pw::PictureFormat format : {pw::PictureFormat::Png, pw::PictureFormat::Pdf}) {
         const bool wanted = (data[2] & (format == pw::PictureFormat::Png ? 1 : 2)) != 0;
         if (!wanted || (format == pw::PictureFormat::Pdf && whole.length * whole.height > 4096)) {

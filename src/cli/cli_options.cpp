@@ -219,9 +219,9 @@ std::string paperChoices() {
 
 std::optional<UsageError> readPaper(const QString& text, PictureOptions& picture) {
     for (const PaperInfo& paper : kPapers) {
-        if (text.compare(QString::fromLatin1(paper.name.data(),
-                                             static_cast<qsizetype>(paper.name.size())),
-                         Qt::CaseInsensitive) == 0) {
+        if (text.compare(
+                QString::fromLatin1(paper.name.data(), static_cast<qsizetype>(paper.name.size())),
+                Qt::CaseInsensitive) == 0) {
             picture.file.print.paper = paper.paper;
             return std::nullopt;
         }
@@ -283,15 +283,14 @@ struct PictureFileOptionSet {
     std::optional<UsageError> read(const CommandParser& p, const std::string& outputName,
                                    PictureOptions& picture) const {
         picture.file.format = formatForName(outputName);
-        if (std::optional<UsageError> error =
-                readValued(p,
-                           {{&show, readShow},
-                            {&scale, readScale},
-                            {&dpi, readDpi},
-                            {&format, readFormat},
-                            {&paper, readPaper},
-                            {&cellMm, readCellMm}},
-                           picture)) {
+        if (std::optional<UsageError> error = readValued(p,
+                                                         {{&show, readShow},
+                                                          {&scale, readScale},
+                                                          {&dpi, readDpi},
+                                                          {&format, readFormat},
+                                                          {&paper, readPaper},
+                                                          {&cellMm, readCellMm}},
+                                                         picture)) {
             return error;
         }
         const bool pdf = picture.file.format == PictureFormat::Pdf;

@@ -42,8 +42,8 @@ struct PictureOptions {
     int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel
     int panelHeight = 0;
     int scale = kDefaultCellSize;  // pixels per cell
-    bool fixUps = true;  // merge: the cells the junction fix-up changed are highlighted
-    PictureFileOptions file;  // PNG or PDF, as the options or the picture's name say
+    bool fixUps = true;            // merge: the cells the junction fix-up changed are highlighted
+    PictureFileOptions file;       // PNG or PDF, as the options or the picture's name say
 };
 
 // The picture of a merged map (merge --image, a setup's picture) unless told otherwise:

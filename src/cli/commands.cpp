@@ -81,8 +81,8 @@ int runRender(const RenderCommand& command) {
         return failWith(*refused);
     }
     const RenderOptions options = renderOptionsOf(command.picture, command.mapPath);
-    if (std::optional<std::string> failed = savePicture(
-            MapSource::file(command.mapPath), options, command.picture.file, command.outputPath)) {
+    if (std::optional<std::string> failed = savePicture(MapSource::file(command.mapPath), options,
+                                                        command.picture.file, command.outputPath)) {
         return failWith(*failed);
     }
     return 0;

@@ -12,8 +12,7 @@ QRgb mixColour(QRgb base, QRgb colour, int amount) {
                 channel(qBlue(base), qBlue(colour)));
 }
 
-CellPainter::CellPainter(const std::array<QRgb, 256>& colours, RenderSection section,
-                         int cellSize)
+CellPainter::CellPainter(const std::array<QRgb, 256>& colours, RenderSection section, int cellSize)
     : overlay_(colours), cellSize_(cellSize) {
     for (std::size_t code = 0; code < colours.size(); ++code) {
         base_[code] = section == RenderSection::Layer

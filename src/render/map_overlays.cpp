@@ -66,8 +66,8 @@ void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
     if (panelLength_ > 0) {
         const qint64 step = qint64{panelLength_} * cellSize_;
         for (qint64 x = step; x < picture_.width(); x += step) {
-            const auto [left, count] =
-                within(x, std::min<qint64>(width, picture_.width() - x), origin.x(), window.width());
+            const auto [left, count] = within(x, std::min<qint64>(width, picture_.width() - x),
+                                              origin.x(), window.width());
             for (int y = 0; y < window.height(); ++y) {
                 for (int dx = 0; dx < count; ++dx) {
                     mixPixel(window, left + dx, y, kSeamColour, 200);

@@ -33,8 +33,8 @@ PictureDrawer::PictureDrawer(const MapSource& source, const RenderOptions& optio
       painter_(std::make_unique<CellPainter>(
           options_.legend ? options_.legend->colourTable() : builtInPalette(), options_.section,
           options_.cellSize)),
-      overlays_(std::make_unique<PictureOverlays>(options_, outline.labels, outline.direction,
-                                                  size_)),
+      overlays_(
+          std::make_unique<PictureOverlays>(options_, outline.labels, outline.direction, size_)),
       stream_(source, options_, outline.length),
       line_(static_cast<std::size_t>(size_.width())) {}
 

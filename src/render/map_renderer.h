@@ -44,8 +44,8 @@ class PictureDrawer {
     std::unique_ptr<CellPainter> painter_;
     std::unique_ptr<PictureOverlays> overlays_;
     CellRowStream stream_;
-    int nextTop_ = 0;       // the next band's first pixel row
-    int cellRow_ = -1;      // the cell row whose pixels are in `line_`
+    int nextTop_ = 0;   // the next band's first pixel row
+    int cellRow_ = -1;  // the cell row whose pixels are in `line_`
     std::vector<QRgb> line_;
     std::string base_;
     std::string overlay_;
@@ -57,7 +57,7 @@ struct RenderResult {
     std::optional<std::string> error;  // the "ERROR ..." message
     int length = 0;                    // the map's size in cells, as its size line gives it
     int height = 0;
-    int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
+    int direction = -1;            // top-edge direction index 0 to 7, -1 when unreadable
     std::vector<MapLabel> labels;  // the labels read, when options.labels asked for them
 };
 

@@ -91,8 +91,7 @@ void drawMarginText(QPainter& painter, double topMm, const QString& text) {
     font.setPixelSize(static_cast<int>(units(3)));
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(unitsRect(kMarginMm, topMm, 400, 6), Qt::AlignLeft | Qt::AlignVCenter,
-                     text);
+    painter.drawText(unitsRect(kMarginMm, topMm, 400, 6), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 // Sheet one: the whole map fitted inside the margins, with the grid of the sheets after it.
@@ -103,18 +102,17 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
     const int length = std::max(outline.length, 1);
     const int height = std::max(outline.height, 1);
     const double mmPerCell = std::min(room.width() / length, room.height() / height);
-    options.cellSize = std::clamp(static_cast<int>(mmPerCell / 25.4 * kOverviewDpi), 1,
-                                  kLargestOverviewCell);
+    options.cellSize =
+        std::clamp(static_cast<int>(mmPerCell / 25.4 * kOverviewDpi), 1, kLargestOverviewCell);
     const RenderResult whole = renderMap(source, options);
-    const QRectF area =
-        unitsRect(kMarginMm, kMarginMm + 8, length * mmPerCell, height * mmPerCell);
+    const QRectF area = unitsRect(kMarginMm, kMarginMm + 8, length * mmPerCell, height * mmPerCell);
     if (!whole.image.isNull()) {
         painter.drawImage(area, whole.image);
     }
     drawMarginText(painter, kMarginMm - 6,
                    QString::fromStdString(messages::overviewCaption(
-                       source.name, outline.length, outline.height, grid.sheetCount(),
-                       grid.columns, grid.rows, grid.overlap)));
+                       source.name, outline.length, outline.height, grid.sheetCount(), grid.columns,
+                       grid.rows, grid.overlap)));
     const double scale = area.width() / length;
     QFont font;
     font.setPixelSize(static_cast<int>(units(3)));
@@ -144,10 +142,9 @@ std::optional<std::string> writePdf(const MapSource& source, const RenderOptions
     }
     const std::optional<PageGrid> grid = layoutPages(outline.length, outline.height, print);
     if (!grid) {
-        return messages::unableToWrite(outputName,
-                                       messages::cellTooLargeForPaper(print.cellMm,
-                                                                      std::string(paperInfo(
-                                                                          print.paper).name)));
+        return messages::unableToWrite(
+            outputName,
+            messages::cellTooLargeForPaper(print.cellMm, std::string(paperInfo(print.paper).name)));
     }
     OutputDevice device(output);
     {
@@ -200,8 +197,8 @@ std::optional<std::string> writePdf(const MapSource& source, const RenderOptions
                 const bool below = row + 1 < grid->rows;
                 drawCropMarks(
                     painter, area,
-                    more ? std::optional(area.left() + units((grid->cellsAcross - grid->overlap) *
-                                                             print.cellMm))
+                    more ? std::optional(area.left() +
+                                         units((grid->cellsAcross - grid->overlap) * print.cellMm))
                          : std::nullopt,
                     below ? std::optional(area.top() +
                                           units((grid->cellsDown - grid->overlap) * print.cellMm))

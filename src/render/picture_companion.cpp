@@ -10,9 +10,8 @@
 
 namespace pw {
 
-PictureCompanion::PictureCompanion(std::string path, RenderOptions options,
-                                   PictureFileOptions file, bool showFixUps,
-                                   OutputOpener openOutput)
+PictureCompanion::PictureCompanion(std::string path, RenderOptions options, PictureFileOptions file,
+                                   bool showFixUps, OutputOpener openOutput)
     : path_(std::move(path)),
       options_(std::move(options)),
       file_(file),
@@ -39,8 +38,9 @@ std::optional<std::string> PictureCompanion::write(const WrittenMap& map) {
             options.highlights.emplace_back(column, row);
         }
     }
-    if (std::optional<std::string> failed = writePicture(MapSource{map.name, MapSource::file(map.path).open}, options, file_,
-                                                         *opened_.file, path_)) {
+    if (std::optional<std::string> failed =
+            writePicture(MapSource{map.name, MapSource::file(map.path).open}, options, file_,
+                         *opened_.file, path_)) {
         return failed;
     }
     if (!opened_.file->sync()) {

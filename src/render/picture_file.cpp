@@ -38,8 +38,8 @@ void drawInBands(const MapSource& source, const RenderOptions& options, const Ma
     }
 }
 
-std::optional<std::string> writePng(const MapSource& source, const RenderOptions& options,
-                                    int dpi, OutputFile& output, const std::string& outputName) {
+std::optional<std::string> writePng(const MapSource& source, const RenderOptions& options, int dpi,
+                                    OutputFile& output, const std::string& outputName) {
     const MapOutline outline = readOutline(source, options);
     if (outline.error) {
         return outline.error;
@@ -64,9 +64,9 @@ std::optional<std::string> writePng(const MapSource& source, const RenderOptions
     });
     PngStream png(output);
     const int dotsPerMeter = dpi > 0 ? static_cast<int>(std::lround(dpi / 0.0254)) : 0;
-    bool written = png.begin(size.width(), size.height(),
-                             colours.fitsPalette() ? colours.colours() : std::vector<QRgb>(),
-                             dotsPerMeter);
+    bool written =
+        png.begin(size.width(), size.height(),
+                  colours.fitsPalette() ? colours.colours() : std::vector<QRgb>(), dotsPerMeter);
     // Drawing and encoding take turns on two bands: while one band is compressed on a
     // thread of its own, the next is drawn.
     QImage second(band.size(), band.format());

@@ -55,8 +55,8 @@ int bitDepthFor(std::size_t colours) {
     return colours <= 2 ? 1 : colours <= 4 ? 2 : colours <= 16 ? 4 : 8;
 }
 
-bool writeHeader(PngStream::State& state, int width, int height,
-                 const std::vector<QRgb>& palette, int dotsPerMeter) {
+bool writeHeader(PngStream::State& state, int width, int height, const std::vector<QRgb>& palette,
+                 int dotsPerMeter) {
     if (setjmp(png_jmpbuf(state.png)) != 0) {
         return false;
     }
@@ -70,8 +70,8 @@ bool writeHeader(PngStream::State& state, int width, int height,
     png_set_compression_buffer_size(state.png, std::size_t{256} << 10);
     if (palette.empty()) {
         png_set_IHDR(state.png, state.info, static_cast<png_uint_32>(width),
-                     static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB,
-                     PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                     static_cast<png_uint_32>(height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_set_filter(state.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     } else {
         std::vector<png_color> entries;

@@ -42,7 +42,7 @@ inline constexpr double kOverlapMm = 6;
 // `overlap` cells. The overview sheet comes before these.
 struct PageGrid {
     bool landscape = false;
-    QSizeF paperMm;  // as the sheet lies
+    QSizeF paperMm;       // as the sheet lies
     int cellsAcross = 1;  // on a full sheet
     int cellsDown = 1;
     int overlap = 1;

@@ -19,7 +19,7 @@ enum class RenderSection {
 // What a rendering shows and how large. Everything off or empty draws the plain cells.
 struct RenderOptions {
     RenderSection section = RenderSection::FirstGrid;
-    char layer = 'a';  // the layer letter for RenderSection::Layer
+    char layer = 'a';    // the layer letter for RenderSection::Layer
     bool labels = true;  // read the labels and draw them
     // What becomes of a label whose text would overlap an earlier one's.
     LabelOverlap labelOverlap = LabelOverlap::LeaveOut;

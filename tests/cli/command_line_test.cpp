@@ -75,12 +75,13 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
                            (merge->picture.allLabels ? "+all" : "");
         const PictureOptions& picture = merge->picture;
         const std::string file = fileTold(picture.file);
-        if (picture.section != pw::RenderSection::FirstGrid || !picture.labels ||
-            !picture.fixUps || picture.scale != pw::kDefaultCellSize || !file.empty()) {
+        if (picture.section != pw::RenderSection::FirstGrid || !picture.labels || !picture.fixUps ||
+            picture.scale != pw::kDefaultCellSize || !file.empty()) {
             text += " [" +
-                    (picture.section == pw::RenderSection::FirstGrid    ? std::string("first")
-                     : picture.section == pw::RenderSection::SecondGrid ? std::string("second")
-                                                                        : std::string(1, picture.layer)) +
+                    (picture.section == pw::RenderSection::FirstGrid ? std::string("first")
+                     : picture.section == pw::RenderSection::SecondGrid
+                         ? std::string("second")
+                         : std::string(1, picture.layer)) +
                     " " + std::to_string(picture.labels) + std::to_string(picture.fixUps) + " " +
                     std::to_string(picture.scale) + file + "]";
         }
@@ -323,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), caseNam
 // The golden merges that read their sources (no usage error), save no setup of their own
 // and ask for no picture options, which a setup does not keep (it keeps the picture's file).
 std::vector<fs::path> mergeCases() {
-    const std::vector<std::string> unkept = {"--save-setup", "--scale", "--show",   "--dpi",
+    const std::vector<std::string> unkept = {"--save-setup", "--scale", "--show",    "--dpi",
                                              "--format",     "--paper", "--cell-mm", "--no-labels",
                                              "--no-fix-ups", "--labels"};
     std::vector<fs::path> merges;

@@ -40,7 +40,7 @@ struct FakePrompts : UserPrompts {
     void beep() override { ++beeps; }
 
     std::optional<std::pair<QString, bool>> imageAnswer;  // the name typed, PDF chosen
-    std::optional<QString> saveAnswer;  // nullopt: the user cancels
+    std::optional<QString> saveAnswer;                    // nullopt: the user cancels
     std::optional<QString> setupAnswer;
     QStringList errors, messages, asked;
     int beeps = 0;

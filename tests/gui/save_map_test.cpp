@@ -128,8 +128,9 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     bed.prompts.imageAnswer = std::pair(bed.dir.filePath("sheets"), true);
     control<QAbstractButton>(*dialog, "previewSaveImage").click();
     EXPECT_TRUE(bed.prompts.errors.isEmpty()) << bed.prompts.errors.join('\n').toStdString();
-    EXPECT_EQ(pw::test::pdfSummary(pw::test::readFile(bed.dir.filePath("sheets.pdf").toStdString())),
-              "pages 2\nsize 595x842\n");
+    EXPECT_EQ(
+        pw::test::pdfSummary(pw::test::readFile(bed.dir.filePath("sheets.pdf").toStdString())),
+        "pages 2\nsize 595x842\n");
 
     // merge --image of the same slots, through the same save pipeline.
     MergeRequest request{Layout::TopToBottom, 0, 0, {}};

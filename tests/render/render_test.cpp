@@ -5,10 +5,10 @@
 
 #include "render/cell_index.h"
 #include "render/label_placement.h"
-#include "render/picture_companion.h"
-#include "render/picture_file.h"
 #include "render/map_renderer.h"
 #include "render/palette.h"
+#include "render/picture_companion.h"
+#include "render/picture_file.h"
 #include "test_support.h"
 
 // 4 by 3 cells, layer "b" only, one label at cell (1, 1); the second row is short. Too
@@ -172,12 +172,11 @@ TEST(Render, CommandLinePicturesDecodeToTheMapsCellsAndLabels) {
                    "AB-01.map", "AB-01.map"}),
               0);
     const QImage two(QString::fromStdString(folder.file("two.png")));
-    EXPECT_EQ(two.size(), QSize(8 * 4, 8 * 4));  // eight by eight cells of four pixels
+    EXPECT_EQ(two.size(), QSize(8 * 4, 8 * 4));               // eight by eight cells of four pixels
     EXPECT_EQ(two.pixel(6 * 4 + 2, 7 * 4 + 2), 0xff0000ffU);  // the second panel's water
     EXPECT_EQ(run({"render", "--output", "no/such/folder.png", "AB-01.map"}), 1);
     EXPECT_EQ(run({"render", "--scale", "0", "--output", "x.png", "AB-01.map"}), 2);
 }
-
 
 // A map of 40 by 30 cells with terrain in stripes, layer "b" and labels near band edges.
 std::string stripedMap() {
@@ -240,18 +239,17 @@ TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
     EXPECT_EQ(window, whole.copy(QRect(cells.topLeft() * options.cellSize, window.size())));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Heights, Bands,
-    testing::Values(BandCase{1, 1, pw::RenderSection::FirstGrid},
-                    BandCase{1, 7, pw::RenderSection::Layer},
-                    BandCase{3, 5, pw::RenderSection::SecondGrid},
-                    BandCase{8, 13, pw::RenderSection::Layer},
-                    BandCase{8, 64, pw::RenderSection::FirstGrid},
-                    BandCase{16, 100, pw::RenderSection::FirstGrid}),
-    [](const auto& named) {
-        return "cell" + std::to_string(named.param.cellSize) + "band" +
-               std::to_string(named.param.bandHeight);
-    });
+INSTANTIATE_TEST_SUITE_P(Heights, Bands,
+                         testing::Values(BandCase{1, 1, pw::RenderSection::FirstGrid},
+                                         BandCase{1, 7, pw::RenderSection::Layer},
+                                         BandCase{3, 5, pw::RenderSection::SecondGrid},
+                                         BandCase{8, 13, pw::RenderSection::Layer},
+                                         BandCase{8, 64, pw::RenderSection::FirstGrid},
+                                         BandCase{16, 100, pw::RenderSection::FirstGrid}),
+                         [](const auto& named) {
+                             return "cell" + std::to_string(named.param.cellSize) + "band" +
+                                    std::to_string(named.param.bandHeight);
+                         });
 
 // Collects a file in memory.
 struct MemoryOutput : pw::OutputFile {
@@ -343,8 +341,8 @@ TEST_P(Sheets, SplitTheMapAndArePrinted) {
                             std::to_string(test.height) + " 0\r\nv\r\n0\r\n" + rows + rows;
     MemoryOutput output;
     const pw::PictureFileOptions file{pw::PictureFormat::Pdf, 0, print};
-    ASSERT_EQ(pw::writePicture(pw::MapSource::bytes(QByteArray::fromStdString(map), "m"), {},
-                               file, output, "out.pdf"),
+    ASSERT_EQ(pw::writePicture(pw::MapSource::bytes(QByteArray::fromStdString(map), "m"), {}, file,
+                               output, "out.pdf"),
               std::nullopt);
     EXPECT_EQ(pw::test::pdfSummary(output.bytes), test.summary);
 }
@@ -369,7 +367,8 @@ class PictureFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(PictureFailure, LeavesTheMapAndTheOldPictureWhole) {
     pw::test::TempFolder folder;
-    pw::test::writeFile(folder.file("A.map"), pw::test::MapBuilder{.length = 30, .height = 20}.text());
+    pw::test::writeFile(folder.file("A.map"),
+                        pw::test::MapBuilder{.length = 30, .height = 20}.text());
     pw::test::writeFile(folder.file("out.map"), "precious");
     pw::test::writeFile(folder.file("old.pic"), "old picture");
     const std::string picture = folder.file("old.pic");
@@ -395,18 +394,21 @@ TEST_P(PictureFailure, LeavesTheMapAndTheOldPictureWhole) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Writes, PictureFailure,
-    testing::Values(FailureCase{pw::PictureFormat::Png, 0, false},
-                    FailureCase{pw::PictureFormat::Png, 60, false},
-                    FailureCase{pw::PictureFormat::Png, 120, false},
-                    FailureCase{pw::PictureFormat::Png, SIZE_MAX, true},
-                    FailureCase{pw::PictureFormat::Pdf, 500, false},
-                    FailureCase{pw::PictureFormat::Pdf, SIZE_MAX, true}),
-    [](const auto& named) {
-        return std::string(named.param.format == pw::PictureFormat::Png ? "Png" : "Pdf") +
-               (named.param.commitFails ? "AtCommit" : "After" + std::to_string(named.param.budget));
-    });
+INSTANTIATE_TEST_SUITE_P(Writes, PictureFailure,
+                         testing::Values(FailureCase{pw::PictureFormat::Png, 0, false},
+                                         FailureCase{pw::PictureFormat::Png, 60, false},
+                                         FailureCase{pw::PictureFormat::Png, 120, false},
+                                         FailureCase{pw::PictureFormat::Png, SIZE_MAX, true},
+                                         FailureCase{pw::PictureFormat::Pdf, 500, false},
+                                         FailureCase{pw::PictureFormat::Pdf, SIZE_MAX, true}),
+                         [](const auto& named) {
+                             return std::string(named.param.format == pw::PictureFormat::Png
+                                                    ? "Png"
+                                                    : "Pdf") +
+                                    (named.param.commitFails
+                                         ? "AtCommit"
+                                         : "After" + std::to_string(named.param.budget));
+                         });
 
 // A map whose commit fails after the picture's took its place puts the old picture back.
 TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
@@ -420,7 +422,8 @@ TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
     host.answer = folder.file("out.map");
     const auto failingCommit = [](const std::string& path) {
         pw::OpenedOutput opened = pw::openSafeOutput(path);
-        opened.file = std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX, true);
+        opened.file =
+            std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX, true);
         return opened;
     };
     EXPECT_EQ(pw::runSave(request, host, failingCommit, &companion), pw::SaveOutcome::WriteFailed);

@@ -90,16 +90,16 @@ std::string outOfMemory() {
 }
 
 std::string cellTooLargeForPaper(double cellMm, const std::string& paper) {
-    return "a cell of " + QString::number(cellMm).toStdString() + " mm is too large for " +
-           paper + " paper";
+    return "a cell of " + QString::number(cellMm).toStdString() + " mm is too large for " + paper +
+           " paper";
 }
 
-std::string overviewCaption(const std::string& name, int length, int height, int sheets,
-                            int across, int down, int overlap) {
-    return name + ": " + std::to_string(length) + " by " + std::to_string(height) +
-           " cells on " + std::to_string(sheets) + " sheets after this one, " +
-           std::to_string(across) + " across and " + std::to_string(down) +
-           " down (row,column); neighbours share " + std::to_string(overlap) + " cells";
+std::string overviewCaption(const std::string& name, int length, int height, int sheets, int across,
+                            int down, int overlap) {
+    return name + ": " + std::to_string(length) + " by " + std::to_string(height) + " cells on " +
+           std::to_string(sheets) + " sheets after this one, " + std::to_string(across) +
+           " across and " + std::to_string(down) + " down (row,column); neighbours share " +
+           std::to_string(overlap) + " cells";
 }
 
 std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,

@@ -98,8 +98,8 @@ std::string notEnoughMemoryToDraw(const std::string& name);
 std::string outOfMemory();
 std::string cellTooLargeForPaper(double cellMm, const std::string& paper);
 // The captions of a printed map: its overview sheet and each sheet after it.
-std::string overviewCaption(const std::string& name, int length, int height, int sheets,
-                            int across, int down, int overlap);
+std::string overviewCaption(const std::string& name, int length, int height, int sheets, int across,
+                            int down, int overlap);
 std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,
                          int lastColumn, int firstRow, int lastRow);
 // The map just written cannot be read back to draw it.

@@ -2,11 +2,10 @@
 
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 #include "core/common/messages.h"
 
@@ -37,7 +36,7 @@ class SafeOutput final : public OutputFile {
     std::string writtenPath() const override {
         const QString reopened = QStringLiteral("/proc/self/fd/%1").arg(file_.handle());
         return file_.handle() >= 0 && QFileInfo::exists(reopened) ? reopened.toStdString()
-                                                                   : std::string();
+                                                                  : std::string();
     }
 
   private:

@@ -18,8 +18,8 @@ bool report(const StepResult& result, PipelineHost& host) {
 
 }  // namespace
 
-SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
-                    const OutputOpener& openOutput, MapCompanion* companion) {
+SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const OutputOpener& openOutput,
+                    MapCompanion* companion) {
     const std::optional<LayoutShape> shape =
         shapeFor(request.layout, static_cast<int>(request.slots.size()));
     if (!shape) {

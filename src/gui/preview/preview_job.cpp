@@ -50,7 +50,8 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     }
     // The labels are placed by the view at the zoom it shows, not here.
     result.options.labelsOnImage = false;
-    RenderResult drawn = renderMap(MapSource::bytes(result.joined.bytes, "preview"), result.options);
+    RenderResult drawn =
+        renderMap(MapSource::bytes(result.joined.bytes, "preview"), result.options);
     result.image = std::move(drawn.image);
     result.error = drawn.error.value_or(std::string());
     result.labels = std::move(drawn.labels);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/pipeline/joined_map.h"
 #include "core/assembly/merge_request.h"
+#include "core/pipeline/joined_map.h"
 #include "render/cell_index.h"
 #include "render/render_options.h"
 
@@ -23,10 +23,10 @@ struct PreviewJob {
 
 // The joined map drawn, or why nothing could be.
 struct PreviewResult {
-    QImage image;           // exactly what rendering the joined map with `options` gives
-    RenderOptions options;  // as drawn, cellSize included
-    JoinedMap joined;       // the bytes, the shape and each slot's problem
-    CellIndex cells;        // the joined map's cells, for hovering
+    QImage image;                  // exactly what rendering the joined map with `options` gives
+    RenderOptions options;         // as drawn, cellSize included
+    JoinedMap joined;              // the bytes, the shape and each slot's problem
+    CellIndex cells;               // the joined map's cells, for hovering
     std::vector<MapLabel> labels;  // not on the image: the view places them as it zooms
     std::vector<std::string> slotNames;
     std::string error;  // set when the joined map could not be drawn
