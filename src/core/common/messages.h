@@ -73,6 +73,14 @@ inline constexpr char kRedo[] = "Redo";
 inline constexpr char kPreviewKeys[] =
     "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits";
 std::string hoveredLabel(const std::string& label);
+// The preview's fix-up highlight and its Save Image prompt.
+inline constexpr char kFixUps[] = "Fix-ups";
+inline constexpr char kFixUpsTip[] =
+    "Highlights in magenta the cells of layer b that the junction fix-up changed where L and "
+    "R marked panels meet";
+inline constexpr char kSaveImage[] = "Save Image";
+inline constexpr char kPngFilter[] = "PNG image (*.png)";
+inline constexpr char kPdfFilter[] = "PDF to print (*.pdf)";
 
 // A slot joining with a mark its chosen name does not show (slots numbered from 1):
 // "R (kept)" beside it, its tooltip, and what the preview says of it, naming the slots

@@ -60,13 +60,11 @@ std::optional<QString> QtUserPrompts::askSavePath(QWidget* parent, const QString
 std::optional<std::pair<QString, bool>> QtUserPrompts::askImagePath(QWidget* parent,
                                                                     const QString& suggested) {
     const OverrideCursor arrow(Qt::ArrowCursor);
-    const QString pdf = QCoreApplication::translate("UserPrompts", "PDF to print (*.pdf)");
+    const QString pdf = QString::fromLatin1(messages::kPdfFilter);
     QString chosen;
     const QString path = QFileDialog::getSaveFileName(
-        parent, QCoreApplication::translate("UserPrompts", "Save Image"), suggested,
-        QCoreApplication::translate("UserPrompts", "PNG image (*.png)") + QStringLiteral(";;") +
-            pdf,
-        &chosen);
+        parent, QString::fromLatin1(messages::kSaveImage), suggested,
+        QString::fromLatin1(messages::kPngFilter) + QStringLiteral(";;") + pdf, &chosen);
     if (path.isEmpty()) {
         return std::nullopt;
     }

@@ -41,7 +41,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       prompts_(prompts),
       show_(new QComboBox(this)),
       labels_(new QCheckBox(tr("Labels"), this)),
-      fixUps_(new QCheckBox(tr("Fix-ups"), this)),
+      fixUps_(new QCheckBox(QString::fromLatin1(messages::kFixUps), this)),
       saveImage_(new QPushButton(tr("Save Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
@@ -52,9 +52,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     labels_->setObjectName(QStringLiteral("previewLabels"));
     fixUps_->setObjectName(QStringLiteral("previewFixUps"));
     fixUps_->setChecked(true);
-    fixUps_->setToolTip(
-        tr("Highlights in magenta the cells of layer b that the junction fix-up changed where "
-           "L and R marked panels meet"));
+    fixUps_->setToolTip(QString::fromLatin1(messages::kFixUpsTip));
     saveImage_->setObjectName(QStringLiteral("previewSaveImage"));
     saveImage_->setAutoDefault(false);
     view_->setObjectName(QStringLiteral("previewView"));
