@@ -173,8 +173,8 @@ bool measurePictures(const std::string& bin, const fs::path& folder, int repeat)
                     median(both) / median(merges));
         // The target is the largest joined map's (Composite of eight, 1998 by 3996 cells);
         // End-to-End is shown beside it.
-        met = met && (std::string(test.layout) != "composite" || ratio <= 2) &&
-              fourPeak < 64 * 1024;
+        met =
+            met && (std::string(test.layout) != "composite" || ratio <= 2) && fourPeak < 64 * 1024;
     }
     std::printf("\npeak resident memory of the picture at 4 px per cell, composite of 8:\n");
     long peaks[2] = {};
@@ -293,7 +293,8 @@ int main(int argc, char** argv) {
     targetsMet = measurePictures(bin, folder, repeat) && targetsMet;
     std::printf(
         "\ntargets (merge ratio <= 1.2, merge peak < 32 MiB, flat within 10%%; picture "
-        "of the largest map at 1 px per cell <= 2 x its merge, at 4 px per cell peak < 64 MiB, flat within "
+        "of the largest map at 1 px per cell <= 2 x its merge, at 4 px per cell peak < 64 MiB, "
+        "flat within "
         "10%%): %s\n",
         targetsMet ? "met" : "NOT met");
     fs::remove(folder / "merged.map");
