@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/assembly/layout.h"
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
@@ -34,8 +35,38 @@ std::optional<int> parseMapSet(const QString& text) {
     return mapSetFromName(text.toStdString());
 }
 
-std::string baseName(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+// Arguments are bytes, and paths among them must reach the file system unchanged. An
+// argument that is not UTF-8 is read with each of its bytes from 0x80 up held as a lone
+// surrogate U+DC80 to U+DCFF, which no UTF-8 text gives, so that its bytes come back.
+QString argumentText(const std::string& bytes) {
+    QString text = QString::fromStdString(bytes);
+    if (text.toStdString() == bytes) {
+        return text;
+    }
+    text.clear();
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += byte < 0x80 ? QChar(byte) : QChar(static_cast<char16_t>(0xDC00 + byte));
+    }
+    return text;
+}
+
+std::string argumentBytes(const QString& text) {
+    std::string bytes;
+    qsizetype run = 0;  // where the text not yet converted starts
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const char16_t unit = i < text.size() ? text[i].unicode() : 0;
+        const bool heldByte = unit >= 0xDC80 && unit <= 0xDCFF &&
+                              (i == 0 || !QChar::isHighSurrogate(text[i - 1].unicode()));
+        if (heldByte || i == text.size()) {
+            bytes += text.sliced(run, i - run).toStdString();
+            run = i + 1;
+        }
+        if (heldByte) {
+            bytes += static_cast<char>(unit - 0xDC00);
+        }
+    }
+    return bytes;
 }
 
 QString absoluteClean(const QString& path) {
@@ -109,7 +140,7 @@ class CommandParser {
     std::optional<ParsedCommand> parse(const std::vector<std::string>& arguments) {
         QStringList list{q(kProgramName)};
         for (std::size_t i = 1; i < arguments.size(); ++i) {
-            list.append(QString::fromStdString(arguments[i]));
+            list.append(argumentText(arguments[i]));
         }
         if (!parser_.parse(list)) {
             return UsageError{parser_.errorText().toStdString()};
@@ -363,7 +394,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     }
     std::vector<std::string> sources;
     for (const QString& source : p.positional()) {
-        sources.push_back(source.toStdString());
+        sources.push_back(argumentBytes(source));
     }
     const std::optional<QString> layoutText = p.valueOf(layoutOption);
     if (!layoutText) {
@@ -386,12 +417,12 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
 
     MergeCommand command;
     command.request.layout = *layout;
-    command.outputPath = output->toStdString();
+    command.outputPath = argumentBytes(*output);
     command.picture.allLabels = allLabels;
     command.picture.labels = !p.isSet(noLabelsOption);
     command.picture.fixUps = !p.isSet(noFixUpsOption);
     if (const std::optional<QString> image = p.valueOf(imageOption)) {
-        command.imagePath = image->toStdString();
+        command.imagePath = argumentBytes(*image);
         if (std::optional<UsageError> error =
                 pictureOptions.read(p, *command.imagePath, command.picture)) {
             return *error;
@@ -400,7 +431,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
         return UsageError{"picture options need --image"};
     }
     if (const std::optional<QString> setup = p.valueOf(setupOption)) {
-        command.setupPath = setup->toStdString();
+        command.setupPath = argumentBytes(*setup);
         if (setup->isEmpty() || namesAnyOf(*setup, *output, command.imagePath, sources)) {
             return UsageError{
                 "--save-setup must name a file other than OUT, IMAGE and the "
@@ -438,13 +469,13 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     }
     for (std::size_t i = 0; i < sources.size(); ++i) {
         SourceSlot slot;
-        slot.name = sources[i];
+        slot.name = escapedName(sources[i]);
         slot.path = sources[i];
         if (marks) {
             const char mark = marks->at(static_cast<qsizetype>(i)).toLatin1();
             slot.mark = mark == '-' ? ' ' : mark;
         } else if (!sources[i].empty()) {
-            slot.mark = parseMapFileName(baseName(sources[i])).mark;
+            slot.mark = parseMapFileName(fileNameOf(sources[i])).mark;
         }
         command.request.slots.push_back(std::move(slot));
     }
@@ -456,7 +487,10 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
                     "Prints the map files the dialogs offer for a map set, one per line, "
                     "tab-separated: name, L/R mark (- for none), number label, size "
                     "LENGTHxHEIGHT or why the file cannot be used, and the folder it was found "
-                    "in.");
+                    "in. In names, labels and folders a backslash, tab, line feed and carriage "
+                    "return are written \\\\, \\t, \\n and \\r, every other control byte and "
+                    "every byte that is not UTF-8 \\xHH, so that each line has exactly five "
+                    "fields.");
     const QCommandLineOption mapSetOption =
         p.value("map-set", "SET", "ironfall (default) or emberline.");
     if (auto answer = p.parse(arguments)) {
@@ -510,8 +544,8 @@ ParsedCommand parseRender(const std::vector<std::string>& given) {
         return UsageError{"missing --output"};
     }
     RenderCommand command;
-    command.mapPath = maps.front().toStdString();
-    command.outputPath = output->toStdString();
+    command.mapPath = argumentBytes(maps.front());
+    command.outputPath = argumentBytes(*output);
     command.picture.labels = p.isSet(labelsOption);
     command.picture.allLabels = allLabels;
     command.picture.seams = p.isSet(seamsOption);
@@ -545,7 +579,7 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
     RunCommand command;
     command.dryRun = p.isSet(dryRunOption);
     for (const QString& setup : p.positional()) {
-        command.setups.push_back(setup.toStdString());
+        command.setups.push_back(argumentBytes(setup));
     }
     if (command.setups.empty() ||
         std::find(command.setups.begin(), command.setups.end(), "") != command.setups.end()) {
@@ -572,7 +606,7 @@ ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     QStringList list{q(kProgramName)};
     for (const std::string& argument : arguments) {
-        list.append(QString::fromStdString(argument));
+        list.append(argumentText(argument));
     }
     if (!parser.parse(list)) {
         return UsageError{"unknown command '" + arguments.front() + "'; try '" + kProgramName +

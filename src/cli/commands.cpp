@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "cli/setup_commands.h"
+#include "cli/standard_output.h"
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
@@ -29,14 +31,27 @@ class CommandLineHost : public PipelineHost {
     std::optional<std::string> askOutputPath(const std::string&) override { return outputPath_; }
     void reportSuccess(const std::string& message) override {
         if (announce_) {
-            std::cout << message << '\n';
+            printed_ = printStandardOutput(message + '\n');
         }
     }
+    // False once the success line could not be written.
+    bool printed() const { return printed_; }
 
   private:
     std::string outputPath_;
     bool announce_;
+    bool printed_ = true;
 };
+
+// A picture is written under a name Qt holds as text: one that would not come back the
+// same is refused before anything is read or written.
+bool pictureNameUsable(const std::string& path) {
+    if (pathRoundTrips(path)) {
+        return true;
+    }
+    std::cerr << messages::nameNotUtf8(escapedName(path)) << '\n';
+    return false;
+}
 
 RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& legendBeside) {
     RenderOptions options;
@@ -49,8 +64,12 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
         options.panelLength = picture.panelLength;
         options.panelHeight = picture.panelHeight;
     }
+    std::string legendNote;
     options.legend =
-        Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).absolutePath());
+        Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote);
+    if (!legendNote.empty()) {
+        std::cerr << messages::warning(legendNote) << '\n';
+    }
     return options;
 }
 
@@ -60,11 +79,12 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
 std::optional<std::string> refusedPicture(
     const std::string& imagePath, const std::vector<std::pair<std::string, std::string>>& others) {
     if (std::optional<std::string> refused = refusedTarget(imagePath)) {
-        return messages::unableToCreate(imagePath, *refused);
+        return messages::unableToCreate(escapedName(imagePath), *refused);
     }
     for (const auto& [path, name] : others) {
         if (isSameFile(imagePath, path)) {
-            return messages::unableToCreate(imagePath, messages::sameFileAs(name));
+            return messages::unableToCreate(escapedName(imagePath),
+                                            messages::sameFileAs(escapedName(name)));
         }
     }
     return std::nullopt;
@@ -76,6 +96,9 @@ int failWith(const std::string& message) {
 }
 
 int runRender(const RenderCommand& command) {
+    if (!pictureNameUsable(command.outputPath)) {
+        return 1;
+    }
     if (std::optional<std::string> refused =
             refusedPicture(command.outputPath, {{command.mapPath, command.mapPath}})) {
         return failWith(*refused);
@@ -89,6 +112,9 @@ int runRender(const RenderCommand& command) {
 }
 
 int runMerge(const MergeCommand& command) {
+    if (command.imagePath && !pictureNameUsable(*command.imagePath)) {
+        return 1;  // before a setup is saved: nothing is written
+    }
     if (command.setupPath) {
         if (const std::optional<Problem> problem = saveSetupOf(command)) {
             std::cerr << problem->message << '\n';
@@ -98,7 +124,8 @@ int runMerge(const MergeCommand& command) {
     return joinAndDraw(command, MergeMode{}) ? 0 : 1;
 }
 
-// name, mark, number label, size or problem, folder; tab-separated.
+// name, mark, number label, size or problem, folder; tab-separated, every field escaped
+// so that a line holds exactly five fields whatever the names hold.
 int runList(const ListCommand& command) {
     const std::optional<std::vector<ListedMap>> maps =
         listMapSet(mapSetRoots(), command.mapSetIndex);
@@ -106,19 +133,21 @@ int runList(const ListCommand& command) {
         std::cerr << "ERROR searchinng for Map files\n";
         return 1;
     }
+    std::string lines;
     for (const ListedMap& map : *maps) {
+        const std::string name = escapedName(map.name);
         const ParsedMapFileName parsed = parseMapFileName(map.name);
-        const MapSummary summary = summarizeMap(map.path, map.name);
-        std::cout << map.name << '\t' << (parsed.mark == ' ' ? '-' : parsed.mark) << '\t'
-                  << (parsed.numberLabel && !parsed.numberLabel->empty() ? *parsed.numberLabel
-                                                                         : "-")
-                  << '\t'
-                  << (summary.problem.empty()
-                          ? std::to_string(summary.length) + "x" + std::to_string(summary.height)
-                          : summary.problem)
-                  << '\t' << map.folder << '\n';
+        const MapSummary summary = summarizeMap(map.path, name);
+        const std::string label = parsed.numberLabel && !parsed.numberLabel->empty()
+                                      ? escapedName(*parsed.numberLabel)
+                                      : "-";
+        const std::string size = summary.problem.empty() ? std::to_string(summary.length) + "x" +
+                                                               std::to_string(summary.height)
+                                                         : summary.problem;
+        lines += name + '\t' + (parsed.mark == ' ' ? '-' : parsed.mark) + '\t' + label + '\t' +
+                 size + '\t' + escapedName(map.folder) + '\n';
     }
-    return 0;
+    return printStandardOutput(lines) ? 0 : 1;
 }
 
 // Qt's own notes (such as a missing runtime folder) are no concern of a script: stderr
@@ -132,10 +161,13 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 }  // namespace
 
 bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
+    if (command.imagePath && !pictureNameUsable(*command.imagePath)) {
+        return false;
+    }
     CommandLineHost host(command.outputPath, mode.announce);
     const OutputOpener openOutput = mode.dryRun ? openDryRunOutput : openSafeOutput;
     if (!command.imagePath) {
-        return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
+        return runSave(command.request, host, openOutput) == SaveOutcome::Saved && host.printed();
     }
     std::vector<std::pair<std::string, std::string>> others{
         {command.outputPath, command.outputPath}};
@@ -148,7 +180,9 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     }
     if (mode.dryRun) {
         if (const OpenedOutput image = openDryRunOutput(*command.imagePath); !image.file) {
-            std::cerr << messages::unableToCreate(*command.imagePath, image.errorString) << '\n';
+            std::cerr << messages::unableToCreate(escapedName(*command.imagePath),
+                                                  image.errorString)
+                      << '\n';
             return false;
         }
         return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
@@ -157,7 +191,8 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     PictureCompanion picture(*command.imagePath,
                              renderOptionsOf(command.picture, command.request.slots.front().path),
                              command.picture.file, command.picture.fixUps);
-    return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved;
+    return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved &&
+           host.printed();
 }
 
 int runCommand(const ParsedCommand& command, int& argc, char** argv) {

@@ -5,6 +5,8 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/standard_output.h"
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_listing.h"
 #include "core/setup/setup_file.h"
@@ -56,6 +58,15 @@ bool runSetup(const std::string& file, const std::vector<std::string>& roots, bo
 }  // namespace
 
 std::optional<Problem> saveSetupOf(const MergeCommand& command) {
+    const std::string image = command.imagePath.value_or("");
+    std::optional<std::string> unnamed =
+        SetupPlaces::unnameable(command.request, command.outputPath, image);
+    if (!pathRoundTrips(*command.setupPath)) {
+        unnamed = escapedName(*command.setupPath);
+    }
+    if (unnamed) {
+        return Problem{0, messages::nameNotUtf8(*unnamed)};
+    }
     const SetupPlaces places(*command.setupPath, mapSetRoots());
     return writeSetupFile(*command.setupPath, places.setupOf(command.request, command.outputPath,
                                                              command.imagePath.value_or("")));
@@ -66,11 +77,11 @@ int runSetups(const RunCommand& command) {
     int status = 0;
     for (const std::string& file : command.setups) {
         const bool ok = runSetup(file, roots, command.dryRun);
-        std::cout << (!ok              ? messages::runFailed(file)
-                      : command.dryRun ? messages::runChecked(file)
-                                       : messages::runSucceeded(file))
-                  << std::endl;
-        status = ok ? status : 1;
+        const bool printed = printStandardOutput((!ok              ? messages::runFailed(file)
+                                                  : command.dryRun ? messages::runChecked(file)
+                                                                   : messages::runSucceeded(file)) +
+                                                 '\n');
+        status = ok && printed ? status : 1;
     }
     return status;
 }

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/common/file_path.h"
+#include "core/common/messages.h"
+#include "core/common/regular_file.h"
 #include "render/palette.h"
 
 namespace pw {
@@ -64,13 +67,18 @@ Legend Legend::parse(QByteArrayView text) {
     return legend;
 }
 
-std::optional<Legend> Legend::loadFromFolder(const QString& folder) {
-    QFile file(QDir(folder).filePath(QString::fromLatin1(kFileName)));
-    if (!file.open(QIODevice::ReadOnly)) {
+std::optional<Legend> Legend::loadFromFolder(const QString& folder, std::string* note) {
+    const std::string path =
+        QFile::encodeName(QDir(folder).filePath(QString::fromLatin1(kFileName))).toStdString();
+    const OpenedFile opened = openRegularFile(path);
+    if (opened.failure == OpenFailure::NotRegular && note != nullptr) {
+        *note = messages::legendNotRegular(escapedName(path));
+    }
+    if (!opened.file) {
         return std::nullopt;
     }
-    const QByteArray text = file.read(kMaxLegendBytes);
-    if (file.error() != QFileDevice::NoError) {
+    const QByteArray text = opened.file->read(kMaxLegendBytes);
+    if (opened.file->error() != QFileDevice::NoError) {
         return std::nullopt;
     }
     return parse(text);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace pw {
@@ -31,8 +32,9 @@ class Legend {
     static constexpr const char* kFileName = "legend.txt";
 
     static Legend parse(QByteArrayView text);
-    // Reads `folder`/legend.txt; nullopt when there is none or it cannot be read.
-    static std::optional<Legend> loadFromFolder(const QString& folder);
+    // Reads `folder`/legend.txt; nullopt when there is none or it cannot be read. One that
+    // is not a regular file (a fifo, a device) is never opened: nullopt, and `note` says so.
+    static std::optional<Legend> loadFromFolder(const QString& folder, std::string* note = nullptr);
 
     const std::vector<LegendEntry>& entries() const { return entries_; }
     // The entry of `character`, or nullptr.

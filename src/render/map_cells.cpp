@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 
 namespace pw {
@@ -130,18 +131,22 @@ std::optional<LineReader> openAtGrids(const MapSource& source, int& height) {
 }  // namespace
 
 MapSource MapSource::file(const std::string& path) {
-    return {path, [path] { return LineReader::open(path); }};
+    MapSource source{escapedName(path), [path] { return LineReader::open(path); }, {}};
+    if (!pathRoundTrips(path)) {
+        source.problem = messages::nameNotUtf8(source.name);
+    }
+    return source;
 }
 
 MapSource MapSource::bytes(const QByteArray& bytes, std::string name) {
-    return {std::move(name), [bytes] { return std::optional(LineReader::fromBytes(bytes)); }};
+    return {std::move(name), [bytes] { return std::optional(LineReader::fromBytes(bytes)); }, {}};
 }
 
 MapOutline readOutline(const MapSource& source, const RenderOptions& options) {
-    std::optional<LineReader> reader = source.open();
+    std::optional<LineReader> reader = source.problem ? std::nullopt : source.open();
     if (!reader) {
         MapOutline outline;
-        outline.error = messages::unableToOpen(source.name);
+        outline.error = source.problem.value_or(messages::unableToOpen(source.name));
         return outline;
     }
     MapOutline outline = readHeader(*reader, source.name);

@@ -16,8 +16,9 @@ namespace pw {
 // A map that a picture reads from its start as often as it needs: a file, or a map joined
 // in memory. Reading it again costs no memory: only the rows in hand are kept.
 struct MapSource {
-    std::string name;  // as messages name the map
+    std::string name;  // as messages name the map (escaped)
     std::function<std::optional<LineReader>()> open;
+    std::optional<std::string> problem;  // why it can never be opened, known beforehand
 
     static MapSource file(const std::string& path);
     static MapSource bytes(const QByteArray& bytes, std::string name);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 
 namespace pw {
@@ -21,14 +22,14 @@ PictureCompanion::PictureCompanion(std::string path, RenderOptions options, Pict
 std::optional<std::string> PictureCompanion::open() {
     opened_ = openOutput_(path_);
     if (!opened_.file) {
-        return messages::unableToCreate(path_, opened_.errorString);
+        return messages::unableToCreate(escapedName(path_), opened_.errorString);
     }
     return std::nullopt;
 }
 
 std::optional<std::string> PictureCompanion::write(const WrittenMap& map) {
     if (map.path.empty()) {
-        return messages::unableToWrite(path_, messages::mapNotReadable());
+        return messages::unableToWrite(escapedName(path_), messages::mapNotReadable());
     }
     RenderOptions options = options_;
     options.panelLength = map.panelLength;
@@ -39,12 +40,12 @@ std::optional<std::string> PictureCompanion::write(const WrittenMap& map) {
         }
     }
     if (std::optional<std::string> failed =
-            writePicture(MapSource{map.name, MapSource::file(map.path).open}, options, file_,
-                         *opened_.file, path_)) {
+            writePicture(MapSource{map.name, MapSource::file(map.path).open, {}}, options, file_,
+                         *opened_.file, escapedName(path_))) {
         return failed;
     }
     if (!opened_.file->sync()) {
-        return messages::unableToWrite(path_, opened_.file->errorString());
+        return messages::unableToWrite(escapedName(path_), opened_.file->errorString());
     }
     return std::nullopt;
 }
@@ -62,7 +63,7 @@ std::optional<std::string> PictureCompanion::commit() {
     }
     if (!opened_.file->commit()) {
         settle(true);
-        return messages::unableToWrite(path_, opened_.file->errorString());
+        return messages::unableToWrite(escapedName(path_), opened_.file->errorString());
     }
     replaced_ = true;
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <future>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "render/map_renderer.h"
 #include "render/png_stream.h"
@@ -114,16 +115,17 @@ std::optional<std::string> writePicture(const MapSource& source, const RenderOpt
 std::optional<std::string> savePicture(const MapSource& source, const RenderOptions& options,
                                        const PictureFileOptions& file, const std::string& path,
                                        const OutputOpener& openOutput) {
+    const std::string shown = escapedName(path);
     const OpenedOutput opened = openOutput(path);
     if (!opened.file) {
-        return messages::unableToCreate(path, opened.errorString);
+        return messages::unableToCreate(shown, opened.errorString);
     }
     if (std::optional<std::string> failed =
-            writePicture(source, options, file, *opened.file, path)) {
+            writePicture(source, options, file, *opened.file, shown)) {
         return failed;
     }
     if (!opened.file->commit()) {
-        return messages::unableToWrite(path, opened.file->errorString());
+        return messages::unableToWrite(shown, opened.file->errorString());
     }
     return std::nullopt;
 }

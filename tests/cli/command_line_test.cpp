@@ -7,10 +7,12 @@
 // argument a line, an empty line for an empty argument) and expected/: `exit`, `stdout`,
 // `stderr` and every file the run must leave: a map with its bytes, a PNG picture decoded
 // (format, resolution and every pixel), a PDF as its page count and page size ("pages N",
-// "size WxH" in points). A `modes` file ("0555 locked", one path a line) sets permissions;
-// such a case runs as the user "nobody" when the tests run as root, from a copy of the
-// program every user may reach. A `setup` file makes what git cannot hold, one a line:
-// "fifo NAME", "link NAME TARGET", "limit BYTES" (the largest file the run may write).
+// "size WxH" in points). A `limit` file holds the largest file the run may write, in bytes
+// (a write beyond fails as on a full disk). A `modes`
+// file ("0555 locked", one path a line) sets permissions; such a case runs as the user
+// "nobody" when the tests run as root, from a copy of the program every user may reach.
+// A `setup` file is a shell script run in the case's folder first, for what a checkout
+// cannot hold (a fifo, a name that is not UTF-8). Every run must end within seconds.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -24,6 +26,7 @@
 #include <sstream>
 
 #include "cli/cli_options.h"
+#include "core/common/file_path.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -45,9 +48,8 @@ std::string fileTold(const pw::PictureFileOptions& file) {
 }
 
 // What a parse asks for: "error: " and the message, "help", "version", "list MAPSET",
-// "render MAP OUT show labels(A: all) seams scale[ FILE]", "run [dry] SETUP...", or
-// "LAYOUT MAPSET DIRECTION OUT IMAGE(+all)[ [show labels fix-ups scale FILE]] | name:mark...
-// [setup SETUP]", the bracket only where the picture differs from merge's.
+// "render MAP OUT show labels(A: all) seams scale", "run [dry] SETUP...", or
+// "LAYOUT MAPSET DIRECTION OUT IMAGE(+all) | name:mark... [setup SETUP]"
 std::string told(const pw::cli::ParsedCommand& parsed) {
     using namespace pw::cli;
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
@@ -77,13 +79,13 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
         const std::string file = fileTold(picture.file);
         if (picture.section != pw::RenderSection::FirstGrid || !picture.labels || !picture.fixUps ||
             picture.scale != pw::kDefaultCellSize || !file.empty()) {
-            text += " [" +
-                    (picture.section == pw::RenderSection::FirstGrid ? std::string("first")
-                     : picture.section == pw::RenderSection::SecondGrid
-                         ? std::string("second")
-                         : std::string(1, picture.layer)) +
-                    " " + std::to_string(picture.labels) + std::to_string(picture.fixUps) + " " +
-                    std::to_string(picture.scale) + file + "]";
+            const std::string show =
+                picture.section == pw::RenderSection::FirstGrid    ? std::string("first")
+                : picture.section == pw::RenderSection::SecondGrid ? std::string("second")
+                                                                   : std::string(1, picture.layer);
+            text += " [" + show + " " + std::to_string(picture.labels) +
+                    std::to_string(picture.fixUps) + " " + std::to_string(picture.scale) + file +
+                    "]";
         }
         text += " |";
         for (const pw::SourceSlot& slot : merge->request.slots) {
@@ -139,20 +141,58 @@ std::string shellWord(const std::string& text) {
     return quoted + "'";
 }
 
-// What one run of the program did.
-struct Outcome {
-    std::string exit, out, err;
-    bool ran = true;  // false: the case needs a user the tests cannot become
-};
-
-std::vector<std::string> argsOf(const fs::path& source) {
-    std::vector<std::string> args;
-    std::ifstream in(source / "args");
-    for (std::string argument; std::getline(in, argument);) {
-        args.push_back(argument);
+// `list` as a script reads it: five tab-separated fields a line whatever the names hold,
+// their bytes escaped, nothing that is not a regular file, and no wait on a fifo.
+TEST(Listing, EveryLineHasFiveFieldsAndNothingWaits) {
+    pw::test::TempFolder data;
+    const fs::path folder = data.path() / "panelwright" / "Irfmaps";
+    fs::create_directories(folder);
+    for (const char* name : {"AB-01L\tx.map", "line\nbreak.map", "back\\slash.map", "\xE9.map"}) {
+        pw::test::writeFile(folder / name, pw::test::MapBuilder{}.text());
     }
-    return args;
+    ASSERT_EQ(::mkfifo((folder / "fifo.map").c_str(), 0600), 0);
+    fs::create_symlink("fifo.map", folder / "fifo-link.map");
+    const std::string command = "XDG_DATA_HOME=" + shellWord(data.path().string()) +
+                                " timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH) + " list >" +
+                                shellWord(data.file("out"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::istringstream lines(readFile(data.file("out")));
+    std::string ours;  // the lines of the folder above, with @ for it
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 4) << line;
+        if (line.ends_with("\t" + folder.string())) {
+            ours += line.substr(0, line.size() - folder.string().size()) + "@\n";
+        }
+    }
+    EXPECT_EQ(ours,
+              "AB-01L\\tx.map\tL\t1\t4x2\t@\n"
+              "back\\\\slash.map\t-\t-\t4x2\t@\n"
+              "line\\nbreak.map\t-\t-\t4x2\t@\n"
+              "\\xE9.map\t-\t-\tERROR: file name \\xE9.map is not valid UTF-8\t@\n");
 }
+
+// Output that cannot be written is a failure with its reason, whatever the command.
+class FullOutput : public testing::TestWithParam<const char*> {};
+
+TEST_P(FullOutput, IsAnErrorWithTheSystemsReason) {
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    pw::test::TempFolder work;
+    pw::test::writeFile(work.path() / "A.map", pw::test::MapBuilder{}.text());
+    const std::string command = "cd " + shellWord(work.path().string()) + " && " +
+                                shellWord(PANELWRIGHT_CLI_PATH) + " " + GetParam() +
+                                " >/dev/full 2>.stderr";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(readFile(work.path() / ".stderr"),
+              "ERROR: unable to write standard output: No space left on device\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FullOutput,
+                         testing::Values("--help", "--version", "list --help", "list",
+                                         "merge --layout top-to-bottom --output o.map A.map A.map"),
+                         [](const auto& row) { return "command" + std::to_string(row.index + 1); });
 
 // The picture's format (palette or not), resolution and pixels, or why they differ.
 std::string pictureDifference(const fs::path& made, const fs::path& expected) {
@@ -176,41 +216,11 @@ std::string pictureDifference(const fs::path& made, const fs::path& expected) {
     return {};
 }
 
-// The names the case's `setup` file makes, and the largest file the run may write.
-std::vector<fs::path> setupNames(const fs::path& source, rlim_t* limit = nullptr) {
-    std::vector<fs::path> names;
-    std::ifstream setup(source / "setup");
-    for (std::string line; std::getline(setup, line);) {
-        std::istringstream words(line);
-        std::string kind, name;
-        words >> kind >> name;
-        if (kind == "limit" && limit != nullptr) {
-            *limit = std::stoul(name);
-        } else if (kind != "limit") {
-            names.emplace_back(name);
-        }
-    }
-    return names;
-}
-
-// Makes the fifos and links of the case's `setup` file in `work`.
-void makeSetup(const fs::path& source, const fs::path& work) {
-    std::ifstream setup(source / "setup");
-    for (std::string line; std::getline(setup, line);) {
-        std::istringstream words(line);
-        std::string kind, name, target;
-        words >> kind >> name >> target;
-        if (kind == "fifo") {
-            EXPECT_EQ(::mkfifo((work / name).c_str(), 0644), 0) << name;
-        } else if (kind == "link") {
-            fs::create_symlink(target, work / name);
-        }
-    }
-}
-
-// Runs `command` with files limited to `limit` bytes: a write beyond fails as on a full
-// disk, with the system's own reason.
-int runLimited(const std::string& command, rlim_t limit) {
+// Runs `command` with files limited to the case's `limit` bytes, if it has one.
+int runLimited(const std::string& command, const fs::path& source) {
+    std::ifstream limitFile(source / "limit");
+    rlim_t limit = RLIM_INFINITY;
+    limitFile >> limit;
     rlimit before{};
     ::getrlimit(RLIMIT_FSIZE, &before);
     rlimit limited = before;
@@ -223,21 +233,39 @@ int runLimited(const std::string& command, rlim_t limit) {
     return status;
 }
 
+// What one run of the program did.
+struct Outcome {
+    std::string exit, out, err;
+    bool ran = true;                  // false: the case needs a user the tests cannot become
+    std::vector<fs::path> made = {};  // what the case's setup script made
+};
+
+std::vector<std::string> argsOf(const fs::path& source) {
+    std::vector<std::string> args;
+    std::ifstream in(source / "args");
+    for (std::string argument; std::getline(in, argument);) {
+        args.push_back(argument);
+    }
+    return args;
+}
+
 // Runs the program with `args` in `work`, a copy of the case folder `source`; `modes`
 // sets the case's permissions first.
 Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<std::string>& args,
                 bool modes) {
     for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
-        if (name != "expected" && name != "args" && name != "modes" && name != "setup") {
+        if (name != "expected" && name != "args" && name != "modes" && name != "setup" &&
+            name != "limit") {
             fs::copy(entry.path(), work / name, fs::copy_options::recursive);
         }
     }
-    makeSetup(source, work);
-    rlim_t limit = RLIM_INFINITY;
-    setupNames(source, &limit);
     const std::string cd = "cd " + shellWord(work.string()) + " && ";
-    std::string command = shellWord(PANELWRIGHT_CLI_PATH);
+    if (fs::exists(source / "setup")) {
+        EXPECT_EQ(std::system((cd + "sh " + shellWord((source / "setup").string())).c_str()), 0);
+    }
+    std::vector<fs::path> made(fs::directory_iterator(work), {});
+    std::string command = "timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH);
     if (std::ifstream modeLines(source / "modes"); modes && modeLines) {
         for (std::string mode, path; modeLines >> mode >> path;) {
             fs::permissions(work / path, fs::perms(std::stoi(mode, nullptr, 8)));
@@ -245,7 +273,7 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
         fs::permissions(work, fs::perms(0755));
         if (::geteuid() == 0) {
             fs::copy_file(PANELWRIGHT_CLI_PATH, work / ".program");
-            command = "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
+            command = "timeout 20 setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
             if (std::system((cd + command + " --help >/dev/null 2>&1").c_str()) != 0) {
                 return {"", "", "", false};
             }
@@ -254,15 +282,17 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
     for (const std::string& argument : args) {
         command += " " + shellWord(argument);
     }
-    const int status = runLimited(cd + command + " >.stdout 2>.stderr", limit);
+    const int status = runLimited(cd + command + " >.stdout 2>.stderr", source);
     EXPECT_TRUE(WIFEXITED(status));
     return {std::to_string(WEXITSTATUS(status)) + "\n", readFile(work / ".stdout"),
-            readFile(work / ".stderr")};
+            readFile(work / ".stderr"), true, std::move(made)};
 }
 
-// Every file of expected/ is in `work` (a map with its bytes, a picture as it decodes),
-// and nothing else is left behind: no output of a failed run, no temporary file.
-void expectFiles(const fs::path& source, const fs::path& work) {
+// Every file of expected/ is in `work` (a map with its bytes, a picture as it decodes), and
+// nothing else is left behind: no output of a failed run, no temporary file; `bySetup` is
+// what the case's setup made.
+void expectFiles(const fs::path& source, const fs::path& work,
+                 const std::vector<fs::path>& bySetup) {
     const fs::path expected = source / "expected";
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
         const fs::path made = work / fs::relative(entry.path(), expected);
@@ -277,13 +307,12 @@ void expectFiles(const fs::path& source, const fs::path& work) {
             }
         }
     }
-    const std::vector<fs::path> made = setupNames(source);
     for (const auto& entry : fs::recursive_directory_iterator(work)) {
-        const fs::path name = entry.path().lexically_relative(work);
+        const fs::path name = fs::relative(entry.path(), work);
         EXPECT_TRUE(name == ".stdout" || name == ".stderr" || name == ".program" ||
                     name.extension() == ".pwsetup" || fs::exists(source / name) ||
                     fs::exists(expected / name) ||
-                    std::find(made.begin(), made.end(), name) != made.end())
+                    std::find(bySetup.begin(), bySetup.end(), entry.path()) != bySetup.end())
             << "stray file " << name;
     }
 }
@@ -304,7 +333,7 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     EXPECT_EQ(outcome.exit, readFile(source / "expected" / "exit"));
     EXPECT_EQ(outcome.out, readFile(source / "expected" / "stdout"));
     EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
-    expectFiles(source, work.path());
+    expectFiles(source, work.path(), outcome.made);
 }
 
 std::vector<fs::path> cases() {
@@ -321,17 +350,20 @@ std::string caseName(const testing::TestParamInfo<fs::path>& param) {
 
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), caseName);
 
-// The golden merges that read their sources (no usage error), save no setup of their own
+// The golden merges that read their sources (no usage error), save no setup of their own,
+// name every file as text (a setup holds names as text: one that is not UTF-8 is refused)
 // and ask for no picture options, which a setup does not keep (it keeps the picture's file).
 std::vector<fs::path> mergeCases() {
-    const std::vector<std::string> unkept = {"--save-setup", "--scale", "--show",    "--dpi",
-                                             "--format",     "--paper", "--cell-mm", "--no-labels",
-                                             "--no-fix-ups", "--labels"};
+    const std::vector<std::string> unkept = {"--scale",  "--show",      "--dpi",
+                                             "--format", "--paper",     "--cell-mm",
+                                             "--labels", "--no-labels", "--no-fix-ups"};
     std::vector<fs::path> merges;
     for (const fs::path& folder : cases()) {
         const std::vector<std::string> args = argsOf(folder);
         if (!args.empty() && args.front() == "merge" &&
             readFile(folder / "expected" / "exit") != "2\n" &&
+            std::find(args.begin(), args.end(), "--save-setup") == args.end() &&
+            std::all_of(args.begin(), args.end(), pw::pathRoundTrips) &&
             std::find_first_of(args.begin(), args.end(), unkept.begin(), unkept.end()) ==
                 args.end()) {
             merges.push_back(folder);
@@ -361,7 +393,7 @@ TEST_P(GoldenMerge, SavedSetupRunsAsTheMergeDid) {
               std::string("case.pwsetup: ") +
                   (exit == "0\n" ? readFile(source / "expected" / "stdout") : "failed\n"));
     EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
-    expectFiles(source, running.path());
+    expectFiles(source, running.path(), outcome.made);
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenMerge, testing::ValuesIn(mergeCases()), caseName);

@@ -2,10 +2,12 @@
 // say (map_summaries.tsv, map_file_names.tsv), and which files the map-set folders list.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <charconv>
 
+#include "core/common/file_path.h"
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
@@ -68,9 +70,6 @@ TEST(MapReading, EveryReadOnATableOfFiles) {
     std::optional<pw::LineReader> file = pw::LineReader::open(folder.file("m.map"));
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(transcript(*file, "iie"), "1 2 end");
-    EXPECT_FALSE(pw::LineReader::open(folder.path().string()).has_value());
-    EXPECT_FALSE(pw::LineReader::open(folder.file("missing.map")).has_value());
-    EXPECT_FALSE(pw::LineReader::open("").has_value());
     std::optional<pw::LineReader> broken = pw::LineReader::open("/proc/self/mem");  // unreadable
     EXPECT_TRUE(broken && transcript(*broken, "i") == "!" && broken->hadError());
 }
@@ -95,6 +94,49 @@ TEST(MapSummary, TellsWhatTheFirstTwoLinesAndTheWholeFileSay) {
     }
 }
 
+class FileNameBytes : public testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(FileNameBytes, AreEscapedForALineAndRefusedUnlessQtGivesThemBack) {
+    const std::vector<std::string>& row = GetParam();
+    EXPECT_EQ(pw::escapedName(row.at(0)), row.at(1));
+    EXPECT_EQ(pw::pathRoundTrips(row[0]) ? "yes" : "no", row.at(2));
+    EXPECT_EQ(pw::qtPath(row[0]).has_value(), row[2] == "yes");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FileNameBytes,
+                         testing::ValuesIn(pw::test::readTable(PANELWRIGHT_TEST_DATA
+                                                               "/file_names.tsv")),
+                         [](const auto& row) { return "row" + std::to_string(row.index + 1); });
+
+// What opening each kind of entry for reading gives (opening_kinds.tsv): only a regular
+// file (after links) opens, and nothing waits, though a fifo would hold an ordinary open.
+class OpeningForReading : public testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(OpeningForReading, OpensOnlyRegularFiles) {
+    pw::test::TempFolder folder;
+    const auto at = [&folder](const std::string& name) { return folder.file(name); };
+    pw::test::writeFile(at("file"), "1 2");
+    pw::test::writeFile(at("\xE9"), "1 2");
+    ASSERT_EQ(::mkfifo(at("fifo").c_str(), 0600), 0);
+    std::filesystem::create_directory(at("folder"));
+    for (const std::string link : {"file", "fifo", "folder", "missing"}) {
+        std::filesystem::create_symlink(link, at(link + "-link"));
+    }
+    std::filesystem::create_symlink("/dev/null", at("device-link"));
+    const std::string& kind = GetParam().at(0);
+    pw::OpenFailure failure = pw::OpenFailure::None;
+    std::optional<pw::LineReader> reader =
+        pw::LineReader::open(kind.empty() ? "" : at(kind), &failure);
+    const char* const told[] = {"opens", "name not UTF-8", "not regular", "cannot open"};
+    EXPECT_EQ(told[static_cast<int>(failure)], GetParam().at(1));
+    EXPECT_EQ(reader && transcript(*reader, "iie") == "1 2 end", failure == pw::OpenFailure::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OpeningForReading,
+                         testing::ValuesIn(pw::test::readTable(PANELWRIGHT_TEST_DATA
+                                                               "/opening_kinds.tsv")),
+                         [](const auto& row) { return "row" + std::to_string(row.index + 1); });
+
 TEST(MapFileName, GivesMarkAndNumberLabel) {
     const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/map_file_names.tsv");
     ASSERT_FALSE(cases.empty());
@@ -118,10 +160,18 @@ TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
         std::filesystem::create_directories((folder.path() / name).parent_path());
         pw::test::writeFile(folder.path() / name, "1\n");
     }
+    // Names are bytes, whatever they hold; what is not a regular file is never offered.
+    for (const char* name : {"\xE9.map", "t\tab.map", "line\nbreak.map"}) {
+        pw::test::writeFile(folder.path() / name, "1\n");
+    }
+    ASSERT_EQ(::mkfifo(folder.file("fifo.map").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("fifo.map", folder.file("fifo-link.map").c_str()), 0);
+    ASSERT_EQ(::symlink("/dev/null", folder.file("device.map").c_str()), 0);
     ASSERT_EQ(::symlink("missing-target", folder.file("dangling.map").c_str()), 0);
     EXPECT_EQ(pw::listMapFiles(folder.path().string()),
               std::vector<std::string>({"A-01.MAP", "a-10.map", "B-01.map", "b-02.map", "C-03.map",
-                                        "c-03.MAP", "c-03.Map"}));
+                                        "c-03.MAP", "c-03.Map", "line\nbreak.map", "t\tab.map",
+                                        "\xE9.map"}));
     EXPECT_EQ(pw::listMapFiles(folder.file("first")), std::vector<std::string>());
     EXPECT_FALSE(pw::listMapFiles(folder.file("Irfmaps")).has_value());
     EXPECT_FALSE(pw::listMapFiles(folder.file("notes.txt")).has_value());

@@ -4,7 +4,20 @@
 
 #include "core/pipeline/save_pipeline.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstddef>
+#include <iostream>
+#include <map>
 
 #include "core/pipeline/file_identity.h"
 #include "core/pipeline/joined_map.h"
@@ -48,48 +61,126 @@ class SavePipeline : public testing::Test {
     pw::test::TempFolder folder_;
 };
 
-// The runs of save_runs.tsv: what the host is asked and told, and that a failed run leaves
-// the folder as it was.
-TEST_F(SavePipeline, AsksOnlyAfterTheChecksAndStoresBeforeWriting) {
-    const auto cases = pw::test::readTable(PANELWRIGHT_TEST_DATA "/save_runs.tsv");
-    ASSERT_FALSE(cases.empty());
-    const std::string outcomes[] = {"Saved", "CheckFailed", "Cancelled", "WriteFailed"};
-    for (std::vector<std::string> test : cases) {
-        test.resize(7);
-        for (std::string& field : test) {
-            for (std::size_t at; (at = field.find('@')) != std::string::npos;) {
-                field.replace(at, 1, folder_.path().string());
-            }
-        }
+// Makes this process's file system fail from now on as `fault` says ("write ENOSPC": every
+// write to a file, "sync", "rename", "create" likewise; "size N": files end after N bytes),
+// with the system's own error numbers: the kernel answers for it (seccomp), so the reason
+// comes the whole way up as on a full disk. Standard streams keep working.
+bool injectFault(const std::string& fault) {
+    const std::vector<std::string> words = pw::test::words(fault);
+    if (words.at(0) == "size") {
+        const rlimit limit{std::stoul(words.at(1)), RLIM_INFINITY};
+        return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    struct Calls {
+        std::vector<long> numbers;
+        int argument;  // tested when not -1: a descriptor above 2, or flags that create
+    };
+    // A new file, named or not yet named (Qt's temporary files are made O_TMPFILE).
+    constexpr int kCreates = O_CREAT | (O_TMPFILE & ~O_DIRECTORY);
+    const std::map<std::string, Calls> calls = {
+        {"write", {{SYS_write}, 0}},
+        {"sync", {{SYS_fsync, SYS_fdatasync}, 0}},
+        {"rename", {{SYS_rename, SYS_renameat, SYS_renameat2}, -1}},
+        {"create", {{SYS_openat}, 2}}};
+    const std::map<std::string, int> errors = {
+        {"ENOSPC", ENOSPC}, {"EROFS", EROFS}, {"EACCES", EACCES}};
+    const Calls& chosen = calls.at(words.at(0));
+    const auto count = static_cast<unsigned char>(chosen.numbers.size());
+    std::vector<sock_filter> program{
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (unsigned char i = 0; i < count; ++i) {  // a match jumps to the argument's test
+        program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K,
+                                   static_cast<std::uint32_t>(chosen.numbers[i]),
+                                   static_cast<unsigned char>(count - i), 0));
+    }
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    if (chosen.argument >= 0) {  // the argument's low half: the machine is little-endian
+        const bool flags = chosen.argument == 2;
+        const auto offset = offsetof(seccomp_data, args) + 8 * std::size_t{flags ? 2U : 0U};
+        program.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, static_cast<std::uint32_t>(offset)));
+        program.push_back(BPF_JUMP(BPF_JMP | (flags ? BPF_JSET : BPF_JGT) | BPF_K,
+                                   flags ? std::uint32_t{kCreates} : 2U, 1, 0));
+        program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    }
+    program.push_back(BPF_STMT(
+        BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<std::uint32_t>(errors.at(words.at(1)))));
+    const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) == 0;
+}
+
+// Whether this system lets a process fail its own calls (a container may forbid it).
+bool faultsCanBeInjected() {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::_Exit(injectFault("rename EROFS") ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+class SaveRun : public SavePipeline, public testing::WithParamInterface<std::vector<std::string>> {
+  protected:
+    // The outcome, what the host was told (| between), and what is wrong on disk, if anything.
+    std::string run(const std::vector<std::string>& test) {
         pw::test::RecordingHost host;
         host.remembered = folder_.file("before.map");
         host.answer = test[2] == "-" ? std::nullopt : std::optional(test[2]);
-        const auto faulty = [&test](const std::string& path) {
-            pw::OpenedOutput opened = pw::openSafeOutput(path);
-            if (opened.file) {
-                opened.file = std::make_unique<pw::test::FaultyOutput>(
-                    std::move(opened.file), test[5].empty() ? SIZE_MAX : std::stoul(test[5]),
-                    !test[6].empty());
-            }
-            return opened;
-        };
-        const SaveOutcome outcome = pw::runSave(
-            request(*pw::layoutFromName(test[0]), pw::test::words(test[1])), host, faulty);
-        EXPECT_EQ(outcomes[static_cast<int>(outcome)], test[3]);
-        std::string told;
-        for (const std::string& event : host.events) {
-            told += (told.empty() ? "" : "|") + event;
+        const SaveOutcome outcome =
+            pw::runSave(request(*pw::layoutFromName(test[0]), pw::test::words(test[1])), host);
+        const std::string outcomes[] = {"Saved", "CheckFailed", "Cancelled", "WriteFailed"};
+        std::string told = outcomes[static_cast<int>(outcome)] + " ";
+        for (std::size_t i = 0; i < host.events.size(); ++i) {
+            told += (i == 0 ? "" : "|") + host.events[i];
         }
-        EXPECT_EQ(told, test[4]);
         const bool stored = outcome == SaveOutcome::Saved || outcome == SaveOutcome::WriteFailed;
-        EXPECT_EQ(host.remembered, stored ? test[2] : folder_.file("before.map"));
+        if (host.remembered != (stored ? test[2] : folder_.file("before.map"))) {
+            told += " (remembered " + host.remembered + ")";
+        }
         if (outcome == SaveOutcome::Saved) {
-            EXPECT_EQ(readFile(folder_.path() / "new.map").substr(0, 14), "1\r\n4 4 -1055\r\n");
+            if (readFile(folder_.path() / "new.map").substr(0, 14) != "1\r\n4 4 -1055\r\n") {
+                told += " (new.map differs)";
+            }
             fs::remove(folder_.path() / "new.map");
         }
-        EXPECT_TRUE(untouched());
+        return told + (untouched() ? "" : " (the folder was harmed)");
     }
+};
+
+// The runs of save_runs.tsv: what the host is asked and told, and that a failed run leaves
+// the folder as it was, also when the file system fails at any step of the safe save.
+TEST_P(SaveRun, AsksOnlyAfterTheChecksAndStoresBeforeWriting) {
+    std::vector<std::string> test = GetParam();
+    test.resize(6);
+    for (std::string& field : test) {
+        for (std::size_t at; (at = field.find('@')) != std::string::npos;) {
+            field.replace(at, 1, folder_.path().string());
+        }
+    }
+    const std::string expected = test[3] + " " + test[4];
+    if (test[5].empty()) {
+        EXPECT_EQ(run(test), expected);
+        return;
+    }
+    if (!faultsCanBeInjected()) {
+        GTEST_SKIP() << "this system does not let a process fail its own calls";
+    }
+    // The fault stays with the process, so the run goes in a child of its own.
+    EXPECT_EXIT(
+        {
+            const std::string got = injectFault(test[5]) ? run(test) : "no fault injected";
+            std::cerr << got;
+            std::_Exit(got == expected ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "")
+        << "expected: " << expected;
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, SaveRun,
+                         testing::ValuesIn(pw::test::readTable(PANELWRIGHT_TEST_DATA
+                                                               "/save_runs.tsv")),
+                         [](const auto& row) { return "row" + std::to_string(row.index + 1); });
 
 // Large panels, written over their own source: the output is exact although the source is
 // still being read, and every read and write buffer fills many times.

@@ -1,6 +1,9 @@
+#include <sys/stat.h>
+
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QScrollBar>
+#include <filesystem>
 
 #include "gui_test_bed.h"
 
@@ -163,6 +166,39 @@ TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelOrAreDamagedAreGreyedWithTheir
     EXPECT_EQ(label(*dialog, "right", 2).text(), "2");
     choose(*dialog, 1, "BB-02R.map");
     EXPECT_TRUE(greyed(0) && !greyed(1));
+}
+
+// Files as people have them in a map-set folder: a fifo and a link to one are not offered
+// and nothing waits on them; a name that is not UTF-8 is shown escaped and greyed with its
+// reason; a legend that is a fifo is left out with a note in the preview.
+TEST(OddFilesTest, TheDialogOpensStaysResponsiveAndSaysWhatCannotBeUsed) {
+    GuiTestBed bed;
+    bed.addMap(0, "AA-01L.map", 'a');
+    const std::string folder = bed.mapSetFolder(0).toStdString();
+    pw::test::writeFile(folder + "/\xE9-02R.map", pw::test::MapBuilder{}.text());
+    ASSERT_EQ(::mkfifo((folder + "/FIFO.map").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((folder + "/legend.txt").c_str(), 0600), 0);
+    std::filesystem::create_symlink("FIFO.map", folder + "/LINK.map");
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    QComboBox& list = mapList(*dialog, 2);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.itemText(0) + "|" + list.itemText(1), "AA-01L.map|\\xE9-02R.map");
+    ASSERT_TRUE(waitUntil([&] { return !list.itemData(1, Qt::ToolTipRole).toString().isEmpty(); }));
+    EXPECT_EQ(list.itemData(1, Qt::ToolTipRole).toString(),
+              "file name \\xE9-02R.map is not valid UTF-8");
+    EXPECT_TRUE(list.itemData(1, Qt::ForegroundRole).isValid());
+    const auto& note = control<QLabel>(*dialog, "previewNote");
+    ASSERT_TRUE(waitUntil([&] { return !note.text().isEmpty(); }));
+    EXPECT_EQ(note.text(),
+              "legend.txt is not a regular file; the built-in colours are used instead");
+    // The mark comes from the file's own name; Save Map names the file as the list does.
+    choose(*dialog, 1, "\\xE9-02R.map");
+    choose(*dialog, 2, "AA-01L.map");
+    EXPECT_EQ(label(*dialog, "right", 1).text(), "2R");
+    bed.prompts.saveAnswer = bed.dir.filePath("joined.map");
+    control<QAbstractButton>(*dialog, "saveMapButton").click();
+    EXPECT_EQ(bed.prompts.errors, QStringList{"ERROR: file name \\xE9-02R.map is not valid UTF-8"});
+    EXPECT_TRUE(bed.prompts.asked.isEmpty());
 }
 
 // A list longer than it shows has a scroll bar.

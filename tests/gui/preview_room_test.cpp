@@ -57,8 +57,7 @@ TEST_P(PreviewRoomTest, HiddenItIsFixedShownItResizesAroundTheSlotsAndKeepsItsSi
     EXPECT_EQ(dialog->size(), shown);
     control<QCheckBox>(*dialog, "previewToggle").setChecked(false);
     EXPECT_EQ(dialog->size(), hidden);
-    // The first dialog's slots are gone with it: the new dialog's are looked at.
-    EXPECT_EQ(control(*dialog, "slotsArea").size(), slotsSize);
+    EXPECT_EQ(control(*dialog, "slotsArea").size(), slotsSize) << "the new dialog's slots";
 }
 
 TEST_P(PreviewRoomTest, NeverOpensLargerThanTheScreenAndOpensMaximisedAgain) {

@@ -116,6 +116,9 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
     ASSERT_TRUE(drop(second, files({bed.dir.filePath("outside/CD-05L.map")})));
     EXPECT_EQ(second.count(), 4);
     EXPECT_EQ(second.currentText(), "CD-05L.map");
+    // Its header is read off the GUI thread, as every header is.
+    ASSERT_TRUE(
+        waitUntil([&] { return second.itemData(3, Qt::ToolTipRole).toString().size() > 0; }));
     EXPECT_EQ(second.itemData(3, Qt::ToolTipRole).toString(),
               bed.dir.filePath("outside") + "\nX = 4 Y = 2");
     EXPECT_EQ(mapList(*dialog, 1).itemText(3), "CD-05L.map") << "every slot lists it";

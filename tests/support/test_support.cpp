@@ -58,6 +58,9 @@ std::vector<std::vector<std::string>> readTable(const std::filesystem::path& pat
             const std::size_t star = line.find('*', at), close = line.find('}', at);
             if (line[at] == '\t') {
                 cases.back().emplace_back();
+            } else if (line[at] == '\\' && line.compare(at, 2, "\\x") == 0) {
+                field += static_cast<char>(std::stoi(line.substr(at + 2, 2), nullptr, 16));
+                at += 3;
             } else if (line[at] == '\\' && at + 1 < line.size()) {
                 field += std::string("\r\n\t\\\0", 5).at(std::string("rnt\\0").find(line[++at]));
             } else if (line[at] == '{' && star < close && close == star + 2) {

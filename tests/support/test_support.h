@@ -34,7 +34,8 @@ std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
 // The cases of a table file, one a line, its fields separated by tabs; a line that starts
-// with # is none. In a field \r \n \t \0 \\ stand for their bytes, {N*c} for N copies of c.
+// with # is none. In a field \r \n \t \0 \\ and \xHH stand for their bytes, {N*c} for N
+// copies of c.
 std::vector<std::vector<std::string>> readTable(const std::filesystem::path& path);
 // The words of a table field, split at blanks; '' is an empty word.
 std::vector<std::string> words(const std::string& field);

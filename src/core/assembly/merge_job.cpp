@@ -37,9 +37,13 @@ StepResult MergeJob::openSources() {
             result.fail(slot, messages::noFileSelected(shape_, slot));
             continue;
         }
-        source.reader = LineReader::open(request_.slots[static_cast<std::size_t>(slot)].path);
+        OpenFailure failure = OpenFailure::None;
+        source.reader =
+            LineReader::open(request_.slots[static_cast<std::size_t>(slot)].path, &failure);
         if (!source.reader) {
-            result.fail(slot, messages::unableToOpen(source.name));
+            result.fail(slot, failure == OpenFailure::NameNotUtf8
+                                  ? messages::nameNotUtf8(source.name)
+                                  : messages::unableToOpen(source.name));
         }
     }
     return result;

@@ -7,8 +7,9 @@
 
 namespace pw {
 
-// One slot of a merge: the name the user chose (as every message shows it), the path to
-// open (empty when nothing is chosen) and the slot's L/R mark ('L', 'R' or ' ').
+// One slot of a merge: the name the user chose (as every message shows it, escaped: see
+// escapedName), the path to open as bytes (empty when nothing is chosen) and the slot's
+// L/R mark ('L', 'R' or ' ').
 struct SourceSlot {
     std::string name;
     std::string path;

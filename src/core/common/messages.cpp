@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "core/common/file_path.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_set.h"
 
@@ -55,16 +56,16 @@ std::string unableToRead(const std::string& name) {
     return "ERROR: unable to read file " + name;
 }
 
+std::string nameNotUtf8(const std::string& name) {
+    return "ERROR: file name " + name + " is not valid UTF-8";
+}
+
 std::string unableToCreate(const std::string& path, const std::string& reason) {
     return "ERROR: unable to create file " + path + ": " + reason;
 }
 
 std::string unableToWrite(const std::string& path, const std::string& reason) {
     return "ERROR: unable to write file " + path + ": " + reason;
-}
-
-std::string notARegularFile() {
-    return "Not a regular file";
 }
 
 std::string sameFileAs(const std::string& other) {
@@ -115,6 +116,18 @@ std::string mapNotReadable() {
     return "the map just written cannot be read back";
 }
 
+std::string unableToWriteStandardOutput(const std::string& reason) {
+    return "ERROR: unable to write standard output: " + reason;
+}
+
+std::string legendNotRegular(const std::string& path) {
+    return path + " is not a regular file; the built-in colours are used instead";
+}
+
+std::string warning(const std::string& note) {
+    return "WARNING: " + note;
+}
+
 std::string oneOf(const std::vector<std::string>& names) {
     std::string text;
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -160,7 +173,7 @@ std::string countChoices(const CountRange& counts) {
 }
 
 std::string setupProblem(const std::string& file, const std::string& what) {
-    return "ERROR: setup " + file + ": " + what;
+    return "ERROR: setup " + escapedName(file) + ": " + what;
 }
 
 namespace setup {
@@ -301,15 +314,15 @@ std::string keptMarkNote(int slot, char mark, const std::string& from,
 }
 
 std::string runSucceeded(const std::string& file) {
-    return file + ": New map file created successfully";
+    return escapedName(file) + ": New map file created successfully";
 }
 
 std::string runChecked(const std::string& file) {
-    return file + ": checks passed, nothing written (dry run)";
+    return escapedName(file) + ": checks passed, nothing written (dry run)";
 }
 
 std::string runFailed(const std::string& file) {
-    return file + ": failed";
+    return escapedName(file) + ": failed";
 }
 
 }  // namespace pw::messages

@@ -35,7 +35,7 @@ std::string directionChoices();                      // "N, NE, E, SE, S, SW, W,
 std::string countChoices(const CountRange& counts);  // "2 to 4", "2 or 3", "4, 6 or 8"
 
 // Setup files. Every problem with one reads "ERROR: setup FILE: WHAT"; `file` is the
-// setup's path as the user gave it.
+// setup's path as the user gave it, escaped here (escapedName).
 std::string setupProblem(const std::string& file, const std::string& what);
 namespace setup {
 std::string syntax(int line, int column, const std::string& reason);
@@ -90,13 +90,13 @@ std::string keptMarkFrom(char mark, const std::string& from, const std::string& 
 std::string keptMarkNote(int slot, char mark, const std::string& from,
                          const std::vector<int>& changedWith);
 
-// One line of `run` per setup.
+// One line of `run` per setup, its path escaped.
 std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file);
 std::string runFailed(const std::string& file);
 
-// Why an output is refused before anything is written.
-std::string notARegularFile();
+// Why an output is refused before anything is written: it is one of the command's other
+// files.
 std::string sameFileAs(const std::string& other);
 
 // Pictures of a map.
@@ -112,5 +112,16 @@ std::string sheetCaption(int row, int rows, int column, int columns, int firstCo
                          int lastColumn, int firstRow, int lastRow);
 // The map just written cannot be read back to draw it.
 std::string mapNotReadable();
+// Files of every kind. `name` and `path` come escaped (escapedName), `reason` in the
+// system's words.
+std::string nameNotUtf8(const std::string& name);
+std::string unableToWriteStandardOutput(const std::string& reason);
+// A legend that is no regular file is left out, and the built-in palette drawn instead.
+std::string legendNotRegular(const std::string& path);
+std::string warning(const std::string& note);
+
+// Reasons of a refused output, where the system has none of its own.
+inline constexpr const char kNotRegularFile[] = "Not a regular file";
+inline constexpr const char kNameNotUtf8[] = "File name is not valid UTF-8";
 
 }  // namespace pw::messages

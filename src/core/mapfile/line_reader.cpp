@@ -1,8 +1,6 @@
 #include "core/mapfile/line_reader.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <charconv>
 
@@ -26,17 +24,15 @@ bool isDigit(int c) {
 
 }  // namespace
 
-std::optional<LineReader> LineReader::open(const std::string& path) {
-    const QString name = QString::fromStdString(path);
-    if (path.empty() || QFileInfo(name).isDir()) {
+std::optional<LineReader> LineReader::open(const std::string& path, OpenFailure* failure) {
+    OpenedFile opened = openRegularFile(path);
+    if (failure != nullptr) {
+        *failure = opened.failure;
+    }
+    if (!opened.file) {
         return std::nullopt;
     }
-    auto file = std::make_unique<QFile>(name);
-    // The reader buffers on its own; Qt's buffer would only copy every byte once more.
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        return std::nullopt;
-    }
-    return LineReader(std::move(file));
+    return LineReader(std::move(opened.file));
 }
 
 LineReader LineReader::fromBytes(const QByteArray& bytes) {

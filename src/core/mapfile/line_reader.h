@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/common/regular_file.h"
+
 class QIODevice;
 
 namespace pw {
@@ -20,8 +22,9 @@ namespace pw {
 // file holds. At the end of the file every read yields nothing.
 class LineReader {
   public:
-    // Opens a file for reading (a UTF-8 path); nullopt when it cannot be opened or is a folder.
-    static std::optional<LineReader> open(const std::string& path);
+    // Opens a regular file for reading (see openRegularFile); nullopt, and why in
+    // `failure` when given, when it cannot be opened or is no regular file.
+    static std::optional<LineReader> open(const std::string& path, OpenFailure* failure = nullptr);
     // Reads a map held in memory.
     static LineReader fromBytes(const QByteArray& bytes);
 

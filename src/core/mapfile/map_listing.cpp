@@ -1,10 +1,14 @@
 #include "core/mapfile/map_listing.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "core/mapfile/map_set.h"
@@ -28,11 +32,23 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
     return a < b;
 }
 
+// Byte for byte: a name is never decoded on its way to the file system.
 std::string joinPath(const std::string& folder, const std::string& name) {
-    return QDir(QString::fromStdString(folder))
-        .filePath(QString::fromStdString(name))
-        .toStdString();
+    return folder.ends_with('/') ? folder + name : folder + '/' + name;
 }
+
+bool hasMapSuffix(std::string_view name) {
+    // A file named ".map" alone has no name before its suffix.
+    constexpr std::string_view kSuffix = ".map";
+    if (name.size() <= kSuffix.size()) {
+        return false;
+    }
+    return equalIgnoringCase(name.substr(name.size() - kSuffix.size()), kSuffix);
+}
+
+struct ClosedDir {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
 
 }  // namespace
 
@@ -86,17 +102,22 @@ std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>&
 }
 
 std::optional<std::vector<std::string>> listMapFiles(const std::string& folder) {
-    const QFileInfo info(QString::fromStdString(folder));
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
+    // A folder that cannot be both read and searched counts as missing, as in the dialogs.
+    if (::access(folder.c_str(), R_OK | X_OK) != 0) {
         return std::nullopt;
     }
-    QDir dir(info.filePath());
-    dir.setNameFilters({QStringLiteral("*.map")});
-    dir.setFilter(QDir::Files | QDir::Hidden);
+    const std::unique_ptr<DIR, ClosedDir> dir(::opendir(folder.c_str()));
+    if (!dir) {
+        return std::nullopt;
+    }
     std::vector<std::string> names;
-    for (const QString& name : dir.entryList()) {
-        if (name.size() > 4) {  // a file named ".map" alone has no name before its suffix
-            names.push_back(name.toStdString());
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        struct stat target {};
+        // Followed links included: a fifo, a device or a folder is never offered.
+        if (hasMapSuffix(name) && ::fstatat(::dirfd(dir.get()), entry->d_name, &target, 0) == 0 &&
+            S_ISREG(target.st_mode)) {
+            names.emplace_back(name);
         }
     }
     std::sort(names.begin(), names.end(), lessIgnoringCase);

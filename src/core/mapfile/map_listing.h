@@ -13,9 +13,11 @@ namespace pw {
 // Needs the application object, for the executable's folder.
 std::vector<std::string> mapSetRoots();
 
-// One map file as the slot lists offer it.
+// One map file as the slot lists offer it. Names and paths are the file system's bytes,
+// which need not be UTF-8: shown, they are escaped (escapedName); opened, a name whose
+// bytes Qt cannot hold is refused with its reason.
 struct ListedMap {
-    std::string name;    // the plain file name, as the list shows it
+    std::string name;    // the plain file name
     std::string path;    // where Save Map opens it
     std::string folder;  // the map-set folder it was found in
 };
@@ -26,8 +28,9 @@ struct ListedMap {
 std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
                                                  int mapSetIndex);
 
-// The plain names of the ordinary files in `folder` whose names end in ".map" in any
-// letter case, sorted case-insensitively; nullopt when the folder cannot be searched.
+// The plain names of the regular files (after following links) in `folder` whose names
+// end in ".map" in any letter case, sorted case-insensitively; nullopt when the folder
+// cannot be searched. Only what a name points at is looked at: no file is opened.
 std::optional<std::vector<std::string>> listMapFiles(const std::string& folder);
 
 }  // namespace pw

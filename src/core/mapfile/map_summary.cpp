@@ -7,9 +7,11 @@ namespace pw {
 
 MapSummary summarizeMap(const std::string& path, const std::string& name) {
     MapSummary summary;
-    std::optional<LineReader> reader = LineReader::open(path);
+    OpenFailure failure = OpenFailure::None;
+    std::optional<LineReader> reader = LineReader::open(path, &failure);
     if (!reader) {
-        summary.problem = messages::unableToOpen(name);
+        summary.problem = failure == OpenFailure::NameNotUtf8 ? messages::nameNotUtf8(name)
+                                                              : messages::unableToOpen(name);
     } else if (!reader->readInt(summary.version)) {
         summary.problem = messages::noVersion(name);
     } else if (summary.version == 0) {

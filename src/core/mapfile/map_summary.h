@@ -14,7 +14,8 @@ struct MapSummary {
     std::string problem;
 };
 
-// Reads only the version line and the size line; `name` is the file's name as listed.
+// Reads only the version line and the size line; `name` is the file's name as messages
+// give it (escaped, see escapedName).
 MapSummary summarizeMap(const std::string& path, const std::string& name);
 
 }  // namespace pw

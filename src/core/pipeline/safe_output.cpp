@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 
 namespace pw {
@@ -18,20 +19,42 @@ class SafeOutput final : public OutputFile {
 
     bool open() { return file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
     bool write(const char* data, std::size_t size) override {
-        if (file_.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size)) {
-            return true;
+        // Qt hands back a short count, with no reason, when the disk fills up part-way;
+        // the write of the rest then fails with the system's reason.
+        while (size > 0) {
+            const qint64 written = file_.write(data, static_cast<qint64>(size));
+            if (written <= 0) {
+                // Qt's own text for it may say nothing ("Unknown error"); the system's
+                // reason is still in errno.
+                if (errno != 0) {
+                    reason_ = std::strerror(errno);
+                }
+                return false;
+            }
+            data += written;
+            size -= static_cast<std::size_t>(written);
         }
-        // Qt's own text for a failed write says nothing ("Unknown error"); the system's
-        // reason is still in errno.
-        writeReason_ = errno != 0 ? std::strerror(errno) : std::string();
-        return false;
+        return true;
     }
-    // QSaveFile syncs the temporary file before it renames it onto the target.
-    bool commit() override { return file_.commit(); }
+    bool commit() override {
+        // QSaveFile syncs before it renames, but passes over a failed sync; a disk that
+        // fills up late (delayed allocation, network file systems) says so only here.
+        if (::fsync(file_.handle()) != 0) {
+            reason_ = std::strerror(errno);
+            return false;
+        }
+        return file_.commit();
+    }
     std::string errorString() const override {
-        return writeReason_.empty() ? file_.errorString().toStdString() : writeReason_;
+        return reason_.empty() ? file_.errorString().toStdString() : reason_;
     }
-    bool sync() override { return file_.flush() && ::fsync(file_.handle()) == 0; }
+    bool sync() override {
+        if (!file_.flush() || ::fsync(file_.handle()) != 0) {
+            reason_ = std::strerror(errno);
+            return false;
+        }
+        return true;
+    }
     // The temporary file may have no name of its own; its descriptor always reopens it.
     std::string writtenPath() const override {
         const QString reopened = QStringLiteral("/proc/self/fd/%1").arg(file_.handle());
@@ -40,8 +63,8 @@ class SafeOutput final : public OutputFile {
     }
 
   private:
-    QSaveFile file_;  // an uncommitted save removes its temporary file
-    std::string writeReason_;
+    QSaveFile file_;      // an uncommitted save removes its temporary file
+    std::string reason_;  // a failure Qt does not see
 };
 
 class DiscardedOutput final : public OutputFile {
@@ -54,10 +77,15 @@ class DiscardedOutput final : public OutputFile {
 }  // namespace
 
 std::optional<std::string> refusedTarget(const std::string& path) {
-    const QFileInfo target(QString::fromStdString(path));
+    // A name Qt cannot hold as text would be written under another name.
+    const std::optional<QString> name = qtPath(path);
+    if (!name) {
+        return messages::kNameNotUtf8;
+    }
+    const QFileInfo target(*name);
     // A link is followed to the file it names, which is the one replaced.
     if (path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile())) {
-        return messages::notARegularFile();
+        return messages::kNotRegularFile;
     }
     return std::nullopt;
 }
@@ -66,7 +94,8 @@ OpenedOutput openDryRunOutput(const std::string& path) {
     if (std::optional<std::string> refused = refusedTarget(path)) {
         return {nullptr, *refused};
     }
-    const QFileInfo folder(QFileInfo(QString::fromStdString(path)).absolutePath());
+    const std::optional<QString> name = qtPath(path);
+    const QFileInfo folder(QFileInfo(*name).absolutePath());
     if (!folder.isDir()) {
         return {nullptr, std::strerror(ENOENT)};
     }
@@ -77,11 +106,12 @@ OpenedOutput openDryRunOutput(const std::string& path) {
 }
 
 OpenedOutput openSafeOutput(const std::string& path) {
-    const QString name = QString::fromStdString(path);
+    // A name Qt cannot hold as text would be written under another name.
     if (std::optional<std::string> refused = refusedTarget(path)) {
         return {nullptr, *refused};
     }
-    auto output = std::make_unique<SafeOutput>(name);
+    const std::optional<QString> name = qtPath(path);
+    auto output = std::make_unique<SafeOutput>(*name);
     if (!output->open()) {
         return {nullptr, output->errorString()};
     }

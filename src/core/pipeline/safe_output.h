@@ -11,8 +11,9 @@ namespace pw {
 // the target's place only when it is complete on disk. Until then the target, which may
 // be one of the sources still being read, is untouched. An existing target keeps its
 // permissions; a symbolic link keeps pointing at the file it names, which is replaced.
-// No output when no temporary file can be made there, or the target exists and is not
-// a regular file (a folder, a device).
+// No output when no temporary file can be made there, the target exists and is not a
+// regular file (a folder, a device), or the path's bytes do not round-trip through Qt.
+// Every failure of create, write, sync and commit says why in the system's words.
 OpenedOutput openSafeOutput(const std::string& path);
 
 // Why a safe save may not go to `path` at all, known before anything is made there: it
@@ -24,5 +25,10 @@ std::optional<std::string> refusedTarget(const std::string& path);
 // is missing or cannot be written, without making anything there; the bytes written to it
 // go nowhere.
 OpenedOutput openDryRunOutput(const std::string& path);
+
+// Why a safe save may not go to `path` at all, known before anything is made there: it
+// exists and is not a regular file (a folder, a device, a fifo, a link to one of them), or
+// its bytes do not round-trip through Qt. nullopt when it may.
+std::optional<std::string> refusedTarget(const std::string& path);
 
 }  // namespace pw

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/assembly/merge_job.h"
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
 
@@ -39,9 +40,15 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
     }
     host.storeRememberedPath(*path);
 
+    // A name Qt cannot hold would be written under another name.
+    const std::string shownPath = escapedName(*path);
+    if (!pathRoundTrips(*path)) {
+        host.showError(messages::nameNotUtf8(shownPath));
+        return SaveOutcome::WriteFailed;
+    }
     const OpenedOutput output = openOutput(*path);
     if (!output.file) {
-        host.showError(messages::unableToCreate(*path, output.errorString));
+        host.showError(messages::unableToCreate(shownPath, output.errorString));
         return SaveOutcome::WriteFailed;
     }
     if (companion != nullptr) {
@@ -63,7 +70,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
         return SaveOutcome::WriteFailed;
     }
     const auto writeFailed = [&] {
-        host.showError(messages::unableToWrite(*path, output.file->errorString()));
+        host.showError(messages::unableToWrite(shownPath, output.file->errorString()));
         return SaveOutcome::WriteFailed;
     };
     if (!writer.flush()) {
@@ -74,7 +81,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
         if (!output.file->sync()) {
             return writeFailed();
         }
-        written.name = *path;
+        written.name = shownPath;
         written.path = output.file->writtenPath();
         written.panelLength = job.length();
         written.panelHeight = job.height();

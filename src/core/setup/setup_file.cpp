@@ -1,7 +1,5 @@
 #include "core/setup/setup_file.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +8,7 @@
 #include <initializer_list>
 
 #include "core/common/messages.h"
+#include "core/common/regular_file.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_set.h"
 #include "core/pipeline/safe_output.h"
@@ -284,21 +283,20 @@ QByteArray setupJson(const Setup& setup) {
 }
 
 ReadSetup readSetupFile(const std::string& path) {
-    const QString name = QString::fromStdString(path);
     // Only a regular file is opened: a fifo or a device could block or never end.
-    if (const QFileInfo info(name); info.exists() && !info.isFile()) {
+    const OpenedFile opened = openRegularFile(path);
+    if (opened.failure == OpenFailure::NotRegular) {
         return refused(path, text::notRegularFile());
     }
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return refused(path, file.errorString().toStdString());
+    if (!opened.file) {
+        return refused(path, opened.reason);
     }
-    const QByteArray json = file.read(kLargestSetup + 1);
+    const QByteArray json = opened.file->read(kLargestSetup + 1);
     if (json.size() > kLargestSetup) {
         return refused(path, text::tooLarge(kLargestSetup));
     }
-    if (file.error() != QFileDevice::NoError) {
-        return refused(path, file.errorString().toStdString());
+    if (opened.file->error() != QFileDevice::NoError) {
+        return refused(path, opened.file->errorString().toStdString());
     }
     return parseSetup(json, path);
 }

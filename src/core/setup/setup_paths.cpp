@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/common/file_path.h"
 #include "core/mapfile/map_set.h"
 
 namespace pw {
@@ -100,9 +101,24 @@ MergeRequest SetupPlaces::request(const Setup& setup) const {
                                : mapSetFolder(roots_.front(), setup.mapSetIndex) + "/" + slot.panel;
             path = findPanel(slot, setup.mapSetIndex).value_or(nowhere);
         }
-        merge.slots.push_back({slot.panel, std::move(path), slot.mark});
+        merge.slots.push_back({escapedName(slot.panel), std::move(path), slot.mark});
     }
     return merge;
+}
+
+std::optional<std::string> SetupPlaces::unnameable(const MergeRequest& request,
+                                                   const std::string& output,
+                                                   const std::string& picture) {
+    std::vector<std::string> paths{output, picture};
+    for (const SourceSlot& slot : request.slots) {
+        paths.push_back(slot.path);
+    }
+    for (const std::string& path : paths) {
+        if (!pathRoundTrips(path)) {
+            return escapedName(path);
+        }
+    }
+    return std::nullopt;
 }
 
 Setup SetupPlaces::setupOf(const MergeRequest& request, const std::string& output,

@@ -34,6 +34,11 @@ class SetupPlaces {
     // panel that cannot be found is opened where it would have been, so that the merge
     // reports it as Save Map reports any file it cannot open.
     MergeRequest request(const Setup& setup) const;
+    // The first path of a composition that a setup cannot name, escaped: a setup holds
+    // names as text, and one whose bytes are not UTF-8 would name another file.
+    static std::optional<std::string> unnameable(const MergeRequest& request,
+                                                 const std::string& output,
+                                                 const std::string& picture);
     // The setup of a composition; `output` and `picture` may be empty.
     Setup setupOf(const MergeRequest& request, const std::string& output,
                   const std::string& picture) const;

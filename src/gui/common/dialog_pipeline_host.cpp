@@ -1,5 +1,6 @@
 #include "gui/common/dialog_pipeline_host.h"
 
+#include <QFile>
 #include <utility>
 
 #include "gui/common/saved_file_name.h"
@@ -29,7 +30,8 @@ std::optional<std::string> DialogPipelineHost::askOutputPath(const std::string& 
     if (!chosen) {
         return std::nullopt;
     }
-    return chosen->toStdString();
+    // The bytes the file system takes for the chosen name.
+    return QFile::encodeName(*chosen).toStdString();
 }
 
 void DialogPipelineHost::reportSuccess(const std::string& message) {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -17,6 +18,8 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "core/common/file_path.h"
+#include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
@@ -28,6 +31,7 @@
 #include "gui/common/user_prompts.h"
 #include "gui/composer/kept_marks.h"
 #include "gui/composer/label_font.h"
+#include "gui/composer/legend_loader.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/setup_composition.h"
 #include "gui/composer/slots_area.h"
@@ -81,6 +85,8 @@ ComposerDialog::ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
     setUpTemplate();
     attachWidgets();
 }
+
+ComposerDialog::~ComposerDialog() = default;
 
 void ComposerDialog::setUpTemplate() {
     // The templates only lay the controls out; the frame finds them by their shared names,
@@ -353,7 +359,8 @@ void ComposerDialog::onSlotSelChange(int slot) {
     Composition next = composition_;
     // End-to-End joins no junction by marks, so its slots keep none.
     SlotState& state = next.slots[static_cast<std::size_t>(slot)];
-    state = chooseMap(state, list.currentIndex(), list.currentText(), consultsMarks(layout_));
+    state = chooseMap(state, list.currentIndex(), mapNames_->fileName(list.currentIndex()),
+                      consultsMarks(layout_));
     change(std::move(next));
 }
 
@@ -405,7 +412,16 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
             mapSetFound_ = true;
             mapNames_->setMaps(std::move(*maps));
             findSaveFolder();
-            preview_->setLegend(Legend::loadFromFolder(saveFolder_));
+            // Read off the GUI thread, as the headers are: no file may keep the dialog waiting.
+            legendLoader_ = std::make_unique<LegendLoader>(
+                saveFolder_, [this](std::optional<Legend> legend, const std::string& note) {
+                    // The pane is narrow: the note names the file without the folder's path.
+                    preview_->setLegend(std::move(legend),
+                                        note.empty()
+                                            ? QString()
+                                            : QString::fromStdString(
+                                                  messages::legendNotRegular(Legend::kFileName)));
+                });
         }
     }
     if (!mapSetFound_) {
@@ -455,9 +471,11 @@ MergeRequest ComposerDialog::request() const {
         const QComboBox& mapList = *widgets_.slots[i].mapList;
         const SlotState& state = composition_.slots[i];
         // A panel a setup named that is not there is opened where it would be.
-        source.name = state.missing ? state.missing->panel : mapList.currentText().toStdString();
-        source.path = state.missing ? state.missingPath.toStdString()
-                                    : mapList.currentData().toString().toStdString();
+        source.name =
+            state.missing ? escapedName(state.missing->panel) : mapList.currentText().toStdString();
+        source.path = state.missing
+                          ? QFile::encodeName(state.missingPath).toStdString()
+                          : mapList.currentData(MapListModel::PathRole).toByteArray().toStdString();
         source.mark = state.mark;
         merge.slots.push_back(std::move(source));
     }

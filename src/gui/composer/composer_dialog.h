@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "core/assembly/layout.h"
@@ -18,6 +19,7 @@ class QLabel;
 class QUndoStack;
 
 namespace pw::gui {
+class LegendLoader;
 class MapListModel;
 class PreviewPane;
 class SlotsArea;
@@ -43,6 +45,7 @@ class ComposerDialog : public QDialog {
     // the number of rows.
     ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
                    const DialogEnvironment& environment, QWidget* parent = nullptr);
+    ~ComposerDialog() override;
 
     Layout mergeLayout() const { return layout_; }
     // The count the main dialog handed over: maps for Top-to-Bottom and End-to-End,
@@ -125,7 +128,8 @@ class ComposerDialog : public QDialog {
     MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists
     bool mapSetListed_ = false;
     bool mapSetFound_ = false;
-    QString saveFolder_;  // where Save As opens while no path is remembered
+    QString saveFolder_;                          // where Save As opens while no path is remembered
+    std::unique_ptr<LegendLoader> legendLoader_;  // last: it calls into the preview
 };
 
 }  // namespace pw::gui

@@ -113,6 +113,12 @@ void ComposerDialog::onSaveSetup() {
     if (!path) {
         return;
     }
+    if (const std::optional<std::string> unnamed =
+            SetupPlaces::unnameable(request(), setupOutput_, setupPicture_)) {
+        environment_.prompts->showError(this,
+                                        QString::fromStdString(messages::nameNotUtf8(*unnamed)));
+        return;
+    }
     const Setup setup = setupOfComposition(composition_, request(), path->toStdString(),
                                            environment_.mapSetRoots, setupOutput_, setupPicture_);
     if (const std::optional<Problem> problem = writeSetupFile(path->toStdString(), setup)) {
@@ -131,9 +137,7 @@ void ComposerDialog::onMapDropped(int slot, const QString& path) {
     }
     Composition next = composition_;
     SlotState& state = next.slots.at(static_cast<std::size_t>(slot));
-    state =
-        chooseMap(state, row, mapNames_->data(mapNames_->index(row), Qt::DisplayRole).toString(),
-                  consultsMarks(layout_));
+    state = chooseMap(state, row, mapNames_->fileName(row), consultsMarks(layout_));
     change(std::move(next));
 }
 

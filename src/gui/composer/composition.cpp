@@ -1,11 +1,12 @@
 #include "gui/composer/composition.h"
 
+#include "core/common/file_path.h"
 #include "core/mapfile/map_file_name.h"
 
 namespace pw::gui {
 
-SlotState chooseMap(SlotState slot, int row, const QString& name, bool keepsMarks) {
-    const ParsedMapFileName parsed = parseMapFileName(name.toStdString());
+SlotState chooseMap(SlotState slot, int row, const std::string& name, bool keepsMarks) {
+    const ParsedMapFileName parsed = parseMapFileName(name);
     const QString numberLabel = QString::fromStdString(parsed.numberLabel.value_or(std::string()));
     slot.row = row;
     slot.missing.reset();
@@ -20,7 +21,7 @@ SlotState chooseMap(SlotState slot, int row, const QString& name, bool keepsMark
     slot.shown = parsed.mark;
     if (keepsMarks) {
         slot.mark = parsed.mark;
-        slot.markFrom = name;
+        slot.markFrom = QString::fromStdString(escapedName(name));  // as the list shows it
     }
     return slot;
 }

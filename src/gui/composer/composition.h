@@ -4,6 +4,7 @@
 #include <QUndoCommand>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/setup/setup.h"
@@ -34,11 +35,11 @@ struct Composition {
     bool operator==(const Composition&) const = default;
 };
 
-// The slot after the user chose `name` (at `row` of the list) in it: a name with an L or
-// R mark shows that label with the name's number and gives the slot its mark (if the
-// layout keeps marks); a name without a mark leaves labels and mark as they were, and
-// the slot then joins with a mark that its name does not show.
-SlotState chooseMap(SlotState slot, int row, const QString& name, bool keepsMarks);
+// The slot after the user chose the file named `name` (its bytes, at `row` of the list) in
+// it: a name with an L or R mark shows that label with the name's number and gives the
+// slot its mark (if the layout keeps marks); a name without a mark leaves labels and mark
+// as they were, and the slot then joins with a mark that its name does not show.
+SlotState chooseMap(SlotState slot, int row, const std::string& name, bool keepsMarks);
 
 // One change of a composition, undone and redone as a whole.
 class CompositionCommand : public QUndoCommand {

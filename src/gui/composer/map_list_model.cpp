@@ -1,11 +1,13 @@
 #include "gui/composer/map_list_model.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/pipeline/source_check.h"
 #include "gui/composer/map_file_scanner.h"
@@ -36,12 +38,14 @@ MapListModel::~MapListModel() = default;
 void MapListModel::setMaps(std::vector<ListedMap> maps) {
     beginResetModel();
     scanner_.reset();
+    aheadScanners_.clear();
     maps_ = std::move(maps);
     names_.clear();
     std::vector<std::pair<std::string, std::string>> paths;
     for (const ListedMap& map : maps_) {
-        names_.push_back(QString::fromStdString(map.name));
-        paths.emplace_back(map.path, map.name);
+        const std::string shown = escapedName(map.name);
+        names_.push_back(QString::fromStdString(shown));
+        paths.emplace_back(map.path, shown);
     }
     headers_.assign(maps_.size(), std::nullopt);
     pending_ = maps_.size();
@@ -74,26 +78,45 @@ int MapListModel::rowForFile(const QString& path) {
     }
     const int row = static_cast<int>(maps_.size());
     beginInsertRows(QModelIndex(), row, row);
-    maps_.push_back(
-        {file.fileName().toStdString(), wanted.toStdString(), file.absolutePath().toStdString()});
-    names_.push_back(file.fileName());
-    // Read at once, header and whole: the list has them when the slot shows the name.
-    headers_.push_back(summarizeMap(maps_.back().path, maps_.back().name));
-    wholeProblems_.push_back(checkSourceWhole(maps_.back().path, maps_.back().name));
+    maps_.push_back({QFile::encodeName(file.fileName()).toStdString(),
+                     QFile::encodeName(wanted).toStdString(),
+                     QFile::encodeName(file.absolutePath()).toStdString()});
+    names_.push_back(QString::fromStdString(escapedName(maps_.back().name)));
+    headers_.push_back(std::nullopt);
+    ++pending_;
+    wholeProblems_.emplace_back();
+    ++wholePending_;
     endInsertRows();
+    readAhead(static_cast<std::size_t>(row), true);
     return row;
 }
 
 void MapListModel::setReference(int row) {
     const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
     reference_ = valid ? row : -1;
-    // Slot 1's own header is needed now, not when the background gets to it.
+    // Slot 1's own header is needed first, not when the list's reading gets to it.
     if (valid && !headers_[static_cast<std::size_t>(row)]) {
-        const ListedMap& map = maps_[static_cast<std::size_t>(row)];
-        headers_[static_cast<std::size_t>(row)] = summarizeMap(map.path, map.name);
-        --pending_;
+        readAhead(static_cast<std::size_t>(row), false);
     }
     marksChanged();
+}
+
+void MapListModel::readAhead(std::size_t row, bool whole) {
+    aheadScanners_.push_back(std::make_unique<MapFileScanner>(
+        std::vector{std::pair(maps_[row].path, names_[row].toStdString())},
+        [this, row](std::size_t, std::vector<MapSummary> headers) {
+            takeHeaders(row, std::move(headers));
+        },
+        [this, row, whole](std::size_t, std::vector<std::string> problems) {
+            if (whole) {  // otherwise the list's own reading tells it
+                takeWholeProblems(row, std::move(problems));
+            }
+        }));
+}
+
+std::string MapListModel::fileName(int row) const {
+    const bool valid = row >= 0 && static_cast<std::size_t>(row) < maps_.size();
+    return valid ? maps_[static_cast<std::size_t>(row)].name : std::string();
 }
 
 void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> headers) {
@@ -150,7 +173,9 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return names_[row];
         case PathRole:
-            return QString::fromStdString(maps_[row].path);
+            return QByteArray::fromStdString(maps_[row].path);
+        case FileNameRole:
+            return QByteArray::fromStdString(maps_[row].name);
         case Qt::ToolTipRole:
             return toolTip(row);
         case Qt::ForegroundRole:
@@ -181,12 +206,12 @@ QString MapListModel::problem(std::size_t row) const {
         // A slot-1 choice that cannot join anything is no measure for the others; the
         // height is compared first, as Save Map does.
         if (chosen && chosen->problem.empty()) {
-            const std::string& chosenName = maps_[reference].name;
+            const std::string chosenName = names_[reference].toStdString();
             if (header->height != chosen->height) {
-                found = messages::sizeMismatch("height", maps_[row].name, chosenName,
+                found = messages::sizeMismatch("height", names_[row].toStdString(), chosenName,
                                                chosen->height, header->height);
             } else if (header->length != chosen->length) {
-                found = messages::sizeMismatch("length", maps_[row].name, chosenName,
+                found = messages::sizeMismatch("length", names_[row].toStdString(), chosenName,
                                                chosen->length, header->length);
             }
         }

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/mapfile/map_listing.h"
@@ -18,11 +19,15 @@ class MapFileScanner;
 // that cannot join the panel chosen in slot 1 (another size, a submap, unreadable, or
 // damaged further on: ending early, layer letters out of order) is shown greyed with a
 // mark and says why in its tooltip; it stays where it is and can still be chosen. The
-// files are read in the background, headers first, so the lists are there at once.
+// files are read in the background, headers first, never on the GUI thread, so the lists
+// are there at once.
 class MapListModel : public QAbstractListModel {
   public:
-    static constexpr int PathRole = Qt::UserRole;  // where Save Map opens the name
-    static constexpr QSize kIconSize{12, 12};      // the mark beside a name
+    // The file system's bytes (QByteArray): where Save Map opens the name, and the name
+    // itself; the list shows the name escaped (escapedName).
+    static constexpr int PathRole = Qt::UserRole;
+    static constexpr int FileNameRole = Qt::UserRole + 1;
+    static constexpr QSize kIconSize{12, 12};  // the mark beside a name
 
     explicit MapListModel(QObject* parent = nullptr);
     ~MapListModel() override;
@@ -33,6 +38,8 @@ class MapListModel : public QAbstractListModel {
     // folders do not hold it (its tooltip then names its folder); -1 for a file that is
     // not there.
     int rowForFile(const QString& path);
+    // The file name's bytes at `row`; empty for no row.
+    std::string fileName(int row) const;
     // The row slot 1 has chosen, which every size is compared with; -1 for none.
     void setReference(int row);
     // True once every header of the list has arrived.
@@ -46,6 +53,9 @@ class MapListModel : public QAbstractListModel {
   private:
     void takeHeaders(std::size_t first, std::vector<MapSummary> headers);
     void takeWholeProblems(std::size_t first, std::vector<std::string> problems);
+    // Reads `row` off the GUI thread ahead of the rest: its header, and with `whole` the
+    // whole file too.
+    void readAhead(std::size_t row, bool whole);
     // Why the row cannot join slot 1's panel; empty when it can or is not read yet.
     QString problem(std::size_t row) const;
     QString toolTip(std::size_t row) const;
@@ -62,6 +72,8 @@ class MapListModel : public QAbstractListModel {
     QIcon misfitIcon_;
     QIcon blankIcon_;
     std::unique_ptr<MapFileScanner> scanner_;  // last: stops before the rest goes
+    // Files needed ahead of the list's reading: slot 1's, a file dropped from elsewhere.
+    std::vector<std::unique_ptr<MapFileScanner>> aheadScanners_;
 };
 
 }  // namespace pw::gui

@@ -21,8 +21,7 @@ Composition compositionOfSetup(const OpenedSetup& opened, const std::vector<std:
         const std::optional<std::string> path = places.findPanel(slot, setup.mapSetIndex);
         const int row = path ? maps.rowForFile(QString::fromStdString(*path)) : -1;
         if (row >= 0) {
-            const QString name = maps.data(maps.index(row), Qt::DisplayRole).toString();
-            state = chooseMap(state, row, name, keepsMarks);
+            state = chooseMap(state, row, maps.fileName(row), keepsMarks);
         } else if (slot.place != PanelPlace::None) {
             state.missing = slot;
             state.missingPath = QString::fromStdString(request.slots[i].path);

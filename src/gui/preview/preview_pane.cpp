@@ -115,8 +115,8 @@ void PreviewPane::setCompact(bool compact) {
 }
 
 void PreviewPane::setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions) {
-    note_->setText(note);
-    note_->setVisible(!note.isEmpty());
+    keptNote_ = note;
+    showNotes();
     keptJunctions_ = std::move(junctions);
     showJunctions();
 }
@@ -134,8 +134,21 @@ void PreviewPane::showJunctions() {
     view_->setJunctions(std::move(seams));
 }
 
-void PreviewPane::setLegend(std::optional<Legend> legend) {
+void PreviewPane::showNotes() {
+    QStringList notes;
+    for (const QString& note : {keptNote_, legendNote_}) {
+        if (!note.isEmpty()) {
+            notes.append(note);
+        }
+    }
+    note_->setText(notes.join(QLatin1Char('\n')));
+    note_->setVisible(!notes.isEmpty());
+}
+
+void PreviewPane::setLegend(std::optional<Legend> legend, const QString& note) {
     legend_ = std::move(legend);
+    legendNote_ = note;
+    showNotes();
     submit();
 }
 

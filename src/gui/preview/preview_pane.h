@@ -34,8 +34,9 @@ class PreviewPane : public QWidget {
     PreviewPane(UserPrompts& prompts, QWidget* parent = nullptr);
     ~PreviewPane() override;
 
-    // The map set's colours and meanings; the built-in palette without them.
-    void setLegend(std::optional<Legend> legend);
+    // The map set's colours and meanings; the built-in palette without them. `note` says
+    // why a legend was left out, on the note line above the picture.
+    void setLegend(std::optional<Legend> legend, const QString& note = QString());
     // Where "Save Image..." suggests its name from: the remembered map file name.
     void setImageNameSource(std::function<QString()> rememberedMap);
     // Follows the dialog: a newer request supersedes one still being drawn.
@@ -58,6 +59,8 @@ class PreviewPane : public QWidget {
     void submit();
     int longSide() const;
     void showJunctions();
+    // The note line: the kept marks' note and the legend's, each on a line of its own.
+    void showNotes();
     void take(PreviewResult result);
     void offerLayers(const std::string& letters);
     void describeCell(int column, int row, const QString& label);
@@ -67,6 +70,8 @@ class PreviewPane : public QWidget {
     MergeRequest request_;
     bool requested_ = false;
     std::optional<Legend> legend_;
+    QString legendNote_;
+    QString keptNote_;
     PreviewResult current_;
     int submittedLongSide_ = 0;
     std::vector<std::pair<int, int>> keptJunctions_;

@@ -1,0 +1,30 @@
+#include "cli/standard_output.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
+#include "core/common/messages.h"
+
+namespace pw::cli {
+
+bool printStandardOutput(std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            std::cerr << messages::unableToWriteStandardOutput(
+                             std::strerror(written < 0 ? errno : EIO))
+                      << '\n';
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace pw::cli

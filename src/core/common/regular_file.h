@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFile>
+#include <memory>
+#include <string>
+
+namespace pw {
+
+// Why a file could not be opened for reading.
+enum class OpenFailure {
+    None,
+    NameNotUtf8,  // the path's bytes do not round-trip through Qt (see file_path.h)
+    NotRegular,   // a folder, a fifo, a device, a socket, or a link to one
+    CannotOpen,   // missing, no permission, or another reason of the system
+};
+
+struct OpenedFile {
+    std::unique_ptr<QFile> file;  // open for reading, unbuffered; null on failure
+    OpenFailure failure = OpenFailure::None;
+    std::string reason;  // why, in the system's words where it has them
+};
+
+// The one way the program opens a file for reading. Only a regular file (after following
+// links) is ever opened, so that no read can wait for ever on a fifo or a terminal, and
+// opening never touches a device.
+OpenedFile openRegularFile(const std::string& path);
+
+}  // namespace pw

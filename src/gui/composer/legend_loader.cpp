@@ -1,0 +1,24 @@
+#include "gui/composer/legend_loader.h"
+
+#include <QMetaObject>
+
+namespace pw::gui {
+
+LegendLoader::LegendLoader(QString folder, Delivery deliver)
+    : deliver_(std::move(deliver)), worker_([this, folder = std::move(folder)] {
+          std::string note;
+          std::optional<Legend> legend = Legend::loadFromFolder(folder, &note);
+          QMetaObject::invokeMethod(
+              this,
+              [this, legend = std::move(legend), note = std::move(note)]() mutable {
+                  deliver_(std::move(legend), note);
+              },
+              Qt::QueuedConnection);
+      }) {}
+
+LegendLoader::~LegendLoader() {
+    worker_.join();
+    // A delivery already posted dies with this object: Qt drops its pending calls.
+}
+
+}  // namespace pw::gui
