@@ -1,5 +1,6 @@
 // panelwright-bench: times `panelwright-cli merge` against the copy floor on the same
-// files, for every layout at its largest count, and measures peak memory at two heights.
+// files, for every layout at its largest count, and measures peak memory at two heights;
+// then the pictures of the largest joined maps against their merge, and their memory.
 //
 //   panelwright-bench [--repeat N] [--keep DIR] BIN_DIR
 //
@@ -105,6 +106,95 @@ std::vector<std::string> makePanels(const std::string& bin, const fs::path& fold
     return panels;
 }
 
+std::vector<std::string> mergeCommand(const std::string& bin, const char* layout,
+                                      const std::string& output,
+                                      const std::vector<std::string>& panels) {
+    std::vector<std::string> merge = {
+        bin + "/panelwright-cli", "merge", "--layout", layout, "--output", output};
+    merge.insert(merge.end(), panels.begin(), panels.end());
+    return merge;
+}
+
+// The picture of a joined map as merge --image draws it: labels, seams between panels of
+// 999 cells across and `height` down.
+std::vector<std::string> pictureCommand(const std::string& bin, const std::string& map,
+                                        const std::string& picture, int scale, int height) {
+    return {bin + "/panelwright-cli",
+            "render",
+            "--labels",
+            "--seams",
+            "--panel",
+            "999x" + std::to_string(height),
+            "--scale",
+            std::to_string(scale),
+            "--output",
+            picture,
+            map};
+}
+
+// Pictures of the largest joined maps: at 1 px per cell against the merge that made the
+// map, at 4 px per cell within 64 MiB, and as flat as the merge from height 100 to 999.
+bool measurePictures(const std::string& bin, const fs::path& folder, int repeat) {
+    struct Case {
+        const char* layout;
+        int count;
+    };
+    const Case cases[] = {{"composite", 8}, {"end-to-end", 3}};
+    const std::string map = (folder / "joined.map").string();
+    const std::string picture = (folder / "joined.png").string();
+    bool met = true;
+    std::printf("\npictures of the largest joined maps (labels, seams), medians:\n");
+    std::printf("%-12s %9s %10s %8s %12s %10s %12s %11s\n", "layout", "merge s", "1px s", "ratio",
+                "1px peak KiB", "4px s", "4px peak KiB", "image+merge");
+    for (const Case& test : cases) {
+        const std::vector<std::string> panels = makePanels(bin, folder, test.count, 999);
+        const std::vector<std::string> merge = mergeCommand(bin, test.layout, map, panels);
+        runProgram(merge);
+        std::vector<double> merges, ones, fours, both;
+        long onePeak = 0;
+        long fourPeak = 0;
+        std::vector<std::string> withImage = merge;
+        withImage.insert(withImage.begin() + 2, {"--scale", "1", "--image", picture});
+        for (int i = 0; i < repeat; ++i) {
+            merges.push_back(runProgram(merge).seconds);
+            const Run one = runProgram(pictureCommand(bin, map, picture, 1, 999));
+            ones.push_back(one.seconds);
+            onePeak = std::max(onePeak, one.peakKilobytes);
+            both.push_back(runProgram(withImage).seconds);
+        }
+        for (int i = 0; i < std::min(repeat, 3); ++i) {
+            const Run four = runProgram(pictureCommand(bin, map, picture, 4, 999));
+            fours.push_back(four.seconds);
+            fourPeak = std::max(fourPeak, four.peakKilobytes);
+        }
+        const double ratio = median(ones) / median(merges);
+        std::printf("%-12s %9.3f %10.3f %8.2f %12ld %10.3f %12ld %10.2fx\n", test.layout,
+                    median(merges), median(ones), ratio, onePeak, median(fours), fourPeak,
+                    median(both) / median(merges));
+        // The target is the largest joined map's (Composite of eight, 1998 by 3996 cells);
+        // End-to-End is shown beside it.
+        met =
+            met && (std::string(test.layout) != "composite" || ratio <= 2) && fourPeak < 64 * 1024;
+    }
+    std::printf("\npeak resident memory of the picture at 4 px per cell, composite of 8:\n");
+    long peaks[2] = {};
+    const int heights[2] = {100, 999};
+    for (int h = 0; h < 2; ++h) {
+        runProgram(mergeCommand(bin, "composite", map, makePanels(bin, folder, 8, heights[h])));
+        for (int i = 0; i < 3; ++i) {
+            peaks[h] = std::max(
+                peaks[h],
+                runProgram(pictureCommand(bin, map, picture, 4, heights[h])).peakKilobytes);
+        }
+        std::printf("  height %3d: %ld KiB\n", heights[h], peaks[h]);
+    }
+    const double growth = static_cast<double>(peaks[1]) / static_cast<double>(peaks[0]);
+    std::printf("  growth from height 100 to 999: %.1f%%\n", (growth - 1) * 100);
+    fs::remove(map);
+    fs::remove(picture);
+    return met && growth <= 1.10;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -200,8 +290,13 @@ int main(int argc, char** argv) {
         targetsMet = targetsMet && merged.peakKilobytes < 32 * 1024;
         fs::remove(panel);
     }
-    std::printf("\ntargets (ratio <= 1.2, peak < 32 MiB, flat within 10%%): %s\n",
-                targetsMet ? "met" : "NOT met");
+    targetsMet = measurePictures(bin, folder, repeat) && targetsMet;
+    std::printf(
+        "\ntargets (merge ratio <= 1.2, merge peak < 32 MiB, flat within 10%%; picture "
+        "of the largest map at 1 px per cell <= 2 x its merge, at 4 px per cell peak < 64 MiB, "
+        "flat within "
+        "10%%): %s\n",
+        targetsMet ? "met" : "NOT met");
     fs::remove(folder / "merged.map");
     fs::remove(folder / "floor.map");
     return targetsMet ? 0 : 1;

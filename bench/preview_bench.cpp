@@ -134,9 +134,8 @@ void measurePreview(int runs) {
         const JoinedMap joined = joinInMemory(request);
         joins.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         timer.start();
-        LineReader reader = LineReader::fromBytes(joined.bytes);
         RenderOptions options;
-        (void)renderMap(reader, options, "x");
+        (void)renderMap(MapSource::bytes(joined.bytes, "x"), options);
         renders.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         timer.start();
         const CellIndex cells(joined.bytes);
@@ -236,8 +235,8 @@ int showForScreenshot(const QStringList& arguments) {
     }
     main.move(10, 10);
     main.show();
-    auto dialog = std::make_unique<ComposerDialog>(layout, arguments.value(1).toInt(), arguments.value(2).toInt(),
-                                  environment, &main);
+    auto dialog = std::make_unique<ComposerDialog>(layout, arguments.value(1).toInt(),
+                                                   arguments.value(2).toInt(), environment, &main);
     dialog->show();
     // "A>B" chooses A, then B: a name without a mark then keeps A's.
     for (int slot = 1; slot + 2 < arguments.size(); ++slot) {

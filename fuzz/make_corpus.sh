@@ -162,19 +162,29 @@ long=$damaged/long.map
 reader_seed long-lines 01112 "$long"
 reader_seed long-lines-skip 36 "$long"
 
-# render_seed OUT OPTIONS FILE: OPTIONS is byte 0 of a render input.
+# render_seed OUT BYTE0 BYTE1 BYTE2 FILE [LEGEND]: the three option bytes of a render
+# input, then the legend and its separator when one is given, then the map.
 render_seed() {
-    { byte "$2"; cat "$3"; } >"$render/$1"
+    {
+        byte "$2"
+        byte "$3"
+        byte "$4"
+        if [ $# -ge 6 ]; then
+            cat "$6"
+            printf '\n=====\n'
+        fi
+        cat "$5"
+    } >"$render/$1"
 }
-render_seed irf-first-labels 4 $irf/IF-01L.map
-render_seed irf-second-seams 17 $irf/IF-02R.map
-render_seed emb-layer-b $((2 | 4 | 64)) $emb/EM-03L.map
-render_seed emb-layer-d-scaled $((2 | 8 | 32 | 192)) $emb/EM-06R.map
-render_seed golden-joined $((4 | 16 | 32)) tests/golden/top-to-bottom-l-over-r/expected/out.map
-render_seed golden-missing-layers 6 tests/golden/top-to-bottom-missing-layers/expected/out.map
-render_seed damaged-cr-only 4 "$damaged/CR-01L.map"
-render_seed damaged-truncated 6 "$damaged/HALF-02R.map"
-render_seed long-lines 4 "$long"
+render_seed irf-first-labels 4 3 1 $irf/IF-01L.map $irf/legend.txt
+render_seed irf-second-seams 17 $((1 | 32)) 3 $irf/IF-02R.map
+render_seed emb-layer-b $((2 | 4 | 64)) 7 1 $emb/EM-03L.map $emb/legend.txt
+render_seed emb-layer-d-scaled $((2 | 8 | 32 | 192)) $((15 | 48)) 1 $emb/EM-06R.map
+render_seed golden-joined $((4 | 16 | 32)) 5 3 tests/golden/top-to-bottom-l-over-r/expected/out.map
+render_seed golden-missing-layers 6 0 $((1 | 32)) tests/golden/top-to-bottom-missing-layers/expected/out.map
+render_seed damaged-cr-only 4 1 2 "$damaged/CR-01L.map"
+render_seed damaged-truncated 6 2 $((1 | 16)) "$damaged/HALF-02R.map"
+render_seed long-lines 4 0 1 "$long"
 
 echo "merge seeds: $(ls "$merge" | wc -l), reader seeds: $(ls "$reader" | wc -l)," \
     "render seeds: $(ls "$render" | wc -l)," \

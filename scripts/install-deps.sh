@@ -5,6 +5,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev
     qt6-base-dev qt6-svg-dev libgl-dev
+    libpng-dev poppler-utils
     clang libclang-rt-14-dev
     desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
 )

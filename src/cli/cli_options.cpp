@@ -22,6 +22,9 @@ QString q(const char* text) {
     return QString::fromUtf8(text);
 }
 
+// A resolution no printer reaches; pHYs holds it with room to spare.
+constexpr int kMaxDpi = 9600;
+
 std::optional<int> parseDirection(const QString& text) {
     return directionFromName(text.toStdString());
 }
@@ -171,9 +174,173 @@ class CommandParser {
     std::string epilogue_;
 };
 
+// --show: "first", "second" or a layer letter.
+std::optional<UsageError> readShow(const QString& show, PictureOptions& picture) {
+    if (show == u"first") {
+        picture.section = RenderSection::FirstGrid;
+    } else if (show == u"second") {
+        picture.section = RenderSection::SecondGrid;
+    } else if (show.size() == 1 && isLayerLetter(show.at(0).toLatin1())) {
+        picture.section = RenderSection::Layer;
+        picture.layer = show.at(0).toLatin1();
+    } else {
+        return UsageError{"unknown --show '" + show.toStdString() +
+                          "' (first, second or a layer letter " + kLayerLetters.front() +
+                          " to " + kLayerLetters.back() + ")"};
+    }
+    return std::nullopt;
+}
+
+// --panel: LENGTHxHEIGHT in cells.
+std::optional<UsageError> readPanel(const QString& panel, PictureOptions& picture) {
+    const QStringList sides = panel.split(u'x');
+    bool lengthRead = false;
+    bool heightRead = false;
+    if (sides.size() == 2) {
+        picture.panelLength = sides[0].toInt(&lengthRead);
+        picture.panelHeight = sides[1].toInt(&heightRead);
+    }
+    if (!lengthRead || !heightRead || picture.panelLength < 1 || picture.panelHeight < 1) {
+        return UsageError{"--panel takes LENGTHxHEIGHT in cells, such as 32x20"};
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> readScale(const QString& scale, PictureOptions& picture) {
+    bool isNumber = false;
+    picture.scale = scale.toInt(&isNumber);
+    if (!isNumber || picture.scale < 1 || picture.scale > kMaxCellSize) {
+        return UsageError{"--scale takes a whole number of pixels from 1 to " +
+                          std::to_string(kMaxCellSize)};
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> readDpi(const QString& text, PictureOptions& picture) {
+    bool isNumber = false;
+    picture.file.dpi = text.toInt(&isNumber);
+    picture.file.print.dpi = picture.file.dpi;
+    if (!isNumber || picture.file.dpi < 1 || picture.file.dpi > kMaxDpi) {
+        return UsageError{"--dpi takes a whole number from 1 to " + std::to_string(kMaxDpi)};
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> readFormat(const QString& text, PictureOptions& picture) {
+    if (text.compare(u"png", Qt::CaseInsensitive) == 0) {
+        picture.file.format = PictureFormat::Png;
+    } else if (text.compare(u"pdf", Qt::CaseInsensitive) == 0) {
+        picture.file.format = PictureFormat::Pdf;
+    } else {
+        return UsageError{"unknown --format '" + text.toStdString() + "' (png or pdf)"};
+    }
+    return std::nullopt;
+}
+
+std::string paperChoices() {
+    std::vector<std::string> names;
+    for (const PaperInfo& paper : kPapers) {
+        names.emplace_back(paper.name);
+    }
+    return messages::oneOf(names);
+}
+
+std::optional<UsageError> readPaper(const QString& text, PictureOptions& picture) {
+    for (const PaperInfo& paper : kPapers) {
+        if (text.compare(
+                QString::fromLatin1(paper.name.data(), static_cast<qsizetype>(paper.name.size())),
+                Qt::CaseInsensitive) == 0) {
+            picture.file.print.paper = paper.paper;
+            return std::nullopt;
+        }
+    }
+    return UsageError{"unknown --paper '" + text.toStdString() + "' (" + paperChoices() + ")"};
+}
+
+std::optional<UsageError> readCellMm(const QString& text, PictureOptions& picture) {
+    bool isNumber = false;
+    picture.file.print.cellMm = text.toDouble(&isNumber);
+    if (!isNumber || !(picture.file.print.cellMm >= kMinCellMm) ||
+        !(picture.file.print.cellMm <= kMaxCellMm)) {
+        return UsageError{"--cell-mm takes a number of millimetres from " +
+                          QString::number(kMinCellMm).toStdString() + " to " +
+                          QString::number(kMaxCellMm).toStdString()};
+    }
+    return std::nullopt;
+}
+
+using PictureReader = std::function<std::optional<UsageError>(const QString&, PictureOptions&)>;
+
+// Reads every option of `valued` that is given, in order; the first error.
+std::optional<UsageError> readValued(
+    const CommandParser& p,
+    const std::vector<std::pair<const QCommandLineOption*, PictureReader>>& valued,
+    PictureOptions& picture) {
+    for (const auto& [option, read] : valued) {
+        if (const std::optional<QString> text = p.valueOf(*option)) {
+            if (std::optional<UsageError> error = read(*text, picture)) {
+                return error;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The options of a picture file that render and merge --image share.
+struct PictureFileOptionSet {
+    explicit PictureFileOptionSet(CommandParser& p)
+        : show(p.value("show", "WHAT", "first (default), second, or a layer letter a to w.")),
+          scale(p.value("scale", "PX", "PNG: pixels per cell, 1 to 64 (default 4).")),
+          dpi(p.value("dpi", "N",
+                      "PNG: the resolution stored in the file, so that other programs print it "
+                      "at that size; PDF: the resolution of the pictures on the sheets (default "
+                      "200).")),
+          format(p.value("format", "FORMAT",
+                         "png or pdf; without it a name ending in .pdf gives PDF, any other "
+                         "PNG.")),
+          paper(p.value("paper", "PAPER",
+                        "PDF: a4 (default), a3 or letter, portrait or landscape, whichever "
+                        "needs fewer sheets.")),
+          cellMm(p.value("cell-mm", "MM",
+                         "PDF: each cell's side on paper in millimetres, 1 to 50 (default 5). "
+                         "The first sheet shows the whole map with the grid of the sheets; "
+                         "neighbouring sheets overlap, with crop marks and each sheet's row "
+                         "and column in its margin.")) {}
+
+    // Reads them into `picture`: the format from --format, else from `outputName`.
+    std::optional<UsageError> read(const CommandParser& p, const std::string& outputName,
+                                   PictureOptions& picture) const {
+        picture.file.format = formatForName(outputName);
+        if (std::optional<UsageError> error = readValued(p,
+                                                         {{&show, readShow},
+                                                          {&scale, readScale},
+                                                          {&dpi, readDpi},
+                                                          {&format, readFormat},
+                                                          {&paper, readPaper},
+                                                          {&cellMm, readCellMm}},
+                                                         picture)) {
+            return error;
+        }
+        const bool pdf = picture.file.format == PictureFormat::Pdf;
+        if (pdf && p.isSet(scale)) {
+            return UsageError{"--scale applies to PNG pictures only"};
+        }
+        if (!pdf && (p.isSet(paper) || p.isSet(cellMm))) {
+            return UsageError{"--paper and --cell-mm apply to PDF pictures only"};
+        }
+        return std::nullopt;
+    }
+    bool anySet(const CommandParser& p) const {
+        return p.isSet(show) || p.isSet(scale) || p.isSet(dpi) || p.isSet(format) ||
+               p.isSet(paper) || p.isSet(cellMm);
+    }
+
+    QCommandLineOption show, scale, dpi, format, paper, cellMm;
+};
+
 const char* const kExitStatus =
     "\nExit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
-    "then, an existing OUT stays as it was), 2 usage error.\n";
+    "then, an existing OUT or IMAGE stays as it was), 2 usage error.\n";
 
 ParsedCommand parseMerge(const std::vector<std::string>& given) {
     std::vector<std::string> arguments = given;
@@ -192,12 +359,23 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
                 "marks come from the file names, as in the dialogs.");
     const QCommandLineOption outputOption = p.value("output", "OUT", "The new map file.");
     const QCommandLineOption imageOption =
-        p.value("image", "IMAGE.png",
-                "Also draws the joined map into IMAGE.png, with its labels and seams, in the "
-                "colours of the legend.txt beside the first SOURCE.");
+        p.value("image", "IMAGE",
+                "Also draws the joined map into IMAGE (PNG, or PDF for a name ending in "
+                ".pdf), with its labels, the seams between the panels and the fix-up "
+                "highlight, in the colours of the legend.txt beside the first SOURCE. The "
+                "picture is drawn from the map as written, and the map and the picture are "
+                "saved together or not at all. IMAGE may not be OUT, a SOURCE, or anything "
+                "but a regular file.");
     p.flag("labels",
-           "'--labels all' draws every label's text on IMAGE.png; without it a text that "
+           "'--labels all' draws every label's text on IMAGE; without it a text that "
            "would overlap an earlier one is left out and only its dot shows.");
+    const QCommandLineOption noLabelsOption =
+        p.flag("no-labels", "IMAGE: leaves the map's labels out.");
+    const QCommandLineOption noFixUpsOption =
+        p.flag("no-fix-ups",
+               "IMAGE: leaves out the highlight (a magenta tint and frame) on the cells of layer "
+               "b that the junction fix-up changed where L and R marked panels meet.");
+    const PictureFileOptionSet pictureOptions(p);
     const QCommandLineOption setupOption =
         p.value("save-setup", "SETUP",
                 "Also writes this command line's composition into the setup file SETUP "
@@ -237,9 +415,17 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     MergeCommand command;
     command.request.layout = *layout;
     command.outputPath = argumentBytes(*output);
-    command.allLabels = allLabels;
+    command.picture.allLabels = allLabels;
+    command.picture.labels = !p.isSet(noLabelsOption);
+    command.picture.fixUps = !p.isSet(noFixUpsOption);
     if (const std::optional<QString> image = p.valueOf(imageOption)) {
         command.imagePath = argumentBytes(*image);
+        if (std::optional<UsageError> error =
+                pictureOptions.read(p, *command.imagePath, command.picture)) {
+            return *error;
+        }
+    } else if (pictureOptions.anySet(p) || p.isSet(noLabelsOption) || p.isSet(noFixUpsOption)) {
+        return UsageError{"picture options need --image"};
     }
     if (const std::optional<QString> setup = p.valueOf(setupOption)) {
         command.setupPath = argumentBytes(*setup);
@@ -322,57 +508,13 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
     return command;
 }
 
-// --show: "first", "second" or a layer letter.
-std::optional<UsageError> readShow(const QString& show, PictureOptions& picture) {
-    if (show == u"first") {
-        picture.section = RenderSection::FirstGrid;
-    } else if (show == u"second") {
-        picture.section = RenderSection::SecondGrid;
-    } else if (show.size() == 1 && isLayerLetter(show.at(0).toLatin1())) {
-        picture.section = RenderSection::Layer;
-        picture.layer = show.at(0).toLatin1();
-    } else {
-        return UsageError{"unknown --show '" + show.toStdString() +
-                          "' (first, second or a layer letter " + kLayerLetters.front() + " to " +
-                          kLayerLetters.back() + ")"};
-    }
-    return std::nullopt;
-}
-
-// --panel: LENGTHxHEIGHT in cells.
-std::optional<UsageError> readPanel(const QString& panel, PictureOptions& picture) {
-    const QStringList sides = panel.split(u'x');
-    bool lengthRead = false;
-    bool heightRead = false;
-    if (sides.size() == 2) {
-        picture.panelLength = sides[0].toInt(&lengthRead);
-        picture.panelHeight = sides[1].toInt(&heightRead);
-    }
-    if (!lengthRead || !heightRead || picture.panelLength < 1 || picture.panelHeight < 1) {
-        return UsageError{"--panel takes LENGTHxHEIGHT in cells, such as 32x20"};
-    }
-    return std::nullopt;
-}
-
-std::optional<UsageError> readScale(const QString& scale, PictureOptions& picture) {
-    bool isNumber = false;
-    picture.scale = scale.toInt(&isNumber);
-    if (!isNumber || picture.scale < 1 || picture.scale > kMaxCellSize) {
-        return UsageError{"--scale takes a whole number of pixels from 1 to " +
-                          std::to_string(kMaxCellSize)};
-    }
-    return std::nullopt;
-}
-
 ParsedCommand parseRender(const std::vector<std::string>& given) {
     std::vector<std::string> arguments = given;
     const bool allLabels = takeLabelsAll(arguments);
     CommandParser p("render",
-                    "Draws a map file into a PNG picture: one square of PX pixels per cell of "
-                    "the first grid, the second grid or a layer drawn over the faded first grid, "
-                    "in the colours of the legend.txt beside the map, if any.");
-    const QCommandLineOption showOption =
-        p.value("show", "WHAT", "first (default), second, or a layer letter a to w.");
+                    "Draws a map file into a PNG picture, or a PDF to print: one square per "
+                    "cell of the first grid, the second grid or a layer drawn over the faded "
+                    "first grid, in the colours of the legend.txt beside the map, if any.");
     const QCommandLineOption labelsOption =
         p.flag("labels",
                "Draws the map's labels; a text that would overlap an earlier one is left out "
@@ -381,9 +523,11 @@ ParsedCommand parseRender(const std::vector<std::string>& given) {
         p.flag("seams", "Draws lines between the panels of --panel cells.");
     const QCommandLineOption panelOption =
         p.value("panel", "LENGTHxHEIGHT", "The size in cells of the joined panels, e.g. 32x20.");
-    const QCommandLineOption scaleOption =
-        p.value("scale", "PX", "Pixels per cell, 1 to 64 (default 4).");
-    const QCommandLineOption outputOption = p.value("output", "OUT.png", "The picture to write.");
+    const PictureFileOptionSet pictureOptions(p);
+    const QCommandLineOption outputOption =
+        p.value("output", "OUT",
+                "The picture to write (PNG, or PDF for a name ending in .pdf); not MAP, nor "
+                "anything but a regular file.");
     p.argument("MAP", "The map file to draw.", "MAP");
     if (auto answer = p.parse(arguments)) {
         return *answer;
@@ -402,15 +546,13 @@ ParsedCommand parseRender(const std::vector<std::string>& given) {
     command.picture.labels = p.isSet(labelsOption);
     command.picture.allLabels = allLabels;
     command.picture.seams = p.isSet(seamsOption);
-    using Reader = std::function<std::optional<UsageError>(const QString&, PictureOptions&)>;
-    const std::pair<const QCommandLineOption*, Reader> valued[] = {
-        {&showOption, readShow}, {&panelOption, readPanel}, {&scaleOption, readScale}};
-    for (const auto& [option, read] : valued) {
-        if (const std::optional<QString> text = p.valueOf(*option)) {
-            if (std::optional<UsageError> error = read(*text, command.picture)) {
-                return *error;
-            }
-        }
+    if (std::optional<UsageError> error =
+            pictureOptions.read(p, command.outputPath, command.picture)) {
+        return *error;
+    }
+    if (std::optional<UsageError> error =
+            readValued(p, {{&panelOption, readPanel}}, command.picture)) {
+        return *error;
     }
     return command;
 }
@@ -454,7 +596,8 @@ ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     parser.addPositionalArgument(
         q("command"),
         q("merge: joins map panels into a new map file; run: joins the maps of setup files; "
-          "list: the map files the dialogs offer; render: draws a map file into a PNG picture. "
+          "list: the map files the dialogs offer; render: draws a map file into a PNG picture "
+          "or a PDF to print. "
           "'panelwright-cli COMMAND --help' tells a command's options."),
         q("COMMAND [options] ..."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);

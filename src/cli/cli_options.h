@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/assembly/merge_request.h"
+#include "render/picture_file.h"
 #include "render/render_options.h"
 
 namespace pw::cli {
@@ -18,15 +19,6 @@ struct VersionRequest {};
 
 struct UsageError {
     std::string message;
-};
-
-// merge: joins the SOURCE arguments into OUT, and draws the joined map into IMAGE if asked.
-struct MergeCommand {
-    MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
-    std::string outputPath;
-    std::optional<std::string> imagePath;
-    bool allLabels = false;                // the picture draws every label, overlapping or not
-    std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
 };
 
 // run: joins the map (and draws the picture) of each setup file in turn.
@@ -49,7 +41,27 @@ struct PictureOptions {
     bool seams = false;
     int panelLength = 0;  // the joined panels' size, where seams are drawn; 0: one panel
     int panelHeight = 0;
-    int scale = 4;  // pixels per cell
+    int scale = kDefaultCellSize;  // pixels per cell
+    bool fixUps = true;            // merge: the cells the junction fix-up changed are highlighted
+    PictureFileOptions file;       // PNG or PDF, as the options or the picture's name say
+};
+
+// The picture of a merged map (merge --image, a setup's picture) unless told otherwise:
+// labels, the seams between the panels and the fix-up highlight.
+inline PictureOptions mergedMapPicture() {
+    PictureOptions picture;
+    picture.labels = true;
+    picture.seams = true;
+    return picture;
+}
+
+// merge: joins the SOURCE arguments into OUT, and draws the joined map into IMAGE if asked.
+struct MergeCommand {
+    MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
+    std::string outputPath;
+    std::optional<std::string> imagePath;
+    PictureOptions picture = mergedMapPicture();
+    std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
 };
 
 // render: draws MAP into OUT.png.

@@ -12,9 +12,9 @@
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
+#include "core/pipeline/file_identity.h"
 #include "core/pipeline/save_pipeline.h"
-#include "render/image_file.h"
-#include "render/map_renderer.h"
+#include "render/picture_companion.h"
 
 namespace pw::cli {
 namespace {
@@ -53,10 +53,7 @@ bool pictureNameUsable(const std::string& path) {
     return false;
 }
 
-// Draws the map file at `mapPath` into `imagePath`, in the colours of the legend beside
-// `legendBeside`; the exit status.
-int drawPicture(const std::string& mapPath, const std::string& imagePath,
-                const PictureOptions& picture, const std::string& legendBeside) {
+RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& legendBeside) {
     RenderOptions options;
     options.section = picture.section;
     options.layer = picture.layer;
@@ -73,14 +70,43 @@ int drawPicture(const std::string& mapPath, const std::string& imagePath,
     if (!legendNote.empty()) {
         std::cerr << messages::warning(legendNote) << '\n';
     }
-    const RenderResult rendered = renderMapFile(mapPath, options);
-    std::optional<Problem> problem = rendered.problem;
-    if (!problem) {
-        problem = writePngFile(rendered.image, QString::fromStdString(imagePath));
+    return options;
+}
+
+// Why a picture may not go to `imagePath`, told before anything is read or written: not
+// a regular file, or one of the files the command reads or writes besides (each a path
+// and the name messages give it).
+std::optional<Problem> refusedPicture(
+    const std::string& imagePath, const std::vector<std::pair<std::string, std::string>>& others) {
+    if (std::optional<std::string> refused = refusedTarget(imagePath)) {
+        return Problem{messages::unableToCreate(escapedName(imagePath), *refused)};
     }
-    if (problem) {
-        std::cerr << problem->message << '\n';
+    for (const auto& [path, name] : others) {
+        if (isSameFile(imagePath, path)) {
+            return Problem{messages::unableToCreate(escapedName(imagePath),
+                                                    messages::sameFileAs(escapedName(name)))};
+        }
+    }
+    return std::nullopt;
+}
+
+int failWith(const Problem& problem) {
+    std::cerr << problem.message << '\n';
+    return 1;
+}
+
+int runRender(const RenderCommand& command) {
+    if (!pictureNameUsable(command.outputPath)) {
         return 1;
+    }
+    if (std::optional<Problem> refused =
+            refusedPicture(command.outputPath, {{command.mapPath, command.mapPath}})) {
+        return failWith(*refused);
+    }
+    const RenderOptions options = renderOptionsOf(command.picture, command.mapPath);
+    if (std::optional<Problem> failed = savePicture(MapSource::file(command.mapPath), options,
+                                                    command.picture.file, command.outputPath)) {
+        return failWith(*failed);
     }
     return 0;
 }
@@ -91,8 +117,7 @@ int runMerge(const MergeCommand& command) {
     }
     if (command.setupPath) {
         if (const std::optional<Problem> problem = saveSetupOf(command)) {
-            std::cerr << problem->message << '\n';
-            return 1;
+            return failWith(*problem);
         }
     }
     return joinAndDraw(command, MergeMode{}) ? 0 : 1;
@@ -139,34 +164,33 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
         return false;
     }
     CommandLineHost host(command.outputPath, mode.announce);
-    if (mode.dryRun) {
-        if (command.imagePath) {
-            if (const OpenedOutput image = openDryRunOutput(*command.imagePath); !image.file) {
-                std::cerr << messages::unableToCreate(*command.imagePath, image.errorString)
-                          << '\n';
-                return false;
-            }
-        }
-        return runSave(command.request, host, openDryRunOutput) == SaveOutcome::Saved;
-    }
-    if (runSave(command.request, host) != SaveOutcome::Saved || !host.printed()) {
-        return false;
-    }
+    const OutputOpener openOutput = mode.dryRun ? openDryRunOutput : openSafeOutput;
     if (!command.imagePath) {
-        return true;
+        return runSave(command.request, host, openOutput) == SaveOutcome::Saved && host.printed();
     }
-    // The picture shows where the panels meet: their size is the output's over the shape.
-    const std::optional<LayoutShape> shape =
-        shapeFor(command.request.layout, static_cast<int>(command.request.slots.size()));
-    const MapSummary output = summarizeMap(command.outputPath, command.outputPath);
-    PictureOptions picture;
-    picture.labels = true;
-    picture.allLabels = command.allLabels;
-    picture.seams = true;
-    picture.panelLength = output.header.length / shape->columns;
-    picture.panelHeight = output.header.height / shape->rows;
-    return drawPicture(command.outputPath, *command.imagePath, picture,
-                       command.request.slots.front().path) == 0;
+    std::vector<std::pair<std::string, std::string>> others{
+        {command.outputPath, command.outputPath}};
+    for (const SourceSlot& slot : command.request.slots) {
+        others.emplace_back(slot.path, slot.name);
+    }
+    if (std::optional<Problem> refused = refusedPicture(*command.imagePath, others)) {
+        return failWith(*refused) == 0;
+    }
+    if (mode.dryRun) {
+        if (const OpenedOutput image = openDryRunOutput(*command.imagePath); !image.file) {
+            std::cerr << messages::unableToCreate(escapedName(*command.imagePath),
+                                                  image.errorString)
+                      << '\n';
+            return false;
+        }
+        return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
+    }
+    // The picture is drawn from the map as written and saved together with it.
+    PictureCompanion picture(*command.imagePath,
+                             renderOptionsOf(command.picture, command.request.slots.front().path),
+                             command.picture.file, command.picture.fixUps);
+    return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved &&
+           host.printed();
 }
 
 int runCommand(const ParsedCommand& command, int& argc, char** argv) {
@@ -190,10 +214,7 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
         return runSetups(*run);
     }
     if (render != nullptr) {
-        if (!pictureNameUsable(render->outputPath)) {
-            return 1;
-        }
-        return drawPicture(render->mapPath, render->outputPath, render->picture, render->mapPath);
+        return runRender(*render);
     }
     return runList(std::get<ListCommand>(command));
 }

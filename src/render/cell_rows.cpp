@@ -1,7 +1,6 @@
 #include "render/cell_rows.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "render/palette.h"
 
@@ -13,42 +12,45 @@ QRgb mixColour(QRgb base, QRgb colour, int amount) {
                 channel(qBlue(base), qBlue(colour)));
 }
 
-CellRows::CellRows(QImage& image, const std::array<QRgb, 256>& colours, int length, int cellSize)
-    : image_(image), colours_(colours), length_(length), cellSize_(cellSize) {
+CellPainter::CellPainter(const std::array<QRgb, 256>& colours, RenderSection section, int cellSize)
+    : overlay_(colours), cellSize_(cellSize) {
     for (std::size_t code = 0; code < colours.size(); ++code) {
-        dimmed_[code] = mixColour(colours[code], kBackgroundColour, 170);
+        base_[code] = section == RenderSection::Layer
+                          ? mixColour(colours[code], kBackgroundColour, 170)
+                          : colours[code];
     }
 }
 
-void CellRows::draw(int row, std::string_view cells, CellBlend blend) {
-    const int top = row * cellSize_;
-    if (row < 0 || top >= image_.height()) {
-        return;
-    }
-    const auto& colours = blend == CellBlend::Dim ? dimmed_ : colours_;
-    auto* pixels = reinterpret_cast<QRgb*>(image_.scanLine(top));
-    const std::size_t count = std::min(cells.size(), static_cast<std::size_t>(length_));
-    const bool overlay = blend == CellBlend::Overlay;
-    if (cellSize_ == 1) {  // the large maps: one pixel per cell, nothing to spread
-        for (std::size_t column = 0; column < count; ++column) {
-            const auto code = static_cast<unsigned char>(cells[column]);
+void CellPainter::paint(std::string_view base, std::string_view overlay, int firstColumn,
+                        int columns, QRgb* pixels) const {
+    const auto cellsOf = [firstColumn, columns](std::string_view row) {
+        const auto first = std::min(row.size(), static_cast<std::size_t>(firstColumn));
+        return row.substr(first, std::min(row.size() - first, static_cast<std::size_t>(columns)));
+    };
+    const std::string_view grid = cellsOf(base);
+    const std::string_view layer = cellsOf(overlay);
+    const auto size = static_cast<std::size_t>(cellSize_);
+    if (size == 1) {  // the large maps: one pixel per cell, nothing to spread
+        std::fill_n(pixels, columns, kBackgroundColour);
+        for (std::size_t column = 0; column < grid.size(); ++column) {
+            pixels[column] = base_[static_cast<unsigned char>(grid[column])];
+        }
+        for (std::size_t column = 0; column < layer.size(); ++column) {
+            const auto code = static_cast<unsigned char>(layer[column]);
             // Written as a select, not a branch: layer cells are blank at random.
-            pixels[column] = overlay && code == ' ' ? pixels[column] : colours[code];
+            pixels[column] = code == ' ' ? pixels[column] : overlay_[code];
         }
         return;
     }
-    for (std::size_t column = 0; column < count; ++column) {
-        const auto code = static_cast<unsigned char>(cells[column]);
-        if (!overlay || code != ' ') {
-            std::fill_n(pixels + column * static_cast<std::size_t>(cellSize_), cellSize_,
-                        colours[code]);
-        }
+    std::fill_n(pixels, static_cast<std::size_t>(columns) * size, kBackgroundColour);
+    for (std::size_t column = 0; column < grid.size(); ++column) {
+        std::fill_n(pixels + column * size, size, base_[static_cast<unsigned char>(grid[column])]);
     }
-    // Everything drawn before the overlays is uniform within a cell, so the cell row's
-    // first pixel row stands for all of them.
-    const auto bytes = static_cast<std::size_t>(image_.width()) * sizeof(QRgb);
-    for (int line = 1; line < cellSize_ && top + line < image_.height(); ++line) {
-        std::memcpy(image_.scanLine(top + line), pixels, bytes);
+    for (std::size_t column = 0; column < layer.size(); ++column) {
+        const auto code = static_cast<unsigned char>(layer[column]);
+        if (code != ' ') {
+            std::fill_n(pixels + column * size, size, overlay_[code]);
+        }
     }
 }
 

@@ -1,33 +1,28 @@
 #pragma once
 
-#include <QImage>
 #include <QRgb>
 #include <array>
 #include <string_view>
 
+#include "render/render_options.h"
+
 namespace pw {
 
-// How a row of cells goes onto what the image already shows.
-enum class CellBlend {
-    Paint,    // every cell in its colour; blanks keep the background
-    Dim,      // as Paint, faded toward the background, to lie under a layer
-    Overlay,  // only the non-blank cells
-};
-
-// Writes map rows into an image of cellSize-pixel squares through its scanlines: a whole
-// cell row costs one pass over its first pixel row plus copies of that row.
-class CellRows {
+// Turns a row of cells into pixels: each cell a run of cellSize pixels in its colour. The
+// grid's row is drawn whole (faded toward the background under a layer); blanks and
+// cells past a short row show the background. A layer's row goes over it, blanks leaving
+// the grid to show through.
+class CellPainter {
   public:
-    CellRows(QImage& image, const std::array<QRgb, 256>& colours, int length, int cellSize);
+    CellPainter(const std::array<QRgb, 256>& colours, RenderSection section, int cellSize);
 
-    // Draws `cells` (at most `length` of them are looked at) as cell row `row`.
-    void draw(int row, std::string_view cells, CellBlend blend);
+    // The pixels of columns [firstColumn, firstColumn + columns) of one cell row.
+    void paint(std::string_view base, std::string_view overlay, int firstColumn, int columns,
+               QRgb* pixels) const;
 
   private:
-    QImage& image_;
-    const std::array<QRgb, 256>& colours_;
-    std::array<QRgb, 256> dimmed_{};
-    int length_;
+    std::array<QRgb, 256> base_{};
+    std::array<QRgb, 256> overlay_{};
     int cellSize_;
 };
 

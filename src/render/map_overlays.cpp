@@ -13,10 +13,21 @@ namespace {
 
 constexpr QRgb kSeamColour = 0xffc0182a;
 constexpr QRgb kHighlightColour = 0xffff00e0;
+// The labels' text grows with the cells between these sizes, in pixels.
+constexpr int kSmallestLabelText = 9;
+constexpr int kLargestLabelText = 28;
 
 void mixPixel(QImage& image, int x, int y, QRgb colour, int amount) {
     auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
     *pixel = mixColour(*pixel, colour, amount);
+}
+
+// The span [from, from + count) of picture pixels that lies in [start, start + size), in
+// window pixels.
+std::pair<int, int> within(qint64 from, qint64 count, int start, int size) {
+    const qint64 first = std::max<qint64>(from, start);
+    const qint64 last = std::min<qint64>(from + count, qint64{start} + size);
+    return {static_cast<int>(first - start), static_cast<int>(std::max<qint64>(last - first, 0))};
 }
 
 }  // namespace
@@ -29,76 +40,142 @@ std::vector<int> seamOffsets(int panelCells, int mapCells) {
     return offsets;
 }
 
-void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize) {
+PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector<MapLabel>& labels,
+                                 int direction, QSize picture)
+    : picture_(picture),
+      cellSize_(options.cellSize),
+      panelLength_(options.panelLength),
+      panelHeight_(options.panelHeight),
+      highlights_(options.highlights),
+      direction_(options.compass ? direction : -1) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        font_ = mapLabelFont(cellSize_, kSmallestLabelText, kLargestLabelText);
+    }
+    if (options.labelsOnImage) {
+        labels_ = placeLabels(labels, cellSize_, picture, font_, options.labelOverlap);
+    }
+    const int margin = font_ ? font_->pixelSize() + 2 : 2;
+    for (const PlacedLabel& label : labels_) {
+        // Glyphs may reach past their advance: a margin of the font's size all round.
+        reaches_.push_back(label.box.toAlignedRect().adjusted(-margin, -margin, margin, margin));
+    }
+    makeCompass();
+}
+
+void PictureOverlays::draw(QImage& window, QPoint origin) const {
+    drawSeams(window, origin);
+    drawHighlights(window, origin);
+    drawLabels(window, origin);
+    drawCompass(window, origin);
+}
+
+void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
     // Thin lines on the first pixels of the next panel; thicker once cells are large.
-    const int width = cellSize >= 6 ? 2 : 1;
-    const auto cells = [cellSize](int pixels) { return (pixels + cellSize - 1) / cellSize; };
-    for (const int column : seamOffsets(panelLength, cells(image.width()))) {
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = column * cellSize; x < column * cellSize + width && x < image.width();
-                 ++x) {
-                mixPixel(image, x, y, kSeamColour, 200);
+    const int width = cellSize_ >= 6 ? 2 : 1;
+    const auto cells = [this](int pixels) { return (pixels + cellSize_ - 1) / cellSize_; };
+    for (const int column : seamOffsets(panelLength_, cells(picture_.width()))) {
+        const qint64 x = qint64{column} * cellSize_;
+        const auto [left, count] = within(x, std::min<qint64>(width, picture_.width() - x),
+                                          origin.x(), window.width());
+        for (int y = 0; y < window.height(); ++y) {
+            for (int dx = 0; dx < count; ++dx) {
+                mixPixel(window, left + dx, y, kSeamColour, 200);
             }
         }
     }
-    for (const int row : seamOffsets(panelHeight, cells(image.height()))) {
-        for (int y = row * cellSize; y < row * cellSize + width && y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                mixPixel(image, x, y, kSeamColour, 200);
+    for (const int row : seamOffsets(panelHeight_, cells(picture_.height()))) {
+        const qint64 y = qint64{row} * cellSize_;
+        const auto [top, count] = within(y, std::min<qint64>(width, picture_.height() - y),
+                                         origin.y(), window.height());
+        for (int dy = 0; dy < count; ++dy) {
+            for (int x = 0; x < window.width(); ++x) {
+                mixPixel(window, x, top + dy, kSeamColour, 200);
             }
         }
     }
 }
 
-void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSize) {
-    for (const QPoint& cell : cells) {
-        const qint64 left = qint64{cell.x()} * cellSize;
-        const qint64 top = qint64{cell.y()} * cellSize;
-        if (cell.x() < 0 || cell.y() < 0) {
+void PictureOverlays::drawHighlights(QImage& window, QPoint origin) const {
+    const QRect shown(origin, window.size());
+    const QRect whole(QPoint(0, 0), picture_);
+    for (const QPoint& cell : highlights_) {
+        const qint64 left = qint64{cell.x()} * cellSize_;
+        const qint64 top = qint64{cell.y()} * cellSize_;
+        if (cell.x() < 0 || cell.y() < 0 || left >= picture_.width() || top >= picture_.height()) {
             continue;
         }
+        const QRect square(static_cast<int>(left), static_cast<int>(top), cellSize_, cellSize_);
+        const QRect drawn = square.intersected(whole).intersected(shown);
         // A tint shows the cell's own colour through; large cells also get a frame.
-        for (int dy = 0; dy < cellSize && top + dy < image.height(); ++dy) {
-            for (int dx = 0; dx < cellSize && left + dx < image.width(); ++dx) {
-                const bool frame = cellSize >= 4 &&
-                                   (dx == 0 || dy == 0 || dx == cellSize - 1 || dy == cellSize - 1);
-                mixPixel(image, static_cast<int>(left) + dx, static_cast<int>(top) + dy,
-                         kHighlightColour, frame ? 256 : 140);
+        for (int y = drawn.top(); y <= drawn.bottom(); ++y) {
+            for (int x = drawn.left(); x <= drawn.right(); ++x) {
+                const int dx = x - square.left();
+                const int dy = y - square.top();
+                const bool frame = cellSize_ >= 4 && (dx == 0 || dy == 0 || dx == cellSize_ - 1 ||
+                                                      dy == cellSize_ - 1);
+                mixPixel(window, x - origin.x(), y - origin.y(), kHighlightColour,
+                         frame ? 256 : 140);
             }
         }
     }
 }
 
-void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize,
-                LabelOverlap overlap) {
-    if (labels.empty()) {
-        return;
+void PictureOverlays::drawLabels(QImage& window, QPoint origin) const {
+    const QRect shown(origin, window.size());
+    QPainter onto(&window);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const PlacedLabel& label = labels_[i];
+        if (label.box.isEmpty() || !reaches_[i].intersects(shown)) {
+            continue;
+        }
+        // Each text is drawn on its own and laid onto the window whole: antialiasing at
+        // fractional places then never depends on where a band or a sheet begins.
+        QImage sprite(reaches_[i].size(), QImage::Format_ARGB32_Premultiplied);
+        sprite.fill(Qt::transparent);
+        QPainter painter(&sprite);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(-reaches_[i].topLeft());
+        paintLabels(painter, {PlacedLabel{label.index, QRectF(), label.box, label.text}}, font_);
+        painter.end();
+        onto.drawImage(reaches_[i].topLeft() - origin, sprite);
     }
-    const bool withText = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    const std::optional<QFont> font =
-        withText ? std::optional<QFont>(mapLabelFont(cellSize, 9, 28)) : std::nullopt;
-    const std::vector<PlacedLabel> placed =
-        placeLabels(labels, cellSize, image.size(), font, overlap);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintLabels(painter, placed, font);
+    // Every place shows, also where its text was left out, its dot over the texts.
+    onto.setRenderHint(QPainter::Antialiasing);
+    onto.translate(-origin);
+    for (const PlacedLabel& label : labels_) {
+        if (label.dot.intersects(QRectF(shown))) {
+            paintLabels(onto, {PlacedLabel{label.index, label.dot, QRectF(), QString()}},
+                        std::nullopt);
+        }
+    }
 }
 
-void drawCompass(QImage& image, int direction) {
-    const int side = std::min(image.width(), image.height()) / 5;
-    if (direction < 0 || direction >= std::ssize(kDirectionNames) || side < 12) {
+void PictureOverlays::drawCompass(QImage& window, QPoint origin) const {
+    if (!compass_.isNull()) {
+        QPainter onto(&window);
+        onto.drawImage(compassAt_ - origin, compass_);
+    }
+}
+
+// The compass mark in its own picture, made once and laid onto every window it touches.
+void PictureOverlays::makeCompass() {
+    const int side = std::min(picture_.width(), picture_.height()) / 5;
+    if (direction_ < 0 || direction_ >= std::ssize(kDirectionNames) || side < 12) {
         return;
     }
     const int size = std::min(side, 64);
-    QPainter painter(&image);
+    compassAt_ = QPoint(picture_.width() - 2 * size, 0);
+    compass_ = QImage(2 * size, 2 * size, QImage::Format_ARGB32_Premultiplied);
+    compass_.fill(Qt::transparent);
+    QPainter painter(&compass_);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(image.width() - size * 0.6, size * 0.6);
+    painter.translate(2 * size - size * 0.6, size * 0.6);
     painter.setPen(QPen(QColor(60, 60, 60), 1));
     painter.setBrush(QColor(255, 255, 255, 200));
     painter.drawEllipse(QPointF(0, 0), size * 0.5, size * 0.5);
     // The top edge faces direction*45 degrees clockwise of north, so north lies that far
     // counter-clockwise of up.
-    painter.rotate(-45.0 * direction);
+    painter.rotate(-45.0 * direction_);
     QPainterPath arrow;
     arrow.moveTo(0, -size * 0.42);
     arrow.lineTo(size * 0.16, size * 0.28);

@@ -2,11 +2,14 @@
 
 #include <QImage>
 #include <QPoint>
-#include <QRectF>
+#include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "render/label_placement.h"
+#include "render/map_cells.h"
+#include "render/render_options.h"
 
 namespace pw {
 
@@ -14,19 +17,39 @@ namespace pw {
 // `mapCells` (none for a panel of 0 cells). The seams of a picture and of the preview.
 std::vector<int> seamOffsets(int panelCells, int mapCells);
 
-// Lines between panels: every panelLength columns and every panelHeight rows (0: none).
-void drawSeams(QImage& image, int panelLength, int panelHeight, int cellSize);
+// What is drawn over the cells: seams between panels, the highlighted cells, the labels
+// (placed by placeLabels(): each text on a pale box, then every dot over them; unless
+// options.labelsOnImage is off) and the compass mark, in that order. Laid out once for
+// the whole picture, then drawn into any window of it: a band of rows, a printed page or
+// the whole picture come out pixel for pixel alike. Label texts need fonts, so they are
+// left out without a QGuiApplication.
+class PictureOverlays {
+  public:
+    // `picture` is the whole picture's size in pixels.
+    PictureOverlays(const RenderOptions& options, const std::vector<MapLabel>& labels,
+                    int direction, QSize picture);
 
-// Marks out the given cells (x = column, y = row); cells outside the image are ignored.
-void drawHighlights(QImage& image, const std::vector<QPoint>& cells, int cellSize);
+    // Draws into `window`, which holds the picture's pixels from `origin` on.
+    void draw(QImage& window, QPoint origin) const;
 
-// A dot at each label's position with its text beside it, placed by placeLabels(). The
-// text needs fonts, so it is left out without a QGuiApplication.
-void drawLabels(QImage& image, const std::vector<MapLabel>& labels, int cellSize,
-                LabelOverlap overlap);
+  private:
+    void drawSeams(QImage& window, QPoint origin) const;
+    void drawHighlights(QImage& window, QPoint origin) const;
+    void drawLabels(QImage& window, QPoint origin) const;
+    void drawCompass(QImage& window, QPoint origin) const;
+    void makeCompass();
 
-// A north arrow in the top right corner for the top-edge direction index 0 to 7: the
-// arrow points where north lies, so with the top edge facing E it points left.
-void drawCompass(QImage& image, int direction);
+    QSize picture_;
+    int cellSize_;
+    int panelLength_;
+    int panelHeight_;
+    std::vector<QPoint> highlights_;
+    std::vector<PlacedLabel> labels_;
+    std::vector<QRect> reaches_;  // every pixel each label's text may touch
+    std::optional<QFont> font_;   // none: dots only
+    int direction_;
+    QImage compass_;  // null without a compass mark
+    QPoint compassAt_;
+};
 
 }  // namespace pw

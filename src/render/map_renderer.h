@@ -1,45 +1,69 @@
 #pragma once
 
 #include <QImage>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/assembly/layout.h"
-#include "core/common/problem.h"
-#include "core/mapfile/line_reader.h"
-#include "core/mapfile/map_header.h"
-#include "render/label_placement.h"
+#include "render/map_cells.h"
 #include "render/render_options.h"
 
 namespace pw {
 
-// A map drawn into an image, or why it could not be.
+class CellPainter;
+class PictureOverlays;
+
+// Draws a picture of a map window by window: one square of options.cellSize pixels per
+// cell, then seams, highlights, labels and the compass mark. Memory follows the width of
+// what is drawn, never the map's height: rows are read as the windows reach them.
+class PictureDrawer {
+  public:
+    // `outline` is the map's, read with the same options.
+    PictureDrawer(const MapSource& source, const RenderOptions& options, const MapOutline& outline);
+    ~PictureDrawer();
+
+    // The whole picture's size in pixels (an empty map is one cell).
+    static QSize pictureSize(const MapOutline& outline, int cellSize);
+    QSize size() const { return size_; }
+
+    // Draws the next `rows` rows of pixels, the whole width, into `band`'s first rows; the
+    // bands follow each other from the top.
+    void drawBand(QImage& band, int rows);
+
+    // Draws the cells [firstColumn, firstColumn + columns) of the given cell rows into
+    // `window` (cellSize pixels a cell), with everything over them, as the whole picture
+    // shows them there. `rows` holds pairs of the grid's row and the layer's.
+    void drawCells(QImage& window, const std::vector<std::pair<std::string, std::string>>& rows,
+                   int firstRow, int firstColumn) const;
+
+  private:
+    RenderOptions options_;
+    MapOutline outline_;
+    QSize size_;
+    std::unique_ptr<CellPainter> painter_;
+    std::unique_ptr<PictureOverlays> overlays_;
+    CellRowStream stream_;
+    int nextTop_ = 0;   // the next band's first pixel row
+    int cellRow_ = -1;  // the cell row whose pixels are in `line_`
+    std::vector<QRgb> line_;
+    std::string base_;
+    std::string overlay_;
+};
+
+// A whole picture in memory, or why it could not be drawn.
 struct RenderResult {
     QImage image;                    // null when there is a problem
     std::optional<Problem> problem;  // why nothing could be drawn
-    int length = 0;                  // the map's size in cells, as its size line gives it
+    int length = 0;                    // the map's size in cells, as its size line gives it
     int height = 0;
-    int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
+    int direction = -1;            // top-edge direction index 0 to 7, -1 when unreadable
     std::vector<MapLabel> labels;  // the labels read, when options.labels asked for them
 };
 
-// The maps the renderer accepts: any joined map (submaps too), at most as many source
-// lengths long and source heights high as a layout joins.
-inline constexpr HeaderRules kRenderedMapRules{false, mostColumns() * kMaxSide,
-                                               mostRows() * kMaxSide};
-
-// Draws the map that `reader` streams from its start (a file, or a map joined in memory
-// through LineReader::fromBytes): one square of options.cellSize pixels per cell, then
-// seams, highlights, labels and the compass mark. Sections that are not shown are skipped
-// unparsed, and no row is looked at beyond the map's length. A damaged map draws what can
-// be read of it; a missing or impossible version or size line, a picture too large to
-// hold and a file whose reading fails are problems. `name`
-// names the map in messages. Label texts need a QGuiApplication (for fonts); without one
-// only their dots are drawn.
-RenderResult renderMap(LineReader& reader, const RenderOptions& options, const std::string& name);
-
-// The same for the map file at `path`.
-RenderResult renderMapFile(const std::string& path, const RenderOptions& options);
+// Draws the whole map into one image (the preview). A damaged map draws what can be read
+// of it; only a missing or impossible version or size line is an error, and so is a
+// picture larger than the memory kept for one.
+RenderResult renderMap(const MapSource& source, const RenderOptions& options);
 
 }  // namespace pw

@@ -41,5 +41,7 @@ struct RenderOptions {
 };
 
 inline constexpr int kMaxCellSize = 64;
+// Pixels per cell of a saved picture unless another scale is asked for.
+inline constexpr int kDefaultCellSize = 4;
 
 }  // namespace pw

@@ -5,17 +5,23 @@
 // They run panelwright-cli on every case folder below tests/golden and compare what it did
 // with the folder's expected/ files. A case folder holds its sources, an `args` file (one
 // argument a line, an empty line for an empty argument) and expected/: `exit`, `stdout`,
-// `stderr` and every file the run must leave (a map, a picture) with its bytes. A `modes`
+// `stderr` and every file the run must leave: a map with its bytes, a PNG picture decoded
+// (format, resolution and every pixel), a PDF as its page count and page size ("pages N",
+// "size WxH" in points). A `limit` file holds the largest file the run may write, in bytes
+// (a write beyond fails as on a full disk). A `modes`
 // file ("0555 locked", one path a line) sets permissions; such a case runs as the user
 // "nobody" when the tests run as root, from a copy of the program every user may reach.
 // A `setup` file is a shell script run in the case's folder first, for what a checkout
 // cannot hold (a fifo, a name that is not UTF-8). Every run must end within seconds.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QImage>
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -27,6 +33,19 @@ namespace fs = std::filesystem;
 using pw::test::readFile;
 
 namespace {
+
+// A picture file's options where they differ from the defaults: " pdf 300 letter 2.5"
+// (format, dpi, paper, cell mm).
+std::string fileTold(const pw::PictureFileOptions& file) {
+    const pw::PictureFileOptions defaults;
+    if (file.format == defaults.format && file.dpi == defaults.dpi &&
+        file.print.paper == defaults.print.paper && file.print.cellMm == defaults.print.cellMm) {
+        return {};
+    }
+    return std::string(file.format == pw::PictureFormat::Pdf ? " pdf " : " png ") +
+           std::to_string(file.dpi) + " " + std::string(pw::paperInfo(file.print.paper).name) +
+           " " + QString::number(file.print.cellMm).toStdString();
+}
 
 // What a parse asks for: "error: " and the message, "help", "version", "list MAPSET",
 // "render MAP OUT show labels(A: all) seams scale", "run [dry] SETUP...", or
@@ -47,14 +66,28 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
                                      : std::string(1, picture.layer);
         return "render " + render->mapPath + " " + render->outputPath + " " + show + " " +
                (picture.allLabels ? "A" : std::to_string(picture.labels)) +
-               std::to_string(picture.seams) + " " + std::to_string(picture.scale);
+               std::to_string(picture.seams) + " " + std::to_string(picture.scale) +
+               fileTold(picture.file);
     }
     if (const auto* merge = std::get_if<MergeCommand>(&parsed)) {
         std::string text = std::string(pw::layoutName(merge->request.layout)) + " " +
                            std::to_string(merge->request.mapSetIndex) + " " +
                            std::to_string(merge->request.direction) + " " + merge->outputPath +
-                           " " + merge->imagePath.value_or("-") + (merge->allLabels ? "+all" : "") +
-                           " |";
+                           " " + merge->imagePath.value_or("-") +
+                           (merge->picture.allLabels ? "+all" : "");
+        const PictureOptions& picture = merge->picture;
+        const std::string file = fileTold(picture.file);
+        if (picture.section != pw::RenderSection::FirstGrid || !picture.labels || !picture.fixUps ||
+            picture.scale != pw::kDefaultCellSize || !file.empty()) {
+            const std::string show =
+                picture.section == pw::RenderSection::FirstGrid    ? std::string("first")
+                : picture.section == pw::RenderSection::SecondGrid ? std::string("second")
+                                                                   : std::string(1, picture.layer);
+            text += " [" + show + " " + std::to_string(picture.labels) +
+                    std::to_string(picture.fixUps) + " " + std::to_string(picture.scale) + file +
+                    "]";
+        }
+        text += " |";
         for (const pw::SourceSlot& slot : merge->request.slots) {
             text += " " + slot.name + (slot.path == slot.name ? ":" : "?") +
                     (slot.mark == ' ' ? '_' : slot.mark);
@@ -161,6 +194,45 @@ INSTANTIATE_TEST_SUITE_P(Commands, FullOutput,
                                          "merge --layout top-to-bottom --output o.map A.map A.map"),
                          [](const auto& row) { return "command" + std::to_string(row.index + 1); });
 
+// The picture's format (palette or not), resolution and pixels, or why they differ.
+std::string pictureDifference(const fs::path& made, const fs::path& expected) {
+    const QImage a(QString::fromStdString(made.string()));
+    const QImage b(QString::fromStdString(expected.string()));
+    if (a.isNull() || a.format() != b.format() || a.size() != b.size()) {
+        return "not a picture of the expected format and size";
+    }
+    if (a.dotsPerMeterX() != b.dotsPerMeterX()) {
+        return "resolution " + std::to_string(a.dotsPerMeterX()) + " dots per metre";
+    }
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < left.height(); ++y) {
+        for (int x = 0; x < left.width(); ++x) {
+            if (left.pixel(x, y) != right.pixel(x, y)) {
+                return "pixel " + std::to_string(x) + "," + std::to_string(y);
+            }
+        }
+    }
+    return {};
+}
+
+// Runs `command` with files limited to the case's `limit` bytes, if it has one.
+int runLimited(const std::string& command, const fs::path& source) {
+    std::ifstream limitFile(source / "limit");
+    rlim_t limit = RLIM_INFINITY;
+    limitFile >> limit;
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit limited = before;
+    limited.rlim_cur = std::min(limit, before.rlim_max);
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+    const int status = std::system(command.c_str());
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signal);
+    return status;
+}
+
 // What one run of the program did.
 struct Outcome {
     std::string exit, out, err;
@@ -183,7 +255,8 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
                 bool modes) {
     for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
-        if (name != "expected" && name != "args" && name != "modes" && name != "setup") {
+        if (name != "expected" && name != "args" && name != "modes" && name != "setup" &&
+            name != "limit") {
             fs::copy(entry.path(), work / name, fs::copy_options::recursive);
         }
     }
@@ -209,14 +282,15 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
     for (const std::string& argument : args) {
         command += " " + shellWord(argument);
     }
-    const int status = std::system((cd + command + " >.stdout 2>.stderr").c_str());
+    const int status = runLimited(cd + command + " >.stdout 2>.stderr", source);
     EXPECT_TRUE(WIFEXITED(status));
     return {std::to_string(WEXITSTATUS(status)) + "\n", readFile(work / ".stdout"),
             readFile(work / ".stderr"), true, std::move(made)};
 }
 
-// Every file of expected/ is in `work` with its bytes, and nothing else is left behind:
-// no output of a failed run, no temporary file; `bySetup` is what the case's setup made.
+// Every file of expected/ is in `work` (a map with its bytes, a picture as it decodes), and
+// nothing else is left behind: no output of a failed run, no temporary file; `bySetup` is
+// what the case's setup made.
 void expectFiles(const fs::path& source, const fs::path& work,
                  const std::vector<fs::path>& bySetup) {
     const fs::path expected = source / "expected";
@@ -224,7 +298,13 @@ void expectFiles(const fs::path& source, const fs::path& work,
         const fs::path made = work / fs::relative(entry.path(), expected);
         if (entry.is_regular_file() && entry.path().has_extension()) {
             ASSERT_TRUE(fs::exists(made)) << made << " was not written";
-            EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
+            if (made.extension() == ".png") {
+                EXPECT_EQ(pictureDifference(made, entry.path()), "") << made;
+            } else if (made.extension() == ".pdf") {
+                EXPECT_EQ(pw::test::pdfSummary(readFile(made)), readFile(entry.path())) << made;
+            } else {
+                EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
+            }
         }
     }
     for (const auto& entry : fs::recursive_directory_iterator(work)) {
@@ -270,17 +350,22 @@ std::string caseName(const testing::TestParamInfo<fs::path>& param) {
 
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), caseName);
 
-// The golden merges that read their sources (no usage error), save no setup of their own
-// and name every file as text (a setup holds names as text: one that is not UTF-8 is
-// refused).
+// The golden merges that read their sources (no usage error), save no setup of their own,
+// name every file as text (a setup holds names as text: one that is not UTF-8 is refused)
+// and ask for no picture options, which a setup does not keep (it keeps the picture's file).
 std::vector<fs::path> mergeCases() {
+    const std::vector<std::string> unkept = {"--scale",  "--show",      "--dpi",
+                                             "--format", "--paper",     "--cell-mm",
+                                             "--labels", "--no-labels", "--no-fix-ups"};
     std::vector<fs::path> merges;
     for (const fs::path& folder : cases()) {
         const std::vector<std::string> args = argsOf(folder);
         if (!args.empty() && args.front() == "merge" &&
             readFile(folder / "expected" / "exit") != "2\n" &&
             std::find(args.begin(), args.end(), "--save-setup") == args.end() &&
-            std::all_of(args.begin(), args.end(), pw::pathRoundTrips)) {
+            std::all_of(args.begin(), args.end(), pw::pathRoundTrips) &&
+            std::find_first_of(args.begin(), args.end(), unkept.begin(), unkept.end()) ==
+                args.end()) {
             merges.push_back(folder);
         }
     }

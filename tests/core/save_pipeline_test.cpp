@@ -19,6 +19,7 @@
 #include <iostream>
 #include <map>
 
+#include "core/pipeline/file_identity.h"
 #include "core/pipeline/joined_map.h"
 #include "test_support.h"
 
@@ -318,5 +319,41 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
                                 none.panelHeight}),
               std::vector<int>({0, 0, 0, 0}));
 }
+
+// One file under two names, or two files: what refuses a picture onto a command's own files.
+struct SameFileCase {
+    const char* first;
+    const char* second;  // "" stays empty: a slot with nothing chosen
+    bool same;
+};
+
+class SameFile : public testing::TestWithParam<SameFileCase> {};
+
+TEST_P(SameFile, IsToldByTheFileOrByItsPlace) {
+    pw::test::TempFolder folder;
+    writeFile(folder.path() / "a.map", "a");
+    writeFile(folder.path() / "b.map", "b");
+    fs::create_hard_link(folder.path() / "a.map", folder.path() / "hard.map");
+    fs::create_symlink("a.map", folder.path() / "soft.map");
+    fs::create_directory(folder.path() / "sub");
+    fs::create_directory_symlink(".", folder.path() / "here");
+    const auto at = [&folder](const char* name) {
+        return *name == '\0' ? std::string() : folder.file(name);
+    };
+    EXPECT_EQ(pw::isSameFile(at(GetParam().first), at(GetParam().second)), GetParam().same);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, SameFile,
+                         testing::Values(SameFileCase{"a.map", "a.map", true},
+                                         SameFileCase{"a.map", "sub/../a.map", true},
+                                         SameFileCase{"a.map", "hard.map", true},
+                                         SameFileCase{"soft.map", "a.map", true},
+                                         SameFileCase{"a.map", "b.map", false},
+                                         SameFileCase{"new.png", "./new.png", true},
+                                         SameFileCase{"new.png", "here/new.png", true},
+                                         SameFileCase{"new.png", "old.png", false},
+                                         SameFileCase{"a.map", "", false},
+                                         SameFileCase{"", "", false}),
+                         [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
 }  // namespace

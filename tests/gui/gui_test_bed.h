@@ -28,15 +28,19 @@ struct FakePrompts : UserPrompts {
         asked.append(initialPath + "|" + startFolder);
         return saveAnswer;
     }
-    std::optional<QString> askImagePath(QWidget*) override { return imageAnswer; }
+    std::optional<std::pair<QString, bool>> askImagePath(QWidget*,
+                                                         const QString& suggested) override {
+        asked.append(suggested);
+        return imageAnswer;
+    }
     std::optional<QString> askSetupPath(QWidget*, SetupPrompt kind, const QString& start) override {
         asked.append(QString(kind == SetupPrompt::Open ? "open setup|" : "save setup|") + start);
         return setupAnswer;
     }
     void beep() override { ++beeps; }
 
-    std::optional<QString> saveAnswer;  // nullopt: the user cancels
-    std::optional<QString> imageAnswer;
+    std::optional<std::pair<QString, bool>> imageAnswer;  // the name typed, PDF chosen
+    std::optional<QString> saveAnswer;                    // nullopt: the user cancels
     std::optional<QString> setupAnswer;
     QStringList errors, messages, asked;
     int beeps = 0;

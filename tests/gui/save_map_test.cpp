@@ -6,6 +6,7 @@
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
 #include "render/map_renderer.h"
+#include "render/picture_companion.h"
 #include "test_support.h"
 
 namespace pw::gui::test {
@@ -88,24 +89,9 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     // The preview of the slots saved is the picture of the map Save Map wrote.
     auto& preview = control<PreviewPane>(*dialog, "previewPane");
     ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
-    const RenderResult written = renderMapFile(output.toStdString(), preview.current().options);
+    const RenderResult written =
+        renderMap(MapSource::file(output.toStdString()), preview.current().options);
     EXPECT_TRUE(!written.image.isNull() && preview.current().image == written.image);
-
-    // Save Image writes that picture with its labels, as the renderer places them on it,
-    // or shows why it cannot.
-    auto& saveImage = control<QAbstractButton>(*dialog, "previewSaveImage");
-    bed.prompts.imageAnswer = bed.dir.filePath("preview.png");
-    saveImage.click();
-    RenderOptions labelled = preview.current().options;
-    labelled.labelsOnImage = true;
-    EXPECT_EQ(QImage(*bed.prompts.imageAnswer).convertToFormat(QImage::Format_RGB32),
-              renderMapFile(output.toStdString(), labelled).image);
-    bed.prompts.imageAnswer = bed.dir.filePath("missing/preview.png");
-    saveImage.click();
-    EXPECT_EQ(bed.prompts.errors.size(), 2);
-    EXPECT_EQ(
-        bed.prompts.errors.last(),
-        "ERROR: unable to write image " + *bed.prompts.imageAnswer + ": No such file or directory");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -116,6 +102,50 @@ INSTANTIATE_TEST_SUITE_P(
                                "ccccaaaabbbb ccccaaaabbbb ccccaaaabbbb ccccaaaabbbb"},
                       SaveCase{Layout::Composite, 2, "abcd", "ERROR: no file selected for Map# 1,1",
                                "aaaabbbb aaaabbbb ccccdddd ccccdddd"}));
+
+// "Save Image..." writes exactly what merge --image writes for the same slots: seams,
+// labels, the fix-up highlight (shown by default, toggled in the preview) and the scale.
+TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
+    GuiTestBed bed;
+    bed.addMap(0, "AB-01R.map", '.', 26);
+    bed.addMap(0, "AB-02L.map", ',', 26);
+    storeSavedFileName(bed.settings, bed.dir.filePath("joined.map"));
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    choose(*dialog, 1, "AB-01R.map");
+    choose(*dialog, 2, "AB-02L.map");
+    auto& preview = control<PreviewPane>(*dialog, "previewPane");
+    ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
+    EXPECT_FALSE(preview.current().options.highlights.empty()) << "R over L: layer b fixed";
+    control<QAbstractButton>(*dialog, "previewFixUps").click();
+    ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
+    EXPECT_TRUE(preview.current().options.highlights.empty());
+    control<QAbstractButton>(*dialog, "previewFixUps").click();
+    ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
+
+    bed.prompts.imageAnswer = std::pair(bed.dir.filePath("shot"), false);
+    control<QAbstractButton>(*dialog, "previewSaveImage").click();
+    EXPECT_EQ(bed.prompts.asked, QStringList{bed.dir.filePath("joined.png")});
+    bed.prompts.imageAnswer = std::pair(bed.dir.filePath("sheets"), true);
+    control<QAbstractButton>(*dialog, "previewSaveImage").click();
+    EXPECT_TRUE(bed.prompts.errors.isEmpty()) << bed.prompts.errors.join('\n').toStdString();
+    EXPECT_EQ(
+        pw::test::pdfSummary(pw::test::readFile(bed.dir.filePath("sheets.pdf").toStdString())),
+        "pages 2\nsize 595x842\n");
+
+    // merge --image of the same slots, through the same save pipeline.
+    MergeRequest request{Layout::TopToBottom, 0, 0, {}};
+    for (const char* name : {"AB-01R.map", "AB-02L.map"}) {
+        request.slots.push_back({name, bed.mapSetFolder(0).toStdString() + "/" + name, name[5]});
+    }
+    pw::test::RecordingHost host;
+    host.answer = bed.dir.filePath("cli.map").toStdString();
+    RenderOptions options;
+    options.cellSize = kDefaultCellSize;
+    PictureCompanion picture(bed.dir.filePath("cli.png").toStdString(), options, {}, true);
+    ASSERT_EQ(runSave(request, host, openSafeOutput, &picture), SaveOutcome::Saved);
+    const QImage saved(bed.dir.filePath("shot.png"));
+    EXPECT_TRUE(!saved.isNull() && saved == QImage(bed.dir.filePath("cli.png")));
+}
 
 }  // namespace
 }  // namespace pw::gui::test

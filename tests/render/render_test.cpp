@@ -17,11 +17,12 @@
 
 #include "core/pipeline/joined_map.h"
 #include "render/cell_index.h"
-#include "render/image_file.h"
+#include "render/cell_rows.h"
 #include "render/label_placement.h"
 #include "render/map_renderer.h"
-#include "render/cell_rows.h"
 #include "render/palette.h"
+#include "render/picture_companion.h"
+#include "render/picture_file.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -95,8 +96,7 @@ class Pictures : public testing::TestWithParam<TableRow> {};
 // With PANELWRIGHT_WRITE_PICTURES set, each picture is written afresh (to be looked at).
 TEST_P(Pictures, AreTheirMapsDrawn) {
     const auto [map, options] = pictureMap(GetParam());
-    pw::LineReader reader = pw::LineReader::fromBytes(map);
-    const pw::RenderResult drawn = pw::renderMap(reader, options, GetParam()[1]);
+    const pw::RenderResult drawn = pw::renderMap(pw::MapSource::bytes(map, GetParam()[1]), options);
     ASSERT_FALSE(drawn.problem.has_value()) << drawn.problem->message;
     QImage image = drawn.image;
     QPainter painter(&image);
@@ -109,7 +109,7 @@ TEST_P(Pictures, AreTheirMapsDrawn) {
     const QString name = QString::fromStdString(GetParam()[0]) + QStringLiteral(".png");
     const QString picture = QDir(QStringLiteral(PANELWRIGHT_TEST_DATA "/pictures")).filePath(name);
     if (qEnvironmentVariableIsSet("PANELWRIGHT_WRITE_PICTURES")) {
-        ASSERT_FALSE(pw::writePngFile(image, picture).has_value());
+        ASSERT_TRUE(image.save(picture, "PNG"));
     }
     const QImage expected = QImage(picture).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(image.size(), expected.size()) << "no picture " << picture.toStdString();
@@ -123,7 +123,7 @@ TEST_P(Pictures, AreTheirMapsDrawn) {
         }
     }
     if (differing > 0) {  // kept in the build folder to be compared by eye
-        (void)pw::writePngFile(image, QStringLiteral("drawn-") + name);
+        (void)image.save(QStringLiteral("drawn-") + name, "PNG");
     }
     EXPECT_EQ(differing, 0) << "pixels differ, the first at " << first.x() << "," << first.y()
                             << "; the picture drawn is drawn-" << name.toStdString();
@@ -145,7 +145,7 @@ TEST_P(Problems, AreToldOrTheMapIsDrawn) {
     }
     pw::RenderOptions options;
     options.cellSize = std::stoi(GetParam().at(1));
-    const pw::RenderResult drawn = pw::renderMapFile(path, options);
+    const pw::RenderResult drawn = pw::renderMap(pw::MapSource::file(path), options);
     std::string told = drawn.problem ? drawn.problem->message
                                      : std::to_string(drawn.length) + "x" +
                                            std::to_string(drawn.height) + " cells in " +
@@ -187,21 +187,6 @@ TEST(CellIndex, AnswersEverySectionOfACellAsTheRendererReadsIt) {
         EXPECT_EQ(invalid.length() + invalid.height(), 0) << bad;
     }
     EXPECT_TRUE(pw::CellIndex(QByteArray("0\n2997 3996 0\n")).isValid());
-}
-
-TEST(PngFile, IsWrittenWholeOrNotAtAll) {
-    pw::test::TempFolder folder;
-    QImage picture(3, 2, QImage::Format_RGB32);
-    picture.fill(kLabelDot);
-    const QString png = QString::fromStdString(folder.file("map.png"));
-    EXPECT_FALSE(pw::writePngFile(picture, png).has_value());
-    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), picture);
-    const std::optional<pw::Problem> failed = pw::writePngFile(picture, png + "/no.png");
-    ASSERT_TRUE(failed.has_value());
-    EXPECT_EQ(failed->message,
-              "ERROR: unable to write image " + png.toStdString() + "/no.png: Not a directory");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1)
-        << "nothing half-written";
 }
 
 // Labels placed at a scale: '+' for a label drawn with its text, '.' for one whose text
@@ -312,6 +297,260 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
         << "the seam between the panels";
     EXPECT_EQ(run({"render", "--output", "no/such/folder.png", "AB-01.map"}), 1);
     EXPECT_EQ(run({"render", "--scale", "0", "--output", "x.png", "AB-01.map"}), 2);
+}
+
+// A map of 40 by 30 cells with terrain in stripes, layer "b" and labels near band edges.
+std::string stripedMap() {
+    std::string rows;
+    for (int grid = 0; grid < 2; ++grid) {
+        for (int y = 0; y < 30; ++y) {
+            std::string row;
+            for (int x = 0; x < 40; ++x) {
+                row += ".,T^~=#"[(x / 3 + y / 2 + grid) % 7];
+            }
+            rows += row + "\r\n";
+        }
+    }
+    rows += "b\r\n";
+    for (int y = 0; y < 30; ++y) {
+        rows += (y % 4 == 0 ? std::string(40, 'Q') : std::string(40, ' ')) + "\r\n";
+    }
+    return "1\r\n40 30 99\r\nvalues\r\n3 4\r\n" + rows +
+           "x\r\n2 3.9 Northfold\r\n30.5 16 Marsh End\r\n12 29.6 Low Ford\r\n";
+}
+
+// A picture drawn in bands of any height, or across sheets, is the whole picture.
+struct BandCase {
+    int cellSize;
+    int bandHeight;
+    pw::RenderSection section;
+};
+
+class Bands : public testing::TestWithParam<BandCase> {};
+
+TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
+    pw::RenderOptions options;
+    options.cellSize = GetParam().cellSize;
+    options.section = GetParam().section;
+    options.layer = 'b';
+    options.panelLength = 20;
+    options.panelHeight = 15;
+    options.highlights = {QPoint(0, 0), QPoint(19, 14), QPoint(39, 29)};
+    const pw::MapSource source = pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
+    const QImage whole = pw::renderMap(source, options).image;
+    ASSERT_EQ(whole.size(), QSize(40, 30) * options.cellSize);
+    pw::PictureDrawer drawer(source, options, pw::readOutline(source, options));
+    QImage band(whole.width(), GetParam().bandHeight, QImage::Format_RGB32);
+    for (int top = 0; top < whole.height(); top += band.height()) {
+        const int rows = std::min(band.height(), whole.height() - top);
+        drawer.drawBand(band, rows);
+        ASSERT_EQ(band.copy(0, 0, band.width(), rows), whole.copy(0, top, band.width(), rows))
+            << "band at " << top;
+    }
+    // A printed sheet's window: cells 5 to 15 of rows 3 to 9, from rows kept in memory.
+    pw::CellRowStream stream(source, options, 40);
+    std::vector<std::pair<std::string, std::string>> rows(10);
+    for (auto& [grid, layer] : rows) {
+        stream.next(grid, layer);
+    }
+    rows.erase(rows.begin(), rows.begin() + 3);
+    const QRect cells(5, 3, 11, 7);
+    QImage window(cells.size() * options.cellSize, QImage::Format_RGB32);
+    drawer.drawCells(window, rows, cells.top(), cells.left());
+    EXPECT_EQ(window, whole.copy(QRect(cells.topLeft() * options.cellSize, window.size())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, Bands,
+                         testing::Values(BandCase{1, 1, pw::RenderSection::FirstGrid},
+                                         BandCase{1, 7, pw::RenderSection::Layer},
+                                         BandCase{3, 5, pw::RenderSection::SecondGrid},
+                                         BandCase{8, 13, pw::RenderSection::Layer},
+                                         BandCase{8, 64, pw::RenderSection::FirstGrid},
+                                         BandCase{16, 100, pw::RenderSection::FirstGrid}),
+                         [](const auto& named) {
+                             return "cell" + std::to_string(named.param.cellSize) + "band" +
+                                    std::to_string(named.param.bandHeight);
+                         });
+
+// Collects a file in memory.
+struct MemoryOutput : pw::OutputFile {
+    bool write(const char* data, std::size_t size) override {
+        bytes.append(data, size);
+        return true;
+    }
+    bool commit() override { return true; }
+    std::string errorString() const override { return {}; }
+    std::string bytes;
+};
+
+// PNG files decode to the picture drawn whole: a palette where the colours fit, RGB
+// otherwise, with the resolution asked for.
+struct PngCase {
+    std::string map;
+    bool labels;
+    int dpi;
+    QImage::Format format;
+    int dotsPerMeter;
+    int bitDepth;  // as the file's header gives it
+};
+
+class Png : public testing::TestWithParam<PngCase> {};
+
+TEST_P(Png, DecodesToThePictureDrawnWhole) {
+    pw::RenderOptions options;
+    options.cellSize = 4;
+    options.labels = GetParam().labels;
+    options.compass = false;
+    const pw::MapSource source =
+        pw::MapSource::bytes(QByteArray::fromStdString(GetParam().map), "m");
+    MemoryOutput output;
+    pw::PictureFileOptions file;
+    file.dpi = GetParam().dpi;
+    ASSERT_EQ(pw::writePicture(source, options, file, output, "out.png"), std::nullopt);
+    const QImage decoded = QImage::fromData(QByteArray::fromStdString(output.bytes), "PNG");
+    EXPECT_EQ(decoded.format(), GetParam().format);
+    EXPECT_EQ(decoded.dotsPerMeterX(), GetParam().dotsPerMeter);
+    EXPECT_EQ(static_cast<int>(output.bytes.at(24)), GetParam().bitDepth);
+    EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32), pw::renderMap(source, options).image);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Png,
+                         testing::Values(
+                             // seven colours of terrain: four bits a pixel
+                             PngCase{stripedMap(), false, 0, QImage::Format_Indexed8, 3780, 4},
+                             PngCase{stripedMap(), false, 254, QImage::Format_Indexed8, 10000, 4},
+                             PngCase{stripedMap(), true, 0, QImage::Format_RGB32, 3780, 8},
+                             // water and a blank row: two colours, one bit a pixel
+                             PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n", false, 0,
+                                     QImage::Format_Mono, 3780, 1},
+                             // four colours, two bits
+                             PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n~^.,\r\n", false, 0,
+                                     QImage::Format_Indexed8, 3780, 2}),
+                         [](const auto& named) { return "row" + std::to_string(named.index + 1); });
+
+// Sheets: the orientation that needs fewer, as many whole cells as fit in the margins, and
+// the PDF holding the overview and every sheet at the paper's size.
+struct SheetCase {
+    int length;
+    int height;
+    pw::Paper paper;
+    double cellMm;
+    bool landscape;
+    int columns;
+    int rows;
+    const char* summary;
+};
+
+class Sheets : public testing::TestWithParam<SheetCase> {};
+
+TEST_P(Sheets, SplitTheMapAndArePrinted) {
+    const SheetCase& test = GetParam();
+    const pw::PrintOptions print{test.paper, test.cellMm, 50};
+    const std::optional<pw::PageGrid> grid = pw::layoutPages(test.length, test.height, print);
+    ASSERT_TRUE(grid.has_value());
+    EXPECT_EQ(std::vector<int>({grid->landscape, grid->columns, grid->rows}),
+              std::vector<int>({test.landscape, test.columns, test.rows}));
+    // The last sheet of each row and column reaches the map's edge, and sheets overlap.
+    const QRect last = grid->cellsOf(grid->rows - 1, grid->columns - 1, test.length, test.height);
+    EXPECT_EQ(std::vector<int>({last.right() + 1, last.bottom() + 1}),
+              std::vector<int>({test.length, test.height}));
+    std::string rows;
+    for (int y = 0; y < test.height; ++y) {
+        rows += std::string(static_cast<std::size_t>(test.length), '~') + "\r\n";
+    }
+    const std::string map = "1\r\n" + std::to_string(test.length) + " " +
+                            std::to_string(test.height) + " 0\r\nv\r\n0\r\n" + rows + rows;
+    MemoryOutput output;
+    const pw::PictureFileOptions file{pw::PictureFormat::Pdf, 0, print};
+    ASSERT_EQ(pw::writePicture(pw::MapSource::bytes(QByteArray::fromStdString(map), "m"), {}, file,
+                               output, "out.pdf"),
+              std::nullopt);
+    EXPECT_EQ(pw::test::pdfSummary(output.bytes), test.summary);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Papers, Sheets,
+    testing::Values(SheetCase{64, 80, pw::Paper::A4, 4, true, 1, 2, "pages 3\nsize 842x595\n"},
+                    SheetCase{64, 80, pw::Paper::A3, 4, false, 1, 1, "pages 2\nsize 842x1191\n"},
+                    SheetCase{100, 30, pw::Paper::Letter, 5, true, 2, 1, "pages 3\nsize 792x612\n"},
+                    SheetCase{10, 10, pw::Paper::A4, 50, false, 5, 3, "pages 16\nsize 595x842\n"}),
+    [](const auto& named) { return "row" + std::to_string(named.index + 1); });
+
+// merge --image through the save pipeline: a picture that cannot be written completely,
+// at any point, leaves the map and the old picture as they were and nothing behind.
+struct FailureCase {
+    pw::PictureFormat format;
+    std::size_t budget;  // bytes the picture's disk takes
+    bool commitFails;
+};
+
+class PictureFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(PictureFailure, LeavesTheMapAndTheOldPictureWhole) {
+    pw::test::TempFolder folder;
+    pw::test::writeFile(folder.file("A.map"),
+                        pw::test::MapBuilder{.length = 30, .height = 20}.text());
+    pw::test::writeFile(folder.file("out.map"), "precious");
+    pw::test::writeFile(folder.file("old.pic"), "old picture");
+    const std::string picture = folder.file("old.pic");
+    const auto faulty = [this](const std::string& path) {
+        pw::OpenedOutput opened = pw::openSafeOutput(path);
+        opened.file = std::make_unique<pw::test::FaultyOutput>(
+            std::move(opened.file), GetParam().budget, GetParam().commitFails);
+        return opened;
+    };
+    pw::PictureFileOptions file;
+    file.format = GetParam().format;
+    pw::PictureCompanion companion(picture, {}, file, true, faulty);
+    pw::MergeRequest request{pw::Layout::TopToBottom, 0, 0, {}};
+    request.slots = {{"A.map", folder.file("A.map"), 'L'}, {"A.map", folder.file("A.map"), 'R'}};
+    pw::test::RecordingHost host;
+    host.answer = folder.file("out.map");
+    EXPECT_EQ(pw::runSave(request, host, pw::openSafeOutput, &companion),
+              pw::SaveOutcome::WriteFailed);
+    EXPECT_EQ(host.events.back(),
+              "ERROR: unable to write file " + picture + ": No space left on device");
+    EXPECT_EQ(pw::test::readFile(folder.file("out.map")), "precious");
+    EXPECT_EQ(pw::test::readFile(picture), "old picture");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, PictureFailure,
+                         testing::Values(FailureCase{pw::PictureFormat::Png, 0, false},
+                                         FailureCase{pw::PictureFormat::Png, 60, false},
+                                         FailureCase{pw::PictureFormat::Png, 120, false},
+                                         FailureCase{pw::PictureFormat::Png, SIZE_MAX, true},
+                                         FailureCase{pw::PictureFormat::Pdf, 500, false},
+                                         FailureCase{pw::PictureFormat::Pdf, SIZE_MAX, true}),
+                         [](const auto& named) {
+                             return std::string(named.param.format == pw::PictureFormat::Png
+                                                    ? "Png"
+                                                    : "Pdf") +
+                                    (named.param.commitFails
+                                         ? "AtCommit"
+                                         : "After" + std::to_string(named.param.budget));
+                         });
+
+// A map whose commit fails after the picture's took its place puts the old picture back.
+TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
+    pw::test::TempFolder folder;
+    pw::test::writeFile(folder.file("A.map"), pw::test::MapBuilder{.length = 30}.text());
+    pw::test::writeFile(folder.file("old.png"), "old picture");
+    pw::PictureCompanion companion(folder.file("old.png"), {}, {}, true);
+    pw::MergeRequest request{pw::Layout::EndToEnd, 0, 0, {}};
+    request.slots = {{"A.map", folder.file("A.map"), ' '}, {"A.map", folder.file("A.map"), ' '}};
+    pw::test::RecordingHost host;
+    host.answer = folder.file("out.map");
+    const auto failingCommit = [](const std::string& path) {
+        pw::OpenedOutput opened = pw::openSafeOutput(path);
+        opened.file =
+            std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX, true);
+        return opened;
+    };
+    EXPECT_EQ(pw::runSave(request, host, failingCommit, &companion), pw::SaveOutcome::WriteFailed);
+    EXPECT_EQ(pw::test::readFile(folder.file("old.png")), "old picture");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.map")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -146,6 +147,16 @@ std::string MapBuilder::text() const {
         out += label + "\r\n";
     }
     return out;
+}
+
+std::string pdfSummary(const std::string& bytes) {
+    std::smatch count;
+    std::smatch box;
+    const bool found =
+        std::regex_search(bytes, count, std::regex(R"(/Type /Pages[^>]*?/Count (\d+))")) &&
+        std::regex_search(bytes, box, std::regex(R"(/MediaBox \[0 0 (\d+)\.?\d* (\d+)\.?\d*\])"));
+    return found ? "pages " + count.str(1) + "\nsize " + box.str(1) + "x" + box.str(2) + "\n"
+                 : "no PDF";
 }
 
 }  // namespace pw::test

@@ -3,12 +3,15 @@
 // What the core and command-line tests share: temporary folders, whole files, map files
 // made in memory and the one stand-in for whoever runs the save pipeline.
 
+#include <algorithm>
 #include <filesystem>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/mapfile/output_file.h"
 #include "core/pipeline/pipeline_host.h"
 
 namespace pw::test {
@@ -90,5 +93,26 @@ class RecordingHost : public PipelineHost {
     }
     void reportSuccess(const std::string& message) override { events.push_back(message); }
 };
+
+// A real output failing like a full disk after `budget` bytes, or at commit.
+struct FaultyOutput : OutputFile {
+    FaultyOutput(std::unique_ptr<OutputFile> file, std::size_t bytes, bool commitFails)
+        : inner(std::move(file)), budget(bytes), failCommit(commitFails) {}
+    bool write(const char* data, std::size_t size) override {
+        const std::size_t accepted = std::min(size, budget);
+        budget -= accepted;
+        return inner->write(data, accepted) && accepted == size;
+    }
+    bool commit() override { return !failCommit && inner->commit(); }
+    std::string errorString() const override { return "No space left on device"; }
+    std::string writtenPath() const override { return inner->writtenPath(); }
+
+    std::unique_ptr<OutputFile> inner;
+    std::size_t budget;
+    bool failCommit;
+};
+
+// "pages N\nsize WxH\n" of a PDF's bytes (its page tree and first page, in points).
+std::string pdfSummary(const std::string& bytes);
 
 }  // namespace pw::test

@@ -1,5 +1,7 @@
 #include "core/common/messages.h"
 
+#include <QString>
+
 #include "core/common/file_path.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_set.h"
@@ -85,13 +87,18 @@ std::string folderMissing(const std::string& folder) {
     return "The folder " + folder + " does not exist.";
 }
 
-std::string unableToWriteImage(const std::string& path, const std::string& reason) {
-    return "ERROR: unable to write image " + path + ": " + reason;
+std::string sameFileAs(const std::string& other) {
+    return "same file as " + other;
 }
 
 std::string tooLargeToDraw(const std::string& name, int cellSize) {
     return "ERROR: file " + name + " is too large to draw at " + std::to_string(cellSize) +
            " pixels per cell";
+}
+
+std::string tooLargeForFormat(const char* format, long long width, long long height) {
+    return std::string("the picture of ") + std::to_string(width) + " by " +
+           std::to_string(height) + " pixels is larger than " + format + " allows";
 }
 
 std::string notEnoughMemoryToDraw(const std::string& name) {
@@ -123,6 +130,36 @@ std::string cellDescription(int column, int row, char first, char second,
 std::string cellSlot(int slotNumber, const std::string& name) {
     const std::string slot = "; slot " + std::to_string(slotNumber);
     return name.empty() ? slot + ", nothing chosen" : slot + ": " + name;
+}
+
+std::string outOfMemory() {
+    return "out of memory";
+}
+
+std::string cellTooLargeForPaper(double cellMm, const std::string& paper) {
+    return "a cell of " + QString::number(cellMm).toStdString() + " mm is too large for " + paper +
+           " paper";
+}
+
+std::string overviewCaption(const std::string& name, int length, int height, int sheets, int across,
+                            int down, int overlap) {
+    return name + ": " + std::to_string(length) + " by " + std::to_string(height) + " cells on " +
+           std::to_string(sheets) + " sheets after this one, " + std::to_string(across) +
+           " across and " + std::to_string(down) + " down (row,column); neighbours share " +
+           std::to_string(overlap) + " cells";
+}
+
+std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,
+                         int lastColumn, int firstRow, int lastRow) {
+    return "Sheet " + std::to_string(row) + "," + std::to_string(column) + " (row " +
+           std::to_string(row) + " of " + std::to_string(rows) + ", column " +
+           std::to_string(column) + " of " + std::to_string(columns) + "): cells " +
+           std::to_string(firstColumn) + " to " + std::to_string(lastColumn) + " across, " +
+           std::to_string(firstRow) + " to " + std::to_string(lastRow) + " down";
+}
+
+std::string mapNotReadable() {
+    return "the map just written cannot be read back";
 }
 
 std::string unableToWriteStandardOutput(const std::string& reason) {

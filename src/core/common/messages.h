@@ -39,7 +39,6 @@ inline constexpr std::string_view kMapFilesNotFound = "ERROR searchinng for Map 
 std::string folderMissing(const std::string& folder);
 
 // Pictures.
-std::string unableToWriteImage(const std::string& path, const std::string& reason);
 std::string tooLargeToDraw(const std::string& name, int cellSize);
 std::string notEnoughMemoryToDraw(const std::string& name);
 
@@ -101,6 +100,14 @@ inline constexpr char kRedo[] = "Redo";
 inline constexpr char kPreviewKeys[] =
     "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits";
 std::string hoveredLabel(const std::string& label);
+// The preview's fix-up highlight and its Save Image prompt.
+inline constexpr char kFixUps[] = "Fix-ups";
+inline constexpr char kFixUpsTip[] =
+    "Highlights in magenta the cells of layer b that the junction fix-up changed where L and "
+    "R marked panels meet";
+inline constexpr char kSaveImage[] = "Save Image";
+inline constexpr char kPngFilter[] = "PNG image (*.png)";
+inline constexpr char kPdfFilter[] = "PDF to print (*.pdf)";
 
 // A slot joining with a mark its chosen name does not show (slots numbered from 1):
 // "R (kept)" beside it, its tooltip, and what the preview says of it, naming the slots
@@ -115,6 +122,23 @@ std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file);
 std::string runFailed(const std::string& file);
 
+// Why an output is refused before anything is written: it is one of the command's other
+// files.
+std::string sameFileAs(const std::string& other);
+
+// Pictures of a map.
+std::string tooLargeToDraw(const std::string& name, int cellSize);
+std::string tooLargeForFormat(const char* format, long long width, long long height);
+std::string notEnoughMemoryToDraw(const std::string& name);
+std::string outOfMemory();
+std::string cellTooLargeForPaper(double cellMm, const std::string& paper);
+// The captions of a printed map: its overview sheet and each sheet after it.
+std::string overviewCaption(const std::string& name, int length, int height, int sheets, int across,
+                            int down, int overlap);
+std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,
+                         int lastColumn, int firstRow, int lastRow);
+// The map just written cannot be read back to draw it.
+std::string mapNotReadable();
 // Files of every kind. `name` and `path` come escaped (escapedName), `reason` in the
 // system's words.
 std::string nameNotUtf8(const std::string& name);

@@ -18,6 +18,12 @@ class OutputFile {
     virtual bool commit() = 0;
     // Why the last write or commit failed, in the system's words.
     virtual std::string errorString() const = 0;
+    // Makes the bytes written so far durable before commit, so that a commit that must go
+    // together with another one is left only the renaming to do; false on failure.
+    virtual bool sync() { return true; }
+    // A path from which the bytes written so far can be read back before commit (a picture
+    // is drawn from the map just written); empty where there is none.
+    virtual std::string writtenPath() const { return {}; }
 };
 
 // Opens the output for a path; a null output and why, when it cannot be created there.

@@ -24,6 +24,11 @@ class SafeOutput final : public OutputFile {
         while (size > 0) {
             const qint64 written = file_.write(data, static_cast<qint64>(size));
             if (written <= 0) {
+                // Qt's own text for it may say nothing ("Unknown error"); the system's
+                // reason is still in errno.
+                if (errno != 0) {
+                    reason_ = std::strerror(errno);
+                }
                 return false;
             }
             data += written;
@@ -43,6 +48,19 @@ class SafeOutput final : public OutputFile {
     std::string errorString() const override {
         return reason_.empty() ? file_.errorString().toStdString() : reason_;
     }
+    bool sync() override {
+        if (!file_.flush() || ::fsync(file_.handle()) != 0) {
+            reason_ = std::strerror(errno);
+            return false;
+        }
+        return true;
+    }
+    // The temporary file may have no name of its own; its descriptor always reopens it.
+    std::string writtenPath() const override {
+        const QString reopened = QStringLiteral("/proc/self/fd/%1").arg(file_.handle());
+        return file_.handle() >= 0 && QFileInfo::exists(reopened) ? reopened.toStdString()
+                                                                  : std::string();
+    }
 
   private:
     QSaveFile file_;      // an uncommitted save removes its temporary file
@@ -56,22 +74,27 @@ class DiscardedOutput final : public OutputFile {
     std::string errorString() const override { return {}; }
 };
 
-// A link is followed to the file it names, which is the one replaced.
-bool refusedTarget(const std::string& path, const QString& name) {
-    const QFileInfo target(name);
-    return path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile());
-}
-
 }  // namespace
 
-OpenedOutput openDryRunOutput(const std::string& path) {
+std::optional<std::string> refusedTarget(const std::string& path) {
+    // A name Qt cannot hold as text would be written under another name.
     const std::optional<QString> name = qtPath(path);
     if (!name) {
-        return {nullptr, messages::kNameNotUtf8};
+        return messages::kNameNotUtf8;
     }
-    if (refusedTarget(path, *name)) {
-        return {nullptr, messages::kNotRegularFile};
+    const QFileInfo target(*name);
+    // A link is followed to the file it names, which is the one replaced.
+    if (path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile())) {
+        return messages::kNotRegularFile;
     }
+    return std::nullopt;
+}
+
+OpenedOutput openDryRunOutput(const std::string& path) {
+    if (std::optional<std::string> refused = refusedTarget(path)) {
+        return {nullptr, *refused};
+    }
+    const std::optional<QString> name = qtPath(path);
     const QFileInfo folder(QFileInfo(*name).absolutePath());
     if (!folder.isDir()) {
         return {nullptr, std::strerror(ENOENT)};
@@ -84,13 +107,10 @@ OpenedOutput openDryRunOutput(const std::string& path) {
 
 OpenedOutput openSafeOutput(const std::string& path) {
     // A name Qt cannot hold as text would be written under another name.
+    if (std::optional<std::string> refused = refusedTarget(path)) {
+        return {nullptr, *refused};
+    }
     const std::optional<QString> name = qtPath(path);
-    if (!name) {
-        return {nullptr, messages::kNameNotUtf8};
-    }
-    if (refusedTarget(path, *name)) {
-        return {nullptr, messages::kNotRegularFile};
-    }
     auto output = std::make_unique<SafeOutput>(*name);
     if (!output->open()) {
         return {nullptr, output->errorString()};

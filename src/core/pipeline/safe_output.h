@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/mapfile/output_file.h"
@@ -19,5 +20,10 @@ OpenedOutput openSafeOutput(const std::string& path);
 // is missing or cannot be written, without making anything there; the bytes written to it
 // go nowhere.
 OpenedOutput openDryRunOutput(const std::string& path);
+
+// Why a safe save may not go to `path` at all, known before anything is made there: it
+// exists and is not a regular file (a folder, a device, a fifo, a link to one of them), or
+// its bytes do not round-trip through Qt. nullopt when it may.
+std::optional<std::string> refusedTarget(const std::string& path);
 
 }  // namespace pw

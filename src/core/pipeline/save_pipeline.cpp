@@ -17,8 +17,8 @@ bool report(const StepResult& result, PipelineHost& host) {
 
 }  // namespace
 
-SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
-                    const OutputOpener& openOutput) {
+SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const OutputOpener& openOutput,
+                    MapCompanion* companion) {
     const std::optional<LayoutShape> shape =
         shapeFor(request.layout, static_cast<int>(request.slots.size()));
     if (!shape) {
@@ -52,9 +52,17 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         host.showError(messages::unableToCreate(shownPath, output.errorString));
         return SaveOutcome::WriteFailed;
     }
+    if (companion != nullptr) {
+        if (const std::optional<Problem> failed = companion->open()) {
+            host.showError(failed->message);
+            return SaveOutcome::WriteFailed;
+        }
+    }
     // A damaged source stops the writing; the output is then dropped uncommitted.
     LineWriter writer(*output.file);
-    if (const std::optional<Problem> damage = job.writeMap(writer)) {
+    WrittenMap written;
+    if (const std::optional<Problem> damage =
+            job.writeMap(writer, companion != nullptr ? &written.fixedCells : nullptr)) {
         host.showError(damage->message);
         return SaveOutcome::WriteFailed;
     }
@@ -62,9 +70,41 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
         host.showError(messages::unableToRead(*broken));
         return SaveOutcome::WriteFailed;
     }
-    if (!writer.flush() || !output.file->commit()) {
+    const auto writeFailed = [&] {
         host.showError(messages::unableToWrite(shownPath, output.file->errorString()));
         return SaveOutcome::WriteFailed;
+    };
+    if (!writer.flush()) {
+        return writeFailed();
+    }
+    if (companion != nullptr) {
+        // Both complete and durable first; then only the two renamings are left.
+        if (!output.file->sync()) {
+            return writeFailed();
+        }
+        written.name = shownPath;
+        written.path = output.file->writtenPath();
+        written.panelLength = job.length();
+        written.panelHeight = job.height();
+        if (const std::optional<Problem> failed = companion->write(written)) {
+            host.showError(failed->message);
+            return SaveOutcome::WriteFailed;
+        }
+    }
+    // The picture first: its old file is kept aside and comes back if the map's commit
+    // fails, so that either both files are new or both are as they were.
+    if (companion != nullptr) {
+        if (const std::optional<Problem> failed = companion->commit()) {
+            host.showError(failed->message);
+            return SaveOutcome::WriteFailed;
+        }
+    }
+    const bool committed = output.file->commit();
+    if (companion != nullptr) {
+        companion->settle(committed);
+    }
+    if (!committed) {
+        return writeFailed();
     }
     host.reportSuccess(std::string(messages::kMapCreated));
     return SaveOutcome::Saved;

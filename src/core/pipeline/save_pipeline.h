@@ -1,10 +1,41 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/assembly/map_writer.h"
 #include "core/assembly/merge_request.h"
 #include "core/pipeline/pipeline_host.h"
 #include "core/pipeline/safe_output.h"
 
 namespace pw {
+
+// What a file made from the merged map (a picture of it) gets from the save.
+struct WrittenMap {
+    std::string name;     // the map's path as given, for messages
+    std::string path;     // where the map just written, not yet committed, reads back
+    int panelLength = 0;  // one panel's size in cells: where the seams lie
+    int panelHeight = 0;
+    std::vector<Cell> fixedCells;  // the cells of layer "b" that the junction fix-up changed
+};
+
+// A file made from the merged map and committed together with it: the map is committed
+// only once the companion is complete and durable, and neither is when either fails.
+// Each step returns the problem of its failure.
+class MapCompanion {
+  public:
+    virtual ~MapCompanion() = default;
+    // Makes the companion's output, before the map is written.
+    virtual std::optional<Problem> open() = 0;
+    // Writes it, from the map just written, and makes it durable.
+    virtual std::optional<Problem> write(const WrittenMap& map) = 0;
+    // Takes its target's place; the file it replaced is kept aside until `settle`.
+    virtual std::optional<Problem> commit() = 0;
+    // After the map's commit: drops what was kept aside, or, when the map could not be
+    // committed, puts it back.
+    virtual void settle(bool mapCommitted) = 0;
+};
 
 enum class SaveOutcome {
     Saved,        // the output map is complete on disk and success was reported
@@ -16,9 +47,11 @@ enum class SaveOutcome {
 
 // Save Map: open and check the sources, ask for the output path, write the merged map
 // and report success. Every failure is shown through the host, one message each.
-// A slot count that the layout does not take fails like a check. `openOutput` is where the
+// A `companion` is written from the map before either is committed. A slot count that the
+// layout does not take fails like a check. `openOutput` is where the
 // map goes: a safe save to the chosen file unless a test puts something else there.
 SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
-                    const OutputOpener& openOutput = openSafeOutput);
+                    const OutputOpener& openOutput = openSafeOutput,
+                    MapCompanion* companion = nullptr);
 
 }  // namespace pw

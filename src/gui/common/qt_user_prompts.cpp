@@ -57,10 +57,18 @@ std::optional<QString> QtUserPrompts::askSavePath(QWidget* parent, const QString
     return prompt.selectedFiles().constFirst();
 }
 
-std::optional<QString> QtUserPrompts::askImagePath(QWidget* parent) {
-    const QString path = QFileDialog::getSaveFileName(parent, QObject::tr("Save Image"), QString(),
-                                                      QObject::tr("PNG image (*.png)"));
-    return path.isEmpty() ? std::nullopt : std::optional(path);
+std::optional<std::pair<QString, bool>> QtUserPrompts::askImagePath(QWidget* parent,
+                                                                    const QString& suggested) {
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    const QString pdf = QString::fromLatin1(messages::kPdfFilter);
+    QString chosen;
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QString::fromLatin1(messages::kSaveImage), suggested,
+        QString::fromLatin1(messages::kPngFilter) + QStringLiteral(";;") + pdf, &chosen);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::pair(path, chosen == pdf);
 }
 
 std::optional<QString> QtUserPrompts::askSetupPath(QWidget* parent, SetupPrompt kind,

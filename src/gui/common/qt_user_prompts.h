@@ -12,7 +12,8 @@ class QtUserPrompts : public UserPrompts {
     void showMessage(QWidget* parent, const QString& text) override;
     std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
                                        const QString& startFolder) override;
-    std::optional<QString> askImagePath(QWidget* parent) override;
+    std::optional<std::pair<QString, bool>> askImagePath(QWidget* parent,
+                                                         const QString& suggested) override;
     std::optional<QString> askSetupPath(QWidget* parent, SetupPrompt kind,
                                         const QString& startFolder) override;
     void beep() override;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -21,8 +22,11 @@ class UserPrompts {
     // otherwise in `startFolder`. nullopt when the user cancels.
     virtual std::optional<QString> askSavePath(QWidget* parent, const QString& initialPath,
                                                const QString& startFolder) = 0;
-    // The Save As prompt for a picture (PNG). nullopt when the user cancels.
-    virtual std::optional<QString> askImagePath(QWidget* parent) = 0;
+    // The Save As prompt for a picture of the preview, offering PNG and PDF and opening on
+    // `suggested` (may be empty). The name as typed and whether PDF was the type chosen;
+    // nullopt when the user cancels.
+    virtual std::optional<std::pair<QString, bool>> askImagePath(QWidget* parent,
+                                                                 const QString& suggested) = 0;
     // The prompt for a setup file to open or to save (".pwsetup" added to a bare name, a
     // question before replacing a file), opening in `startFolder`. nullopt on cancel.
     enum class SetupPrompt { Open, Save };

@@ -27,6 +27,7 @@
 #include "core/pipeline/save_pipeline.h"
 #include "gui/common/dialog_pipeline_host.h"
 #include "gui/common/override_cursor.h"
+#include "gui/common/saved_file_name.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/kept_marks.h"
 #include "gui/composer/label_font.h"
@@ -197,6 +198,7 @@ void ComposerDialog::addPreview() {
     previewToggle_->setObjectName(QStringLiteral("previewToggle"));
     preview_ = new PreviewPane(*environment_.prompts, this);
     preview_->setObjectName(QStringLiteral("previewPane"));
+    preview_->setImageNameSource([this] { return savedFileName(*environment_.settings); });
     auto* previewColumn = new QVBoxLayout;
     const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
     previewColumn->setContentsMargins(0, margin, margin, margin);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/mapfile/line_reader.h"
 #include "render/map_renderer.h"
 
 namespace pw::gui {
@@ -16,6 +15,15 @@ constexpr int kLargestPreviewCell = 16;
 int previewCellSize(int length, int height, int longSide) {
     const int cells = std::max({length, height, 1});
     return std::clamp(longSide / cells, 1, kLargestPreviewCell);
+}
+
+RenderOptions savedPictureOptions(const PreviewResult& shown, int cellSize) {
+    RenderOptions options = shown.options;
+    options.cellSize = cellSize;
+    options.labelsOnImage = true;  // placed for the picture's own scale
+    options.panelLength = shown.joined.panelLength;
+    options.panelHeight = shown.joined.panelHeight;
+    return options;
 }
 
 PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cancel) {
@@ -35,10 +43,15 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     const LayoutShape& shape = result.joined.shape;
     result.options.cellSize = previewCellSize(shape.columns * result.joined.panelLength,
                                               shape.rows * result.joined.panelHeight, job.longSide);
+    if (job.fixUps) {
+        for (const auto& [column, row] : result.joined.fixedCells) {
+            result.options.highlights.emplace_back(column, row);
+        }
+    }
     // The labels are placed by the view at the zoom it shows, not here.
     result.options.labelsOnImage = false;
-    LineReader reader = LineReader::fromBytes(result.joined.bytes);
-    RenderResult drawn = renderMap(reader, result.options, "preview");
+    RenderResult drawn =
+        renderMap(MapSource::bytes(result.joined.bytes, "preview"), result.options);
     result.image = std::move(drawn.image);
     result.problem = std::move(drawn.problem);
     result.labels = std::move(drawn.labels);

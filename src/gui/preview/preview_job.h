@@ -19,15 +19,16 @@ namespace pw::gui {
 struct PreviewJob {
     MergeRequest request;
     RenderOptions options;  // cellSize is chosen by the job to suit the joined map
+    bool fixUps = true;     // highlights the cells that the junction fix-up changed
     int longSide = 640;     // the image's long side aimed at, in pixels
 };
 
 // The joined map drawn, or why nothing could be.
 struct PreviewResult {
-    QImage image;           // exactly what rendering the joined map with `options` gives
-    RenderOptions options;  // as drawn, cellSize included
-    JoinedMap joined;       // the bytes, the shape and each slot's problem
-    CellIndex cells;        // the joined map's cells, for hovering
+    QImage image;                  // exactly what rendering the joined map with `options` gives
+    RenderOptions options;         // as drawn, cellSize included
+    JoinedMap joined;              // the bytes, the shape and each slot's problem
+    CellIndex cells;               // the joined map's cells, for hovering
     std::vector<MapLabel> labels;  // not on the image: the view places them as it zooms
     std::vector<std::string> slotNames;
     std::optional<Problem> problem;  // why the joined map could not be drawn
@@ -36,6 +37,10 @@ struct PreviewResult {
 
 // Joins the request in memory and draws it; `cancel` lets a newer job stop this one early.
 PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cancel = nullptr);
+
+// The options of the picture that "Save Image..." writes of a preview: what merge --image
+// draws for the same slots, options and scale.
+RenderOptions savedPictureOptions(const PreviewResult& shown, int cellSize = kDefaultCellSize);
 
 // Pixels per cell so that a map of length by height cells fills about `longSide` pixels.
 int previewCellSize(int length, int height, int longSide);

@@ -2,18 +2,20 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/common/messages.h"
+#include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
 #include "gui/preview/hover_line.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
-#include "render/image_file.h"
-#include "render/map_overlays.h"
+#include "render/picture_file.h"
 
 namespace pw::gui {
 namespace {
@@ -35,6 +37,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       prompts_(prompts),
       show_(new QComboBox(this)),
       labels_(new QCheckBox(tr("Labels"), this)),
+      fixUps_(new QCheckBox(QString::fromLatin1(messages::kFixUps), this)),
       saveImage_(new QPushButton(tr("Save Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
@@ -43,6 +46,9 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
           [this](PreviewResult result) { take(std::move(result)); })) {
     show_->setObjectName(QStringLiteral("previewShow"));
     labels_->setObjectName(QStringLiteral("previewLabels"));
+    fixUps_->setObjectName(QStringLiteral("previewFixUps"));
+    fixUps_->setChecked(true);
+    fixUps_->setToolTip(QString::fromLatin1(messages::kFixUpsTip));
     saveImage_->setObjectName(QStringLiteral("previewSaveImage"));
     saveImage_->setAutoDefault(false);
     view_->setObjectName(QStringLiteral("previewView"));
@@ -67,6 +73,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     controls_ = new QBoxLayout(QBoxLayout::LeftToRight);
     controls_->addLayout(showGroup);
     controls_->addWidget(labels_, 0, Qt::AlignLeft);
+    controls_->addWidget(fixUps_, 0, Qt::AlignLeft);
     controls_->addStretch();
     controls_->addWidget(saveImage_, 0, Qt::AlignLeft);
     auto* column = new QVBoxLayout(this);
@@ -76,10 +83,12 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     column->addWidget(view_, 1);
     column->addWidget(status_);
     setTabOrder(show_, labels_);
-    setTabOrder(labels_, saveImage_);
+    setTabOrder(labels_, fixUps_);
+    setTabOrder(fixUps_, saveImage_);
 
     connect(show_, &QComboBox::currentIndexChanged, this, &PreviewPane::submit);
     connect(labels_, &QCheckBox::toggled, this, &PreviewPane::submit);
+    connect(fixUps_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(saveImage_, &QPushButton::clicked, this, &PreviewPane::saveImage);
     connect(view_, &PreviewView::hovered, this, &PreviewPane::describeCell);
 }
@@ -90,8 +99,12 @@ void PreviewPane::setCompact(bool compact) {
     controls_->setDirection(compact ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     // The stretch that keeps "Save Image..." at the right edge: none in a column, where
     // it would take height from the picture.
-    controls_->itemAt(2)->spacerItem()->changeSize(
-        0, 0, compact ? QSizePolicy::Minimum : QSizePolicy::Expanding, QSizePolicy::Minimum);
+    for (int i = 0; i < controls_->count(); ++i) {
+        if (QSpacerItem* stretch = controls_->itemAt(i)->spacerItem()) {
+            stretch->changeSize(0, 0, compact ? QSizePolicy::Minimum : QSizePolicy::Expanding,
+                                QSizePolicy::Minimum);
+        }
+    }
     controls_->invalidate();
     layout()->invalidate();
     updateGeometry();
@@ -135,6 +148,10 @@ void PreviewPane::setLegend(std::optional<Legend> legend, const QString& note) {
     submit();
 }
 
+void PreviewPane::setImageNameSource(std::function<QString()> rememberedMap) {
+    rememberedMap_ = std::move(rememberedMap);
+}
+
 void PreviewPane::showRequest(MergeRequest request) {
     request_ = std::move(request);
     requested_ = true;
@@ -157,6 +174,7 @@ void PreviewPane::submit() {
                                                  : RenderSection::Layer;
     job.options.layer = shown;
     job.options.labels = labels_->isChecked();
+    job.fixUps = fixUps_->isChecked();
     job.options.legend = legend_;
     job.options.labelOverlap = LabelOverlap::LeaveOut;
     job.longSide = longSide();
@@ -271,17 +289,28 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 }
 
 void PreviewPane::saveImage() {
-    const std::optional<QString> path = prompts_.askImagePath(this);
-    if (!path) {
+    // The remembered map's name, as a picture: big.map suggests big.png.
+    const QString map = rememberedMap_ ? rememberedMap_() : QString();
+    const QFileInfo mapFile(map);
+    const QString suggested =
+        map.isEmpty() ? QString()
+                      : mapFile.dir().filePath(mapFile.completeBaseName() + QStringLiteral(".png"));
+    const std::optional<std::pair<QString, bool>> answer = prompts_.askImagePath(this, suggested);
+    if (!answer) {
         return;
     }
-    // The labels as the command line places them on a picture of this size.
-    QImage picture = current_.image;
-    if (current_.options.labels) {
-        drawLabels(picture, current_.labels, current_.options.cellSize, LabelOverlap::LeaveOut);
+    QString path = answer->first;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += answer->second ? QStringLiteral(".pdf") : QStringLiteral(".png");
     }
-    if (const std::optional<Problem> problem = writePngFile(picture, *path)) {
-        prompts_.showError(this, QString::fromStdString(problem->message));
+    const std::string name = path.toStdString();
+    PictureFileOptions file;
+    file.format = formatForName(name);
+    const OverrideCursor busy(Qt::WaitCursor);
+    if (const std::optional<Problem> failed =
+            savePicture(MapSource::bytes(current_.joined.bytes, name),
+                        savedPictureOptions(current_), file, name)) {
+        prompts_.showError(this, QString::fromStdString(failed->message));
     }
 }
 

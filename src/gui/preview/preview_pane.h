@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,8 +24,9 @@ class UserPrompts;
 
 // What Save Map would write with the current slots, marks and direction, joined in memory
 // and drawn off the GUI thread: a "Show" choice (first grid, second grid or a layer over
-// the first grid), labels on or off, the cell and label under the mouse, and
-// "Save Image...".
+// the first grid), labels on or off, the junction fix-up's cells highlighted or not, the
+// cell and label under the mouse, and "Save Image..." (PNG or PDF, as merge --image
+// draws it).
 class PreviewPane : public QWidget {
     Q_OBJECT
 
@@ -35,6 +37,8 @@ class PreviewPane : public QWidget {
     // The map set's colours and meanings; the built-in palette without them. `note` says
     // why a legend was left out, on the note line above the picture.
     void setLegend(std::optional<Legend> legend, const QString& note = QString());
+    // Where "Save Image..." suggests its name from: the remembered map file name.
+    void setImageNameSource(std::function<QString()> rememberedMap);
     // Follows the dialog: a newer request supersedes one still being drawn.
     void showRequest(MergeRequest request);
     // Slots joined with a mark kept from an earlier choice: `note` says so above the
@@ -73,6 +77,8 @@ class PreviewPane : public QWidget {
     std::vector<std::pair<int, int>> keptJunctions_;
     QComboBox* show_ = nullptr;
     QCheckBox* labels_ = nullptr;
+    QCheckBox* fixUps_ = nullptr;
+    std::function<QString()> rememberedMap_;
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
     QLabel* note_ = nullptr;

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/assembly/layout.h"
+#include "core/common/problem.h"
+#include "core/mapfile/line_reader.h"
+#include "core/mapfile/map_header.h"
+#include "render/label_placement.h"
+#include "render/render_options.h"
+
+namespace pw {
+
+// A map that a picture reads from its start as often as it needs: a file, or a map joined
+// in memory. Reading it again costs no memory: only the rows in hand are kept.
+struct MapSource {
+    std::string name;  // as messages name the map (escaped)
+    std::function<std::optional<LineReader>()> open;
+    std::optional<Problem> problem;  // why it can never be opened, known beforehand
+
+    static MapSource file(const std::string& path);
+    static MapSource bytes(const QByteArray& bytes, std::string name);
+};
+
+// What a picture needs to know of a map before it draws a row: its size, the top edge's
+// direction and, when labels are shown, its labels.
+struct MapOutline {
+    int length = 0;  // in cells, as the size line gives it
+    int height = 0;
+    int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
+    std::vector<MapLabel> labels;
+    std::optional<Problem> problem;  // why the map cannot be drawn
+};
+
+// The maps a picture is drawn of: any joined map (submaps too), at most as many source
+// lengths long and source heights high as a layout joins.
+inline constexpr HeaderRules kRenderedMapRules{false, mostColumns() * kMaxSide,
+                                               mostRows() * kMaxSide};
+
+// Reads the header and, for labels, goes through the whole map to its labels. A damaged
+// map draws what can be read of it; only a missing or impossible version or size line is
+// an error.
+MapOutline readOutline(const MapSource& source, const RenderOptions& options);
+
+// The rows of cells a picture shows, top to bottom, each read once: the first or second
+// grid, or for a layer the first grid's row with the layer's row over it (a second reader
+// walks the layer block in step). Sections that are not shown are passed over unparsed,
+// no row is looked at beyond the map's length, and rows a damaged map lacks are blank.
+class CellRowStream {
+  public:
+    CellRowStream(const MapSource& source, const RenderOptions& options, int length);
+
+    // The next row: `base` the grid's row, `overlay` the layer's (empty without a layer).
+    void next(std::string& base, std::string& overlay);
+
+  private:
+    std::optional<LineReader> base_;
+    std::optional<LineReader> overlay_;
+    std::size_t length_;
+};
+
+}  // namespace pw

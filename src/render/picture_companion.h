@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "core/pipeline/save_pipeline.h"
+#include "render/picture_file.h"
+
+namespace pw {
+
+// merge --image: the picture of the map being saved, drawn from the map as written and
+// committed only together with it. The seams fall between the joined panels; with
+// `showFixUps` the cells that the junction fix-up changed are highlighted.
+class PictureCompanion : public MapCompanion {
+  public:
+    PictureCompanion(std::string path, RenderOptions options, PictureFileOptions file,
+                     bool showFixUps, OutputOpener openOutput = openSafeOutput);
+
+    std::optional<Problem> open() override;
+    std::optional<Problem> write(const WrittenMap& map) override;
+    std::optional<Problem> commit() override;
+    void settle(bool mapCommitted) override;
+
+  private:
+    std::string path_;
+    RenderOptions options_;
+    PictureFileOptions file_;
+    bool showFixUps_;
+    OutputOpener openOutput_;
+    OpenedOutput opened_;
+    QByteArray target_;     // the file the commit replaces
+    QByteArray keptAside_;  // a second name of the picture replaced, until settled
+    bool hadPicture_ = false;
+    bool replaced_ = false;
+};
+
+}  // namespace pw

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/mapfile/output_file.h"
+#include "core/pipeline/safe_output.h"
+#include "render/map_cells.h"
+#include "render/print_layout.h"
+#include "render/render_options.h"
+
+namespace pw {
+
+enum class PictureFormat { Png, Pdf };
+
+// How a picture file is written: PNG (`dpi` stored as its resolution, 0 for none) or PDF
+// split across sheets (`print`).
+struct PictureFileOptions {
+    PictureFormat format = PictureFormat::Png;
+    int dpi = 0;
+    PrintOptions print;
+};
+
+// PDF for a name ending in ".pdf" (any case), PNG otherwise.
+PictureFormat formatForName(const std::string& path);
+
+// Draws the map into `output` band by band; nothing is committed. `outputName` names the
+// picture in messages. The "ERROR ..." message of a failure: the map's, or "unable to
+// write file" with the output's or the encoder's reason.
+std::optional<Problem> writePicture(const MapSource& source, const RenderOptions& options,
+                                        const PictureFileOptions& file, OutputFile& output,
+                                        const std::string& outputName);
+
+// The same through a safe save at `path`: the file is replaced only once the picture is
+// complete on disk; on any failure an earlier file there is kept whole.
+std::optional<Problem> savePicture(const MapSource& source, const RenderOptions& options,
+                                       const PictureFileOptions& file, const std::string& path,
+                                       const OutputOpener& openOutput = openSafeOutput);
+
+// The PDF writer alone (the sheets of print_layout.h, after an overview sheet).
+std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& options,
+                                    const PrintOptions& print, OutputFile& output,
+                                    const std::string& outputName);
+
+}  // namespace pw

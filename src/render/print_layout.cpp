@@ -1,0 +1,58 @@
+#include "render/print_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pw {
+namespace {
+
+// Sheets needed for `cells` when a sheet holds `perSheet` and shares `overlap`.
+int sheetsFor(int cells, int perSheet, int overlap) {
+    if (cells <= perSheet) {
+        return 1;
+    }
+    const int step = perSheet - overlap;
+    return 1 + (cells - perSheet + step - 1) / step;
+}
+
+std::optional<PageGrid> layoutOn(QSizeF paperMm, bool landscape, int length, int height,
+                                 double cellMm) {
+    PageGrid grid;
+    grid.landscape = landscape;
+    grid.paperMm = landscape ? paperMm.transposed() : paperMm;
+    grid.cellsAcross = static_cast<int>((grid.paperMm.width() - 2 * kMarginMm) / cellMm);
+    grid.cellsDown = static_cast<int>((grid.paperMm.height() - 2 * kMarginMm) / cellMm);
+    grid.overlap = std::max(1, static_cast<int>(std::lround(kOverlapMm / cellMm)));
+    if (std::min(grid.cellsAcross, grid.cellsDown) <= grid.overlap) {
+        return std::nullopt;
+    }
+    grid.columns = sheetsFor(std::max(length, 1), grid.cellsAcross, grid.overlap);
+    grid.rows = sheetsFor(std::max(height, 1), grid.cellsDown, grid.overlap);
+    return grid;
+}
+
+}  // namespace
+
+const PaperInfo& paperInfo(Paper paper) {
+    return *std::find_if(kPapers.begin(), kPapers.end(),
+                         [paper](const PaperInfo& info) { return info.paper == paper; });
+}
+
+QRect PageGrid::cellsOf(int row, int column, int length, int height) const {
+    const int left = column * (cellsAcross - overlap);
+    const int top = row * (cellsDown - overlap);
+    return {left, top, std::max(std::min(cellsAcross, length - left), 1),
+            std::max(std::min(cellsDown, height - top), 1)};
+}
+
+std::optional<PageGrid> layoutPages(int length, int height, const PrintOptions& options) {
+    const QSizeF paper = paperInfo(options.paper).portraitMm;
+    const std::optional<PageGrid> portrait = layoutOn(paper, false, length, height, options.cellMm);
+    const std::optional<PageGrid> landscape = layoutOn(paper, true, length, height, options.cellMm);
+    if (!portrait || !landscape) {
+        return portrait ? portrait : landscape;
+    }
+    return landscape->sheetCount() < portrait->sheetCount() ? landscape : portrait;
+}
+
+}  // namespace pw
