@@ -185,8 +185,8 @@ std::optional<UsageError> readShow(const QString& show, PictureOptions& picture)
         picture.layer = show.at(0).toLatin1();
     } else {
         return UsageError{"unknown --show '" + show.toStdString() +
-                          "' (first, second or a layer letter " + kLayerLetters.front() +
-                          " to " + kLayerLetters.back() + ")"};
+                          "' (first, second or a layer letter " + kLayerLetters.front() + " to " +
+                          kLayerLetters.back() + ")"};
     }
     return std::nullopt;
 }

@@ -75,8 +75,8 @@ void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
     const auto cells = [this](int pixels) { return (pixels + cellSize_ - 1) / cellSize_; };
     for (const int column : seamOffsets(panelLength_, cells(picture_.width()))) {
         const qint64 x = qint64{column} * cellSize_;
-        const auto [left, count] = within(x, std::min<qint64>(width, picture_.width() - x),
-                                          origin.x(), window.width());
+        const auto [left, count] =
+            within(x, std::min<qint64>(width, picture_.width() - x), origin.x(), window.width());
         for (int y = 0; y < window.height(); ++y) {
             for (int dx = 0; dx < count; ++dx) {
                 mixPixel(window, left + dx, y, kSeamColour, 200);
@@ -85,8 +85,8 @@ void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
     }
     for (const int row : seamOffsets(panelHeight_, cells(picture_.height()))) {
         const qint64 y = qint64{row} * cellSize_;
-        const auto [top, count] = within(y, std::min<qint64>(width, picture_.height() - y),
-                                         origin.y(), window.height());
+        const auto [top, count] =
+            within(y, std::min<qint64>(width, picture_.height() - y), origin.y(), window.height());
         for (int dy = 0; dy < count; ++dy) {
             for (int x = 0; x < window.width(); ++x) {
                 mixPixel(window, x, top + dy, kSeamColour, 200);

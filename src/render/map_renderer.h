@@ -55,7 +55,7 @@ class PictureDrawer {
 struct RenderResult {
     QImage image;                    // null when there is a problem
     std::optional<Problem> problem;  // why nothing could be drawn
-    int length = 0;                    // the map's size in cells, as its size line gives it
+    int length = 0;                  // the map's size in cells, as its size line gives it
     int height = 0;
     int direction = -1;            // top-edge direction index 0 to 7, -1 when unreadable
     std::vector<MapLabel> labels;  // the labels read, when options.labels asked for them

@@ -134,8 +134,8 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
 }  // namespace
 
 std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& options,
-                                    const PrintOptions& print, OutputFile& output,
-                                    const std::string& outputName) {
+                                const PrintOptions& print, OutputFile& output,
+                                const std::string& outputName) {
     const MapOutline outline = readOutline(source, options);
     if (outline.problem) {
         return outline.problem;
@@ -143,8 +143,8 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
     const std::optional<PageGrid> grid = layoutPages(outline.length, outline.height, print);
     if (!grid) {
         return Problem{messages::unableToWrite(
-            outputName,
-            messages::cellTooLargeForPaper(print.cellMm, std::string(paperInfo(print.paper).name)))};
+            outputName, messages::cellTooLargeForPaper(print.cellMm,
+                                                       std::string(paperInfo(print.paper).name)))};
     }
     OutputDevice device(output);
     {

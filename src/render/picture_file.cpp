@@ -40,7 +40,7 @@ void drawInBands(const MapSource& source, const RenderOptions& options, const Ma
 }
 
 std::optional<Problem> writePng(const MapSource& source, const RenderOptions& options, int dpi,
-                                    OutputFile& output, const std::string& outputName) {
+                                OutputFile& output, const std::string& outputName) {
     const MapOutline outline = readOutline(source, options);
     if (outline.problem) {
         return outline.problem;
@@ -104,8 +104,8 @@ PictureFormat formatForName(const std::string& path) {
 }
 
 std::optional<Problem> writePicture(const MapSource& source, const RenderOptions& options,
-                                        const PictureFileOptions& file, OutputFile& output,
-                                        const std::string& outputName) {
+                                    const PictureFileOptions& file, OutputFile& output,
+                                    const std::string& outputName) {
     if (file.format == PictureFormat::Pdf) {
         return writePdf(source, options, file.print, output, outputName);
     }
@@ -113,15 +113,14 @@ std::optional<Problem> writePicture(const MapSource& source, const RenderOptions
 }
 
 std::optional<Problem> savePicture(const MapSource& source, const RenderOptions& options,
-                                       const PictureFileOptions& file, const std::string& path,
-                                       const OutputOpener& openOutput) {
+                                   const PictureFileOptions& file, const std::string& path,
+                                   const OutputOpener& openOutput) {
     const std::string shown = escapedName(path);
     const OpenedOutput opened = openOutput(path);
     if (!opened.file) {
         return Problem{messages::unableToCreate(shown, opened.errorString)};
     }
-    if (std::optional<Problem> failed =
-            writePicture(source, options, file, *opened.file, shown)) {
+    if (std::optional<Problem> failed = writePicture(source, options, file, *opened.file, shown)) {
         return failed;
     }
     if (!opened.file->commit()) {

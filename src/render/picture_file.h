@@ -28,18 +28,18 @@ PictureFormat formatForName(const std::string& path);
 // picture in messages. The "ERROR ..." message of a failure: the map's, or "unable to
 // write file" with the output's or the encoder's reason.
 std::optional<Problem> writePicture(const MapSource& source, const RenderOptions& options,
-                                        const PictureFileOptions& file, OutputFile& output,
-                                        const std::string& outputName);
+                                    const PictureFileOptions& file, OutputFile& output,
+                                    const std::string& outputName);
 
 // The same through a safe save at `path`: the file is replaced only once the picture is
 // complete on disk; on any failure an earlier file there is kept whole.
 std::optional<Problem> savePicture(const MapSource& source, const RenderOptions& options,
-                                       const PictureFileOptions& file, const std::string& path,
-                                       const OutputOpener& openOutput = openSafeOutput);
+                                   const PictureFileOptions& file, const std::string& path,
+                                   const OutputOpener& openOutput = openSafeOutput);
 
 // The PDF writer alone (the sheets of print_layout.h, after an overview sheet).
 std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& options,
-                                    const PrintOptions& print, OutputFile& output,
-                                    const std::string& outputName);
+                                const PrintOptions& print, OutputFile& output,
+                                const std::string& outputName);
 
 }  // namespace pw

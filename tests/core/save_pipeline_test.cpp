@@ -315,9 +315,9 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
     merge.slots.pop_back();
     const pw::JoinedMap none = pw::joinInMemory(merge);
     EXPECT_TRUE(none.bytes.isEmpty());
-    EXPECT_EQ(std::vector<int>({none.shape.rows, none.shape.columns, none.panelLength,
-                                none.panelHeight}),
-              std::vector<int>({0, 0, 0, 0}));
+    EXPECT_EQ(
+        std::vector<int>({none.shape.rows, none.shape.columns, none.panelLength, none.panelHeight}),
+        std::vector<int>({0, 0, 0, 0}));
 }
 
 // One file under two names, or two files: what refuses a picture onto a command's own files.

@@ -59,8 +59,8 @@ std::pair<QByteArray, pw::RenderOptions> pictureMap(const TableRow& row) {
         if (more.contains("corners")) {  // and just outside them
             const pw::CellIndex cells(map);
             const int right = cells.length() - 1, bottom = cells.height() - 1;
-            options.highlights = {{0, 0}, {right, 0}, {0, bottom}, {right, bottom},
-                                  {-1, 0}, {0, -1}, {right + 1, 0}, {0, bottom + 1}};
+            options.highlights = {{0, 0},  {right, 0}, {0, bottom},    {right, bottom},
+                                  {-1, 0}, {0, -1},    {right + 1, 0}, {0, bottom + 1}};
         }
         return {map, options};
     }
@@ -146,12 +146,12 @@ TEST_P(Problems, AreToldOrTheMapIsDrawn) {
     pw::RenderOptions options;
     options.cellSize = std::stoi(GetParam().at(1));
     const pw::RenderResult drawn = pw::renderMap(pw::MapSource::file(path), options);
-    std::string told = drawn.problem ? drawn.problem->message
-                                     : std::to_string(drawn.length) + "x" +
-                                           std::to_string(drawn.height) + " cells in " +
-                                           std::to_string(drawn.image.width()) + "x" +
-                                           std::to_string(drawn.image.height()) + " facing " +
-                                           std::to_string(drawn.direction);
+    std::string told = drawn.problem
+                           ? drawn.problem->message
+                           : std::to_string(drawn.length) + "x" + std::to_string(drawn.height) +
+                                 " cells in " + std::to_string(drawn.image.width()) + "x" +
+                                 std::to_string(drawn.image.height()) + " facing " +
+                                 std::to_string(drawn.direction);
     if (const std::size_t at = told.find(path); at != std::string::npos) {
         told.replace(at, path.size(), "MAP");
     }
@@ -257,14 +257,13 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
         }
         return text;
     };
-    pw::test::writeFile(folder.file("AB-01.map"), "1\r\n4 8 99\r\nvalues\r\n0 4\r\n" +
-                                                      rows(5, "....") + rows(3, "~~~~") +
-                                                      rows(8, "....") +
-                                                      "x\r\n0.5 0.5 Hill\r\n0.6 0.6 Hill Top\r\n");
+    pw::test::writeFile(folder.file("AB-01.map"),
+                        "1\r\n4 8 99\r\nvalues\r\n0 4\r\n" + rows(5, "....") + rows(3, "~~~~") +
+                            rows(8, "....") + "x\r\n0.5 0.5 Hill\r\n0.6 0.6 Hill Top\r\n");
     pw::test::writeFile(folder.file("legend.txt"), "~ #0000ff water\n");
     // The same with a label far left of the map, whose text would reach into the picture.
-    pw::test::writeFile(folder.file("AB-02.map"), pw::test::readFile(folder.file("AB-01.map")) +
-                                                      "-9 2 Far outside\r\n");
+    pw::test::writeFile(folder.file("AB-02.map"),
+                        pw::test::readFile(folder.file("AB-01.map")) + "-9 2 Far outside\r\n");
     const auto run = [&](const QStringList& arguments) {
         QProcess cli;
         cli.setWorkingDirectory(QString::fromStdString(folder.path().string()));

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
-#include "core/common/problem.h"
 #include "core/assembly/source_map.h"
+#include "core/common/problem.h"
 
 namespace pw {
 

@@ -6,8 +6,8 @@
 
 #include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dialog.h"
-#include "gui/common/qt_user_prompts.h"
 #include "gui/common/dialog_environment.h"
+#include "gui/common/qt_user_prompts.h"
 
 namespace pw::gui {
 

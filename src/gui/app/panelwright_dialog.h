@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <memory>
 
+#include "gui/common/dialog_environment.h"
 #include "gui/common/setup_files.h"
 #include "gui/composer/composer_dialog.h"
-#include "gui/common/dialog_environment.h"
 
 class QMenu;
 class QMenuBar;

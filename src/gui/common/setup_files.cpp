@@ -5,8 +5,8 @@
 #include <QSettings>
 
 #include "core/setup/setup_file.h"
-#include "gui/common/user_prompts.h"
 #include "gui/common/dialog_environment.h"
+#include "gui/common/user_prompts.h"
 
 namespace pw::gui {
 namespace {

@@ -114,7 +114,7 @@ class ComposerDialog : public QDialog {
     SlotsArea* slotsArea_ = nullptr;
     QBoxLayout* commandRow_ = nullptr;  // the preview's toggle and the setup commands
     std::vector<QLabel*> keptMarks_;    // beside each slot's number labels: "R (kept)"
-    Composition composition_;  // what the slots and the direction show
+    Composition composition_;           // what the slots and the direction show
     QUndoStack* undoStack_ = nullptr;
     std::optional<OpenedSetup> pendingSetup_;  // fills the dialog when it opens
     std::optional<OpenedSetup> handedOver_;
