@@ -427,6 +427,17 @@ INSTANTIATE_TEST_SUITE_P(Files, Png,
                                      QImage::Format_Indexed8, 3780, 2}),
                          [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
+// A picture of a map that cannot be drawn tells the map's problem and writes nothing.
+TEST(PictureFile, OfADamagedMapTellsItsProblem) {
+    for (const pw::PictureFormat format : {pw::PictureFormat::Png, pw::PictureFormat::Pdf}) {
+        MemoryOutput output;
+        const std::optional<pw::Problem> failed = pw::writePicture(
+            pw::MapSource::bytes("1\n4 x\n", "m"), {}, {format, 0, {}}, output, "out");
+        EXPECT_EQ(failed ? failed->message : "drawn", "ERROR: file m has no valid map size");
+        EXPECT_TRUE(output.bytes.empty());
+    }
+}
+
 // Sheets: the orientation that needs fewer, as many whole cells as fit in the margins, and
 // the PDF holding the overview and every sheet at the paper's size.
 struct SheetCase {
