@@ -26,6 +26,14 @@ class OutputFile {
     virtual std::string writtenPath() const { return {}; }
 };
 
+// Takes every byte and keeps none: a dry run, or a whole reading that writes nowhere.
+class DiscardedOutput final : public OutputFile {
+  public:
+    bool write(const char*, std::size_t) override { return true; }
+    bool commit() override { return true; }
+    std::string errorString() const override { return {}; }
+};
+
 // Opens the output for a path; a null output and why, when it cannot be created there.
 struct OpenedOutput {
     std::unique_ptr<OutputFile> file;

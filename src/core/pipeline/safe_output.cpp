@@ -67,13 +67,6 @@ class SafeOutput final : public OutputFile {
     std::string reason_;  // a failure Qt does not see
 };
 
-class DiscardedOutput final : public OutputFile {
-  public:
-    bool write(const char*, std::size_t) override { return true; }
-    bool commit() override { return true; }
-    std::string errorString() const override { return {}; }
-};
-
 }  // namespace
 
 std::optional<std::string> refusedTarget(const std::string& path) {

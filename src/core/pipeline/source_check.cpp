@@ -6,18 +6,6 @@
 #include "core/mapfile/output_file.h"
 
 namespace pw {
-namespace {
-
-// Takes every byte and keeps none.
-class DiscardedOutput final : public OutputFile {
-  public:
-    bool write(const char*, std::size_t) override { return true; }
-    bool commit() override { return true; }
-    std::string errorString() const override { return {}; }
-};
-
-}  // namespace
-
 std::optional<Problem> checkSourceWhole(const std::string& path, const std::string& name) {
     MergeRequest request;
     request.slots.push_back({name, path, ' '});
