@@ -312,6 +312,10 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
     const pw::JoinedMap late = pw::joinInMemory(merge);
     EXPECT_EQ(late.slotProblems[3], "ERROR: file NOEND.map ends early");
     EXPECT_EQ(late.bytes.count("0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1"), 1);
+    // Nothing chosen in any slot: nothing joined, and each slot says why.
+    const pw::JoinedMap nothing = pw::joinInMemory(request(Layout::TopToBottom, {"", ""}));
+    EXPECT_TRUE(nothing.bytes.isEmpty());
+    EXPECT_EQ(nothing.slotProblems[1], "ERROR: no file selected for Map# 2");
     // A request the layout cannot take joins nothing.
     merge.slots.pop_back();
     const pw::JoinedMap none = pw::joinInMemory(merge);
