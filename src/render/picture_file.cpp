@@ -47,10 +47,6 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     }
     const int cellSize = std::clamp(options.cellSize, 1, kMaxCellSize);
     const QSize size = PictureDrawer::pictureSize(outline, cellSize);
-    if (size.width() > PngStream::kMaxSide || size.height() > PngStream::kMaxSide) {
-        return Problem{messages::unableToWrite(
-            outputName, messages::tooLargeForFormat("PNG", size.width(), size.height()))};
-    }
     QImage band(size.width(), bandRows(size, kBandBytes), QImage::Format_RGB32);
     if (band.isNull()) {
         return Problem{messages::notEnoughMemoryToDraw(source.name)};

@@ -301,7 +301,7 @@ void expectFiles(const fs::path& source, const fs::path& work,
             if (made.extension() == ".png") {
                 EXPECT_EQ(pictureDifference(made, entry.path()), "") << made;
             } else if (made.extension() == ".pdf") {
-                EXPECT_EQ(pw::test::pdfSummary(readFile(made)), readFile(entry.path())) << made;
+                EXPECT_EQ(pw::test::pdfFingerprint(readFile(made)), readFile(entry.path())) << made;
             } else {
                 EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
             }

@@ -422,6 +422,9 @@ INSTANTIATE_TEST_SUITE_P(Files, Png,
                              // water and a blank row: two colours, one bit a pixel
                              PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n", false, 0,
                                      QImage::Format_Mono, 3780, 1},
+                             // a colour first met below the rows counted first
+                             PngCase{"1\r\n999 8 0\r\nv\r\n0\r\n\r\n\r\n\r\n\r\n~\r\n", false, 0,
+                                     QImage::Format_Mono, 3780, 1},
                              // four colours, two bits
                              PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n~^.,\r\n", false, 0,
                                      QImage::Format_Indexed8, 3780, 2}),
@@ -483,7 +486,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SheetCase{64, 80, pw::Paper::A4, 4, true, 1, 2, "pages 3\nsize 842x595\n"},
                     SheetCase{64, 80, pw::Paper::A3, 4, false, 1, 1, "pages 2\nsize 842x1191\n"},
                     SheetCase{100, 30, pw::Paper::Letter, 5, true, 2, 1, "pages 3\nsize 792x612\n"},
-                    SheetCase{10, 10, pw::Paper::A4, 50, false, 5, 3, "pages 16\nsize 595x842\n"}),
+                    SheetCase{10, 10, pw::Paper::A4, 50, false, 5, 3, "pages 16\nsize 595x842\n"},
+                    // exactly as tall as a sheet of whole cells inside both margins
+                    SheetCase{37, 54, pw::Paper::A4, 5, false, 1, 1, "pages 2\nsize 595x842\n"}),
     [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
 // merge --image through the save pipeline: a picture that cannot be written completely,
@@ -541,26 +546,36 @@ INSTANTIATE_TEST_SUITE_P(Writes, PictureFailure,
                                          : "After" + std::to_string(named.param.budget));
                          });
 
-// A map whose commit fails after the picture's took its place puts the old picture back.
+// A map whose commit fails after the picture's took its place puts the old picture back,
+// or takes the new one away where there was none.
 TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
-    pw::test::TempFolder folder;
-    pw::test::writeFile(folder.file("A.map"), pw::test::MapBuilder{.length = 30}.text());
-    pw::test::writeFile(folder.file("old.png"), "old picture");
-    pw::PictureCompanion companion(folder.file("old.png"), {}, {}, true);
-    pw::MergeRequest request{pw::Layout::EndToEnd, 0, 0, {}};
-    request.slots = {{"A.map", folder.file("A.map"), ' '}, {"A.map", folder.file("A.map"), ' '}};
-    pw::test::RecordingHost host;
-    host.answer = folder.file("out.map");
-    const auto failingCommit = [](const std::string& path) {
-        pw::OpenedOutput opened = pw::openSafeOutput(path);
-        opened.file =
-            std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX, true);
-        return opened;
-    };
-    EXPECT_EQ(pw::runSave(request, host, failingCommit, &companion), pw::SaveOutcome::WriteFailed);
-    EXPECT_EQ(pw::test::readFile(folder.file("old.png")), "old picture");
-    EXPECT_FALSE(std::filesystem::exists(folder.file("out.map")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
+    for (const bool hadPicture : {true, false}) {
+        pw::test::TempFolder folder;
+        pw::test::writeFile(folder.file("A.map"), pw::test::MapBuilder{.length = 30}.text());
+        if (hadPicture) {
+            pw::test::writeFile(folder.file("old.png"), "old picture");
+        }
+        pw::PictureCompanion companion(folder.file("old.png"), {}, {}, true);
+        pw::MergeRequest request{pw::Layout::EndToEnd, 0, 0, {}};
+        request.slots = {{"A.map", folder.file("A.map"), ' '},
+                         {"A.map", folder.file("A.map"), ' '}};
+        pw::test::RecordingHost host;
+        host.answer = folder.file("out.map");
+        const auto failingCommit = [](const std::string& path) {
+            pw::OpenedOutput opened = pw::openSafeOutput(path);
+            opened.file =
+                std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX, true);
+            return opened;
+        };
+        EXPECT_EQ(pw::runSave(request, host, failingCommit, &companion),
+                  pw::SaveOutcome::WriteFailed);
+        if (hadPicture) {
+            EXPECT_EQ(pw::test::readFile(folder.file("old.png")), "old picture");
+        }
+        EXPECT_FALSE(std::filesystem::exists(folder.file("out.map")));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
+                  hadPicture ? 2 : 1);
+    }
 }
 
 }  // namespace

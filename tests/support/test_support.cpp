@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <QCryptographicHash>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -157,6 +158,20 @@ std::string pdfSummary(const std::string& bytes) {
         std::regex_search(bytes, box, std::regex(R"(/MediaBox \[0 0 (\d+)\.?\d* (\d+)\.?\d*\])"));
     return found ? "pages " + count.str(1) + "\nsize " + box.str(1) + "x" + box.str(2) + "\n"
                  : "no PDF";
+}
+
+std::string pdfFingerprint(const std::string& bytes) {
+    std::string timeless = bytes;
+    const std::size_t date = timeless.find("/CreationDate (");
+    if (date != std::string::npos) {
+        timeless.erase(date, timeless.find(')', date) - date);
+    }
+    return pdfSummary(bytes) + "digest " +
+           QCryptographicHash::hash(QByteArray::fromStdString(timeless), QCryptographicHash::Sha256)
+               .toHex()
+               .left(16)
+               .toStdString() +
+           "\n";
 }
 
 }  // namespace pw::test

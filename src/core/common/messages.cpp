@@ -96,11 +96,6 @@ std::string tooLargeToDraw(const std::string& name, int cellSize) {
            " pixels per cell";
 }
 
-std::string tooLargeForFormat(const char* format, long long width, long long height) {
-    return std::string("the picture of ") + std::to_string(width) + " by " +
-           std::to_string(height) + " pixels is larger than " + format + " allows";
-}
-
 std::string notEnoughMemoryToDraw(const std::string& name) {
     return "ERROR: not enough memory to draw file " + name;
 }

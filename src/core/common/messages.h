@@ -128,7 +128,6 @@ std::string sameFileAs(const std::string& other);
 
 // Pictures of a map.
 std::string tooLargeToDraw(const std::string& name, int cellSize);
-std::string tooLargeForFormat(const char* format, long long width, long long height);
 std::string notEnoughMemoryToDraw(const std::string& name);
 std::string outOfMemory();
 std::string cellTooLargeForPaper(double cellMm, const std::string& paper);
