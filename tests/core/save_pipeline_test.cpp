@@ -221,6 +221,24 @@ TEST_F(SavePipeline, AWriteThatFailsOnceFailsTheSave) {
     EXPECT_EQ(writes, 1);
 }
 
+// The map kept beside a picture is synced on its own before anything is committed: a
+// failed sync is told with the system's reason, though the commit would sync again.
+TEST_F(SavePipeline, AFailedSyncIsTold) {
+    if (!faultsCanBeInjected()) {
+        GTEST_SKIP() << "this system does not let a process fail its own calls";
+    }
+    EXPECT_EXIT(
+        {
+            const pw::OpenedOutput opened = pw::openSafeOutput(folder_.file("new.map"));
+            std::_Exit(opened.file && opened.file->write("1", 1) && injectFault("sync ENOSPC") &&
+                               !opened.file->sync() &&
+                               opened.file->errorString() == "No space left on device"
+                           ? 0
+                           : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
 // Large panels, written over their own source: the output is exact although the source is
 // still being read, and every read and write buffer fills many times.
 TEST_F(SavePipeline, LargeMergesWrittenOverTheirSourceAreExact) {

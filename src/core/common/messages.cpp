@@ -22,6 +22,11 @@ std::string quotedCell(char cell) {
     return text + "'";
 }
 
+// "1 cell", "2 cells".
+std::string counted(int count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 }  // namespace
 
 std::string noFileSelected(const std::string& slotName) {
@@ -139,9 +144,9 @@ std::string cellTooLargeForPaper(double cellMm, const std::string& paper) {
 std::string overviewCaption(const std::string& name, int length, int height, int sheets, int across,
                             int down, int overlap) {
     return name + ": " + std::to_string(length) + " by " + std::to_string(height) + " cells on " +
-           std::to_string(sheets) + " sheets after this one, " + std::to_string(across) +
+           counted(sheets, "sheet") + " after this one, " + std::to_string(across) +
            " across and " + std::to_string(down) + " down (row,column); neighbours share " +
-           std::to_string(overlap) + " cells";
+           counted(overlap, "cell");
 }
 
 std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,
