@@ -187,6 +187,16 @@ TEST(CellIndex, AnswersEverySectionOfACellAsTheRendererReadsIt) {
         EXPECT_EQ(invalid.length() + invalid.height(), 0) << bad;
     }
     EXPECT_TRUE(pw::CellIndex(QByteArray("0\n2997 3996 0\n")).isValid());
+    // Rows past the reader's first buffer, one of them ending where that buffer ends.
+    std::string rows;
+    for (int row = 0; row < 70; ++row) {
+        rows += std::string(999, static_cast<char>('a' + row % 23)) + "\r\n";
+    }
+    for (std::size_t shift = 0; shift <= 1001; ++shift) {
+        const std::string shifted =
+            "1\r\n999 70 0\r\n" + std::string(shift, 'v') + "\r\n0\r\n" + rows;
+        ASSERT_EQ(pw::CellIndex(QByteArray::fromStdString(shifted)).at(5, 69).first, 'a') << shift;
+    }
 }
 
 // Labels placed at a scale: '+' for a label drawn with its text, '.' for one whose text
