@@ -557,9 +557,11 @@ INSTANTIATE_TEST_SUITE_P(Writes, PictureFailure,
                          });
 
 // A map whose commit fails after the picture's took its place puts the old picture back,
-// or takes the new one away where there was none.
+// or takes the new one away where there was none; a map that cannot be made durable stops
+// the save before the picture is committed.
 TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
-    for (const bool hadPicture : {true, false}) {
+    for (const auto& [hadPicture, syncFails] :
+         {std::pair{true, false}, std::pair{false, false}, std::pair{true, true}}) {
         pw::test::TempFolder folder;
         pw::test::writeFile(folder.file("A.map"), pw::test::MapBuilder{.length = 30}.text());
         if (hadPicture) {
@@ -571,14 +573,17 @@ TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
                          {"A.map", folder.file("A.map"), ' '}};
         pw::test::RecordingHost host;
         host.answer = folder.file("out.map");
-        const auto failingCommit = [](const std::string& path) {
+        const auto failing = [syncFails](const std::string& path) {
             pw::OpenedOutput opened = pw::openSafeOutput(path);
-            opened.file =
-                std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX, true);
+            auto faulty = std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX,
+                                                                   !syncFails);
+            faulty->failSync = syncFails;
+            opened.file = std::move(faulty);
             return opened;
         };
-        EXPECT_EQ(pw::runSave(request, host, failingCommit, &companion),
-                  pw::SaveOutcome::WriteFailed);
+        EXPECT_EQ(pw::runSave(request, host, failing, &companion), pw::SaveOutcome::WriteFailed);
+        EXPECT_EQ(host.events.back(), "ERROR: unable to write file " + folder.file("out.map") +
+                                          ": No space left on device");
         if (hadPicture) {
             EXPECT_EQ(pw::test::readFile(folder.file("old.png")), "old picture");
         }

@@ -94,7 +94,7 @@ class RecordingHost : public PipelineHost {
     void reportSuccess(const std::string& message) override { events.push_back(message); }
 };
 
-// A real output failing like a full disk after `budget` bytes, or at commit.
+// A real output failing like a full disk after `budget` bytes, or at commit (or sync).
 struct FaultyOutput : OutputFile {
     FaultyOutput(std::unique_ptr<OutputFile> file, std::size_t bytes, bool commitFails)
         : inner(std::move(file)), budget(bytes), failCommit(commitFails) {}
@@ -103,6 +103,7 @@ struct FaultyOutput : OutputFile {
         budget -= accepted;
         return inner->write(data, accepted) && accepted == size;
     }
+    bool sync() override { return !failSync && inner->sync(); }
     bool commit() override { return !failCommit && inner->commit(); }
     std::string errorString() const override { return "No space left on device"; }
     std::string writtenPath() const override { return inner->writtenPath(); }
@@ -110,6 +111,7 @@ struct FaultyOutput : OutputFile {
     std::unique_ptr<OutputFile> inner;
     std::size_t budget;
     bool failCommit;
+    bool failSync = false;
 };
 
 // "pages N\nsize WxH\n" of a PDF's bytes (its page tree and first page, in points).
