@@ -296,8 +296,8 @@ struct PictureFileOptionSet {
                       "at that size; PDF: the resolution of the pictures on the sheets (default "
                       "200).")),
           format(p.value("format", "FORMAT",
-                         "png or pdf; without it a name ending in .pdf gives PDF, any other "
-                         "PNG.")),
+                         "png or pdf; without it the name says: .pdf gives PDF, .png or no "
+                         "suffix PNG, and any other suffix is refused.")),
           paper(p.value("paper", "PAPER",
                         "PDF: a4 (default), a3 or letter, portrait or landscape, whichever "
                         "needs fewer sheets.")),
@@ -310,7 +310,8 @@ struct PictureFileOptionSet {
     // Reads them into `picture`: the format from --format, else from `outputName`.
     std::optional<UsageError> read(const CommandParser& p, const std::string& outputName,
                                    PictureOptions& picture) const {
-        picture.file.format = formatForName(outputName);
+        picture.file.format = formatForName(outputName).value_or(PictureFormat::Png);
+        picture.formatGiven = p.isSet(format);
         if (std::optional<UsageError> error = readValued(p,
                                                          {{&show, readShow},
                                                           {&scale, readScale},

@@ -44,6 +44,7 @@ struct PictureOptions {
     int scale = kDefaultCellSize;  // pixels per cell
     bool fixUps = true;            // merge: the cells the junction fix-up changed are highlighted
     PictureFileOptions file;       // PNG or PDF, as the options or the picture's name say
+    bool formatGiven = false;      // by --format; else the name's suffix must say it
 };
 
 // The picture of a merged map (merge --image, a setup's picture) unless told otherwise:

@@ -74,20 +74,23 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
 }
 
 // Why a picture may not go to `imagePath`, told before anything is read or written: not
-// a regular file, or one of the files the command reads or writes besides (each a path
-// and the name messages give it).
+// a regular file, one of the files the command reads or writes besides (each a path and
+// the name messages give it), or a name of another kind of file unless --format was given.
 std::optional<Problem> refusedPicture(
-    const std::string& imagePath, const std::vector<std::pair<std::string, std::string>>& others) {
-    if (std::optional<std::string> refused = refusedTarget(imagePath)) {
-        return Problem{messages::unableToCreate(escapedName(imagePath), *refused)};
-    }
-    for (const auto& [path, name] : others) {
-        if (isSameFile(imagePath, path)) {
-            return Problem{messages::unableToCreate(escapedName(imagePath),
-                                                    messages::sameFileAs(escapedName(name)))};
+    const std::string& imagePath, const PictureOptions& picture,
+    const std::vector<std::pair<std::string, std::string>>& others) {
+    std::optional<std::string> refused = refusedTarget(imagePath);
+    for (auto other = others.begin(); !refused && other != others.end(); ++other) {
+        if (isSameFile(imagePath, other->first)) {
+            refused = messages::sameFileAs(escapedName(other->second));
         }
     }
-    return std::nullopt;
+    if (!refused && !picture.formatGiven && !formatForName(imagePath)) {
+        refused = messages::notAPictureName();
+    }
+    return refused
+               ? std::optional(Problem{messages::unableToCreate(escapedName(imagePath), *refused)})
+               : std::nullopt;
 }
 
 int failWith(const Problem& problem) {
@@ -99,8 +102,8 @@ int runRender(const RenderCommand& command) {
     if (!pictureNameUsable(command.outputPath)) {
         return 1;
     }
-    if (std::optional<Problem> refused =
-            refusedPicture(command.outputPath, {{command.mapPath, command.mapPath}})) {
+    if (std::optional<Problem> refused = refusedPicture(command.outputPath, command.picture,
+                                                        {{command.mapPath, command.mapPath}})) {
         return failWith(*refused);
     }
     const RenderOptions options = renderOptionsOf(command.picture, command.mapPath);
@@ -173,7 +176,8 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     for (const SourceSlot& slot : command.request.slots) {
         others.emplace_back(slot.path, slot.name);
     }
-    if (std::optional<Problem> refused = refusedPicture(*command.imagePath, others)) {
+    if (std::optional<Problem> refused =
+            refusedPicture(*command.imagePath, command.picture, others)) {
         return failWith(*refused) == 0;
     }
     if (mode.dryRun) {

@@ -39,7 +39,7 @@ bool runSetup(const std::string& file, const std::vector<std::string>& roots, bo
     command.outputPath = setup.output.empty() ? defaultOutput(file) : setup.output;
     if (!setup.picture.empty()) {
         command.imagePath = setup.picture;
-        command.picture.file.format = formatForName(setup.picture);
+        command.picture.file.format = formatForName(setup.picture).value_or(PictureFormat::Png);
     }
     const QString setupFile = QFileInfo(QString::fromStdString(file)).absoluteFilePath();
     for (const std::string& written : {command.outputPath, setup.picture}) {

@@ -1,5 +1,6 @@
 #include "render/picture_file.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -93,10 +94,15 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
 
 }  // namespace
 
-PictureFormat formatForName(const std::string& path) {
-    return QString::fromStdString(path).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
-               ? PictureFormat::Pdf
-               : PictureFormat::Png;
+std::optional<PictureFormat> formatForName(const std::string& path) {
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
+    if (suffix == u"pdf") {
+        return PictureFormat::Pdf;
+    }
+    if (suffix.isEmpty() || suffix == u"png") {
+        return PictureFormat::Png;
+    }
+    return std::nullopt;
 }
 
 std::optional<Problem> writePicture(const MapSource& source, const RenderOptions& options,

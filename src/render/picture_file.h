@@ -21,8 +21,9 @@ struct PictureFileOptions {
     PrintOptions print;
 };
 
-// PDF for a name ending in ".pdf" (any case), PNG otherwise.
-PictureFormat formatForName(const std::string& path);
+// PDF for a name ending in ".pdf", PNG for ".png" or no suffix (any case); nullopt for
+// any other suffix, which would name a file of another kind.
+std::optional<PictureFormat> formatForName(const std::string& path);
 
 // Draws the map into `output` band by band; nothing is committed. `outputName` names the
 // picture in messages. The "ERROR ..." message of a failure: the map's, or "unable to

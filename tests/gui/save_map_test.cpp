@@ -122,6 +122,13 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     control<QAbstractButton>(*dialog, "previewFixUps").click();
     ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
 
+    bed.prompts.imageAnswer = std::pair(bed.dir.filePath("shot.jpg"), false);
+    control<QAbstractButton>(*dialog, "previewSaveImage").click();
+    EXPECT_EQ(bed.prompts.errors,
+              QStringList{"ERROR: unable to create file " + bed.dir.filePath("shot.jpg") +
+                          ": not a .png or .pdf name"});
+    bed.prompts.errors.clear();
+    bed.prompts.asked.clear();
     bed.prompts.imageAnswer = std::pair(bed.dir.filePath("shot"), false);
     control<QAbstractButton>(*dialog, "previewSaveImage").click();
     EXPECT_EQ(bed.prompts.asked, QStringList{bed.dir.filePath("joined.png")});

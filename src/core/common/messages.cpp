@@ -96,6 +96,10 @@ std::string sameFileAs(const std::string& other) {
     return "same file as " + other;
 }
 
+std::string notAPictureName() {
+    return "not a .png or .pdf name";
+}
+
 std::string tooLargeToDraw(const std::string& name, int cellSize) {
     return "ERROR: file " + name + " is too large to draw at " + std::to_string(cellSize) +
            " pixels per cell";

@@ -125,6 +125,8 @@ std::string runFailed(const std::string& file);
 // Why an output is refused before anything is written: it is one of the command's other
 // files.
 std::string sameFileAs(const std::string& other);
+// ... or its name's suffix says it is no picture this program writes.
+std::string notAPictureName();
 
 // Pictures of a map.
 std::string tooLargeToDraw(const std::string& name, int cellSize);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
@@ -305,7 +306,13 @@ void PreviewPane::saveImage() {
     }
     const std::string name = path.toStdString();
     PictureFileOptions file;
-    file.format = formatForName(name);
+    if (const std::optional<PictureFormat> format = formatForName(name)) {
+        file.format = *format;
+    } else {
+        prompts_.showError(this, QString::fromStdString(messages::unableToCreate(
+                                     escapedName(name), messages::notAPictureName())));
+        return;
+    }
     const OverrideCursor busy(Qt::WaitCursor);
     if (const std::optional<Problem> failed =
             savePicture(MapSource::bytes(current_.joined.bytes, name),
