@@ -435,6 +435,9 @@ INSTANTIATE_TEST_SUITE_P(Files, Png,
                              // a colour first met below the rows counted first
                              PngCase{"1\r\n999 8 0\r\nv\r\n0\r\n\r\n\r\n\r\n\r\n~\r\n", false, 0,
                                      QImage::Format_Mono, 3780, 1},
+                             // seventeen colours, one more than four bits hold
+                             PngCase{"1\r\n17 1 0\r\nv\r\n0\r\nabcdefghijklmnopq\r\n", false, 0,
+                                     QImage::Format_Indexed8, 3780, 8},
                              // four colours, two bits
                              PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n~^.,\r\n", false, 0,
                                      QImage::Format_Indexed8, 3780, 2}),
@@ -555,6 +558,17 @@ INSTANTIATE_TEST_SUITE_P(Writes, PictureFailure,
                                          ? "AtCommit"
                                          : "After" + std::to_string(named.param.budget));
                          });
+
+// A picture is drawn from the map as written: without it there is none.
+TEST(PictureCommit, NeedsTheMapWritten) {
+    pw::test::TempFolder folder;
+    pw::PictureCompanion companion(folder.file("p.png"), {}, {}, true);
+    ASSERT_EQ(companion.open(), std::nullopt);
+    const std::optional<pw::Problem> failed = companion.write({});
+    EXPECT_EQ(failed ? failed->message : "written",
+              "ERROR: unable to write file " + folder.file("p.png") +
+                  ": the map just written cannot be read back");
+}
 
 // A map whose commit fails after the picture's took its place puts the old picture back,
 // or takes the new one away where there was none; a map that cannot be made durable stops
