@@ -239,6 +239,29 @@ TEST_F(SavePipeline, AFailedSyncIsTold) {
         testing::ExitedWithCode(0), "");
 }
 
+// A source that fails while it is joined (its descriptors turned to a folder once the
+// output is asked for) fails the save with its name, and leaves nothing behind.
+TEST_F(SavePipeline, ASourceFailingWhileJoinedFailsTheSave) {
+    struct Breaking : pw::test::RecordingHost {
+        std::optional<std::string> askOutputPath(const std::string& start) override {
+            const int root = ::open("/", O_RDONLY | O_DIRECTORY);
+            for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
+                if (fs::read_symlink(fd.path(), ignored).filename() == "A.map") {
+                    ::dup2(root, std::stoi(fd.path().filename()));
+                }
+            }
+            ::close(root);
+            return RecordingHost::askOutputPath(start);
+        }
+        std::error_code ignored;
+    } host;
+    host.answer = folder_.file("new.map");
+    EXPECT_EQ(pw::runSave(request(Layout::TopToBottom, {"A.map", "A.map"}), host),
+              SaveOutcome::WriteFailed);
+    EXPECT_EQ(host.events.back(), "ERROR: unable to read file A.map");
+    EXPECT_TRUE(untouched());
+}
+
 // Large panels, written over their own source: the output is exact although the source is
 // still being read, and every read and write buffer fills many times.
 TEST_F(SavePipeline, LargeMergesWrittenOverTheirSourceAreExact) {

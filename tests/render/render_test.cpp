@@ -381,17 +381,6 @@ INSTANTIATE_TEST_SUITE_P(Heights, Bands,
                                     std::to_string(named.param.bandHeight);
                          });
 
-// Collects a file in memory.
-struct MemoryOutput : pw::OutputFile {
-    bool write(const char* data, std::size_t size) override {
-        bytes.append(data, size);
-        return true;
-    }
-    bool commit() override { return true; }
-    std::string errorString() const override { return {}; }
-    std::string bytes;
-};
-
 // PNG files decode to the picture drawn whole: a palette where the colours fit, RGB
 // otherwise, with the resolution asked for.
 struct PngCase {
@@ -412,7 +401,7 @@ TEST_P(Png, DecodesToThePictureDrawnWhole) {
     options.compass = false;
     const pw::MapSource source =
         pw::MapSource::bytes(QByteArray::fromStdString(GetParam().map), "m");
-    MemoryOutput output;
+    pw::test::MemoryOutput output;
     pw::PictureFileOptions file;
     file.dpi = GetParam().dpi;
     ASSERT_EQ(pw::writePicture(source, options, file, output, "out.png"), std::nullopt);
@@ -446,7 +435,7 @@ INSTANTIATE_TEST_SUITE_P(Files, Png,
 // A picture of a map that cannot be drawn tells the map's problem and writes nothing.
 TEST(PictureFile, OfADamagedMapTellsItsProblem) {
     for (const pw::PictureFormat format : {pw::PictureFormat::Png, pw::PictureFormat::Pdf}) {
-        MemoryOutput output;
+        pw::test::MemoryOutput output;
         const std::optional<pw::Problem> failed = pw::writePicture(
             pw::MapSource::bytes("1\n4 x\n", "m"), {}, {format, 0, {}}, output, "out");
         EXPECT_EQ(failed ? failed->message : "drawn", "ERROR: file m has no valid map size");
@@ -480,13 +469,13 @@ TEST_P(Sheets, SplitTheMapAndArePrinted) {
     const QRect last = grid->cellsOf(grid->rows - 1, grid->columns - 1, test.length, test.height);
     EXPECT_EQ(std::vector<int>({last.right() + 1, last.bottom() + 1}),
               std::vector<int>({test.length, test.height}));
-    std::string rows;
-    for (int y = 0; y < test.height; ++y) {
-        rows += std::string(static_cast<std::size_t>(test.length), '~') + "\r\n";
-    }
-    const std::string map = "1\r\n" + std::to_string(test.length) + " " +
-                            std::to_string(test.height) + " 0\r\nv\r\n0\r\n" + rows + rows;
-    MemoryOutput output;
+    const std::string map = pw::test::MapBuilder{
+        .length = test.length,
+        .height = test.height,
+        .fill = '~',
+        .layers = "",
+        .labels = {}}.text();
+    pw::test::MemoryOutput output;
     const pw::PictureFileOptions file{pw::PictureFormat::Pdf, 0, print};
     ASSERT_EQ(pw::writePicture(pw::MapSource::bytes(QByteArray::fromStdString(map), "m"), {}, file,
                                output, "out.pdf"),
@@ -589,10 +578,8 @@ TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
         host.answer = folder.file("out.map");
         const auto failing = [syncFails](const std::string& path) {
             pw::OpenedOutput opened = pw::openSafeOutput(path);
-            auto faulty = std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX,
-                                                                   !syncFails);
-            faulty->failSync = syncFails;
-            opened.file = std::move(faulty);
+            opened.file = std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX,
+                                                                   !syncFails, syncFails);
             return opened;
         };
         EXPECT_EQ(pw::runSave(request, host, failing, &companion), pw::SaveOutcome::WriteFailed);

@@ -4,6 +4,7 @@
 // made in memory and the one stand-in for whoever runs the save pipeline.
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
@@ -94,10 +95,26 @@ class RecordingHost : public PipelineHost {
     void reportSuccess(const std::string& message) override { events.push_back(message); }
 };
 
+// Collects what is written in memory; refuses bytes past `budget`, like a full disk.
+struct MemoryOutput : OutputFile {
+    explicit MemoryOutput(std::size_t limit = SIZE_MAX) : budget(limit) {}
+    bool write(const char* data, std::size_t size) override {
+        const bool fits = size <= budget - std::min(budget, bytes.size());
+        bytes.append(data, fits ? size : 0);
+        return fits;
+    }
+    bool commit() override { return true; }
+    std::string errorString() const override { return "No space left on device"; }
+
+    std::string bytes;
+    std::size_t budget;
+};
+
 // A real output failing like a full disk after `budget` bytes, or at commit (or sync).
 struct FaultyOutput : OutputFile {
-    FaultyOutput(std::unique_ptr<OutputFile> file, std::size_t bytes, bool commitFails)
-        : inner(std::move(file)), budget(bytes), failCommit(commitFails) {}
+    FaultyOutput(std::unique_ptr<OutputFile> file, std::size_t bytes, bool commitFails,
+                 bool syncFails = false)
+        : inner(std::move(file)), budget(bytes), failCommit(commitFails), failSync(syncFails) {}
     bool write(const char* data, std::size_t size) override {
         const std::size_t accepted = std::min(size, budget);
         budget -= accepted;
@@ -111,7 +128,7 @@ struct FaultyOutput : OutputFile {
     std::unique_ptr<OutputFile> inner;
     std::size_t budget;
     bool failCommit;
-    bool failSync = false;
+    bool failSync;
 };
 
 // "pages N\nsize WxH\n" of a PDF's bytes (its page tree and first page, in points).
