@@ -406,7 +406,7 @@ std::string runChecked(const std::string& file, const std::vector<std::string>& 
 std::string tooManySheets(int sheets, int most, double cellMm) {
     return "the map takes " + std::to_string(sheets) + " sheets at " +
            QString::number(cellMm).toStdString() + " mm a cell, more than " + std::to_string(most) +
-           " (fewer millimetres a cell, --cell-mm, take fewer)";
+           ": choose smaller cells (--cell-mm)";
 }
 
 std::string runFailed(const std::string& file) {
