@@ -6,9 +6,12 @@
 #include <QStringList>
 #include <algorithm>
 #include <functional>
+#include <type_traits>
+#include <variant>
 
 #include "core/assembly/layout.h"
 #include "core/common/file_path.h"
+#include "core/common/file_place.h"
 #include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
@@ -67,25 +70,15 @@ std::string argumentBytes(const QString& text) {
     return bytes;
 }
 
-QString absoluteClean(const QString& path) {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
-// Whether `path` names the output, the picture or one of the sources.
-bool namesAnyOf(const QString& path, const QString& output, const std::optional<std::string>& image,
-                const std::vector<std::string>& sources) {
+// Whether `path` names the output, the picture or one of the sources, as files: links and
+// hard links followed.
+bool namesAnyOf(const std::string& path, const std::string& output,
+                const std::optional<std::string>& image, const std::vector<std::string>& sources) {
     std::vector<std::string> others = sources;
-    others.push_back(output.toStdString());
-    if (image) {
-        others.push_back(*image);
-    }
-    const QString file = absoluteClean(path);
-    for (const std::string& other : others) {
-        if (!other.empty() && absoluteClean(QString::fromStdString(other)) == file) {
-            return true;
-        }
-    }
-    return false;
+    others.push_back(output);
+    others.push_back(image.value_or(""));
+    return std::any_of(others.begin(), others.end(),
+                       [&](const std::string& other) { return isSameFile(path, other); });
 }
 
 // --help, or --help-all, which Qt's parser adds beside it; the command line takes no Qt
@@ -269,6 +262,18 @@ std::optional<UsageError> readCellMm(const QString& text, PictureOptions& pictur
     return std::nullopt;
 }
 
+// Options of one format given for a picture of the other.
+std::optional<UsageError> formatsOptions(PictureFormat format, bool scale, bool paperOrCellMm) {
+    const bool pdf = format == PictureFormat::Pdf;
+    if (pdf && scale) {
+        return UsageError{"--scale applies to PNG pictures only"};
+    }
+    if (!pdf && paperOrCellMm) {
+        return UsageError{"--paper and --cell-mm apply to PDF pictures only"};
+    }
+    return std::nullopt;
+}
+
 using PictureReader = std::function<std::optional<UsageError>(const QString&, PictureOptions&)>;
 
 // Reads every option of `valued` that is given, in order; the first error.
@@ -322,14 +327,8 @@ struct PictureFileOptionSet {
                                                          picture)) {
             return error;
         }
-        const bool pdf = picture.file.format == PictureFormat::Pdf;
-        if (pdf && p.isSet(scale)) {
-            return UsageError{"--scale applies to PNG pictures only"};
-        }
-        if (!pdf && (p.isSet(paper) || p.isSet(cellMm))) {
-            return UsageError{"--paper and --cell-mm apply to PDF pictures only"};
-        }
-        return std::nullopt;
+        return formatsOptions(picture.file.format, p.isSet(scale),
+                              p.isSet(paper) || p.isSet(cellMm));
     }
     bool anySet(const CommandParser& p) const {
         return p.isSet(show) || p.isSet(scale) || p.isSet(dpi) || p.isSet(format) ||
@@ -430,7 +429,8 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     }
     if (const std::optional<QString> setup = p.valueOf(setupOption)) {
         command.setupPath = argumentBytes(*setup);
-        if (setup->isEmpty() || namesAnyOf(*setup, *output, command.imagePath, sources)) {
+        if (setup->isEmpty() ||
+            namesAnyOf(*command.setupPath, command.outputPath, command.imagePath, sources)) {
             return UsageError{
                 "--save-setup must name a file other than OUT, IMAGE and the "
                 "SOURCEs"};
@@ -644,6 +644,86 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
         }
     }
     return parseProgram(arguments);
+}
+
+}  // namespace pw::cli
+
+namespace pw::cli {
+
+SetupPictureOptions setupPictureOptionsOf(const PictureOptions& picture) {
+    const PictureOptions defaults = mergedMapPicture();
+    const PictureFileOptions& file = picture.file;
+    SetupPictureOptions kept;
+    if (picture.formatGiven) {
+        kept.format = file.format == PictureFormat::Pdf ? "pdf" : "png";
+    }
+    if (picture.section == RenderSection::SecondGrid) {
+        kept.show = "second";
+    } else if (picture.section == RenderSection::Layer) {
+        kept.show = std::string(1, picture.layer);
+    }
+    if (picture.allLabels || !picture.labels) {
+        kept.labels = picture.allLabels ? "all" : "none";
+    }
+    if (!picture.fixUps) {
+        kept.fixUps = false;
+    }
+    if (picture.scale != defaults.scale) {
+        kept.scale = picture.scale;
+    }
+    if (file.dpi != defaults.file.dpi) {
+        kept.dpi = file.dpi;
+    }
+    if (file.print.paper != defaults.file.print.paper) {
+        kept.paper = std::string(paperInfo(file.print.paper).name);
+    }
+    if (file.print.cellMm != defaults.file.print.cellMm) {
+        kept.cellMm = file.print.cellMm;
+    }
+    return kept;
+}
+
+std::variant<PictureOptions, UsageError> pictureOptionsOfSetup(const SetupPictureOptions& kept,
+                                                               const std::string& file) {
+    PictureOptions picture = mergedMapPicture();
+    picture.file.format = formatForName(file).value_or(PictureFormat::Png);
+    picture.formatGiven = kept.format.has_value();
+    const auto text = [](const auto& value) {
+        using Value = std::decay_t<decltype(*value)>;
+        if constexpr (std::is_same_v<Value, std::string>) {
+            return QString::fromStdString(*value);
+        } else {
+            return QString::number(*value, 'g', 17);
+        }
+    };
+    std::optional<UsageError> error;
+    const auto read = [&](const auto& value, const PictureReader& reader) {
+        if (value && !error) {
+            error = reader(text(value), picture);
+        }
+    };
+    read(kept.format, readFormat);
+    read(kept.show, readShow);
+    read(kept.scale, readScale);
+    read(kept.dpi, readDpi);
+    read(kept.paper, readPaper);
+    read(kept.cellMm, readCellMm);
+    if (kept.labels && !error) {
+        picture.allLabels = *kept.labels == "all";
+        picture.labels = *kept.labels != "none";
+        if (!picture.allLabels && picture.labels && *kept.labels != "placed") {
+            error = UsageError{"unknown labels '" + *kept.labels + "' (all, placed or none)"};
+        }
+    }
+    picture.fixUps = kept.fixUps.value_or(true);
+    if (!error) {
+        error = formatsOptions(picture.file.format, kept.scale.has_value(),
+                               kept.paper.has_value() || kept.cellMm.has_value());
+    }
+    if (error) {
+        return *error;
+    }
+    return picture;
 }
 
 }  // namespace pw::cli

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/assembly/merge_request.h"
+#include "core/setup/setup.h"
 #include "render/picture_file.h"
 #include "render/render_options.h"
 
@@ -79,6 +80,13 @@ struct RenderCommand {
 
 using ParsedCommand = std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand,
                                    ListCommand, RenderCommand, RunCommand>;
+
+// The options of a picture as a setup keeps them: those that differ from merge --image's.
+SetupPictureOptions setupPictureOptionsOf(const PictureOptions& picture);
+// merge --image's options for a setup's picture at `file`; the usage error of the first
+// option that merge --image would refuse.
+std::variant<PictureOptions, UsageError> pictureOptionsOfSetup(const SetupPictureOptions& kept,
+                                                               const std::string& file);
 
 // The program's name, as its messages and help call it.
 inline constexpr const char kProgramName[] = "panelwright-cli";

@@ -29,8 +29,14 @@ bool runSetup(const PlannedSetup& planned, bool dryRun) {
     if (planned.picture) {
         command.imagePath = planned.picture->path;
         command.imageName = planned.picture->name;
-        command.picture.file.format =
-            formatForName(planned.picture->path).value_or(PictureFormat::Png);
+        auto picture = pictureOptionsOfSetup(planned.pictureOptions, planned.picture->path);
+        if (const auto* refused = std::get_if<UsageError>(&picture)) {
+            std::cerr << messages::setupProblem(planned.file,
+                                                messages::setup::badPictureOption(refused->message))
+                      << '\n';
+            return false;
+        }
+        command.picture = std::get<PictureOptions>(picture);
     }
     return joinAndDraw(command, MergeMode{false, dryRun});
 }
@@ -57,8 +63,11 @@ std::optional<Problem> saveSetupOf(const MergeCommand& command) {
         return Problem{messages::nameNotUtf8(*unnamed)};
     }
     const SetupPlaces places(*command.setupPath, mapSetRoots());
-    return writeSetupFile(*command.setupPath, places.setupOf(command.request, command.outputPath,
-                                                             command.imagePath.value_or("")));
+    Setup setup = places.setupOf(command.request, command.outputPath, image);
+    if (command.imagePath) {
+        setup.pictureOptions = setupPictureOptionsOf(command.picture);
+    }
+    return writeSetupFile(*command.setupPath, setup);
 }
 
 int runSetups(const RunCommand& command) {

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SetupText,
 
 TEST(SetupFile, IsWrittenWholeAndReadBackAndOnlyARegularFileOfASetupsSizeIsRead) {
     const pw::test::TempFolder work;
-    pw::Setup setup{pw::Layout::Composite, 1, 5, {}, "out.map", "/pictures/out.png"};
+    pw::Setup setup{pw::Layout::Composite, 1, 5, {}, "out.map", "/pictures/out.png", {}};
     setup.slots.assign(6, {pw::PanelPlace::MapSet, "EM-01L.map", 'R'});
     setup.slots[3] = {pw::PanelPlace::None, "", ' '};
     const std::string file = work.file("board.pwsetup");
@@ -130,7 +130,7 @@ TEST_F(SetupPlaces, NameFilesBelowTheSetupRelativelyThenByMapSetNameThenAbsolute
 }
 
 TEST_F(SetupPlaces, FindTheFilesTheyNameAndNameMissingOnesWhereTheyWouldBe) {
-    pw::Setup setup{pw::Layout::TopToBottom, 0, 2, {}, {}, {}};
+    pw::Setup setup{pw::Layout::TopToBottom, 0, 2, {}, {}, {}, {}};
     setup.slots = {{pw::PanelPlace::File, "own/A.map", 'L'},
                    {pw::PanelPlace::MapSet, "IF-01L.map", ' '},
                    {pw::PanelPlace::MapSet, "IF-77.map", 'R'},

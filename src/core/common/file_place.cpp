@@ -83,9 +83,12 @@ FilePlace placeOf(const std::string& path) {
         struct stat found {};
         if (::lstat(next.c_str(), &found) != 0) {
             const int error = errno;
+            // The rest is taken by its text: nothing on disk tells where it leads.
             place.path = next;
             for (const std::string& later : rest) {
-                place.path = joined(place.path, later);
+                place.path = later == ".."  ? parentOf(place.path)
+                             : later == "." ? place.path
+                                            : joined(place.path, later);
             }
             if (error == ENAMETOOLONG || (rest.empty() && nameTooLongToSave(at, part))) {
                 place.refusal = std::strerror(ENAMETOOLONG);

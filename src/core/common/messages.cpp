@@ -350,6 +350,10 @@ std::string outsideFolder(const char* role, const std::string& path) {
     return std::string(role) + " " + path + " lies outside the setup's folder";
 }
 
+std::string badPictureOption(const std::string& reason) {
+    return at("picture") + reason;
+}
+
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other) {
     return std::string(role) + " " + path + " is also written by setup " + escapedName(other);
 }

@@ -90,6 +90,8 @@ std::string nulCharacter(const std::string& where, const char* key);
 std::string loneSurrogate(const std::string& where, const char* key);
 // `role` is "output" or "picture", `path` as the setup names it, escaped.
 std::string outsideFolder(const char* role, const std::string& path);
+// A picture option that merge --image would refuse, with its reason.
+std::string badPictureOption(const std::string& reason);
 // Two setups of one run that write the same file, or one writes what the other reads
 // (its panel, or the other setup itself); `path` as this setup names it.
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other);

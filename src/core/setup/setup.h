@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,20 @@ struct SetupSlot {
     bool operator==(const SetupSlot&) const = default;
 };
 
+// How a setup's picture is drawn, beside its file: each option the setup gives, in the
+// words of merge --image's options; one it leaves out takes that option's default.
+struct SetupPictureOptions {
+    std::optional<std::string> format;  // "png" or "pdf"; without it the file's name says
+    std::optional<std::string> show;    // "first", "second" or a layer letter
+    std::optional<std::string> labels;  // "all", "placed" or "none"
+    std::optional<bool> fixUps;
+    std::optional<int> scale;  // PNG: pixels per cell
+    std::optional<int> dpi;
+    std::optional<std::string> paper;  // PDF
+    std::optional<double> cellMm;      // PDF
+    bool operator==(const SetupPictureOptions&) const = default;
+};
+
 // A composition kept in a file: what the composer dialogs hold and `merge` is given. Paths
 // are kept as the file writes them (relative to the setup's folder, or absolute).
 struct Setup {
@@ -36,6 +51,7 @@ struct Setup {
     std::vector<SetupSlot> slots;  // slot order, a count the layout takes
     std::string output;            // the map to write; empty: none named
     std::string picture;           // the picture to draw of it; empty: none
+    SetupPictureOptions pictureOptions;
     bool operator==(const Setup&) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include <QJsonParseError>
 #include <cmath>
 #include <initializer_list>
+#include <type_traits>
 
 #include "core/common/messages.h"
 #include "core/common/regular_file.h"
@@ -34,6 +35,15 @@ constexpr char kFile[] = "file";
 constexpr char kMapSetFile[] = "mapSetFile";
 constexpr char kMark[] = "mark";
 constexpr char kNoMark[] = "none";
+// The picture's options.
+constexpr char kFormatOption[] = "format";
+constexpr char kShow[] = "show";
+constexpr char kLabels[] = "labels";
+constexpr char kFixUps[] = "fixUps";
+constexpr char kScale[] = "scale";
+constexpr char kDpi[] = "dpi";
+constexpr char kPaper[] = "paper";
+constexpr char kCellMm[] = "cellMm";
 
 QString key(const char* name) {
     return QString::fromLatin1(name);
@@ -103,6 +113,30 @@ class ObjectReader {
             return std::nullopt;
         }
         return found.toStdString();
+    }
+
+    // The whole number, number or truth value at `name`, when it is there and of that type.
+    std::optional<int> wholeNumber(const char* name) {
+        const std::optional<double> number = this->number(name);
+        if (number && (*number != std::floor(*number) || std::abs(*number) > 1e9)) {
+            fail(text::wrongType(where_, name, "a whole number"));
+            return std::nullopt;
+        }
+        return number ? std::optional(static_cast<int>(*number)) : std::nullopt;
+    }
+    std::optional<double> number(const char* name) {
+        const QJsonValue value = object_.value(key(name));
+        if (!value.isUndefined() && !value.isDouble()) {
+            fail(text::wrongType(where_, name, "a number"));
+        }
+        return value.isDouble() ? std::optional(value.toDouble()) : std::nullopt;
+    }
+    std::optional<bool> truth(const char* name) {
+        const QJsonValue value = object_.value(key(name));
+        if (!value.isUndefined() && !value.isBool()) {
+            fail(text::wrongType(where_, name, "true or false"));
+        }
+        return value.isBool() ? std::optional(value.toBool()) : std::nullopt;
     }
 
     // A path or file name: a string that is not empty.
@@ -213,8 +247,18 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
     } else if (picture.isObject() && !in.failed()) {
         const QJsonObject pictureObject = picture.toObject();
         ObjectReader pictureIn(pictureObject, kPicture, problem);
-        pictureIn.allowOnly({kFile});
+        pictureIn.allowOnly(
+            {kFile, kFormatOption, kShow, kLabels, kFixUps, kScale, kDpi, kPaper, kCellMm});
         setup.picture = pictureIn.path(kFile, true).value_or("");
+        SetupPictureOptions& options = setup.pictureOptions;
+        options.format = pictureIn.string(kFormatOption, false);
+        options.show = pictureIn.string(kShow, false);
+        options.labels = pictureIn.string(kLabels, false);
+        options.fixUps = pictureIn.truth(kFixUps);
+        options.scale = pictureIn.wholeNumber(kScale);
+        options.dpi = pictureIn.wholeNumber(kDpi);
+        options.paper = pictureIn.string(kPaper, false);
+        options.cellMm = pictureIn.number(kCellMm);
     }
     const QJsonValue slots = object.value(key(kSlots));
     if (slots.isUndefined()) {
@@ -238,6 +282,30 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
         setup.slots.push_back(std::move(*slot));
     }
     return setup;
+}
+
+// The picture's file and the options the setup gives.
+QJsonObject pictureJson(const std::string& file, const SetupPictureOptions& options) {
+    QJsonObject picture{{key(kFile), QString::fromStdString(file)}};
+    const auto put = [&picture](const char* name, const auto& value) {
+        if (value) {
+            using Value = std::decay_t<decltype(*value)>;
+            if constexpr (std::is_same_v<Value, std::string>) {
+                picture.insert(key(name), QString::fromStdString(*value));
+            } else {
+                picture.insert(key(name), *value);
+            }
+        }
+    };
+    put(kFormatOption, options.format);
+    put(kShow, options.show);
+    put(kLabels, options.labels);
+    put(kFixUps, options.fixUps);
+    put(kScale, options.scale);
+    put(kDpi, options.dpi);
+    put(kPaper, options.paper);
+    put(kCellMm, options.cellMm);
+    return picture;
 }
 
 ReadSetup refused(const std::string& file, const std::string& what) {
@@ -291,8 +359,7 @@ QByteArray setupJson(const Setup& setup) {
         object.insert(key(kOutput), QString::fromStdString(setup.output));
     }
     if (!setup.picture.empty()) {
-        object.insert(key(kPicture),
-                      QJsonObject{{key(kFile), QString::fromStdString(setup.picture)}});
+        object.insert(key(kPicture), pictureJson(setup.picture, setup.pictureOptions));
     }
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

@@ -110,7 +110,7 @@ std::optional<std::string> SetupPlaces::unnameable(const MergeRequest& request,
 
 Setup SetupPlaces::setupOf(const MergeRequest& request, const std::string& output,
                            const std::string& picture) const {
-    Setup setup{request.layout, request.mapSetIndex, request.direction, {}, {}, {}};
+    Setup setup{request.layout, request.mapSetIndex, request.direction, {}, {}, {}, {}};
     for (const SourceSlot& slot : request.slots) {
         // A layout without junctions ignores marks; its setups keep none.
         const char mark = consultsMarks(request.layout) ? slot.mark : ' ';

@@ -64,7 +64,7 @@ Files filesOf(const PlannedSetup& planned) {
 // One setup read and its names worked out; its own refusals noted.
 PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& roots,
                        bool allowOutside) {
-    PlannedSetup planned{file, {}, {}, std::nullopt, {}};
+    PlannedSetup planned{file, {}, {}, std::nullopt, {}, {}};
     ReadSetup read = readSetupFile(file);
     if (!read.setup) {
         planned.problems.push_back(std::move(*read.problem));
@@ -75,6 +75,7 @@ PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& 
     planned.output = outputNamed(file, setup.output.empty() ? defaultOutput(file) : setup.output);
     if (!setup.picture.empty()) {
         planned.picture = outputNamed(file, setup.picture);
+        planned.pictureOptions = setup.pictureOptions;
     }
     const FilePlace self = placeOf(file);
     const std::string folder = placeOf(folderOf(file)).path;

@@ -7,6 +7,7 @@
 #include "core/assembly/merge_request.h"
 #include "core/common/file_place.h"
 #include "core/common/problem.h"
+#include "core/setup/setup.h"
 
 namespace pw {
 
@@ -25,7 +26,8 @@ struct PlannedSetup {
     MergeRequest request;
     SetupOutput output;                  // the map: `output`, or NAME.map beside NAME.pwsetup
     std::optional<SetupOutput> picture;  // the picture, when the setup names one
-    std::vector<Problem> problems;       // empty: it may run
+    SetupPictureOptions pictureOptions;
+    std::vector<Problem> problems;  // empty: it may run
 };
 
 // What a run of `setupFiles` does, setup by setup. A setup writes only inside its own

@@ -7,6 +7,7 @@
 
 #include "core/assembly/layout.h"
 #include "core/assembly/merge_request.h"
+#include "core/setup/setup.h"
 #include "gui/common/dialog_environment.h"
 #include "gui/common/setup_files.h"
 #include "gui/composer/composition.h"
@@ -121,6 +122,7 @@ class ComposerDialog : public QDialog {
     // The output map and picture of the setup opened last, kept when it is saved again.
     std::string setupOutput_;
     std::string setupPicture_;
+    SetupPictureOptions setupPictureOptions_;  // kept as the opened setup gave them
     bool opened_ = false;
     QCheckBox* previewToggle_ = nullptr;
     PreviewPane* preview_ = nullptr;

@@ -91,6 +91,7 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
     const SetupPlaces places(opened.path.toStdString(), environment_.mapSetRoots);
     setupOutput_ = setup.output.empty() ? "" : places.resolveFile(setup.output);
     setupPicture_ = setup.picture.empty() ? "" : places.resolveFile(setup.picture);
+    setupPictureOptions_ = setup.pictureOptions;
     if (!opened_) {
         pendingSetup_ = opened;
         return;
@@ -119,8 +120,9 @@ void ComposerDialog::onSaveSetup() {
                                         QString::fromStdString(messages::nameNotUtf8(*unnamed)));
         return;
     }
-    const Setup setup = setupOfComposition(composition_, request(), path->toStdString(),
-                                           environment_.mapSetRoots, setupOutput_, setupPicture_);
+    Setup setup = setupOfComposition(composition_, request(), path->toStdString(),
+                                     environment_.mapSetRoots, setupOutput_, setupPicture_);
+    setup.pictureOptions = setupPictureOptions_;
     if (const std::optional<Problem> problem = writeSetupFile(path->toStdString(), setup)) {
         environment_.prompts->showError(this, QString::fromStdString(problem->message));
         return;
