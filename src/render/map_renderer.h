@@ -31,12 +31,6 @@ class PictureDrawer {
     // bands follow each other from the top.
     void drawBand(QImage& band, int rows);
 
-    // Draws the cells [firstColumn, firstColumn + columns) of the given cell rows into
-    // `window` (cellSize pixels a cell), with everything over them, as the whole picture
-    // shows them there. `rows` holds pairs of the grid's row and the layer's.
-    void drawCells(QImage& window, const std::vector<std::pair<std::string, std::string>>& rows,
-                   int firstRow, int firstColumn) const;
-
   private:
     RenderOptions options_;
     MapOutline outline_;
