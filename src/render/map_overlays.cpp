@@ -140,12 +140,13 @@ void PictureOverlays::drawLabels(QImage& window, QPoint origin) const {
     // Every place shows, also where its text was left out, its dot over the texts.
     onto.setRenderHint(QPainter::Antialiasing);
     onto.translate(-origin);
+    std::vector<PlacedLabel> dots;
     for (const PlacedLabel& label : labels_) {
         if (label.dot.intersects(QRectF(shown))) {
-            paintLabels(onto, {PlacedLabel{label.index, label.dot, QRectF(), QString()}},
-                        std::nullopt);
+            dots.push_back(PlacedLabel{label.index, label.dot, QRectF(), QString()});
         }
     }
+    paintLabels(onto, dots, std::nullopt);
 }
 
 void PictureOverlays::drawCompass(QImage& window, QPoint origin) const {

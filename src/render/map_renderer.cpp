@@ -28,7 +28,8 @@ QSize PictureDrawer::pictureSize(const MapOutline& outline, int cellSize) {
 
 PictureDrawer::PictureDrawer(const MapSource& source, const RenderOptions& options,
                              const MapOutline& outline)
-    : options_(withClampedCell(options)),
+    : source_(source),
+      options_(withClampedCell(options)),
       outline_(outline),
       size_(pictureSize(outline, options_.cellSize)),
       painter_(std::make_unique<CellPainter>(
@@ -59,6 +60,12 @@ void PictureDrawer::drawBand(QImage& band, int rows) {
     QImage rowsOnly(band.bits(), band.width(), rows, band.bytesPerLine(), band.format());
     overlays_->draw(rowsOnly, QPoint(0, nextTop_));
     nextTop_ += rows;
+}
+
+void PictureDrawer::rewind() {
+    stream_ = CellRowStream(source_, options_, outline_.length);
+    nextTop_ = 0;
+    cellRow_ = -1;
 }
 
 RenderResult renderMap(const MapSource& source, const RenderOptions& options) {
