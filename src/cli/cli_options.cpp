@@ -298,8 +298,8 @@ struct PictureFileOptionSet {
           scale(p.value("scale", "PX", "PNG: pixels per cell, 1 to 64 (default 4).")),
           dpi(p.value("dpi", "N",
                       "PNG: the resolution stored in the file, so that other programs print it "
-                      "at that size; PDF: the resolution of the pictures on the sheets (default "
-                      "200).")),
+                      "at that size; PDF: the resolution of the overview's picture (the "
+                      "sheets are shapes and text, sharp at any resolution; default 200).")),
           format(p.value("format", "FORMAT",
                          "png or pdf; without it the name says: .pdf gives PDF, .png or no "
                          "suffix PNG, and any other suffix is refused.")),

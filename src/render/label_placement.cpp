@@ -65,6 +65,23 @@ QRectF boxBeside(const QRectF& dot, QSizeF size, QSizeF room, double ascent) {
     return box;
 }
 
+// More than any Latin-1 text's advance per character (with room for kerning); 0 without
+// a font.
+double widestCharacter(const std::optional<QFontMetricsF>& metrics) {
+    double widest = 0;
+    for (int code = 0; metrics && code < 256; ++code) {
+        widest = std::max(widest, metrics->horizontalAdvance(QChar(code)));
+    }
+    return metrics ? widest + metrics->height() : 0;
+}
+
+// Whether `text` surely fits right of `left` without measuring it: a Latin-1 text no wider
+// than `widest` a character.
+bool surelyFits(const QString& text, double left, double widest, double width) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 256; }) &&
+           left + static_cast<double>(text.size()) * widest + 4 <= width;
+}
+
 }  // namespace
 
 std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double pixelsPerCell,
@@ -74,6 +91,7 @@ std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double
     const double radius = std::clamp(pixelsPerCell / 3.0, 1.5, kLargestDotRadius);
     const std::optional<QFontMetricsF> metrics =
         font ? std::optional<QFontMetricsF>(*font) : std::nullopt;
+    const double widest = widestCharacter(metrics);
     KeptBoxes kept;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const QPointF at(double{labels[i].x} * pixelsPerCell, double{labels[i].y} * pixelsPerCell);
@@ -84,12 +102,24 @@ std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double
         PlacedLabel label{i, QRectF(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius),
                           QRectF(), QString()};
         if (metrics) {
+            // Measuring a text lays it out: by far the dearest step. A text that surely
+            // sits right of its dot, where the start of its box overlaps a kept one, is
+            // left out unmeasured; any other is measured once.
             label.text = labels[i].text.left(kMaxLabelCharacters);
-            const double room = picture.width() - 4;
-            if (metrics->horizontalAdvance(label.text) > room) {
-                label.text = metrics->elidedText(label.text, Qt::ElideRight, std::max(room, 0.0));
+            const QSizeF start(4, metrics->height() + 2);
+            if (overlap == LabelOverlap::LeaveOut &&
+                surelyFits(label.text, label.dot.right() + 1, widest, picture.width()) &&
+                kept.overlaps(boxBeside(label.dot, start, picture, metrics->ascent()))) {
+                placed.push_back(std::move(label));
+                continue;
             }
-            const QSizeF size(metrics->horizontalAdvance(label.text) + 4, metrics->height() + 2);
+            double advance = metrics->horizontalAdvance(label.text);
+            const double room = picture.width() - 4;
+            if (advance > room) {
+                label.text = metrics->elidedText(label.text, Qt::ElideRight, std::max(room, 0.0));
+                advance = metrics->horizontalAdvance(label.text);
+            }
+            const QSizeF size(advance + 4, metrics->height() + 2);
             const QRectF box = boxBeside(label.dot, size, picture, metrics->ascent());
             if (overlap == LabelOverlap::DrawAll || !kept.overlaps(box)) {
                 kept.add(box);

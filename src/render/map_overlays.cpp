@@ -2,17 +2,15 @@
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
-#include "core/mapfile/direction.h"
 #include "render/cell_rows.h"
+#include "render/compass_mark.h"
+#include "render/palette.h"
 
 namespace pw {
 namespace {
 
-constexpr QRgb kSeamColour = 0xffc0182a;
-constexpr QRgb kHighlightColour = 0xffff00e0;
 // The labels' text grows with the cells between these sizes, in pixels.
 constexpr int kSmallestLabelText = 9;
 constexpr int kLargestLabelText = 28;
@@ -142,12 +140,13 @@ void PictureOverlays::drawLabels(QImage& window, QPoint origin) const {
     // Every place shows, also where its text was left out, its dot over the texts.
     onto.setRenderHint(QPainter::Antialiasing);
     onto.translate(-origin);
+    std::vector<PlacedLabel> dots;
     for (const PlacedLabel& label : labels_) {
         if (label.dot.intersects(QRectF(shown))) {
-            paintLabels(onto, {PlacedLabel{label.index, label.dot, QRectF(), QString()}},
-                        std::nullopt);
+            dots.push_back(PlacedLabel{label.index, label.dot, QRectF(), QString()});
         }
     }
+    paintLabels(onto, dots, std::nullopt);
 }
 
 void PictureOverlays::drawCompass(QImage& window, QPoint origin) const {
@@ -159,31 +158,15 @@ void PictureOverlays::drawCompass(QImage& window, QPoint origin) const {
 
 // The compass mark in its own picture, made once and laid onto every window it touches.
 void PictureOverlays::makeCompass() {
-    const int side = std::min(picture_.width(), picture_.height()) / 5;
-    if (direction_ < 0 || direction_ >= std::ssize(kDirectionNames) || side < 12) {
+    const std::optional<QRect> place = compassMarkPlace(picture_, direction_);
+    if (!place) {
         return;
     }
-    const int size = std::min(side, 64);
-    compassAt_ = QPoint(picture_.width() - 2 * size, 0);
-    compass_ = QImage(2 * size, 2 * size, QImage::Format_ARGB32_Premultiplied);
+    compassAt_ = place->topLeft();
+    compass_ = QImage(place->size(), QImage::Format_ARGB32_Premultiplied);
     compass_.fill(Qt::transparent);
     QPainter painter(&compass_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(2 * size - size * 0.6, size * 0.6);
-    painter.setPen(QPen(QColor(60, 60, 60), 1));
-    painter.setBrush(QColor(255, 255, 255, 200));
-    painter.drawEllipse(QPointF(0, 0), size * 0.5, size * 0.5);
-    // The top edge faces direction*45 degrees clockwise of north, so north lies that far
-    // counter-clockwise of up.
-    painter.rotate(-45.0 * direction_);
-    QPainterPath arrow;
-    arrow.moveTo(0, -size * 0.42);
-    arrow.lineTo(size * 0.16, size * 0.28);
-    arrow.lineTo(0, size * 0.16);
-    arrow.lineTo(-size * 0.16, size * 0.28);
-    arrow.closeSubpath();
-    painter.setBrush(QColor(kSeamColour));
-    painter.drawPath(arrow);
+    paintCompassMark(painter, QRect(QPoint(0, 0), place->size()), direction_);
 }
 
 }  // namespace pw

@@ -20,7 +20,7 @@ std::vector<int> seamOffsets(int panelCells, int mapCells);
 // What is drawn over the cells: seams between panels, the highlighted cells, the labels
 // (placed by placeLabels(): each text on a pale box, then every dot over them; unless
 // options.labelsOnImage is off) and the compass mark, in that order. Laid out once for
-// the whole picture, then drawn into any window of it: a band of rows, a printed page or
+// the whole picture, then drawn into any window of it: a band of rows or
 // the whole picture come out pixel for pixel alike. Label texts need fonts, so they are
 // left out without a QGuiApplication.
 class PictureOverlays {

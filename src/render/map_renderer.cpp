@@ -28,7 +28,8 @@ QSize PictureDrawer::pictureSize(const MapOutline& outline, int cellSize) {
 
 PictureDrawer::PictureDrawer(const MapSource& source, const RenderOptions& options,
                              const MapOutline& outline)
-    : options_(withClampedCell(options)),
+    : source_(source),
+      options_(withClampedCell(options)),
       outline_(outline),
       size_(pictureSize(outline, options_.cellSize)),
       painter_(std::make_unique<CellPainter>(
@@ -61,23 +62,10 @@ void PictureDrawer::drawBand(QImage& band, int rows) {
     nextTop_ += rows;
 }
 
-void PictureDrawer::drawCells(QImage& window,
-                              const std::vector<std::pair<std::string, std::string>>& rows,
-                              int firstRow, int firstColumn) const {
-    const int cellSize = options_.cellSize;
-    const int columns = (window.width() + cellSize - 1) / cellSize;
-    std::vector<QRgb> line(static_cast<std::size_t>(columns * cellSize));
-    const auto bytes = static_cast<std::size_t>(window.width()) * sizeof(QRgb);
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        painter_->paint(rows[row].first, rows[row].second, firstColumn, columns, line.data());
-        for (int y = 0; y < cellSize; ++y) {
-            const int top = static_cast<int>(row) * cellSize + y;
-            if (top < window.height()) {
-                std::memcpy(window.scanLine(top), line.data(), bytes);
-            }
-        }
-    }
-    overlays_->draw(window, QPoint(firstColumn * cellSize, firstRow * cellSize));
+void PictureDrawer::rewind() {
+    stream_ = CellRowStream(source_, options_, outline_.length);
+    nextTop_ = 0;
+    cellRow_ = -1;
 }
 
 RenderResult renderMap(const MapSource& source, const RenderOptions& options) {

@@ -31,13 +31,12 @@ class PictureDrawer {
     // bands follow each other from the top.
     void drawBand(QImage& band, int rows);
 
-    // Draws the cells [firstColumn, firstColumn + columns) of the given cell rows into
-    // `window` (cellSize pixels a cell), with everything over them, as the whole picture
-    // shows them there. `rows` holds pairs of the grid's row and the layer's.
-    void drawCells(QImage& window, const std::vector<std::pair<std::string, std::string>>& rows,
-                   int firstRow, int firstColumn) const;
+    // Starts again at the picture's top: the rows are read anew, while what goes over them
+    // stays laid out (placing the labels costs more than drawing them).
+    void rewind();
 
   private:
+    MapSource source_;
     RenderOptions options_;
     MapOutline outline_;
     QSize size_;

@@ -1,17 +1,18 @@
 // The PDF writer of picture_file.h: an overview sheet with the sheet grid, then the map
-// split across sheets with crop marks and each sheet's place in its margin.
+// split across sheets of shapes and text with crop marks and each sheet's place in its
+// margin.
 
 #include <QIODevice>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <cmath>
 #include <deque>
 
 #include "core/common/messages.h"
 #include "render/map_renderer.h"
 #include "render/picture_file.h"
+#include "render/sheet_painter.h"
 
 namespace pw {
 namespace {
@@ -41,8 +42,8 @@ class OutputDevice final : public QIODevice {
 constexpr int kPdfResolution = 1200;  // the writer's units per inch
 constexpr double kMarkMm = 6;         // crop marks, outside the map's corners
 constexpr double kMarkGapMm = 1.5;
-// The overview's pictures: enough for a sheet, never more than a cell deserves.
-constexpr int kOverviewDpi = 150;
+// The overview is the one picture of the file, at the resolution asked for but never
+// more pixels than a cell deserves.
 constexpr int kLargestOverviewCell = 16;
 
 double units(double mm) {
@@ -96,14 +97,14 @@ void drawMarginText(QPainter& painter, double topMm, const QString& text) {
 
 // Sheet one: the whole map fitted inside the margins, with the grid of the sheets after it.
 void drawOverview(QPainter& painter, const MapSource& source, RenderOptions options,
-                  const MapOutline& outline, const PageGrid& grid) {
+                  const MapOutline& outline, const PageGrid& grid, int dpi) {
     const QSizeF room(grid.paperMm.width() - 2 * kMarginMm,
                       grid.paperMm.height() - 2 * kMarginMm - 8);
     const int length = std::max(outline.length, 1);
     const int height = std::max(outline.height, 1);
     const double mmPerCell = std::min(room.width() / length, room.height() / height);
     options.cellSize =
-        std::clamp(static_cast<int>(mmPerCell / 25.4 * kOverviewDpi), 1, kLargestOverviewCell);
+        std::clamp(static_cast<int>(mmPerCell / 25.4 * dpi), 1, kLargestOverviewCell);
     const RenderResult whole = renderMap(source, options);
     const QRectF area = unitsRect(kMarginMm, kMarginMm + 8, length * mmPerCell, height * mmPerCell);
     if (!whole.image.isNull()) {
@@ -161,15 +162,12 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
         writer.setPageSize(QPageSize(grid->paperMm, QPageSize::Millimeter));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&writer);
-        drawOverview(painter, source, options, outline, *grid);
+        drawOverview(painter, source, options, outline, *grid, print.dpi);
 
         // The sheets, a row of them at a time: the rows of cells they show are read once
         // and kept while a sheet row needs them (rows are shared between sheet rows).
-        RenderOptions sheetOptions = options;
-        sheetOptions.cellSize = std::clamp(
-            static_cast<int>(std::lround(print.cellMm / 25.4 * print.dpi)), 1, kMaxCellSize);
-        const PictureDrawer drawer(source, sheetOptions, outline);
-        CellRowStream stream(source, sheetOptions, outline.length);
+        const SheetPainter sheets(options, outline, print.cellMm);
+        CellRowStream stream(source, options, outline.length);
         std::deque<std::pair<std::string, std::string>> kept;
         int firstKept = 0;
         const int length = std::max(outline.length, 1);
@@ -186,19 +184,13 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
                     stream.next(next.first, next.second);
                 }
             }
-            const std::vector<std::pair<std::string, std::string>> rows(kept.begin(), kept.end());
+            const SheetRows rows(kept.begin(), kept.end());
             for (int column = 0; column < grid->columns && !device.failed(); ++column) {
                 const QRect cells = grid->cellsOf(row, column, length, height);
-                QImage window(cells.width() * sheetOptions.cellSize,
-                              cells.height() * sheetOptions.cellSize, QImage::Format_RGB32);
-                if (window.isNull()) {
-                    return Problem{messages::notEnoughMemoryToDraw(source.name)};
-                }
-                drawer.drawCells(window, rows, cells.top(), cells.left());
                 writer.newPage();
                 const QRectF area = unitsRect(kMarginMm, kMarginMm, cells.width() * print.cellMm,
                                               cells.height() * print.cellMm);
-                painter.drawImage(area, window);
+                sheets.draw(painter, area, rows, cells);
                 const bool more = column + 1 < grid->columns;
                 const bool below = row + 1 < grid->rows;
                 drawCropMarks(

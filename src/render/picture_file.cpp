@@ -27,9 +27,7 @@ int bandRows(const QSize& size, qint64 bytes) {
 
 // Draws the whole picture once, a band at a time, handing each band to `take`.
 template <class Take>
-void drawInBands(const MapSource& source, const RenderOptions& options, const MapOutline& outline,
-                 QImage& band, Take&& take) {
-    PictureDrawer drawer(source, options, outline);
+void drawInBands(PictureDrawer& drawer, QImage& band, Take&& take) {
     const int height = drawer.size().height();
     for (int top = 0; top < height; top += band.height()) {
         const int rows = std::min(band.height(), height - top);
@@ -56,7 +54,8 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     ColourCount colours;
     QImage counted(band.bits(), band.width(), bandRows(size, kCountingBandBytes),
                    band.bytesPerLine(), band.format());
-    drawInBands(source, options, outline, counted, [&](int rows) {
+    PictureDrawer drawer(source, options, outline);
+    drawInBands(drawer, counted, [&](int rows) {
         colours.add(counted, rows);
         return colours.fitsPalette();
     });
@@ -73,7 +72,7 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     }
     std::array<QImage, 2> bands{std::move(band), std::move(second)};
     std::future<bool> encoding;
-    PictureDrawer drawer(source, options, outline);
+    drawer.rewind();
     for (int top = 0, turn = 0; written && top < size.height(); turn ^= 1) {
         QImage& drawn = bands[static_cast<std::size_t>(turn)];
         const int rows = std::min(drawn.height(), size.height() - top);

@@ -24,7 +24,7 @@ inline constexpr std::array<PaperInfo, 3> kPapers{{
 const PaperInfo& paperInfo(Paper paper);
 
 // How a map is printed: the paper, each cell's side on it, and the resolution of the
-// pictures of cells on the pages.
+// overview's picture (the sheets are shapes and text).
 struct PrintOptions {
     Paper paper = Paper::A4;
     double cellMm = 5;

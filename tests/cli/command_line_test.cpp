@@ -6,9 +6,9 @@
 // with the folder's expected/ files. A case folder holds its sources, an `args` file (one
 // argument a line, an empty line for an empty argument) and expected/: `exit`, `stdout`,
 // `stderr` and every file the run must leave: a map with its bytes, a PNG picture decoded
-// (format, resolution and every pixel), a PDF as its page count and page size ("pages N",
-// "size WxH" in points). A `limit` file holds the largest file the run may write, in bytes
-// (a write beyond fails as on a full disk). A `modes`
+// (format, resolution and every pixel), a PDF as its pdfFingerprint() (pages, size in
+// points, pictures on each page, digest). A `limit` file holds the largest file the run may
+// write, in bytes (a write beyond fails as on a full disk). A `modes`
 // file ("0555 locked", one path a line) sets permissions; such a case runs as the user
 // "nobody" when the tests run as root, from a copy of the program every user may reach.
 // A `setup` file is a shell script run in the case's folder first, for what a checkout

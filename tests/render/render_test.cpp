@@ -328,7 +328,7 @@ std::string stripedMap() {
            "x\r\n2 3.9 Northfold\r\n30.5 16 Marsh End\r\n12 29.6 Low Ford\r\n";
 }
 
-// A picture drawn in bands of any height, or across sheets, is the whole picture.
+// A picture drawn in bands of any height is the whole picture.
 struct BandCase {
     int cellSize;
     int bandHeight;
@@ -356,17 +356,6 @@ TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
         ASSERT_EQ(band.copy(0, 0, band.width(), rows), whole.copy(0, top, band.width(), rows))
             << "band at " << top;
     }
-    // A printed sheet's window: cells 5 to 15 of rows 3 to 9, from rows kept in memory.
-    pw::CellRowStream stream(source, options, 40);
-    std::vector<std::pair<std::string, std::string>> rows(10);
-    for (auto& [grid, layer] : rows) {
-        stream.next(grid, layer);
-    }
-    rows.erase(rows.begin(), rows.begin() + 3);
-    const QRect cells(5, 3, 11, 7);
-    QImage window(cells.size() * options.cellSize, QImage::Format_RGB32);
-    drawer.drawCells(window, rows, cells.top(), cells.left());
-    EXPECT_EQ(window, whole.copy(QRect(cells.topLeft() * options.cellSize, window.size())));
 }
 
 INSTANTIATE_TEST_SUITE_P(Heights, Bands,

@@ -160,13 +160,32 @@ std::string pdfSummary(const std::string& bytes) {
                  : "no PDF";
 }
 
+// "pictures A B ...": the pictures of each page, as the resources after each page list them.
+std::string picturesByPage(const std::string& bytes) {
+    std::string counts = "pictures";
+    const std::string page = "/Type /Page\n";
+    for (std::size_t at = bytes.find(page); at != std::string::npos;) {
+        const std::size_t next = bytes.find(page, at + 1);
+        const std::size_t list = bytes.find("/XObject <<", at);
+        const std::size_t end = list < next ? bytes.find(">>", list) : list;
+        int pictures = 0;
+        for (std::size_t name = bytes.find("/Im", list); name < end;
+             name = bytes.find("/Im", name + 1)) {
+            ++pictures;
+        }
+        counts += " " + std::to_string(pictures);
+        at = next;
+    }
+    return counts + "\n";
+}
+
 std::string pdfFingerprint(const std::string& bytes) {
     std::string timeless = bytes;
     const std::size_t date = timeless.find("/CreationDate (");
     if (date != std::string::npos) {
         timeless.erase(date, timeless.find(')', date) - date);
     }
-    return pdfSummary(bytes) + "digest " +
+    return pdfSummary(bytes) + picturesByPage(bytes) + "digest " +
            QCryptographicHash::hash(QByteArray::fromStdString(timeless), QCryptographicHash::Sha256)
                .toHex()
                .left(16)

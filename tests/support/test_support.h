@@ -133,8 +133,8 @@ struct FaultyOutput : OutputFile {
 
 // "pages N\nsize WxH\n" of a PDF's bytes (its page tree and first page, in points).
 std::string pdfSummary(const std::string& bytes);
-// The summary and a digest of every byte but the time the PDF was made: whatever a sheet
-// draws differently changes it.
+// The summary, the pictures on each page ("pictures 1 0 0") and a digest of every byte but
+// the time the PDF was made: whatever a sheet draws differently changes it.
 std::string pdfFingerprint(const std::string& bytes);
 
 }  // namespace pw::test

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <optional>
+
+class QPainter;
+
+namespace pw {
+
+// Where a picture of `picture` shows its compass mark: a square in its top right corner
+// that grows with the picture; nullopt for no direction or a picture too small for one.
+std::optional<QRect> compassMarkPlace(QSize picture, int direction);
+
+// The compass mark into `place`: a pale disc with an arrow to north, for a map whose top
+// edge faces `direction` (0 to 7, clockwise from north).
+void paintCompassMark(QPainter& painter, const QRect& place, int direction);
+
+}  // namespace pw

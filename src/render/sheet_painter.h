@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QRect>
+#include <QRectF>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "render/cell_rows.h"
+#include "render/label_placement.h"
+#include "render/map_cells.h"
+#include "render/render_options.h"
+
+class QPainter;
+
+namespace pw {
+
+// The cell rows a sheet shows: pairs of the grid's row and the layer's, from its top row on.
+using SheetRows = std::vector<std::pair<std::string, std::string>>;
+
+// Draws windows of a map onto printed sheets as shapes, not pixels, so that they are sharp
+// at any printer's resolution: the cells as filled rectangles (one for each run of equal
+// cells in a row, or in a column of such runs), seams and the fix-up highlight's frames as
+// lines, label texts as text (they can be searched and selected) and the compass mark as
+// a path. Labels are placed once on the whole map, so that sheets sharing cells show
+// them alike.
+class SheetPainter {
+  public:
+    // `outline` is the map's, read with the same options; a cell is `cellMm` on paper.
+    SheetPainter(const RenderOptions& options, const MapOutline& outline, double cellMm);
+
+    // Draws the map's `cells` into `area` of the painter, clipped to it. `rows` holds the
+    // rows of cells from cells.top() on.
+    void draw(QPainter& painter, const QRectF& area, const SheetRows& rows,
+              const QRect& cells) const;
+
+  private:
+    void drawCells(QPainter& painter, const SheetRows& rows, const QRect& cells) const;
+    void drawSeams(QPainter& painter, const QRect& cells) const;
+    void drawHighlightFrames(QPainter& painter, const QRect& cells) const;
+
+    RenderOptions options_;
+    int length_;
+    int height_;
+    double cellMm_;
+    CellPainter colours_;
+    std::set<std::pair<int, int>> highlighted_;  // (column, row)
+    double layoutCell_;          // a cell's side in the layout of labels and the compass mark
+    int direction_;              // of the compass mark, -1 for none
+    std::optional<QFont> font_;  // none: dots only
+    std::vector<PlacedLabel> labels_;
+    std::optional<QRect> compass_;  // in the layout of labels
+};
+
+}  // namespace pw
