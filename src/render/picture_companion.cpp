@@ -28,7 +28,7 @@ std::optional<Problem> PictureCompanion::open() {
 }
 
 std::optional<Problem> PictureCompanion::write(const WrittenMap& map) {
-    if (map.path.empty()) {
+    if (map.path.empty() && map.bytes == nullptr) {
         return Problem{messages::unableToWrite(escapedName(path_), messages::mapNotReadable())};
     }
     RenderOptions options = options_;
@@ -39,9 +39,11 @@ std::optional<Problem> PictureCompanion::write(const WrittenMap& map) {
             options.highlights.emplace_back(column, row);
         }
     }
+    const MapSource source = map.bytes != nullptr
+                                 ? MapSource::bytes(*map.bytes, map.name)
+                                 : MapSource{map.name, MapSource::file(map.path).open, {}};
     if (std::optional<Problem> failed =
-            writePicture(MapSource{map.name, MapSource::file(map.path).open, {}}, options, file_,
-                         *opened_.file, escapedName(path_))) {
+            writePicture(source, options, file_, *opened_.file, escapedName(path_))) {
         return failed;
     }
     if (!opened_.file->sync()) {
