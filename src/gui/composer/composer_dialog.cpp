@@ -410,7 +410,7 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
         std::vector<std::string> notes;
         std::optional<std::vector<ListedMap>> maps =
             listMapSet(environment_.mapSetRoots, mapSetIndex_, &notes);
-        // A folder passed over is said under the picture, as a legend left out is.
+        // A folder passed over is noted in the preview, as a legend left out is.
         preview_->setListingNotes(notes);
         if (maps) {
             mapSetFound_ = true;
