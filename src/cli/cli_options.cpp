@@ -563,9 +563,17 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
                     "Joins the map of each setup file in turn (and draws its picture, if the "
                     "setup names one), printing one line per setup. A setup that fails does not "
                     "stop the others. Paths in a setup are read from the setup's folder; a setup "
-                    "that names no output map writes NAME.map beside NAME.pwsetup.");
+                    "that names no output map writes NAME.map beside NAME.pwsetup. A setup writes "
+                    "only inside its own folder, and no setup of a run writes what another one "
+                    "writes or reads; the run is checked as a whole before anything is written.");
     const QCommandLineOption dryRunOption =
-        p.flag("dry-run", "Runs every check of every setup and writes nothing.");
+        p.flag("dry-run",
+               "Runs every check of every setup, names the files each would write, and writes "
+               "nothing.");
+    const QCommandLineOption allowOutsideOption =
+        p.flag("allow-outside",
+               "Lets a setup write its map and picture outside its own folder. Without it, such "
+               "a setup is refused: a setup from someone else must not write where it likes.");
     p.argument("SETUP",
                "Setup files (.pwsetup), as the dialogs' Save Setup and "
                "'merge --save-setup' write them.",
@@ -576,6 +584,7 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
     }
     RunCommand command;
     command.dryRun = p.isSet(dryRunOption);
+    command.allowOutside = p.isSet(allowOutsideOption);
     for (const QString& setup : p.positional()) {
         command.setups.push_back(argumentBytes(setup));
     }

@@ -24,7 +24,8 @@ struct UsageError {
 // run: joins the map (and draws the picture) of each setup file in turn.
 struct RunCommand {
     std::vector<std::string> setups;
-    bool dryRun = false;  // every check, nothing written
+    bool dryRun = false;        // every check, nothing written
+    bool allowOutside = false;  // a setup may write outside its own folder
 };
 
 // list: what the dialogs would list for a map set.
@@ -61,6 +62,10 @@ struct MergeCommand {
     MergeRequest request;  // slots hold the SOURCE arguments as given, marks resolved
     std::string outputPath;
     std::optional<std::string> imagePath;
+    // How messages name OUT and IMAGE; empty: as given (a setup's run names them as the
+    // setup does).
+    std::string outputName;
+    std::string imageName;
     PictureOptions picture = mergedMapPicture();
     std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
 };

@@ -9,11 +9,11 @@
 #include "cli/setup_commands.h"
 #include "cli/standard_output.h"
 #include "core/common/file_path.h"
+#include "core/common/file_place.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
-#include "core/pipeline/file_identity.h"
 #include "core/pipeline/save_pipeline.h"
 #include "render/picture_companion.h"
 
@@ -23,9 +23,14 @@ namespace {
 // Messages go where a script can read them; the output path is the one given.
 class CommandLineHost : public PipelineHost {
   public:
-    CommandLineHost(std::string outputPath, bool announce)
-        : outputPath_(std::move(outputPath)), announce_(announce) {}
+    CommandLineHost(std::string outputPath, std::string outputName, bool announce)
+        : outputPath_(std::move(outputPath)),
+          outputName_(std::move(outputName)),
+          announce_(announce) {}
 
+    std::string outputName(const std::string& path) override {
+        return outputName_.empty() ? escapedName(path) : outputName_;
+    }
     void showError(const std::string& message) override { std::cerr << message << '\n'; }
     std::string rememberedPath() override { return outputPath_; }
     void storeRememberedPath(const std::string&) override {}
@@ -40,6 +45,7 @@ class CommandLineHost : public PipelineHost {
 
   private:
     std::string outputPath_;
+    std::string outputName_;
     bool announce_;
     bool printed_ = true;
 };
@@ -83,22 +89,21 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
 
 // Why a picture may not go to `imagePath`, told before anything is read or written: not
 // a regular file, one of the files the command reads or writes besides (each a path and
-// the name messages give it), or a name of another kind of file unless --format was given.
+// the name messages give it, escaped), or a name of another kind of file unless --format was given.
 std::optional<Problem> refusedPicture(
-    const std::string& imagePath, const PictureOptions& picture,
+    const std::string& imagePath, const std::string& imageName, const PictureOptions& picture,
     const std::vector<std::pair<std::string, std::string>>& others) {
     std::optional<std::string> refused = refusedTarget(imagePath);
     for (auto other = others.begin(); !refused && other != others.end(); ++other) {
         if (isSameFile(imagePath, other->first)) {
-            refused = messages::sameFileAs(escapedName(other->second));
+            refused = messages::sameFileAs(other->second);
         }
     }
     if (!refused && !picture.formatGiven && !formatForName(imagePath)) {
         refused = messages::notAPictureName();
     }
-    return refused
-               ? std::optional(Problem{messages::unableToCreate(escapedName(imagePath), *refused)})
-               : std::nullopt;
+    return refused ? std::optional(Problem{messages::unableToCreate(imageName, *refused)})
+                   : std::nullopt;
 }
 
 int failWith(const Problem& problem) {
@@ -110,8 +115,9 @@ int runRender(const RenderCommand& command) {
     if (!pictureNameUsable(command.outputPath)) {
         return 1;
     }
-    if (std::optional<Problem> refused = refusedPicture(command.outputPath, command.picture,
-                                                        {{command.mapPath, command.mapPath}})) {
+    if (std::optional<Problem> refused =
+            refusedPicture(command.outputPath, escapedName(command.outputPath), command.picture,
+                           {{command.mapPath, escapedName(command.mapPath)}})) {
         return failWith(*refused);
     }
     const RenderOptions options = renderOptionsOf(command.picture, command.mapPath);
@@ -178,25 +184,25 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     if (command.imagePath && !pictureNameUsable(*command.imagePath)) {
         return false;
     }
-    CommandLineHost host(command.outputPath, mode.announce);
+    CommandLineHost host(command.outputPath, command.outputName, mode.announce);
+    const std::string imageName =
+        command.imageName.empty() ? escapedName(command.imagePath.value_or("")) : command.imageName;
     const OutputOpener openOutput = mode.dryRun ? openDryRunOutput : openSafeOutput;
     if (!command.imagePath) {
         return runSave(command.request, host, openOutput) == SaveOutcome::Saved && host.printed();
     }
     std::vector<std::pair<std::string, std::string>> others{
-        {command.outputPath, command.outputPath}};
+        {command.outputPath, host.outputName(command.outputPath)}};
     for (const SourceSlot& slot : command.request.slots) {
         others.emplace_back(slot.path, slot.name);
     }
     if (std::optional<Problem> refused =
-            refusedPicture(*command.imagePath, command.picture, others)) {
+            refusedPicture(*command.imagePath, imageName, command.picture, others)) {
         return failWith(*refused) == 0;
     }
     if (mode.dryRun) {
         if (const OpenedOutput image = openDryRunOutput(*command.imagePath); !image.file) {
-            std::cerr << messages::unableToCreate(escapedName(*command.imagePath),
-                                                  image.errorString)
-                      << '\n';
+            std::cerr << messages::unableToCreate(imageName, image.errorString) << '\n';
             return false;
         }
         return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
@@ -206,6 +212,7 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
                              renderOptionsOf(command.picture, command.request.slots.front().path,
                                              command.request.slots.front().name),
                              command.picture.file, command.picture.fixUps);
+    picture.nameInMessages(imageName);
     return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved &&
            host.printed();
 }

@@ -1,7 +1,5 @@
 #include "cli/setup_commands.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -11,48 +9,39 @@
 #include "core/mapfile/map_listing.h"
 #include "core/setup/setup_file.h"
 #include "core/setup/setup_paths.h"
+#include "core/setup/setup_run.h"
 
 namespace pw::cli {
 namespace {
 
-// A setup that names no output map writes NAME.map beside NAME.pwsetup.
-std::string defaultOutput(const std::string& setupPath) {
-    QString name = QFileInfo(QString::fromStdString(setupPath)).fileName();
-    if (name.endsWith(QString::fromLatin1(kSetupSuffix))) {
-        name.chop(static_cast<qsizetype>(std::char_traits<char>::length(kSetupSuffix)));
+// Runs one setup whose names are worked out; its problems go to stderr.
+bool runSetup(const PlannedSetup& planned, bool dryRun) {
+    for (const Problem& problem : planned.problems) {
+        std::cerr << problem.message << '\n';
     }
-    return (name + QStringLiteral(".map")).toStdString();
-}
-
-// Runs one setup from within its own folder, so that its relative paths name the files in
-// every message as they name them in the setup.
-bool runSetup(const std::string& file, const std::vector<std::string>& roots, bool dryRun) {
-    const ReadSetup read = readSetupFile(file);
-    if (!read.setup) {
-        std::cerr << read.problem->message << '\n';
+    if (!planned.problems.empty()) {
         return false;
     }
-    const Setup& setup = *read.setup;
-    const SetupPlaces places(file, roots);
     MergeCommand command;
-    command.request = places.request(setup);
-    command.outputPath = setup.output.empty() ? defaultOutput(file) : setup.output;
-    if (!setup.picture.empty()) {
-        command.imagePath = setup.picture;
-        command.picture.file.format = formatForName(setup.picture).value_or(PictureFormat::Png);
+    command.request = planned.request;
+    command.outputPath = planned.output.path;
+    command.outputName = planned.output.name;
+    if (planned.picture) {
+        command.imagePath = planned.picture->path;
+        command.imageName = planned.picture->name;
+        command.picture.file.format =
+            formatForName(planned.picture->path).value_or(PictureFormat::Png);
     }
-    const QString setupFile = QFileInfo(QString::fromStdString(file)).absoluteFilePath();
-    for (const std::string& written : {command.outputPath, setup.picture}) {
-        if (!written.empty() && QString::fromStdString(places.resolveFile(written)) == setupFile) {
-            std::cerr << messages::setupProblem(file, messages::setup::outputIsSetup()) << '\n';
-            return false;
-        }
+    return joinAndDraw(command, MergeMode{false, dryRun});
+}
+
+// Where a dry run says a setup would write: each file where the system will put it.
+std::vector<std::string> writesOf(const PlannedSetup& planned) {
+    std::vector<std::string> writes{shownPlace(planned.output.place)};
+    if (planned.picture) {
+        writes.push_back(shownPlace(planned.picture->place));
     }
-    const QString startFolder = QDir::currentPath();
-    QDir::setCurrent(QFileInfo(setupFile).absolutePath());
-    const bool joined = joinAndDraw(command, MergeMode{false, dryRun});
-    QDir::setCurrent(startFolder);
-    return joined;
+    return writes;
 }
 
 }  // namespace
@@ -73,14 +62,15 @@ std::optional<Problem> saveSetupOf(const MergeCommand& command) {
 }
 
 int runSetups(const RunCommand& command) {
-    const std::vector<std::string> roots = mapSetRoots();
     int status = 0;
-    for (const std::string& file : command.setups) {
-        const bool ok = runSetup(file, roots, command.dryRun);
-        const bool printed = printStandardOutput((!ok              ? messages::runFailed(file)
-                                                  : command.dryRun ? messages::runChecked(file)
-                                                                   : messages::runSucceeded(file)) +
-                                                 '\n');
+    for (const PlannedSetup& planned :
+         planRun(command.setups, mapSetRoots(), command.allowOutside)) {
+        const bool ok = runSetup(planned, command.dryRun);
+        const std::string line = !ok ? messages::runFailed(planned.file)
+                                 : command.dryRun
+                                     ? messages::runChecked(planned.file, writesOf(planned))
+                                     : messages::runSucceeded(planned.file);
+        const bool printed = printStandardOutput(line + '\n');
         status = ok && printed ? status : 1;
     }
     return status;

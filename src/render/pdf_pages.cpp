@@ -146,6 +146,12 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
             outputName, messages::cellTooLargeForPaper(print.cellMm,
                                                        std::string(paperInfo(print.paper).name)))};
     }
+    // Refused before a page is drawn: the largest map at the largest cells would start
+    // about a million sheets.
+    if (const int sheets = grid->sheetCount() + 1; sheets > kMostSheets) {
+        return Problem{messages::unableToCreate(
+            outputName, messages::tooManySheets(sheets, kMostSheets, print.cellMm))};
+    }
     OutputDevice device(output);
     {
         QPdfWriter writer(&device);

@@ -14,6 +14,7 @@ namespace pw {
 PictureCompanion::PictureCompanion(std::string path, RenderOptions options, PictureFileOptions file,
                                    bool showFixUps, OutputOpener openOutput)
     : path_(std::move(path)),
+      name_(escapedName(path_)),
       options_(std::move(options)),
       file_(file),
       showFixUps_(showFixUps),
@@ -22,14 +23,14 @@ PictureCompanion::PictureCompanion(std::string path, RenderOptions options, Pict
 std::optional<Problem> PictureCompanion::open() {
     opened_ = openOutput_(path_);
     if (!opened_.file) {
-        return Problem{messages::unableToCreate(escapedName(path_), opened_.errorString)};
+        return Problem{messages::unableToCreate(name_, opened_.errorString)};
     }
     return std::nullopt;
 }
 
 std::optional<Problem> PictureCompanion::write(const WrittenMap& map) {
     if (map.path.empty() && map.bytes == nullptr) {
-        return Problem{messages::unableToWrite(escapedName(path_), messages::mapNotReadable())};
+        return Problem{messages::unableToWrite(name_, messages::mapNotReadable())};
     }
     RenderOptions options = options_;
     options.panelLength = map.panelLength;
@@ -43,11 +44,11 @@ std::optional<Problem> PictureCompanion::write(const WrittenMap& map) {
                                  ? MapSource::bytes(*map.bytes, map.name)
                                  : MapSource{map.name, MapSource::file(map.path).open, {}};
     if (std::optional<Problem> failed =
-            writePicture(source, options, file_, *opened_.file, escapedName(path_))) {
+            writePicture(source, options, file_, *opened_.file, name_)) {
         return failed;
     }
     if (!opened_.file->sync()) {
-        return Problem{messages::unableToWrite(escapedName(path_), opened_.file->errorString())};
+        return Problem{messages::unableToWrite(name_, opened_.file->errorString())};
     }
     return std::nullopt;
 }
@@ -65,7 +66,7 @@ std::optional<Problem> PictureCompanion::commit() {
     }
     if (!opened_.file->commit()) {
         settle(true);
-        return Problem{messages::unableToWrite(escapedName(path_), opened_.file->errorString())};
+        return Problem{messages::unableToWrite(name_, opened_.file->errorString())};
     }
     replaced_ = true;
     return std::nullopt;

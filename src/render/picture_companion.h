@@ -15,6 +15,10 @@ class PictureCompanion : public MapCompanion {
     PictureCompanion(std::string path, RenderOptions options, PictureFileOptions file,
                      bool showFixUps, OutputOpener openOutput = openSafeOutput);
 
+    // How messages name the picture: escaped as given unless the caller names it otherwise
+    // (a setup's picture, named as the setup names it).
+    void nameInMessages(std::string shown) { name_ = std::move(shown); }
+
     std::optional<Problem> open() override;
     std::optional<Problem> write(const WrittenMap& map) override;
     std::optional<Problem> commit() override;
@@ -22,6 +26,7 @@ class PictureCompanion : public MapCompanion {
 
   private:
     std::string path_;
+    std::string name_;
     RenderOptions options_;
     PictureFileOptions file_;
     bool showFixUps_;

@@ -34,6 +34,8 @@ inline constexpr double kMinCellMm = 1;
 inline constexpr double kMaxCellMm = 50;
 // The white border of every sheet: it holds the crop marks and the sheet's place.
 inline constexpr double kMarginMm = 12;
+// The most sheets a PDF holds, the overview included: more is a mistake, not a print.
+inline constexpr int kMostSheets = 500;
 // Neighbouring sheets share about this much of the map, to glue them over each other.
 inline constexpr double kOverlapMm = 6;
 

@@ -19,7 +19,7 @@
 #include <iostream>
 #include <map>
 
-#include "core/pipeline/file_identity.h"
+#include "core/common/file_place.h"
 #include "core/pipeline/joined_map.h"
 #include "test_support.h"
 

@@ -348,6 +348,34 @@ std::string outputIsSetup() {
     return "the output map or picture is the setup file itself";
 }
 
+std::string keyTwice(const std::string& where, const std::string& key) {
+    return at(where) + "key " + quoted(key) + " given twice";
+}
+
+std::string nulCharacter(const std::string& where, const char* key) {
+    return at(where) + quoted(key) + " contains a NUL character";
+}
+
+std::string loneSurrogate(const std::string& where, const char* key) {
+    return at(where) + quoted(key) + " contains a lone surrogate (\\uD800 to \\uDFFF alone)";
+}
+
+std::string outsideFolder(const char* role, const std::string& path) {
+    return std::string(role) + " " + path + " lies outside the setup's folder";
+}
+
+std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other) {
+    return std::string(role) + " " + path + " is also written by setup " + escapedName(other);
+}
+
+std::string readBy(const char* role, const std::string& path, const std::string& other) {
+    return std::string(role) + " " + path + " is read by setup " + escapedName(other);
+}
+
+std::string writtenBy(const std::string& path, const std::string& other) {
+    return path + " is written by setup " + escapedName(other);
+}
+
 }  // namespace setup
 
 std::string hoveredLabel(const std::string& label) {
@@ -381,8 +409,18 @@ std::string runSucceeded(const std::string& file) {
     return escapedName(file) + ": " + std::string(kMapCreated);
 }
 
-std::string runChecked(const std::string& file) {
-    return escapedName(file) + ": checks passed, nothing written (dry run)";
+std::string runChecked(const std::string& file, const std::vector<std::string>& writes) {
+    std::string line = escapedName(file) + ": checks passed, nothing written (dry run)";
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        line += (i == 0 ? "; would write " : " and ") + escapedName(writes[i]);
+    }
+    return line;
+}
+
+std::string tooManySheets(int sheets, int most, double cellMm) {
+    return "the map takes " + std::to_string(sheets) + " sheets at " +
+           QString::number(cellMm).toStdString() + " mm a cell, more than " + std::to_string(most) +
+           ": choose smaller cells (--cell-mm)";
 }
 
 std::string runFailed(const std::string& file) {

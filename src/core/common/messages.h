@@ -84,6 +84,17 @@ std::string notPlainName(int slot);
 std::string notRegularFile();
 std::string tooLarge(long long limit);
 std::string outputIsSetup();
+// What the setup's text says in a way that names no file, or says twice.
+std::string keyTwice(const std::string& where, const std::string& key);
+std::string nulCharacter(const std::string& where, const char* key);
+std::string loneSurrogate(const std::string& where, const char* key);
+// `role` is "output" or "picture", `path` as the setup names it, escaped.
+std::string outsideFolder(const char* role, const std::string& path);
+// Two setups of one run that write the same file, or one writes what the other reads
+// (its panel, or the other setup itself); `path` as this setup names it.
+std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other);
+std::string readBy(const char* role, const std::string& path, const std::string& other);
+std::string writtenBy(const std::string& path, const std::string& other);
 }  // namespace setup
 
 // The captions of the setup commands in the dialogs.
@@ -119,7 +130,8 @@ std::string keptMarkNote(int slot, char mark, const std::string& from,
 
 // One line of `run` per setup, its path escaped.
 std::string runSucceeded(const std::string& file);
-std::string runChecked(const std::string& file);
+// A dry run names the files it would write, each where the system will put it.
+std::string runChecked(const std::string& file, const std::vector<std::string>& writes);
 std::string runFailed(const std::string& file);
 
 // Why an output is refused before anything is written: it is one of the command's other
@@ -159,5 +171,9 @@ inline constexpr char kImageCreated[] = "New image file created successfully";
 // Reasons of a refused output, where the system has none of its own.
 inline constexpr const char kNotRegularFile[] = "Not a regular file";
 inline constexpr const char kNameNotUtf8[] = "File name is not valid UTF-8";
+inline constexpr const char kForeignLink[] =
+    "Not following a link that another user left in a shared folder";
+// A PDF of more sheets than anyone prints is refused before a page is written.
+std::string tooManySheets(int sheets, int most, double cellMm);
 
 }  // namespace pw::messages

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "core/common/file_path.h"
+
 namespace pw {
 
 // What the save pipeline needs from whoever runs it: the dialogs, the command line and
@@ -18,6 +20,9 @@ class PipelineHost {
     virtual void storeRememberedPath(const std::string& path) = 0;
     // Asks for the output path, starting from the remembered one; nullopt on cancel.
     virtual std::optional<std::string> askOutputPath(const std::string& remembered) = 0;
+    // How messages name the output at `path`: escaped as given, unless the host has a name
+    // of its own for it (a setup's output, named as the setup names it).
+    virtual std::string outputName(const std::string& path) { return escapedName(path); }
     // "New map file created successfully".
     virtual void reportSuccess(const std::string& message) = 0;
 };

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "core/common/file_path.h"
+#include "core/common/file_place.h"
 #include "core/common/messages.h"
 
 namespace pw {
@@ -17,7 +18,18 @@ class SafeOutput final : public OutputFile {
   public:
     explicit SafeOutput(const QString& path) : file_(path) {}
 
-    bool open() { return file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    bool open() {
+        // Qt's own text for a failed open may name its temporary file, not the reason
+        // (a read-only file system); the system's reason is in errno.
+        errno = 0;
+        if (file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return true;
+        }
+        if (errno != 0) {
+            reason_ = std::strerror(errno);
+        }
+        return false;
+    }
     bool write(const char* data, std::size_t size) override {
         // Qt hands back a short count, with no reason, when the disk fills up part-way;
         // the write of the rest then fails with the system's reason.
@@ -71,14 +83,16 @@ class SafeOutput final : public OutputFile {
 
 std::optional<std::string> refusedTarget(const std::string& path) {
     // A name Qt cannot hold as text would be written under another name.
-    const std::optional<QString> name = qtPath(path);
-    if (!name) {
+    if (!pathRoundTrips(path)) {
         return messages::kNameNotUtf8;
     }
-    const QFileInfo target(*name);
     // A link is followed to the file it names, which is the one replaced.
-    if (path.empty() || (target.exists() && !QFileInfo(target.canonicalFilePath()).isFile())) {
+    const FilePlace place = placeOf(path);
+    if (path.empty() || (place.exists && !place.regular)) {
         return messages::kNotRegularFile;
+    }
+    if (!place.refusal.empty()) {
+        return place.refusal;
     }
     return std::nullopt;
 }
@@ -87,13 +101,11 @@ OpenedOutput openDryRunOutput(const std::string& path) {
     if (std::optional<std::string> refused = refusedTarget(path)) {
         return {nullptr, *refused};
     }
-    const std::optional<QString> name = qtPath(path);
-    const QFileInfo folder(QFileInfo(*name).absolutePath());
-    if (!folder.isDir()) {
-        return {nullptr, std::strerror(ENOENT)};
-    }
-    if (!folder.isWritable()) {
-        return {nullptr, std::strerror(EACCES)};
+    // The folder where the file would be made must be there and take a new file; the
+    // system's reason for it is the one a real save would meet first.
+    const std::string folder = folderOf(placeOf(path).path);
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        return {nullptr, std::strerror(errno)};
     }
     return {std::make_unique<DiscardedOutput>(), {}};
 }
@@ -103,7 +115,8 @@ OpenedOutput openSafeOutput(const std::string& path) {
     if (std::optional<std::string> refused = refusedTarget(path)) {
         return {nullptr, *refused};
     }
-    const std::optional<QString> name = qtPath(path);
+    // Written where the links lead now, so that none is looked up again on the way.
+    const std::optional<QString> name = qtPath(placeOf(path).path);
     auto output = std::make_unique<SafeOutput>(*name);
     if (!output->open()) {
         return {nullptr, output->errorString()};

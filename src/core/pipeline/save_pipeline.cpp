@@ -42,7 +42,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
     host.storeRememberedPath(*path);
 
     // A name Qt cannot hold would be written under another name.
-    const std::string shownPath = escapedName(*path);
+    const std::string shownPath = host.outputName(*path);
     if (!pathRoundTrips(*path)) {
         host.showError(messages::nameNotUtf8(shownPath));
         return SaveOutcome::WriteFailed;

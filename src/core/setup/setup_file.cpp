@@ -12,6 +12,7 @@
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_set.h"
 #include "core/pipeline/safe_output.h"
+#include "core/setup/duplicate_keys.h"
 
 namespace pw {
 namespace {
@@ -90,7 +91,18 @@ class ObjectReader {
             fail(text::wrongType(where_, name, "a string"));
             return std::nullopt;
         }
-        return value.toString().toStdString();
+        // Neither names a file: the system ends a name at a NUL, and a lone surrogate has
+        // no UTF-8 and would be written as another character.
+        const QString found = value.toString();
+        if (found.contains(QChar(0))) {
+            fail(text::nulCharacter(where_, name));
+            return std::nullopt;
+        }
+        if (!found.isValidUtf16()) {
+            fail(text::loneSurrogate(where_, name));
+            return std::nullopt;
+        }
+        return found.toStdString();
     }
 
     // A path or file name: a string that is not empty.
@@ -243,6 +255,9 @@ ReadSetup parseSetup(const QByteArray& json, const std::string& file) {
     }
     if (!document.isObject()) {
         return refused(file, text::notAnObject());
+    }
+    if (const std::optional<DuplicateKey> twice = findDuplicateKey(json)) {
+        return refused(file, text::keyTwice(twice->where, twice->key));
     }
     std::string problem;
     std::optional<Setup> setup = readSetup(document.object(), problem);

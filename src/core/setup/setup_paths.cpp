@@ -1,52 +1,42 @@
 #include "core/setup/setup_paths.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
 
 #include "core/common/file_path.h"
+#include "core/common/file_place.h"
 #include "core/mapfile/map_set.h"
 
 namespace pw {
 namespace {
 
-QString absoluteClean(const QString& path) {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
-QString absoluteClean(const std::string& path) {
-    return absoluteClean(QString::fromStdString(path));
-}
-
-// The same file by two paths: equal paths, or one file behind links.
-bool sameFile(const QString& a, const QString& b) {
-    if (a == b) {
-        return true;
+// A path made absolute from the current folder, ".", ".." and doubled slashes taken out
+// by its text, as the setup names files by their text.
+std::string absoluteClean(const std::string& path) {
+    std::error_code failed;
+    std::string clean =
+        std::filesystem::absolute(std::filesystem::path(path), failed).lexically_normal().string();
+    if (clean.size() > 1 && clean.ends_with('/')) {
+        clean.pop_back();
     }
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+    return clean;
 }
 
 }  // namespace
 
 SetupPlaces::SetupPlaces(const std::string& setupPath, std::vector<std::string> roots)
-    : folder_(
-          absoluteClean(QFileInfo(QString::fromStdString(setupPath)).absolutePath()).toStdString()),
-      roots_(std::move(roots)) {}
+    : folder_(absoluteClean(folderOf(setupPath))), roots_(std::move(roots)) {}
 
 std::string SetupPlaces::mapSetFolder(const std::string& root, int mapSetIndex) const {
-    return QDir(QString::fromStdString(root))
-        .filePath(QString::fromStdString(mapSetFolderName(mapSetIndex)))
-        .toStdString();
+    return pathFrom(root, mapSetFolderName(mapSetIndex));
 }
 
 std::string SetupPlaces::placeFile(const std::string& path) const {
-    const QString file = absoluteClean(path);
-    const QString folder = QString::fromStdString(folder_);
-    const QString below = folder.endsWith(u'/') ? folder : folder + u'/';
-    if (file.startsWith(below) && file.size() > below.size()) {
-        return QDir(folder).relativeFilePath(file).toStdString();
+    const std::string file = absoluteClean(path);
+    const std::string below = folder_ == "/" ? folder_ : folder_ + "/";
+    if (file.starts_with(below) && file.size() > below.size()) {
+        return file.substr(below.size());
     }
-    return file.toStdString();
+    return file;
 }
 
 SetupSlot SetupPlaces::placePanel(const std::string& path, int mapSetIndex, char mark) const {
@@ -54,11 +44,10 @@ SetupSlot SetupPlaces::placePanel(const std::string& path, int mapSetIndex, char
         return {PanelPlace::None, {}, mark};
     }
     std::string placed = placeFile(path);
-    if (QDir::isAbsolutePath(QString::fromStdString(placed))) {
-        const std::string name = QFileInfo(QString::fromStdString(placed)).fileName().toStdString();
-        const SetupSlot byName{PanelPlace::MapSet, name, mark};
+    if (placed.starts_with('/')) {
+        const SetupSlot byName{PanelPlace::MapSet, std::string(fileNameOf(placed)), mark};
         const std::optional<std::string> found = findPanel(byName, mapSetIndex);
-        if (found && sameFile(QString::fromStdString(*found), QString::fromStdString(placed))) {
+        if (found && isSameFile(*found, placed)) {
             return byName;
         }
     }
@@ -76,19 +65,16 @@ std::optional<std::string> SetupPlaces::findPanel(const SetupSlot& slot, int map
     }
     // The first map-set folder that holds the name, as the slot lists pick it.
     for (const std::string& root : roots_) {
-        const QString candidate = QDir(QString::fromStdString(mapSetFolder(root, mapSetIndex)))
-                                      .filePath(QString::fromStdString(slot.panel));
-        if (QFileInfo(candidate).isFile()) {
-            return absoluteClean(candidate).toStdString();
+        const std::string candidate = pathFrom(mapSetFolder(root, mapSetIndex), slot.panel);
+        if (placeOf(candidate).regular) {
+            return absoluteClean(candidate);
         }
     }
     return std::nullopt;
 }
 
 std::string SetupPlaces::resolveFile(const std::string& stored) const {
-    return QDir::cleanPath(QDir(QString::fromStdString(folder_))
-                               .absoluteFilePath(QString::fromStdString(stored)))
-        .toStdString();
+    return absoluteClean(pathFrom(folder_, stored));
 }
 
 MergeRequest SetupPlaces::request(const Setup& setup) const {
@@ -97,8 +83,9 @@ MergeRequest SetupPlaces::request(const Setup& setup) const {
         std::string path;
         if (slot.place != PanelPlace::None) {
             const std::string nowhere =
-                roots_.empty() ? slot.panel
-                               : mapSetFolder(roots_.front(), setup.mapSetIndex) + "/" + slot.panel;
+                roots_.empty()
+                    ? slot.panel
+                    : pathFrom(mapSetFolder(roots_.front(), setup.mapSetIndex), slot.panel);
             path = findPanel(slot, setup.mapSetIndex).value_or(nowhere);
         }
         merge.slots.push_back({escapedName(slot.panel), std::move(path), slot.mark});

@@ -1,0 +1,133 @@
+#include "core/setup/setup_run.h"
+
+#include <algorithm>
+
+#include "core/common/file_path.h"
+#include "core/common/messages.h"
+#include "core/setup/setup.h"
+#include "core/setup/setup_file.h"
+#include "core/setup/setup_paths.h"
+
+namespace pw {
+namespace {
+
+namespace text = messages::setup;
+
+constexpr char kOutputRole[] = "output";
+constexpr char kPictureRole[] = "picture";
+
+// A setup that names no output map writes NAME.map beside NAME.pwsetup.
+std::string defaultOutput(const std::string& setupPath) {
+    std::string name(fileNameOf(setupPath));
+    if (name.ends_with(kSetupSuffix)) {
+        name.resize(name.size() - std::char_traits<char>::length(kSetupSuffix));
+    }
+    return name + ".map";
+}
+
+SetupOutput outputNamed(const std::string& setupFile, const std::string& stored) {
+    const std::string path = pathFrom(folderOf(setupFile), stored);
+    return {escapedName(stored), path, placeOf(path)};
+}
+
+void addProblem(PlannedSetup& setup, const std::string& what) {
+    Problem problem{messages::setupProblem(setup.file, what)};
+    if (std::none_of(setup.problems.begin(), setup.problems.end(),
+                     [&](const Problem& had) { return had.message == problem.message; })) {
+        setup.problems.push_back(std::move(problem));
+    }
+}
+
+// What one planned setup reads and writes, with where each leads.
+struct Files {
+    FilePlace setup;
+    std::vector<std::pair<std::string, FilePlace>> panels;           // name, place
+    std::vector<std::pair<const char*, const SetupOutput*>> writes;  // role, file
+};
+
+Files filesOf(const PlannedSetup& planned) {
+    Files files{placeOf(planned.file), {}, {}};
+    for (const SourceSlot& slot : planned.request.slots) {
+        if (!slot.path.empty()) {
+            files.panels.emplace_back(slot.name, placeOf(slot.path));
+        }
+    }
+    if (planned.problems.empty()) {
+        files.writes.emplace_back(kOutputRole, &planned.output);
+        if (planned.picture) {
+            files.writes.emplace_back(kPictureRole, &*planned.picture);
+        }
+    }
+    return files;
+}
+
+// One setup read and its names worked out; its own refusals noted.
+PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& roots,
+                       bool allowOutside) {
+    PlannedSetup planned{file, {}, {}, std::nullopt, {}};
+    ReadSetup read = readSetupFile(file);
+    if (!read.setup) {
+        planned.problems.push_back(std::move(*read.problem));
+        return planned;
+    }
+    const Setup& setup = *read.setup;
+    planned.request = SetupPlaces(file, roots).request(setup);
+    planned.output = outputNamed(file, setup.output.empty() ? defaultOutput(file) : setup.output);
+    if (!setup.picture.empty()) {
+        planned.picture = outputNamed(file, setup.picture);
+    }
+    const FilePlace self = placeOf(file);
+    const std::string folder = placeOf(folderOf(file)).path;
+    for (const auto& [role, written] : filesOf(planned).writes) {
+        if (isSameFile(written->place, self)) {
+            addProblem(planned, text::outputIsSetup());
+        } else if (!allowOutside && !liesWithin(written->place, folder)) {
+            addProblem(planned, text::outsideFolder(role, written->name));
+        }
+    }
+    return planned;
+}
+
+}  // namespace
+
+std::vector<PlannedSetup> planRun(const std::vector<std::string>& setupFiles,
+                                  const std::vector<std::string>& roots, bool allowOutside) {
+    std::vector<PlannedSetup> plans;
+    for (const std::string& file : setupFiles) {
+        plans.push_back(planSetup(file, roots, allowOutside));
+    }
+    // The run as a whole: what one setup writes no other setup writes or reads.
+    std::vector<Files> files;
+    for (const PlannedSetup& planned : plans) {
+        files.push_back(filesOf(planned));
+    }
+    for (std::size_t i = 0; i < plans.size(); ++i) {
+        for (std::size_t j = 0; j < plans.size(); ++j) {
+            if (i == j) {
+                continue;
+            }
+            for (const auto& [role, written] : files[i].writes) {
+                for (const auto& [otherRole, otherWritten] : files[j].writes) {
+                    if (isSameFile(written->place, otherWritten->place)) {
+                        addProblem(plans[i],
+                                   text::alsoWrittenBy(role, written->name, plans[j].file));
+                    }
+                }
+                if (isSameFile(written->place, files[j].setup)) {
+                    addProblem(plans[i], text::readBy(role, written->name, plans[j].file));
+                    addProblem(plans[j],
+                               text::writtenBy(escapedName(plans[j].file), plans[i].file));
+                }
+                for (const auto& [panel, place] : files[j].panels) {
+                    if (isSameFile(written->place, place)) {
+                        addProblem(plans[i], text::readBy(role, written->name, plans[j].file));
+                        addProblem(plans[j], text::writtenBy(panel, plans[i].file));
+                    }
+                }
+            }
+        }
+    }
+    return plans;
+}
+
+}  // namespace pw
