@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <iostream>
@@ -59,7 +60,10 @@ bool pictureNameUsable(const std::string& path) {
     return false;
 }
 
-RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& legendBeside) {
+// The legend is the one beside `legendBeside` (a path); a warning names it beside
+// `shownBeside`, the name messages give that file (already escaped), when one is given.
+RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& legendBeside,
+                              const std::string& shownBeside = {}) {
     RenderOptions options;
     options.section = picture.section;
     options.layer = picture.layer;
@@ -71,8 +75,12 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
         options.panelHeight = picture.panelHeight;
     }
     std::string legendNote;
-    options.legend =
-        Legend::loadFromFolder(QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote);
+    const QString shownFolder = QFileInfo(QString::fromStdString(shownBeside)).path();
+    options.legend = Legend::loadFromFolder(
+        QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote,
+        shownBeside.empty()
+            ? std::string()
+            : QDir(shownFolder).filePath(QString::fromLatin1(Legend::kFileName)).toStdString());
     if (!legendNote.empty()) {
         std::cerr << messages::warning(legendNote) << '\n';
     }
@@ -135,8 +143,12 @@ int runMerge(const MergeCommand& command) {
 // name, mark, number label, size or problem, folder; tab-separated, every field escaped
 // so that a line holds exactly five fields whatever the names hold.
 int runList(const ListCommand& command) {
+    std::vector<std::string> notes;
     const std::optional<std::vector<ListedMap>> maps =
-        listMapSet(mapSetRoots(), command.mapSetIndex);
+        listMapSet(mapSetRoots(), command.mapSetIndex, &notes);
+    for (const std::string& note : notes) {
+        std::cerr << messages::warning(note) << '\n';
+    }
     if (!maps) {
         std::cerr << messages::kMapFilesNotFound << '\n';
         return 1;
@@ -197,7 +209,8 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     }
     // The picture is drawn from the map as written and saved together with it.
     PictureCompanion picture(*command.imagePath,
-                             renderOptionsOf(command.picture, command.request.slots.front().path),
+                             renderOptionsOf(command.picture, command.request.slots.front().path,
+                                             command.request.slots.front().name),
                              command.picture.file, command.picture.fixUps);
     picture.nameInMessages(imageName);
     return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved &&

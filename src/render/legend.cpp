@@ -62,18 +62,30 @@ Legend Legend::parse(QByteArrayView text) {
     return legend;
 }
 
-std::optional<Legend> Legend::loadFromFolder(const QString& folder, std::string* note) {
+std::optional<Legend> Legend::loadFromFolder(const QString& folder, std::string* note,
+                                             const std::string& shownName) {
     const std::string path =
         QFile::encodeName(QDir(folder).filePath(QString::fromLatin1(kFileName))).toStdString();
+    const std::string shown = shownName.empty() ? escapedName(path) : shownName;
+    std::string said;
     const OpenedFile opened = openRegularFile(path);
-    if (opened.failure == OpenFailure::NotRegular && note != nullptr) {
-        *note = messages::legendNotRegular(escapedName(path));
+    // One byte past the limit tells a legend that is cut from one that ends there.
+    QByteArray text = opened.file ? opened.file->read(kMaxLegendBytes + 1) : QByteArray();
+    if (opened.failure == OpenFailure::NotRegular) {
+        said = messages::legendNotRegular(shown);
+    } else if (opened.failure != OpenFailure::None && opened.failure != OpenFailure::Missing) {
+        said = messages::legendUnreadable(shown, opened.reason);
+    } else if (opened.file && opened.file->error() != QFileDevice::NoError) {
+        said = messages::legendUnreadable(shown, opened.file->errorString().toStdString());
+    } else if (text.size() > kMaxLegendBytes) {
+        said = messages::legendCut(shown, static_cast<int>(kMaxLegendBytes / 1024));
+        // A line cut short could read as another entry ("#aabbcc" cut to "#aab").
+        text.truncate(text.lastIndexOf('\n', kMaxLegendBytes - 1) + 1);
     }
-    if (!opened.file) {
-        return std::nullopt;
+    if (note != nullptr) {
+        *note = said;
     }
-    const QByteArray text = opened.file->read(kMaxLegendBytes);
-    if (opened.file->error() != QFileDevice::NoError) {
+    if (!opened.file || opened.file->error() != QFileDevice::NoError) {
         return std::nullopt;
     }
     return parse(text);

@@ -33,8 +33,11 @@ class Legend {
 
     static Legend parse(QByteArrayView text);
     // Reads `folder`/legend.txt; nullopt when there is none or it cannot be read. One that
-    // is not a regular file (a fifo, a device) is never opened: nullopt, and `note` says so.
-    static std::optional<Legend> loadFromFolder(const QString& folder, std::string* note = nullptr);
+    // is not a regular file (a fifo, a device) is never opened. `note` says why a legend
+    // that is there was left out, or that one larger than 64 KiB was cut after its last
+    // whole line within them; it names the file `shownName`, or its path when that is empty.
+    static std::optional<Legend> loadFromFolder(const QString& folder, std::string* note = nullptr,
+                                                const std::string& shownName = {});
 
     // One colour per byte value: the legend's where it has one, the built-in palette
     // elsewhere.

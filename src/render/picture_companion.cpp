@@ -29,7 +29,7 @@ std::optional<Problem> PictureCompanion::open() {
 }
 
 std::optional<Problem> PictureCompanion::write(const WrittenMap& map) {
-    if (map.path.empty()) {
+    if (map.path.empty() && map.bytes == nullptr) {
         return Problem{messages::unableToWrite(name_, messages::mapNotReadable())};
     }
     RenderOptions options = options_;
@@ -40,9 +40,11 @@ std::optional<Problem> PictureCompanion::write(const WrittenMap& map) {
             options.highlights.emplace_back(column, row);
         }
     }
+    const MapSource source = map.bytes != nullptr
+                                 ? MapSource::bytes(*map.bytes, map.name)
+                                 : MapSource{map.name, MapSource::file(map.path).open, {}};
     if (std::optional<Problem> failed =
-            writePicture(MapSource{map.name, MapSource::file(map.path).open, {}}, options, file_,
-                         *opened_.file, name_)) {
+            writePicture(source, options, file_, *opened_.file, name_)) {
         return failed;
     }
     if (!opened_.file->sync()) {

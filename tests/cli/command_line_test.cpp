@@ -153,10 +153,18 @@ TEST(Listing, EveryLineHasFiveFieldsAndNothingWaits) {
     }
     ASSERT_EQ(::mkfifo((folder / "fifo.map").c_str(), 0600), 0);
     fs::create_symlink("fifo.map", folder / "fifo-link.map");
+    // A map-set folder no user can read, of a later root: passed over, and said.
+    const fs::path loop = data.path() / "system" / "panelwright" / "Irfmaps";
+    fs::create_directories(loop.parent_path());
+    fs::create_symlink("Irfmaps", loop);
     const std::string command = "XDG_DATA_HOME=" + shellWord(data.path().string()) +
+                                " XDG_DATA_DIRS=" + shellWord(data.file("system")) +
                                 " timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH) + " list >" +
-                                shellWord(data.file("out"));
+                                shellWord(data.file("out")) + " 2>" + shellWord(data.file("err"));
     ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(readFile(data.file("err")), "WARNING: map-set folder " + loop.string() +
+                                              " cannot be read: Too many levels of symbolic "
+                                              "links; its map files are not listed\n");
     std::istringstream lines(readFile(data.file("out")));
     std::string ours;  // the lines of the folder above, with @ for it
     for (std::string line; std::getline(lines, line);) {

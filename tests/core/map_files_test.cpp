@@ -146,7 +146,7 @@ TEST_P(OpeningForReading, OpensOnlyRegularFiles) {
     pw::OpenFailure failure = pw::OpenFailure::None;
     std::optional<pw::LineReader> reader =
         pw::LineReader::open(kind.empty() ? "" : at(kind), &failure);
-    const char* const told[] = {"opens", "name not UTF-8", "not regular", "cannot open"};
+    const char* const told[] = {"opens", "name not UTF-8", "not regular", "missing", "cannot open"};
     EXPECT_EQ(told[static_cast<int>(failure)], GetParam().at(1));
     EXPECT_EQ(reader && transcript(*reader, "iie") == "1 2 end", failure == pw::OpenFailure::None);
 }

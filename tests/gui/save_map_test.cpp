@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QStringEncoder>
 #include <cstdlib>
 
 #include "core/setup/setup_file.h"
@@ -135,9 +136,12 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     bed.prompts.imageAnswer = std::pair(bed.dir.filePath("sheets"), true);
     control<QAbstractButton>(*dialog, "previewSaveImage").click();
     EXPECT_TRUE(bed.prompts.errors.isEmpty()) << bed.prompts.errors.join('\n').toStdString();
-    EXPECT_EQ(
-        pw::test::pdfSummary(pw::test::readFile(bed.dir.filePath("sheets.pdf").toStdString())),
-        "pages 2\nsize 595x842\n");
+    EXPECT_EQ(bed.prompts.messages, QStringList(2, "New image file created successfully"));
+    const std::string pdf = pw::test::readFile(bed.dir.filePath("sheets.pdf").toStdString());
+    EXPECT_EQ(pw::test::pdfSummary(pdf), "pages 2\nsize 595x842\n");
+    const QByteArray title =
+        QStringEncoder(QStringEncoder::Utf16BE).encode(bed.dir.filePath("joined.map"));
+    EXPECT_TRUE(QByteArray::fromStdString(pdf).contains(title)) << "names the map, as merge does";
 
     // merge --image of the same slots, through the same save pipeline.
     MergeRequest request{Layout::TopToBottom, 0, 0, {}};
@@ -152,6 +156,30 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     ASSERT_EQ(runSave(request, host, openSafeOutput, &picture), SaveOutcome::Saved);
     const QImage saved(bed.dir.filePath("shot.png"));
     EXPECT_TRUE(!saved.isNull() && saved == QImage(bed.dir.filePath("cli.png")));
+}
+
+// Save Image refuses an empty slot and a panel that ends early (greyed, still chosen) as
+// Save Map does, with its messages, and writes nothing.
+TEST(SaveImageTest, RefusesWhatSaveMapRefuses) {
+    GuiTestBed bed;
+    bed.addMap(0, "AB-01R.map", '.', 26);
+    bed.addFile(0, "cut.map", pw::test::MapBuilder{.length = 26}.text().substr(0, 95));
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    choose(*dialog, 1, "AB-01R.map");
+    auto& preview = control<PreviewPane>(*dialog, "previewPane");
+    bed.prompts.imageAnswer = std::pair(bed.dir.filePath("shot.png"), false);
+    for (const char* second : {"", "cut.map"}) {
+        if (*second != '\0') {
+            choose(*dialog, 2, second);
+        }
+        ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
+        control<QAbstractButton>(*dialog, "previewSaveImage").click();
+    }
+    EXPECT_EQ(bed.prompts.errors, QStringList({"ERROR: no file selected for Map# 2",
+                                               "ERROR: file cut.map ends early"}));
+    EXPECT_EQ(bed.prompts.asked.size(), 1) << "asked for a name once the checks passed";
+    EXPECT_TRUE(bed.prompts.messages.isEmpty() &&
+                QDir(bed.dir.path()).entryList({"*.png"}).isEmpty());
 }
 
 }  // namespace

@@ -174,6 +174,20 @@ std::string legendNotRegular(const std::string& path) {
     return path + " is not a regular file; the built-in colours are used instead";
 }
 
+std::string legendUnreadable(const std::string& path, const std::string& reason) {
+    return path + " cannot be read: " + reason + "; the built-in colours are used instead";
+}
+
+std::string legendCut(const std::string& path, int limitKiB) {
+    return path + " is larger than " + std::to_string(limitKiB) +
+           " KiB; the lines after its first " + std::to_string(limitKiB) + " KiB are left out";
+}
+
+std::string mapSetFolderUnreadable(const std::string& path, const std::string& reason) {
+    return "map-set folder " + path + " cannot be read: " + reason +
+           "; its map files are not listed";
+}
+
 std::string warning(const std::string& note) {
     return "WARNING: " + note;
 }

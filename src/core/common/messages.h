@@ -162,6 +162,14 @@ std::string unableToWriteStandardOutput(const std::string& reason);
 std::string legendNotRegular(const std::string& path);
 std::string warning(const std::string& note);
 
+// What is passed over, told in a "WARNING: ..." line or a note of the dialogs: a legend
+// that cannot be read or is cut at `limitKiB`, a map-set folder that cannot be listed.
+std::string legendUnreadable(const std::string& path, const std::string& reason);
+std::string legendCut(const std::string& path, int limitKiB);
+std::string mapSetFolderUnreadable(const std::string& path, const std::string& reason);
+// "Save Image..." wrote its picture.
+inline constexpr char kImageCreated[] = "New image file created successfully";
+
 // Reasons of a refused output, where the system has none of its own.
 inline constexpr const char kNotRegularFile[] = "Not a regular file";
 inline constexpr const char kNameNotUtf8[] = "File name is not valid UTF-8";

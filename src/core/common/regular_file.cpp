@@ -23,7 +23,9 @@ OpenedFile openRegularFile(const std::string& path) {
     // do something (rewind a tape, start a watchdog), and opening a fifo waits for a writer.
     struct stat target {};
     if (::stat(path.c_str(), &target) != 0) {
-        return {nullptr, OpenFailure::CannotOpen, std::strerror(errno)};
+        const int error = errno;
+        return {nullptr, error == ENOENT ? OpenFailure::Missing : OpenFailure::CannotOpen,
+                std::strerror(error)};
     }
     if (!S_ISREG(target.st_mode)) {
         return {nullptr, OpenFailure::NotRegular, messages::kNotRegularFile};

@@ -11,7 +11,8 @@ enum class OpenFailure {
     None,
     NameNotUtf8,  // the path's bytes do not round-trip through Qt (see file_path.h)
     NotRegular,   // a folder, a fifo, a device, a socket, or a link to one
-    CannotOpen,   // missing, no permission, or another reason of the system
+    Missing,      // nothing of that name (a dangling link included)
+    CannotOpen,   // no permission, or another reason of the system
 };
 
 struct OpenedFile {

@@ -8,9 +8,13 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <set>
 
+#include "core/common/file_path.h"
+#include "core/common/messages.h"
 #include "core/mapfile/map_set.h"
 #include "core/mapfile/names.h"
 
@@ -37,11 +41,27 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return folder.ends_with('/') ? folder + name : folder + '/' + name;
 }
 
-// A folder that cannot be both read and searched counts as missing, as in the dialogs.
-bool searchable(const std::string& folder) {
+// Why `folder` cannot be both read and searched, in the system's words: nullopt when it
+// can, an empty reason when nothing is there (no fault: most roots hold no map set).
+std::optional<std::string> unsearchable(const std::string& folder) {
     struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           ::access(folder.c_str(), R_OK | X_OK) == 0;
+    if (::stat(folder.c_str(), &info) != 0) {
+        return errno == ENOENT ? std::string() : std::string(std::strerror(errno));
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return std::string(std::strerror(ENOTDIR));
+    }
+    if (::access(folder.c_str(), R_OK | X_OK) != 0) {
+        return std::string(std::strerror(errno));
+    }
+    return std::nullopt;
+}
+
+void noteUnreadable(std::vector<std::string>* notes, const std::string& folder,
+                    const std::string& reason) {
+    if (notes != nullptr) {
+        notes->push_back(messages::mapSetFolderUnreadable(escapedName(folder), reason));
+    }
 }
 
 bool hasMapSuffix(std::string_view name) {
@@ -77,30 +97,37 @@ std::vector<std::string> mapSetRoots() {
     return roots;
 }
 
-std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, int mapSetIndex) {
+std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, int mapSetIndex,
+                                       std::vector<std::string>* notes) {
     const std::string folderName = mapSetFolderName(mapSetIndex);
     std::vector<std::string> folders;
     for (const std::string& root : roots) {
         const std::string folder = joinPath(root, folderName);
-        if (!folderName.empty() && searchable(folder)) {
+        const std::optional<std::string> problem =
+            folderName.empty() ? std::string() : unsearchable(folder);
+        if (!problem) {
             folders.push_back(folder);
+        } else if (!problem->empty()) {
+            noteUnreadable(notes, folder, *problem);
         }
     }
     return folders;
 }
 
 std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
-                                                 int mapSetIndex) {
-    const std::vector<std::string> folders = mapSetFolders(roots, mapSetIndex);
+                                                 int mapSetIndex, std::vector<std::string>* notes) {
+    const std::vector<std::string> folders = mapSetFolders(roots, mapSetIndex, notes);
     if (folders.empty()) {
         return std::nullopt;
     }
     std::set<std::string> seen;
     std::vector<ListedMap> maps;
     for (const std::string& folder : folders) {
-        const std::optional<std::vector<std::string>> names = listMapFiles(folder);
+        std::string reason;
+        const std::optional<std::vector<std::string>> names = listMapFiles(folder, &reason);
         if (!names) {
-            continue;  // gone since it was found
+            noteUnreadable(notes, folder, reason);  // changed since it was found
+            continue;
         }
         for (const std::string& name : *names) {
             if (seen.insert(name).second) {
@@ -114,12 +141,17 @@ std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>&
     return maps;
 }
 
-std::optional<std::vector<std::string>> listMapFiles(const std::string& folder) {
-    if (!searchable(folder)) {
-        return std::nullopt;
+std::optional<std::vector<std::string>> listMapFiles(const std::string& folder,
+                                                     std::string* reason) {
+    std::optional<std::string> problem = unsearchable(folder);
+    const std::unique_ptr<DIR, ClosedDir> dir(problem ? nullptr : ::opendir(folder.c_str()));
+    if (!problem && !dir) {
+        problem = std::strerror(errno);
     }
-    const std::unique_ptr<DIR, ClosedDir> dir(::opendir(folder.c_str()));
-    if (!dir) {
+    if (problem) {
+        if (reason != nullptr) {
+            *reason = problem->empty() ? std::strerror(ENOENT) : *problem;
+        }
         return std::nullopt;
     }
     std::vector<std::string> names;

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+class QByteArray;
+
 namespace pw {
 
 // Where a merged map is written. Nothing is visible at the target until commit()
@@ -24,6 +26,9 @@ class OutputFile {
     // A path from which the bytes written so far can be read back before commit (a picture
     // is drawn from the map just written); empty where there is none.
     virtual std::string writtenPath() const { return {}; }
+    // The bytes written so far, for an output held in memory (a map drawn but not kept);
+    // null for one on disk.
+    virtual const QByteArray* writtenBytes() const { return nullptr; }
 };
 
 // Takes every byte and keeps none: a dry run, or a whole reading that writes nowhere.

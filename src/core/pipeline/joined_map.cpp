@@ -2,30 +2,10 @@
 
 #include "core/assembly/merge_job.h"
 #include "core/mapfile/line_writer.h"
-#include "core/mapfile/output_file.h"
+#include "core/pipeline/memory_output.h"
 
 namespace pw {
 namespace {
-
-// Collects the output in memory; refuses more bytes once the caller cancels.
-class MemoryOutput final : public OutputFile {
-  public:
-    MemoryOutput(QByteArray& bytes, const std::atomic<bool>* cancel)
-        : bytes_(bytes), cancel_(cancel) {}
-    bool write(const char* data, std::size_t size) override {
-        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
-            return false;
-        }
-        bytes_.append(data, static_cast<qsizetype>(size));
-        return true;
-    }
-    bool commit() override { return true; }
-    std::string errorString() const override { return "cancelled"; }
-
-  private:
-    QByteArray& bytes_;
-    const std::atomic<bool>* cancel_;
-};
 
 // Notes each problem against its slot; true when there was any.
 bool note(const StepResult& result, JoinedMap& joined) {
@@ -77,9 +57,8 @@ JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* can
             continue;
         }
         job.skipTwoLines();
-        joined.bytes.clear();
         joined.fixedCells.clear();
-        MemoryOutput output(joined.bytes, cancel);
+        MemoryOutput output(cancel);
         LineWriter writer(output);
         if (const std::optional<Problem> damage = job.writeMap(writer, &joined.fixedCells)) {
             joined.slotProblems[static_cast<std::size_t>(damage->slot)] = damage->message;
@@ -87,9 +66,9 @@ JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* can
         }
         if (!writer.flush()) {
             joined.cancelled = true;
-            joined.bytes.clear();
             return joined;
         }
+        joined.bytes = output.takeBytes();
         joined.panelLength = job.length();
         joined.panelHeight = job.height();
         return joined;

@@ -84,6 +84,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
         }
         written.name = shownPath;
         written.path = output.file->writtenPath();
+        written.bytes = output.file->writtenBytes();
         written.panelLength = job.length();
         written.panelHeight = job.height();
         if (const std::optional<Problem> failed = companion->write(written)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,9 +14,10 @@ namespace pw {
 
 // What a file made from the merged map (a picture of it) gets from the save.
 struct WrittenMap {
-    std::string name;     // the map's path as given, for messages
-    std::string path;     // where the map just written, not yet committed, reads back
-    int panelLength = 0;  // one panel's size in cells: where the seams lie
+    std::string name;                   // the map's path as given, for messages
+    std::string path;                   // where the map just written, not yet committed, reads back
+    const QByteArray* bytes = nullptr;  // the map itself, when it is written to memory
+    int panelLength = 0;                // one panel's size in cells: where the seams lie
     int panelHeight = 0;
     std::vector<Cell> fixedCells;  // the cells of layer "b" that the junction fix-up changed
 };

@@ -407,8 +407,12 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
     // Every slot lists the same folder: it is read once and the slots share the list.
     if (!mapSetListed_) {
         mapSetListed_ = true;
-        if (std::optional<std::vector<ListedMap>> maps =
-                listMapSet(environment_.mapSetRoots, mapSetIndex_)) {
+        std::vector<std::string> notes;
+        std::optional<std::vector<ListedMap>> maps =
+            listMapSet(environment_.mapSetRoots, mapSetIndex_, &notes);
+        // A folder passed over is noted in the preview, as a legend left out is.
+        preview_->setListingNotes(notes);
+        if (maps) {
             mapSetFound_ = true;
             mapNames_->setMaps(std::move(*maps));
             // Save As opens in the first of the set's folders while no path is remembered.
@@ -418,12 +422,7 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
             // Read off the GUI thread, as the headers are: no file may keep the dialog waiting.
             legendLoader_ = std::make_unique<LegendLoader>(
                 saveFolder_, [this](std::optional<Legend> legend, const std::string& note) {
-                    // The pane is narrow: the note names the file without the folder's path.
-                    preview_->setLegend(std::move(legend),
-                                        note.empty()
-                                            ? QString()
-                                            : QString::fromStdString(
-                                                  messages::legendNotRegular(Legend::kFileName)));
+                    preview_->setLegend(std::move(legend), QString::fromStdString(note));
                 });
         }
     }

@@ -7,7 +7,8 @@ namespace pw::gui {
 LegendLoader::LegendLoader(QString folder, Delivery deliver)
     : deliver_(std::move(deliver)), worker_([this, folder = std::move(folder)] {
           std::string note;
-          std::optional<Legend> legend = Legend::loadFromFolder(folder, &note);
+          // The pane is narrow: the note names the file without the folder's path.
+          std::optional<Legend> legend = Legend::loadFromFolder(folder, &note, Legend::kFileName);
           QMetaObject::invokeMethod(
               this,
               [this, legend = std::move(legend), note = std::move(note)]() mutable {

@@ -17,15 +17,6 @@ int previewCellSize(int length, int height, int longSide) {
     return std::clamp(longSide / cells, 1, kLargestPreviewCell);
 }
 
-RenderOptions savedPictureOptions(const PreviewResult& shown, int cellSize) {
-    RenderOptions options = shown.options;
-    options.cellSize = cellSize;
-    options.labelsOnImage = true;  // placed for the picture's own scale
-    options.panelLength = shown.joined.panelLength;
-    options.panelHeight = shown.joined.panelHeight;
-    return options;
-}
-
 PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cancel) {
     PreviewResult result;
     result.options = job.options;

@@ -38,10 +38,6 @@ struct PreviewResult {
 // Joins the request in memory and draws it; `cancel` lets a newer job stop this one early.
 PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cancel = nullptr);
 
-// The options of the picture that "Save Image..." writes of a preview: what merge --image
-// draws for the same slots, options and scale.
-RenderOptions savedPictureOptions(const PreviewResult& shown, int cellSize = kDefaultCellSize);
-
 // Pixels per cell so that a map of length by height cells fills about `longSide` pixels.
 int previewCellSize(int length, int height, int longSide);
 

@@ -2,21 +2,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
 #include "gui/preview/hover_line.h"
+#include "gui/preview/image_save.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
-#include "render/picture_file.h"
 
 namespace pw::gui {
 namespace {
@@ -132,14 +129,20 @@ void PreviewPane::showJunctions() {
 }
 
 void PreviewPane::showNotes() {
-    QStringList notes;
-    for (const QString& note : {keptNote_, legendNote_}) {
-        if (!note.isEmpty()) {
-            notes.append(note);
-        }
-    }
+    QStringList notes = listingNotes_;
+    notes.prepend(keptNote_);
+    notes.append(legendNote_);
+    notes.removeAll(QString());
     note_->setText(notes.join(QLatin1Char('\n')));
     note_->setVisible(!notes.isEmpty());
+}
+
+void PreviewPane::setListingNotes(const std::vector<std::string>& notes) {
+    listingNotes_.clear();
+    for (const std::string& note : notes) {
+        listingNotes_.append(QString::fromStdString(note));
+    }
+    showNotes();
 }
 
 void PreviewPane::setLegend(std::optional<Legend> legend, const QString& note) {
@@ -169,18 +172,24 @@ void PreviewPane::submit() {
     }
     PreviewJob job;
     job.request = request_;
-    const char shown = show_->currentData().toChar().toLatin1();
-    job.options.section = shown == kFirstGrid    ? RenderSection::FirstGrid
-                          : shown == kSecondGrid ? RenderSection::SecondGrid
-                                                 : RenderSection::Layer;
-    job.options.layer = shown;
-    job.options.labels = labels_->isChecked();
+    job.options = shownOptions();
     job.fixUps = fixUps_->isChecked();
-    job.options.legend = legend_;
-    job.options.labelOverlap = LabelOverlap::LeaveOut;
     job.longSide = longSide();
     submittedLongSide_ = job.longSide;
     worker_->submit(std::move(job));
+}
+
+RenderOptions PreviewPane::shownOptions() const {
+    RenderOptions options;
+    const char shown = show_->currentData().toChar().toLatin1();
+    options.section = shown == kFirstGrid    ? RenderSection::FirstGrid
+                      : shown == kSecondGrid ? RenderSection::SecondGrid
+                                             : RenderSection::Layer;
+    options.layer = shown;
+    options.labels = labels_->isChecked();
+    options.legend = legend_;
+    options.labelOverlap = LabelOverlap::LeaveOut;
+    return options;
 }
 
 int PreviewPane::longSide() const {
@@ -290,35 +299,12 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 }
 
 void PreviewPane::saveImage() {
-    // The remembered map's name, as a picture: big.map suggests big.png.
-    const QString map = rememberedMap_ ? rememberedMap_() : QString();
-    const QFileInfo mapFile(map);
-    const QString suggested =
-        map.isEmpty() ? QString()
-                      : mapFile.dir().filePath(mapFile.completeBaseName() + QStringLiteral(".png"));
-    const std::optional<std::pair<QString, bool>> answer = prompts_.askImagePath(this, suggested);
-    if (!answer) {
-        return;
-    }
-    QString path = answer->first;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += answer->second ? QStringLiteral(".pdf") : QStringLiteral(".png");
-    }
-    const std::string name = path.toStdString();
-    PictureFileOptions file;
-    if (const std::optional<PictureFormat> format = formatForName(name)) {
-        file.format = *format;
-    } else {
-        prompts_.showError(this, QString::fromStdString(messages::unableToCreate(
-                                     escapedName(name), messages::notAPictureName())));
-        return;
-    }
+    ImageChoice choice{shownOptions(), fixUps_->isChecked(),
+                       rememberedMap_ ? rememberedMap_() : QString()};
+    choice.options.cellSize = kDefaultCellSize;
+    choice.options.labelsOnImage = true;  // placed for the picture's own scale
     const OverrideCursor busy(Qt::WaitCursor);
-    if (const std::optional<Problem> failed =
-            savePicture(MapSource::bytes(current_.joined.bytes, name),
-                        savedPictureOptions(current_), file, name)) {
-        prompts_.showError(this, QString::fromStdString(failed->message));
-    }
+    saveImageOf(request_, choice, prompts_, *this);
 }
 
 }  // namespace pw::gui

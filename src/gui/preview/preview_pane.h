@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -37,6 +38,8 @@ class PreviewPane : public QWidget {
     // The map set's colours and meanings; the built-in palette without them. `note` says
     // why a legend was left out, on the note line above the picture.
     void setLegend(std::optional<Legend> legend, const QString& note = QString());
+    // Why map-set folders were passed over, each on a line of the note line.
+    void setListingNotes(const std::vector<std::string>& notes);
     // Where "Save Image..." suggests its name from: the remembered map file name.
     void setImageNameSource(std::function<QString()> rememberedMap);
     // Follows the dialog: a newer request supersedes one still being drawn.
@@ -57,9 +60,12 @@ class PreviewPane : public QWidget {
 
   private:
     void submit();
+    // What the controls ask to be drawn, at any scale.
+    RenderOptions shownOptions() const;
     int longSide() const;
     void showJunctions();
-    // The note line: the kept marks' note and the legend's, each on a line of its own.
+    // The note line: the kept marks' note, the listing's and the legend's, each on a line
+    // of its own.
     void showNotes();
     void take(PreviewResult result);
     void offerLayers(const std::string& letters);
@@ -72,6 +78,7 @@ class PreviewPane : public QWidget {
     std::optional<Legend> legend_;
     QString legendNote_;
     QString keptNote_;
+    QStringList listingNotes_;
     PreviewResult current_;
     int submittedLongSide_ = 0;
     std::vector<std::pair<int, int>> keptJunctions_;
