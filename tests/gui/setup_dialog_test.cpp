@@ -10,6 +10,7 @@
 #include <QUndoStack>
 #include <QUrl>
 
+#include "core/setup/setup_file.h"
 #include "gui/app/panelwright_dialog.h"
 #include "gui/composer/slot_drops.h"
 #include "gui/preview/preview_pane.h"
@@ -172,6 +173,29 @@ TEST(SetupFiles, OpenFillsTheSlotsAsChosenAndSaveWritesTheSameFileAgain) {
     opened->undoStack().undo();
     EXPECT_EQ(view(*opened, 3), " l r   |  l r   |  l r   | N") << "opening is one step";
     EXPECT_EQ(recentSetups(bed.settings), QStringList({bed.dir.filePath("again.pwsetup"), file}));
+}
+
+// A setup's picture is saved again as the preview shows it; what the preview does not
+// choose stays as the setup had it.
+TEST(SetupFiles, SaveKeepsThePictureAsThePreviewShowsIt) {
+    SetupBed bed;
+    const QString file = bed.dir.filePath("print.pwsetup");
+    pw::test::writeFile(file.toStdString(), R"({"format": 1, "layout": "top-to-bottom",
+        "slots": [{"mark": "none"}, {"mark": "none"}],
+        "picture": {"file": "p.pdf", "paper": "a3", "labels": "all", "fixUps": false}})");
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    bed.prompts.setupAnswer = file;
+    control<QAbstractButton>(*dialog, "openSetupButton").click();
+    control<QComboBox>(*dialog, "previewShow").setCurrentIndex(1);
+    control<QAbstractButton>(*dialog, "previewLabels").click();
+    control<QAbstractButton>(*dialog, "saveSetupButton").click();
+    const pw::ReadSetup saved = pw::readSetupFile(file.toStdString());
+    ASSERT_TRUE(saved.setup.has_value());
+    pw::SetupPictureOptions expected;
+    expected.show = "second";
+    expected.labels = "none";
+    expected.paper = "a3";
+    EXPECT_EQ(saved.setup->pictureOptions, expected) << "fix-ups are shown again";
 }
 
 TEST(SetupFiles, AMissingPanelLeavesItsSlotEmptyNamedInThePreviewAndABadSetupChangesNothing) {

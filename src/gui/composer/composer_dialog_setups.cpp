@@ -17,6 +17,7 @@
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/setup_composition.h"
 #include "gui/composer/slot_drops.h"
+#include "gui/preview/preview_pane.h"
 
 namespace pw::gui {
 
@@ -122,7 +123,16 @@ void ComposerDialog::onSaveSetup() {
     }
     Setup setup = setupOfComposition(composition_, request(), path->toStdString(),
                                      environment_.mapSetRoots, setupOutput_, setupPicture_);
+    // The picture as the preview shows it; what the preview does not choose stays as the
+    // opened setup kept it (a PDF's paper, every label's text).
     setup.pictureOptions = setupPictureOptions_;
+    if (!setupPicture_.empty() && preview_ != nullptr) {
+        const SetupPictureOptions shown = preview_->pictureChoices();
+        SetupPictureOptions& kept = setup.pictureOptions;
+        kept.show = shown.show;
+        kept.fixUps = shown.fixUps;
+        kept.labels = shown.labels || kept.labels != "all" ? shown.labels : kept.labels;
+    }
     if (const std::optional<Problem> problem = writeSetupFile(path->toStdString(), setup)) {
         environment_.prompts->showError(this, QString::fromStdString(problem->message));
         return;

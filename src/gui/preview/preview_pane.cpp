@@ -192,6 +192,23 @@ RenderOptions PreviewPane::shownOptions() const {
     return options;
 }
 
+SetupPictureOptions PreviewPane::pictureChoices() const {
+    SetupPictureOptions choices;
+    const RenderOptions shown = shownOptions();
+    if (shown.section == RenderSection::SecondGrid) {
+        choices.show = "second";
+    } else if (shown.section == RenderSection::Layer) {
+        choices.show = std::string(1, shown.layer);
+    }
+    if (!shown.labels) {
+        choices.labels = "none";
+    }
+    if (!fixUps_->isChecked()) {
+        choices.fixUps = false;
+    }
+    return choices;
+}
+
 int PreviewPane::longSide() const {
     // Enough pixels per cell for the view at its largest zoom-free size on this screen.
     const QSize room = view_->size().expandedTo(view_->sizeHint()) * view_->devicePixelRatioF();

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/assembly/merge_request.h"
+#include "core/setup/setup.h"
 #include "gui/preview/preview_job.h"
 #include "render/legend.h"
 
@@ -50,6 +51,10 @@ class PreviewPane : public QWidget {
     void setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions);
     // Stacks the controls above the picture, for a pane with little width.
     void setCompact(bool compact);
+
+    // What the controls show, as a setup keeps a picture's options: only those that differ
+    // from merge --image's (show, labels, fix-ups).
+    SetupPictureOptions pictureChoices() const;
 
     // The preview on show, and whether it is the one of the latest request.
     const PreviewResult& current() const { return current_; }
