@@ -100,6 +100,10 @@ class ComposerDialog : public QDialog {
 
     void setUpTemplate();
     void attachWidgets();
+    // Names and descriptions for screen readers (composer_dialog_keys.cpp).
+    void describeControls();
+    // The shortcuts, the order of Tab and Shift turning the direction back.
+    void addKeys();
     std::vector<QWidget*> tabOrder() const;
     bool inUse(std::size_t slot) const;
     void pushTexts();
@@ -122,6 +126,7 @@ class ComposerDialog : public QDialog {
     std::string setupOutput_;
     std::string setupPicture_;
     bool opened_ = false;
+    bool turnBack_ = false;  // Shift was held on the direction button's click
     QCheckBox* previewToggle_ = nullptr;
     PreviewPane* preview_ = nullptr;
     MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists

@@ -22,7 +22,8 @@ namespace pw::gui {
 
 void ComposerDialog::addSetupCommands(QBoxLayout& row) {
     const std::pair<const char*, const char*> commands[] = {
-        {"openSetupButton", messages::kOpenSetup}, {"saveSetupButton", messages::kSaveSetup}};
+        {"openSetupButton", messages::kOpenSetupButton},
+        {"saveSetupButton", messages::kSaveSetupButton}};
     for (const auto& [name, caption] : commands) {
         auto* button = new QPushButton(QString::fromLatin1(caption), this);
         button->setObjectName(QString::fromLatin1(name));

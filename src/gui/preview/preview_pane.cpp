@@ -37,9 +37,9 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     : QWidget(parent),
       prompts_(prompts),
       show_(new QComboBox(this)),
-      labels_(new QCheckBox(tr("Labels"), this)),
+      labels_(new QCheckBox(tr("&Labels"), this)),
       fixUps_(new QCheckBox(QString::fromLatin1(messages::kFixUps), this)),
-      saveImage_(new QPushButton(tr("Save Image..."), this)),
+      saveImage_(new QPushButton(tr("Save &Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
       status_(new HoverLine(this)),
@@ -62,13 +62,18 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     saveImage_->setEnabled(false);
     status_->setLine(keysHint());
     view_->setToolTip(keysHint());
+    view_->setAccessibleName(QString::fromLatin1(messages::kPreviewName));
+    view_->setAccessibleDescription(keysHint());
+    show_->setAccessibleDescription(QString::fromLatin1(messages::kPreviewShowDescription));
     note_->setWordWrap(true);
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     note_->setStyleSheet(QStringLiteral("color: #a04000;"));
     note_->hide();
 
     auto* showGroup = new QHBoxLayout;
-    showGroup->addWidget(new QLabel(tr("Show:"), this));
+    auto* showLabel = new QLabel(tr("S&how:"), this);
+    showLabel->setBuddy(show_);
+    showGroup->addWidget(showLabel);
     showGroup->addWidget(show_);
     showGroup->setAlignment(Qt::AlignLeft);
     controls_ = new QBoxLayout(QBoxLayout::LeftToRight);
