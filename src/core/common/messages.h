@@ -101,7 +101,9 @@ inline constexpr char kRedo[] = "Redo";
 
 // The preview: what the keys do, and the label under the mouse ("; label "Hill"").
 inline constexpr char kPreviewKeys[] =
-    "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits";
+    "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits. Ctrl+S "
+    "Save Map, Ctrl+Shift+S Save Setup, Ctrl+O Open Setup, Ctrl+Z undo, Shift+click or "
+    "Shift+Space on the arrow turns it back";
 std::string hoveredLabel(const std::string& label);
 // The preview's fix-up highlight and its Save Image prompt.
 inline constexpr char kFixUps[] = "&Fix-ups";

@@ -71,6 +71,7 @@ void PanelwrightDialog::onConfiguration(int configurationIndex) {
     const CountRange range = rangeOf(configurationIndex);
     // Every configuration click starts over, even on the configuration already chosen.
     ui_->countSpin->setRange(range.first, range.last);
+    ui_->countSpin->setCountStep(range.step);
     ui_->countSpin->setAccessibleDescription(
         QString::fromStdString(messages::countDescription(range)));
     ui_->countSpin->setValue(range.first);
