@@ -1,8 +1,11 @@
-// Every dialog as a screen reader and the keyboard find it.
+// Every dialog as a screen reader and the keyboard find it: each control named, each Alt
+// letter and shortcut doing what its button does, Shift turning the direction back.
 
 #include <QAccessible>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTest>
 
 #include "gui/app/panelwright_dialog.h"
 #include "gui_test_bed.h"
@@ -66,6 +69,48 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, AccessibilityTest,
                          ::testing::Values(std::pair(Layout::TopToBottom, 4),
                                            std::pair(Layout::EndToEnd, 3),
                                            std::pair(Layout::Composite, 4)));
+
+// Keys pressed (no key: a click) on a control (none: the dialog), and what follows: the
+// errors shown, the prompts asked for (without their folder) and the direction.
+struct Press {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char *on, *outcome;
+};
+
+class KeysTest : public ::testing::TestWithParam<Press> {};
+
+TEST_P(KeysTest, EachShortcutDoesWhatItsButtonDoes) {
+    const Press& press = GetParam();
+    GuiTestBed bed;
+    bed.addMap(0, "AB-07L.map", 'a');
+    auto dialog = bed.openComposer(Layout::Composite, 2);
+    QApplication::setActiveWindow(dialog.get());
+    QWidget& target = *press.on ? control(*dialog, press.on) : *dialog;
+    target.setFocus();
+    if (press.key == Qt::Key_unknown) {
+        QTest::mouseClick(&target, Qt::LeftButton, press.modifiers);
+    } else {
+        QTest::keyClick(&target, press.key, press.modifiers);
+    }
+    QTest::qWait(150);  // an Alt letter presses its button as a click that shows
+    const QString asked = bed.prompts.asked.join(",").remove("|" + QDir::homePath());
+    EXPECT_EQ(bed.prompts.errors.mid(0, 1).join(",") + "/" + asked + "/" +
+                  QString::number(dialog->direction()),
+              press.outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shortcuts, KeysTest,
+    ::testing::Values(
+        Press{Qt::Key_S, Qt::ControlModifier, "", "ERROR: no file selected for Map# 0,0//0"},
+        Press{Qt::Key_S, Qt::AltModifier, "", "ERROR: no file selected for Map# 0,0//0"},
+        Press{Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier, "", "/save setup/0"},
+        Press{Qt::Key_O, Qt::ControlModifier, "", "/open setup/0"},
+        Press{Qt::Key_Space, Qt::NoModifier, "directionButton", "//1"},
+        Press{Qt::Key_Space, Qt::ShiftModifier, "directionButton", "//7"},
+        Press{Qt::Key_unknown, Qt::NoModifier, "directionButton", "//1"},
+        Press{Qt::Key_unknown, Qt::ShiftModifier, "directionButton", "//7"}));
 
 }  // namespace
 }  // namespace pw::gui::test

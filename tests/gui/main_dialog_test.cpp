@@ -15,7 +15,7 @@ struct CountWalk {
     Layout layout;
     int start, handedCount;
     std::vector<int> steps, counts;
-    const char* typed;
+    const char* typed;  // after a configuration click
     int typedCount;
 };
 
@@ -48,27 +48,12 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
     EXPECT_EQ(count.value(), walk.typedCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Configurations, MainDialogTest,
-    ::testing::Values(
-        CountWalk{"topToBottomRadio",
-                  Layout::TopToBottom,
-                  2,
-                  3,
-                  {-1, 1, 1, 1, -1},
-                  {2, 3, 4, 4, 3},
-                  "3",
-                  3},
-        CountWalk{
-            "endToEndRadio", Layout::EndToEnd, 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}, "4", 2},
-        CountWalk{"compositeRadio",
-                  Layout::Composite,
-                  4,
-                  3,
-                  {-1, 1, 1, 1, -1},
-                  {4, 6, 8, 8, 6},
-                  "56",
-                  6}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Configurations, MainDialogTest, ::testing::Values(
+    CountWalk{"topToBottomRadio", Layout::TopToBottom, 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}, "3", 3},
+    CountWalk{"endToEndRadio", Layout::EndToEnd, 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}, "4", 2},
+    CountWalk{"compositeRadio", Layout::Composite, 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}, "56", 6}));
+// clang-format on
 
 }  // namespace
 }  // namespace pw::gui::test

@@ -91,6 +91,7 @@ inline constexpr char kOpenSetup[] = "Open Setup...";
 inline constexpr char kSaveSetup[] = "Save Setup...";
 inline constexpr char kSetupMenu[] = "&File";
 inline constexpr char kOpenSetupItem[] = "&Open Setup...";
+inline constexpr char kReopenLastComposition[] = "&Reopen Last Composition";
 inline constexpr char kNoRecentSetups[] = "No recent setups";
 inline constexpr char kSetupFilter[] = "Boardsmith setup (*.pwsetup)";
 // Their buttons in the composer dialogs, with the letters that Alt picks them by.

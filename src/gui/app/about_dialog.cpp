@@ -4,8 +4,7 @@
 
 namespace pw::gui {
 
-AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()) {
     ui_->setupUi(this);
     ui_->aboutIcon->load(QStringLiteral(":/art/about_icon.svg"));
     ui_->aboutPicture->load(QStringLiteral(":/art/about.svg"));

@@ -64,6 +64,10 @@ class ComposerDialog : public QDialog {
     const std::optional<OpenedSetup>& handedOverSetup() const { return handedOver_; }
     QUndoStack& undoStack() const { return *undoStack_; }
 
+    // Ending without Save Map (Cancel, Escape, the close box, another setup) keeps the
+    // composition as the last composition (lastCompositionPath()).
+    void done(int result) override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -75,6 +79,7 @@ class ComposerDialog : public QDialog {
     void onSaveMap();
     void onSaveSetup();
     void onOpenSetup();
+    void keepLastComposition();
     void onMapDropped(int slot, const QString& path);
     void onSlotDropped(int from, int to);
     void addSetupCommands(QBoxLayout& row);
