@@ -48,6 +48,17 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
     mapSets->addButton(ui_->ironfallRadio, 0);
     mapSets->addButton(ui_->emberlineRadio, 1);
     connect(mapSets, &QButtonGroup::idClicked, this, &PanelwrightDialog::onMapSet);
+    // A screen reader toggles a radio button where a mouse clicks it: the same choice.
+    connect(configurations, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) {
+            onConfiguration(id);
+        }
+    });
+    connect(mapSets, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) {
+            onMapSet(id);
+        }
+    });
 
     ui_->countSpin->setStepFilter([this](int step) { return onDeltaPosCount(step); });
     connect(ui_->selectMapFilesButton, &QPushButton::clicked, this,

@@ -8,10 +8,16 @@ namespace pw::gui {
 namespace {
 
 // A drop-down list as a screen reader sees it: named for its purpose, its choice as its
-// value, its list of choices as its one child, and an action that opens that list.
-class AccessibleList : public QAccessibleWidget {
+// value and as its text (read only), its list of choices as its one child, and an action
+// that opens that list.
+class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text kind) const override {
         // The base class gives the accessible name or the buddy label's text.
@@ -35,6 +41,26 @@ class AccessibleList : public QAccessibleWidget {
         } else {
             QAccessibleWidget::doAction(action);
         }
+    }
+
+    // The choice as text: read whole, never selected, edited or pointed into.
+    QString text(int start, int end) const override {
+        return list()->currentText().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(list()->currentText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
     }
 
   private:
