@@ -6,6 +6,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "gui/preview/preview_view.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {
@@ -56,8 +57,7 @@ TEST_P(ComposerTest, ShowsListsAndTabsThroughTheSlotsInUseAndTurnsTheDirection) 
             expectedTabs.append(&list);
         }
     }
-    // Tab: the slots in slot order, the direction, the preview's controls and picture, Save
-    // Map, Cancel, and round again (Save Image... waits for a picture).
+    // Tab: slots, direction, the preview's controls and picture, Save Map, Cancel, round again.
     for (const char* name :
          {"directionButton", "previewToggle", "openSetupButton", "saveSetupButton", "previewShow",
           "previewLabels", "previewFixUps", "previewView", "saveMapButton", "cancelButton"}) {
@@ -70,6 +70,9 @@ TEST_P(ComposerTest, ShowsListsAndTabsThroughTheSlotsInUseAndTurnsTheDirection) 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
 
+    const auto& view = control<PreviewView>(*dialog, "previewView");
+    EXPECT_TRUE(waitUntil([&] { return view.message() == "Choose a panel for slot 1"; }));
+    EXPECT_TRUE(view.accessibleDescription().startsWith(view.message() + "\nWheel"));
     QString directions = control<QLabel>(*dialog, "directionLabel").text();
     for (int click = 1; click <= 9; ++click) {
         control<QAbstractButton>(*dialog, "directionButton").click();
@@ -99,6 +102,7 @@ TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing
         // A name without a mark joins with the kept one, and the slot says so.
         const bool keeps = keptR != ' ' && name[0] != 'z';
         EXPECT_EQ(kept.isVisible(), keeps) << name;
+        EXPECT_EQ(mapList(*dialog, slot).accessibleDescription().contains("Mark R kept"), keeps);
         EXPECT_EQ(kept.isVisible() ? kept.text() + " | " + kept.toolTip() : QString(),
                   keeps ? "R (kept) | Mark R kept from zz-02R.map: " + QString(name) +
                               " has no mark of its own"

@@ -15,8 +15,7 @@ struct CountWalk {
     Layout layout;
     int start, handedCount;
     std::vector<int> steps, counts;
-    const char* typed;  // after a configuration click
-    int typedCount;
+    std::pair<const char*, int> typed;  // after a configuration click
 };
 
 class MainDialogTest : public ::testing::TestWithParam<CountWalk> {};
@@ -44,15 +43,15 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
     control<QAbstractButton>(dialog, walk.radio).click();
     EXPECT_EQ(count.value(), walk.start) << "a configuration click starts the count over";
     count.selectAll();
-    QTest::keyClicks(&count, walk.typed);
-    EXPECT_EQ(count.value(), walk.typedCount);
+    QTest::keyClicks(&count, walk.typed.first);
+    EXPECT_EQ(count.value(), walk.typed.second);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Configurations, MainDialogTest, ::testing::Values(
-    CountWalk{"topToBottomRadio", Layout::TopToBottom, 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}, "3", 3},
-    CountWalk{"endToEndRadio", Layout::EndToEnd, 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}, "4", 2},
-    CountWalk{"compositeRadio", Layout::Composite, 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}, "56", 6}));
+    CountWalk{"topToBottomRadio", Layout::TopToBottom, 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}, {"3", 3}},
+    CountWalk{"endToEndRadio", Layout::EndToEnd, 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}, {"4", 2}},
+    CountWalk{"compositeRadio", Layout::Composite, 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}, {"56", 6}}));
 // clang-format on
 
 }  // namespace

@@ -350,6 +350,10 @@ std::string slotListDescription(int slot) {
            "dropped here is chosen.";
 }
 
+std::string slotJoinsWith(char mark) {
+    return " It joins with mark " + std::string(1, mark) + ".";
+}
+
 std::string directionDescription(const std::string& direction) {
     return "The joined map's top edge faces " + direction +
            ". Click or Space turns it clockwise, Shift+click or Shift+Space back.";

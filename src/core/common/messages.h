@@ -106,6 +106,8 @@ inline constexpr char kPreviewKeys[] =
     "Save Map, Ctrl+Shift+S Save Setup, Ctrl+O Open Setup, Ctrl+Z undo, Shift+click or "
     "Shift+Space on the arrow turns it back";
 std::string hoveredLabel(const std::string& label);
+// ... and what it says before any panel is chosen.
+inline constexpr char kChooseFirstPanel[] = "Choose a panel for slot 1";
 // The preview's fix-up highlight and its Save Image prompt.
 inline constexpr char kFixUps[] = "&Fix-ups";
 inline constexpr char kFixUpsTip[] =
@@ -119,6 +121,7 @@ inline constexpr char kPdfFilter[] = "PDF to print (*.pdf)";
 // a control has no text of its own, and descriptions where its purpose needs saying.
 std::string slotListName(int slot);  // "Slot 3 map file"
 std::string slotListDescription(int slot);
+std::string slotJoinsWith(char mark);  // " It joins with mark R."
 inline constexpr char kDirectionName[] = "Turn the map's top edge";
 std::string directionDescription(const std::string& direction);
 inline constexpr char kPreviewName[] = "Map preview";

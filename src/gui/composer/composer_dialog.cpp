@@ -353,6 +353,14 @@ void ComposerDialog::showKeptMarks() {
         keptMarks_[i]->setText(keptMarkText(mark));
         keptMarks_[i]->setToolTip(keptMarkToolTip(mark, chosen));
         keptMarks_[i]->setVisible(kept);
+        // What the number labels and "R (kept)" show, told to a screen reader too.
+        std::string description = messages::slotListDescription(static_cast<int>(i) + 1);
+        if (state.mark != ' ' && state.row >= 0) {
+            description += messages::slotJoinsWith(state.mark);
+        }
+        widgets_.slots[i].mapList->setAccessibleDescription(
+            QString::fromStdString(description) +
+            (kept ? QLatin1Char('\n') + keptMarks_[i]->toolTip() : QString()));
         if (inUse(i)) {
             marks.push_back(mark);
         }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
@@ -213,6 +214,11 @@ void PreviewPane::take(PreviewResult result) {
     const JoinedMap& joined = current_.joined;
     offerLayers(current_.cells.layerLetters());
     saveImage_->setEnabled(!current_.image.isNull());
+    const auto unchosen = [](const SourceSlot& slot) { return slot.name.empty(); };
+    if (current_.image.isNull() && std::ranges::all_of(request_.slots, unchosen)) {
+        showMessage(QString::fromLatin1(messages::kChooseFirstPanel));
+        return;  // nothing is wrong yet: the line says where to start
+    }
     if (current_.image.isNull()) {
         // Nothing could be joined: say why, slot by slot.
         QStringList reasons;
@@ -224,10 +230,11 @@ void PreviewPane::take(PreviewResult result) {
         if (current_.problem) {
             reasons.append(QString::fromStdString(current_.problem->message));
         }
-        view_->setMessage(reasons.join(QLatin1Char('\n')));
+        showMessage(reasons.join(QLatin1Char('\n')));
         return;
     }
     view_->setPicture(current_.image, current_.options.cellSize);
+    view_->setAccessibleDescription(keysHint());
     view_->setLabels(current_.options.labels ? current_.labels : std::vector<MapLabel>());
     showJunctions();
     // Each slot that could not be joined is an empty place with its reason.
@@ -244,6 +251,12 @@ void PreviewPane::take(PreviewResult result) {
         }
     }
     view_->setMarks(std::move(places), QSize(joined.panelLength, joined.panelHeight));
+}
+
+void PreviewPane::showMessage(const QString& message) {
+    view_->setMessage(message);
+    // A screen reader reads what the picture says, then what the keys do.
+    view_->setAccessibleDescription(message + QLatin1Char('\n') + keysHint());
 }
 
 void PreviewPane::offerLayers(const std::string& letters) {
