@@ -3,8 +3,10 @@
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <filesystem>
 
+#include "gui/preview/preview_view.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {
@@ -55,18 +57,22 @@ TEST_P(ComposerTest, ShowsListsAndTabsThroughTheSlotsInUseAndTurnsTheDirection) 
             expectedTabs.append(&list);
         }
     }
-    for (const char* name : {"directionButton", "saveMapButton", "cancelButton"}) {
+    // Tab: slots, direction, the preview's controls and picture, Save Map, Cancel, round again.
+    for (const char* name :
+         {"directionButton", "previewToggle", "openSetupButton", "saveSetupButton", "previewShow",
+          "previewLabels", "previewFixUps", "previewView", "saveMapButton", "cancelButton"}) {
         expectedTabs.append(&control(*dialog, name));
     }
-    // Tab: the slots in slot order, then direction, Save Map, Cancel.
-    QWidget* tab = expectedTabs.front();
-    for (QWidget* expected : expectedTabs) {
-        EXPECT_EQ(tab, expected) << expected->objectName().toStdString();
-        do {
-            tab = tab->nextInFocusChain();
-        } while (!tab->isVisible() || (tab->focusPolicy() & Qt::TabFocus) == 0);
+    QApplication::setActiveWindow(dialog.get());
+    expectedTabs.front()->setFocus();
+    for (QWidget* expected : expectedTabs + expectedTabs.mid(0, 1)) {
+        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
 
+    const auto& view = control<PreviewView>(*dialog, "previewView");
+    EXPECT_TRUE(waitUntil([&] { return view.message() == "Choose a panel for slot 1"; }));
+    EXPECT_TRUE(view.accessibleDescription().startsWith(view.message() + "\nWheel"));
     QString directions = control<QLabel>(*dialog, "directionLabel").text();
     for (int click = 1; click <= 9; ++click) {
         control<QAbstractButton>(*dialog, "directionButton").click();
@@ -96,6 +102,7 @@ TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing
         // A name without a mark joins with the kept one, and the slot says so.
         const bool keeps = keptR != ' ' && name[0] != 'z';
         EXPECT_EQ(kept.isVisible(), keeps) << name;
+        EXPECT_EQ(mapList(*dialog, slot).accessibleDescription().contains("Mark R kept"), keeps);
         EXPECT_EQ(kept.isVisible() ? kept.text() + " | " + kept.toolTip() : QString(),
                   keeps ? "R (kept) | Mark R kept from zz-02R.map: " + QString(name) +
                               " has no mark of its own"

@@ -1,4 +1,5 @@
 #include <QSpinBox>
+#include <QTest>
 
 #include "gui/app/panelwright_dialog.h"
 #include "gui_test_bed.h"
@@ -8,12 +9,13 @@ namespace {
 
 // One configuration: its count's start, what each step up (+1) or down (-1) leaves (a step
 // that leaves the count as it was is refused with a beep), and the composer dialog "Select
-// map files" then opens, with the count it hands over.
+// map files" then opens, with the count it hands over; digits typed, and the count they leave.
 struct CountWalk {
     const char* radio;
     Layout layout;
     int start, handedCount;
     std::vector<int> steps, counts;
+    std::pair<const char*, int> typed;  // after a configuration click
 };
 
 class MainDialogTest : public ::testing::TestWithParam<CountWalk> {};
@@ -40,15 +42,17 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
     EXPECT_EQ(composer->mapSetIndex(), 1);
     control<QAbstractButton>(dialog, walk.radio).click();
     EXPECT_EQ(count.value(), walk.start) << "a configuration click starts the count over";
+    count.selectAll();
+    QTest::keyClicks(&count, walk.typed.first);
+    EXPECT_EQ(count.value(), walk.typed.second);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Configurations, MainDialogTest,
-    ::testing::Values(
-        CountWalk{
-            "topToBottomRadio", Layout::TopToBottom, 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}},
-        CountWalk{"endToEndRadio", Layout::EndToEnd, 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}},
-        CountWalk{"compositeRadio", Layout::Composite, 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Configurations, MainDialogTest, ::testing::Values(
+    CountWalk{"topToBottomRadio", Layout::TopToBottom, 2, 3, {-1, 1, 1, 1, -1}, {2, 3, 4, 4, 3}, {"3", 3}},
+    CountWalk{"endToEndRadio", Layout::EndToEnd, 2, 3, {-1, 1, 1, -1, 1}, {2, 3, 3, 2, 3}, {"4", 2}},
+    CountWalk{"compositeRadio", Layout::Composite, 4, 3, {-1, 1, 1, 1, -1}, {4, 6, 8, 8, 6}, {"56", 6}}));
+// clang-format on
 
 }  // namespace
 }  // namespace pw::gui::test

@@ -386,6 +386,29 @@ std::string hoveredLabel(const std::string& label) {
     return "; label \"" + label + "\"";
 }
 
+std::string slotListName(int slot) {
+    return "Slot " + std::to_string(slot) + " map file";
+}
+
+std::string slotListDescription(int slot) {
+    return "The panel that fills slot " + std::to_string(slot) +
+           " of the diagram; a name ending in L or R gives the slot that mark. A map file "
+           "dropped here is chosen.";
+}
+
+std::string slotJoinsWith(char mark) {
+    return " It joins with mark " + std::string(1, mark) + ".";
+}
+
+std::string directionDescription(const std::string& direction) {
+    return "The joined map's top edge faces " + direction +
+           ". Click or Space turns it clockwise, Shift+click or Shift+Space back.";
+}
+
+std::string countDescription(const CountRange& counts) {
+    return "Type " + countChoices(counts) + ", or step with the arrow keys";
+}
+
 std::string keptMark(char mark) {
     return std::string(1, mark) + " (kept)";
 }

@@ -104,23 +104,51 @@ inline constexpr char kOpenSetup[] = "Open Setup...";
 inline constexpr char kSaveSetup[] = "Save Setup...";
 inline constexpr char kSetupMenu[] = "&File";
 inline constexpr char kOpenSetupItem[] = "&Open Setup...";
+inline constexpr char kReopenLastComposition[] = "&Reopen Last Composition";
 inline constexpr char kNoRecentSetups[] = "No recent setups";
 inline constexpr char kSetupFilter[] = "Boardsmith setup (*.pwsetup)";
+// Their buttons in the composer dialogs, with the letters that Alt picks them by.
+inline constexpr char kOpenSetupButton[] = "&Open Setup...";
+inline constexpr char kSaveSetupButton[] = "Sa&ve Setup...";
 inline constexpr char kUndo[] = "Undo";
 inline constexpr char kRedo[] = "Redo";
 
 // The preview: what the keys do, and the label under the mouse ("; label "Hill"").
 inline constexpr char kPreviewKeys[] =
-    "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits";
+    "Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits. Ctrl+S "
+    "Save Map, Ctrl+Shift+S Save Setup, Ctrl+O Open Setup, Ctrl+Z undo, Shift+click or "
+    "Shift+Space on the arrow turns it back";
 std::string hoveredLabel(const std::string& label);
+// ... and what it says before any panel is chosen.
+inline constexpr char kChooseFirstPanel[] = "Choose a panel for slot 1";
 // The preview's fix-up highlight and its Save Image prompt.
-inline constexpr char kFixUps[] = "Fix-ups";
+inline constexpr char kFixUps[] = "&Fix-ups";
 inline constexpr char kFixUpsTip[] =
     "Highlights in magenta the cells of layer b that the junction fix-up changed where L and "
     "R marked panels meet";
 inline constexpr char kSaveImage[] = "Save Image";
 inline constexpr char kPngFilter[] = "PNG image (*.png)";
 inline constexpr char kPdfFilter[] = "PDF to print (*.pdf)";
+
+// What a screen reader says of the dialogs' controls (slots numbered from 1): names where
+// a control has no text of its own, and descriptions where its purpose needs saying.
+std::string slotListName(int slot);  // "Slot 3 map file"
+std::string slotListDescription(int slot);
+std::string slotJoinsWith(char mark);  // " It joins with mark R."
+inline constexpr char kDirectionName[] = "Turn the map's top edge";
+std::string directionDescription(const std::string& direction);
+inline constexpr char kPreviewName[] = "Map preview";
+inline constexpr char kPreviewShowDescription[] =
+    "What the preview draws: the first grid, the second grid or a layer over the first grid";
+inline constexpr char kPreviewToggleDescription[] =
+    "Shows or hides the picture of the map that Save Map would write";
+inline constexpr char kOpenSetupDescription[] =
+    "Fills the slots, marks and direction from a setup file (Ctrl+O)";
+inline constexpr char kSaveSetupDescription[] =
+    "Keeps the slots, marks and direction in a setup file (Ctrl+Shift+S)";
+inline constexpr char kSaveMapDescription[] =
+    "Checks the chosen panels and writes the joined map (Ctrl+S)";
+std::string countDescription(const CountRange& counts);
 
 // A slot joining with a mark its chosen name does not show (slots numbered from 1):
 // "R (kept)" beside it, its tooltip, and what the preview says of it, naming the slots

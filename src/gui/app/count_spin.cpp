@@ -1,12 +1,17 @@
 #include "gui/app/count_spin.h"
 
-#include <QLineEdit>
-
 namespace pw::gui {
 
 CountSpin::CountSpin(QWidget* parent) : QSpinBox(parent) {
-    lineEdit()->setReadOnly(true);
     setWrapping(false);
+}
+
+QValidator::State CountSpin::validate(QString& input, int& position) const {
+    const QValidator::State state = QSpinBox::validate(input, position);
+    if (state == QValidator::Acceptable && (valueFromText(input) - minimum()) % countStep_ != 0) {
+        return QValidator::Invalid;
+    }
+    return state;
 }
 
 void CountSpin::stepBy(int steps) {

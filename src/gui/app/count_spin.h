@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QSpinBox>
+#include <algorithm>
 #include <functional>
 
 namespace pw::gui {
 
-// The map count: read-only digits with up/down arrows that ask before every step.
+// The map count: up/down arrows that ask before every step, and digits typed in, which
+// take only counts of the range and its step.
 class CountSpin : public QSpinBox {
     Q_OBJECT
 
@@ -16,6 +18,8 @@ class CountSpin : public QSpinBox {
     explicit CountSpin(QWidget* parent = nullptr);
 
     void setStepFilter(StepFilter filter) { stepFilter_ = std::move(filter); }
+    // Composite counts pairs of maps: 2 takes only every second count of the range.
+    void setCountStep(int step) { countStep_ = std::max(step, 1); }
 
     void stepBy(int steps) override;
 
@@ -23,9 +27,11 @@ class CountSpin : public QSpinBox {
     // Both arrows stay live at the ends of the range, so that a step too far reaches the
     // filter and is refused with a beep instead of being silently ignored.
     StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+    QValidator::State validate(QString& input, int& position) const override;
 
   private:
     StepFilter stepFilter_;
+    int countStep_ = 1;
 };
 
 }  // namespace pw::gui

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "core/mapfile/map_listing.h"
@@ -20,7 +21,11 @@ PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv
 int PanelwrightApp::initInstance() {
     QSettings settings;
     QtUserPrompts prompts;
-    const DialogEnvironment environment{&prompts, &settings, mapSetRoots()};
+    // The last composition is kept beside the user's own map sets.
+    const DialogEnvironment environment{
+        &prompts, &settings, mapSetRoots(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            QStringLiteral("/panelwright")};
     PanelwrightDialog mainDialog(environment);
     // "panelwright FILE.pwsetup" opens the setup once the main dialog is up.
     if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {

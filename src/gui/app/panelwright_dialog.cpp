@@ -7,8 +7,10 @@
 #include <array>
 
 #include "core/assembly/layout.h"
+#include "core/common/messages.h"
 #include "core/mapfile/map_set.h"
 #include "gui/app/about_dialog.h"
+#include "gui/common/accessible_list.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
 #include "ui_panelwright_dialog.h"
@@ -31,8 +33,10 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
                    Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui_->configurationPicture->load(QStringLiteral(":/art/configurations.svg"));
-    ui_->ironfallRadio->setText(QString::fromLatin1(mapSetInfo(0)->name));
-    ui_->emberlineRadio->setText(QString::fromLatin1(mapSetInfo(1)->name));
+    // Alt+I and Alt+B: the E of Emberline is End-to-End's.
+    ui_->ironfallRadio->setText(QString::fromLatin1(mapSetInfo(0)->name).insert(0, u'&'));
+    ui_->emberlineRadio->setText(QString::fromLatin1(mapSetInfo(1)->name).insert(2, u'&'));
+    nameListsByPurpose();
 
     auto* configurations = new QButtonGroup(this);
     configurations->addButton(ui_->topToBottomRadio, 0);
@@ -44,6 +48,17 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
     mapSets->addButton(ui_->ironfallRadio, 0);
     mapSets->addButton(ui_->emberlineRadio, 1);
     connect(mapSets, &QButtonGroup::idClicked, this, &PanelwrightDialog::onMapSet);
+    // A screen reader toggles a radio button where a mouse clicks it: the same choice.
+    connect(configurations, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) {
+            onConfiguration(id);
+        }
+    });
+    connect(mapSets, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) {
+            onMapSet(id);
+        }
+    });
 
     ui_->countSpin->setStepFilter([this](int step) { return onDeltaPosCount(step); });
     connect(ui_->selectMapFilesButton, &QPushButton::clicked, this,
@@ -67,6 +82,9 @@ void PanelwrightDialog::onConfiguration(int configurationIndex) {
     const CountRange range = rangeOf(configurationIndex);
     // Every configuration click starts over, even on the configuration already chosen.
     ui_->countSpin->setRange(range.first, range.last);
+    ui_->countSpin->setCountStep(range.step);
+    ui_->countSpin->setAccessibleDescription(
+        QString::fromStdString(messages::countDescription(range)));
     ui_->countSpin->setValue(range.first);
     const std::array<QAbstractButton*, 3> radios = {ui_->topToBottomRadio, ui_->endToEndRadio,
                                                     ui_->compositeRadio};

@@ -36,6 +36,17 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
             runComposer(composerForSetup(*opened));
         }
     });
+    // The composition a composer dialog ended with, without Save Map: opened only here.
+    const QString last = lastCompositionPath(environment_);
+    QAction* reopen = menu.addAction(QString::fromLatin1(messages::kReopenLastComposition));
+    reopen->setObjectName(QStringLiteral("reopenLastAction"));
+    reopen->setEnabled(!last.isEmpty() && QFileInfo::exists(last));
+    connect(reopen, &QAction::triggered, this, [this, last] {
+        if (std::optional<OpenedSetup> opened =
+                readSetupForDialog(environment_, this, last, /*remember=*/false)) {
+            runComposer(composerForSetup(*opened));
+        }
+    });
     menu.addSeparator();
     const QStringList recent = recentSetups(*environment_.settings);
     if (recent.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct DialogEnvironment {
     QSettings* settings = nullptr;  // holds "Saved File Name" of section "Boardsmith"
     // Where the map-set folders are looked for, in order (see mapSetRoots()).
     std::vector<std::string> mapSetRoots;
+    // The user's own data folder, which keeps the last composition (lastCompositionPath()).
+    QString dataFolder;
 };
 
 }  // namespace pw::gui

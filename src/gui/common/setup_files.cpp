@@ -33,13 +33,15 @@ QString setupPromptFolder(QSettings& settings) {
 }
 
 std::optional<OpenedSetup> readSetupForDialog(const DialogEnvironment& environment, QWidget* parent,
-                                              const QString& path) {
+                                              const QString& path, bool remember) {
     ReadSetup read = readSetupFile(path.toStdString());
     if (!read.setup) {
         environment.prompts->showError(parent, QString::fromStdString(read.problem->message));
         return std::nullopt;
     }
-    rememberSetup(*environment.settings, path);
+    if (remember) {
+        rememberSetup(*environment.settings, path);
+    }
     return OpenedSetup{std::move(*read.setup), path};
 }
 
@@ -50,6 +52,12 @@ std::optional<OpenedSetup> askAndReadSetup(const DialogEnvironment& environment,
         return std::nullopt;
     }
     return readSetupForDialog(environment, parent, *path);
+}
+
+QString lastCompositionPath(const DialogEnvironment& environment) {
+    return environment.dataFolder.isEmpty()
+               ? QString()
+               : QDir(environment.dataFolder).filePath(QStringLiteral("last-composition.pwsetup"));
 }
 
 }  // namespace pw::gui

@@ -27,10 +27,14 @@ void rememberSetup(QSettings& settings, const QString& path);
 // Where the setup prompts open: the folder of the newest recent setup, else the home folder.
 QString setupPromptFolder(QSettings& settings);
 
-// Reads the setup file at `path` and remembers it among the recent setups; an error box
-// over `parent` when it cannot be read, and nothing remembered.
+// Reads the setup file at `path` and remembers it among the recent setups (unless told not
+// to); an error box over `parent` when it cannot be read, and nothing remembered.
 std::optional<OpenedSetup> readSetupForDialog(const DialogEnvironment& environment, QWidget* parent,
-                                              const QString& path);
+                                              const QString& path, bool remember = true);
+
+// The setup that keeps what a composer dialog held when it ended without Save Map, in the
+// user's data folder; empty when there is no such folder.
+QString lastCompositionPath(const DialogEnvironment& environment);
 // Asks for a setup file and reads it as above; nullopt when the prompt is cancelled too.
 std::optional<OpenedSetup> askAndReadSetup(const DialogEnvironment& environment, QWidget* parent);
 

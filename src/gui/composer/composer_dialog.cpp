@@ -113,14 +113,6 @@ void ComposerDialog::attachWidgets() {
     mapNames_ = new MapListModel(this);
     // Fixed like a dialog template until it is shown (see applyPreviewShown()).
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // Tab goes through the slots in slot order, then direction, Save Map and Cancel.
-    QWidget* previous = nullptr;
-    for (QWidget* next : tabOrder()) {
-        if (previous != nullptr) {
-            setTabOrder(previous, next);
-        }
-        previous = next;
-    }
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         const SlotWidgets& slot = widgets_.slots[i];
         // Unused slots leave their place in the diagram empty, as on paper.
@@ -168,24 +160,8 @@ void ComposerDialog::attachWidgets() {
     connect(widgets_.saveButton, &QAbstractButton::clicked, this, &ComposerDialog::onSaveMap);
     connect(widgets_.cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
     addUndo();
-}
-
-std::vector<QWidget*> ComposerDialog::tabOrder() const {
-    std::vector<QWidget*> order;
-    for (const SlotWidgets& slot : widgets_.slots) {
-        order.push_back(slot.mapList);
-    }
-    order.insert(order.end(),
-                 {widgets_.directionButton, widgets_.saveButton, widgets_.cancelButton});
-    // The preview's controls come last, the setup commands beside its toggle.
-    order.push_back(previewToggle_);
-    for (const char* name : {"openSetupButton", "saveSetupButton"}) {
-        order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
-    }
-    for (const char* name : {"previewShow", "previewLabels", "previewSaveImage", "previewView"}) {
-        order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
-    }
-    return order;
+    describeControls();
+    addKeys();
 }
 
 void ComposerDialog::addPreview() {
@@ -194,7 +170,7 @@ void ComposerDialog::addPreview() {
     body->setLayout(layout());
     slotsArea_ = new SlotsArea(body, this);
     slotsArea_->setObjectName(QStringLiteral("slotsArea"));
-    previewToggle_ = new QCheckBox(tr("Preview"), this);
+    previewToggle_ = new QCheckBox(tr("&Preview"), this);
     previewToggle_->setObjectName(QStringLiteral("previewToggle"));
     preview_ = new PreviewPane(*environment_.prompts, this);
     preview_->setObjectName(QStringLiteral("previewPane"));
@@ -377,6 +353,14 @@ void ComposerDialog::showKeptMarks() {
         keptMarks_[i]->setText(keptMarkText(mark));
         keptMarks_[i]->setToolTip(keptMarkToolTip(mark, chosen));
         keptMarks_[i]->setVisible(kept);
+        // What the number labels and "R (kept)" show, told to a screen reader too.
+        std::string description = messages::slotListDescription(static_cast<int>(i) + 1);
+        if (state.mark != ' ' && state.row >= 0) {
+            description += messages::slotJoinsWith(state.mark);
+        }
+        widgets_.slots[i].mapList->setAccessibleDescription(
+            QString::fromStdString(description) +
+            (kept ? QLatin1Char('\n') + keptMarks_[i]->toolTip() : QString()));
         if (inUse(i)) {
             marks.push_back(mark);
         }
@@ -389,7 +373,10 @@ void ComposerDialog::showKeptMarks() {
 
 void ComposerDialog::onDirectionButton() {
     Composition next = composition_;
-    next.direction = (next.direction + 1) % static_cast<int>(kDirectionNames.size());
+    // Shift turns it back (see addKeys()); a click without input events turns it on.
+    const int turns = static_cast<int>(kDirectionNames.size());
+    next.direction = (next.direction + (turnBack_ ? turns - 1 : 1)) % turns;
+    turnBack_ = false;
     change(std::move(next));
 }
 
@@ -449,6 +436,8 @@ void ComposerDialog::pushTexts() {
         widgets_.slots[i].rightLabel->setVisible(state.shown == 'R');
     }
     widgets_.directionLabel->setText(directionText(composition_.direction));
+    widgets_.directionButton->setAccessibleDescription(QString::fromStdString(
+        messages::directionDescription(directionText(composition_.direction).toStdString())));
 }
 
 MergeRequest ComposerDialog::request() const {

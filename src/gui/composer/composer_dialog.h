@@ -65,6 +65,10 @@ class ComposerDialog : public QDialog {
     const std::optional<OpenedSetup>& handedOverSetup() const { return handedOver_; }
     QUndoStack& undoStack() const { return *undoStack_; }
 
+    // Ending without Save Map (Cancel, Escape, the close box, another setup) keeps the
+    // composition as the last composition (lastCompositionPath()).
+    void done(int result) override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -76,6 +80,7 @@ class ComposerDialog : public QDialog {
     void onSaveMap();
     void onSaveSetup();
     void onOpenSetup();
+    void keepLastComposition();
     void onMapDropped(int slot, const QString& path);
     void onSlotDropped(int from, int to);
     void addSetupCommands(QBoxLayout& row);
@@ -101,6 +106,10 @@ class ComposerDialog : public QDialog {
 
     void setUpTemplate();
     void attachWidgets();
+    // Names and descriptions for screen readers (composer_dialog_keys.cpp).
+    void describeControls();
+    // The shortcuts, the order of Tab and Shift turning the direction back.
+    void addKeys();
     std::vector<QWidget*> tabOrder() const;
     bool inUse(std::size_t slot) const;
     void pushTexts();
@@ -124,6 +133,7 @@ class ComposerDialog : public QDialog {
     std::string setupPicture_;
     SetupPictureOptions setupPictureOptions_;  // kept as the opened setup gave them
     bool opened_ = false;
+    bool turnBack_ = false;  // Shift was held on the direction button's click
     QCheckBox* previewToggle_ = nullptr;
     PreviewPane* preview_ = nullptr;
     MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -23,7 +24,8 @@ namespace pw::gui {
 
 void ComposerDialog::addSetupCommands(QBoxLayout& row) {
     const std::pair<const char*, const char*> commands[] = {
-        {"openSetupButton", messages::kOpenSetup}, {"saveSetupButton", messages::kSaveSetup}};
+        {"openSetupButton", messages::kOpenSetupButton},
+        {"saveSetupButton", messages::kSaveSetupButton}};
     for (const auto& [name, caption] : commands) {
         auto* button = new QPushButton(QString::fromLatin1(caption), this);
         button->setObjectName(QString::fromLatin1(name));
@@ -138,6 +140,31 @@ void ComposerDialog::onSaveSetup() {
         return;
     }
     rememberSetup(*environment_.settings, *path);
+}
+
+void ComposerDialog::done(int result) {
+    if (result != Accepted) {
+        keepLastComposition();
+    }
+    QDialog::done(result);
+}
+
+void ComposerDialog::keepLastComposition() {
+    const QString path = lastCompositionPath(environment_);
+    const MergeRequest merge = request();
+    // Nothing chosen: an earlier composition is worth more than an empty one. A name that
+    // a setup cannot hold leaves the last composition as it was, too.
+    if (path.isEmpty() || !opened_ ||
+        composition_ == Composition{std::vector<SlotState>(composition_.slots.size()), 0} ||
+        SetupPlaces::unnameable(merge, setupOutput_, setupPicture_)) {
+        return;
+    }
+    QDir().mkpath(environment_.dataFolder);
+    const Setup setup = setupOfComposition(composition_, merge, path.toStdString(),
+                                           environment_.mapSetRoots, setupOutput_, setupPicture_);
+    if (const std::optional<Problem> problem = writeSetupFile(path.toStdString(), setup)) {
+        environment_.prompts->showError(this, QString::fromStdString(problem->message));
+    }
 }
 
 void ComposerDialog::onMapDropped(int slot, const QString& path) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/common/messages.h"
 #include "gui/common/override_cursor.h"
@@ -34,9 +35,9 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     : QWidget(parent),
       prompts_(prompts),
       show_(new QComboBox(this)),
-      labels_(new QCheckBox(tr("Labels"), this)),
+      labels_(new QCheckBox(tr("&Labels"), this)),
       fixUps_(new QCheckBox(QString::fromLatin1(messages::kFixUps), this)),
-      saveImage_(new QPushButton(tr("Save Image..."), this)),
+      saveImage_(new QPushButton(tr("Save &Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
       status_(new HoverLine(this)),
@@ -59,13 +60,18 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     saveImage_->setEnabled(false);
     status_->setLine(keysHint());
     view_->setToolTip(keysHint());
+    view_->setAccessibleName(QString::fromLatin1(messages::kPreviewName));
+    view_->setAccessibleDescription(keysHint());
+    show_->setAccessibleDescription(QString::fromLatin1(messages::kPreviewShowDescription));
     note_->setWordWrap(true);
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     note_->setStyleSheet(QStringLiteral("color: #a04000;"));
     note_->hide();
 
     auto* showGroup = new QHBoxLayout;
-    showGroup->addWidget(new QLabel(tr("Show:"), this));
+    auto* showLabel = new QLabel(tr("S&how:"), this);
+    showLabel->setBuddy(show_);
+    showGroup->addWidget(showLabel);
     showGroup->addWidget(show_);
     showGroup->setAlignment(Qt::AlignLeft);
     controls_ = new QBoxLayout(QBoxLayout::LeftToRight);
@@ -234,6 +240,11 @@ void PreviewPane::take(PreviewResult result) {
     const JoinedMap& joined = current_.joined;
     offerLayers(current_.cells.layerLetters());
     saveImage_->setEnabled(!current_.image.isNull());
+    const auto unchosen = [](const SourceSlot& slot) { return slot.name.empty(); };
+    if (current_.image.isNull() && std::ranges::all_of(request_.slots, unchosen)) {
+        showMessage(QString::fromLatin1(messages::kChooseFirstPanel));
+        return;  // nothing is wrong yet: the line says where to start
+    }
     if (current_.image.isNull()) {
         // Nothing could be joined: say why, slot by slot.
         QStringList reasons;
@@ -245,10 +256,11 @@ void PreviewPane::take(PreviewResult result) {
         if (current_.problem) {
             reasons.append(QString::fromStdString(current_.problem->message));
         }
-        view_->setMessage(reasons.join(QLatin1Char('\n')));
+        showMessage(reasons.join(QLatin1Char('\n')));
         return;
     }
     view_->setPicture(current_.image, current_.options.cellSize);
+    view_->setAccessibleDescription(keysHint());
     view_->setLabels(current_.options.labels ? current_.labels : std::vector<MapLabel>());
     showJunctions();
     // Each slot that could not be joined is an empty place with its reason.
@@ -265,6 +277,12 @@ void PreviewPane::take(PreviewResult result) {
         }
     }
     view_->setMarks(std::move(places), QSize(joined.panelLength, joined.panelHeight));
+}
+
+void PreviewPane::showMessage(const QString& message) {
+    view_->setMessage(message);
+    // A screen reader reads what the picture says, then what the keys do.
+    view_->setAccessibleDescription(message + QLatin1Char('\n') + keysHint());
 }
 
 void PreviewPane::offerLayers(const std::string& letters) {

@@ -73,6 +73,8 @@ class PreviewPane : public QWidget {
     // of its own.
     void showNotes();
     void take(PreviewResult result);
+    // Shows `message` instead of a picture, to the eye and to screen readers.
+    void showMessage(const QString& message);
     void offerLayers(const std::string& letters);
     void describeCell(int column, int row, const QString& label);
     void saveImage();

@@ -99,13 +99,27 @@ void PreviewView::zoomBy(double factor, QPointF fixed) {
     origin_ = fixed - (fixed - origin_) * (scale / scale_);
     scale_ = scale;
     fitted_ = false;
+    keepInView();
     update();
 }
 
 void PreviewView::panBy(QPointF step) {
+    // A fitted picture has nowhere to go, and stays fitted.
     origin_ += step;
-    fitted_ = false;
+    keepInView();
     update();
+}
+
+void PreviewView::keepInView() {
+    const QRectF area = room();
+    const QSizeF size = QSizeF(image_.size()) * scale_;
+    // Smaller than the room: centred. Larger: its edges never come inside the room.
+    const auto place = [](double at, double length, double from, double roomLength) {
+        return length <= roomLength ? from + (roomLength - length) / 2
+                                    : std::clamp(at, from + roomLength - length, from);
+    };
+    origin_ = {place(origin_.x(), size.width(), area.left(), area.width()),
+               place(origin_.y(), size.height(), area.top(), area.height())};
 }
 
 QFont PreviewView::labelFontNow() const {
@@ -181,8 +195,11 @@ void PreviewView::paintEvent(QPaintEvent*) {
 }
 
 void PreviewView::resizeEvent(QResizeEvent*) {
+    // Fitted until the user zooms; a zoomed picture keeps its zoom within the new room.
     if (fitted_) {
         fit();
+    } else if (!image_.isNull()) {
+        keepInView();
     }
 }
 
@@ -252,10 +269,8 @@ void PreviewView::mousePressEvent(QMouseEvent* event) {
 
 void PreviewView::mouseMoveEvent(QMouseEvent* event) {
     if (dragging_) {
-        origin_ += event->position() - dragFrom_;
+        panBy(event->position() - dragFrom_);
         dragFrom_ = event->position();
-        fitted_ = false;
-        update();
     }
     reportCellAt(event->position());
 }

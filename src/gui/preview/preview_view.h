@@ -18,8 +18,9 @@ struct MarkedPlace {
     QString text;
 };
 
-// Shows the preview picture: fitted to the view until the user zooms (wheel, + and -) or
-// pans (dragging, arrow keys); a double click, 0 or Home fits it again. It takes the
+// Shows the preview picture: fitted to the view until the user zooms (wheel, + and -);
+// dragging or the arrow keys pan it up to its edges, and a picture smaller than the view
+// stays centred; a double click, 0 or Home fits it again. It takes the
 // focus on a click and by Tab. The labels are placed at the zoom shown, so zooming in
 // brings back those whose texts would overlap. Hovering reports the cell and the label
 // under the mouse.
@@ -45,6 +46,7 @@ class PreviewView : public QWidget {
     double zoom() const { return scale_; }
     QPointF pictureOrigin() const { return origin_; }
     bool isFitted() const { return fitted_; }
+    const QString& message() const { return message_; }
 
     QSize sizeHint() const override { return {420, 340}; }
 
@@ -74,6 +76,8 @@ class PreviewView : public QWidget {
     // Zooms by `factor` keeping `fixed` (a point of the view) where it is.
     void zoomBy(double factor, QPointF fixed);
     void panBy(QPointF step);
+    // Moves the picture back to where it covers the view up to its edges.
+    void keepInView();
     QRectF cellsOnScreen(const QRect& cells) const;
     void reportCellAt(QPointF position);
     // The labels placed at the current zoom, in the picture's on-screen pixels.

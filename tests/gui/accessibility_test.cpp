@@ -1,0 +1,110 @@
+// Every dialog as a screen reader and the keyboard find it: each control named, each Alt
+// letter and shortcut doing what its button does, Shift turning the direction back.
+
+#include <QAccessible>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+
+#include "gui/app/panelwright_dialog.h"
+#include "gui_test_bed.h"
+
+namespace pw::gui::test {
+namespace {
+
+// What a screen reader or the keyboard would miss: a focusable control without a name or
+// named by what it shows, a name or an Alt letter given twice, one of `described` without
+// a description.
+QStringList faults(QWidget& dialog, const QStringList& described) {
+    QStringList faults, names, letters;
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&dialog)) {
+            continue;
+        }
+        QStringList texts{widget->property("text").toString()};  // a label's or a button's
+        for (QAction* menu : widget->actions()) {                // a menu bar's
+            texts.append(menu->text());
+        }
+        for (const QString& text : texts) {
+            const QString letter = QKeySequence::mnemonic(text).toString();
+            faults.append(letter.isEmpty() || !letters.contains(letter) ? "" : "twice: " + letter);
+            letters.append(letter);
+        }
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+        const QString name = face->text(QAccessible::Name), id = widget->objectName();
+        const bool undescribed = face->text(QAccessible::Description).isEmpty();
+        faults.append(described.contains(id) && undescribed ? "undescribed: " + id : "");
+        const bool focusable = widget->focusPolicy() != Qt::NoFocus && !widget->focusProxy();
+        faults.append(focusable && (name.isEmpty() || names.contains(name) ||
+                                    name == face->text(QAccessible::Value))
+                          ? "unnamed or named twice: " + id + " " + name
+                          : "");
+        names.append(name);
+    }
+    faults.removeAll("");
+    return faults;
+}
+
+class AccessibilityTest : public ::testing::TestWithParam<std::pair<Layout, int>> {};
+
+TEST_P(AccessibilityTest, EveryControlIsNamedOnceAndEveryAltLetterPicksOne) {
+    GuiTestBed bed;
+    bed.addMap(0, "AB-07L.map", 'a');
+    PanelwrightDialog main(bed.environment);
+    main.show();
+    EXPECT_EQ(faults(main, {"countSpin"}), QStringList());
+    // A screen reader's action on a radio button toggles it; the dialog takes it as a click.
+    auto* radio = QAccessible::queryAccessibleInterface(&control(main, "compositeRadio"));
+    radio->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(main.composerForChoices()->mergeLayout(), Layout::Composite);
+    auto dialog = bed.openComposer(GetParam().first, GetParam().second);
+    choose(*dialog, 1, "AB-07L.map");
+    const QStringList described{"mapList2", "directionButton", "previewView", "saveMapButton"};
+    EXPECT_EQ(faults(*dialog, described), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, AccessibilityTest,
+                         ::testing::Values(std::pair(Layout::TopToBottom, 4),
+                                           std::pair(Layout::EndToEnd, 3),
+                                           std::pair(Layout::Composite, 4)));
+
+// Keys pressed (no key: a click) on a control (none: the dialog), and what follows: the
+// errors shown, the prompts asked for (without their folder) and the direction.
+struct Press {
+    QKeyCombination keys;
+    const char *on, *outcome;
+};
+
+class KeysTest : public ::testing::TestWithParam<Press> {};
+
+TEST_P(KeysTest, EachShortcutDoesWhatItsButtonDoes) {
+    const Press& press = GetParam();
+    GuiTestBed bed;
+    bed.addMap(0, "AB-07L.map", 'a');
+    auto dialog = bed.openComposer(Layout::Composite, 2);
+    QApplication::setActiveWindow(dialog.get());
+    QWidget& target = *press.on ? control(*dialog, press.on) : *dialog;
+    target.setFocus();
+    const Qt::KeyboardModifiers modifiers = press.keys.keyboardModifiers();
+    press.keys.key() == Qt::Key_unknown ? QTest::mouseClick(&target, Qt::LeftButton, modifiers)
+                                        : QTest::keyClick(&target, press.keys.key(), modifiers);
+    QTest::qWait(150);  // an Alt letter presses its button as a click that shows
+    EXPECT_EQ(bed.prompts.errors.mid(0, 1).join(",") + "/" +
+                  bed.prompts.asked.join(",").remove("|" + QDir::homePath()) + "/" +
+                  QString::number(dialog->direction()),
+              press.outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shortcuts, KeysTest,
+    ::testing::Values(Press{Qt::CTRL | Qt::Key_S, "", "ERROR: no file selected for Map# 0,0//0"},
+                      Press{Qt::ALT | Qt::Key_S, "", "ERROR: no file selected for Map# 0,0//0"},
+                      Press{Qt::CTRL | Qt::SHIFT | Qt::Key_S, "", "/save setup/0"},
+                      Press{Qt::CTRL | Qt::Key_O, "", "/open setup/0"},
+                      Press{QKeyCombination(Qt::Key_Space), "directionButton", "//1"},
+                      Press{Qt::SHIFT | Qt::Key_Space, "directionButton", "//7"},
+                      Press{QKeyCombination(Qt::Key_unknown), "directionButton", "//1"},  // a click
+                      Press{Qt::SHIFT | Qt::Key_unknown, "directionButton", "//7"}));
+
+}  // namespace
+}  // namespace pw::gui::test
