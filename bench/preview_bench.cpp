@@ -147,7 +147,9 @@ void measurePreview(int runs) {
     QtUserPrompts prompts;
     QSettings settings(QDir(root.path()).filePath(QStringLiteral("settings.ini")),
                        QSettings::IniFormat);
-    const DialogEnvironment environment{&prompts, &settings, {root.path().toStdString()}};
+    // The last composition goes into the bench's own folder, never the user's.
+    const DialogEnvironment environment{&prompts, &settings, {root.path().toStdString()},
+                                        root.path()};
     auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
     dialog->show();
     dialog->resize(1600, 1000);  // a maximised window on a screen of 1600 by 1000
@@ -185,7 +187,9 @@ void measureOpening(int runs) {
     QtUserPrompts prompts;
     QSettings settings(QDir(root.path()).filePath(QStringLiteral("settings.ini")),
                        QSettings::IniFormat);
-    const DialogEnvironment environment{&prompts, &settings, {root.path().toStdString()}};
+    // The last composition goes into the bench's own folder, never the user's.
+    const DialogEnvironment environment{&prompts, &settings, {root.path().toStdString()},
+                                        root.path()};
     std::vector<double> openings;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
@@ -228,7 +232,7 @@ int showForScreenshot(const QStringList& arguments) {
     QtUserPrompts prompts;
     QTemporaryDir settingsDir;
     QSettings settings(settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    const DialogEnvironment environment{&prompts, &settings, mapSetRoots()};
+    const DialogEnvironment environment{&prompts, &settings, mapSetRoots(), settingsDir.path()};
     PanelwrightDialog main(environment);
     if (arguments.value(2) == "1") {
         main.findChild<QAbstractButton*>(QStringLiteral("emberlineRadio"))->click();
