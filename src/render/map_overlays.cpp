@@ -112,7 +112,7 @@ void PictureOverlays::drawHighlights(QImage& window, QPoint origin) const {
                 const bool frame = cellSize_ >= 4 && (dx == 0 || dy == 0 || dx == cellSize_ - 1 ||
                                                       dy == cellSize_ - 1);
                 mixPixel(window, x - origin.x(), y - origin.y(), kHighlightColour,
-                         frame ? 256 : 140);
+                         frame ? 256 : kHighlightTint);
             }
         }
     }

@@ -10,6 +10,8 @@ inline constexpr QRgb kBackgroundColour = 0xfff4f1e8;
 // The lines between joined panels, and the cells that the junction fix-up changed.
 inline constexpr QRgb kSeamColour = 0xffc0182a;
 inline constexpr QRgb kHighlightColour = 0xffff00e0;
+// How strongly a highlighted cell is tinted (of 256), on pictures and sheets alike.
+inline constexpr int kHighlightTint = 140;
 
 // The built-in colour of every byte value, for map sets without a legend. Common terrain
 // characters get their natural colours; every other character a colour from a hue wheel

@@ -20,8 +20,6 @@ constexpr int kSmallestLabelText = 9;
 constexpr int kLargestLabelText = 28;
 constexpr double kSeamMm = 0.3;
 constexpr double kFrameMm = 0.15;
-// How strongly a highlighted cell is tinted, as on pictures (of 256).
-constexpr int kHighlightTint = 140;
 
 // A run of equal cells in a row, and the rectangle it is part of (in its colour's list).
 struct Run {
