@@ -8,6 +8,7 @@ packages=(
     libpng-dev poppler-utils
     clang libclang-rt-14-dev
     desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
+    help2man man-db bsdextrautils lintian
 )
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then

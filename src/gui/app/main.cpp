@@ -1,6 +1,10 @@
+#include "gui/app/command_line.h"
 #include "gui/app/panelwright_app.h"
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = pw::gui::answerCommandLine(argc, argv)) {
+        return *answered;
+    }
     pw::gui::PanelwrightApp app(argc, argv);
     return app.initInstance();
 }
