@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, `cmake --build BUILD --target package`: what the install puts under
 # /usr, with what Debian asks of every package (packaging/debian/: the machine-readable
 # copyright and the changelog, installed as changelog.Debian.gz), the binaries stripped,

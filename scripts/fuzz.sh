@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang, runs every seed and saved finding once, then fuzzes
 # each target on a copy of its seed corpus. Fails on any crash, hang, sanitizer report or
 # broken invariant.

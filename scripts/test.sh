@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs, builds Panelwright with its tests and runs them all:
 # the whole suite in a normal build, the desktop files and the Debian package, the suite
 # again under the address and undefined-behaviour sanitizers, then each fuzz target for a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes a program's manual page from its own --help and --version, so that the page cannot
 # drift from them: help2man over the program's --help, with the program's commands (each
 # as its own "PROGRAM COMMAND --help" tells it) and the hand-written sections of

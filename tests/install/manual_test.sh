@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed manual pages, as man shows them, name every option that the programs'
 # --help names, each under its own command: panelwright(1) and panelwright-cli(1) with
 # merge, run, list and render.

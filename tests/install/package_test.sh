@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop files are valid, the Debian package builds and lintian accepts it (every
 # error and warning fails but bogus-mail-host, in the control file and the changelog: the
 # maintainer address is a placeholder),

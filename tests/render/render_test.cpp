@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer through maps drawn and compared with their pictures (pictures.tsv; the
 // pictures decoded, pixel by pixel), the problems it tells and the sizes it draws
 // (render_problems.tsv), the cell index and the command line's pictures. Each table row is
