@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panelwright-copy-floor: the honest floor of a merge. Reads every source once and writes
 // their bytes into one output file, in the same block size as the merge, and syncs it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panelwright-bench: times `panelwright-cli merge` against the copy floor on the same
 // files, for every layout at its largest count, and measures peak memory at two heights;
 // then the pictures of the largest joined maps against their merge, and their memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panelwright-preview-bench: how fast the composer dialogs' preview and opening are.
 //
 //   panelwright-preview-bench [--runs N]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the release binaries and runs the merge benchmark: merge time against the copy
 # floor per layout, throughput and peak memory. Panels are generated on the fly.
 set -euo pipefail

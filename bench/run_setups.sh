@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times `panelwright-cli run` of COUNT setups (Top-to-Bottom of two sample panels each) in
 # one process against COUNT separate `merge` processes doing the same joins, and prints
 # both times and their ratio.

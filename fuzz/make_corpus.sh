@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the seed corpus of the fuzz targets from the bundled sample map sets and the
 # golden-file cases: fuzz/corpus/merge/, fuzz/corpus/reader/ and fuzz/corpus/render/. The
 # input layouts are described at the top of each target's source file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the map-file reader alone, on any bytes.
 //
 // Input layout (fuzz/make_corpus.sh): byte 0 gives the length n = (b % 16) + 1 of a

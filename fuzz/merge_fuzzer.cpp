@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: one whole Save Map run on map panels made of the fuzzer's bytes.
 //
 // Input (fuzz/make_corpus.sh writes seeds so): byte 0 the layout (b % 3: Top-to-Bottom,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the legend reader, the renderer in bands, the PNG and PDF writers
 // (into memory) and the cell index, on any bytes. Bytes 0 to 2 choose the options:
 //   byte 0: bits 0-1 section (first grid, second grid, layer, first grid); 2 labels;

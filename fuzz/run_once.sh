@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target once over every input of its seed corpus and its saved findings,
 # without fuzzing. NAME picks corpus/NAME and regressions/NAME.
 # Usage: run_once.sh FUZZ_SOURCE_DIR NAME:BINARY...

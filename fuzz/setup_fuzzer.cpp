@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: setup files as anything may hold them.
 //
 // Input: the bytes of a setup file. Reading it either refuses it with one problem worded

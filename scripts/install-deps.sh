@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building and testing Panelwright need.
 set -euo pipefail
 packages=(
@@ -8,6 +9,7 @@ packages=(
     libpng-dev poppler-utils
     clang libclang-rt-14-dev
     desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
+    help2man man-db bsdextrautils lintian
 )
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then

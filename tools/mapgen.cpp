@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panelwright-mapgen: writes deterministic map panels of our own for the bundled map sets,
 // tests and benchmarks. The same options always give the same bytes.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // panelwright-cli: the merge engine for scripts and batch work.
 
 #include <QCoreApplication>

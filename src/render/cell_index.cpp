@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/cell_index.h"
 
 #include "core/mapfile/line_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/map_overlays.h"
 
 #include <QGuiApplication>
@@ -26,6 +27,26 @@ std::pair<int, int> within(qint64 from, qint64 count, int start, int size) {
     const qint64 first = std::max<qint64>(from, start);
     const qint64 last = std::min<qint64>(from + count, qint64{start} + size);
     return {static_cast<int>(first - start), static_cast<int>(std::max<qint64>(last - first, 0))};
+}
+
+// Paints, in picture pixels, into a picture of its own that covers `reach` and lays that
+// onto the window `shown` whole. Antialiasing at fractional places then never depends on
+// where a band or a sheet begins: Qt's rasteriser gives a shape cut by the window's edge
+// other edge pixels than the same shape whole (a dot a hundredth of a pixel into the next
+// row showed there in the whole picture, not in a band of that one row).
+template <typename Paint>
+void drawWhole(QPainter& onto, const QRect& reach, const QRect& shown, Paint paint) {
+    if (!reach.intersects(shown)) {
+        return;
+    }
+    QImage sprite(reach.size(), QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    QPainter painter(&sprite);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-reach.topLeft());
+    paint(painter);
+    painter.end();
+    onto.drawImage(reach.topLeft() - shown.topLeft(), sprite);
 }
 
 }  // namespace
@@ -123,30 +144,27 @@ void PictureOverlays::drawLabels(QImage& window, QPoint origin) const {
     QPainter onto(&window);
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         const PlacedLabel& label = labels_[i];
-        if (label.box.isEmpty() || !reaches_[i].intersects(shown)) {
-            continue;
+        if (!label.box.isEmpty()) {
+            drawWhole(onto, reaches_[i], shown, [&](QPainter& painter) {
+                paintLabels(painter, {PlacedLabel{label.index, QRectF(), label.box, label.text}},
+                            font_);
+            });
         }
-        // Each text is drawn on its own and laid onto the window whole: antialiasing at
-        // fractional places then never depends on where a band or a sheet begins.
-        QImage sprite(reaches_[i].size(), QImage::Format_ARGB32_Premultiplied);
-        sprite.fill(Qt::transparent);
-        QPainter painter(&sprite);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(-reaches_[i].topLeft());
-        paintLabels(painter, {PlacedLabel{label.index, QRectF(), label.box, label.text}}, font_);
-        painter.end();
-        onto.drawImage(reaches_[i].topLeft() - origin, sprite);
     }
     // Every place shows, also where its text was left out, its dot over the texts.
-    onto.setRenderHint(QPainter::Antialiasing);
-    onto.translate(-origin);
+    // Drawn whole, all in one picture over every dot the window touches, and laid onto the
+    // window: a dot that the window's edge cuts is then antialiased as in the whole picture.
     std::vector<PlacedLabel> dots;
+    QRect reach;
     for (const PlacedLabel& label : labels_) {
-        if (label.dot.intersects(QRectF(shown))) {
+        const QRect around = label.dot.toAlignedRect().adjusted(-1, -1, 1, 1);
+        if (around.intersects(shown)) {
             dots.push_back(PlacedLabel{label.index, label.dot, QRectF(), QString()});
+            reach |= around;
         }
     }
-    paintLabels(onto, dots, std::nullopt);
+    drawWhole(onto, reach, shown,
+              [&](QPainter& painter) { paintLabels(painter, dots, std::nullopt); });
 }
 
 void PictureOverlays::drawCompass(QImage& window, QPoint origin) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF writer of picture_file.h: an overview sheet with the sheet grid, then the map
 // split across sheets of shapes and text with crop marks and each sheet's place in its
 // margin.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line as the option parser reads it (command_lines.tsv): what each accepted
 // form asks for, and that each wrong form is a usage error naming what is wrong. Whole runs
 // of the program are the golden cases below.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The junction fix-up of layer "b", one test per row of junction_rows.tsv: every pair of
 // marks at both junction rows, the outer edges, height 1, short rows, and the cells kept
 // where a fix-up would give a line end.

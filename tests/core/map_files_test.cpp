@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Map files: what the reader gives (map_reads.tsv), what a file's first lines and its name
 // say (map_summaries.tsv, map_file_names.tsv), and which files the map-set folders list.
 // Every row of a table is a test of its own, named by its line.

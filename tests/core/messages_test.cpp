@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts that only the dialogs show, worded by core/common/messages.*; the merge's and
 // the command line's messages are checked where they are shown.
 

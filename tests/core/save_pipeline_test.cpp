@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save pipeline through its host and output seams: what is asked, stored, shown and
 // written, and that nothing on disk is harmed when a run fails. Whole merges of small maps
 // are golden cases (tests/golden); here the maps are large, so every buffer fills.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setup files: what a setup's JSON reads as or why it is refused (setup_files.tsv), that
 // what is written reads back the same, and how a setup names and finds its files.
 

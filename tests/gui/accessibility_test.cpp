@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog as a screen reader and the keyboard find it: each control named, each Alt
 // letter and shortcut doing what its button does, Shift turning the direction back.
 

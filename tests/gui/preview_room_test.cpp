@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Room to look at the preview: the dialog's size with and without it, and the keys and
 // the mouse on the picture.
 

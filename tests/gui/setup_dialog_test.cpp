@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo, drag and drop and setup files in the dialogs, driven as a user would.
 
 #include <QDrag>

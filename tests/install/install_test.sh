@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and uses the installed command line as a
 # user would: it finds the installed map sets, merges from them, and lists a user's own
 # panel in the user's data folder together with the installed ones.

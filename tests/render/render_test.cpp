@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer through maps drawn and compared with their pictures (pictures.tsv; the
 // pictures decoded, pixel by pixel), the problems it tells and the sizes it draws
 // (render_problems.tsv), the cell index and the command line's pictures. Each table row is
@@ -308,7 +309,8 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
     EXPECT_EQ(run({"render", "--scale", "0", "--output", "x.png", "AB-01.map"}), 2);
 }
 
-// A map of 40 by 30 cells with terrain in stripes, layer "b" and labels near band edges.
+// A map of 40 by 30 cells with terrain in stripes, layer "b" and labels near band edges (a
+// dot a hundredth of a pixel into a row of three-pixel cells).
 std::string stripedMap() {
     std::string rows;
     for (int grid = 0; grid < 2; ++grid) {
@@ -325,7 +327,7 @@ std::string stripedMap() {
         rows += (y % 4 == 0 ? std::string(40, 'Q') : std::string(40, ' ')) + "\r\n";
     }
     return "1\r\n40 30 99\r\nvalues\r\n3 4\r\n" + rows +
-           "x\r\n2 3.9 Northfold\r\n30.5 16 Marsh End\r\n12 29.6 Low Ford\r\n";
+           "x\r\n2 3.9 Northfold\r\n30.5 16 Marsh End\r\n12 29.6 Low Ford\r\n22.5 11.505 Rim\r\n";
 }
 
 // A picture drawn in bands of any height is the whole picture.
@@ -361,6 +363,7 @@ TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
 INSTANTIATE_TEST_SUITE_P(Heights, Bands,
                          testing::Values(BandCase{1, 1, pw::RenderSection::FirstGrid},
                                          BandCase{1, 7, pw::RenderSection::Layer},
+                                         BandCase{3, 1, pw::RenderSection::Layer},
                                          BandCase{3, 5, pw::RenderSection::SecondGrid},
                                          BandCase{8, 13, pw::RenderSection::Layer},
                                          BandCase{8, 64, pw::RenderSection::FirstGrid},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mapfile/map_file_name.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mapfile/map_summary.h"
 
 #include "core/common/messages.h"

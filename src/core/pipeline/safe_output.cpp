@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/pipeline/safe_output.h"
 
 #include <unistd.h>

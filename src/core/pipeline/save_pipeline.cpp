@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/pipeline/save_pipeline.h"
 
 #include "core/assembly/merge_job.h"

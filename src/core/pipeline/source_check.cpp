@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/pipeline/source_check.h"
 
 #include "core/assembly/merge_job.h"

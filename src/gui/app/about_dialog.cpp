@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/about_dialog.h"
 
 #include "ui_about_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main dialog's setup files: Open Setup, the recent setups and a setup dropped on it.
 
 #include <QAction>

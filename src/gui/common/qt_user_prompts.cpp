@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/common/qt_user_prompts.h"
 
 #include <QApplication>

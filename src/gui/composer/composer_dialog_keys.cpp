@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composer dialog as a screen reader and the keyboard reach it: what each control is
 // called and is for, the shortcuts, the order of Tab, and the direction turned back.
 

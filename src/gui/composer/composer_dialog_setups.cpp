@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composer dialog's setup files, undo and drag and drop: what a composition is, how it
 // changes as one step, and how it is kept in and read from a setup.
 

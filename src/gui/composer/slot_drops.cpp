@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/composer/slot_drops.h"
 
 #include <QApplication>
