@@ -74,11 +74,11 @@ std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) 
 // lines were printed.
 bool checkComposition(const MergeRequest& request) {
     const JoinedMap joined = joinInMemory(request);
-    int damaged = 0;
+    int failed = 0;
     for (const std::optional<std::string>& problem : joined.slotProblems) {
         if (problem) {
             std::cerr << *problem << '\n';
-            ++damaged;
+            ++failed;
         }
     }
     std::string shownLegend;
@@ -96,12 +96,12 @@ bool checkComposition(const MergeRequest& request) {
             lines += mismatchLine(mismatch, request, joined.shape, *legend);
         }
         sentence = messages::seamsChecked(report.seamsCompared,
-                                          static_cast<int>(report.mismatches.size()), damaged);
+                                          static_cast<int>(report.mismatches.size()), failed);
     }
     lines += "summary\t" + std::to_string(report.seamsCompared) + '\t' +
-             std::to_string(report.mismatches.size()) + '\t' + std::to_string(damaged) + '\t' +
+             std::to_string(report.mismatches.size()) + '\t' + std::to_string(failed) + '\t' +
              sentence + '\n';
-    return printStandardOutput(lines) && damaged == 0 && report.mismatches.empty();
+    return printStandardOutput(lines) && failed == 0 && report.mismatches.empty();
 }
 
 }  // namespace

@@ -197,15 +197,18 @@ std::string noFeatureToCompare(const std::string& legend) {
            " marks no feature that continues across panel edges (a + right after the colour)";
 }
 
-std::string seamsChecked(int seams, int mismatches, int damaged) {
+std::string seamsChecked(int seams, int mismatches, int failed) {
     const auto count = [](int n, const char* one, const char* many) {
         return std::to_string(n) + " " + (n == 1 ? one : many);
     };
-    std::string text = count(seams, "seam", "seams") + " compared: " +
-                       (mismatches == 0 ? std::string("every marked feature meets")
-                                        : count(mismatches, "cell does", "cells do") + " not meet");
-    if (damaged > 0) {
-        text += "; " + count(damaged, "panel is", "panels are") + " damaged";
+    std::string text =
+        seams == 0
+            ? std::string("no seam could be compared")
+            : count(seams, "seam", "seams") + " compared: " +
+                  (mismatches == 0 ? std::string("every marked feature meets")
+                                   : count(mismatches, "cell does", "cells do") + " not meet");
+    if (failed > 0) {
+        text += "; " + count(failed, "slot", "slots") + " cannot be joined";
     }
     return text;
 }

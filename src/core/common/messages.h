@@ -165,10 +165,10 @@ std::string runChecked(const std::string& file, const std::vector<std::string>& 
 std::string runFailed(const std::string& file);
 
 // The seam check: why it has nothing to compare (`legend` the legend's path, escaped), and
-// its closing sentence.
+// its closing sentence; `failed` counts the slots that cannot be joined (damaged, empty).
 std::string noLegendToCompare(const std::string& legend);
 std::string noFeatureToCompare(const std::string& legend);
-std::string seamsChecked(int seams, int mismatches, int damaged);
+std::string seamsChecked(int seams, int mismatches, int failed);
 
 // Why an output is refused before anything is written: it is one of the command's other
 // files.
