@@ -30,10 +30,12 @@ const char* sideName(FacingSide side) {
     return "";
 }
 
-// A cell as a line shows it: its character and its meaning, both escaped.
+// A cell as a line shows it: its character and its meaning, if any, both escaped.
 std::string cellText(char cell, const Legend& legend) {
     const LegendEntry* entry = legend.entryOf(cell);
-    return escapedName(std::string(1, cell)) + ' ' + (entry ? escapedName(entry->meaning) : "");
+    const std::string character = escapedName(std::string(1, cell));
+    return entry && !entry->meaning.empty() ? character + ' ' + escapedName(entry->meaning)
+                                            : character;
 }
 
 std::string mismatchLine(const SeamMismatch& mismatch, const MergeRequest& request,
@@ -120,7 +122,11 @@ int runCheck(const CheckCommand& command) {
         for (const Problem& problem : planned.problems) {
             std::cerr << problem.message << '\n';
         }
-        if (!planned.problems.empty() || !checkComposition(planned.request)) {
+        if (!planned.problems.empty()) {
+            // Its summary all the same, so that every setup's lines end alike.
+            printStandardOutput("summary\t0\t0\t0\t" + messages::setupNotChecked() + '\n');
+            status = 1;
+        } else if (!checkComposition(planned.request)) {
             status = 1;
         }
     }

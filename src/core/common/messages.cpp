@@ -213,6 +213,10 @@ std::string seamsChecked(int seams, int mismatches, int failed) {
     return text;
 }
 
+std::string setupNotChecked() {
+    return "nothing to compare: the setup cannot be used";
+}
+
 std::string warning(const std::string& note) {
     return "WARNING: " + note;
 }

@@ -169,6 +169,8 @@ std::string runFailed(const std::string& file);
 std::string noLegendToCompare(const std::string& legend);
 std::string noFeatureToCompare(const std::string& legend);
 std::string seamsChecked(int seams, int mismatches, int failed);
+// ... of a setup that cannot be read or is refused.
+std::string setupNotChecked();
 
 // Why an output is refused before anything is written: it is one of the command's other
 // files.
