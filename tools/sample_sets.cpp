@@ -61,14 +61,15 @@ const SetStyle kIronfall{
      "Deepdene", "Holly Shaw"},
     "River Irf",
     "# Ironfall legend: a character, its colour, then what it stands for.\n"
+    "# A + after the colour: the feature continues across panel edges.\n"
     "# First grid: terrain.\n"
     ". #d8cf9c open ground\n"
     ", #b3c46c fields and brush\n"
     "T #2e6b2a woods\n"
     "^ #9a7445 hill\n"
-    "~ #3f7fc4 water\n"
-    "= #7b6a58 road\n"
-    "+ #4e3b2c bridge\n"
+    "~ #3f7fc4+ water\n"
+    "= #7b6a58+ road\n"
+    "+ #4e3b2c+ bridge\n"
     "# #8c3b32 town\n"
     "# Second grid: ground level, 0 at the water.\n"
     "0 #2f5f9f level 0\n1 #e9e4cf level 1\n2 #ddd3b0 level 2\n3 #d0c191 level 3\n"
@@ -108,14 +109,15 @@ const SetStyle kEmberline{
      "Ironbark"},
     "Emberflow",
     "# Emberline legend: a character, its colour, then what it stands for.\n"
+    "# A + after the colour: the feature continues across panel edges.\n"
     "# First grid: terrain.\n"
     ". #b8ad9c ash plain\n"
     ", #9c9660 scrub\n"
     "T #4d5a2c dead woods\n"
     "^ #7a3f28 ridge\n"
-    "~ #2f8fa8 river\n"
-    "= #5c5550 road\n"
-    "+ #2e2a28 bridge\n"
+    "~ #2f8fa8+ river\n"
+    "= #5c5550+ road\n"
+    "+ #2e2a28+ bridge\n"
     "# #45405e settlement\n"
     "# Second grid: ground level, 0 at the river.\n"
     "0 #1f6f88 level 0\n1 #d9d2c5 level 1\n2 #cbbba8 level 2\n3 #bda38a level 3\n"
@@ -274,7 +276,9 @@ class Panel {
             places_.push_back({x, y, pick(style_.forests, 1)});
         }
         for (int step = 0; step < size; ++step) {
-            if (inside(x, y)) {
+            // A pond stays off the edges: water that reaches one must go on in the next panel.
+            const bool edge = x == 0 || y == 0 || x == w_ - 1 || y == h_ - 1;
+            if (inside(x, y) && !(cell == '~' && edge)) {
                 at(x, y) = cell;
             }
             x = std::clamp(x + dice_.below(3) - 1, 0, w_ - 1);

@@ -168,6 +168,114 @@ class CommandParser {
     std::string epilogue_;
 };
 
+// The composition that merge joins and check compares: layout, map set, direction, marks
+// and the sources.
+class CompositionOptions {
+  public:
+    explicit CompositionOptions(CommandParser& p)
+        : layout_(p.value("layout", "LAYOUT", "top-to-bottom, end-to-end or composite.")),
+          mapSet_(p.value("map-set", "SET", "ironfall (default) or emberline.")),
+          direction_(
+              p.value("direction", "DIR",
+                      "The new map's top edge: N (default), NE, E, SE, S, SW, W, NW or 0..7.")),
+          marks_(p.value("marks", "MARKS",
+                         "One L/R mark per source (L, R or - for none), e.g. L-R-; without it "
+                         "the marks come from the file names, as in the dialogs.")) {}
+
+    static void sourcesArgument(CommandParser& p) {
+        p.argument("SOURCE",
+                   "Map files in slot order: top-to-bottom top first (2 to 4), end-to-end left "
+                   "first (2 or 3), composite row by row, left before right (4, 6 or 8). An "
+                   "empty SOURCE (\"\") is a slot with nothing chosen.",
+                   "SOURCE...");
+    }
+    bool layoutGiven(const CommandParser& p) const { return p.isSet(layout_); }
+    bool anyGiven(const CommandParser& p) const {
+        return p.isSet(layout_) || p.isSet(mapSet_) || p.isSet(direction_) || p.isSet(marks_);
+    }
+
+    static std::vector<std::string> sources(const CommandParser& p) {
+        std::vector<std::string> sources;
+        for (const QString& source : p.positional()) {
+            sources.push_back(argumentBytes(source));
+        }
+        return sources;
+    }
+
+    // The layout, which must take as many sources as are given.
+    std::variant<Layout, UsageError> layout(const CommandParser& p,
+                                            const std::vector<std::string>& sources) const {
+        const std::optional<QString> layoutText = p.valueOf(layout_);
+        if (!layoutText) {
+            return UsageError{"missing --layout (" + messages::layoutChoices() + ")"};
+        }
+        const std::optional<Layout> layout = layoutFromName(layoutText->toStdString());
+        if (!layout) {
+            return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" +
+                              messages::layoutChoices() + ")"};
+        }
+        if (!shapeFor(*layout, static_cast<int>(sources.size()))) {
+            // The pipeline's own message, worded for the command line.
+            return UsageError{messages::reasonOf(
+                messages::countNotTaken(*layout, static_cast<int>(sources.size())))};
+        }
+        return *layout;
+    }
+
+    // The rest of `request`: map set, direction and the slots with their marks.
+    std::optional<UsageError> read(const CommandParser& p, const std::vector<std::string>& sources,
+                                   MergeRequest& request) const {
+        if (const std::optional<QString> mapSetText = p.valueOf(mapSet_)) {
+            const std::optional<int> mapSet = parseMapSet(*mapSetText);
+            if (!mapSet) {
+                return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
+                                  messages::mapSetChoices() + ")"};
+            }
+            request.mapSetIndex = *mapSet;
+        }
+        if (const std::optional<QString> directionText = p.valueOf(direction_)) {
+            const std::optional<int> direction = parseDirection(*directionText);
+            if (!direction) {
+                return UsageError{"unknown direction '" + directionText->toStdString() + "' (" +
+                                  messages::directionChoices() + ")"};
+            }
+            request.direction = *direction;
+        }
+        const std::optional<QString> marks = p.valueOf(marks_);
+        if (marks) {
+            if (static_cast<std::size_t>(marks->size()) != sources.size()) {
+                return UsageError{"--marks needs one mark per source (" +
+                                  std::to_string(sources.size()) + "), not " +
+                                  std::to_string(marks->size())};
+            }
+            for (QChar mark : *marks) {
+                if (mark != u'L' && mark != u'R' && mark != u'-') {
+                    return UsageError{"--marks takes only L, R and -"};
+                }
+            }
+        }
+        for (std::size_t i = 0; i < sources.size(); ++i) {
+            SourceSlot slot;
+            slot.name = escapedName(sources[i]);
+            slot.path = sources[i];
+            if (marks) {
+                const char mark = marks->at(static_cast<qsizetype>(i)).toLatin1();
+                slot.mark = mark == '-' ? ' ' : mark;
+            } else if (!sources[i].empty()) {
+                slot.mark = parseMapFileName(fileNameOf(sources[i])).mark;
+            }
+            request.slots.push_back(std::move(slot));
+        }
+        return std::nullopt;
+    }
+
+  private:
+    QCommandLineOption layout_;
+    QCommandLineOption mapSet_;
+    QCommandLineOption direction_;
+    QCommandLineOption marks_;
+};
+
 // --show: "first", "second" or a layer letter.
 std::optional<UsageError> readShow(const QString& show, PictureOptions& picture) {
     if (show == u"first") {
@@ -347,17 +455,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     std::vector<std::string> arguments = given;
     const bool allLabels = takeLabelsAll(arguments);
     CommandParser p("merge", "Joins 2 to 8 map panels of one map set into one new map file.");
-    const QCommandLineOption layoutOption =
-        p.value("layout", "LAYOUT", "top-to-bottom, end-to-end or composite.");
-    const QCommandLineOption mapSetOption =
-        p.value("map-set", "SET", "ironfall (default) or emberline.");
-    const QCommandLineOption directionOption =
-        p.value("direction", "DIR",
-                "The new map's top edge: N (default), NE, E, SE, S, SW, W, NW or 0..7.");
-    const QCommandLineOption marksOption =
-        p.value("marks", "MARKS",
-                "One L/R mark per source (L, R or - for none), e.g. L-R-; without it the "
-                "marks come from the file names, as in the dialogs.");
+    const CompositionOptions composition(p);
     const QCommandLineOption outputOption = p.value("output", "OUT", "The new map file.");
     const QCommandLineOption imageOption =
         p.value("image", "IMAGE",
@@ -381,32 +479,15 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
         p.value("save-setup", "SETUP",
                 "Also writes this command line's composition into the setup file SETUP "
                 "(before the merge, whatever its outcome), for 'run' or the dialogs.");
-    p.argument("SOURCE",
-               "Map files in slot order: top-to-bottom top first (2 to 4), end-to-end left "
-               "first (2 or 3), composite row by row, left before right (4, 6 or 8). An empty "
-               "SOURCE (\"\") is a slot with nothing chosen.",
-               "SOURCE...");
+    composition.sourcesArgument(p);
     p.epilogue(kExitStatus);
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
-    std::vector<std::string> sources;
-    for (const QString& source : p.positional()) {
-        sources.push_back(argumentBytes(source));
-    }
-    const std::optional<QString> layoutText = p.valueOf(layoutOption);
-    if (!layoutText) {
-        return UsageError{"missing --layout (" + messages::layoutChoices() + ")"};
-    }
-    const std::optional<Layout> layout = layoutFromName(layoutText->toStdString());
-    if (!layout) {
-        return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" +
-                          messages::layoutChoices() + ")"};
-    }
-    if (!shapeFor(*layout, static_cast<int>(sources.size()))) {
-        // The pipeline's own message, worded for the command line.
-        return UsageError{
-            messages::reasonOf(messages::countNotTaken(*layout, static_cast<int>(sources.size())))};
+    const std::vector<std::string> sources = composition.sources(p);
+    const std::variant<Layout, UsageError> layout = composition.layout(p, sources);
+    if (const auto* error = std::get_if<UsageError>(&layout)) {
+        return *error;
     }
     const std::optional<QString> output = p.valueOf(outputOption);
     if (!output || output->isEmpty()) {
@@ -414,7 +495,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     }
 
     MergeCommand command;
-    command.request.layout = *layout;
+    command.request.layout = std::get<Layout>(layout);
     command.outputPath = argumentBytes(*output);
     command.picture.allLabels = allLabels;
     command.picture.labels = !p.isSet(noLabelsOption);
@@ -437,46 +518,8 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
                 "SOURCEs"};
         }
     }
-    if (const std::optional<QString> mapSetText = p.valueOf(mapSetOption)) {
-        const std::optional<int> mapSet = parseMapSet(*mapSetText);
-        if (!mapSet) {
-            return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
-                              messages::mapSetChoices() + ")"};
-        }
-        command.request.mapSetIndex = *mapSet;
-    }
-    if (const std::optional<QString> directionText = p.valueOf(directionOption)) {
-        const std::optional<int> direction = parseDirection(*directionText);
-        if (!direction) {
-            return UsageError{"unknown direction '" + directionText->toStdString() + "' (" +
-                              messages::directionChoices() + ")"};
-        }
-        command.request.direction = *direction;
-    }
-    const std::optional<QString> marks = p.valueOf(marksOption);
-    if (marks) {
-        if (static_cast<std::size_t>(marks->size()) != sources.size()) {
-            return UsageError{"--marks needs one mark per source (" +
-                              std::to_string(sources.size()) + "), not " +
-                              std::to_string(marks->size())};
-        }
-        for (QChar mark : *marks) {
-            if (mark != u'L' && mark != u'R' && mark != u'-') {
-                return UsageError{"--marks takes only L, R and -"};
-            }
-        }
-    }
-    for (std::size_t i = 0; i < sources.size(); ++i) {
-        SourceSlot slot;
-        slot.name = escapedName(sources[i]);
-        slot.path = sources[i];
-        if (marks) {
-            const char mark = marks->at(static_cast<qsizetype>(i)).toLatin1();
-            slot.mark = mark == '-' ? ' ' : mark;
-        } else if (!sources[i].empty()) {
-            slot.mark = parseMapFileName(fileNameOf(sources[i])).mark;
-        }
-        command.request.slots.push_back(std::move(slot));
+    if (std::optional<UsageError> error = composition.read(p, sources, command.request)) {
+        return *error;
     }
     return command;
 }
@@ -596,6 +639,61 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
     return command;
 }
 
+ParsedCommand parseCheck(const std::vector<std::string>& arguments) {
+    CommandParser p(
+        "check",
+        "Tells where the panels of a composition do not meet: at every seam between two "
+        "joined panels, each edge cell of the first grid whose character the legend.txt "
+        "beside the first SOURCE marks as continuing across panel edges (a + right after "
+        "its colour) must face a cell of the same character across the seam, at the same "
+        "place or one cell to either side. Every panel is read whole, as merge reads it; a "
+        "damaged panel is reported as merge reports it, and the seams of the others are "
+        "still compared. Nothing is written.\n\n"
+        "Output, one line per cell that does not meet, tab-separated:\n"
+        "  mismatch SLOT NAME SIDE SLOT2 NAME2 column|row PLACE CELL CELL2\n"
+        "the panel of the cell (slot as merge's messages name it, and its name), where the "
+        "panel across the seam lies (below, above, right or left), that panel, the column "
+        "(across a seam between rows) or row (across a seam between columns) counted from 1 "
+        "within the panels, then the cell and the cell directly across, each its character, "
+        "a space and its legend meaning. Then one summary line:\n"
+        "  summary SEAMS MISMATCHES FAILED TEXT\n"
+        "the seams compared, the cells that do not meet, the slots that cannot be joined (a "
+        "damaged panel, an empty slot), and a sentence saying the same (or that there is "
+        "nothing to compare). Names and meanings are escaped as list escapes them.\n\n"
+        "Without --layout, the arguments are setup files (SETUP...) and each setup's "
+        "composition is checked in turn, its lines after a line \"setup SETUP\".");
+    const CompositionOptions composition(p);
+    CompositionOptions::sourcesArgument(p);
+    p.epilogue(
+        "\nExit status: 0 every panel is sound and every seam meets, 1 a slot cannot be joined "
+        "or a seam does not meet, 2 usage error.\n");
+    if (auto answer = p.parse(arguments)) {
+        return *answer;
+    }
+    const std::vector<std::string> sources = CompositionOptions::sources(p);
+    CheckCommand command;
+    if (!composition.layoutGiven(p)) {
+        if (composition.anyGiven(p)) {
+            return UsageError{"--map-set, --direction and --marks need --layout"};
+        }
+        if (sources.empty() || std::find(sources.begin(), sources.end(), "") != sources.end()) {
+            return UsageError{"check takes --layout and the SOURCEs, or one or more setup files"};
+        }
+        command.setups = sources;
+        return command;
+    }
+    const std::variant<Layout, UsageError> layout = composition.layout(p, sources);
+    if (const auto* error = std::get_if<UsageError>(&layout)) {
+        return *error;
+    }
+    command.request.emplace();
+    command.request->layout = std::get<Layout>(layout);
+    if (std::optional<UsageError> error = composition.read(p, sources, *command.request)) {
+        return *error;
+    }
+    return command;
+}
+
 // The program's own --help and --version, and which command runs.
 ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
@@ -607,6 +705,7 @@ ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     parser.addPositionalArgument(
         q("command"),
         q("merge: joins map panels into a new map file; run: joins the maps of setup files; "
+          "check: tells where the panels of a composition do not meet; "
           "list: the map files the dialogs offer; render: draws a map file into a PNG picture "
           "or a PDF to print. "
           "'panelwright-cli COMMAND --help' tells a command's options."),
@@ -637,8 +736,11 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
         return UsageError{std::string("missing command; try '") + kProgramName + " --help'"};
     }
     using Parse = ParsedCommand (*)(const std::vector<std::string>&);
-    const std::pair<const char*, Parse> commands[] = {
-        {"merge", parseMerge}, {"run", parseRun}, {"list", parseList}, {"render", parseRender}};
+    const std::pair<const char*, Parse> commands[] = {{"merge", parseMerge},
+                                                      {"run", parseRun},
+                                                      {"check", parseCheck},
+                                                      {"list", parseList},
+                                                      {"render", parseRender}};
     for (const auto& [name, parse] : commands) {
         if (arguments.front() == name) {
             return parse(arguments);

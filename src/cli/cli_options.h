@@ -30,6 +30,12 @@ struct RunCommand {
     bool allowOutside = false;  // a setup may write outside its own folder
 };
 
+// check: where the panels of a composition do not meet, read and compared, nothing written.
+struct CheckCommand {
+    std::optional<MergeRequest> request;  // the composition of the command line
+    std::vector<std::string> setups;      // or, without one, the setups whose compositions
+};
+
 // list: what the dialogs would list for a map set.
 struct ListCommand {
     int mapSetIndex = 0;
@@ -80,7 +86,7 @@ struct RenderCommand {
 };
 
 using ParsedCommand = std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand,
-                                   ListCommand, RenderCommand, RunCommand>;
+                                   ListCommand, RenderCommand, RunCommand, CheckCommand>;
 
 // The options of a picture as a setup keeps them: those that differ from merge --image's.
 SetupPictureOptions setupPictureOptionsOf(const PictureOptions& picture);

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/check_command.h"
 #include "cli/setup_commands.h"
 #include "cli/standard_output.h"
 #include "core/common/file_path.h"
@@ -240,6 +241,9 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
     }
     if (render != nullptr) {
         return runRender(*render);
+    }
+    if (const auto* check = std::get_if<CheckCommand>(&command)) {
+        return runCheck(*check);
     }
     return runList(std::get<ListCommand>(command));
 }

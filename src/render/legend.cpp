@@ -22,7 +22,8 @@ bool isSpace(char c) {
     return c == ' ' || c == '\t';
 }
 
-// "C colour meaning": the character, white space, a colour, then the meaning (not kept).
+// "C colour meaning": the character, white space, a colour (with '+' right after it for a
+// feature that continues across panel edges), then the meaning.
 std::optional<LegendEntry> parseLine(QByteArrayView line) {
     if (line.size() < 3 || !isSpace(line[1]) || line[0] == '\t') {
         return std::nullopt;
@@ -35,11 +36,16 @@ std::optional<LegendEntry> parseLine(QByteArrayView line) {
     while (colourEnd < line.size() && !isSpace(line[colourEnd])) {
         ++colourEnd;
     }
-    const QColor colour = QColor::fromString(QLatin1StringView(line.data() + at, colourEnd - at));
+    // A colour name never ends in '+', so a legend without marks reads as it always did.
+    const bool continues = colourEnd - at > 1 && line[colourEnd - 1] == '+';
+    const QColor colour = QColor::fromString(
+        QLatin1StringView(line.data() + at, colourEnd - at - (continues ? 1 : 0)));
     if (!colour.isValid()) {
         return std::nullopt;
     }
-    return LegendEntry{line[0], colour.rgb()};
+    const QByteArrayView meaning = line.sliced(colourEnd).trimmed();
+    return LegendEntry{line[0], colour.rgb(), std::string(meaning.data(), meaning.size()),
+                       continues};
 }
 
 }  // namespace
@@ -98,6 +104,18 @@ std::array<QRgb, 256> Legend::colourTable() const {
         table[static_cast<unsigned char>(entry.character)] = entry.colour;
     }
     return table;
+}
+
+const LegendEntry* Legend::entryOf(char character) const {
+    const auto found = std::find_if(entries_.begin(), entries_.end(), [character](const auto& e) {
+        return e.character == character;
+    });
+    return found == entries_.end() ? nullptr : &*found;
+}
+
+bool Legend::marksAnyFeature() const {
+    return std::any_of(entries_.begin(), entries_.end(),
+                       [](const LegendEntry& entry) { return entry.continues; });
 }
 
 }  // namespace pw

@@ -11,10 +11,12 @@
 
 namespace pw {
 
-// One character of a map set and how it is drawn.
+// One character of a map set, how it is drawn and what it means.
 struct LegendEntry {
     char character = ' ';
     QRgb colour = 0;
+    std::string meaning;     // as written, blanks around it left out; may be empty
+    bool continues = false;  // a feature that must continue across panel edges
 };
 
 // The colours and meanings a map maker wrote for a map set, in a small text file of the
@@ -26,8 +28,12 @@ struct LegendEntry {
 //
 // The colour is #rgb, #rrggbb or a colour name. Any line that does not read so is
 // passed over, so comments may start with '#' (a line "# #333333 wall" is the entry of
-// '#'). A character listed twice keeps its first entry. The meanings are for the people
-// who read the file; drawing needs only the colours.
+// '#'). A character listed twice keeps its first entry. A '+' right after the colour
+// marks a feature that must continue across panel edges (roads, water):
+//
+//     = #7b6a58+ road
+//
+// Drawing needs only the colours; the meanings name the characters in reports.
 class Legend {
   public:
     static constexpr const char* kFileName = "legend.txt";
@@ -43,6 +49,10 @@ class Legend {
     // One colour per byte value: the legend's where it has one, the built-in palette
     // elsewhere.
     std::array<QRgb, 256> colourTable() const;
+    // The entry of `character`; nullptr when the legend has none.
+    const LegendEntry* entryOf(char character) const;
+    // Whether any entry is marked to continue across panel edges.
+    bool marksAnyFeature() const;
 
   private:
     std::vector<LegendEntry> entries_;

@@ -96,6 +96,21 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
         }
         return text + (merge->setupPath ? " setup " + *merge->setupPath : "");
     }
+    if (const auto* check = std::get_if<CheckCommand>(&parsed)) {
+        std::string text = "check";
+        if (const std::optional<pw::MergeRequest>& request = check->request) {
+            text += " " + std::string(pw::layoutName(request->layout)) + " " +
+                    std::to_string(request->mapSetIndex) + " " +
+                    std::to_string(request->direction) + " |";
+            for (const pw::SourceSlot& slot : request->slots) {
+                text += " " + slot.name + ":" + (slot.mark == ' ' ? '_' : slot.mark);
+            }
+        }
+        for (const std::string& setup : check->setups) {
+            text += " setup " + setup;
+        }
+        return text;
+    }
     if (const auto* run = std::get_if<RunCommand>(&parsed)) {
         std::string text = run->dryRun ? "run dry" : "run";
         for (const std::string& setup : run->setups) {
@@ -112,6 +127,7 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
            : help.starts_with("Usage: panelwright-cli list ")   ? "help list"
            : help.starts_with("Usage: panelwright-cli render ") ? "help render"
            : help.starts_with("Usage: panelwright-cli run ")    ? "help run"
+           : help.starts_with("Usage: panelwright-cli check ")  ? "help check"
            : help.starts_with("Usage: panelwright-cli ")        ? "help"
                                                                 : "help without usage";
 }

@@ -189,6 +189,35 @@ std::string mapSetFolderUnreadable(const std::string& path, const std::string& r
            "; its map files are not listed";
 }
 
+std::string noLegendToCompare(const std::string& legend) {
+    return "nothing to compare: there is no " + legend;
+}
+
+std::string noFeatureToCompare(const std::string& legend) {
+    return "nothing to compare: " + legend +
+           " marks no feature that continues across panel edges (a + right after the colour)";
+}
+
+std::string seamsChecked(int seams, int mismatches, int failed) {
+    const auto count = [](int n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    std::string text =
+        seams == 0
+            ? std::string("no seam could be compared")
+            : count(seams, "seam", "seams") + " compared: " +
+                  (mismatches == 0 ? std::string("every marked feature meets")
+                                   : count(mismatches, "cell does", "cells do") + " not meet");
+    if (failed > 0) {
+        text += "; " + count(failed, "slot", "slots") + " cannot be joined";
+    }
+    return text;
+}
+
+std::string setupNotChecked() {
+    return "nothing to compare: the setup cannot be used";
+}
+
 std::string warning(const std::string& note) {
     return "WARNING: " + note;
 }

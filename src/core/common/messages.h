@@ -165,6 +165,14 @@ std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file, const std::vector<std::string>& writes);
 std::string runFailed(const std::string& file);
 
+// The seam check: why it has nothing to compare (`legend` the legend's path, escaped), and
+// its closing sentence; `failed` counts the slots that cannot be joined (damaged, empty).
+std::string noLegendToCompare(const std::string& legend);
+std::string noFeatureToCompare(const std::string& legend);
+std::string seamsChecked(int seams, int mismatches, int failed);
+// ... of a setup that cannot be read or is refused.
+std::string setupNotChecked();
+
 // Why an output is refused before anything is written: it is one of the command's other
 // files.
 std::string sameFileAs(const std::string& other);

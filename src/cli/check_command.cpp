@@ -1,0 +1,136 @@
+#include "cli/check_command.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+#include <iostream>
+
+#include "cli/standard_output.h"
+#include "core/common/file_path.h"
+#include "core/common/messages.h"
+#include "core/mapfile/map_listing.h"
+#include "core/pipeline/joined_map.h"
+#include "core/setup/setup_run.h"
+#include "render/seam_check.h"
+
+namespace pw::cli {
+namespace {
+
+const char* sideName(FacingSide side) {
+    switch (side) {
+        case FacingSide::Below:
+            return "below";
+        case FacingSide::Above:
+            return "above";
+        case FacingSide::Right:
+            return "right";
+        case FacingSide::Left:
+            return "left";
+    }
+    return "";
+}
+
+// A cell as a line shows it: its character and its meaning, if any, both escaped.
+std::string cellText(char cell, const Legend& legend) {
+    const LegendEntry* entry = legend.entryOf(cell);
+    const std::string character = escapedName(std::string(1, cell));
+    return entry && !entry->meaning.empty() ? character + ' ' + escapedName(entry->meaning)
+                                            : character;
+}
+
+std::string mismatchLine(const SeamMismatch& mismatch, const MergeRequest& request,
+                         const LayoutShape& shape, const Legend& legend) {
+    const auto panel = [&](int slot) {
+        return shape.slotName(slot) + '\t' + request.slots[static_cast<std::size_t>(slot)].name;
+    };
+    const bool acrossRows =
+        mismatch.facing == FacingSide::Below || mismatch.facing == FacingSide::Above;
+    return std::string("mismatch\t") + panel(mismatch.slot) + '\t' + sideName(mismatch.facing) +
+           '\t' + panel(mismatch.facingSlot) + '\t' + (acrossRows ? "column\t" : "row\t") +
+           std::to_string(mismatch.place) + '\t' + cellText(mismatch.cell, legend) + '\t' +
+           cellText(mismatch.facingCell, legend) + '\n';
+}
+
+// The legend beside the first chosen panel, as merge --image draws with; a warning for
+// one that is there but cannot be read.
+std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) {
+    const auto chosen = std::find_if(request.slots.begin(), request.slots.end(),
+                                     [](const SourceSlot& slot) { return !slot.path.empty(); });
+    if (chosen == request.slots.end()) {
+        shown = Legend::kFileName;
+        return std::nullopt;
+    }
+    shown = QDir(QFileInfo(QString::fromStdString(chosen->name)).path())
+                .filePath(QString::fromLatin1(Legend::kFileName))
+                .toStdString();
+    std::string note;
+    std::optional<Legend> legend = Legend::loadFromFolder(
+        QFileInfo(QString::fromStdString(chosen->path)).path(), &note, shown);
+    if (!note.empty()) {
+        std::cerr << messages::warning(note) << '\n';
+    }
+    return legend;
+}
+
+// Checks one composition; true when every panel is sound and every seam meets and its
+// lines were printed.
+bool checkComposition(const MergeRequest& request) {
+    const JoinedMap joined = joinInMemory(request);
+    int failed = 0;
+    for (const std::optional<std::string>& problem : joined.slotProblems) {
+        if (problem) {
+            std::cerr << *problem << '\n';
+            ++failed;
+        }
+    }
+    std::string shownLegend;
+    const std::optional<Legend> legend = legendOf(request, shownLegend);
+    std::string lines;
+    SeamReport report;
+    std::string sentence;
+    if (!legend) {
+        sentence = messages::noLegendToCompare(shownLegend);
+    } else if (!legend->marksAnyFeature()) {
+        sentence = messages::noFeatureToCompare(shownLegend);
+    } else {
+        report = checkSeams(joined, *legend);
+        for (const SeamMismatch& mismatch : report.mismatches) {
+            lines += mismatchLine(mismatch, request, joined.shape, *legend);
+        }
+        sentence = messages::seamsChecked(report.seamsCompared,
+                                          static_cast<int>(report.mismatches.size()), failed);
+    }
+    lines += "summary\t" + std::to_string(report.seamsCompared) + '\t' +
+             std::to_string(report.mismatches.size()) + '\t' + std::to_string(failed) + '\t' +
+             sentence + '\n';
+    return printStandardOutput(lines) && failed == 0 && report.mismatches.empty();
+}
+
+}  // namespace
+
+int runCheck(const CheckCommand& command) {
+    if (command.request) {
+        return checkComposition(*command.request) ? 0 : 1;
+    }
+    int status = 0;
+    for (const std::string& file : command.setups) {
+        // Each setup alone and wherever it would write: a check writes nothing.
+        const PlannedSetup planned = planRun({file}, mapSetRoots(), true).front();
+        if (!printStandardOutput("setup\t" + escapedName(file) + '\n')) {
+            return 1;
+        }
+        for (const Problem& problem : planned.problems) {
+            std::cerr << problem.message << '\n';
+        }
+        if (!planned.problems.empty()) {
+            // Its summary all the same, so that every setup's lines end alike.
+            printStandardOutput("summary\t0\t0\t0\t" + messages::setupNotChecked() + '\n');
+            status = 1;
+        } else if (!checkComposition(planned.request)) {
+            status = 1;
+        }
+    }
+    return status;
+}
+
+}  // namespace pw::cli

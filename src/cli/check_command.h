@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/cli_options.h"
+
+namespace pw::cli {
+
+// check: prints where the panels of each composition do not meet; the exit status.
+int runCheck(const CheckCommand& command);
+
+}  // namespace pw::cli

@@ -1,0 +1,144 @@
+#include "render/seam_check.h"
+
+#include <QPoint>
+#include <string>
+
+#include "render/map_cells.h"
+
+namespace pw {
+namespace {
+
+// The first grid's rows of a joined map, read by the pictures' cell stream.
+class JoinedGrid {
+  public:
+    explicit JoinedGrid(const JoinedMap& joined) {
+        const MapSource source = MapSource::bytes(joined.bytes, {});
+        RenderOptions options;
+        options.labels = false;
+        const MapOutline outline = readOutline(source, options);
+        if (outline.problem) {
+            return;
+        }
+        CellRowStream stream(source, options, outline.length);
+        rows_.resize(static_cast<std::size_t>(outline.height));
+        std::string overlay;
+        for (std::string& row : rows_) {
+            stream.next(row, overlay);
+        }
+    }
+
+    // A cell past a short row, or past the grid, is blank.
+    char at(int x, int y) const {
+        if (y < 0 || y >= static_cast<int>(rows_.size())) {
+            return ' ';
+        }
+        const std::string& row = rows_[static_cast<std::size_t>(y)];
+        return x >= 0 && x < static_cast<int>(row.size()) ? row[static_cast<std::size_t>(x)] : ' ';
+    }
+
+  private:
+    std::vector<std::string> rows_;
+};
+
+// One seam: panel `first` with its edge cells at `edge`, `step` to the cell across, and
+// `along` from one place on the seam to the next.
+struct Seam {
+    int first;
+    int second;
+    FacingSide facing;
+    QPoint edge;  // the first panel's edge cell at place 1
+    QPoint step;
+    QPoint along;
+};
+
+class SeamComparer {
+  public:
+    SeamComparer(const JoinedGrid& grid, const Legend& legend, int places, SeamReport& report)
+        : grid_(grid), legend_(legend), places_(places), report_(report) {}
+
+    void compare(const Seam& seam) {
+        ++report_.seamsCompared;
+        const Seam back{seam.second,           seam.first, opposite(seam.facing),
+                        seam.edge + seam.step, -seam.step, seam.along};
+        for (int place = 0; place < places_; ++place) {
+            compareCell(seam, place);
+            compareCell(back, place);
+        }
+    }
+
+  private:
+    static FacingSide opposite(FacingSide side) {
+        switch (side) {
+            case FacingSide::Below:
+                return FacingSide::Above;
+            case FacingSide::Above:
+                return FacingSide::Below;
+            case FacingSide::Right:
+                return FacingSide::Left;
+            case FacingSide::Left:
+                return FacingSide::Right;
+        }
+        return side;
+    }
+
+    char at(QPoint point) const { return grid_.at(point.x(), point.y()); }
+
+    void compareCell(const Seam& seam, int place) {
+        const QPoint cell = seam.edge + seam.along * place;
+        const char feature = at(cell);
+        const LegendEntry* entry = legend_.entryOf(feature);
+        if (entry == nullptr || !entry->continues) {
+            return;
+        }
+        // Hex rows are offset, so the cell to either side across the seam meets it too;
+        // only cells of the same panel pair count.
+        for (int shift = -1; shift <= 1; ++shift) {
+            if (place + shift >= 0 && place + shift < places_ &&
+                at(cell + seam.step + seam.along * shift) == feature) {
+                return;
+            }
+        }
+        report_.mismatches.push_back(
+            {seam.first, seam.second, seam.facing, place + 1, feature, at(cell + seam.step)});
+    }
+
+    const JoinedGrid& grid_;
+    const Legend& legend_;
+    int places_;
+    SeamReport& report_;
+};
+
+}  // namespace
+
+SeamReport checkSeams(const JoinedMap& joined, const Legend& legend) {
+    SeamReport report;
+    if (joined.bytes.isEmpty()) {
+        return report;
+    }
+    const JoinedGrid grid(joined);
+    const int length = joined.panelLength;
+    const int height = joined.panelHeight;
+    const LayoutShape& shape = joined.shape;
+    const auto sound = [&joined](int slot) {
+        return !joined.slotProblems[static_cast<std::size_t>(slot)];
+    };
+    SeamComparer beside(grid, legend, height, report);
+    SeamComparer stacked(grid, legend, length, report);
+    // Seams in slot order: each panel with the one to its right, then the one below it.
+    for (int slot = 0; slot < shape.slotCount(); ++slot) {
+        const QPoint origin(shape.columnOf(slot) * length, shape.rowOf(slot) * height);
+        const int right = slot + 1;
+        if (shape.columnOf(slot) + 1 < shape.columns && sound(slot) && sound(right)) {
+            beside.compare({slot, right, FacingSide::Right, origin + QPoint(length - 1, 0),
+                            QPoint(1, 0), QPoint(0, 1)});
+        }
+        const int below = slot + shape.columns;
+        if (below < shape.slotCount() && sound(slot) && sound(below)) {
+            stacked.compare({slot, below, FacingSide::Below, origin + QPoint(0, height - 1),
+                             QPoint(0, 1), QPoint(1, 0)});
+        }
+    }
+    return report;
+}
+
+}  // namespace pw

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <vector>
+
+#include "core/pipeline/joined_map.h"
+#include "render/legend.h"
+
+namespace pw {
+
+// Where the panel facing a mismatched cell lies.
+enum class FacingSide { Below, Above, Right, Left };
+
+// One edge cell of a feature that continues across panel edges and finds no cell of the
+// same feature across the seam, at the same place or one cell to either side.
+struct SeamMismatch {
+    int slot = 0;        // the panel of the cell
+    int facingSlot = 0;  // the panel across the seam
+    FacingSide facing = FacingSide::Below;
+    int place = 0;  // from 1 within the panels: a column across a seam between rows, else a row
+    char cell = ' ';
+    char facingCell = ' ';  // the cell directly across
+};
+
+struct SeamReport {
+    int seamsCompared = 0;  // seams whose two panels are both sound
+    std::vector<SeamMismatch> mismatches;
+};
+
+// Compares the first grid of the joined map at every seam between two panels that were
+// joined without a problem, cell by cell, for the characters the legend marks.
+SeamReport checkSeams(const JoinedMap& joined, const Legend& legend);
+
+}  // namespace pw
