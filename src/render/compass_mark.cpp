@@ -19,14 +19,33 @@ std::optional<QRect> compassMarkPlace(QSize picture, int direction) {
     return QRect(picture.width() - 2 * size, 0, 2 * size, 2 * size);
 }
 
+namespace {
+
+// The disc's centre within `place`, and its radius.
+QPointF discCentre(const QRect& place) {
+    const int size = place.width() / 2;
+    return {place.left() + 2 * size - size * 0.6, place.top() + size * 0.6};
+}
+double discRadius(const QRect& place) {
+    return place.width() / 2 * 0.5;
+}
+
+}  // namespace
+
+QRectF compassMarkCover(const QRect& place) {
+    // The disc with its outline, and a pixel of air.
+    const double reach = discRadius(place) + 2;
+    return {discCentre(place) - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)};
+}
+
 void paintCompassMark(QPainter& painter, const QRect& place, int direction) {
     const int size = place.width() / 2;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(place.left() + 2 * size - size * 0.6, place.top() + size * 0.6);
+    painter.translate(discCentre(place));
     painter.setPen(QPen(QColor(60, 60, 60), 1));
     painter.setBrush(QColor(255, 255, 255, 200));
-    painter.drawEllipse(QPointF(0, 0), size * 0.5, size * 0.5);
+    painter.drawEllipse(QPointF(0, 0), discRadius(place), discRadius(place));
     // The top edge faces direction*45 degrees clockwise of north, so north lies that far
     // counter-clockwise of up.
     painter.rotate(-45.0 * direction);

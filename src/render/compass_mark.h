@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <optional>
 
@@ -12,6 +13,9 @@ namespace pw {
 // Where a picture of `picture` shows its compass mark: a square in its top right corner
 // that grows with the picture; nullopt for no direction or a picture too small for one.
 std::optional<QRect> compassMarkPlace(QSize picture, int direction);
+
+// The part of `place` that the mark covers: label texts keep off it.
+QRectF compassMarkCover(const QRect& place);
 
 // The compass mark into `place`: a pale disc with an arrow to north, for a map whose top
 // edge faces `direction` (0 to 7, clockwise from north).

@@ -66,6 +66,30 @@ QRectF boxBeside(const QRectF& dot, QSizeF size, QSizeF room, double ascent) {
     return box;
 }
 
+// The box beside a dot moved off `keepClear`: to the dot's other side, else left of the
+// mark, else under it, whichever first leaves it clear and inside the picture.
+QRectF boxClearOf(const QRectF& box, const QRectF& dot, QSizeF room,
+                  const std::optional<QRectF>& keepClear) {
+    if (!keepClear || !box.intersects(*keepClear)) {
+        return box;
+    }
+    const QRectF picture(QPointF(0, 0), room);
+    const auto inside = [&](const QRectF& moved) {
+        return !moved.intersects(*keepClear) && picture.contains(moved);
+    };
+    const QRectF left = box.translated(dot.left() - 1 - box.right(), 0);
+    const QRectF right = box.translated(dot.right() + 1 - box.left(), 0);
+    const QRectF beside = box.translated(keepClear->left() - 1 - box.right(), 0);
+    QRectF under = box.translated(0, keepClear->bottom() + 1 - box.top());
+    for (const QRectF& moved : {left, right, beside}) {
+        if (inside(moved)) {
+            return moved;
+        }
+    }
+    under.moveLeft(std::clamp(under.left(), 0.0, std::max(0.0, room.width() - under.width())));
+    return under;
+}
+
 // More than any Latin-1 text's advance per character (with room for kerning); 0 without
 // a font.
 double widestCharacter(const std::optional<QFontMetricsF>& metrics) {
@@ -87,7 +111,7 @@ bool surelyFits(const QString& text, double left, double widest, double width) {
 
 std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double pixelsPerCell,
                                      QSizeF picture, const std::optional<QFont>& font,
-                                     LabelOverlap overlap) {
+                                     LabelOverlap overlap, const std::optional<QRectF>& keepClear) {
     std::vector<PlacedLabel> placed;
     const double radius = std::clamp(pixelsPerCell / 3.0, 1.5, kLargestDotRadius);
     const std::optional<QFontMetricsF> metrics =
@@ -108,9 +132,13 @@ std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double
             // left out unmeasured; any other is measured once.
             label.text = labels[i].text.left(kMaxLabelCharacters);
             const QSizeF start(4, metrics->height() + 2);
-            if (overlap == LabelOverlap::LeaveOut &&
+            const QRectF startBox = boxBeside(label.dot, start, picture, metrics->ascent());
+            // Beside the compass mark the text may move elsewhere: measured, always.
+            const bool nearMark = keepClear && startBox.bottom() >= keepClear->top() &&
+                                  startBox.top() <= keepClear->bottom();
+            if (overlap == LabelOverlap::LeaveOut && !nearMark &&
                 surelyFits(label.text, label.dot.right() + 1, widest, picture.width()) &&
-                kept.overlaps(boxBeside(label.dot, start, picture, metrics->ascent()))) {
+                kept.overlaps(startBox)) {
                 placed.push_back(std::move(label));
                 continue;
             }
@@ -121,7 +149,8 @@ std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double
                 advance = metrics->horizontalAdvance(label.text);
             }
             const QSizeF size(advance + 4, metrics->height() + 2);
-            const QRectF box = boxBeside(label.dot, size, picture, metrics->ascent());
+            const QRectF box = boxClearOf(boxBeside(label.dot, size, picture, metrics->ascent()),
+                                          label.dot, picture, keepClear);
             if (overlap == LabelOverlap::DrawAll || !kept.overlaps(box)) {
                 kept.add(box);
                 label.box = box;

@@ -37,13 +37,16 @@ enum class LabelOverlap {
 // Places the labels on a picture of `picture` pixels at `pixelsPerCell`, in list order.
 // A label's text sits right of its dot, left of it where the right edge would cut it,
 // and is moved inside the picture when neither side has room, so that no text is cut at
-// an edge. Labels whose dot lies off the picture are left out whole. Without `font`
+// an edge. No text covers `keepClear` (the compass mark): one that would sits on the
+// other side of its dot, else beside or under the mark. Labels whose dot lies off the
+// picture are left out whole. Without `font`
 // (no fonts without a QGuiApplication) only dots are placed. Deterministic: the same
 // labels, scale and font always give the same placement; a larger scale spreads the
 // dots, so texts left out come back.
 std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double pixelsPerCell,
                                      QSizeF picture, const std::optional<QFont>& font,
-                                     LabelOverlap overlap);
+                                     LabelOverlap overlap,
+                                     const std::optional<QRectF>& keepClear = std::nullopt);
 
 // The label at `point`: the last dot near it, else the last text box holding it (what
 // is drawn on top); nullptr when there is none.

@@ -71,7 +71,10 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
         font_ = mapLabelFont(cellSize_, kSmallestLabelText, kLargestLabelText);
     }
     if (options.labelsOnImage) {
-        labels_ = placeLabels(labels, cellSize_, picture, font_, options.labelOverlap);
+        const std::optional<QRect> compass = compassMarkPlace(picture_, direction_);
+        labels_ =
+            placeLabels(labels, cellSize_, picture, font_, options.labelOverlap,
+                        compass ? std::optional<QRectF>(compassMarkCover(*compass)) : std::nullopt);
     }
     const int margin = font_ ? font_->pixelSize() + 2 : 2;
     for (const PlacedLabel& label : labels_) {
@@ -84,8 +87,9 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
 void PictureOverlays::draw(QImage& window, QPoint origin) const {
     drawSeams(window, origin);
     drawHighlights(window, origin);
-    drawLabels(window, origin);
+    // The labels over the compass mark: a dot under it still shows.
     drawCompass(window, origin);
+    drawLabels(window, origin);
 }
 
 void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {

@@ -48,10 +48,12 @@ SheetPainter::SheetPainter(const RenderOptions& options, const MapOutline& outli
         font_ = mapLabelFont(layoutCell_, kSmallestLabelText, kLargestLabelText);
     }
     const QSizeF picture(length_ * layoutCell_, height_ * layoutCell_);
-    if (options.labelsOnImage) {
-        labels_ = placeLabels(outline.labels, layoutCell_, picture, font_, options.labelOverlap);
-    }
     compass_ = compassMarkPlace(picture.toSize(), direction_);
+    if (options.labelsOnImage) {
+        labels_ = placeLabels(
+            outline.labels, layoutCell_, picture, font_, options.labelOverlap,
+            compass_ ? std::optional<QRectF>(compassMarkCover(*compass_)) : std::nullopt);
+    }
 }
 
 void SheetPainter::draw(QPainter& painter, const QRectF& area, const SheetRows& rows,
@@ -72,10 +74,11 @@ void SheetPainter::draw(QPainter& painter, const QRectF& area, const SheetRows& 
                  [&shown](const PlacedLabel& label) {
                      return label.dot.intersects(shown) || label.box.intersects(shown);
                  });
-    paintLabels(painter, onSheet, font_);
+    // The labels over the compass mark: a dot under it still shows.
     if (compass_ && QRectF(*compass_).intersects(shown)) {
         paintCompassMark(painter, *compass_, direction_);
     }
+    paintLabels(painter, onSheet, font_);
     painter.restore();
 }
 

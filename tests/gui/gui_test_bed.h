@@ -64,7 +64,7 @@ struct GuiTestBed {
     FakePrompts prompts;
     QTemporaryDir dir;
     QSettings settings{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-    DialogEnvironment environment{&prompts, &settings, {dir.path().toStdString()}, dir.path()};
+    DialogEnvironment environment{&prompts, &settings, {dir.path().toStdString()}, dir.path(), {}};
 };
 
 // A dialog's control by its name; the test stops when it is missing.

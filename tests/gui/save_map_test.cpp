@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <cstdlib>
 
+#include "core/mapfile/map_set.h"
 #include "core/setup/setup_file.h"
 #include "gui/common/saved_file_name.h"
 #include "gui/preview/preview_pane.h"
@@ -104,6 +106,29 @@ INSTANTIATE_TEST_SUITE_P(
                                "ccccaaaabbbb ccccaaaabbbb ccccaaaabbbb ccccaaaabbbb"},
                       SaveCase{Layout::Composite, 2, "abcd", "ERROR: no file selected for Map# 1,1",
                                "aaaabbbb aaaabbbb ccccdddd ccccdddd"}));
+
+// The first Save Map opens in the map set's folder; where the user cannot write there (an
+// installed set), in the user's own folder of the set, made for it. A remembered name wins.
+TEST(SaveMapTest, OffersTheUsersOwnFolderWhenTheMapSetsCannotBeWritten) {
+    GuiTestBed bed;
+    bed.addMap(0, "a.map", 'a');
+    bed.environment.dataFolder = bed.dir.filePath("own");
+    bed.environment.folderWritable = [&](const QString& folder) {
+        return folder != bed.mapSetFolder(0);
+    };
+    const QString own = bed.dir.filePath("own/") + QString::fromStdString(mapSetFolderName(0));
+    for (const QString& remembered : {QString(), bed.dir.filePath("kept.map")}) {
+        storeSavedFileName(bed.settings, remembered);
+        auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+        control<QAbstractButton>(*dialog, "saveMapButton").click();  // both slots empty
+        choose(*dialog, 1, "a.map");
+        choose(*dialog, 2, "a.map");
+        control<QAbstractButton>(*dialog, "saveMapButton").click();
+    }
+    EXPECT_EQ(bed.prompts.asked,
+              QStringList({"|" + own, bed.dir.filePath("kept.map") + "|" + bed.mapSetFolder(0)}));
+    EXPECT_TRUE(QFileInfo(own).isDir());
+}
 
 // "Save Image..." writes exactly what merge --image writes for the same slots: seams,
 // labels, the fix-up highlight (shown by default, toggled in the preview) and the scale.

@@ -202,25 +202,29 @@ TEST(CellIndex, AnswersEverySectionOfACellAsTheRendererReadsIt) {
 
 // Labels placed at a scale: '+' for a label drawn with its text, '.' for one whose text
 // would overlap an earlier one and shows only its dot; labels off the picture not at all.
+// No text covers the compass mark's place.
 struct Placement {
     std::vector<pw::MapLabel> labels;
     double pixelsPerCell;
     QSizeF picture;
     pw::LabelOverlap overlap;
     std::string drawn;
+    std::optional<QRectF> compass = std::nullopt;
 };
 
 class LabelPlacement : public testing::TestWithParam<Placement> {};
 
 TEST_P(LabelPlacement, KeepsTheEarlierOfOverlappingTextsAndEveryTextInsideThePicture) {
     const Placement& the = GetParam();
-    const auto placed = pw::placeLabels(the.labels, the.pixelsPerCell, the.picture,
-                                        pw::mapLabelFont(the.pixelsPerCell, 9, 28), the.overlap);
+    const auto placed =
+        pw::placeLabels(the.labels, the.pixelsPerCell, the.picture,
+                        pw::mapLabelFont(the.pixelsPerCell, 9, 28), the.overlap, the.compass);
     std::string drawn;
     for (const pw::PlacedLabel& label : placed) {
         drawn += label.box.isEmpty() ? '.' : '+';
         EXPECT_TRUE(label.box.isEmpty() || QRectF(QPointF(), the.picture).contains(label.box))
             << label.text.toStdString();
+        EXPECT_FALSE(the.compass && label.box.intersects(*the.compass)) << label.text.toStdString();
     }
     EXPECT_EQ(drawn, the.drawn);
     if (placed.size() == 2 && the.overlap == pw::LabelOverlap::LeaveOut) {
@@ -254,7 +258,18 @@ INSTANTIATE_TEST_SUITE_P(
                               8,
                               {400, 400},
                               pw::LabelOverlap::LeaveOut,
-                              "+.+"}));
+                              "+.+"},
+                    // Around the compass mark: left of the dot, left of the mark, under it
+                    // (too wide for its left); each then keeps its place against later texts.
+                    Placement{{{41.25F, 3, "Ash"},
+                               {43, 6, "Mere"},
+                               {49, 1, "The Long Road From Blackcopse To Gallows Rise And Back"},
+                               {37.5F, 9, "Heath"}},
+                              8,
+                              {400, 300},
+                              pw::LabelOverlap::LeaveOut,
+                              "+++.",
+                              QRectF(336, 0, 64, 64)}));
 
 // The command line draws a map file, and a merge's joined map, as the renderer does; its
 // label texts need fonts and so are looked at only where their dot lies.

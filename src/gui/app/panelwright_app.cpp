@@ -24,9 +24,12 @@ int PanelwrightApp::initInstance() {
     QtUserPrompts prompts;
     // The last composition is kept beside the user's own map sets.
     const DialogEnvironment environment{
-        &prompts, &settings, mapSetRoots(),
+        &prompts,
+        &settings,
+        mapSetRoots(),
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-            QStringLiteral("/panelwright")};
+            QStringLiteral("/panelwright"),
+        {}};
     PanelwrightDialog mainDialog(environment);
     // "panelwright FILE.pwsetup" opens the setup once the main dialog is up.
     if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct DialogEnvironment {
     std::vector<std::string> mapSetRoots;
     // The user's own data folder, which keeps the last composition (lastCompositionPath()).
     QString dataFolder;
+    // Whether the user can write into a folder; the file system's answer when empty. Tests
+    // stand in for a folder that is read-only to whoever runs them, root included.
+    std::function<bool(const QString& folder)> folderWritable;
 };
 
 }  // namespace pw::gui

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -381,9 +382,22 @@ void ComposerDialog::onDirectionButton() {
     change(std::move(next));
 }
 
+QString ComposerDialog::offeredSaveFolder() const {
+    // Installed, the bundled map sets are read-only: the user's own folder of the set takes
+    // their place, made once it is offered. With a name remembered, Save As opens there.
+    if (saveFolder_.isEmpty() || !savedFileName(*environment_.settings).isEmpty() ||
+        (environment_.folderWritable ? environment_.folderWritable(saveFolder_)
+                                     : QFileInfo(saveFolder_).isWritable())) {
+        return saveFolder_;
+    }
+    const QString own = QDir(environment_.dataFolder)
+                            .filePath(QString::fromStdString(mapSetFolderName(mapSetIndex_)));
+    return QDir().mkpath(own) ? own : saveFolder_;
+}
+
 void ComposerDialog::onSaveMap() {
     const OverrideCursor busy(Qt::WaitCursor);
-    DialogPipelineHost host(environment_, *this, saveFolder_);
+    DialogPipelineHost host(environment_, *this, offeredSaveFolder());
     if (runSave(request(), host) == SaveOutcome::Saved) {
         accept();
     }

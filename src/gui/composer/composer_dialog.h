@@ -79,6 +79,8 @@ class ComposerDialog : public QDialog {
     void onSlotSelChange(int slot);
     void onDirectionButton();
     void onSaveMap();
+    // Where Save As opens while no name is remembered.
+    QString offeredSaveFolder() const;
     void onSaveSetup();
     void onOpenSetup();
     void keepLastComposition();

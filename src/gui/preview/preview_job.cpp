@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "render/compass_mark.h"
 #include "render/map_renderer.h"
 
 namespace pw::gui {
@@ -47,6 +48,10 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     result.image = std::move(drawn.image);
     result.problem = std::move(drawn.problem);
     result.labels = std::move(drawn.labels);
+    if (const std::optional<QRect> place = compassMarkPlace(result.image.size(), drawn.direction);
+        place && result.options.compass) {
+        result.compass = compassMarkCover(*place);
+    }
     result.cells = CellIndex(result.joined.bytes);
     return result;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRectF>
 #include <QString>
 #include <atomic>
 #include <optional>
@@ -26,11 +27,12 @@ struct PreviewJob {
 
 // The joined map drawn, or why nothing could be.
 struct PreviewResult {
-    QImage image;                  // exactly what rendering the joined map with `options` gives
-    RenderOptions options;         // as drawn, cellSize included
-    JoinedMap joined;              // the bytes, the shape and each slot's problem
-    CellIndex cells;               // the joined map's cells, for hovering
-    std::vector<MapLabel> labels;  // not on the image: the view places them as it zooms
+    QImage image;                   // exactly what rendering the joined map with `options` gives
+    RenderOptions options;          // as drawn, cellSize included
+    JoinedMap joined;               // the bytes, the shape and each slot's problem
+    CellIndex cells;                // the joined map's cells, for hovering
+    std::vector<MapLabel> labels;   // not on the image: the view places them as it zooms
+    std::optional<QRectF> compass;  // what the image's compass mark covers
     std::vector<std::string> slotNames;
     std::optional<Problem> problem;  // why the joined map could not be drawn
     bool cancelled = false;

@@ -262,7 +262,8 @@ void PreviewPane::take(PreviewResult result) {
     }
     view_->setPicture(current_.image, current_.options.cellSize);
     view_->setAccessibleDescription(keysHint());
-    view_->setLabels(current_.options.labels ? current_.labels : std::vector<MapLabel>());
+    view_->setLabels(current_.options.labels ? current_.labels : std::vector<MapLabel>(),
+                     current_.compass);
     showJunctions();
     // Each slot that could not be joined is an empty place with its reason.
     std::vector<MarkedPlace> places;

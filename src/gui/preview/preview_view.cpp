@@ -55,8 +55,9 @@ void PreviewView::setMarks(std::vector<MarkedPlace> places, QSize panelCells) {
     update();
 }
 
-void PreviewView::setLabels(std::vector<MapLabel> labels) {
+void PreviewView::setLabels(std::vector<MapLabel> labels, std::optional<QRectF> compass) {
     labels_ = std::move(labels);
+    compass_ = compass;
     placedScale_ = -1;
     update();
 }
@@ -130,8 +131,12 @@ QFont PreviewView::labelFontNow() const {
 const std::vector<PlacedLabel>& PreviewView::placedLabels() {
     if (placedScale_ != scale_) {
         placedScale_ = scale_;
+        const std::optional<QRectF> keepClear =
+            compass_ ? std::optional<QRectF>(
+                           QRectF(compass_->topLeft() * scale_, compass_->size() * scale_))
+                     : std::nullopt;
         placed_ = placeLabels(labels_, scale_ * cellSize_, QSizeF(image_.size()) * scale_,
-                              labelFontNow(), LabelOverlap::LeaveOut);
+                              labelFontNow(), LabelOverlap::LeaveOut, keepClear);
     }
     return placed_;
 }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "render/label_placement.h"
@@ -36,8 +37,9 @@ class PreviewView : public QWidget {
     void setPicture(const QImage& image, int cellSize);
     // Places shown empty with their reason, and the panel size for the seams (0: none).
     void setMarks(std::vector<MarkedPlace> places, QSize panelCells);
-    // The labels drawn over the picture; none to draw none.
-    void setLabels(std::vector<MapLabel> labels);
+    // The labels drawn over the picture; none to draw none. Their texts stay off the
+    // picture's compass mark, at `compass` in the picture's pixels.
+    void setLabels(std::vector<MapLabel> labels, std::optional<QRectF> compass = std::nullopt);
     // Junctions to point out, in cells: each a rectangle of no height along a seam.
     void setJunctions(std::vector<QRect> junctions);
     // The text shown instead of a picture.
@@ -90,6 +92,7 @@ class PreviewView : public QWidget {
     std::vector<MarkedPlace> places_;
     std::vector<QRect> junctions_;
     std::vector<MapLabel> labels_;
+    std::optional<QRectF> compass_;
     std::vector<PlacedLabel> placed_;
     double placedScale_ = -1;  // the zoom `placed_` belongs to; -1: to be placed
     QSize panelCells_;
