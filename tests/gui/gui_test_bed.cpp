@@ -42,7 +42,10 @@ bool waitUntil(const std::function<bool()>& done) {
 
 int main(int argc, char** argv) {
     // No window ever reaches a real screen, and nothing Qt stores reaches the user's files.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform, with a screen of its options if given one (scaled_screen.json).
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("offscreen"))) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
 
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_view.h"
@@ -20,6 +23,11 @@ struct Dialog {
     Layout layout;
     int count;
 };
+
+// The slots as their template lays them out, inside the area that scrolls them.
+QWidget& slotsOf(QWidget& dialog) {
+    return *control<QScrollArea>(dialog, "slotsArea").widget();
+}
 
 class PreviewRoomTest : public ::testing::TestWithParam<Dialog> {
   protected:
@@ -35,7 +43,7 @@ class PreviewRoomTest : public ::testing::TestWithParam<Dialog> {
 TEST_P(PreviewRoomTest, HiddenItIsFixedShownItResizesAroundTheSlotsAndKeepsItsSize) {
     bed.settings.setValue("Preview/Shown", false);
     auto dialog = open();
-    QWidget& slots = control(*dialog, "slotsArea");
+    QWidget& slots = slotsOf(*dialog);
     QWidget& view = control(*dialog, "previewView");
     const QSize hidden = dialog->size();
     const QSize slotsSize = slots.size();
@@ -58,7 +66,7 @@ TEST_P(PreviewRoomTest, HiddenItIsFixedShownItResizesAroundTheSlotsAndKeepsItsSi
     EXPECT_EQ(dialog->size(), shown);
     control<QCheckBox>(*dialog, "previewToggle").setChecked(false);
     EXPECT_EQ(dialog->size(), hidden);
-    EXPECT_EQ(control(*dialog, "slotsArea").size(), slotsSize) << "the new dialog's slots";
+    EXPECT_EQ(slotsOf(*dialog).size(), slotsSize) << "the new dialog's slots";
 }
 
 TEST_P(PreviewRoomTest, NeverOpensLargerThanTheScreenAndOpensMaximisedAgain) {
@@ -68,18 +76,74 @@ TEST_P(PreviewRoomTest, NeverOpensLargerThanTheScreenAndOpensMaximisedAgain) {
     const QSize screen = dialog->screen()->availableGeometry().size();
     EXPECT_TRUE(dialog->width() <= screen.width() && dialog->height() <= screen.height())
         << dialog->width() << "x" << dialog->height();
-    const QSize slotsSize = control(*dialog, "slotsArea").size();
+    const QSize slotsSize = slotsOf(*dialog).size();
     dialog->showMaximized();
     QCoreApplication::processEvents();
-    EXPECT_EQ(control(*dialog, "slotsArea").size(), slotsSize);
+    EXPECT_EQ(slotsOf(*dialog).size(), slotsSize);
     dialog->reject();
     EXPECT_TRUE(open()->isMaximized());
+}
+
+TEST_P(PreviewRoomTest, TheHandleBetweenSlotsAndPreviewMovesAndIsRemembered) {
+    auto dialog = open();
+    auto& split = control<QSplitter>(*dialog, "previewSplitter");
+    const int whole = split.sizes().value(0);
+    const bool beside = split.orientation() == Qt::Horizontal;
+    EXPECT_EQ(whole, beside ? slotsOf(*dialog).width() : slotsOf(*dialog).height());
+    // Dragged 60 pixels towards the slots: they scroll, the preview gains.
+    QSplitterHandle& handle = *split.handle(1);
+    const QPoint from = handle.rect().center(),
+                 to = from - (beside ? QPoint(60, 0) : QPoint(0, 60));
+    for (const auto& [type, at] :
+         {std::pair{QEvent::MouseButtonPress, from}, std::pair{QEvent::MouseMove, to},
+          std::pair{QEvent::MouseButtonRelease, to}}) {
+        QMouseEvent event(type, at, handle.mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&handle, &event);
+    }
+    EXPECT_EQ(split.sizes().value(0), whole - 60);
+    QCoreApplication::processEvents();
+    auto& area = control<QScrollArea>(*dialog, "slotsArea");
+    EXPECT_TRUE((beside ? area.horizontalScrollBar() : area.verticalScrollBar())->isVisible());
+    dialog->reject();
+    dialog = open();
+    EXPECT_EQ(control<QSplitter>(*dialog, "previewSplitter").sizes().value(0), whole - 60);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, PreviewRoomTest,
                          ::testing::Values(Dialog{Layout::TopToBottom, 4},
                                            Dialog{Layout::EndToEnd, 3},
                                            Dialog{Layout::Composite, 4}));
+
+// Wherever the dialog opens, the preview goes beside the slots or under them, whichever
+// shows a picture larger: turned the other way, its shorter side would be no longer. On
+// a scaled screen (gui.ScaledScreen) everything stays within the screen.
+TEST(PreviewRoom, ThePreviewTakesTheSideWithMoreRoomAndTheDialogFitsItsScreen) {
+    for (const auto& [layout, count] :
+         {std::pair{Layout::TopToBottom, 4}, std::pair{Layout::EndToEnd, 3},
+          std::pair{Layout::Composite, 4}}) {
+        GuiTestBed bed;
+        auto dialog = bed.openComposer(layout, count);
+        QCoreApplication::processEvents();
+        const QSize screen = dialog->screen()->availableGeometry().size();
+        EXPECT_TRUE(dialog->width() <= screen.width() && dialog->height() <= screen.height());
+        auto& split = control<QSplitter>(*dialog, "previewSplitter");
+        const QWidget& view = control(*dialog, "previewView");
+        const auto shorter = [&] {
+            dialog->resize(screen);
+            QCoreApplication::processEvents();
+            return std::min(view.width(), view.height());
+        };
+        const int chosen = shorter();
+        split.setOrientation(split.orientation() == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal);
+        split.setSizes({split.orientation() == Qt::Horizontal ? slotsOf(*dialog).width()
+                                                              : slotsOf(*dialog).height(),
+                        1});
+        // Within the window frame's few pixels, which the choice leaves out.
+        EXPECT_GE(chosen + 8, shorter()) << layoutName(layout);
+    }
+}
 
 // Keys pressed on the picture, and what they do to the fitted picture: the zoom against
 // the fitted one, and how far the picture moved under the view's centre, in eighths of

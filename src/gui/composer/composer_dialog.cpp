@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QStyle>
 #include <QSvgWidget>
 #include <QVBoxLayout>
@@ -47,14 +48,6 @@ namespace {
 
 // Whether the preview is shown, remembered from one dialog to the next.
 const QString kPreviewShownKey = QStringLiteral("Preview/Shown");
-
-// The size of the dialog with the preview shown, and whether it was maximised, per layout.
-QString sizeKey(Layout layout) {
-    return QStringLiteral("Preview/Size/") + QString::fromLatin1(layoutName(layout).data());
-}
-QString maximizedKey(Layout layout) {
-    return QStringLiteral("Preview/Maximized/") + QString::fromLatin1(layoutName(layout).data());
-}
 
 // A slot's drop-down shows this many names before it scrolls.
 constexpr int kVisibleMapNames = 20;
@@ -192,10 +185,21 @@ void ComposerDialog::addPreview() {
     }
     previewColumn->addLayout(commandRow_);
     previewColumn->addWidget(preview_, 1);
+    auto* previewSide = new QWidget;
+    previewSide->setLayout(previewColumn);
+    // The slots and the preview share the room at a handle the user can move; the preview
+    // takes what the window gains.
+    split_ = new QSplitter(this);
+    split_->setObjectName(QStringLiteral("previewSplitter"));
+    split_->setChildrenCollapsible(false);
+    split_->addWidget(slotsArea_);
+    split_->addWidget(previewSide);
+    split_->setStretchFactor(0, 0);
+    split_->setStretchFactor(1, 1);
+    connect(split_, &QSplitter::splitterMoved, this, &ComposerDialog::rememberSplit);
     auto* frame = new QHBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
-    frame->addWidget(slotsArea_, 0, Qt::AlignTop);
-    frame->addLayout(previewColumn, 1);
+    frame->addWidget(split_);
 
     const bool shown = environment_.settings->value(kPreviewShownKey, true).toBool();
     previewToggle_->setChecked(shown);
@@ -205,75 +209,6 @@ void ComposerDialog::addPreview() {
         applyPreviewShown(on);
         updatePreview();
     });
-}
-
-void ComposerDialog::applyPreviewShown(bool shown) {
-    if (!shown && isVisible() && preview_->isVisibleTo(this)) {
-        rememberSize();
-    }
-    preview_->setVisible(shown);
-    fitToScreen();
-    if (!shown) {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        layout()->setSizeConstraint(QLayout::SetFixedSize);
-        layout()->activate();
-        return;
-    }
-    layout()->setSizeConstraint(QLayout::SetMinimumSize);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    layout()->activate();
-    resize(openingSize());
-    if (environment_.settings->value(maximizedKey(layout_), false).toBool()) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    }
-}
-
-void ComposerDialog::fitToScreen() {
-    const QSize room = screenRoom();
-    const auto minimum = [this] {
-        layout()->invalidate();
-        layout()->activate();
-        return layout()->minimumSize();
-    };
-    slotsArea_->setRoom(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    stackPreviewControls(false);
-    if (minimum().width() > room.width()) {
-        stackPreviewControls(true);
-    }
-    // What lies beside the slots stays whole; the slots scroll if they must.
-    const int beside = minimum().width() - slotsArea_->sizeHint().width();
-    slotsArea_->setRoom(QSize(room.width() - beside, room.height()));
-}
-
-void ComposerDialog::stackPreviewControls(bool stacked) {
-    commandRow_->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
-    // The stretch that keeps the setup commands at the right edge: none in a column.
-    commandRow_->itemAt(1)->spacerItem()->changeSize(
-        0, 0, stacked ? QSizePolicy::Minimum : QSizePolicy::Expanding, QSizePolicy::Minimum);
-    commandRow_->invalidate();
-    preview_->setCompact(stacked);
-}
-
-QSize ComposerDialog::screenRoom() const {
-    // The window frame is the window manager's; before it is known, about a title bar.
-    QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.isEmpty()) {
-        frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
-    }
-    return screen()->availableGeometry().size() - frame;
-}
-
-QSize ComposerDialog::openingSize() const {
-    const QSize remembered = environment_.settings->value(sizeKey(layout_)).toSize();
-    const QSize wanted = remembered.isValid() ? remembered : sizeHint();
-    return wanted.expandedTo(minimumSize()).boundedTo(screenRoom());
-}
-
-void ComposerDialog::rememberSize() {
-    const bool maximized = isMaximized();
-    environment_.settings->setValue(sizeKey(layout_),
-                                    (maximized ? normalGeometry() : geometry()).size());
-    environment_.settings->setValue(maximizedKey(layout_), maximized);
 }
 
 void ComposerDialog::hideEvent(QHideEvent* event) {

@@ -18,6 +18,7 @@ class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QSplitter;
 class QUndoStack;
 
 namespace pw::gui {
@@ -96,8 +97,9 @@ class ComposerDialog : public QDialog {
     void showKeptMarks();
     // Shows or hides the preview and sizes the dialog to suit.
     void applyPreviewShown(bool shown);
-    // Keeps the dialog within its screen: the preview's controls stack when the screen is
-    // narrow, and the slots scroll when even that leaves them too little room.
+    // Keeps the dialog within its screen: the preview goes under the slots when that
+    // leaves it more room than beside them, its controls stack when the room is narrow,
+    // and the slots scroll when even that leaves them too little room.
     void fitToScreen();
     // The preview's toggle, the setup commands and the preview's controls one under the
     // other, for a narrow screen; else side by side.
@@ -106,6 +108,10 @@ class ComposerDialog : public QDialog {
     QSize openingSize() const;
     // Notes the size the dialog has with the preview shown.
     void rememberSize();
+    // Notes where the user left the handle between the slots and the preview, and puts
+    // it back there (per layout, beside or under the slots).
+    void rememberSplit();
+    void placeSplit();
 
     void setUpTemplate();
     void attachWidgets();
@@ -125,6 +131,7 @@ class ComposerDialog : public QDialog {
     const DialogEnvironment& environment_;
     ComposerWidgets widgets_;
     SlotsArea* slotsArea_ = nullptr;
+    QSplitter* split_ = nullptr;        // the slots, then the preview with its commands
     QBoxLayout* commandRow_ = nullptr;  // the preview's toggle and the setup commands
     std::vector<QLabel*> keptMarks_;    // beside each slot's number labels: "R (kept)"
     Composition composition_;           // what the slots and the direction show

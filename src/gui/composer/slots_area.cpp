@@ -9,7 +9,6 @@ namespace pw::gui {
 SlotsArea::SlotsArea(QWidget* slots, QWidget* parent)
     : QScrollArea(parent), room_(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) {
     setFrameShape(QFrame::NoFrame);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     // Not a stop of its own for Tab: the slots inside are.
     setFocusPolicy(Qt::NoFocus);
     // The slots keep the size of their layout, like a dialog template.
@@ -22,9 +21,17 @@ void SlotsArea::setRoom(QSize room) {
     updateGeometry();
 }
 
-QSize SlotsArea::sizeHint() const {
+QSize SlotsArea::wholeSize() const {
     const int frame = 2 * frameWidth();
-    return (widget()->sizeHint() + QSize(frame, frame)).boundedTo(room_);
+    return widget()->sizeHint() + QSize(frame, frame);
+}
+
+QSize SlotsArea::sizeHint() const {
+    return wholeSize().boundedTo(room_);
+}
+
+QSize SlotsArea::minimumSizeHint() const {
+    return sizeHint().boundedTo(kSmallest);
 }
 
 bool SlotsArea::eventFilter(QObject* watched, QEvent* event) {

@@ -16,14 +16,19 @@ class SlotsArea : public QScrollArea {
 
     // The most the area may take; larger than the slots, it changes nothing.
     void setRoom(QSize room);
+    // The slots whole, whatever the room.
+    QSize wholeSize() const;
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    // Small: the handle beside the area may narrow it, and the slots then scroll.
+    QSize minimumSizeHint() const override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Enough to see a slot's list and where the rest lie.
+    static constexpr QSize kSmallest{160, 120};
     QSize room_;
 };
 

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The composer dialog's room: its size with the preview and without, always within its
+// screen, and the handle between the slots and the preview, which goes beside the slots
+// or under them, wherever it has more room.
+
+#include <QCheckBox>
+#include <QLayout>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QStyle>
+#include <algorithm>
+
+#include "gui/composer/composer_dialog.h"
+#include "gui/composer/slots_area.h"
+#include "gui/preview/preview_pane.h"
+
+namespace pw::gui {
+namespace {
+
+// Per layout: the dialog's size with the preview shown, whether it was maximised, and
+// where the user left the handle, beside or under the slots.
+QString layoutKey(const QString& what, Layout layout) {
+    return QStringLiteral("Preview/") + what + QLatin1Char('/') +
+           QString::fromLatin1(layoutName(layout).data());
+}
+QString sizeKey(Layout layout) {
+    return layoutKey(QStringLiteral("Size"), layout);
+}
+QString maximizedKey(Layout layout) {
+    return layoutKey(QStringLiteral("Maximized"), layout);
+}
+QString splitKey(Layout layout, Qt::Orientation orientation) {
+    return layoutKey(orientation == Qt::Horizontal ? QStringLiteral("Split/Beside")
+                                                   : QStringLiteral("Split/Under"),
+                     layout);
+}
+
+}  // namespace
+
+void ComposerDialog::applyPreviewShown(bool shown) {
+    if (!shown && isVisible() && preview_->isVisibleTo(this)) {
+        rememberSize();
+    }
+    preview_->setVisible(shown);
+    fitToScreen();
+    if (!shown) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        layout()->activate();
+        placeSplit();
+        return;
+    }
+    layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->activate();
+    resize(openingSize());
+    layout()->activate();
+    placeSplit();
+    if (environment_.settings->value(maximizedKey(layout_), false).toBool()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void ComposerDialog::fitToScreen() {
+    const QSize room = screenRoom();
+    const QSize slots = slotsArea_->wholeSize();
+    const bool shown = preview_->isVisibleTo(this);
+    QWidget& side = *split_->widget(1);
+    const auto sideMinimum = [&side] {
+        side.layout()->invalidate();
+        side.layout()->activate();
+        return side.minimumSizeHint();
+    };
+    const int handle = split_->handleWidth();
+    // The room of a picture of any shape is the shorter side of what the slots, the
+    // preview's controls and its lines leave it. Hidden, the preview leaves the command
+    // row beside the slots, as the template has it.
+    stackPreviewControls(false);
+    const int lines = sideMinimum().height();
+    const int beside = std::min(room.width() - slots.width() - handle, room.height() - lines);
+    const int under = std::min(room.width(), room.height() - slots.height() - handle - lines);
+    const Qt::Orientation orientation = shown && under > beside ? Qt::Vertical : Qt::Horizontal;
+    split_->setOrientation(orientation);
+    slotsArea_->setAlignment(orientation == Qt::Horizontal ? Qt::AlignLeft | Qt::AlignTop
+                                                           : Qt::AlignHCenter | Qt::AlignTop);
+    split_->handle(1)->setEnabled(shown);
+    const int sideWidth =
+        orientation == Qt::Horizontal ? room.width() - slots.width() - handle : room.width();
+    if (sideMinimum().width() > sideWidth) {
+        stackPreviewControls(true);
+    }
+    // What shares the room with the slots stays whole; the slots scroll if they must.
+    const QSize sideSize = sideMinimum();
+    slotsArea_->setRoom(orientation == Qt::Horizontal
+                            ? QSize(room.width() - sideSize.width() - handle, room.height())
+                            : QSize(room.width(), room.height() - sideSize.height() - handle));
+}
+
+void ComposerDialog::stackPreviewControls(bool stacked) {
+    commandRow_->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    // The stretch that keeps the setup commands at the right edge: none in a column.
+    commandRow_->itemAt(1)->spacerItem()->changeSize(
+        0, 0, stacked ? QSizePolicy::Minimum : QSizePolicy::Expanding, QSizePolicy::Minimum);
+    commandRow_->invalidate();
+    preview_->setCompact(stacked);
+}
+
+void ComposerDialog::rememberSplit() {
+    environment_.settings->setValue(splitKey(layout_, split_->orientation()),
+                                    split_->sizes().value(0));
+}
+
+void ComposerDialog::placeSplit() {
+    // The slots whole (as far as the room goes) unless the user moved the handle; the
+    // preview takes the rest.
+    const Qt::Orientation orientation = split_->orientation();
+    const QVariant remembered = preview_->isVisibleTo(this)
+                                    ? environment_.settings->value(splitKey(layout_, orientation))
+                                    : QVariant();
+    const QSize slots = slotsArea_->sizeHint();
+    const int along = orientation == Qt::Horizontal ? slots.width() : slots.height();
+    const int total = (orientation == Qt::Horizontal ? split_->width() : split_->height()) -
+                      split_->handleWidth();
+    const int first =
+        std::clamp(remembered.isValid() ? remembered.toInt() : along, 0, std::max(total, 0));
+    split_->setSizes({first, total - first});
+}
+
+QSize ComposerDialog::screenRoom() const {
+    // The window frame is the window manager's; before it is known, about a title bar.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty()) {
+        frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+    }
+    return screen()->availableGeometry().size() - frame;
+}
+
+QSize ComposerDialog::openingSize() const {
+    const QSize remembered = environment_.settings->value(sizeKey(layout_)).toSize();
+    // Under the slots, the preview is as wide as the screen lets it be.
+    const QSize hint = split_->orientation() == Qt::Vertical
+                           ? QSize(QWIDGETSIZE_MAX, sizeHint().height())
+                           : sizeHint();
+    const QSize wanted = remembered.isValid() ? remembered : hint;
+    return wanted.expandedTo(minimumSize()).boundedTo(screenRoom());
+}
+
+void ComposerDialog::rememberSize() {
+    const bool maximized = isMaximized();
+    environment_.settings->setValue(sizeKey(layout_),
+                                    (maximized ? normalGeometry() : geometry()).size());
+    environment_.settings->setValue(maximizedKey(layout_), maximized);
+}
+
+}  // namespace pw::gui
