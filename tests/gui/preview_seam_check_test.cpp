@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -25,11 +26,15 @@ class SeamCheckTest : public ::testing::TestWithParam<Legended> {
   protected:
     SeamCheckTest() {
         // The road in the first grid's third column reaches the upper panel's lower edge;
-        // the lower panel is open ground throughout.
-        std::string upper = pw::test::MapBuilder{.fill = '.'}.text();
-        upper.replace(upper.find("....\r\n....\r\n"), 12, "..=.\r\n..=.\r\n");
+        // the lower panel is open ground throughout. Wide enough to keep the compass mark
+        // off the road.
+        const pw::test::MapBuilder open{.length = 12, .fill = '.'};
+        std::string upper = open.text();
+        const std::string ground = std::string(12, '.') + "\r\n";
+        const std::string road = "..=" + std::string(9, '.') + "\r\n";
+        upper.replace(upper.find(ground + ground), 2 * ground.size(), road + road);
         bed.addFile(0, "AB-01.map", upper);
-        bed.addFile(0, "AB-02.map", pw::test::MapBuilder{.fill = '.'}.text());
+        bed.addFile(0, "AB-02.map", open.text());
         if (GetParam().legend != nullptr) {
             bed.addFile(0, "legend.txt", GetParam().legend);
         }
@@ -45,6 +50,7 @@ TEST_P(SeamCheckTest, MarksCountsAndNamesTheCellsThatDoNotMeet) {
     auto& note = control<QLabel>(*dialog, "previewNote");
     auto& pane = control<PreviewPane>(*dialog, "previewPane");
     EXPECT_FALSE(box.isChecked()) << "off by default";
+    control<QAbstractButton>(*dialog, "previewLabels").click();  // nothing over the road
     box.click();
     ASSERT_TRUE(waitUntil([&] { return pane.upToDate() && note.text() == GetParam().note; }))
         << note.text().toStdString();
@@ -65,6 +71,11 @@ TEST_P(SeamCheckTest, MarksCountsAndNamesTheCellsThatDoNotMeet) {
               breaks)
         << view.toolTip().toStdString();
     EXPECT_TRUE(pane.pictureChoices().seamMarks.value_or(false));
+    // Save Image draws the marks as merge --image --seam-marks does, at 4 pixels a cell.
+    const QString saved = bed.dir.filePath("board.png");
+    bed.prompts.imageAnswer = {saved, false};
+    control<QAbstractButton>(*dialog, "previewSaveImage").click();
+    EXPECT_EQ(QImage(saved).pixel(8, 7) == kSeamMarkColour, breaks);
 
     dialog->reject();
     EXPECT_TRUE(control<QCheckBox>(*bed.openComposer(Layout::TopToBottom, 2), "previewSeamCheck")
