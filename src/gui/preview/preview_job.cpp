@@ -24,8 +24,8 @@ void checkSeamsOf(PreviewResult& result) {
     } else {
         result.seams = checkSeams(result.joined, *legend);
         result.options.seamMarks = seamMarkCells(result.seams, result.joined);
-        const auto failed = std::ranges::count_if(result.joined.slotProblems,
-                                                  [](const auto& problem) { return !!problem; });
+        const auto failed = std::ranges::count_if(
+            result.joined.slotProblems, [](const auto& problem) { return problem.has_value(); });
         finding = messages::seamsChecked(result.seams.seamsCompared,
                                          static_cast<int>(result.seams.mismatches.size()),
                                          static_cast<int>(failed));
