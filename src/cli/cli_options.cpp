@@ -474,6 +474,10 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
         p.flag("no-fix-ups",
                "IMAGE: leaves out the highlight (a magenta tint and frame) on the cells of layer "
                "b that the junction fix-up changed where L and R marked panels meet.");
+    const QCommandLineOption seamMarksOption =
+        p.flag("seam-marks",
+               "IMAGE: marks in cyan the edge cells of features that do not meet across a "
+               "seam, as 'check' finds them with the legend.txt beside the first SOURCE.");
     const PictureFileOptionSet pictureOptions(p);
     const QCommandLineOption setupOption =
         p.value("save-setup", "SETUP",
@@ -500,13 +504,15 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     command.picture.allLabels = allLabels;
     command.picture.labels = !p.isSet(noLabelsOption);
     command.picture.fixUps = !p.isSet(noFixUpsOption);
+    command.picture.seamMarks = p.isSet(seamMarksOption);
     if (const std::optional<QString> image = p.valueOf(imageOption)) {
         command.imagePath = argumentBytes(*image);
         if (std::optional<UsageError> error =
                 pictureOptions.read(p, *command.imagePath, command.picture)) {
             return *error;
         }
-    } else if (pictureOptions.anySet(p) || p.isSet(noLabelsOption) || p.isSet(noFixUpsOption)) {
+    } else if (pictureOptions.anySet(p) || p.isSet(noLabelsOption) || p.isSet(noFixUpsOption) ||
+               p.isSet(seamMarksOption)) {
         return UsageError{"picture options need --image"};
     }
     if (const std::optional<QString> setup = p.valueOf(setupOption)) {
@@ -771,6 +777,9 @@ SetupPictureOptions setupPictureOptionsOf(const PictureOptions& picture) {
     if (!picture.fixUps) {
         kept.fixUps = false;
     }
+    if (picture.seamMarks) {
+        kept.seamMarks = true;
+    }
     if (picture.scale != defaults.scale) {
         kept.scale = picture.scale;
     }
@@ -819,6 +828,7 @@ std::variant<PictureOptions, UsageError> pictureOptionsOfSetup(const SetupPictur
         }
     }
     picture.fixUps = kept.fixUps.value_or(true);
+    picture.seamMarks = kept.seamMarks.value_or(false);
     if (!error) {
         error = formatsOptions(picture.file.format, kept.scale.has_value(),
                                kept.paper.has_value() || kept.cellMm.has_value());

@@ -52,6 +52,7 @@ struct PictureOptions {
     int panelHeight = 0;
     int scale = kDefaultCellSize;  // pixels per cell
     bool fixUps = true;            // merge: the cells the junction fix-up changed are highlighted
+    bool seamMarks = false;        // merge: the cells that do not meet across a seam are marked
     PictureFileOptions file;       // PNG or PDF, as the options or the picture's name say
     bool formatGiven = false;      // by --format; else the name's suffix must say it
 };

@@ -18,6 +18,7 @@
 #include "core/mapfile/map_summary.h"
 #include "core/pipeline/save_pipeline.h"
 #include "render/picture_companion.h"
+#include "render/seam_check.h"
 
 namespace pw::cli {
 namespace {
@@ -210,10 +211,13 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
         return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
     }
     // The picture is drawn from the map as written and saved together with it.
-    PictureCompanion picture(*command.imagePath,
-                             renderOptionsOf(command.picture, command.request.slots.front().path,
-                                             command.request.slots.front().name),
-                             command.picture.file, command.picture.fixUps);
+    RenderOptions options = renderOptionsOf(command.picture, command.request.slots.front().path,
+                                            command.request.slots.front().name);
+    if (command.picture.seamMarks) {
+        options.seamMarks = seamMarksOf(command.request, options.legend);
+    }
+    PictureCompanion picture(*command.imagePath, std::move(options), command.picture.file,
+                             command.picture.fixUps);
     picture.nameInMessages(imageName);
     return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved &&
            host.printed();

@@ -66,6 +66,7 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
       panelLength_(options.panelLength),
       panelHeight_(options.panelHeight),
       highlights_(options.highlights),
+      seamMarks_(options.seamMarks),
       direction_(options.compass ? direction : -1) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
         font_ = mapLabelFont(cellSize_, kSmallestLabelText, kLargestLabelText);
@@ -86,7 +87,8 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
 
 void PictureOverlays::draw(QImage& window, QPoint origin) const {
     drawSeams(window, origin);
-    drawHighlights(window, origin);
+    drawMarkedCells(window, origin, highlights_, kHighlightColour, kHighlightTint);
+    drawMarkedCells(window, origin, seamMarks_, kSeamMarkColour, kSeamMarkTint);
     // The labels over the compass mark: a dot under it still shows.
     drawCompass(window, origin);
     drawLabels(window, origin);
@@ -118,10 +120,12 @@ void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
     }
 }
 
-void PictureOverlays::drawHighlights(QImage& window, QPoint origin) const {
+void PictureOverlays::drawMarkedCells(QImage& window, QPoint origin,
+                                      const std::vector<QPoint>& cells, QRgb colour,
+                                      int tint) const {
     const QRect shown(origin, window.size());
     const QRect whole(QPoint(0, 0), picture_);
-    for (const QPoint& cell : highlights_) {
+    for (const QPoint& cell : cells) {
         const qint64 left = qint64{cell.x()} * cellSize_;
         const qint64 top = qint64{cell.y()} * cellSize_;
         if (cell.x() < 0 || cell.y() < 0 || left >= picture_.width() || top >= picture_.height()) {
@@ -136,8 +140,7 @@ void PictureOverlays::drawHighlights(QImage& window, QPoint origin) const {
                 const int dy = y - square.top();
                 const bool frame = cellSize_ >= 4 && (dx == 0 || dy == 0 || dx == cellSize_ - 1 ||
                                                       dy == cellSize_ - 1);
-                mixPixel(window, x - origin.x(), y - origin.y(), kHighlightColour,
-                         frame ? 256 : kHighlightTint);
+                mixPixel(window, x - origin.x(), y - origin.y(), colour, frame ? 256 : tint);
             }
         }
     }

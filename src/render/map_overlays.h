@@ -18,7 +18,8 @@ namespace pw {
 // `mapCells` (none for a panel of 0 cells). The seams of a picture and of the preview.
 std::vector<int> seamOffsets(int panelCells, int mapCells);
 
-// What is drawn over the cells: seams between panels, the highlighted cells, the labels
+// What is drawn over the cells: seams between panels, the highlighted cells, the seam
+// check's marked cells, the labels
 // (placed by placeLabels(): each text on a pale box, then every dot over them; unless
 // options.labelsOnImage is off) and the compass mark, in that order. Laid out once for
 // the whole picture, then drawn into any window of it: a band of rows or
@@ -35,7 +36,9 @@ class PictureOverlays {
 
   private:
     void drawSeams(QImage& window, QPoint origin) const;
-    void drawHighlights(QImage& window, QPoint origin) const;
+    // Tints each of `cells` in `colour` by `tint` (of 256), framed once cells are large.
+    void drawMarkedCells(QImage& window, QPoint origin, const std::vector<QPoint>& cells,
+                         QRgb colour, int tint) const;
     void drawLabels(QImage& window, QPoint origin) const;
     void drawCompass(QImage& window, QPoint origin) const;
     void makeCompass();
@@ -45,6 +48,7 @@ class PictureOverlays {
     int panelLength_;
     int panelHeight_;
     std::vector<QPoint> highlights_;
+    std::vector<QPoint> seamMarks_;
     std::vector<PlacedLabel> labels_;
     std::vector<QRect> reaches_;  // every pixel each label's text may touch
     std::optional<QFont> font_;   // none: dots only

@@ -16,8 +16,9 @@ class CellPainter;
 class PictureOverlays;
 
 // Draws a picture of a map window by window: one square of options.cellSize pixels per
-// cell, then seams, highlights, labels and the compass mark. Memory follows the width of
-// what is drawn, never the map's height: rows are read as the windows reach them.
+// cell, then seams, highlights, seam marks, labels and the compass mark. Memory follows
+// the width of what is drawn, never the map's height: rows are read as the windows reach
+// them.
 class PictureDrawer {
   public:
     // `outline` is the map's, read with the same options.

@@ -36,6 +36,9 @@ struct RenderOptions {
     // Cells marked out on top of everything (x = column, y = row of the shown map), such
     // as the junction cells that a merge changed.
     std::vector<QPoint> highlights;
+    // Cells marked out over the highlights, in a colour of their own: the edge cells of
+    // features that do not meet across a seam (seamMarkCells()).
+    std::vector<QPoint> seamMarks;
     int cellSize = 1;  // pixels per cell side, 1 to kMaxCellSize
     // Colours and meanings of the map set; the built-in palette without one.
     std::optional<Legend> legend;

@@ -2,6 +2,7 @@
 #include "render/seam_check.h"
 
 #include <QPoint>
+#include <algorithm>
 #include <string>
 
 #include "render/map_cells.h"
@@ -140,6 +141,46 @@ SeamReport checkSeams(const JoinedMap& joined, const Legend& legend) {
         }
     }
     return report;
+}
+
+QPoint seamMarkCell(const SeamMismatch& mismatch, const JoinedMap& joined) {
+    const LayoutShape& shape = joined.shape;
+    const int length = joined.panelLength;
+    const int height = joined.panelHeight;
+    const QPoint origin(shape.columnOf(mismatch.slot) * length,
+                        shape.rowOf(mismatch.slot) * height);
+    const int along = mismatch.place - 1;
+    switch (mismatch.facing) {
+        case FacingSide::Below:
+            return origin + QPoint(along, height - 1);
+        case FacingSide::Above:
+            return origin + QPoint(along, 0);
+        case FacingSide::Right:
+            return origin + QPoint(length - 1, along);
+        case FacingSide::Left:
+            return origin + QPoint(0, along);
+    }
+    return origin;
+}
+
+std::vector<QPoint> seamMarkCells(const SeamReport& report, const JoinedMap& joined) {
+    std::vector<QPoint> cells;
+    for (const SeamMismatch& mismatch : report.mismatches) {
+        const QPoint cell = seamMarkCell(mismatch, joined);
+        // A corner cell may miss at two seams; it is marked once.
+        if (std::find(cells.begin(), cells.end(), cell) == cells.end()) {
+            cells.push_back(cell);
+        }
+    }
+    return cells;
+}
+
+std::vector<QPoint> seamMarksOf(const MergeRequest& request, const std::optional<Legend>& legend) {
+    if (!legend || !legend->marksAnyFeature()) {
+        return {};
+    }
+    const JoinedMap joined = joinInMemory(request);
+    return seamMarkCells(checkSeams(joined, *legend), joined);
 }
 
 }  // namespace pw

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPoint>
+#include <optional>
 #include <vector>
 
 #include "core/pipeline/joined_map.h"
@@ -30,5 +32,13 @@ struct SeamReport {
 // Compares the first grid of the joined map at every seam between two panels that were
 // joined without a problem, cell by cell, for the characters the legend marks.
 SeamReport checkSeams(const JoinedMap& joined, const Legend& legend);
+
+// Where a mismatched cell lies in the joined map (x = column, y = row), as pictures mark it.
+QPoint seamMarkCell(const SeamMismatch& mismatch, const JoinedMap& joined);
+// The cells a picture marks for `report`, one per mismatched cell.
+std::vector<QPoint> seamMarkCells(const SeamReport& report, const JoinedMap& joined);
+// The cells a picture of `request` marks: the request joined in memory and checked with
+// `legend`; none without a legend or one that marks no feature.
+std::vector<QPoint> seamMarksOf(const MergeRequest& request, const std::optional<Legend>& legend);
 
 }  // namespace pw

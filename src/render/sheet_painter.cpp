@@ -44,6 +44,9 @@ SheetPainter::SheetPainter(const RenderOptions& options, const MapOutline& outli
     for (const QPoint& cell : options.highlights) {
         highlighted_.emplace(cell.x(), cell.y());
     }
+    for (const QPoint& cell : options.seamMarks) {
+        seamMarked_.emplace(cell.x(), cell.y());
+    }
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
         font_ = mapLabelFont(layoutCell_, kSmallestLabelText, kLargestLabelText);
     }
@@ -65,7 +68,10 @@ void SheetPainter::draw(QPainter& painter, const QRectF& area, const SheetRows& 
     painter.translate(-cells.left(), -cells.top());  // in map cells from here on
     drawCells(painter, rows, cells);
     drawSeams(painter, cells);
-    drawHighlightFrames(painter, cells);
+    drawFrames(painter, cells, highlighted_, kHighlightColour);
+    if (!seamMarked_.empty()) {  // a sheet without marks stays as it was drawn before them
+        drawFrames(painter, cells, seamMarked_, kSeamMarkColour);
+    }
     painter.scale(1 / layoutCell_, 1 / layoutCell_);  // in the labels' layout from here on
     const QRectF shown(cells.left() * layoutCell_, cells.top() * layoutCell_,
                        cells.width() * layoutCell_, cells.height() * layoutCell_);
@@ -93,8 +99,12 @@ void SheetPainter::drawCells(QPainter& painter, const SheetRows& rows, const QRe
                        row < rows.size() ? rows[row].second : std::string_view(), cells.left(),
                        cells.width(), line);
         for (int x = 0; x < cells.width(); ++x) {
-            if (highlighted_.contains({cells.left() + x, cells.top() + y})) {
+            const std::pair<int, int> cell(cells.left() + x, cells.top() + y);
+            if (highlighted_.contains(cell)) {
                 line[x] = mixColour(line[x], kHighlightColour, kHighlightTint);
+            }
+            if (seamMarked_.contains(cell)) {
+                line[x] = mixColour(line[x], kSeamMarkColour, kSeamMarkTint);
             }
             ++counts[line[x]];
         }
@@ -158,13 +168,13 @@ void SheetPainter::drawSeams(QPainter& painter, const QRect& cells) const {
     }
 }
 
-void SheetPainter::drawHighlightFrames(QPainter& painter, const QRect& cells) const {
+void SheetPainter::drawFrames(QPainter& painter, const QRect& cells, const CellSet& framed,
+                              QRgb colour) const {
     const double half = kFrameMm / cellMm_ / 2;
-    painter.setPen(
-        QPen(QColor(kHighlightColour), 2 * half, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(QPen(QColor(colour), 2 * half, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     std::vector<QRectF> frames;
-    for (const auto& [column, row] : highlighted_) {
+    for (const auto& [column, row] : framed) {
         if (cells.contains(column, row)) {
             frames.push_back(QRectF(column, row, 1, 1).adjusted(half, half, -half, -half));
         }

@@ -218,6 +218,21 @@ std::string setupNotChecked() {
     return "nothing to compare: the setup cannot be used";
 }
 
+std::string seamCheckNote(const std::string& finding) {
+    return "Seam check: " + finding;
+}
+
+std::string seamMismatchHover(char here, const std::string& hereMeaning, int facingSlot,
+                              const std::string& facingName, char across,
+                              const std::string& acrossMeaning) {
+    const auto cell = [](char character, const std::string& meaning) {
+        return meaning.empty() ? quotedCell(character) : meaning + " " + quotedCell(character);
+    };
+    return "; does not meet across the seam: " + cell(here, hereMeaning) + " here, " +
+           cell(across, acrossMeaning) + " across in slot " + std::to_string(facingSlot) +
+           (facingName.empty() ? std::string() : ": " + facingName);
+}
+
 std::string warning(const std::string& note) {
     return "WARNING: " + note;
 }

@@ -172,6 +172,19 @@ std::string noFeatureToCompare(const std::string& legend);
 std::string seamsChecked(int seams, int mismatches, int failed);
 // ... of a setup that cannot be read or is refused.
 std::string setupNotChecked();
+// The seam check in the preview: its "Seam check" box with the letter Alt picks it by, what
+// the box is for, its note above the picture (`finding` one of the sentences above), and
+// what the line under the picture adds over a cell that does not meet: the feature here
+// and the cell across in the slot beyond the seam (numbered from 1), each with its meaning
+// from the legend (empty for none).
+inline constexpr char kSeamCheck[] = "Sea&m check";
+inline constexpr char kSeamCheckDescription[] =
+    "Marks in cyan the edge cells of features the legend marks with + that do not meet "
+    "across a seam";
+std::string seamCheckNote(const std::string& finding);
+std::string seamMismatchHover(char here, const std::string& hereMeaning, int facingSlot,
+                              const std::string& facingName, char across,
+                              const std::string& acrossMeaning);
 
 // Why an output is refused before anything is written: it is one of the command's other
 // files.

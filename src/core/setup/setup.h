@@ -36,7 +36,8 @@ struct SetupPictureOptions {
     std::optional<std::string> show;    // "first", "second" or a layer letter
     std::optional<std::string> labels;  // "all", "placed" or "none"
     std::optional<bool> fixUps;
-    std::optional<int> scale;  // PNG: pixels per cell
+    std::optional<bool> seamMarks;  // the seam check's marks; without it none
+    std::optional<int> scale;       // PNG: pixels per cell
     std::optional<int> dpi;
     std::optional<std::string> paper;  // PDF
     std::optional<double> cellMm;      // PDF

@@ -41,6 +41,7 @@ constexpr char kFormatOption[] = "format";
 constexpr char kShow[] = "show";
 constexpr char kLabels[] = "labels";
 constexpr char kFixUps[] = "fixUps";
+constexpr char kSeamMarks[] = "seamMarks";
 constexpr char kScale[] = "scale";
 constexpr char kDpi[] = "dpi";
 constexpr char kPaper[] = "paper";
@@ -248,14 +249,15 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
     } else if (picture.isObject() && !in.failed()) {
         const QJsonObject pictureObject = picture.toObject();
         ObjectReader pictureIn(pictureObject, kPicture, problem);
-        pictureIn.allowOnly(
-            {kFile, kFormatOption, kShow, kLabels, kFixUps, kScale, kDpi, kPaper, kCellMm});
+        pictureIn.allowOnly({kFile, kFormatOption, kShow, kLabels, kFixUps, kSeamMarks, kScale,
+                             kDpi, kPaper, kCellMm});
         setup.picture = pictureIn.path(kFile, true).value_or("");
         SetupPictureOptions& options = setup.pictureOptions;
         options.format = pictureIn.string(kFormatOption, false);
         options.show = pictureIn.string(kShow, false);
         options.labels = pictureIn.string(kLabels, false);
         options.fixUps = pictureIn.truth(kFixUps);
+        options.seamMarks = pictureIn.truth(kSeamMarks);
         options.scale = pictureIn.wholeNumber(kScale);
         options.dpi = pictureIn.wholeNumber(kDpi);
         options.paper = pictureIn.string(kPaper, false);
@@ -302,6 +304,7 @@ QJsonObject pictureJson(const std::string& file, const SetupPictureOptions& opti
     put(kShow, options.show);
     put(kLabels, options.labels);
     put(kFixUps, options.fixUps);
+    put(kSeamMarks, options.seamMarks);
     put(kScale, options.scale);
     put(kDpi, options.dpi);
     put(kPaper, options.paper);

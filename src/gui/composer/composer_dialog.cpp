@@ -170,6 +170,7 @@ void ComposerDialog::addPreview() {
     preview_ = new PreviewPane(*environment_.prompts, this);
     preview_->setObjectName(QStringLiteral("previewPane"));
     preview_->setImageNameSource([this] { return savedFileName(*environment_.settings); });
+    preview_->keepSeamCheckIn(*environment_.settings);
     auto* previewColumn = new QVBoxLayout;
     const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
     previewColumn->setContentsMargins(0, margin, margin, margin);

@@ -104,8 +104,8 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
     for (const char* name : {"openSetupButton", "saveSetupButton"}) {
         order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
     }
-    for (const char* name :
-         {"previewShow", "previewLabels", "previewFixUps", "previewSaveImage", "previewView"}) {
+    for (const char* name : {"previewShow", "previewLabels", "previewFixUps", "previewSeamCheck",
+                             "previewSaveImage", "previewView"}) {
         order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
     }
     order.insert(order.end(), {widgets_.saveButton, widgets_.cancelButton});

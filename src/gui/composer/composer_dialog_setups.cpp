@@ -134,6 +134,7 @@ void ComposerDialog::onSaveSetup() {
         SetupPictureOptions& kept = setup.pictureOptions;
         kept.show = shown.show;
         kept.fixUps = shown.fixUps;
+        kept.seamMarks = shown.seamMarks;
         kept.labels = shown.labels || kept.labels != "all" ? shown.labels : kept.labels;
     }
     if (const std::optional<Problem> problem = writeSetupFile(path->toStdString(), setup)) {

@@ -12,6 +12,7 @@
 #include "core/pipeline/save_pipeline.h"
 #include "gui/common/user_prompts.h"
 #include "render/picture_companion.h"
+#include "render/seam_check.h"
 
 namespace pw::gui {
 namespace {
@@ -79,7 +80,11 @@ class ImageSaveHost final : public PipelineHost, public MapCompanion {
 
 void saveImageOf(const MergeRequest& request, const ImageChoice& choice, UserPrompts& prompts,
                  QWidget& parent) {
-    ImageSaveHost host(choice, prompts, parent);
+    ImageChoice drawn = choice;
+    if (choice.seamMarks) {
+        drawn.options.seamMarks = seamMarksOf(request, choice.options.legend);
+    }
+    ImageSaveHost host(drawn, prompts, parent);
     const auto inMemory = [](const std::string&) {
         return OpenedOutput{std::make_unique<MemoryOutput>(), {}};
     };

@@ -13,10 +13,12 @@ namespace pw::gui {
 class UserPrompts;
 
 // What "Save Image..." draws: the options shown (at the picture's own scale), whether the
-// fix-up highlight is on, and the map file Save Map remembers (empty when none is).
+// fix-up highlight and the seam check's marks are on, and the map file Save Map remembers
+// (empty when none is).
 struct ImageChoice {
     RenderOptions options;
     bool fixUps = true;
+    bool seamMarks = false;
     QString rememberedMap;
 };
 

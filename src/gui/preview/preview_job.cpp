@@ -3,7 +3,11 @@
 
 #include <algorithm>
 
+<<<<<<< HEAD
 #include "render/compass_mark.h"
+=======
+#include "core/common/messages.h"
+>>>>>>> seamgui
 #include "render/map_renderer.h"
 
 namespace pw::gui {
@@ -11,6 +15,27 @@ namespace {
 
 // Beyond this a cell shows no more detail, only a larger picture to scroll.
 constexpr int kLargestPreviewCell = 16;
+
+// The seam check of the joined map with the legend of the map set: its report, its marks
+// on the picture and its note.
+void checkSeamsOf(PreviewResult& result) {
+    const std::optional<Legend>& legend = result.options.legend;
+    std::string finding;
+    if (!legend) {
+        finding = messages::noLegendToCompare(Legend::kFileName);
+    } else if (!legend->marksAnyFeature()) {
+        finding = messages::noFeatureToCompare(Legend::kFileName);
+    } else {
+        result.seams = checkSeams(result.joined, *legend);
+        result.options.seamMarks = seamMarkCells(result.seams, result.joined);
+        const auto failed = std::ranges::count_if(
+            result.joined.slotProblems, [](const auto& problem) { return problem.has_value(); });
+        finding = messages::seamsChecked(result.seams.seamsCompared,
+                                         static_cast<int>(result.seams.mismatches.size()),
+                                         static_cast<int>(failed));
+    }
+    result.seamNote = messages::seamCheckNote(finding);
+}
 
 }  // namespace
 
@@ -40,6 +65,9 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
         for (const auto& [column, row] : result.joined.fixedCells) {
             result.options.highlights.emplace_back(column, row);
         }
+    }
+    if (job.seamCheck) {
+        checkSeamsOf(result);
     }
     // The labels are placed by the view at the zoom it shows, not here.
     result.options.labelsOnImage = false;

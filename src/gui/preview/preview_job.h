@@ -14,15 +14,17 @@
 #include "core/pipeline/joined_map.h"
 #include "render/cell_index.h"
 #include "render/render_options.h"
+#include "render/seam_check.h"
 
 namespace pw::gui {
 
 // What the preview shows: the slots as Save Map would take them, and how to draw them.
 struct PreviewJob {
     MergeRequest request;
-    RenderOptions options;  // cellSize is chosen by the job to suit the joined map
-    bool fixUps = true;     // highlights the cells that the junction fix-up changed
-    int longSide = 640;     // the image's long side aimed at, in pixels
+    RenderOptions options;   // cellSize is chosen by the job to suit the joined map
+    bool fixUps = true;      // highlights the cells that the junction fix-up changed
+    bool seamCheck = false;  // compares the seams with the legend and marks what misses
+    int longSide = 640;      // the image's long side aimed at, in pixels
 };
 
 // The joined map drawn, or why nothing could be.
@@ -35,6 +37,8 @@ struct PreviewResult {
     std::optional<QRectF> compass;  // what the image's compass mark covers
     std::vector<std::string> slotNames;
     std::optional<Problem> problem;  // why the joined map could not be drawn
+    SeamReport seams;                // what the seam check found, when it was asked for
+    std::string seamNote;            // what the note line says of it; empty: not asked for
     bool cancelled = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -24,6 +25,8 @@ namespace {
 constexpr char kFirstGrid = 'F';
 constexpr char kSecondGrid = 'S';
 
+const QString kSeamCheckKey = QStringLiteral("Preview/SeamCheck");
+
 // What the mouse and the keys do, in the line under the picture while the mouse is not
 // over it, and in the picture's tooltip.
 QString keysHint() {
@@ -38,6 +41,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       show_(new QComboBox(this)),
       labels_(new QCheckBox(tr("&Labels"), this)),
       fixUps_(new QCheckBox(QString::fromLatin1(messages::kFixUps), this)),
+      seamCheck_(new QCheckBox(QString::fromLatin1(messages::kSeamCheck), this)),
       saveImage_(new QPushButton(tr("Save &Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
@@ -49,6 +53,9 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     fixUps_->setObjectName(QStringLiteral("previewFixUps"));
     fixUps_->setChecked(true);
     fixUps_->setToolTip(QString::fromLatin1(messages::kFixUpsTip));
+    seamCheck_->setObjectName(QStringLiteral("previewSeamCheck"));
+    seamCheck_->setToolTip(QString::fromLatin1(messages::kSeamCheckDescription));
+    seamCheck_->setAccessibleDescription(QString::fromLatin1(messages::kSeamCheckDescription));
     saveImage_->setObjectName(QStringLiteral("previewSaveImage"));
     saveImage_->setAutoDefault(false);
     view_->setObjectName(QStringLiteral("previewView"));
@@ -79,6 +86,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     controls_->addLayout(showGroup);
     controls_->addWidget(labels_, 0, Qt::AlignLeft);
     controls_->addWidget(fixUps_, 0, Qt::AlignLeft);
+    controls_->addWidget(seamCheck_, 0, Qt::AlignLeft);
     controls_->addStretch();
     controls_->addWidget(saveImage_, 0, Qt::AlignLeft);
     auto* column = new QVBoxLayout(this);
@@ -89,11 +97,13 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     column->addWidget(status_);
     setTabOrder(show_, labels_);
     setTabOrder(labels_, fixUps_);
-    setTabOrder(fixUps_, saveImage_);
+    setTabOrder(fixUps_, seamCheck_);
+    setTabOrder(seamCheck_, saveImage_);
 
     connect(show_, &QComboBox::currentIndexChanged, this, &PreviewPane::submit);
     connect(labels_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(fixUps_, &QCheckBox::toggled, this, &PreviewPane::submit);
+    connect(seamCheck_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(saveImage_, &QPushButton::clicked, this, &PreviewPane::saveImage);
     connect(view_, &PreviewView::hovered, this, &PreviewPane::describeCell);
 }
@@ -113,6 +123,12 @@ void PreviewPane::setCompact(bool compact) {
     controls_->invalidate();
     layout()->invalidate();
     updateGeometry();
+}
+
+void PreviewPane::keepSeamCheckIn(QSettings& settings) {
+    seamCheck_->setChecked(settings.value(kSeamCheckKey, false).toBool());
+    connect(seamCheck_, &QCheckBox::toggled, this,
+            [&settings](bool on) { settings.setValue(kSeamCheckKey, on); });
 }
 
 void PreviewPane::setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions) {
@@ -139,6 +155,7 @@ void PreviewPane::showNotes() {
     QStringList notes = listingNotes_;
     notes.prepend(keptNote_);
     notes.append(legendNote_);
+    notes.append(seamNote_);
     notes.removeAll(QString());
     note_->setText(notes.join(QLatin1Char('\n')));
     note_->setVisible(!notes.isEmpty());
@@ -181,6 +198,7 @@ void PreviewPane::submit() {
     job.request = request_;
     job.options = shownOptions();
     job.fixUps = fixUps_->isChecked();
+    job.seamCheck = seamCheck_->isChecked();
     job.longSide = longSide();
     submittedLongSide_ = job.longSide;
     worker_->submit(std::move(job));
@@ -213,6 +231,9 @@ SetupPictureOptions PreviewPane::pictureChoices() const {
     if (!fixUps_->isChecked()) {
         choices.fixUps = false;
     }
+    if (seamCheck_->isChecked()) {
+        choices.seamMarks = true;
+    }
     return choices;
 }
 
@@ -239,6 +260,8 @@ void PreviewPane::resizeEvent(QResizeEvent* event) {
 void PreviewPane::take(PreviewResult result) {
     current_ = std::move(result);
     const JoinedMap& joined = current_.joined;
+    seamNote_ = current_.image.isNull() ? QString() : QString::fromStdString(current_.seamNote);
+    showNotes();
     offerLayers(current_.cells.layerLetters());
     saveImage_->setEnabled(!current_.image.isNull());
     const auto unchosen = [](const SourceSlot& slot) { return slot.name.empty(); };
@@ -327,6 +350,21 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
         description +=
             messages::cellSlot(slot + 1, current_.slotNames[static_cast<std::size_t>(slot)]);
     }
+    // Each seam this cell does not meet across, named from both sides.
+    const auto meaning = [this](char character) {
+        const std::optional<Legend>& legend = current_.options.legend;
+        const LegendEntry* entry = legend ? legend->entryOf(character) : nullptr;
+        return entry != nullptr ? entry->meaning : std::string();
+    };
+    for (const SeamMismatch& mismatch : current_.seams.mismatches) {
+        if (seamMarkCell(mismatch, joined) == QPoint(column, row)) {
+            const auto across = static_cast<std::size_t>(mismatch.facingSlot);
+            description += messages::seamMismatchHover(
+                mismatch.cell, meaning(mismatch.cell), mismatch.facingSlot + 1,
+                across < current_.slotNames.size() ? current_.slotNames[across] : std::string(),
+                mismatch.facingCell, meaning(mismatch.facingCell));
+        }
+    }
     if (!label.isEmpty()) {
         description += messages::hoveredLabel(label.toStdString());
     }
@@ -336,7 +374,7 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 }
 
 void PreviewPane::saveImage() {
-    ImageChoice choice{shownOptions(), fixUps_->isChecked(),
+    ImageChoice choice{shownOptions(), fixUps_->isChecked(), seamCheck_->isChecked(),
                        rememberedMap_ ? rememberedMap_() : QString()};
     choice.options.cellSize = kDefaultCellSize;
     choice.options.labelsOnImage = true;  // placed for the picture's own scale

@@ -17,6 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QSettings;
 
 namespace pw::gui {
 
@@ -28,8 +29,8 @@ class UserPrompts;
 // What Save Map would write with the current slots, marks and direction, joined in memory
 // and drawn off the GUI thread: a "Show" choice (first grid, second grid or a layer over
 // the first grid), labels on or off, the junction fix-up's cells highlighted or not, the
-// cell and label under the mouse, and "Save Image..." (PNG or PDF, as merge --image
-// draws it).
+// seam check's marks on or off, the cell and label under the mouse, and "Save Image..."
+// (PNG or PDF, as merge --image draws it).
 class PreviewPane : public QWidget {
     Q_OBJECT
 
@@ -50,11 +51,13 @@ class PreviewPane : public QWidget {
     // picture, and each junction {upper slot, lower slot} that the marks change is
     // marked along its seam. An empty note hides the line.
     void setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions);
+    // The "Seam check" box as `settings` remember it, and remembered there when it changes.
+    void keepSeamCheckIn(QSettings& settings);
     // Stacks the controls above the picture, for a pane with little width.
     void setCompact(bool compact);
 
     // What the controls show, as a setup keeps a picture's options: only those that differ
-    // from merge --image's (show, labels, fix-ups).
+    // from merge --image's (show, labels, fix-ups, seam marks).
     SetupPictureOptions pictureChoices() const;
 
     // The preview on show, and whether it is the one of the latest request.
@@ -70,8 +73,8 @@ class PreviewPane : public QWidget {
     RenderOptions shownOptions() const;
     int longSide() const;
     void showJunctions();
-    // The note line: the kept marks' note, the listing's and the legend's, each on a line
-    // of its own.
+    // The note line: the kept marks' note, the listing's, the legend's and the seam
+    // check's, each on a line of its own.
     void showNotes();
     void take(PreviewResult result);
     // Shows `message` instead of a picture, to the eye and to screen readers.
@@ -85,6 +88,7 @@ class PreviewPane : public QWidget {
     bool requested_ = false;
     std::optional<Legend> legend_;
     QString legendNote_;
+    QString seamNote_;
     QString keptNote_;
     QStringList listingNotes_;
     PreviewResult current_;
@@ -93,6 +97,7 @@ class PreviewPane : public QWidget {
     QComboBox* show_ = nullptr;
     QCheckBox* labels_ = nullptr;
     QCheckBox* fixUps_ = nullptr;
+    QCheckBox* seamCheck_ = nullptr;
     std::function<QString()> rememberedMap_;
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
