@@ -12,8 +12,8 @@ namespace pw::gui {
 class UserPrompts;
 
 // What every dialog of the program reaches outside itself through. The program points it
-// at real windows, its own settings and the usual map-set folders; tests at stand-ins and a temp
-// folder.
+// at real windows, its own settings and the usual map-set folders; tests at stand-ins and temp
+// folders.
 struct DialogEnvironment {
     UserPrompts* prompts = nullptr;
     QSettings* settings = nullptr;  // holds "Saved File Name" of section "Boardsmith"
@@ -21,6 +21,8 @@ struct DialogEnvironment {
     std::vector<std::string> mapSetRoots;
     // The user's own data folder, which keeps the last composition (lastCompositionPath()).
     QString dataFolder;
+    // Where the small pictures of the panels are kept between runs; empty keeps none.
+    QString pictureCacheFolder;
 };
 
 }  // namespace pw::gui
