@@ -51,7 +51,9 @@ QString ThumbnailCache::entryPath(const std::string& path) const {
                                   QStringLiteral(".png"));
 }
 
-QImage ThumbnailCache::picture(const std::string& path, const std::string& name) const {
+QImage ThumbnailCache::picture(const std::string& path, const std::string& name,
+                               QString& toKeep) const {
+    toKeep.clear();
     const QString entry = entryPath(path);
     if (QImage kept; !entry.isEmpty() && kept.load(entry, "PNG")) {
         return kept;
@@ -59,21 +61,24 @@ QImage ThumbnailCache::picture(const std::string& path, const std::string& name)
     MapSource source = MapSource::file(path);
     source.name = name;
     QImage drawn = drawThumbnail(source, box_, legend_);
-    if (drawn.isNull() || entry.isEmpty()) {
-        return drawn;
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (drawn.save(&buffer, "PNG")) {
-        // Through the safe save, so that a picture is there whole or not at all.
-        const OpenedOutput output = openSafeOutput(QFile::encodeName(entry).toStdString());
-        if (output.file &&
-            output.file->write(bytes.constData(), static_cast<std::size_t>(bytes.size()))) {
-            output.file->commit();
-        }
+    if (!drawn.isNull()) {
+        toKeep = entry;
     }
     return drawn;
+}
+
+void ThumbnailCache::keep(const QString& entry, const QImage& picture) const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (entry.isEmpty() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
+        return;
+    }
+    // Through the safe save, so that a picture is there whole or not at all.
+    const OpenedOutput output = openSafeOutput(QFile::encodeName(entry).toStdString());
+    if (output.file &&
+        output.file->write(bytes.constData(), static_cast<std::size_t>(bytes.size()))) {
+        output.file->commit();
+    }
 }
 
 }  // namespace pw

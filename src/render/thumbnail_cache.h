@@ -24,8 +24,12 @@ class ThumbnailCache {
     ThumbnailCache(QString folder, QSize box, std::optional<Legend> legend);
 
     // The picture of the map at `path` (bytes; `name` as messages name it): from the
-    // folder when it is there, else drawn and stored. Null when it cannot be drawn.
-    QImage picture(const std::string& path, const std::string& name) const;
+    // folder when it is there, else drawn; null when it cannot be drawn. A picture drawn
+    // that can be kept says where in `toKeep` (else it is left empty), for keep().
+    QImage picture(const std::string& path, const std::string& name, QString& toKeep) const;
+    // Keeps a picture drawn by picture() where it said. Apart from the drawing, since every
+    // file written is synced to disk, which takes far longer than drawing a picture.
+    void keep(const QString& entry, const QImage& picture) const;
 
     // Where the picture of the map at `path` as it is now is kept; empty when the file
     // cannot be looked at or nothing is kept.

@@ -99,12 +99,25 @@ void MapFileScanner::draw(const std::stop_token& stop,
         legend = Legend::loadFromFolder(pictures_->legendFolder);
     }
     const ThumbnailCache cache(pictures_->cacheFolder, pictures_->size, std::move(legend));
+    // Every picture is shown first; those newly drawn are kept afterwards, each a file
+    // synced to disk: a set drawn for the first time fills in as fast as it is drawn.
+    std::vector<std::pair<QString, QImage>> toKeep;
     pass<QImage>(
         stop, maps.size(),
-        [&](std::size_t i) { return cache.picture(maps[i].first, maps[i].second); },
+        [&](std::size_t i) {
+            QString entry;
+            QImage picture = cache.picture(maps[i].first, maps[i].second, entry);
+            if (!entry.isEmpty()) {
+                toKeep.emplace_back(entry, picture);
+            }
+            return picture;
+        },
         [this](std::size_t first, std::vector<QImage> pictures) {
             pictures_->deliver(first, std::move(pictures));
         });
+    for (std::size_t i = 0; i < toKeep.size() && !stop.stop_requested(); ++i) {
+        cache.keep(toKeep[i].first, toKeep[i].second);
+    }
 }
 
 }  // namespace pw::gui
