@@ -7,8 +7,8 @@
 namespace pw::gui {
 namespace {
 
-constexpr int kFrameWidth = 2;
-constexpr int kWashAlpha = 60;  // of 255: the widget stays readable under it
+constexpr int kFrameWidth = 3;
+constexpr int kWashAlpha = 90;  // of 255: the widget stays readable under it
 
 }  // namespace
 

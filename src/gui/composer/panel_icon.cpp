@@ -42,8 +42,15 @@ QPixmap drawn(QSize room, qreal ratio, const QImage& picture, const QIcon& mark,
 }  // namespace
 
 QIcon panelIcon(QSize room, QSize small, qreal ratio, const QImage& picture, const QIcon& mark) {
-    QIcon icon(drawn(room, ratio, picture, mark, kMarkSide));
-    icon.addPixmap(drawn(small, ratio, mark.isNull() ? picture : QImage(), mark, small.height()));
+    const QPixmap large = drawn(room, ratio, picture, mark, kMarkSide);
+    const QPixmap little =
+        drawn(small, ratio, mark.isNull() ? picture : QImage(), mark, small.height());
+    QIcon icon;
+    // A chosen name shows its panel in its own colours, not tinted as the row is.
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Selected}) {
+        icon.addPixmap(large, mode);
+        icon.addPixmap(little, mode);
+    }
     return icon;
 }
 
