@@ -31,11 +31,11 @@ class ThumbnailCache {
     // file written is synced to disk, which takes far longer than drawing a picture.
     void keep(const QString& entry, const QImage& picture) const;
 
+  private:
     // Where the picture of the map at `path` as it is now is kept; empty when the file
     // cannot be looked at or nothing is kept.
     QString entryPath(const std::string& path) const;
 
-  private:
     QString folder_;
     QSize box_;
     std::optional<Legend> legend_;
