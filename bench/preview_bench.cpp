@@ -7,12 +7,15 @@
 //           window at 1600 by 1000, until its preview is up to date; medians of N runs
 //           (default 5);
 //       (b) opening the Composite dialog (eight slots) with 1,000 map files in the map-set
-//           folder, until its first paint, median of N runs; then the longest the dialog
-//           went without handling events while the files were read through whole.
+//           folder, until its first paint, median of N runs, first with no panel picture
+//           kept and then with all kept; then, for each, how long until every file was read
+//           through whole and every picture was there, and the longest the dialog went
+//           without handling events meanwhile.
 //   panelwright-preview-bench --show top|end|composite COUNT MAPSET [NAME...]
 //       opens the main dialog and a composer dialog with NAMEs chosen slot by slot from
 //       the bundled map sets ("A>B": A, then B), prints READY once the preview is drawn and
-//       stays up for a few seconds: for screenshots.
+//       stays up for a few seconds: for screenshots. PANELWRIGHT_SHOW_LIST=N opens slot N's
+//       list, PANELWRIGHT_SHOW_DROP=N lights slot N up as if slot 1 were dragged over it.
 //
 // Runs on any Qt platform; use QT_QPA_PLATFORM=offscreen for the figures.
 
@@ -20,7 +23,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -38,6 +43,7 @@
 #include "gui/common/qt_user_prompts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/slot_drops.h"
 #include "gui/preview/preview_job.h"
 #include "gui/preview/preview_pane.h"
 #include "render/map_renderer.h"
@@ -149,8 +155,12 @@ void measurePreview(int runs) {
     QSettings settings(QDir(root.path()).filePath(QStringLiteral("settings.ini")),
                        QSettings::IniFormat);
     // The last composition goes into the bench's own folder, never the user's.
-    const DialogEnvironment environment{&prompts, &settings, {root.path().toStdString()},
-                                        root.path()};
+    const DialogEnvironment environment{&prompts,
+                                        &settings,
+                                        {root.path().toStdString()},
+                                        root.path(),
+                                        QDir(root.path()).filePath(QStringLiteral("pictures")),
+                                        {}};
     auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
     dialog->show();
     dialog->resize(1600, 1000);  // a maximised window on a screen of 1600 by 1000
@@ -188,41 +198,63 @@ void measureOpening(int runs) {
     QtUserPrompts prompts;
     QSettings settings(QDir(root.path()).filePath(QStringLiteral("settings.ini")),
                        QSettings::IniFormat);
-    // The last composition goes into the bench's own folder, never the user's.
-    const DialogEnvironment environment{&prompts, &settings, {root.path().toStdString()},
-                                        root.path()};
-    std::vector<double> openings;
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
+    // The last composition and the pictures go into the bench's own folder, never the user's.
+    const QString pictures = QDir(root.path()).filePath(QStringLiteral("pictures"));
+    const DialogEnvironment environment{&prompts,    &settings, {root.path().toStdString()},
+                                        root.path(), pictures,  {}};
+    for (const bool kept : {false, true}) {
+        if (kept) {  // every picture drawn so far is kept once they all are written
+            auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
+            dialog->show();
+            waitUntil([&] { return QDir(pictures).entryList(QDir::Files).size() >= 1000; });
+        }
+        std::vector<double> openings;
+        for (int run = 0; run < runs; ++run) {
+            if (!kept) {
+                QDir(pictures).removeRecursively();
+            }
+            QElapsedTimer timer;
+            timer.start();
+            auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
+            dialog->show();
+            QCoreApplication::processEvents();  // the first paint
+            openings.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            if (dialog->findChild<QComboBox*>(QStringLiteral("mapList8"))->count() != 1000) {
+                std::printf("the slot lists are not complete\n");
+            }
+        }
+        std::printf("(b) Composite dialog opening with 1,000 map files, %s: median %.0f ms\n",
+                    kept ? "every picture kept" : "no picture kept", median(openings));
+
+        // Responsive while the files are read through and the pictures drawn: the longest
+        // turn of the event loop.
+        if (!kept) {
+            QDir(pictures).removeRecursively();
+        }
         auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
         dialog->show();
-        QCoreApplication::processEvents();  // the first paint
-        openings.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        if (dialog->findChild<QComboBox*>(QStringLiteral("mapList8"))->count() != 1000) {
-            std::printf("the slot lists are not complete\n");
+        const auto* names = dynamic_cast<const MapListModel*>(
+            dialog->findChild<QComboBox*>(QStringLiteral("mapList1"))->model());
+        QElapsedTimer whole;
+        whole.start();
+        qint64 longest = 0;
+        qint64 last = 0;
+        qint64 wholeAt = -1;
+        qint64 picturesAt = -1;
+        while (wholeAt < 0 || picturesAt < 0) {
+            QCoreApplication::processEvents();
+            longest = std::max(longest, whole.elapsed() - last);
+            last = whole.elapsed();
+            wholeAt = wholeAt < 0 && names->wholeChecked() ? last : wholeAt;
+            picturesAt = picturesAt < 0 && names->picturesDone() ? last : picturesAt;
+            QThread::msleep(1);
         }
+        std::printf(
+            "    all read through whole after %lld ms, every picture there after %lld ms; "
+            "longest pause of the dialog %lld ms\n",
+            static_cast<long long>(wholeAt), static_cast<long long>(picturesAt),
+            static_cast<long long>(longest));
     }
-    std::printf("(b) Composite dialog opening with 1,000 map files: median %.0f ms\n",
-                median(openings));
-
-    // Responsive while the files are read through: the longest turn of the event loop.
-    auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
-    dialog->show();
-    const auto* names = dynamic_cast<const MapListModel*>(
-        dialog->findChild<QComboBox*>(QStringLiteral("mapList1"))->model());
-    QElapsedTimer whole;
-    whole.start();
-    qint64 longest = 0;
-    qint64 last = 0;
-    while (!names->wholeChecked()) {
-        QCoreApplication::processEvents();
-        longest = std::max(longest, whole.elapsed() - last);
-        last = whole.elapsed();
-        QThread::msleep(1);
-    }
-    std::printf("    all read through whole after %lld ms; longest pause of the dialog %lld ms\n",
-                static_cast<long long>(whole.elapsed()), static_cast<long long>(longest));
 }
 
 int showForScreenshot(const QStringList& arguments) {
@@ -233,7 +265,12 @@ int showForScreenshot(const QStringList& arguments) {
     QtUserPrompts prompts;
     QTemporaryDir settingsDir;
     QSettings settings(settingsDir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-    const DialogEnvironment environment{&prompts, &settings, mapSetRoots(), settingsDir.path()};
+    const DialogEnvironment environment{&prompts,
+                                        &settings,
+                                        mapSetRoots(),
+                                        settingsDir.path(),
+                                        settingsDir.filePath(QStringLiteral("pictures")),
+                                        {}};
     PanelwrightDialog main(environment);
     if (arguments.value(2) == "1") {
         main.findChild<QAbstractButton*>(QStringLiteral("emberlineRadio"))->click();
@@ -264,6 +301,16 @@ int showForScreenshot(const QStringList& arguments) {
     if (const int open = qEnvironmentVariableIntValue("PANELWRIGHT_SHOW_LIST"); open > 0) {
         QTimer::singleShot(300, [&dialog, open] {
             dialog->findChild<QComboBox*>(QStringLiteral("mapList%1").arg(open))->showPopup();
+        });
+    }
+    // PANELWRIGHT_SHOW_DROP=N shows slot N lit up as slot 1 is dragged over it.
+    std::unique_ptr<QMimeData> dragged(SlotDrops::slotDrag(0));
+    if (const int over = qEnvironmentVariableIntValue("PANELWRIGHT_SHOW_DROP"); over > 0) {
+        QTimer::singleShot(300, [&dialog, &dragged, over] {
+            QDragEnterEvent enter({5, 5}, Qt::MoveAction, dragged.get(), Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(
+                dialog->findChild<QComboBox*>(QStringLiteral("mapList%1").arg(over)), &enter);
         });
     }
     QTimer::singleShot(500, [&dialog] {

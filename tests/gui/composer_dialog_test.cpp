@@ -9,6 +9,7 @@
 
 #include "gui/preview/preview_view.h"
 #include "gui_test_bed.h"
+#include "render/palette.h"
 
 namespace pw::gui::test {
 namespace {
@@ -223,6 +224,69 @@ TEST(OddFilesTest, TheDialogOpensStaysResponsiveAndSaysWhatCannotBeUsed) {
     EXPECT_TRUE(bed.prompts.asked.isEmpty());
 }
 
+ino_t inode(const std::string& path) {
+    struct stat file {};
+    return ::stat(path.c_str(), &file) == 0 ? file.st_ino : 0;
+}
+
+// The pictures beside the names: drawn in the map set's colours, kept, drawn again only
+// for a file that changed, and drawn all the same where none can be kept.
+TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChanges) {
+    GuiTestBed bed;
+    bed.addFile(0, "legend.txt", "a #123456 grass\n");
+    bed.addMap(0, "AA-01L.map", 'a');
+    bed.addMap(0, "BB-02R.map", 'b', 6);
+    bed.addFile(0, "DD-04R.map", "no numbers");
+    // Each name's middle colour; for the damaged one whether it shows the mark alone.
+    const auto open = [&] {
+        auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+        EXPECT_TRUE(waitForPictures(*dialog));
+        const QComboBox& list = mapList(*dialog, 2);
+        QStringList seen;
+        for (int row = 0; row < 3; ++row) {
+            seen << QString::number(middleOf(list.itemIcon(row).pixmap(list.view()->iconSize())),
+                                    16);
+        }
+        return seen.join(' ');
+    };
+    // Every kept picture by name, with its inode: a picture written again gets a new one.
+    const auto kept = [&] {
+        QStringList pictures;
+        for (const auto& entry : std::filesystem::directory_iterator(
+                 bed.environment.pictureCacheFolder.toStdString())) {
+            pictures << QString::fromStdString(entry.path().filename().string()) + "@" +
+                            QString::number(inode(entry.path().string()));
+        }
+        pictures.sort();
+        return pictures;
+    };
+    const auto colour = [](char cell) { return QString::number(builtInPalette()[cell], 16); };
+    const QString drawn = open();
+    const QString mark = drawn.section(' ', 2);
+    EXPECT_EQ(drawn, "ff123456 " + colour('b') + " " + mark);
+    const QStringList first = kept();
+    EXPECT_EQ(first.size(), 2) << "a damaged panel has no picture to keep";
+
+    EXPECT_EQ(open(), drawn);
+    EXPECT_EQ(kept(), first) << "the kept pictures are used, not drawn again";
+
+    const std::string changed = (bed.mapSetFolder(0) + "/AA-01L.map").toStdString();
+    pw::test::writeFile(changed, pw::test::MapBuilder{.fill = 'c'}.text());
+    std::filesystem::last_write_time(
+        changed, std::filesystem::last_write_time(changed) + std::chrono::seconds(2));
+    EXPECT_EQ(open(), colour('c') + " " + colour('b') + " " + mark);
+    const QStringList second = kept();
+    EXPECT_EQ(second.size(), 3);
+    for (const QString& picture : first) {
+        EXPECT_TRUE(second.contains(picture)) << "nothing kept is written again";
+    }
+
+    // A folder that cannot be made costs nothing but the keeping.
+    bed.environment.pictureCacheFolder = QString::fromStdString(changed) + "/pictures";
+    EXPECT_EQ(open(), colour('c') + " " + colour('b') + " " + mark);
+    EXPECT_TRUE(bed.prompts.errors.isEmpty());
+}
+
 // A list longer than it shows has a scroll bar.
 TEST(SlotListTest, ShowsAScrollBarWhenItHoldsMoreThanTwentyNames) {
     for (const int names : {20, 21}) {
@@ -231,6 +295,8 @@ TEST(SlotListTest, ShowsAScrollBarWhenItHoldsMoreThanTwentyNames) {
             bed.addMap(0, QStringLiteral("AB-%1.map").arg(i, 2, 10, QLatin1Char('0')), 'a');
         }
         auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+        // At the screen's top, where the list has the room to show twenty names.
+        dialog->move(dialog->pos() - QPoint(0, mapList(*dialog, 1).mapToGlobal(QPoint()).y()));
         mapList(*dialog, 1).showPopup();
         EXPECT_EQ(mapList(*dialog, 1).view()->verticalScrollBar()->isVisible(), names > 20);
         mapList(*dialog, 1).hidePopup();

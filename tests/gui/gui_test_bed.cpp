@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include "core/mapfile/map_set.h"
+#include "gui/composer/map_list_model.h"
 #include "test_support.h"
 
 namespace pw::gui::test {
@@ -36,6 +37,16 @@ bool waitUntil(const std::function<bool()>& done) {
         QCoreApplication::processEvents();
     }
     return done();
+}
+
+bool waitForPictures(QWidget& dialog) {
+    const auto* names = dynamic_cast<const MapListModel*>(mapList(dialog, 1).model());
+    return names != nullptr && waitUntil([names] { return names->picturesDone(); });
+}
+
+QRgb middleOf(const QPixmap& picture) {
+    const QImage image = picture.toImage();
+    return image.pixel(image.width() / 2, image.height() / 2);
 }
 
 }  // namespace pw::gui::test

@@ -64,7 +64,12 @@ struct GuiTestBed {
     FakePrompts prompts;
     QTemporaryDir dir;
     QSettings settings{dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat};
-    DialogEnvironment environment{&prompts, &settings, {dir.path().toStdString()}, dir.path(), {}};
+    DialogEnvironment environment{&prompts,
+                                  &settings,
+                                  {dir.path().toStdString()},
+                                  dir.path(),
+                                  dir.filePath(QStringLiteral("pictures")),
+                                  {}};
 };
 
 // A dialog's control by its name; the test stops when it is missing.
@@ -77,5 +82,9 @@ QComboBox& mapList(QWidget& dialog, int slot);
 void choose(QWidget& dialog, int slot, const QString& name);
 // Lets what the dialogs' background threads send arrive until `done` (five seconds at most).
 bool waitUntil(const std::function<bool()>& done);
+// Waits until every name of the dialog's slot lists has its picture.
+bool waitForPictures(QWidget& dialog);
+// The middle pixel of a picture, where a panel of one kind of cell shows that cell's colour.
+QRgb middleOf(const QPixmap& picture);
 
 }  // namespace pw::gui::test

@@ -16,6 +16,7 @@
 #include "gui/composer/slot_drops.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
+#include "render/palette.h"
 
 namespace pw::gui::test {
 namespace {
@@ -137,9 +138,51 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
     EXPECT_EQ(dialog->undoStack().count(), 2);
 }
 
-TEST(DragAndDrop, APressOnASlotsPanelAndAMoveDragThatSlot) {
+TEST(DragAndDrop, ASlotLightsUpWhileWhatItWouldTakeIsOverIt) {
+    SetupBed bed;
+    auto dialog = bed.openComposer(Layout::Composite, 2);
+    // Whether the drop-down and the panel of each slot are lit: "00 11" lights slot 2.
+    const auto lit = [&] {
+        QStringList slots;
+        for (int slot = 1; slot <= 2; ++slot) {
+            QString parts;
+            for (QWidget* part : {static_cast<QWidget*>(&mapList(*dialog, slot)),
+                                  &control(*dialog, QStringLiteral("slotPanel%1").arg(slot))}) {
+                parts += control(*part, "dropHighlight").isVisible() ? '1' : '0';
+            }
+            slots << parts;
+        }
+        return slots.join(' ');
+    };
+    const auto send = [&](QEvent&& event, const char* target) {
+        QCoreApplication::sendEvent(&control(*dialog, target), &event);
+        return lit();
+    };
+    const auto enter = [](QMimeData* mime) {
+        return QDragEnterEvent({5, 5}, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    };
+    const std::unique_ptr<QMimeData> map(files({bed.mapSetFolder(0) + "/zz-02R.map"}));
+    const std::unique_ptr<QMimeData> slot(slotDrag(1));
+    const std::unique_ptr<QMimeData> text(files({bed.dir.filePath("notes.txt")}));
+    EXPECT_EQ(send(enter(map.get()), "mapList2"), "00 11");
+    EXPECT_EQ(send(QDragLeaveEvent(), "mapList2"), "00 00");
+    EXPECT_EQ(send(enter(slot.get()), "slotPanel2"), "00 11");
+    EXPECT_EQ(send(QDragLeaveEvent(), "slotPanel2"), "00 00");
+    EXPECT_EQ(send(enter(slot.get()), "slotPanel1"), "00 00") << "a slot onto itself";
+    EXPECT_EQ(send(enter(text.get()), "mapList1"), "00 00") << "no map";
+    EXPECT_EQ(send(enter(map.get()), "mapList1"), "11 00");
+    EXPECT_EQ(send(QDropEvent({5, 5}, Qt::CopyAction, map.get(), Qt::LeftButton, Qt::NoModifier),
+                   "mapList1"),
+              "00 00");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(mapList(*dialog, 1).currentText(), "zz-02R.map");
+}
+
+TEST(DragAndDrop, APressOnASlotsPanelAndAMoveDragThatSlotWithItsPicture) {
     SetupBed bed;
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    choose(*dialog, 2, "zz-02R.map");
+    ASSERT_TRUE(waitForPictures(*dialog));
     auto& panel = control(*dialog, "slotPanel2");
     // The press goes on from the panel to the dialog, which must not forget it.
     QTest::mousePress(&panel, Qt::LeftButton, {}, {10, 10});
@@ -148,6 +191,7 @@ TEST(DragAndDrop, APressOnASlotsPanelAndAMoveDragThatSlot) {
     ASSERT_NE(drag, nullptr);
     const QByteArray carried = drag->mimeData()->data("application/x-panelwright-slot");
     EXPECT_EQ(carried, "1");
+    EXPECT_EQ(middleOf(drag->pixmap()), builtInPalette()['z']);
 }
 
 TEST(SetupFiles, OpenFillsTheSlotsAsChosenAndSaveWritesTheSameFileAgain) {

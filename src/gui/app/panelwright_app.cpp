@@ -22,13 +22,16 @@ PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv
 int PanelwrightApp::initInstance() {
     QSettings settings;
     QtUserPrompts prompts;
-    // The last composition is kept beside the user's own map sets.
+    // The last composition is kept beside the user's own map sets; the panels' pictures
+    // where the system keeps what can be made again.
     const DialogEnvironment environment{
         &prompts,
         &settings,
         mapSetRoots(),
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
             QStringLiteral("/panelwright"),
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+            QStringLiteral("/thumbnails"),
         {}};
     PanelwrightDialog mainDialog(environment);
     // "panelwright FILE.pwsetup" opens the setup once the main dialog is up.

@@ -13,8 +13,8 @@ namespace pw::gui {
 class UserPrompts;
 
 // What every dialog of the program reaches outside itself through. The program points it
-// at real windows, its own settings and the usual map-set folders; tests at stand-ins and a temp
-// folder.
+// at real windows, its own settings and the usual map-set folders; tests at stand-ins and temp
+// folders.
 struct DialogEnvironment {
     UserPrompts* prompts = nullptr;
     QSettings* settings = nullptr;  // holds "Saved File Name" of section "Boardsmith"
@@ -22,6 +22,8 @@ struct DialogEnvironment {
     std::vector<std::string> mapSetRoots;
     // The user's own data folder, which keeps the last composition (lastCompositionPath()).
     QString dataFolder;
+    // Where the small pictures of the panels are kept between runs; empty keeps none.
+    QString pictureCacheFolder;
     // Whether the user can write into a folder; the file system's answer when empty. Tests
     // stand in for a folder that is read-only to whoever runs them, root included.
     std::function<bool(const QString& folder)> folderWritable;

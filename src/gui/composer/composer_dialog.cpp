@@ -36,6 +36,7 @@
 #include "gui/composer/label_font.h"
 #include "gui/composer/legend_loader.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/picture_popup.h"
 #include "gui/composer/setup_composition.h"
 #include "gui/composer/slots_area.h"
 #include "gui/preview/preview_pane.h"
@@ -146,7 +147,10 @@ void ComposerDialog::attachWidgets() {
         slot.mapList->setMaxVisibleItems(kVisibleMapNames);
         // The style turns the list's scroll bar off; a longer list must show there is more.
         slot.mapList->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // The closed drop-down keeps its small mark; the open list shows the pictures.
         slot.mapList->setIconSize(MapListModel::kIconSize);
+        slot.mapList->view()->setIconSize(MapListModel::kPictureSize);
+        new PicturePopup(*slot.mapList);
         connect(slot.mapList, &QComboBox::currentIndexChanged, this,
                 [this, i] { onSlotSelChange(static_cast<int>(i)); });
     }
@@ -352,11 +356,12 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
         preview_->setListingNotes(notes);
         if (maps) {
             mapSetFound_ = true;
-            mapNames_->setMaps(std::move(*maps));
-            // Save As opens in the first of the set's folders while no path is remembered.
+            // Save As opens in the first of the set's folders while no path is remembered;
+            // its legend colours the preview and the panels' pictures.
             const std::vector<std::string> folders =
                 mapSetFolders(environment_.mapSetRoots, mapSetIndex_);
             saveFolder_ = folders.empty() ? QString() : QFile::decodeName(folders.front().c_str());
+            mapNames_->setMaps(std::move(*maps), {environment_.pictureCacheFolder, saveFolder_});
             // Read off the GUI thread, as the headers are: no file may keep the dialog waiting.
             legendLoader_ = std::make_unique<LegendLoader>(
                 saveFolder_, [this](std::optional<Legend> legend, const std::string& note) {

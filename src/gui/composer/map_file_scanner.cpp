@@ -5,6 +5,7 @@
 #include <QMetaObject>
 
 #include "core/pipeline/source_check.h"
+#include "render/thumbnail_cache.h"
 
 namespace pw::gui {
 namespace {
@@ -16,14 +17,27 @@ constexpr qint64 kBatchMilliseconds = 100;
 }  // namespace
 
 MapFileScanner::MapFileScanner(std::vector<std::pair<std::string, std::string>> maps,
-                               HeaderDelivery deliverHeaders, WholeDelivery deliverWhole)
+                               HeaderDelivery deliverHeaders, WholeDelivery deliverWhole,
+                               std::optional<Pictures> pictures)
     : deliverHeaders_(std::move(deliverHeaders)),
       deliverWhole_(std::move(deliverWhole)),
-      worker_([this, maps = std::move(maps)](const std::stop_token& stop) { scan(stop, maps); }) {}
+      pictures_(std::move(pictures)),
+      worker_([this, maps](const std::stop_token& stop) { scan(stop, maps); }) {
+    if (pictures_) {
+        drawer_ = std::jthread(
+            [this, maps = std::move(maps)](const std::stop_token& stop) { draw(stop, maps); });
+    }
+}
 
 MapFileScanner::~MapFileScanner() {
-    worker_.request_stop();
-    worker_.join();
+    for (std::jthread* thread : {&worker_, &drawer_}) {
+        thread->request_stop();
+    }
+    for (std::jthread* thread : {&worker_, &drawer_}) {
+        if (thread->joinable()) {
+            thread->join();
+        }
+    }
     // Batches already posted die with this object: Qt drops its pending calls.
 }
 
@@ -75,6 +89,35 @@ void MapFileScanner::scan(const std::stop_token& stop,
         [this](std::size_t first, std::vector<std::string> problems) {
             deliverWhole_(first, std::move(problems));
         });
+}
+
+void MapFileScanner::draw(const std::stop_token& stop,
+                          const std::vector<std::pair<std::string, std::string>>& maps) {
+    // The legend is read here too: the pictures need its colours, not its notes.
+    std::optional<Legend> legend;
+    if (!pictures_->legendFolder.isEmpty()) {
+        legend = Legend::loadFromFolder(pictures_->legendFolder);
+    }
+    const ThumbnailCache cache(pictures_->cacheFolder, pictures_->size, std::move(legend));
+    // Every picture is shown first; those newly drawn are kept afterwards, each a file
+    // synced to disk: a set drawn for the first time fills in as fast as it is drawn.
+    std::vector<std::pair<QString, QImage>> toKeep;
+    pass<QImage>(
+        stop, maps.size(),
+        [&](std::size_t i) {
+            QString entry;
+            QImage picture = cache.picture(maps[i].first, maps[i].second, entry);
+            if (!entry.isEmpty()) {
+                toKeep.emplace_back(entry, picture);
+            }
+            return picture;
+        },
+        [this](std::size_t first, std::vector<QImage> pictures) {
+            pictures_->deliver(first, std::move(pictures));
+        });
+    for (std::size_t i = 0; i < toKeep.size() && !stop.stop_requested(); ++i) {
+        cache.keep(toKeep[i].first, toKeep[i].second);
+    }
 }
 
 }  // namespace pw::gui

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QObject>
+#include <QSize>
+#include <QString>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,7 +19,8 @@ namespace pw::gui {
 // Reads many map files off the GUI thread and hands what it found back on it, a batch
 // at a time, so that a long slot list opens at once and gets its marks as they come:
 // first the headers of all files (quick), then each file read through whole as Save Map
-// reads it (slow: every row of every file).
+// reads it (slow: every row of every file). Their small pictures, when asked for, are
+// drawn on a thread of their own meanwhile, in list order.
 class MapFileScanner : public QObject {
   public:
     // Called on the GUI thread with the summaries of maps[first], maps[first + 1], ...
@@ -23,9 +28,19 @@ class MapFileScanner : public QObject {
     // The same for the whole reading: the problem Save Map would report, empty for none.
     using WholeDelivery = std::function<void(std::size_t first, std::vector<std::string> problems)>;
 
+    // The same for the pictures (ThumbnailCache): null where a map cannot be drawn.
+    using PictureDelivery = std::function<void(std::size_t first, std::vector<QImage> pictures)>;
+    struct Pictures {
+        QString cacheFolder;   // where they are kept between runs; empty: nowhere
+        QString legendFolder;  // the folder whose legend colours them; empty: none
+        QSize size;            // in pixels
+        PictureDelivery deliver;
+    };
+
     // Each map as {path, name}.
     MapFileScanner(std::vector<std::pair<std::string, std::string>> maps,
-                   HeaderDelivery deliverHeaders, WholeDelivery deliverWhole);
+                   HeaderDelivery deliverHeaders, WholeDelivery deliverWhole,
+                   std::optional<Pictures> pictures = std::nullopt);
     // Stops reading; nothing is delivered afterwards.
     ~MapFileScanner() override;
 
@@ -39,9 +54,15 @@ class MapFileScanner : public QObject {
     template <typename Result, typename Read, typename Deliver>
     void pass(const std::stop_token& stop, std::size_t count, Read read, Deliver deliver);
 
+    void draw(const std::stop_token& stop,
+              const std::vector<std::pair<std::string, std::string>>& maps);
+
     HeaderDelivery deliverHeaders_;
     WholeDelivery deliverWhole_;
-    std::jthread worker_;  // last: it starts once everything it uses is there
+    std::optional<Pictures> pictures_;
+    // Last: they start once everything they use is there.
+    std::jthread worker_;
+    std::jthread drawer_;  // the pictures; none runs when none are asked for
 };
 
 }  // namespace pw::gui

@@ -7,24 +7,27 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPixmap>
+#include <QtMath>
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/pipeline/source_check.h"
 #include "gui/composer/map_file_scanner.h"
+#include "gui/composer/panel_icon.h"
 
 namespace pw::gui {
 
 MapListModel::MapListModel(QObject* parent)
-    : QAbstractListModel(parent), misfitIcon_(QStringLiteral(":/art/misfit.svg")) {
-    QPixmap blank(kIconSize);
-    blank.fill(Qt::transparent);
-    blankIcon_ = QIcon(blank);
-}
+    : QAbstractListModel(parent),
+      // Sharp on the sharpest screen there is.
+      pictureRatio_(qCeil(qGuiApp->devicePixelRatio())),
+      misfitIcon_(panelIcon(kPictureSize, kIconSize, pictureRatio_, QImage(),
+                            QIcon(QStringLiteral(":/art/misfit.svg")))),
+      blankIcon_(panelIcon(kPictureSize, kIconSize, pictureRatio_, QImage())) {}
 
 MapListModel::~MapListModel() = default;
 
-void MapListModel::setMaps(std::vector<ListedMap> maps) {
+void MapListModel::setMaps(std::vector<ListedMap> maps, PictureSource pictures) {
     beginResetModel();
     scanner_.reset();
     aheadScanners_.clear();
@@ -41,6 +44,10 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
     wholePending_ = maps_.size();
     listedCount_ = maps_.size();
     reference_ = -1;
+    pictureSource_ = std::move(pictures);
+    pictures_.assign(maps_.size(), QIcon());
+    fadedPictures_.assign(maps_.size(), QIcon());
+    picturesPending_ = maps_.size();
     endResetModel();
     scanner_ = std::make_unique<MapFileScanner>(
         std::move(paths),
@@ -49,7 +56,15 @@ void MapListModel::setMaps(std::vector<ListedMap> maps) {
         },
         [this](std::size_t first, std::vector<std::string> problems) {
             takeWholeProblems(first, std::move(problems));
-        });
+        },
+        pictureRequest(0));
+}
+
+MapFileScanner::Pictures MapListModel::pictureRequest(std::size_t first) {
+    return {pictureSource_.cacheFolder, pictureSource_.legendFolder, kPictureSize * pictureRatio_,
+            [this, first](std::size_t at, std::vector<QImage> pictures) {
+                takePictures(first + at, std::move(pictures));
+            }};
 }
 
 int MapListModel::rowForFile(const QString& path) {
@@ -73,6 +88,9 @@ int MapListModel::rowForFile(const QString& path) {
     headers_.push_back(std::nullopt);
     wholeProblems_.emplace_back();
     ++wholePending_;
+    pictures_.emplace_back();
+    fadedPictures_.emplace_back();
+    ++picturesPending_;
     endInsertRows();
     readAhead(static_cast<std::size_t>(row), true);
     return row;
@@ -98,7 +116,9 @@ void MapListModel::readAhead(std::size_t row, bool whole) {
             if (whole) {  // otherwise the list's own reading tells it
                 takeWholeProblems(row, std::move(problems));
             }
-        }));
+        },
+        // A file added to the list is drawn here; the list's own files by its reading.
+        whole ? std::optional(pictureRequest(row)) : std::nullopt));
 }
 
 std::string MapListModel::fileName(int row) const {
@@ -138,6 +158,24 @@ void MapListModel::takeWholeProblems(std::size_t first, std::vector<std::string>
     }
 }
 
+void MapListModel::takePictures(std::size_t first, std::vector<QImage> pictures) {
+    const QIcon mark(QStringLiteral(":/art/misfit.svg"));
+    for (std::size_t i = 0; i < pictures.size() && first + i < pictures_.size(); ++i) {
+        const std::size_t row = first + i;
+        if (!pictures[i].isNull()) {
+            pictures_[row] = panelIcon(kPictureSize, kIconSize, pictureRatio_, pictures[i]);
+            fadedPictures_[row] =
+                panelIcon(kPictureSize, kIconSize, pictureRatio_, pictures[i], mark);
+        }
+        --picturesPending_;
+    }
+    if (!pictures.empty()) {
+        Q_EMIT dataChanged(index(static_cast<int>(first)),
+                           index(static_cast<int>(first + pictures.size() - 1)),
+                           {Qt::DecorationRole});
+    }
+}
+
 void MapListModel::marksChanged() {
     if (!maps_.empty()) {
         Q_EMIT dataChanged(index(0), index(static_cast<int>(maps_.size()) - 1),
@@ -170,8 +208,11 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
             }
             return {};
         case Qt::DecorationRole:
-            // Every name has its icon's room, so that the names stay in line.
-            return problem(row).isEmpty() ? blankIcon_ : misfitIcon_;
+            // Every name has its picture's room, so that the names stay in line.
+            if (!problem(row).isEmpty()) {
+                return fadedPictures_[row].isNull() ? misfitIcon_ : fadedPictures_[row];
+            }
+            return pictures_[row].isNull() ? blankIcon_ : pictures_[row];
         default:
             return {};
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/composer/slot_drops.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDrag>
@@ -11,6 +12,7 @@
 
 #include "core/setup/setup.h"
 #include "gui/common/dragged_file.h"
+#include "gui/composer/drop_highlight.h"
 
 namespace pw::gui {
 namespace {
@@ -38,10 +40,13 @@ SlotDrops::SlotDrops(QWidget& dialog, const ComposerWidgets& widgets, int slotsI
     dialog.installEventFilter(this);
     for (int slot = 0; slot < slotsInUse; ++slot) {
         const SlotWidgets& parts = widgets.slots.at(static_cast<std::size_t>(slot));
+        lists_.push_back(parts.mapList);
+        lit_.emplace_back();
         for (QWidget* part : {static_cast<QWidget*>(parts.mapList), parts.panel}) {
             slotOf_.insert(part, slot);
             part->setAcceptDrops(true);
             part->installEventFilter(this);
+            lit_.back().push_back(new DropHighlight(*part));
         }
     }
 }
@@ -80,7 +85,27 @@ void SlotDrops::drop(const QMimeData* mime, int slot) {
 void SlotDrops::startDrag(int slot) {
     auto* drag = new QDrag(&dialog_);
     drag->setMimeData(slotDrag(slot));
+    // The chosen panel's picture goes along under the pointer.
+    const QComboBox& list = *lists_.at(static_cast<std::size_t>(slot));
+    if (const QIcon picture = list.itemIcon(list.currentIndex()); !picture.isNull()) {
+        const QSize size = list.view()->iconSize();  // the open list's picture
+        drag->setPixmap(picture.pixmap(size, dialog_.devicePixelRatioF()));
+        drag->setHotSpot(QPoint(size.width() / 2, size.height() / 2));
+    }
     drag->exec(Qt::MoveAction);
+}
+
+void SlotDrops::light(int slot) {
+    if (slot == litSlot_) {
+        return;
+    }
+    for (std::size_t i = 0; i < lit_.size(); ++i) {
+        for (DropHighlight* part : lit_[i]) {
+            part->setVisible(static_cast<int>(i) == slot);
+            part->raise();
+        }
+    }
+    litSlot_ = slot;
 }
 
 bool SlotDrops::eventFilter(QObject* watched, QEvent* event) {
@@ -94,13 +119,21 @@ bool SlotDrops::eventFilter(QObject* watched, QEvent* event) {
             auto* move = static_cast<QDragMoveEvent*>(event);
             if (!accepts(move->mimeData(), slot)) {
                 move->ignore();
+                light(-1);
                 return slot >= 0;  // a slot that refuses does not hand the drag to the dialog
             }
             move->acceptProposedAction();
+            light(slot);
             return true;
         }
+        case QEvent::DragLeave:
+            if (slot >= 0 && slot == litSlot_) {
+                light(-1);
+            }
+            return false;
         case QEvent::Drop: {
             auto* dropped = static_cast<QDropEvent*>(event);
+            light(-1);
             if (!accepts(dropped->mimeData(), slot)) {
                 return false;
             }

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "render/legend.h"
+
+namespace pw {
+
+// The small pictures of panels (drawThumbnail()), kept as PNG files in a folder between
+// runs. A picture is found again by the file it shows (its device and inode), that file's
+// size and modification time, the picture's size and the colours it was drawn in: a file
+// that changes gets a new picture, and one that does not is never drawn again. Old
+// pictures are never read again but stay until the folder is cleared.
+// Everything here is quiet: a folder that cannot be made or written, or a picture that
+// cannot be read back, only costs drawing the picture anew.
+class ThumbnailCache {
+  public:
+    // `folder` empty: nothing is kept, every picture is drawn.
+    ThumbnailCache(QString folder, QSize box, std::optional<Legend> legend);
+
+    // The picture of the map at `path` (bytes; `name` as messages name it): from the
+    // folder when it is there, else drawn; null when it cannot be drawn. A picture drawn
+    // that can be kept says where in `toKeep` (else it is left empty), for keep().
+    QImage picture(const std::string& path, const std::string& name, QString& toKeep) const;
+    // Keeps a picture drawn by picture() where it said. Apart from the drawing, since every
+    // file written is synced to disk, which takes far longer than drawing a picture.
+    void keep(const QString& entry, const QImage& picture) const;
+
+  private:
+    // Where the picture of the map at `path` as it is now is kept; empty when the file
+    // cannot be looked at or nothing is kept.
+    QString entryPath(const std::string& path) const;
+
+    QString folder_;
+    QSize box_;
+    std::optional<Legend> legend_;
+    QByteArray colours_;  // the colour table, part of every key
+};
+
+}  // namespace pw
