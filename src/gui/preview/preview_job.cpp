@@ -3,11 +3,8 @@
 
 #include <algorithm>
 
-<<<<<<< HEAD
-#include "render/compass_mark.h"
-=======
 #include "core/common/messages.h"
->>>>>>> seamgui
+#include "render/compass_mark.h"
 #include "render/map_renderer.h"
 
 namespace pw::gui {
