@@ -2,23 +2,20 @@
 #include "render/cell_index.h"
 
 #include "core/mapfile/line_reader.h"
-#include "core/mapfile/map_header.h"
 #include "core/mapfile/map_sections.h"
-#include "render/map_renderer.h"
+#include "render/map_cells.h"
 
 namespace pw {
 
 CellIndex::CellIndex(const QByteArray& map) : bytes_(map) {
     LineReader reader = LineReader::fromBytes(bytes_);
-    const HeaderRead read = readHeader(reader, {}, kRenderedMapRules);
-    if (read.problem) {
+    const MapOutline outline = readOutlineHeader(reader, {});
+    if (outline.problem) {
         return;
     }
     valid_ = true;
-    length_ = read.header.length;
-    height_ = read.header.height;
-    reader.skipLine();  // the value list line
-    reader.skipLine();  // the direction line
+    length_ = outline.length;
+    height_ = outline.height;
     MapSections sections(reader, height_);
     const auto addBlock = [&] {
         for (int row = 0; row < height_; ++row) {

@@ -31,7 +31,18 @@ int parseDirection(std::string_view line) {
     return ec == std::errc() && value >= 0 && value < std::ssize(kDirectionNames) ? value : -1;
 }
 
-// Reads the four header lines, leaving `reader` at the first grid.
+// A reader of its own at the first grid; none when the map cannot be opened.
+std::unique_ptr<LineReader> openAtGrids(const MapSource& source, int& height) {
+    std::optional<LineReader> reader = source.open();
+    if (!reader) {
+        return nullptr;
+    }
+    height = readOutlineHeader(*reader, source.name).height;
+    return std::make_unique<LineReader>(std::move(*reader));
+}
+
+}  // namespace
+
 MapOutline readOutlineHeader(LineReader& reader, const std::string& name) {
     MapOutline outline;
     const HeaderRead read = readHeader(reader, name, kRenderedMapRules);
@@ -46,18 +57,6 @@ MapOutline readOutlineHeader(LineReader& reader, const std::string& name) {
         parseDirection(reader.readLineHead(kDirectionLimit).value_or(std::string_view()));
     return outline;
 }
-
-// A reader of its own at the first grid; none when the map cannot be opened.
-std::unique_ptr<LineReader> openAtGrids(const MapSource& source, int& height) {
-    std::optional<LineReader> reader = source.open();
-    if (!reader) {
-        return nullptr;
-    }
-    height = readOutlineHeader(*reader, source.name).height;
-    return std::make_unique<LineReader>(std::move(*reader));
-}
-
-}  // namespace
 
 MapSource MapSource::file(const std::string& path) {
     MapSource source{escapedName(path), [path] { return LineReader::open(path); }, {}};

@@ -45,6 +45,10 @@ struct MapOutline {
 inline constexpr HeaderRules kRenderedMapRules{false, mostColumns() * kMaxSide,
                                                mostRows() * kMaxSide};
 
+// Reads the four header lines of a picture's map, leaving `reader` at the first grid; the
+// outline without labels.
+MapOutline readOutlineHeader(LineReader& reader, const std::string& name);
+
 // Reads the header and, for labels, goes through the whole map to its labels. A damaged
 // map draws what can be read of it; only a missing or impossible version or size line is
 // an error.
