@@ -2,39 +2,34 @@
 #include "render/cell_index.h"
 
 #include "core/mapfile/line_reader.h"
-#include "core/mapfile/map_format.h"
-#include "core/mapfile/map_header.h"
-#include "render/map_renderer.h"
+#include "core/mapfile/map_sections.h"
+#include "render/map_cells.h"
 
 namespace pw {
 
 CellIndex::CellIndex(const QByteArray& map) : bytes_(map) {
     LineReader reader = LineReader::fromBytes(bytes_);
-    const HeaderRead read = readHeader(reader, {}, kRenderedMapRules);
-    if (read.problem) {
+    const MapOutline outline = readOutlineHeader(reader, {});
+    if (outline.problem) {
         return;
     }
     valid_ = true;
-    length_ = read.header.length;
-    height_ = read.header.height;
-    reader.skipLine();  // the value list line
-    reader.skipLine();  // the direction line
+    length_ = outline.length;
+    height_ = outline.height;
+    MapSections sections(reader, height_);
     const auto addBlock = [&] {
         for (int row = 0; row < height_; ++row) {
-            const auto offset = static_cast<qsizetype>(reader.position());
-            const std::optional<std::size_t> size = reader.streamLine([](std::string_view) {});
+            const auto offset = static_cast<qsizetype>(sections.position());
+            const std::optional<std::size_t> size = sections.nextRow([](std::string_view) {});
             rows_.emplace_back(size ? offset : 0, static_cast<qsizetype>(size.value_or(0)));
         }
     };
     addBlock();
     addBlock();
-    // Layer blocks in table order, up to the "x" line or anything out of order, as the
-    // renderer reads them.
-    char previous = '\0';
-    for (std::optional<char> letter = reader.readLetterLine();
-         letter && isNextLayer(*letter, previous); letter = reader.readLetterLine()) {
-        previous = *letter;
-        layerLetters_.push_back(*letter);
+    // Layer blocks up to the "x" line or anything out of order, as the renderer reads them.
+    for (LetterLine line = sections.nextLetter(); line.kind == LetterLine::Kind::Layer;
+         line = sections.nextLetter()) {
+        layerLetters_.push_back(line.letter);
         addBlock();
     }
 }

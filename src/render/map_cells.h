@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/common/problem.h"
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_header.h"
+#include "core/mapfile/map_sections.h"
 #include "render/label_placement.h"
 #include "render/render_options.h"
 
@@ -43,6 +45,10 @@ struct MapOutline {
 inline constexpr HeaderRules kRenderedMapRules{false, mostColumns() * kMaxSide,
                                                mostRows() * kMaxSide};
 
+// Reads the four header lines of a picture's map, leaving `reader` at the first grid; the
+// outline without labels.
+MapOutline readOutlineHeader(LineReader& reader, const std::string& name);
+
 // Reads the header and, for labels, goes through the whole map to its labels. A damaged
 // map draws what can be read of it; only a missing or impossible version or size line is
 // an error.
@@ -60,8 +66,11 @@ class CellRowStream {
     void next(std::string& base, std::string& overlay);
 
   private:
-    std::optional<LineReader> base_;
-    std::optional<LineReader> overlay_;
+    // Each walk's reader is held apart, so that the walk stays valid when the stream moves.
+    std::unique_ptr<LineReader> baseReader_;
+    std::unique_ptr<LineReader> overlayReader_;
+    std::optional<MapSections> base_;
+    std::optional<MapSections> overlay_;
     std::size_t length_;
 };
 

@@ -13,6 +13,7 @@
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
+#include "core/mapfile/map_sections.h"
 #include "core/mapfile/map_summary.h"
 #include "core/pipeline/source_check.h"
 #include "test_support.h"
@@ -77,6 +78,53 @@ TEST_P(MapReads, TellWhatTheFileHolds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, MapReads, testing::ValuesIn(table("map_reads.tsv")), rowName);
+
+// Walks a map with one operation per character of `walk` and tells what each gave: r
+// nextRow ([row]), n nextLetter (the letter, "?" before one out of order, NUL for an empty
+// line), g seekSecondGrid, l seekLabels, an upper-case letter seekLayer of its lower case
+// (yes or no), = letter(), t nextLabel and labelText (x,y[text]), w nextLabelLine ([line]).
+// "!" is a read that found nothing.
+std::string walk(pw::MapSections& map, std::string_view steps) {
+    std::string told;
+    for (char step : steps) {
+        std::string line;
+        const auto piece = [&line](std::string_view text) { line += text; };
+        std::optional<pw::LabelPosition> label;
+        pw::LetterLine letter;
+        // clang-format off
+        switch (step) {
+            case 'r': told += map.nextRow(piece) ? "[" + line + "]" : "!"; break;
+            case 'n': letter = map.nextLetter();
+                      told += letter.kind == pw::LetterLine::Kind::EndOfFile ? "!"
+                            : (letter.kind == pw::LetterLine::Kind::OutOfOrder ? "?" : "") +
+                              (letter.letter ? std::string(1, letter.letter) : "NUL"); break;
+            case 'g': map.seekSecondGrid(); continue;
+            case 'l': map.seekLabels(); continue;
+            case '=': told += map.letter(); break;
+            case 't': label = map.nextLabel();
+                      if (label) { map.labelText(piece); }
+                      told += label ? shortest(label->x) + "," + shortest(label->y) + "[" + line + "]"
+                                    : "!"; break;
+            case 'w': told += map.nextLabelLine(piece) ? "[" + line + "]" : "!"; break;
+            default: told += map.seekLayer(static_cast<char>(step - 'A' + 'a')) ? "yes" : "no";
+        }
+        // clang-format on
+        told += ' ';
+    }
+    return told.substr(0, told.empty() ? 0 : told.size() - 1);
+}
+
+class MapSectionWalks : public testing::TestWithParam<TableRow> {};
+
+TEST_P(MapSectionWalks, FindEverySectionOfSoundAndDamagedMaps) {
+    const TableRow& row = GetParam();
+    pw::LineReader reader = pw::LineReader::fromBytes(QByteArray::fromStdString(row.at(1)));
+    pw::MapSections map(reader, std::stoi(row.at(0)));
+    EXPECT_EQ(walk(map, row.at(2)), row.at(3));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MapSectionWalks, testing::ValuesIn(table("map_sections.tsv")),
+                         rowName);
 
 TEST(MapReading, OpensFilesOnlyAndTellsAFailedRead) {
     pw::test::TempFolder folder;

@@ -18,7 +18,14 @@ MapWriter::MapWriter(const LayoutShape& shape, std::vector<SourceMap>& sources, 
       length_(length),
       height_(height),
       out_(out),
-      blank_(static_cast<std::size_t>(length), ' ') {}
+      blank_(static_cast<std::size_t>(length), ' ') {
+    maps_.reserve(sources.size());
+    for (SourceMap& source : sources) {
+        maps_.push_back(source.reader
+                            ? std::optional<MapSections>(std::in_place, *source.reader, height)
+                            : std::nullopt);
+    }
+}
 
 char MapWriter::markAt(int slotRow, int column) const {
     if (slotRow < 0 || slotRow >= shape_.rows) {
@@ -75,8 +82,8 @@ std::optional<Problem> MapWriter::copyGrid() {
 
 std::optional<Problem> MapWriter::writeLayerBlocks() {
     for (char letter : kLayerLetters) {
-        if (std::none_of(sources_.begin(), sources_.end(),
-                         [letter](const SourceMap& source) { return source.letter == letter; })) {
+        if (std::none_of(maps_.begin(), maps_.end(),
+                         [letter](const auto& map) { return map && map->letter() == letter; })) {
             continue;
         }
         out_.writeLine(std::string_view(&letter, 1));
@@ -91,7 +98,8 @@ std::optional<Problem> MapWriter::writeLayerBlocks() {
             }
         }
         for (int slot = 0; slot < shape_.slotCount(); ++slot) {
-            if (sources_[static_cast<std::size_t>(slot)].letter == letter) {
+            const std::optional<MapSections>& map = maps_[static_cast<std::size_t>(slot)];
+            if (map && map->letter() == letter) {
                 if (auto problem = readLetter(slot)) {
                     return problem;
                 }
@@ -106,17 +114,17 @@ std::optional<Problem> MapWriter::writeLayerBlocks() {
 // row follows on the same line is filled to the panel length, so that every source's
 // cells keep their columns.
 std::optional<Problem> MapWriter::copyRow(int slot, char letter, int row) {
-    SourceMap& source = sources_[static_cast<std::size_t>(slot)];
-    if (!source.reader || (letter != '\0' && source.letter != letter)) {
+    std::optional<MapSections>& map = maps_[static_cast<std::size_t>(slot)];
+    if (!map || (letter != '\0' && map->letter() != letter)) {
         out_.write(blank_);
         return std::nullopt;
     }
     std::size_t size = 0;
     if (letter == 'b' && (row == 0 || row == height_ - 1)) {
-        writeJunctionRow(*source.reader, slot, row, size);
+        writeJunctionRow(*map, slot, row, size);
     } else {
         const std::optional<std::size_t> copied =
-            source.reader->streamLine([this](std::string_view cells) { out_.write(cells); });
+            map->nextRow([this](std::string_view cells) { out_.write(cells); });
         size = copied.value_or(std::string::npos);
     }
     if (size == std::string::npos) {
@@ -131,7 +139,7 @@ std::optional<Problem> MapWriter::copyRow(int slot, char letter, int row) {
 
 // A row of layer "b" next to a junction: its first cells are fixed as read, before it
 // is filled, and the rest streams through unchanged.
-void MapWriter::writeJunctionRow(LineReader& reader, int slot, int row, std::size_t& size) {
+void MapWriter::writeJunctionRow(MapSections& map, int slot, int row, std::size_t& size) {
     const int slotRow = shape_.rowOf(slot);
     const int column = shape_.columnOf(slot);
     head_.clear();
@@ -147,7 +155,7 @@ void MapWriter::writeJunctionRow(LineReader& reader, int slot, int row, std::siz
         }
         out_.write(head_);
     };
-    const std::optional<std::size_t> copied = reader.streamLine([&](std::string_view cells) {
+    const std::optional<std::size_t> copied = map.nextRow([&](std::string_view cells) {
         if (head_.size() < kJunctionSpan) {
             const std::size_t taken = std::min(cells.size(), kJunctionSpan - head_.size());
             head_.append(cells.substr(0, taken));
@@ -171,18 +179,20 @@ void MapWriter::writeJunctionRow(LineReader& reader, int slot, int row, std::siz
 // The next layer letter line of a source: a table letter that comes after the source's
 // previous block, or "x" after its last.
 std::optional<Problem> MapWriter::readLetter(int slot) {
-    SourceMap& source = sources_[static_cast<std::size_t>(slot)];
-    if (!source.reader) {
+    std::optional<MapSections>& map = maps_[static_cast<std::size_t>(slot)];
+    if (!map) {
         return std::nullopt;  // an empty panel has no layers
     }
-    const std::optional<char> letter = source.reader->readLetterLine();
-    if (!letter) {
-        return endedEarly(slot);
+    switch (map->nextLetter().kind) {
+        case LetterLine::Kind::EndOfFile:
+            return endedEarly(slot);
+        case LetterLine::Kind::OutOfOrder:
+            return Problem{
+                messages::lettersOutOfOrder(sources_[static_cast<std::size_t>(slot)].name), slot};
+        case LetterLine::Kind::Layer:
+        case LetterLine::Kind::EndOfLayers:
+            break;
     }
-    if (*letter != kEndOfLayers && !isNextLayer(*letter, source.letter)) {
-        return Problem{messages::lettersOutOfOrder(source.name), slot};
-    }
-    source.letter = *letter;
     return std::nullopt;
 }
 
@@ -197,62 +207,43 @@ std::optional<Problem> MapWriter::endedEarly(int slot) const {
 void MapWriter::writeLabels() {
     out_.writeLine(std::string_view(&kEndOfLayers, 1));
     for (int slot = 0; slot < shape_.slotCount(); ++slot) {
-        SourceMap& source = sources_[static_cast<std::size_t>(slot)];
-        if (!source.reader) {
+        std::optional<MapSections>& map = maps_[static_cast<std::size_t>(slot)];
+        if (!map) {
             continue;
         }
         if (slot == 0) {
-            copyLabelsWhole(*source.reader);
+            copyLabelsWhole(*map);
         } else {
-            copyLabelsParsed(*source.reader, slot);
+            copyLabelsParsed(*map, slot);
         }
     }
 }
 
 // The top-left source's labels stand as they are; empty lines are dropped.
-void MapWriter::copyLabelsWhole(LineReader& reader) {
-    while (!reader.atEnd()) {
-        if (reader.atEmptyLine()) {
-            reader.skipLine();
-            continue;
-        }
-        reader.streamLine([this](std::string_view text) { out_.write(text); });
+void MapWriter::copyLabelsWhole(MapSections& map) {
+    while (map.nextLabelLine([this](std::string_view text) { out_.write(text); })) {
         out_.endLine();
     }
 }
 
 // Every other source's labels move by the slots to their left and above them; their
 // numbers are printed anew even where that move is 0.
-void MapWriter::copyLabelsParsed(LineReader& reader, int slot) {
+void MapWriter::copyLabelsParsed(MapSections& map, int slot) {
     const bool shiftX = shape_.columns > 1;
     const bool shiftY = shape_.rows > 1;
     const auto xOffset = static_cast<float>(shape_.columnOf(slot) * length_);
     const auto yOffset = static_cast<float>(shape_.rowOf(slot) * height_);
-    for (;;) {
-        float x = 0.0F;
-        float y = 0.0F;
-        if (!reader.readFloat(x) || !reader.readFloat(y)) {
-            // A line that does not begin with two numbers is passed over.
-            if (reader.atEnd()) {
-                return;
-            }
-            reader.skipLine();
-            continue;
-        }
+    while (std::optional<LabelPosition> label = map.nextLabel()) {
         if (shiftX) {
-            x += xOffset;
+            label->x += xOffset;
         }
         if (shiftY) {
-            y += yOffset;
+            label->y += yOffset;
         }
-        if (reader.atEmptyLine() || reader.atEnd()) {
-            reader.skipLine();  // a label without text is dropped
-            continue;
-        }
-        out_.write(formatLabelNumber(x));
+        out_.write(formatLabelNumber(label->x));
         out_.write(" ");
-        out_.write(formatLabelNumber(y));
-        reader.streamLine([this](std::string_view text) { out_.write(text); });
+        out_.write(formatLabelNumber(label->y));
+        map.labelText([this](std::string_view text) { out_.write(text); });
         out_.endLine();
     }
 }

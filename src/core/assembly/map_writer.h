@@ -10,6 +10,7 @@
 #include "core/assembly/layout.h"
 #include "core/assembly/source_map.h"
 #include "core/common/problem.h"
+#include "core/mapfile/map_sections.h"
 
 namespace pw {
 
@@ -48,13 +49,14 @@ class MapWriter {
     std::optional<Problem> copyRow(int slot, char letter, int row);
     std::optional<Problem> readLetter(int slot);
     std::optional<Problem> endedEarly(int slot) const;
-    void writeJunctionRow(LineReader& reader, int slot, int row, std::size_t& size);
-    void copyLabelsWhole(LineReader& reader);
-    void copyLabelsParsed(LineReader& reader, int slot);
+    void writeJunctionRow(MapSections& map, int slot, int row, std::size_t& size);
+    void copyLabelsWhole(MapSections& map);
+    void copyLabelsParsed(MapSections& map, int slot);
     char markAt(int slotRow, int column) const;
 
     const LayoutShape& shape_;
     std::vector<SourceMap>& sources_;
+    std::vector<std::optional<MapSections>> maps_;  // each source's walk; none for an empty panel
     const int length_;
     const int height_;
     LineWriter& out_;

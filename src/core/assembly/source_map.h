@@ -15,7 +15,6 @@ struct SourceMap {
     std::string name;  // the name every message gives for the source
     std::optional<LineReader> reader;
     char mark = ' ';
-    char letter = '\0';       // the layer letter of the next block the source has not given up
     std::uint32_t tally = 0;  // from its size line
     bool dropped = false;     // left out of the join (a preview's failing slot)
 };
