@@ -169,6 +169,12 @@ void ComposerDialog::addPreview() {
     body->setLayout(layout());
     slotsArea_ = new SlotsArea(body, this);
     slotsArea_->setObjectName(QStringLiteral("slotsArea"));
+    // Slots that grow once their lists are filled keep their room beside the preview.
+    slotsArea_->whenResized([this] {
+        if (opened_ && previewToggle_->isChecked()) {
+            placeSplit();
+        }
+    });
     previewToggle_ = new QCheckBox(tr("&Preview"), this);
     previewToggle_->setObjectName(QStringLiteral("previewToggle"));
     preview_ = new PreviewPane(*environment_.prompts, this);

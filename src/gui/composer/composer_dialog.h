@@ -105,6 +105,8 @@ class ComposerDialog : public QDialog {
     // other, for a narrow screen; else side by side.
     void stackPreviewControls(bool stacked);
     QSize screenRoom() const;
+    // How large the joined map's picture would be shown in a room of width by height.
+    double fittedPictureArea(int width, int height) const;
     QSize openingSize() const;
     // Notes the size the dialog has with the preview shown.
     void rememberSize();

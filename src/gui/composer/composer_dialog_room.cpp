@@ -36,6 +36,9 @@ QString splitKey(Layout layout, Qt::Orientation orientation) {
                      layout);
 }
 
+// Length over height of a usual panel: the bundled sets' are 32 by 20 and 28 by 24 cells.
+constexpr double kUsualPanelShape = 1.4;
+
 }  // namespace
 
 void ComposerDialog::applyPreviewShown(bool shown) {
@@ -62,6 +65,16 @@ void ComposerDialog::applyPreviewShown(bool shown) {
     }
 }
 
+double ComposerDialog::fittedPictureArea(int width, int height) const {
+    if (width <= 0 || height <= 0) {
+        return 0;
+    }
+    // The joined map's shape: the layout's panels across and down, each of a usual shape.
+    const std::optional<LayoutShape> shape = shapeFor(layout_, slotsInUse_);
+    const double across = shape ? shape->columns * kUsualPanelShape / shape->rows : 1;
+    return std::min<double>(width, across * height) * std::min<double>(height, width / across);
+}
+
 void ComposerDialog::fitToScreen() {
     const QSize room = screenRoom();
     const QSize slots = slotsArea_->wholeSize();
@@ -73,13 +86,19 @@ void ComposerDialog::fitToScreen() {
         return side.minimumSizeHint();
     };
     const int handle = split_->handleWidth();
-    // The room of a picture of any shape is the shorter side of what the slots, the
-    // preview's controls and its lines leave it. Hidden, the preview leaves the command
-    // row beside the slots, as the template has it.
+    // Beside the slots or under them: wherever the joined map's picture would be shown
+    // larger, in what the slots and the preview's controls and lines (stacked where the
+    // room is narrow) leave it. Hidden, the preview leaves the command row beside the
+    // slots, as the template has it.
+    stackPreviewControls(true);
+    const QSize stacked = sideMinimum();
     stackPreviewControls(false);
-    const int lines = sideMinimum().height();
-    const int beside = std::min(room.width() - slots.width() - handle, room.height() - lines);
-    const int under = std::min(room.width(), room.height() - slots.height() - handle - lines);
+    const QSize flat = sideMinimum();
+    const auto picture = [&](int width, int height) {
+        return fittedPictureArea(width, height - (flat.width() > width ? stacked : flat).height());
+    };
+    const double beside = picture(room.width() - slots.width() - handle, room.height());
+    const double under = picture(room.width(), room.height() - slots.height() - handle);
     const Qt::Orientation orientation = shown && under > beside ? Qt::Vertical : Qt::Horizontal;
     split_->setOrientation(orientation);
     slotsArea_->setAlignment(orientation == Qt::Horizontal ? Qt::AlignLeft | Qt::AlignTop

@@ -38,6 +38,9 @@ bool SlotsArea::eventFilter(QObject* watched, QEvent* event) {
     // The slots grew or shrank (the lists were filled): the dialog lays itself out anew.
     if (watched == widget() && event->type() == QEvent::Resize) {
         updateGeometry();
+        if (resized_) {
+            resized_();
+        }
     }
     return QScrollArea::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 
 #include <QScrollArea>
 #include <QSize>
+#include <functional>
 
 namespace pw::gui {
 
@@ -18,6 +19,8 @@ class SlotsArea : public QScrollArea {
     void setRoom(QSize room);
     // The slots whole, whatever the room.
     QSize wholeSize() const;
+    // Called when the slots grew or shrank (their lists were filled).
+    void whenResized(std::function<void()> resized) { resized_ = std::move(resized); }
 
     QSize sizeHint() const override;
     // Small: the handle beside the area may narrow it, and the slots then scroll.
@@ -30,6 +33,7 @@ class SlotsArea : public QScrollArea {
     // Enough to see a slot's list and where the rest lie.
     static constexpr QSize kSmallest{160, 120};
     QSize room_;
+    std::function<void()> resized_;
 };
 
 }  // namespace pw::gui
