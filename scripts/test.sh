@@ -12,15 +12,16 @@ export QT_QPA_PLATFORM=offscreen
 
 # The presets of CMakePresets.json: build/test, then build/sanitize.
 for preset in test sanitize; do
-    echo "== build and test: $preset"
+    echo "== build and test: $preset (at ${SECONDS} s)"
     cmake --preset "$preset"
     cmake --build --preset "$preset" -j "$jobs"
     ctest --preset "$preset" -j "$jobs"
     if [ "$preset" = test ]; then
-        echo "== desktop files and the Debian package"
+        echo "== desktop files and the Debian package (at ${SECONDS} s)"
         bash tests/install/package_test.sh build/test
     fi
 done
 
-echo "== fuzz every target a fixed number of runs from a fixed seed"
+echo "== fuzz every target a fixed number of runs from a fixed seed (at ${SECONDS} s)"
 bash scripts/fuzz.sh --fixed
+echo "== all passed in ${SECONDS} s"
