@@ -249,11 +249,16 @@ INSTANTIATE_TEST_SUITE_P(
                               {160, 40},
                               pw::LabelOverlap::LeaveOut,
                               "++"},  // moved left of its dot, and down
-                    Placement{{{1, 1, "A label far wider than the whole picture"}, {9, 9, "Off"}},
+                    Placement{{{1, 1, "A label far wider than the whole picture"},
+                               {9, 9, "Off"},
+                               {-1, 1, "West"},
+                               {1, -1, "North"}},
                               8,
                               {40, 40},
                               pw::LabelOverlap::LeaveOut,
                               "+"},
+                    // A dot whose edge just touches the picture's right edge is placed.
+                    Placement{{{7, 1, "Edge"}}, 6, {40, 40}, pw::LabelOverlap::LeaveOut, "+"},
                     Placement{{{1, 1, "Ash"}, {1.5F, 1, "Thorn"}, {30, 30, "Far"}},
                               8,
                               {400, 400},
