@@ -40,7 +40,9 @@ QStringList faults(QWidget& dialog, const QStringList& described) {
                                     name == face->text(QAccessible::Value))
                           ? "unnamed or named twice: " + id + " " + name
                           : "");
-        names.append(name);
+        if (focusable) {  // a label and the control it names share the name
+            names.append(name);
+        }
     }
     faults.removeAll("");
     return faults;

@@ -129,6 +129,15 @@ TEST(PreviewRoom, ThePreviewTakesTheSideWithMoreRoomAndTheDialogFitsItsScreen) {
         QCoreApplication::processEvents();
         const QSize screen = dialog->screen()->availableGeometry().size();
         EXPECT_TRUE(dialog->width() <= screen.width() && dialog->height() <= screen.height());
+        // Opened where the screen has room (the window frame's aside), the slots show
+        // whole: nothing to scroll.
+        const auto& area = control<QScrollArea>(*dialog, "slotsArea");
+        EXPECT_TRUE(dialog->width() + 40 >= screen.width() ||
+                    !area.horizontalScrollBar()->isVisible())
+            << layoutName(layout) << " " << count;
+        EXPECT_TRUE(dialog->height() + 40 >= screen.height() ||
+                    !area.verticalScrollBar()->isVisible())
+            << layoutName(layout) << " " << count;
         for (int slot = 1; slot <= mapCountOf(layout, count); ++slot) {
             choose(*dialog, slot, "AB-01L.map");
         }

@@ -37,6 +37,7 @@
 #include "gui/composer/legend_loader.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/picture_popup.h"
+#include "gui/composer/preview_splitter.h"
 #include "gui/composer/setup_composition.h"
 #include "gui/composer/slots_area.h"
 #include "gui/preview/preview_pane.h"
@@ -194,16 +195,28 @@ void ComposerDialog::addPreview() {
             commandRow_->setAlignment(control, Qt::AlignLeft);
         }
     }
-    previewColumn->addLayout(commandRow_);
+    commandRow_->setContentsMargins(0, 0, 0, 0);
+    commandBar_ = new QWidget;
+    commandBar_->setLayout(commandRow_);
+    previewColumn->addWidget(commandBar_);
     previewColumn->addWidget(preview_, 1);
+    previewColumn_ = previewColumn;
     auto* previewSide = new QWidget;
     previewSide->setLayout(previewColumn);
+    // Under the slots: the preview's controls, where the preview has little width.
+    auto* slotsSide = new QWidget;
+    auto* slotsColumn = new QVBoxLayout(slotsSide);
+    slotsColumn->setContentsMargins(0, 0, 0, 0);
+    slotsColumn->addWidget(slotsArea_);
+    underSlots_ = new QVBoxLayout;
+    slotsColumn->addLayout(underSlots_);
+    slotsColumn->addStretch(1);
     // The slots and the preview share the room at a handle the user can move; the preview
     // takes what the window gains.
-    split_ = new QSplitter(this);
+    split_ = new PreviewSplitter(this);
     split_->setObjectName(QStringLiteral("previewSplitter"));
     split_->setChildrenCollapsible(false);
-    split_->addWidget(slotsArea_);
+    split_->addWidget(slotsSide);
     split_->addWidget(previewSide);
     split_->setStretchFactor(0, 0);
     split_->setStretchFactor(1, 1);

@@ -74,6 +74,7 @@ class ComposerDialog : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void onInitDialog();
@@ -104,6 +105,10 @@ class ComposerDialog : public QDialog {
     // The preview's toggle, the setup commands and the preview's controls one under the
     // other, for a narrow screen; else side by side.
     void stackPreviewControls(bool stacked);
+    // The command bar and the preview's controls under the slots, or back above the
+    // preview.
+    void placeBarsUnderSlots(bool under);
+    void refreshHints();
     QSize screenRoom() const;
     // How large the joined map's picture would be shown in a room of width by height.
     double fittedPictureArea(int width, int height) const;
@@ -133,10 +138,14 @@ class ComposerDialog : public QDialog {
     const DialogEnvironment& environment_;
     ComposerWidgets widgets_;
     SlotsArea* slotsArea_ = nullptr;
-    QSplitter* split_ = nullptr;        // the slots, then the preview with its commands
-    QBoxLayout* commandRow_ = nullptr;  // the preview's toggle and the setup commands
-    std::vector<QLabel*> keptMarks_;    // beside each slot's number labels: "R (kept)"
-    Composition composition_;           // what the slots and the direction show
+    QSplitter* split_ = nullptr;           // the slots, then the preview with its commands
+    QBoxLayout* commandRow_ = nullptr;     // the preview's toggle and the setup commands
+    QWidget* commandBar_ = nullptr;        // holds commandRow_
+    QBoxLayout* previewColumn_ = nullptr;  // the command bar, then the preview
+    QBoxLayout* underSlots_ = nullptr;     // the bars, where the preview is narrow
+    bool barsUnderSlots_ = false;
+    std::vector<QLabel*> keptMarks_;  // beside each slot's number labels: "R (kept)"
+    Composition composition_;         // what the slots and the direction show
     QUndoStack* undoStack_ = nullptr;
     std::optional<OpenedSetup> pendingSetup_;  // fills the dialog when it opens
     std::optional<OpenedSetup> handedOver_;

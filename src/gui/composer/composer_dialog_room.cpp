@@ -4,6 +4,7 @@
 // or under them, wherever it has more room.
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QSettings>
@@ -56,6 +57,8 @@ void ComposerDialog::applyPreviewShown(bool shown) {
     }
     layout()->setSizeConstraint(QLayout::SetMinimumSize);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The bars moved and stacked: every layout's sizes asked anew before the window's.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     layout()->activate();
     resize(openingSize());
     layout()->activate();
@@ -80,40 +83,84 @@ void ComposerDialog::fitToScreen() {
     const QSize slots = slotsArea_->wholeSize();
     const bool shown = preview_->isVisibleTo(this);
     QWidget& side = *split_->widget(1);
+    // What the preview's side needs beyond the picture's own least room.
+    const QWidget& view = *findChild<QWidget*>(QStringLiteral("previewView"));
+    const int pictureLeast = std::max(view.minimumSize().height(), view.minimumSizeHint().height());
     const auto sideMinimum = [&side] {
         side.layout()->invalidate();
         side.layout()->activate();
         return side.minimumSizeHint();
     };
     const int handle = split_->handleWidth();
-    // Beside the slots or under them: wherever the joined map's picture would be shown
-    // larger, in what the slots and the preview's controls and lines (stacked where the
-    // room is narrow) leave it. Hidden, the preview leaves the command row beside the
-    // slots, as the template has it.
+    placeBarsUnderSlots(false);
     stackPreviewControls(true);
     const QSize stacked = sideMinimum();
     stackPreviewControls(false);
     const QSize flat = sideMinimum();
-    const auto picture = [&](int width, int height) {
-        return fittedPictureArea(width, height - (flat.width() > width ? stacked : flat).height());
-    };
-    const double beside = picture(room.width() - slots.width() - handle, room.height());
-    const double under = picture(room.width(), room.height() - slots.height() - handle);
+    // Beside the slots, where the bars would have to stack, they go under the slots
+    // instead and leave the picture the column's height.
+    const int besideWidth = room.width() - slots.width() - handle;
+    const bool barsUnder = shown && flat.width() > besideWidth;
+    placeBarsUnderSlots(barsUnder);
+    const int besideLines = sideMinimum().height();
+    placeBarsUnderSlots(false);
+    // Beside the slots or under them: wherever the joined map's picture would be shown
+    // larger. Hidden, the preview leaves the command bar beside the slots, as the
+    // template has it.
+    const double beside =
+        fittedPictureArea(besideWidth, room.height() - besideLines + pictureLeast);
+    const double under = fittedPictureArea(
+        room.width(), room.height() - slots.height() - handle + pictureLeast -
+                          (flat.width() > room.width() ? stacked : flat).height());
     const Qt::Orientation orientation = shown && under > beside ? Qt::Vertical : Qt::Horizontal;
     split_->setOrientation(orientation);
     slotsArea_->setAlignment(orientation == Qt::Horizontal ? Qt::AlignLeft | Qt::AlignTop
                                                            : Qt::AlignHCenter | Qt::AlignTop);
     split_->handle(1)->setEnabled(shown);
-    const int sideWidth =
-        orientation == Qt::Horizontal ? room.width() - slots.width() - handle : room.width();
-    if (sideMinimum().width() > sideWidth) {
-        stackPreviewControls(true);
-    }
+    const bool underSlots = barsUnder && orientation == Qt::Horizontal;
+    placeBarsUnderSlots(underSlots);
+    // The bars stack where they are wider than what holds them.
+    const int barsWidth = underSlots                      ? slots.width()
+                          : orientation == Qt::Horizontal ? besideWidth
+                                                          : room.width();
+    stackPreviewControls((underSlots ? underSlots_->sizeHint() : sideMinimum()).width() >
+                         barsWidth);
     // What shares the room with the slots stays whole; the slots scroll if they must.
     const QSize sideSize = sideMinimum();
-    slotsArea_->setRoom(orientation == Qt::Horizontal
-                            ? QSize(room.width() - sideSize.width() - handle, room.height())
-                            : QSize(room.width(), room.height() - sideSize.height() - handle));
+    const int barsHeight = underSlots ? underSlots_->sizeHint().height() : 0;
+    slotsArea_->setRoom(
+        orientation == Qt::Horizontal
+            ? QSize(room.width() - sideSize.width() - handle, room.height() - barsHeight)
+            : QSize(room.width(), room.height() - sideSize.height() - handle));
+}
+
+void ComposerDialog::refreshHints() {
+    // Layouts keep their parts' sizes: asked anew once bars moved or stacked.
+    for (QWidget* part :
+         {commandBar_, split_->widget(0), split_->widget(1), static_cast<QWidget*>(split_)}) {
+        part->layout() != nullptr ? part->layout()->invalidate() : void();
+        part->updateGeometry();
+    }
+    layout()->invalidate();
+}
+
+void ComposerDialog::placeBarsUnderSlots(bool under) {
+    if (under == barsUnderSlots_) {
+        return;
+    }
+    barsUnderSlots_ = under;
+    // Margins only while it holds the bars: empty, it takes no room.
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    underSlots_->setContentsMargins(under ? QMargins(margin, 0, margin, margin) : QMargins());
+    if (under) {
+        underSlots_->addWidget(commandBar_);
+        preview_->placeControls(underSlots_);
+    } else {
+        previewColumn_->insertWidget(0, commandBar_);
+        preview_->placeControls(nullptr);
+    }
+    commandBar_->show();
+    refreshHints();
 }
 
 void ComposerDialog::stackPreviewControls(bool stacked) {
@@ -123,6 +170,15 @@ void ComposerDialog::stackPreviewControls(bool stacked) {
         0, 0, stacked ? QSizePolicy::Minimum : QSizePolicy::Expanding, QSizePolicy::Minimum);
     commandRow_->invalidate();
     preview_->setCompact(stacked);
+    refreshHints();
+}
+
+void ComposerDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // However the window grows or shrinks (maximised, say), the slots keep their room.
+    if (opened_ && preview_->isVisibleTo(this)) {
+        placeSplit();
+    }
 }
 
 void ComposerDialog::rememberSplit() {
@@ -137,7 +193,7 @@ void ComposerDialog::placeSplit() {
     const QVariant remembered = preview_->isVisibleTo(this)
                                     ? environment_.settings->value(splitKey(layout_, orientation))
                                     : QVariant();
-    const QSize slots = slotsArea_->sizeHint();
+    const QSize slots = split_->widget(0)->sizeHint();  // with the bars under them
     const int along = orientation == Qt::Horizontal ? slots.width() : slots.height();
     const int total = (orientation == Qt::Horizontal ? split_->width() : split_->height()) -
                       split_->handleWidth();

@@ -89,12 +89,15 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     controls_->addWidget(seamCheck_, 0, Qt::AlignLeft);
     controls_->addStretch();
     controls_->addWidget(saveImage_, 0, Qt::AlignLeft);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addLayout(controls_);
-    column->addWidget(note_);
-    column->addWidget(view_, 1);
-    column->addWidget(status_);
+    controls_->setContentsMargins(0, 0, 0, 0);
+    controlsBar_->setObjectName(QStringLiteral("previewControls"));
+    controlsBar_->setLayout(controls_);
+    column_ = new QVBoxLayout(this);
+    column_->setContentsMargins(0, 0, 0, 0);
+    column_->addWidget(controlsBar_);
+    column_->addWidget(note_);
+    column_->addWidget(view_, 1);
+    column_->addWidget(status_);
     setTabOrder(show_, labels_);
     setTabOrder(labels_, fixUps_);
     setTabOrder(fixUps_, seamCheck_);
@@ -110,6 +113,15 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
 
 PreviewPane::~PreviewPane() = default;
 
+void PreviewPane::placeControls(QBoxLayout* elsewhere) {
+    if (elsewhere != nullptr) {
+        elsewhere->addWidget(controlsBar_);
+    } else {
+        column_->insertWidget(0, controlsBar_);
+    }
+    controlsBar_->show();
+}
+
 void PreviewPane::setCompact(bool compact) {
     controls_->setDirection(compact ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     // The stretch that keeps "Save Image..." at the right edge: none in a column, where
@@ -121,6 +133,7 @@ void PreviewPane::setCompact(bool compact) {
         }
     }
     controls_->invalidate();
+    controlsBar_->updateGeometry();
     layout()->invalidate();
     updateGeometry();
 }

@@ -55,6 +55,10 @@ class PreviewPane : public QWidget {
     void keepSeamCheckIn(QSettings& settings);
     // Stacks the controls above the picture, for a pane with little width.
     void setCompact(bool compact);
+    // Lays the bar of controls (Show, Labels, Fix-ups, Seam check, Save Image) into
+    // `elsewhere`, such as under a dialog's slots where the pane is narrow; nullptr puts
+    // it back above the picture.
+    void placeControls(QBoxLayout* elsewhere);
 
     // What the controls show, as a setup keeps a picture's options: only those that differ
     // from merge --image's (show, labels, fix-ups, seam marks).
@@ -101,6 +105,8 @@ class PreviewPane : public QWidget {
     std::function<QString()> rememberedMap_;
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
+    QWidget* controlsBar_ = new QWidget(this);  // holds controls_
+    QBoxLayout* column_ = nullptr;
     QLabel* note_ = nullptr;
     PreviewView* view_ = nullptr;
     HoverLine* status_ = nullptr;
