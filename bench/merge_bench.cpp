@@ -95,8 +95,13 @@ std::vector<std::string> makePanels(const std::string& bin, const fs::path& fold
                                     int height) {
     std::vector<std::string> panels;
     for (int i = 0; i < count; ++i) {
-        const fs::path panel =
-            folder / ("P" + std::to_string(height) + "-" + std::to_string(i) + ".map");
+        // Appended piece by piece: "P" + ... makes GCC 12 at -O2 warn wrongly of an overlap.
+        std::string name = "P";
+        name += std::to_string(height);
+        name += '-';
+        name += std::to_string(i);
+        name += ".map";
+        const fs::path panel = folder / name;
         if (!fs::exists(panel)) {
             runProgram({bin + "/panelwright-mapgen", "--length", "999", "--height",
                         std::to_string(height), "--layers", "abcdefghijklmnopqrstuvw", "--labels",
