@@ -231,8 +231,10 @@ TEST(SetupFiles, SaveKeepsThePictureAsThePreviewShowsIt) {
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     bed.prompts.setupAnswer = file;
     control<QAbstractButton>(*dialog, "openSetupButton").click();
+    EXPECT_FALSE(control<QAbstractButton>(*dialog, "previewFixUps").isChecked()) << "as opened";
     control<QComboBox>(*dialog, "previewShow").setCurrentIndex(1);
     control<QAbstractButton>(*dialog, "previewLabels").click();
+    control<QAbstractButton>(*dialog, "previewFixUps").click();
     control<QAbstractButton>(*dialog, "saveSetupButton").click();
     const pw::ReadSetup saved = pw::readSetupFile(file.toStdString());
     ASSERT_TRUE(saved.setup.has_value());
@@ -241,6 +243,27 @@ TEST(SetupFiles, SaveKeepsThePictureAsThePreviewShowsIt) {
     expected.labels = "none";
     expected.paper = "a3";
     EXPECT_EQ(saved.setup->pictureOptions, expected) << "fix-ups are shown again";
+}
+
+// Opened, a setup with a picture sets the preview as that picture is drawn: its layer
+// once the join offers it, its labels, fix-ups and seam marks.
+TEST(SetupFiles, OpeningSetsThePreviewAsTheSetupsPictureIsDrawn) {
+    SetupBed bed;
+    const QString file = bed.dir.filePath("layer.pwsetup");
+    pw::test::writeFile(file.toStdString(), R"({"format": 1, "layout": "top-to-bottom",
+        "slots": [{"mapSetFile": "AB-07L.map", "mark": "L"}, {"mapSetFile": "PLAIN.map",
+        "mark": "none"}], "picture": {"file": "p.png", "show": "b", "labels": "none",
+        "seamMarks": true}})");
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    bed.prompts.setupAnswer = file;
+    control<QAbstractButton>(*dialog, "openSetupButton").click();
+    auto& pane = control<PreviewPane>(*dialog, "previewPane");
+    ASSERT_TRUE(waitUntil([&] { return pane.upToDate() && !pane.current().image.isNull(); }));
+    EXPECT_EQ(control<QComboBox>(*dialog, "previewShow").currentText(), "Layer b");
+    EXPECT_EQ(pane.current().options.section, RenderSection::Layer);
+    EXPECT_FALSE(control<QAbstractButton>(*dialog, "previewLabels").isChecked());
+    EXPECT_TRUE(control<QAbstractButton>(*dialog, "previewFixUps").isChecked());
+    EXPECT_TRUE(control<QAbstractButton>(*dialog, "previewSeamCheck").isChecked());
 }
 
 TEST(SetupFiles, AMissingPanelLeavesItsSlotEmptyNamedInThePreviewAndABadSetupChangesNothing) {

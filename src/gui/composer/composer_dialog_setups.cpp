@@ -96,6 +96,10 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
     setupOutput_ = setup.output.empty() ? "" : places.resolveFile(setup.output);
     setupPicture_ = setup.picture.empty() ? "" : places.resolveFile(setup.picture);
     setupPictureOptions_ = setup.pictureOptions;
+    // The preview shows the setup's picture as its options draw it.
+    if (!setup.picture.empty() && preview_ != nullptr) {
+        preview_->setPictureChoices(setup.pictureOptions);
+    }
     if (!opened_) {
         pendingSetup_ = opened;
         return;

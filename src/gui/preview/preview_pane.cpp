@@ -250,6 +250,22 @@ SetupPictureOptions PreviewPane::pictureChoices() const {
     return choices;
 }
 
+void PreviewPane::setPictureChoices(const SetupPictureOptions& choices) {
+    const QSignalBlocker quietShow(show_), quietLabels(labels_), quietFixUps(fixUps_),
+        quietSeams(seamCheck_);
+    const std::string shown = choices.show.value_or("first");
+    const QChar wanted = shown == "first"    ? QChar::fromLatin1(kFirstGrid)
+                         : shown == "second" ? QChar::fromLatin1(kSecondGrid)
+                                             : QChar::fromLatin1(shown.front());
+    const int offered = show_->findData(wanted);
+    show_->setCurrentIndex(std::max(offered, 0));
+    awaitedLayer_ = offered < 0 ? wanted : QChar();
+    labels_->setChecked(choices.labels.value_or("all") != "none");
+    fixUps_->setChecked(choices.fixUps.value_or(true));
+    seamCheck_->setChecked(choices.seamMarks.value_or(false));
+    submit();
+}
+
 int PreviewPane::longSide() const {
     // Enough pixels per cell for the view at its largest zoom-free size on this screen.
     const QSize room = view_->size().expandedTo(view_->sizeHint()) * view_->devicePixelRatioF();
@@ -325,7 +341,10 @@ void PreviewPane::showMessage(const QString& message) {
 
 void PreviewPane::offerLayers(const std::string& letters) {
     // The grids stay; the layers offered are those of the joined map, in its order.
-    const QChar chosen = show_->currentData().toChar();
+    // A setup's layer is looked for in the first layers a join offers, and only there.
+    const bool awaited = !awaitedLayer_.isNull();
+    const QChar chosen = awaited ? awaitedLayer_ : show_->currentData().toChar();
+    awaitedLayer_ = QChar();
     QString offered;
     for (int i = 2; i < show_->count(); ++i) {
         offered.append(show_->itemData(i).toChar());
@@ -342,8 +361,8 @@ void PreviewPane::offerLayers(const std::string& letters) {
     }
     const int stays = show_->findData(chosen);
     show_->setCurrentIndex(std::max(stays, 0));
-    if (stays < 0) {
-        submit();  // the layer shown is gone: show the first grid
+    if (stays < 0 || awaited) {
+        submit();  // the layer shown is gone (the first grid instead), or the awaited came
     }
 }
 

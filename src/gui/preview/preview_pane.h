@@ -63,6 +63,9 @@ class PreviewPane : public QWidget {
     // What the controls show, as a setup keeps a picture's options: only those that differ
     // from merge --image's (show, labels, fix-ups, seam marks).
     SetupPictureOptions pictureChoices() const;
+    // Sets the controls as a setup's picture options ask (merge --image's defaults where
+    // it names none). A layer the joined map does not offer yet is shown once it does.
+    void setPictureChoices(const SetupPictureOptions& choices);
 
     // The preview on show, and whether it is the one of the latest request.
     const PreviewResult& current() const { return current_; }
@@ -106,6 +109,7 @@ class PreviewPane : public QWidget {
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
     QWidget* controlsBar_ = new QWidget(this);  // holds controls_
+    QChar awaitedLayer_;                        // a setup's layer, shown once a join offers it
     QBoxLayout* column_ = nullptr;
     QLabel* note_ = nullptr;
     PreviewView* view_ = nullptr;
