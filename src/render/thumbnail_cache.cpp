@@ -6,6 +6,9 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <chrono>
+#include <filesystem>
 
 #include "core/pipeline/safe_output.h"
 #include "render/map_cells.h"
@@ -56,6 +59,10 @@ QImage ThumbnailCache::picture(const std::string& path, const std::string& name,
     toKeep.clear();
     const QString entry = entryPath(path);
     if (QImage kept; !entry.isEmpty() && kept.load(entry, "PNG")) {
+        // Its time says when it was last used, for prune().
+        std::error_code ignored;
+        std::filesystem::last_write_time(QFile::encodeName(entry).toStdString(),
+                                         std::filesystem::file_time_type::clock::now(), ignored);
         return kept;
     }
     MapSource source = MapSource::file(path);
@@ -78,6 +85,24 @@ void ThumbnailCache::keep(const QString& entry, const QImage& picture) const {
     if (output.file &&
         output.file->write(bytes.constData(), static_cast<std::size_t>(bytes.size()))) {
         output.file->commit();
+    }
+}
+
+void ThumbnailCache::prune() const {
+    if (folder_.isEmpty()) {
+        return;
+    }
+    const auto unusedSince =
+        std::filesystem::file_time_type::clock::now() - std::chrono::days(kUnusedDays);
+    std::error_code failed;
+    std::filesystem::directory_iterator entries(QFile::encodeName(folder_).toStdString(), failed);
+    for (; !failed && entries != std::filesystem::directory_iterator(); entries.increment(failed)) {
+        const std::filesystem::path& picture = entries->path();
+        std::error_code ignored;
+        if (picture.extension() == ".png" && entries->is_regular_file(ignored) &&
+            entries->last_write_time(ignored) < unusedSince) {
+            std::filesystem::remove(picture, ignored);
+        }
     }
 }
 

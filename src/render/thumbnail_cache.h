@@ -14,8 +14,8 @@ namespace pw {
 // The small pictures of panels (drawThumbnail()), kept as PNG files in a folder between
 // runs. A picture is found again by the file it shows (its device and inode), that file's
 // size and modification time, the picture's size and the colours it was drawn in: a file
-// that changes gets a new picture, and one that does not is never drawn again. Old
-// pictures are never read again but stay until the folder is cleared.
+// that changes gets a new picture, and one that does not is never drawn again. A picture
+// not used for kUnusedDays (of a file changed or gone) is removed by prune().
 // Everything here is quiet: a folder that cannot be made or written, or a picture that
 // cannot be read back, only costs drawing the picture anew.
 class ThumbnailCache {
@@ -30,6 +30,10 @@ class ThumbnailCache {
     // Keeps a picture drawn by picture() where it said. Apart from the drawing, since every
     // file written is synced to disk, which takes far longer than drawing a picture.
     void keep(const QString& entry, const QImage& picture) const;
+    // Removes the pictures that no picture() call used for kUnusedDays.
+    void prune() const;
+
+    static constexpr int kUnusedDays = 30;
 
   private:
     // Where the picture of the map at `path` as it is now is kept; empty when the file

@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
+#include <chrono>
 #include <filesystem>
 
 #include "gui/preview/preview_view.h"
 #include "gui_test_bed.h"
 #include "render/palette.h"
+#include "render/thumbnail_cache.h"
 
 namespace pw::gui::test {
 namespace {
@@ -267,8 +269,20 @@ TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChange
     const QStringList first = kept();
     EXPECT_EQ(first.size(), 2) << "a damaged panel has no picture to keep";
 
+    // A picture unused for longer than the cache keeps one goes; one used is kept.
+    const auto age = [&](const QString& picture, int days) {
+        const std::filesystem::path file =
+            std::filesystem::path(bed.environment.pictureCacheFolder.toStdString()) /
+            picture.section('@', 0, 0).toStdString();
+        std::filesystem::last_write_time(
+            file, std::filesystem::file_time_type::clock::now() - std::chrono::days(days));
+    };
+    pw::test::writeFile(bed.environment.pictureCacheFolder.toStdString() + "/gone.png", "");
+    age("gone.png", ThumbnailCache::kUnusedDays + 1);
+    age(first.front(), ThumbnailCache::kUnusedDays + 1);
     EXPECT_EQ(open(), drawn);
-    EXPECT_EQ(kept(), first) << "the kept pictures are used, not drawn again";
+    EXPECT_TRUE(waitUntil([&] { return kept() == first; }))
+        << "the kept pictures are used, not drawn again; the unused one is gone";
 
     const std::string changed = (bed.mapSetFolder(0) + "/AA-01L.map").toStdString();
     pw::test::writeFile(changed, pw::test::MapBuilder{.fill = 'c'}.text());

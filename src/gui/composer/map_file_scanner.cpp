@@ -118,6 +118,9 @@ void MapFileScanner::draw(const std::stop_token& stop,
     for (std::size_t i = 0; i < toKeep.size() && !stop.stop_requested(); ++i) {
         cache.keep(toKeep[i].first, toKeep[i].second);
     }
+    if (!stop.stop_requested()) {
+        cache.prune();
+    }
 }
 
 }  // namespace pw::gui
