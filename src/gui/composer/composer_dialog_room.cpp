@@ -138,7 +138,9 @@ void ComposerDialog::refreshHints() {
     // Layouts keep their parts' sizes: asked anew once bars moved or stacked.
     for (QWidget* part :
          {commandBar_, split_->widget(0), split_->widget(1), static_cast<QWidget*>(split_)}) {
-        part->layout() != nullptr ? part->layout()->invalidate() : void();
+        if (part->layout() != nullptr) {
+            part->layout()->invalidate();
+        }
         part->updateGeometry();
     }
     layout()->invalidate();
