@@ -77,34 +77,23 @@ std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) 
 // lines were printed.
 bool checkComposition(const MergeRequest& request) {
     const JoinedMap joined = joinInMemory(request);
-    int failed = 0;
     for (const std::optional<std::string>& problem : joined.slotProblems) {
         if (problem) {
             std::cerr << *problem << '\n';
-            ++failed;
         }
     }
     std::string shownLegend;
     const std::optional<Legend> legend = legendOf(request, shownLegend);
+    const SeamFinding finding = checkSeamsWith(joined, legend, shownLegend);
+    const SeamReport& report = finding.report;
     std::string lines;
-    SeamReport report;
-    std::string sentence;
-    if (!legend) {
-        sentence = messages::noLegendToCompare(shownLegend);
-    } else if (!legend->marksAnyFeature()) {
-        sentence = messages::noFeatureToCompare(shownLegend);
-    } else {
-        report = checkSeams(joined, *legend);
-        for (const SeamMismatch& mismatch : report.mismatches) {
-            lines += mismatchLine(mismatch, request, joined.shape, *legend);
-        }
-        sentence = messages::seamsChecked(report.seamsCompared,
-                                          static_cast<int>(report.mismatches.size()), failed);
+    for (const SeamMismatch& mismatch : report.mismatches) {  // none without a legend
+        lines += mismatchLine(mismatch, request, joined.shape, *legend);
     }
     lines += "summary\t" + std::to_string(report.seamsCompared) + '\t' +
-             std::to_string(report.mismatches.size()) + '\t' + std::to_string(failed) + '\t' +
-             sentence + '\n';
-    return printStandardOutput(lines) && failed == 0 && report.mismatches.empty();
+             std::to_string(report.mismatches.size()) + '\t' +
+             std::to_string(finding.slotsNotJoined) + '\t' + finding.sentence + '\n';
+    return printStandardOutput(lines) && finding.slotsNotJoined == 0 && report.mismatches.empty();
 }
 
 }  // namespace

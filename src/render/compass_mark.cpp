@@ -32,10 +32,14 @@ double discRadius(const QRect& place) {
 
 }  // namespace
 
-QRectF compassMarkCover(const QRect& place) {
+std::optional<QRectF> compassMarkCover(QSize picture, int direction) {
+    const std::optional<QRect> place = compassMarkPlace(picture, direction);
+    if (!place) {
+        return std::nullopt;
+    }
     // The disc with its outline, and a pixel of air.
-    const double reach = discRadius(place) + 2;
-    return {discCentre(place) - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)};
+    const double reach = discRadius(*place) + 2;
+    return QRectF(discCentre(*place) - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach));
 }
 
 void paintCompassMark(QPainter& painter, const QRect& place, int direction) {

@@ -14,8 +14,9 @@ namespace pw {
 // that grows with the picture; nullopt for no direction or a picture too small for one.
 std::optional<QRect> compassMarkPlace(QSize picture, int direction);
 
-// The part of `place` that the mark covers: label texts keep off it.
-QRectF compassMarkCover(const QRect& place);
+// What the compass mark of such a picture covers, within its place: label texts keep off
+// it. nullopt where the picture shows no mark.
+std::optional<QRectF> compassMarkCover(QSize picture, int direction);
 
 // The compass mark into `place`: a pale disc with an arrow to north, for a map whose top
 // edge faces `direction` (0 to 7, clockwise from north).

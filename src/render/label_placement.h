@@ -52,6 +52,11 @@ std::vector<PlacedLabel> placeLabels(const std::vector<MapLabel>& labels, double
 // is drawn on top); nullptr when there is none.
 const PlacedLabel* labelAt(const std::vector<PlacedLabel>& placed, QPointF point);
 
+// The label texts of saved pictures, and of printed sheets laid out as such a picture: they
+// grow with the cells between these sizes, in pixels.
+inline constexpr int kSmallestPictureLabelText = 9;
+inline constexpr int kLargestPictureLabelText = 28;
+
 // The labels' font at a scale: grows with the cells, from `smallest` to `largest` pixels.
 QFont mapLabelFont(double pixelsPerCell, int smallest, int largest);
 

@@ -12,10 +12,6 @@
 namespace pw {
 namespace {
 
-// The labels' text grows with the cells between these sizes, in pixels.
-constexpr int kSmallestLabelText = 9;
-constexpr int kLargestLabelText = 28;
-
 void mixPixel(QImage& image, int x, int y, QRgb colour, int amount) {
     auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
     *pixel = mixColour(*pixel, colour, amount);
@@ -69,13 +65,11 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
       seamMarks_(options.seamMarks),
       direction_(options.compass ? direction : -1) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-        font_ = mapLabelFont(cellSize_, kSmallestLabelText, kLargestLabelText);
+        font_ = mapLabelFont(cellSize_, kSmallestPictureLabelText, kLargestPictureLabelText);
     }
     if (options.labelsOnImage) {
-        const std::optional<QRect> compass = compassMarkPlace(picture_, direction_);
-        labels_ =
-            placeLabels(labels, cellSize_, picture, font_, options.labelOverlap,
-                        compass ? std::optional<QRectF>(compassMarkCover(*compass)) : std::nullopt);
+        labels_ = placeLabels(labels, cellSize_, picture, font_, options.labelOverlap,
+                              compassMarkCover(picture_, direction_));
     }
     const int margin = font_ ? font_->pixelSize() + 2 : 2;
     for (const PlacedLabel& label : labels_) {

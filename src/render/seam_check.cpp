@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/common/messages.h"
 #include "render/map_cells.h"
 
 namespace pw {
@@ -141,6 +142,24 @@ SeamReport checkSeams(const JoinedMap& joined, const Legend& legend) {
         }
     }
     return report;
+}
+
+SeamFinding checkSeamsWith(const JoinedMap& joined, const std::optional<Legend>& legend,
+                           const std::string& legendName) {
+    SeamFinding finding;
+    finding.slotsNotJoined = static_cast<int>(std::ranges::count_if(
+        joined.slotProblems, [](const auto& problem) { return problem.has_value(); }));
+    if (!legend) {
+        finding.sentence = messages::noLegendToCompare(legendName);
+    } else if (!legend->marksAnyFeature()) {
+        finding.sentence = messages::noFeatureToCompare(legendName);
+    } else {
+        finding.report = checkSeams(joined, *legend);
+        finding.sentence = messages::seamsChecked(
+            finding.report.seamsCompared, static_cast<int>(finding.report.mismatches.size()),
+            finding.slotsNotJoined);
+    }
+    return finding;
 }
 
 QPoint seamMarkCell(const SeamMismatch& mismatch, const JoinedMap& joined) {

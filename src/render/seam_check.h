@@ -3,6 +3,7 @@
 
 #include <QPoint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/pipeline/joined_map.h"
@@ -32,6 +33,19 @@ struct SeamReport {
 // Compares the first grid of the joined map at every seam between two panels that were
 // joined without a problem, cell by cell, for the characters the legend marks.
 SeamReport checkSeams(const JoinedMap& joined, const Legend& legend);
+
+// A seam check and what it found, in its own words: why there was nothing to compare, or
+// the seams compared, the cells that do not meet and the slots that cannot be joined.
+struct SeamFinding {
+    SeamReport report;
+    int slotsNotJoined = 0;
+    std::string sentence;
+};
+
+// Checks `joined` with the map set's legend where there is one that marks a feature;
+// `legendName` names the legend in the sentence.
+SeamFinding checkSeamsWith(const JoinedMap& joined, const std::optional<Legend>& legend,
+                           const std::string& legendName);
 
 // Where a mismatched cell lies in the joined map (x = column, y = row), as pictures mark it.
 QPoint seamMarkCell(const SeamMismatch& mismatch, const JoinedMap& joined);

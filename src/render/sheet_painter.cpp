@@ -14,11 +14,9 @@ namespace pw {
 namespace {
 
 // Labels and the compass mark are laid out as on a picture of this resolution, the texts
-// 9 to 28 of its pixels high (about 1.1 to 3.6 mm): as sheets showed them when they were
+// as pictures size them (about 1.1 to 3.6 mm): as sheets showed them when they were
 // pictures at the default resolution.
 constexpr double kLayoutDpi = 200;
-constexpr int kSmallestLabelText = 9;
-constexpr int kLargestLabelText = 28;
 constexpr double kSeamMm = 0.3;
 constexpr double kFrameMm = 0.15;
 
@@ -48,14 +46,13 @@ SheetPainter::SheetPainter(const RenderOptions& options, const MapOutline& outli
         seamMarked_.emplace(cell.x(), cell.y());
     }
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-        font_ = mapLabelFont(layoutCell_, kSmallestLabelText, kLargestLabelText);
+        font_ = mapLabelFont(layoutCell_, kSmallestPictureLabelText, kLargestPictureLabelText);
     }
     const QSizeF picture(length_ * layoutCell_, height_ * layoutCell_);
     compass_ = compassMarkPlace(picture.toSize(), direction_);
     if (options.labelsOnImage) {
-        labels_ = placeLabels(
-            outline.labels, layoutCell_, picture, font_, options.labelOverlap,
-            compass_ ? std::optional<QRectF>(compassMarkCover(*compass_)) : std::nullopt);
+        labels_ = placeLabels(outline.labels, layoutCell_, picture, font_, options.labelOverlap,
+                              compassMarkCover(picture.toSize(), direction_));
     }
 }
 

@@ -16,22 +16,10 @@ constexpr int kLargestPreviewCell = 16;
 // The seam check of the joined map with the legend of the map set: its report, its marks
 // on the picture and its note.
 void checkSeamsOf(PreviewResult& result) {
-    const std::optional<Legend>& legend = result.options.legend;
-    std::string finding;
-    if (!legend) {
-        finding = messages::noLegendToCompare(Legend::kFileName);
-    } else if (!legend->marksAnyFeature()) {
-        finding = messages::noFeatureToCompare(Legend::kFileName);
-    } else {
-        result.seams = checkSeams(result.joined, *legend);
-        result.options.seamMarks = seamMarkCells(result.seams, result.joined);
-        const auto failed = std::ranges::count_if(
-            result.joined.slotProblems, [](const auto& problem) { return problem.has_value(); });
-        finding = messages::seamsChecked(result.seams.seamsCompared,
-                                         static_cast<int>(result.seams.mismatches.size()),
-                                         static_cast<int>(failed));
-    }
-    result.seamNote = messages::seamCheckNote(finding);
+    SeamFinding finding = checkSeamsWith(result.joined, result.options.legend, Legend::kFileName);
+    result.options.seamMarks = seamMarkCells(finding.report, result.joined);
+    result.seams = std::move(finding.report);
+    result.seamNote = messages::seamCheckNote(finding.sentence);
 }
 
 }  // namespace
@@ -73,9 +61,8 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     result.image = std::move(drawn.image);
     result.problem = std::move(drawn.problem);
     result.labels = std::move(drawn.labels);
-    if (const std::optional<QRect> place = compassMarkPlace(result.image.size(), drawn.direction);
-        place && result.options.compass) {
-        result.compass = compassMarkCover(*place);
+    if (result.options.compass) {
+        result.compass = compassMarkCover(result.image.size(), drawn.direction);
     }
     result.cells = CellIndex(result.joined.bytes);
     return result;
