@@ -278,13 +278,11 @@ class CompositionOptions {
 
 // --show: "first", "second" or a layer letter.
 std::optional<UsageError> readShow(const QString& show, PictureOptions& picture) {
-    if (show == u"first") {
-        picture.section = RenderSection::FirstGrid;
-    } else if (show == u"second") {
-        picture.section = RenderSection::SecondGrid;
-    } else if (show.size() == 1 && isLayerLetter(show.at(0).toLatin1())) {
-        picture.section = RenderSection::Layer;
-        picture.layer = show.at(0).toLatin1();
+    if (const std::optional<ShownSection> shown = parseShownSection(show.toStdString())) {
+        picture.section = shown->section;
+        if (shown->section == RenderSection::Layer) {
+            picture.layer = shown->layer;
+        }
     } else {
         return UsageError{"unknown --show '" + show.toStdString() +
                           "' (first, second or a layer letter " + kLayerLetters.front() + " to " +

@@ -264,6 +264,16 @@ TEST(SetupFiles, OpeningSetsThePreviewAsTheSetupsPictureIsDrawn) {
     EXPECT_FALSE(control<QAbstractButton>(*dialog, "previewLabels").isChecked());
     EXPECT_TRUE(control<QAbstractButton>(*dialog, "previewFixUps").isChecked());
     EXPECT_TRUE(control<QAbstractButton>(*dialog, "previewSeamCheck").isChecked());
+
+    // A setup from elsewhere whose "show" names nothing shows the first grid.
+    for (const char* shown : {"", "zz"}) {
+        pw::test::writeFile(file.toStdString(),
+                            std::string(R"({"format": 1, "layout": "top-to-bottom", "slots":
+            [{"mark": "none"}, {"mark": "none"}], "picture": {"file": "p.png", "show": ")") +
+                                shown + "\"}}");
+        control<QAbstractButton>(*dialog, "openSetupButton").click();
+        EXPECT_EQ(control<QComboBox>(*dialog, "previewShow").currentText(), "First grid");
+    }
 }
 
 TEST(SetupFiles, AMissingPanelLeavesItsSlotEmptyNamedInThePreviewAndABadSetupChangesNothing) {

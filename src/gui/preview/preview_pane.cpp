@@ -253,10 +253,14 @@ SetupPictureOptions PreviewPane::pictureChoices() const {
 void PreviewPane::setPictureChoices(const SetupPictureOptions& choices) {
     const QSignalBlocker quietShow(show_), quietLabels(labels_), quietFixUps(fixUps_),
         quietSeams(seamCheck_);
-    const std::string shown = choices.show.value_or("first");
-    const QChar wanted = shown == "first"    ? QChar::fromLatin1(kFirstGrid)
-                         : shown == "second" ? QChar::fromLatin1(kSecondGrid)
-                                             : QChar::fromLatin1(shown.front());
+    // A value that names nothing (the setup came from elsewhere) shows the first grid, as
+    // the picture of such a setup is refused.
+    const ShownSection shown =
+        parseShownSection(choices.show.value_or("first")).value_or(ShownSection{});
+    const QChar wanted =
+        QChar::fromLatin1(shown.section == RenderSection::FirstGrid    ? kFirstGrid
+                          : shown.section == RenderSection::SecondGrid ? kSecondGrid
+                                                                       : shown.layer);
     const int offered = show_->findData(wanted);
     show_->setCurrentIndex(std::max(offered, 0));
     awaitedLayer_ = offered < 0 ? wanted : QChar();
