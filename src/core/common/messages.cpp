@@ -425,6 +425,10 @@ std::string writtenBy(const std::string& path, const std::string& other) {
     return path + " is written by setup " + escapedName(other);
 }
 
+std::string folderNotHeld(const std::string& reason) {
+    return "its folder cannot be opened: " + reason;
+}
+
 }  // namespace setup
 
 std::string hoveredLabel(const std::string& label) {
