@@ -98,7 +98,10 @@ std::string badPictureOption(const std::string& reason);
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other);
 std::string readBy(const char* role, const std::string& path, const std::string& other);
 std::string writtenBy(const std::string& path, const std::string& other);
-// Why the folder that a setup writes in could not be held open from the plan on.
+// A setup writes maps and pictures only (`path` as the setup names it, escaped), inside a
+// folder held open from the plan on; why that folder could not be held.
+std::string outputNotMap(const std::string& path);
+std::string pictureNotPngOrPdf(const std::string& path);
 std::string folderNotHeld(const std::string& reason);
 }  // namespace setup
 

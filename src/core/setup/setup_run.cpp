@@ -6,6 +6,7 @@
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/mapfile/names.h"
 #include "core/pipeline/safe_output.h"
 #include "core/setup/setup.h"
 #include "core/setup/setup_file.h"
@@ -18,6 +19,8 @@ namespace text = messages::setup;
 
 constexpr char kOutputRole[] = "output";
 constexpr char kPictureRole[] = "picture";
+// The pictures a setup may draw: as `merge --image` names them.
+constexpr std::string_view kPictureSuffixes[] = {".png", ".pdf"};
 
 // The folders a run confines its writes to, each held once however many setups it holds.
 using HeldFolders = std::map<std::string, std::shared_ptr<const HeldFolder>>;
@@ -28,7 +31,7 @@ std::string defaultOutput(const std::string& setupPath) {
     if (name.ends_with(kSetupSuffix)) {
         name.resize(name.size() - std::char_traits<char>::length(kSetupSuffix));
     }
-    return name + ".map";
+    return name + std::string(kMapSuffix);
 }
 
 SetupOutput outputNamed(const std::string& setupFile, const std::string& stored) {
@@ -67,6 +70,12 @@ Files filesOf(const PlannedSetup& planned) {
     return files;
 }
 
+bool isPictureName(const std::string& name) {
+    return std::any_of(
+        std::begin(kPictureSuffixes), std::end(kPictureSuffixes),
+        [&](std::string_view suffix) { return hasSuffixIgnoringCase(fileNameOf(name), suffix); });
+}
+
 // One setup read and its names worked out; its own refusals noted. A setup confined to
 // its folder holds it open before its names are looked at, and writes beneath it.
 PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& roots,
@@ -78,6 +87,12 @@ PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& 
         return planned;
     }
     const Setup& setup = *read.setup;
+    if (!setup.output.empty() && !hasSuffixIgnoringCase(fileNameOf(setup.output), kMapSuffix)) {
+        addProblem(planned, text::outputNotMap(escapedName(setup.output)));
+    }
+    if (!setup.picture.empty() && !isPictureName(setup.picture)) {
+        addProblem(planned, text::pictureNotPngOrPdf(escapedName(setup.picture)));
+    }
     const FilePlace folder = placeOf(folderOf(file));
     std::shared_ptr<const HeldFolder>& folderHeld = held[folder.path];
     if (!allowOutside && planned.problems.empty() && !folderHeld) {

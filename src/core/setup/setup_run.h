@@ -38,9 +38,9 @@ struct PlannedSetup {
     std::vector<Problem> problems;  // empty: it may run
 };
 
-// What a run of `setupFiles` does, setup by setup. A setup writes only inside its own
-// folder (with every link followed, that folder held open) unless `allowOutside`, never
-// the setup file itself,
+// What a run of `setupFiles` does, setup by setup. A setup writes a map (".map") and a
+// picture (".png", ".pdf") and nothing else; only inside its own folder (with every link
+// followed, that folder held open) unless `allowOutside`, never the setup file itself,
 // and never a file that another setup of the run writes or reads (its panels, the setup
 // itself): such a conflict refuses both setups. Its panels are read from anywhere.
 // `roots` are where the map-set folders are looked for.
