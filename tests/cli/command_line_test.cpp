@@ -8,7 +8,8 @@
 // argument a line, an empty line for an empty argument) and expected/: `exit`, `stdout`,
 // `stderr` and every file the run must leave: a map with its bytes, a PNG picture decoded
 // (format, resolution and every pixel), a PDF as its pdfFingerprint() (pages, size in
-// points, pictures on each page, digest). A `limit` file holds the largest file the run may
+// points, pictures on each page, digest); `modes` there ("0644 board.map", one path a line)
+// holds the permissions the run must leave. A `limit` file holds the largest file the run may
 // write, in bytes (a write beyond fails as on a full disk). A `modes`
 // file ("0555 locked", one path a line) sets permissions; such a case runs as the user
 // "nobody" when the tests run as root, from a copy of the program every user may reach.
@@ -330,8 +331,9 @@ void expectFiles(const fs::path& source, const fs::path& work,
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
         const fs::path made = work / fs::relative(entry.path(), expected);
         const fs::path name = entry.path().filename();
-        if (entry.is_regular_file() && (entry.path().parent_path() != expected ||
-                                        (name != "exit" && name != "stdout" && name != "stderr"))) {
+        if (entry.is_regular_file() &&
+            (entry.path().parent_path() != expected ||
+             (name != "exit" && name != "stdout" && name != "stderr" && name != "modes"))) {
             ASSERT_TRUE(fs::exists(made)) << made << " was not written";
             if (made.extension() == ".png") {
                 EXPECT_EQ(pictureDifference(made, entry.path()), "") << made;
@@ -341,6 +343,12 @@ void expectFiles(const fs::path& source, const fs::path& work,
                 EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
             }
         }
+    }
+    std::ifstream modeLines(expected / "modes");
+    for (std::string mode, path; modeLines >> mode >> path;) {
+        const auto bits = fs::status(work / path).permissions() & fs::perms::mask;
+        EXPECT_EQ(bits, fs::perms(std::stoi(mode, nullptr, 8)))
+            << path << " has mode " << std::oct << static_cast<int>(bits);
     }
     for (const auto& entry : fs::recursive_directory_iterator(work)) {
         const fs::path name = entry.path().lexically_relative(work);  // links not followed
