@@ -215,9 +215,11 @@ class ConfinedOutput final : public OutputFile {
         keeping_ = false;
     }
     std::string errorString() const override { return reason_; }
-    // The temporary file's descriptor reopens it, whatever becomes of its name.
+    // The temporary file's descriptor reopens it, whatever becomes of its name; none
+    // without /proc.
     std::string writtenPath() const override {
-        return "/proc/self/fd/" + std::to_string(file_.get());
+        const std::string reopened = "/proc/self/fd/" + std::to_string(file_.get());
+        return ::access(reopened.c_str(), F_OK) == 0 ? reopened : std::string();
     }
 
   private:
