@@ -190,7 +190,9 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     CommandLineHost host(command.outputPath, command.outputName, mode.announce);
     const std::string imageName =
         command.imageName.empty() ? escapedName(command.imagePath.value_or("")) : command.imageName;
-    const OutputOpener openOutput = mode.dryRun ? openDryRunOutput : openSafeOutput;
+    const OutputOpener byPath = mode.dryRun ? openDryRunOutput : openSafeOutput;
+    const OutputOpener openOutput = mode.openMap ? mode.openMap : byPath;
+    const OutputOpener openPicture = mode.openPicture ? mode.openPicture : byPath;
     if (!command.imagePath) {
         return runSave(command.request, host, openOutput) == SaveOutcome::Saved && host.printed();
     }
@@ -204,7 +206,7 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
         return failWith(*refused) == 0;
     }
     if (mode.dryRun) {
-        if (const OpenedOutput image = openDryRunOutput(*command.imagePath); !image.file) {
+        if (const OpenedOutput image = openPicture(*command.imagePath); !image.file) {
             std::cerr << messages::unableToCreate(imageName, image.errorString) << '\n';
             return false;
         }
@@ -217,7 +219,7 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
         options.seamMarks = seamMarksOf(command.request, options.legend);
     }
     PictureCompanion picture(*command.imagePath, std::move(options), command.picture.file,
-                             command.picture.fixUps);
+                             command.picture.fixUps, openPicture);
     picture.nameInMessages(imageName);
     return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved &&
            host.printed();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
+#include "core/mapfile/output_file.h"
 
 namespace pw::cli {
 
@@ -9,10 +10,13 @@ namespace pw::cli {
 int runCommand(const ParsedCommand& command, int& argc, char** argv);
 
 // How a merge runs: as `merge` itself, or as one setup of `run`, which reports each setup
-// in a line of its own and may only check.
+// in a line of its own, may only check, and opens its files where its plan confined them.
 struct MergeMode {
     bool announce = true;  // prints "New map file created successfully"
     bool dryRun = false;   // every check, nothing written
+    // How the map and the picture are opened; unset: by their paths.
+    OutputOpener openMap = {};
+    OutputOpener openPicture = {};
 };
 
 // Joins the sources into the output and draws the picture, if one is asked for; true

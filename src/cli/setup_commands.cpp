@@ -39,7 +39,12 @@ bool runSetup(const PlannedSetup& planned, bool dryRun) {
         }
         command.picture = std::get<PictureOptions>(picture);
     }
-    return joinAndDraw(command, MergeMode{false, dryRun});
+    // Confined to the setup's folder where the plan held it.
+    MergeMode mode{false, dryRun, openerOf(planned.output, dryRun), {}};
+    if (planned.picture) {
+        mode.openPicture = openerOf(*planned.picture, dryRun);
+    }
+    return joinAndDraw(command, mode);
 }
 
 // Where a dry run says a setup would write: each file where the system will put it.

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/picture_companion.h"
 
-#include <unistd.h>
-
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
 
@@ -55,37 +49,15 @@ std::optional<Problem> PictureCompanion::write(const WrittenMap& map) {
 }
 
 std::optional<Problem> PictureCompanion::commit() {
-    // A second name keeps the old picture's bytes alive past the replacing rename; a link
-    // is followed to the file it names, which is the one replaced.
-    const QFileInfo info(QString::fromStdString(path_));
-    hadPicture_ = info.exists();
-    target_ = QFile::encodeName(hadPicture_ ? info.canonicalFilePath() : info.filePath());
-    const QByteArray aside =
-        target_ + ".old-" + QByteArray::number(QCoreApplication::applicationPid());
-    if (hadPicture_ && ::link(target_.constData(), aside.constData()) == 0) {
-        keptAside_ = aside;
-    }
-    if (!opened_.file->commit()) {
-        settle(true);
+    // The old picture is kept aside by the output itself, which knows where it replaces it.
+    if (!opened_.file->commitKeepingReplaced()) {
         return Problem{messages::unableToWrite(name_, opened_.file->errorString())};
     }
-    replaced_ = true;
     return std::nullopt;
 }
 
 void PictureCompanion::settle(bool mapCommitted) {
-    if (!mapCommitted && replaced_) {
-        // Without a second name (a file system without hard links) the new picture stays.
-        if (!keptAside_.isEmpty()) {
-            ::rename(keptAside_.constData(), target_.constData());
-        } else if (!hadPicture_) {
-            ::unlink(target_.constData());
-        }
-    } else if (!keptAside_.isEmpty()) {
-        ::unlink(keptAside_.constData());
-    }
-    keptAside_.clear();
-    replaced_ = false;
+    opened_.file->settleReplaced(!mapCommitted);
 }
 
 }  // namespace pw

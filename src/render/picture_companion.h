@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
-
 #include "core/pipeline/save_pipeline.h"
 #include "render/picture_file.h"
 
@@ -33,10 +31,6 @@ class PictureCompanion : public MapCompanion {
     bool showFixUps_;
     OutputOpener openOutput_;
     OpenedOutput opened_;
-    QByteArray target_;     // the file the commit replaces
-    QByteArray keptAside_;  // a second name of the picture replaced, until settled
-    bool hadPicture_ = false;
-    bool replaced_ = false;
 };
 
 }  // namespace pw

@@ -8,7 +8,8 @@
 // argument a line, an empty line for an empty argument) and expected/: `exit`, `stdout`,
 // `stderr` and every file the run must leave: a map with its bytes, a PNG picture decoded
 // (format, resolution and every pixel), a PDF as its pdfFingerprint() (pages, size in
-// points, pictures on each page, digest). A `limit` file holds the largest file the run may
+// points, pictures on each page, digest); `modes` there ("0644 board.map", one path a line)
+// holds the permissions the run must leave. A `limit` file holds the largest file the run may
 // write, in bytes (a write beyond fails as on a full disk). A `modes`
 // file ("0555 locked", one path a line) sets permissions; such a case runs as the user
 // "nobody" when the tests run as root, from a copy of the program every user may reach.
@@ -29,6 +30,7 @@
 
 #include "cli/cli_options.h"
 #include "core/common/file_path.h"
+#include "core/mapfile/names.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -329,8 +331,9 @@ void expectFiles(const fs::path& source, const fs::path& work,
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
         const fs::path made = work / fs::relative(entry.path(), expected);
         const fs::path name = entry.path().filename();
-        if (entry.is_regular_file() && (entry.path().parent_path() != expected ||
-                                        (name != "exit" && name != "stdout" && name != "stderr"))) {
+        if (entry.is_regular_file() &&
+            (entry.path().parent_path() != expected ||
+             (name != "exit" && name != "stdout" && name != "stderr" && name != "modes"))) {
             ASSERT_TRUE(fs::exists(made)) << made << " was not written";
             if (made.extension() == ".png") {
                 EXPECT_EQ(pictureDifference(made, entry.path()), "") << made;
@@ -340,6 +343,12 @@ void expectFiles(const fs::path& source, const fs::path& work,
                 EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
             }
         }
+    }
+    std::ifstream modeLines(expected / "modes");
+    for (std::string mode, path; modeLines >> mode >> path;) {
+        const auto bits = fs::status(work / path).permissions() & fs::perms::mask;
+        EXPECT_EQ(bits, fs::perms(std::stoi(mode, nullptr, 8)))
+            << path << " has mode " << std::oct << static_cast<int>(bits);
     }
     for (const auto& entry : fs::recursive_directory_iterator(work)) {
         const fs::path name = entry.path().lexically_relative(work);  // links not followed
@@ -384,9 +393,22 @@ std::string caseName(const testing::TestParamInfo<fs::path>& param) {
 
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), caseName);
 
-// The golden merges that read their sources (no usage error), save no setup of their own
-// and name every file as text (a setup holds names as text: one that is not UTF-8 is
-// refused). A setup keeps the picture's options with its file.
+// Whether a merge writes only what a setup may: a map, and a PNG or PDF picture.
+bool writesWhatASetupMay(const std::vector<std::string>& args) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view name = pw::fileNameOf(args[i]);
+        if ((args[i - 1] == "--output" && !pw::hasSuffixIgnoringCase(name, pw::kMapSuffix)) ||
+            (args[i - 1] == "--image" && !pw::hasSuffixIgnoringCase(name, ".png") &&
+             !pw::hasSuffixIgnoringCase(name, ".pdf"))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The golden merges that read their sources (no usage error), save no setup of their own,
+// name every file as text (a setup holds names as text: one that is not UTF-8 is
+// refused) and write what a setup may. A setup keeps the picture's options with its file.
 std::vector<fs::path> mergeCases() {
     std::vector<fs::path> merges;
     for (const fs::path& folder : cases()) {
@@ -394,7 +416,8 @@ std::vector<fs::path> mergeCases() {
         if (!args.empty() && args.front() == "merge" &&
             readFile(folder / "expected" / "exit") != "2\n" &&
             std::find(args.begin(), args.end(), "--save-setup") == args.end() &&
-            std::all_of(args.begin(), args.end(), pw::pathRoundTrips)) {
+            std::all_of(args.begin(), args.end(), pw::pathRoundTrips) &&
+            writesWhatASetupMay(args)) {
             merges.push_back(folder);
         }
     }

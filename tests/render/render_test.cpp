@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "core/pipeline/joined_map.h"
+#include "core/setup/setup_run.h"
 #include "render/cell_index.h"
 #include "render/cell_rows.h"
 #include "render/label_placement.h"
@@ -603,6 +604,41 @@ TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
         EXPECT_FALSE(std::filesystem::exists(folder.file("out.map")));
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
                   hadPicture ? 2 : 1);
+    }
+}
+
+// A setup's picture, saved beneath its held folder, comes undone the same way: the old
+// picture back, or the new one gone, and nothing else left in the folder.
+TEST(PictureCommit, ComesUndoneBeneathTheSetupsFolder) {
+    for (const bool hadPicture : {true, false}) {
+        pw::test::TempFolder folder;
+        pw::test::writeFile(folder.file("A.map"), pw::test::MapBuilder{.length = 30}.text());
+        if (hadPicture) {
+            pw::test::writeFile(folder.file("old.png"), "old picture");
+        }
+        pw::test::writeFile(folder.file("s.pwsetup"),
+                            R"({"format": 1, "layout": "end-to-end", "output": "out.map",)"
+                            R"( "picture": {"file": "old.png"}, "slots": [{"file": "A.map",)"
+                            R"( "mark": "none"}, {"file": "A.map", "mark": "none"}]})");
+        const pw::PlannedSetup plan = pw::planRun({folder.file("s.pwsetup")}, {}, false).front();
+        ASSERT_TRUE(plan.problems.empty() && plan.picture && plan.picture->folder);
+        pw::PictureCompanion companion(plan.picture->path, {}, {}, true,
+                                       pw::openerOf(*plan.picture, false));
+        const auto failing = [&](const std::string& path) {
+            pw::OpenedOutput opened = pw::openerOf(plan.output, false)(path);
+            opened.file =
+                std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX, true);
+            return opened;
+        };
+        pw::test::RecordingHost host;
+        host.answer = plan.output.path;
+        EXPECT_EQ(pw::runSave(plan.request, host, failing, &companion),
+                  pw::SaveOutcome::WriteFailed);
+        if (hadPicture) {
+            EXPECT_EQ(pw::test::readFile(folder.file("old.png")), "old picture");
+        }
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
+                  hadPicture ? 3 : 2);
     }
 }
 

@@ -425,6 +425,18 @@ std::string writtenBy(const std::string& path, const std::string& other) {
     return path + " is written by setup " + escapedName(other);
 }
 
+std::string outputNotMap(const std::string& path) {
+    return "output " + path + " is not a map file";
+}
+
+std::string pictureNotPngOrPdf(const std::string& path) {
+    return "picture " + path + " is not a PNG or PDF file";
+}
+
+std::string folderNotHeld(const std::string& reason) {
+    return "its folder cannot be opened: " + reason;
+}
+
 }  // namespace setup
 
 std::string hoveredLabel(const std::string& label) {

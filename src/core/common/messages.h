@@ -98,6 +98,11 @@ std::string badPictureOption(const std::string& reason);
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other);
 std::string readBy(const char* role, const std::string& path, const std::string& other);
 std::string writtenBy(const std::string& path, const std::string& other);
+// A setup writes maps and pictures only (`path` as the setup names it, escaped), inside a
+// folder held open from the plan on; why that folder could not be held.
+std::string outputNotMap(const std::string& path);
+std::string pictureNotPngOrPdf(const std::string& path);
+std::string folderNotHeld(const std::string& reason);
 }  // namespace setup
 
 // The captions of the setup commands in the dialogs.
@@ -225,6 +230,9 @@ inline constexpr const char kNotRegularFile[] = "Not a regular file";
 inline constexpr const char kNameNotUtf8[] = "File name is not valid UTF-8";
 inline constexpr const char kForeignLink[] =
     "Not following a link that another user left in a shared folder";
+// A save confined to a setup's folder whose file or folder changed after the plan.
+inline constexpr const char kPlaceChanged[] =
+    "the file or a folder on its way changed after the setup was checked";
 // A PDF of more sheets than anyone prints is refused before a page is written.
 std::string tooManySheets(int sheets, int most, double cellMm);
 

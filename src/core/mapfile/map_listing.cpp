@@ -67,11 +67,7 @@ void noteUnreadable(std::vector<std::string>* notes, const std::string& folder,
 
 bool hasMapSuffix(std::string_view name) {
     // A file named ".map" alone has no name before its suffix.
-    constexpr std::string_view kSuffix = ".map";
-    if (name.size() <= kSuffix.size()) {
-        return false;
-    }
-    return equalIgnoringCase(name.substr(name.size() - kSuffix.size()), kSuffix);
+    return hasSuffixIgnoringCase(name, kMapSuffix);
 }
 
 struct ClosedDir {

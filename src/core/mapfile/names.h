@@ -23,4 +23,11 @@ constexpr bool equalIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// A map file's name ends in ".map" (in any letter case) after a name of its own.
+inline constexpr std::string_view kMapSuffix = ".map";
+constexpr bool hasSuffixIgnoringCase(std::string_view name, std::string_view suffix) {
+    return name.size() > suffix.size() &&
+           equalIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
+}
+
 }  // namespace pw

@@ -24,6 +24,13 @@ class OutputFile {
     // Makes the bytes written so far durable before commit, so that a commit that must go
     // together with another one is left only the renaming to do; false on failure.
     virtual bool sync() { return true; }
+    // Commits, keeping the file it replaces under a second name until settleReplaced(), so
+    // that a commit that goes together with another one can be taken back when that one
+    // fails. Where it cannot be kept, the commit goes ahead all the same.
+    virtual bool commitKeepingReplaced() { return commit(); }
+    // After commitKeepingReplaced() succeeded: `undo` puts the replaced file back (takes the
+    // new one away where none was replaced); otherwise its second name goes.
+    virtual void settleReplaced(bool /*undo*/) {}
     // A path from which the bytes written so far can be read back before commit (a picture
     // is drawn from the map just written); empty where there is none.
     virtual std::string writtenPath() const { return {}; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/pipeline/safe_output.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QFileInfo>
@@ -11,20 +12,27 @@
 #include "core/common/file_path.h"
 #include "core/common/file_place.h"
 #include "core/common/messages.h"
+#include "core/pipeline/held_folder.h"
 
 namespace pw {
 namespace {
 
 class SafeOutput final : public OutputFile {
   public:
-    explicit SafeOutput(const QString& path) : file_(path) {}
+    explicit SafeOutput(std::string path) : path_(std::move(path)), file_(*qtPath(path_)) {}
 
     bool open() {
         // Qt's own text for a failed open may name its temporary file, not the reason
         // (a read-only file system); the system's reason is in errno.
         errno = 0;
         if (file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            return true;
+            // Qt copies an existing target's permissions, execute bits included.
+            if (clearExecuteBits(file_.handle())) {
+                return true;
+            }
+            reason_ = std::strerror(errno);
+            file_.cancelWriting();
+            return false;
         }
         if (errno != 0) {
             reason_ = std::strerror(errno);
@@ -58,6 +66,21 @@ class SafeOutput final : public OutputFile {
         }
         return file_.commit();
     }
+    // The second name is made where the links led when the save began.
+    bool commitKeepingReplaced() override {
+        replaced_.keep(AT_FDCWD, path_);
+        if (!commit()) {
+            replaced_.release();
+            return false;
+        }
+        committed_ = true;
+        return true;
+    }
+    void settleReplaced(bool undo) override {
+        if (committed_) {
+            replaced_.settle(undo);
+        }
+    }
     std::string errorString() const override {
         return reason_.empty() ? file_.errorString().toStdString() : reason_;
     }
@@ -76,8 +99,11 @@ class SafeOutput final : public OutputFile {
     }
 
   private:
+    std::string path_;    // the target, every link on the way followed
     QSaveFile file_;      // an uncommitted save removes its temporary file
     std::string reason_;  // a failure Qt does not see
+    ReplacedFile replaced_;
+    bool committed_ = false;
 };
 
 }  // namespace
@@ -117,8 +143,7 @@ OpenedOutput openSafeOutput(const std::string& path) {
         return {nullptr, *refused};
     }
     // Written where the links lead now, so that none is looked up again on the way.
-    const std::optional<QString> name = qtPath(placeOf(path).path);
-    auto output = std::make_unique<SafeOutput>(*name);
+    auto output = std::make_unique<SafeOutput>(placeOf(path).path);
     if (!output->open()) {
         return {nullptr, output->errorString()};
     }

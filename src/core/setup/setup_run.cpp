@@ -2,9 +2,12 @@
 #include "core/setup/setup_run.h"
 
 #include <algorithm>
+#include <map>
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/mapfile/names.h"
+#include "core/pipeline/safe_output.h"
 #include "core/setup/setup.h"
 #include "core/setup/setup_file.h"
 #include "core/setup/setup_paths.h"
@@ -16,6 +19,11 @@ namespace text = messages::setup;
 
 constexpr char kOutputRole[] = "output";
 constexpr char kPictureRole[] = "picture";
+// The pictures a setup may draw: as `merge --image` names them.
+constexpr std::string_view kPictureSuffixes[] = {".png", ".pdf"};
+
+// The folders a run confines its writes to, each held once however many setups it holds.
+using HeldFolders = std::map<std::string, std::shared_ptr<const HeldFolder>>;
 
 // A setup that names no output map writes NAME.map beside NAME.pwsetup.
 std::string defaultOutput(const std::string& setupPath) {
@@ -23,12 +31,12 @@ std::string defaultOutput(const std::string& setupPath) {
     if (name.ends_with(kSetupSuffix)) {
         name.resize(name.size() - std::char_traits<char>::length(kSetupSuffix));
     }
-    return name + ".map";
+    return name + std::string(kMapSuffix);
 }
 
 SetupOutput outputNamed(const std::string& setupFile, const std::string& stored) {
     const std::string path = pathFrom(folderOf(setupFile), stored);
-    return {escapedName(stored), path, placeOf(path)};
+    return {escapedName(stored), path, placeOf(path), nullptr, {}};
 }
 
 void addProblem(PlannedSetup& setup, const std::string& what) {
@@ -62,9 +70,16 @@ Files filesOf(const PlannedSetup& planned) {
     return files;
 }
 
-// One setup read and its names worked out; its own refusals noted.
+bool isPictureName(const std::string& name) {
+    return std::any_of(
+        std::begin(kPictureSuffixes), std::end(kPictureSuffixes),
+        [&](std::string_view suffix) { return hasSuffixIgnoringCase(fileNameOf(name), suffix); });
+}
+
+// One setup read and its names worked out; its own refusals noted. A setup confined to
+// its folder holds it open before its names are looked at, and writes beneath it.
 PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& roots,
-                       bool allowOutside) {
+                       bool allowOutside, HeldFolders& held) {
     PlannedSetup planned{file, {}, {}, std::nullopt, {}, {}};
     ReadSetup read = readSetupFile(file);
     if (!read.setup) {
@@ -72,6 +87,21 @@ PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& 
         return planned;
     }
     const Setup& setup = *read.setup;
+    if (!setup.output.empty() && !hasSuffixIgnoringCase(fileNameOf(setup.output), kMapSuffix)) {
+        addProblem(planned, text::outputNotMap(escapedName(setup.output)));
+    }
+    if (!setup.picture.empty() && !isPictureName(setup.picture)) {
+        addProblem(planned, text::pictureNotPngOrPdf(escapedName(setup.picture)));
+    }
+    const FilePlace folder = placeOf(folderOf(file));
+    std::shared_ptr<const HeldFolder>& folderHeld = held[folder.path];
+    if (!allowOutside && planned.problems.empty() && !folderHeld) {
+        std::string reason;
+        folderHeld = holdFolder(folder, reason);
+        if (!folderHeld) {
+            addProblem(planned, text::folderNotHeld(reason));
+        }
+    }
     planned.request = SetupPlaces(file, roots).request(setup);
     planned.output = outputNamed(file, setup.output.empty() ? defaultOutput(file) : setup.output);
     if (!setup.picture.empty()) {
@@ -79,12 +109,22 @@ PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& 
         planned.pictureOptions = setup.pictureOptions;
     }
     const FilePlace self = placeOf(file);
-    const std::string folder = placeOf(folderOf(file)).path;
-    for (const auto& [role, written] : filesOf(planned).writes) {
+    std::vector<std::pair<const char*, SetupOutput*>> writes{{kOutputRole, &planned.output}};
+    if (planned.picture) {
+        writes.emplace_back(kPictureRole, &*planned.picture);
+    }
+    if (!planned.problems.empty()) {
+        return planned;  // a setup refused already writes nothing that needs checking
+    }
+    for (const auto& [role, written] : writes) {
         if (isSameFile(written->place, self)) {
             addProblem(planned, text::outputIsSetup());
-        } else if (!allowOutside && !liesWithin(written->place, folder)) {
+        } else if (!allowOutside && !liesWithin(written->place, folder.path)) {
             addProblem(planned, text::outsideFolder(role, written->name));
+        } else if (!allowOutside) {
+            written->folder = folderHeld;
+            written->beneath =
+                written->place.path.substr(folder.path == "/" ? 1 : folder.path.size() + 1);
         }
     }
     return planned;
@@ -95,8 +135,9 @@ PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& 
 std::vector<PlannedSetup> planRun(const std::vector<std::string>& setupFiles,
                                   const std::vector<std::string>& roots, bool allowOutside) {
     std::vector<PlannedSetup> plans;
+    HeldFolders held;
     for (const std::string& file : setupFiles) {
-        plans.push_back(planSetup(file, roots, allowOutside));
+        plans.push_back(planSetup(file, roots, allowOutside, held));
     }
     // The run as a whole: what one setup writes no other setup writes or reads.
     std::vector<Files> files;
@@ -130,6 +171,20 @@ std::vector<PlannedSetup> planRun(const std::vector<std::string>& setupFiles,
         }
     }
     return plans;
+}
+
+OutputOpener openerOf(const SetupOutput& output, bool dryRun) {
+    if (!output.folder) {
+        return dryRun ? openDryRunOutput : openSafeOutput;
+    }
+    return [folder = output.folder, beneath = output.beneath, place = output.place,
+            dryRun](const std::string& path) -> OpenedOutput {
+        // What a save by path would refuse first, in its words; then where it leads now.
+        if (std::optional<std::string> refused = refusedTarget(path)) {
+            return {nullptr, *refused};
+        }
+        return openBeneath(*folder, beneath, place, dryRun);
+    };
 }
 
 }  // namespace pw
