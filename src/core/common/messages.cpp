@@ -499,4 +499,9 @@ std::string runFailed(const std::string& file) {
     return escapedName(file) + ": failed";
 }
 
+std::string fileNamedLikeOption(const std::string& name) {
+    return name + " is the name of a file here; write ./" + name +
+           " to mean the file, or put the options before the files";
+}
+
 }  // namespace pw::messages

@@ -228,4 +228,8 @@ inline constexpr const char kForeignLink[] =
 // A PDF of more sheets than anyone prints is refused before a page is written.
 std::string tooManySheets(int sheets, int most, double cellMm);
 
+// An argument that the command line would read as an option names a file here (`name`
+// escaped): a file name must never turn into an option.
+std::string fileNamedLikeOption(const std::string& name);
+
 }  // namespace pw::messages
