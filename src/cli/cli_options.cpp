@@ -722,16 +722,17 @@ ParsedCommand parseCheck(const std::vector<std::string>& arguments) {
         "a space and its legend meaning. Then one summary line:\n"
         "  summary SEAMS MISMATCHES FAILED TEXT\n"
         "the seams compared, the cells that do not meet, the slots that cannot be joined (a "
-        "damaged panel, an empty slot), and a sentence saying the same (or that there is "
-        "nothing to compare). Names and meanings are escaped as list escapes them.\n\n"
+        "damaged panel, an empty slot), and a sentence saying the same (or why nothing was "
+        "compared, which is no pass). Names and meanings are escaped as list escapes them.\n\n"
         "Without --layout, the arguments are setup files (SETUP...) and each setup's "
         "composition is checked in turn, its lines after a line \"setup SETUP\".");
     p.optionsEndAtFirstArgument();
     const CompositionOptions composition(p);
     CompositionOptions::sourcesArgument(p);
     p.epilogue(
-        "\nExit status: 0 every panel is sound and every seam meets, 1 a slot cannot be joined "
-        "or a seam does not meet, 2 usage error.\n");
+        "\nExit status: 0 every panel is sound and every seam meets, 1 a slot cannot be joined, "
+        "a seam does not meet or nothing was compared (no legend, or one that marks no "
+        "feature), 2 usage error.\n");
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }

@@ -165,8 +165,9 @@ std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file, const std::vector<std::string>& writes);
 std::string runFailed(const std::string& file);
 
-// The seam check: why it has nothing to compare (`legend` the legend's path, escaped), and
-// its closing sentence; `failed` counts the slots that cannot be joined (damaged, empty).
+// The seam check: why it compared nothing, which is no pass (`legend` the legend's path,
+// escaped), and its closing sentence; `failed` counts the slots that cannot be joined
+// (damaged, empty).
 std::string noLegendToCompare(const std::string& legend);
 std::string noFeatureToCompare(const std::string& legend);
 std::string seamsChecked(int seams, int mismatches, int failed);
