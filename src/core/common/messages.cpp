@@ -509,4 +509,9 @@ std::string fileNamedLikeOption(const std::string& name) {
            " to mean the file, or put the options before the files";
 }
 
+std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path) {
+    return warning("setup " + escapedName(file) + ": " + setup::outsideFolder(role, path) +
+                   "; the dialogs leave it out");
+}
+
 }  // namespace pw::messages

@@ -232,5 +232,8 @@ std::string tooManySheets(int sheets, int most, double cellMm);
 // An argument that the command line would read as an option names a file here (`name`
 // escaped): a file name must never turn into an option.
 std::string fileNamedLikeOption(const std::string& name);
+// A setup opened in the dialogs whose output or picture (`role`, `path` as the setup names
+// it, escaped) lies outside its folder: the dialogs leave it out.
+std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path);
 
 }  // namespace pw::messages
