@@ -73,8 +73,8 @@ std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) 
     return legend;
 }
 
-// Checks one composition; true when every panel is sound and every seam meets and its
-// lines were printed.
+// Checks one composition; true when every panel is sound, the seams were compared and
+// every one meets, and its lines were printed.
 bool checkComposition(const MergeRequest& request) {
     const JoinedMap joined = joinInMemory(request);
     for (const std::optional<std::string>& problem : joined.slotProblems) {
@@ -93,7 +93,8 @@ bool checkComposition(const MergeRequest& request) {
     lines += "summary\t" + std::to_string(report.seamsCompared) + '\t' +
              std::to_string(report.mismatches.size()) + '\t' +
              std::to_string(finding.slotsNotJoined) + '\t' + finding.sentence + '\n';
-    return printStandardOutput(lines) && finding.slotsNotJoined == 0 && report.mismatches.empty();
+    return printStandardOutput(lines) && finding.compared && finding.slotsNotJoined == 0 &&
+           report.mismatches.empty();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <type_traits>
 #include <variant>
@@ -88,29 +89,20 @@ bool asksForHelp(const QCommandLineParser& parser) {
     return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
 }
 
-// "--labels all" (or "--labels=all") asks for every label's text, also where texts
-// overlap. The parser knows no option whose value may be left out, so the word is taken
-// out beforehand.
-bool takeLabelsAll(std::vector<std::string>& arguments) {
-    for (std::size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
-        if (arguments[i] == "--labels=all") {
-            arguments[i] = "--labels";
-            return true;
-        }
-        if (arguments[i] == "--labels" && i + 1 < arguments.size() && arguments[i + 1] == "all") {
-            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-            return true;
-        }
-    }
-    return false;
-}
-
 // One command's options and arguments, described for its --help.
 class CommandParser {
   public:
     CommandParser(const char* command, const char* description) : command_(command) {
         parser_.setApplicationDescription(q(description));
         parser_.addHelpOption();
+    }
+
+    // Every argument after the first that is no option is taken as it is, whatever it looks
+    // like: `*` in a folder holding a file named "--allow-outside" names that file.
+    void optionsEndAtFirstArgument() {
+        optionsEndAtFirstArgument_ = true;
+        parser_.setOptionsAfterPositionalArgumentsMode(
+            QCommandLineParser::ParseAsPositionalArguments);
     }
 
     QCommandLineOption flag(const char* name, const char* description) {
@@ -121,8 +113,17 @@ class CommandParser {
     QCommandLineOption value(const char* name, const char* valueName, const char* description) {
         QCommandLineOption option(q(name), q(description), q(valueName));
         parser_.addOption(option);
+        valueOptions_.push_back(std::string("--") + name);
         return option;
     }
+    // "--labels all" (or "--labels=all") among the options: the flag followed by a word.
+    // The parser knows no option whose value may be left out, so the word is taken out
+    // before it reads the options; wordGiven() tells whether it was there.
+    void flagTakesWord(const char* flag, const char* word) {
+        wordFlag_ = std::string("--") + flag;
+        word_ = word;
+    }
+    bool wordGiven() const { return wordGiven_; }
     void argument(const char* name, const char* description, const char* syntax) {
         parser_.addPositionalArgument(q(name), q(description), q(syntax));
     }
@@ -130,9 +131,28 @@ class CommandParser {
 
     // nullopt when the arguments parse; otherwise what to answer.
     std::optional<ParsedCommand> parse(const std::vector<std::string>& arguments) {
+        const OptionScan scan = scanOptions(arguments);
+        for (const std::size_t i : scan.options) {
+            std::error_code failed;
+            if (std::filesystem::exists(std::filesystem::symlink_status(arguments[i], failed))) {
+                return UsageError{messages::fileNamedLikeOption(escapedName(arguments[i]))};
+            }
+        }
         QStringList list{q(kProgramName)};
         for (std::size_t i = 1; i < arguments.size(); ++i) {
+            const bool option =
+                std::find(scan.options.begin(), scan.options.end(), i) != scan.options.end();
+            if (option && !wordFlag_.empty() && arguments[i] == wordFlag_ + "=" + word_) {
+                list.append(q(wordFlag_.c_str()));
+                wordGiven_ = true;
+                continue;
+            }
             list.append(argumentText(arguments[i]));
+            if (option && !wordFlag_.empty() && arguments[i] == wordFlag_ &&
+                i + 1 < arguments.size() && arguments[i + 1] == word_) {
+                wordGiven_ = true;
+                ++i;
+            }
         }
         if (!parser_.parse(list)) {
             return UsageError{parser_.errorText().toStdString()};
@@ -163,9 +183,47 @@ class CommandParser {
     }
 
   private:
+    // The arguments that the parser reads as options (their values passed over), and where
+    // the options end: at "--", at the first other argument where options end there, else
+    // after the last argument.
+    struct OptionScan {
+        std::vector<std::size_t> options;
+        std::size_t end = 0;
+    };
+    OptionScan scanOptions(const std::vector<std::string>& arguments) const {
+        OptionScan scan{{}, arguments.size()};
+        for (std::size_t i = 1; i < arguments.size(); ++i) {
+            const std::string& argument = arguments[i];
+            if (argument == "--") {
+                scan.end = i;
+                break;
+            }
+            if (argument.size() < 2 || argument.front() != '-') {
+                if (optionsEndAtFirstArgument_) {
+                    scan.end = i;
+                    break;
+                }
+                continue;
+            }
+            scan.options.push_back(i);
+            const bool word =
+                argument == wordFlag_ && i + 1 < arguments.size() && arguments[i + 1] == word_;
+            if (word || std::find(valueOptions_.begin(), valueOptions_.end(), argument) !=
+                            valueOptions_.end()) {
+                ++i;  // its value, whatever it looks like
+            }
+        }
+        return scan;
+    }
+
     QCommandLineParser parser_;
     std::string command_;
     std::string epilogue_;
+    std::vector<std::string> valueOptions_;  // "--output": an option followed by its value
+    bool optionsEndAtFirstArgument_ = false;
+    std::string wordFlag_;  // "--labels", which "all" may follow
+    std::string word_;
+    bool wordGiven_ = false;
 };
 
 // The composition that merge joins and check compares: layout, map set, direction, marks
@@ -186,7 +244,8 @@ class CompositionOptions {
         p.argument("SOURCE",
                    "Map files in slot order: top-to-bottom top first (2 to 4), end-to-end left "
                    "first (2 or 3), composite row by row, left before right (4, 6 or 8). An "
-                   "empty SOURCE (\"\") is a slot with nothing chosen.",
+                   "empty SOURCE (\"\") is a slot with nothing chosen. Options go first: "
+                   "every argument after the first SOURCE is a SOURCE.",
                    "SOURCE...");
     }
     bool layoutGiven(const CommandParser& p) const { return p.isSet(layout_); }
@@ -449,10 +508,9 @@ const char* const kExitStatus =
     "\nExit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
     "then, an existing OUT or IMAGE stays as it was), 2 usage error.\n";
 
-ParsedCommand parseMerge(const std::vector<std::string>& given) {
-    std::vector<std::string> arguments = given;
-    const bool allLabels = takeLabelsAll(arguments);
+ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     CommandParser p("merge", "Joins 2 to 8 map panels of one map set into one new map file.");
+    p.optionsEndAtFirstArgument();
     const CompositionOptions composition(p);
     const QCommandLineOption outputOption = p.value("output", "OUT", "The new map file.");
     const QCommandLineOption imageOption =
@@ -466,6 +524,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     p.flag("labels",
            "'--labels all' draws every label's text on IMAGE; without it a text that "
            "would overlap an earlier one is left out and only its dot shows.");
+    p.flagTakesWord("labels", "all");
     const QCommandLineOption noLabelsOption =
         p.flag("no-labels", "IMAGE: leaves the map's labels out.");
     const QCommandLineOption noFixUpsOption =
@@ -499,7 +558,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& given) {
     MergeCommand command;
     command.request.layout = std::get<Layout>(layout);
     command.outputPath = argumentBytes(*output);
-    command.picture.allLabels = allLabels;
+    command.picture.allLabels = p.wordGiven();
     command.picture.labels = !p.isSet(noLabelsOption);
     command.picture.fixUps = !p.isSet(noFixUpsOption);
     command.picture.seamMarks = p.isSet(seamMarksOption);
@@ -557,9 +616,7 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
     return command;
 }
 
-ParsedCommand parseRender(const std::vector<std::string>& given) {
-    std::vector<std::string> arguments = given;
-    const bool allLabels = takeLabelsAll(arguments);
+ParsedCommand parseRender(const std::vector<std::string>& arguments) {
     CommandParser p("render",
                     "Draws a map file into a PNG picture, or a PDF to print: one square per "
                     "cell of the first grid, the second grid or a layer drawn over the faded "
@@ -577,6 +634,7 @@ ParsedCommand parseRender(const std::vector<std::string>& given) {
         p.value("output", "OUT",
                 "The picture to write (PNG, or PDF for a name ending in .pdf); not MAP, nor "
                 "anything but a regular file.");
+    p.flagTakesWord("labels", "all");
     p.argument("MAP", "The map file to draw.", "MAP");
     if (auto answer = p.parse(arguments)) {
         return *answer;
@@ -593,7 +651,7 @@ ParsedCommand parseRender(const std::vector<std::string>& given) {
     command.mapPath = argumentBytes(maps.front());
     command.outputPath = argumentBytes(*output);
     command.picture.labels = p.isSet(labelsOption);
-    command.picture.allLabels = allLabels;
+    command.picture.allLabels = p.wordGiven();
     command.picture.seams = p.isSet(seamsOption);
     if (std::optional<UsageError> error =
             pictureOptions.read(p, command.outputPath, command.picture)) {
@@ -614,6 +672,7 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
                     "that names no output map writes NAME.map beside NAME.pwsetup. A setup writes "
                     "only inside its own folder, and no setup of a run writes what another one "
                     "writes or reads; the run is checked as a whole before anything is written.");
+    p.optionsEndAtFirstArgument();
     const QCommandLineOption dryRunOption =
         p.flag("dry-run",
                "Runs every check of every setup, names the files each would write, and writes "
@@ -624,7 +683,8 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
                "a setup is refused: a setup from someone else must not write where it likes.");
     p.argument("SETUP",
                "Setup files (.pwsetup), as the dialogs' Save Setup and "
-               "'merge --save-setup' write them.",
+               "'merge --save-setup' write them. Options go first: every argument after "
+               "the first SETUP is a SETUP.",
                "SETUP...");
     p.epilogue("\nExit status: 0 every setup succeeded, 1 any failed, 2 usage error.\n");
     if (auto answer = p.parse(arguments)) {
@@ -662,15 +722,17 @@ ParsedCommand parseCheck(const std::vector<std::string>& arguments) {
         "a space and its legend meaning. Then one summary line:\n"
         "  summary SEAMS MISMATCHES FAILED TEXT\n"
         "the seams compared, the cells that do not meet, the slots that cannot be joined (a "
-        "damaged panel, an empty slot), and a sentence saying the same (or that there is "
-        "nothing to compare). Names and meanings are escaped as list escapes them.\n\n"
+        "damaged panel, an empty slot), and a sentence saying the same (or why nothing was "
+        "compared, which is no pass). Names and meanings are escaped as list escapes them.\n\n"
         "Without --layout, the arguments are setup files (SETUP...) and each setup's "
         "composition is checked in turn, its lines after a line \"setup SETUP\".");
+    p.optionsEndAtFirstArgument();
     const CompositionOptions composition(p);
     CompositionOptions::sourcesArgument(p);
     p.epilogue(
-        "\nExit status: 0 every panel is sound and every seam meets, 1 a slot cannot be joined "
-        "or a seam does not meet, 2 usage error.\n");
+        "\nExit status: 0 every panel is sound and every seam meets, 1 a slot cannot be joined, "
+        "a seam does not meet or nothing was compared (no legend, or one that marks no "
+        "feature), 2 usage error.\n");
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }

@@ -154,6 +154,7 @@ SeamFinding checkSeamsWith(const JoinedMap& joined, const std::optional<Legend>&
     } else if (!legend->marksAnyFeature()) {
         finding.sentence = messages::noFeatureToCompare(legendName);
     } else {
+        finding.compared = true;
         finding.report = checkSeams(joined, *legend);
         finding.sentence = messages::seamsChecked(
             finding.report.seamsCompared, static_cast<int>(finding.report.mismatches.size()),

@@ -37,6 +37,7 @@ SeamReport checkSeams(const JoinedMap& joined, const Legend& legend);
 // A seam check and what it found, in its own words: why there was nothing to compare, or
 // the seams compared, the cells that do not meet and the slots that cannot be joined.
 struct SeamFinding {
+    bool compared = false;  // a legend marked a feature, so the seams were compared
     SeamReport report;
     int slotsNotJoined = 0;
     std::string sentence;

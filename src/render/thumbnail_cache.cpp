@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/thumbnail_cache.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <chrono>
-#include <filesystem>
+#include <algorithm>
+#include <ctime>
+#include <memory>
+#include <string_view>
 
 #include "core/pipeline/safe_output.h"
 #include "render/map_cells.h"
@@ -22,12 +27,38 @@ namespace {
 // is taken for a new one.
 constexpr char kPictureVersion[] = "panel picture 1";
 
+// The names of the folder's own entries: the key's digest in hex and ".png". Anything else
+// there is not the cache's to touch.
+constexpr std::size_t kDigestDigits = 40;  // SHA-1
+constexpr std::string_view kEntrySuffix = ".png";
+
+bool isEntryName(std::string_view name) {
+    return name.size() == kDigestDigits + kEntrySuffix.size() && name.ends_with(kEntrySuffix) &&
+           std::all_of(name.begin(), name.begin() + kDigestDigits,
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+std::string bytesOf(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// True when `path` itself is a folder, not a link to one: the cache never follows a link,
+// which could lead it into a folder of the user's own pictures.
+bool isOwnFolder(const QString& path) {
+    struct stat folder {};
+    return ::lstat(bytesOf(path).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode);
+}
+
+struct DirectoryCloser {
+    void operator()(DIR* directory) const { ::closedir(directory); }
+};
+
 }  // namespace
 
 ThumbnailCache::ThumbnailCache(QString folder, QSize box, std::optional<Legend> legend)
     : folder_(std::move(folder)), box_(box), legend_(std::move(legend)) {
-    if (!folder_.isEmpty()) {
-        QDir().mkpath(folder_);
+    if (!folder_.isEmpty() && (!QDir().mkpath(folder_) || !isOwnFolder(folder_))) {
+        folder_.clear();  // nothing is kept: every picture is drawn
     }
     const std::array<QRgb, 256> table = legend_ ? legend_->colourTable() : builtInPalette();
     colours_ = QByteArray(reinterpret_cast<const char*>(table.data()),
@@ -51,18 +82,14 @@ QString ThumbnailCache::entryPath(const std::string& path) const {
     key.addData(QByteArrayView(reinterpret_cast<const char*>(parts), sizeof(parts)));
     key.addData(colours_);
     return QDir(folder_).filePath(QString::fromLatin1(key.result().toHex()) +
-                                  QStringLiteral(".png"));
+                                  QLatin1StringView(kEntrySuffix));
 }
 
 QImage ThumbnailCache::picture(const std::string& path, const std::string& name,
                                QString& toKeep) const {
     toKeep.clear();
     const QString entry = entryPath(path);
-    if (QImage kept; !entry.isEmpty() && kept.load(entry, "PNG")) {
-        // Its time says when it was last used, for prune().
-        std::error_code ignored;
-        std::filesystem::last_write_time(QFile::encodeName(entry).toStdString(),
-                                         std::filesystem::file_time_type::clock::now(), ignored);
+    if (QImage kept = keptPicture(entry); !kept.isNull()) {
         return kept;
     }
     MapSource source = MapSource::file(path);
@@ -74,14 +101,48 @@ QImage ThumbnailCache::picture(const std::string& path, const std::string& name,
     return drawn;
 }
 
+QImage ThumbnailCache::keptPicture(const QString& entry) {
+    if (entry.isEmpty()) {
+        return {};
+    }
+    // Opened as it is, never through a link; only a regular file is read.
+    const int descriptor =
+        ::open(bytesOf(entry).c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return {};
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        ::close(descriptor);
+        return {};
+    }
+    struct stat opened {};
+    QImage kept;
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        !kept.loadFromData(file.readAll(), "PNG")) {
+        return {};
+    }
+    // Its time says when it was last used, for prune().
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+    ::futimens(descriptor, times);
+    return kept;
+}
+
 void ThumbnailCache::keep(const QString& entry, const QImage& picture) const {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (entry.isEmpty() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
         return;
     }
+    // The safe save follows a link in the entry's place; the cache writes only its own
+    // folder's own files.
+    struct stat there {};
+    if (!isOwnFolder(folder_) ||
+        (::lstat(bytesOf(entry).c_str(), &there) == 0 && !S_ISREG(there.st_mode))) {
+        return;
+    }
     // Through the safe save, so that a picture is there whole or not at all.
-    const OpenedOutput output = openSafeOutput(QFile::encodeName(entry).toStdString());
+    const OpenedOutput output = openSafeOutput(bytesOf(entry));
     if (output.file &&
         output.file->write(bytes.constData(), static_cast<std::size_t>(bytes.size()))) {
         output.file->commit();
@@ -92,16 +153,24 @@ void ThumbnailCache::prune() const {
     if (folder_.isEmpty()) {
         return;
     }
-    const auto unusedSince =
-        std::filesystem::file_time_type::clock::now() - std::chrono::days(kUnusedDays);
-    std::error_code failed;
-    std::filesystem::directory_iterator entries(QFile::encodeName(folder_).toStdString(), failed);
-    for (; !failed && entries != std::filesystem::directory_iterator(); entries.increment(failed)) {
-        const std::filesystem::path& picture = entries->path();
-        std::error_code ignored;
-        if (picture.extension() == ".png" && entries->is_regular_file(ignored) &&
-            entries->last_write_time(ignored) < unusedSince) {
-            std::filesystem::remove(picture, ignored);
+    // The folder as it is, not through a link; its own entries only, links among them left.
+    const int descriptor =
+        ::open(bytesOf(folder_).c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0) {
+        return;
+    }
+    const std::unique_ptr<DIR, DirectoryCloser> folder(::fdopendir(descriptor));
+    if (!folder) {
+        ::close(descriptor);
+        return;
+    }
+    const std::time_t unusedSince = std::time(nullptr) - std::time_t{kUnusedDays} * 24 * 60 * 60;
+    while (const dirent* entry = ::readdir(folder.get())) {
+        struct stat picture {};
+        if (isEntryName(entry->d_name) &&
+            ::fstatat(descriptor, entry->d_name, &picture, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(picture.st_mode) && picture.st_mtim.tv_sec < unusedSince) {
+            ::unlinkat(descriptor, entry->d_name, 0);
         }
     }
 }

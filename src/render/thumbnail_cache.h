@@ -16,11 +16,14 @@ namespace pw {
 // size and modification time, the picture's size and the colours it was drawn in: a file
 // that changes gets a new picture, and one that does not is never drawn again. A picture
 // not used for kUnusedDays (of a file changed or gone) is removed by prune().
+// The cache reads, writes and removes only files of its own naming in the folder itself,
+// and follows no link: a folder that is a link keeps nothing, and an entry that is one is
+// passed over, so that the cache never reaches into a folder of the user's own pictures.
 // Everything here is quiet: a folder that cannot be made or written, or a picture that
 // cannot be read back, only costs drawing the picture anew.
 class ThumbnailCache {
   public:
-    // `folder` empty: nothing is kept, every picture is drawn.
+    // `folder` empty, or a link: nothing is kept, every picture is drawn.
     ThumbnailCache(QString folder, QSize box, std::optional<Legend> legend);
 
     // The picture of the map at `path` (bytes; `name` as messages name it): from the
@@ -39,6 +42,8 @@ class ThumbnailCache {
     // Where the picture of the map at `path` as it is now is kept; empty when the file
     // cannot be looked at or nothing is kept.
     QString entryPath(const std::string& path) const;
+    // The picture kept at `entry`, its time set to now; null when there is none.
+    static QImage keptPicture(const QString& entry);
 
     QString folder_;
     QSize box_;

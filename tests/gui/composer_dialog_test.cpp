@@ -239,9 +239,11 @@ TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChange
     bed.addMap(0, "AA-01L.map", 'a');
     bed.addMap(0, "BB-02R.map", 'b', 6);
     bed.addFile(0, "DD-04R.map", "no numbers");
-    // Each name's middle colour; for the damaged one whether it shows the mark alone.
+    // Each name's middle colour; for the damaged one whether it shows the mark alone. The
+    // dialog stays open until the next, so that it keeps its pictures after showing them.
+    std::unique_ptr<ComposerDialog> dialog;
     const auto open = [&] {
-        auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+        dialog = bed.openComposer(Layout::TopToBottom, 2);
         EXPECT_TRUE(waitForPictures(*dialog));
         const QComboBox& list = mapList(*dialog, 2);
         QStringList seen;
@@ -266,22 +268,29 @@ TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChange
     const QString drawn = open();
     const QString mark = drawn.section(' ', 2);
     EXPECT_EQ(drawn, "ff123456 " + colour('b') + " " + mark);
+    // The pictures are kept after they are shown.
+    EXPECT_TRUE(waitUntil([&] { return kept().size() == 2; }))
+        << "a damaged panel has no picture to keep";
     const QStringList first = kept();
-    EXPECT_EQ(first.size(), 2) << "a damaged panel has no picture to keep";
 
-    // A picture unused for longer than the cache keeps one goes; one used is kept.
+    // A picture unused for longer than the cache keeps one goes; one used is kept, and a
+    // file not of the cache's naming stays, however old.
+    const std::string folder = bed.environment.pictureCacheFolder.toStdString();
     const auto age = [&](const QString& picture, int days) {
-        const std::filesystem::path file =
-            std::filesystem::path(bed.environment.pictureCacheFolder.toStdString()) /
-            picture.section('@', 0, 0).toStdString();
         std::filesystem::last_write_time(
-            file, std::filesystem::file_time_type::clock::now() - std::chrono::days(days));
+            folder + "/" + picture.section('@', 0, 0).toStdString(),
+            std::filesystem::file_time_type::clock::now() - std::chrono::days(days));
     };
-    pw::test::writeFile(bed.environment.pictureCacheFolder.toStdString() + "/gone.png", "");
-    age("gone.png", ThumbnailCache::kUnusedDays + 1);
+    for (const QString& old : {QString(40, u'f') + ".png", QString("holiday-2019.png")}) {
+        pw::test::writeFile(folder + "/" + old.toStdString(), "");
+        age(old, ThumbnailCache::kUnusedDays + 1);
+    }
     age(first.front(), ThumbnailCache::kUnusedDays + 1);
     EXPECT_EQ(open(), drawn);
-    EXPECT_TRUE(waitUntil([&] { return kept() == first; }))
+    QStringList expected = first;
+    expected << "holiday-2019.png@" + QString::number(inode(folder + "/holiday-2019.png"));
+    expected.sort();
+    EXPECT_TRUE(waitUntil([&] { return kept() == expected; }))
         << "the kept pictures are used, not drawn again; the unused one is gone";
 
     const std::string changed = (bed.mapSetFolder(0) + "/AA-01L.map").toStdString();
@@ -289,8 +298,8 @@ TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChange
     std::filesystem::last_write_time(
         changed, std::filesystem::last_write_time(changed) + std::chrono::seconds(2));
     EXPECT_EQ(open(), colour('c') + " " + colour('b') + " " + mark);
+    EXPECT_TRUE(waitUntil([&] { return kept().size() == 4; }));
     const QStringList second = kept();
-    EXPECT_EQ(second.size(), 3);
     for (const QString& picture : first) {
         EXPECT_TRUE(second.contains(picture)) << "nothing kept is written again";
     }
@@ -299,6 +308,38 @@ TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChange
     bed.environment.pictureCacheFolder = QString::fromStdString(changed) + "/pictures";
     EXPECT_EQ(open(), colour('c') + " " + colour('b') + " " + mark);
     EXPECT_TRUE(bed.prompts.errors.isEmpty());
+}
+
+// A cache folder that is a link is not followed: nothing where it leads changes, and the
+// pictures are drawn all the same.
+TEST(SlotPictures, ACacheFolderThatIsALinkKeepsNothingAndRemovesNothing) {
+    GuiTestBed bed;
+    bed.addMap(0, "AA-01L.map", 'a');
+    const std::string pictures = bed.dir.filePath("Pictures").toStdString();
+    std::filesystem::create_directory(pictures);
+    const auto old = std::filesystem::file_time_type::clock::now() -
+                     std::chrono::days(ThumbnailCache::kUnusedDays + 1);
+    for (const std::string& name :
+         {std::string("holiday-2019.png"), std::string(40, 'f') + ".png"}) {
+        pw::test::writeFile(pictures + "/" + name, "");
+        std::filesystem::last_write_time(pictures + "/" + name, old);
+    }
+    std::filesystem::create_directory_symlink(pictures,
+                                              bed.environment.pictureCacheFolder.toStdString());
+    const ThumbnailCache cache(bed.environment.pictureCacheFolder, {48, 32}, std::nullopt);
+    QString toKeep;
+    EXPECT_FALSE(
+        cache.picture((bed.mapSetFolder(0) + "/AA-01L.map").toStdString(), "AA-01L.map", toKeep)
+            .isNull());
+    EXPECT_EQ(toKeep, "") << "nothing to keep";
+    cache.prune();
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(pictures)) {
+        left.push_back(entry.path().filename().string());
+        EXPECT_EQ(entry.last_write_time(), old);
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, std::vector<std::string>({std::string(40, 'f') + ".png", "holiday-2019.png"}));
 }
 
 // A list longer than it shows has a scroll bar.

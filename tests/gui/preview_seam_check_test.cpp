@@ -89,9 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
         Legended{"= #7b6a58+ road\n. #d8cf9c open ground\n",
                  "Seam check: 1 seam compared: 1 cell does not meet"},
         Legended{"= #7b6a58 road\n",
-                 "Seam check: nothing to compare: legend.txt marks no feature that continues "
-                 "across panel edges (a + right after the colour)"},
-        Legended{nullptr, "Seam check: nothing to compare: there is no legend.txt"}));
+                 "Seam check: nothing compared, so no seam is known to meet: legend.txt marks "
+                 "no feature that continues across panel edges (a + right after the colour)"},
+        Legended{nullptr,
+                 "Seam check: nothing compared, so no seam is known to meet: there is no "
+                 "legend.txt"}));
 
 }  // namespace
 }  // namespace pw::gui::test

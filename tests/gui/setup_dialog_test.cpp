@@ -307,6 +307,34 @@ TEST(SetupFiles, AMissingPanelLeavesItsSlotEmptyNamedInThePreviewAndABadSetupCha
     EXPECT_EQ(dialog->handedOverSetup()->setup.layout, Layout::EndToEnd);
 }
 
+// A setup passed around must not lead the dialogs to write outside its folder: its output
+// there is left out with a word, and no setup the dialogs write holds it.
+TEST(SetupFiles, AnOutputOutsideTheSetupsFolderIsLeftOutAndNeverKept) {
+    SetupBed bed;
+    QDir().mkpath(bed.dir.filePath("downloads"));
+    const QString file = bed.dir.filePath("downloads/board.pwsetup");
+    pw::test::writeFile(file.toStdString(), R"({"format": 1, "layout": "top-to-bottom",
+        "slots": [{"mapSetFile": "AB-07L.map", "mark": "L"}, {"mark": "none"}],
+        "output": "../victim.map", "picture": {"file": "board.png"}})");
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    bed.prompts.setupAnswer = file;
+    control<QAbstractButton>(*dialog, "openSetupButton").click();
+    EXPECT_EQ(bed.prompts.messages,
+              QStringList{"WARNING: setup " + file +
+                          ": output ../victim.map lies outside the setup's folder; the dialogs "
+                          "leave it out"});
+    bed.prompts.setupAnswer = bed.dir.filePath("downloads/again.pwsetup");
+    control<QAbstractButton>(*dialog, "saveSetupButton").click();
+    const pw::ReadSetup saved = pw::readSetupFile(bed.prompts.setupAnswer->toStdString());
+    ASSERT_TRUE(saved.setup.has_value());
+    EXPECT_EQ(saved.setup->output + "|" + saved.setup->picture, "|board.png");
+    dialog->reject();
+    const pw::ReadSetup last =
+        pw::readSetupFile(lastCompositionPath(bed.environment).toStdString());
+    ASSERT_TRUE(last.setup.has_value());
+    EXPECT_EQ(last.setup->output + "|" + last.setup->picture, "|");
+}
+
 TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
     SetupBed bed;
     bed.addMap(1, "EM-01L.map", 'e');

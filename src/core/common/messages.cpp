@@ -189,12 +189,17 @@ std::string mapSetFolderUnreadable(const std::string& path, const std::string& r
            "; its map files are not listed";
 }
 
+namespace {
+// A check that compared nothing has found nothing to meet: it is no pass.
+constexpr char kNothingCompared[] = "nothing compared, so no seam is known to meet: ";
+}  // namespace
+
 std::string noLegendToCompare(const std::string& legend) {
-    return "nothing to compare: there is no " + legend;
+    return std::string(kNothingCompared) + "there is no " + legend;
 }
 
 std::string noFeatureToCompare(const std::string& legend) {
-    return "nothing to compare: " + legend +
+    return std::string(kNothingCompared) + legend +
            " marks no feature that continues across panel edges (a + right after the colour)";
 }
 
@@ -509,6 +514,16 @@ std::string tooManySheets(int sheets, int most, double cellMm) {
 
 std::string runFailed(const std::string& file) {
     return escapedName(file) + ": failed";
+}
+
+std::string fileNamedLikeOption(const std::string& name) {
+    return name + " is the name of a file here; write ./" + name +
+           " to mean the file, or put the options before the files";
+}
+
+std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path) {
+    return warning("setup " + escapedName(file) + ": " + setup::outsideFolder(role, path) +
+                   "; the dialogs leave it out");
 }
 
 }  // namespace pw::messages

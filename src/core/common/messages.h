@@ -170,8 +170,9 @@ std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file, const std::vector<std::string>& writes);
 std::string runFailed(const std::string& file);
 
-// The seam check: why it has nothing to compare (`legend` the legend's path, escaped), and
-// its closing sentence; `failed` counts the slots that cannot be joined (damaged, empty).
+// The seam check: why it compared nothing, which is no pass (`legend` the legend's path,
+// escaped), and its closing sentence; `failed` counts the slots that cannot be joined
+// (damaged, empty).
 std::string noLegendToCompare(const std::string& legend);
 std::string noFeatureToCompare(const std::string& legend);
 std::string seamsChecked(int seams, int mismatches, int failed);
@@ -235,5 +236,12 @@ inline constexpr const char kPlaceChanged[] =
     "the file or a folder on its way changed after the setup was checked";
 // A PDF of more sheets than anyone prints is refused before a page is written.
 std::string tooManySheets(int sheets, int most, double cellMm);
+
+// An argument that the command line would read as an option names a file here (`name`
+// escaped): a file name must never turn into an option.
+std::string fileNamedLikeOption(const std::string& name);
+// A setup opened in the dialogs whose output or picture (`role`, `path` as the setup names
+// it, escaped) lies outside its folder: the dialogs leave it out.
+std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path);
 
 }  // namespace pw::messages

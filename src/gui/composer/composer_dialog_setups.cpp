@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QUndoStack>
 
+#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/setup/setup_file.h"
 #include "core/setup/setup_paths.h"
@@ -92,12 +93,25 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
         done(HandsOverSetup);
         return;
     }
-    const SetupPlaces places(opened.path.toStdString(), environment_.mapSetRoots);
-    setupOutput_ = setup.output.empty() ? "" : places.resolveFile(setup.output);
-    setupPicture_ = setup.picture.empty() ? "" : places.resolveFile(setup.picture);
+    // An output or picture outside the setup's folder is left out, with a word: a setup
+    // passed around must not lead the dialogs to write there, nor into a setup of their own.
+    QStringList leftOut;
+    const auto keptFile = [&](const std::string& stored, const char* role) {
+        const std::string path = setupFileWithin(opened, stored);
+        if (path.empty() && !stored.empty()) {
+            leftOut << QString::fromStdString(
+                messages::setupFileLeftOut(opened.path.toStdString(), role, escapedName(stored)));
+        }
+        return path;
+    };
+    setupOutput_ = keptFile(setup.output, "output");
+    setupPicture_ = keptFile(setup.picture, "picture");
     setupPictureOptions_ = setup.pictureOptions;
+    if (!leftOut.isEmpty()) {
+        environment_.prompts->showMessage(this, leftOut.join(u'\n'));
+    }
     // The preview shows the setup's picture as its options draw it.
-    if (!setup.picture.empty() && preview_ != nullptr) {
+    if (!setupPicture_.empty() && preview_ != nullptr) {
         preview_->setPictureChoices(setup.pictureOptions);
     }
     if (!opened_) {
@@ -162,12 +176,14 @@ void ComposerDialog::keepLastComposition() {
     // a setup cannot hold leaves the last composition as it was, too.
     if (path.isEmpty() || !opened_ ||
         composition_ == Composition{std::vector<SlotState>(composition_.slots.size()), 0} ||
-        SetupPlaces::unnameable(merge, setupOutput_, setupPicture_)) {
+        SetupPlaces::unnameable(merge, "", "")) {
         return;
     }
     QDir().mkpath(environment_.dataFolder);
+    // The slots, marks and direction only: an output kept here would lie outside this
+    // setup's folder, and Save Map asks for its name anyway.
     const Setup setup = setupOfComposition(composition_, merge, path.toStdString(),
-                                           environment_.mapSetRoots, setupOutput_, setupPicture_);
+                                           environment_.mapSetRoots, "", "");
     if (const std::optional<Problem> problem = writeSetupFile(path.toStdString(), setup)) {
         environment_.prompts->showError(this, QString::fromStdString(problem->message));
     }

@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 
+#include "core/common/file_place.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/setup/setup_paths.h"
 #include "gui/composer/map_list_model.h"
@@ -46,6 +47,20 @@ Composition compositionOfSetup(const OpenedSetup& opened, const std::vector<std:
         composition.slots.push_back(std::move(state));
     }
     return composition;
+}
+
+std::string setupFileWithin(const OpenedSetup& opened, const std::string& stored) {
+    if (stored.empty()) {
+        return {};
+    }
+    const std::string setupPath = opened.path.toStdString();
+    const std::string folder = placeOf(folderOf(setupPath)).path;
+    // Where run would write, and the path the dialogs keep, which a later setup names:
+    // both must lie there.
+    const std::string path = SetupPlaces(setupPath, {}).resolveFile(stored);
+    const bool within = liesWithin(placeOf(pathFrom(folderOf(setupPath), stored)), folder) &&
+                        liesWithin(placeOf(path), folder);
+    return within ? path : std::string();
 }
 
 Setup setupOfComposition(const Composition& composition, const MergeRequest& request,

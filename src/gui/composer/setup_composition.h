@@ -19,6 +19,10 @@ class MapListModel;
 Composition compositionOfSetup(const OpenedSetup& opened, const std::vector<std::string>& roots,
                                MapListModel& maps, bool keepsMarks);
 
+// The file that an opened setup names as its output or picture (`stored`), absolute; empty
+// when it names none or one outside the setup's folder (links followed, as run decides it).
+std::string setupFileWithin(const OpenedSetup& opened, const std::string& stored);
+
 // The setup of a dialog's composition, whose merge request is `request`, to be written to
 // `setupPath`; `output` and `picture` (absolute, or empty) are kept from an opened setup.
 Setup setupOfComposition(const Composition& composition, const MergeRequest& request,
