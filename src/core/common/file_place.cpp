@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <deque>
 #include <vector>
 
 #include "core/common/messages.h"
@@ -15,23 +14,8 @@
 namespace pw {
 namespace {
 
-// As many links as the kernel follows on one path before it calls it a loop.
-constexpr int kMostLinks = 40;
 // A safe save first writes "NAME.XXXXXX" beside its target and renames it at the end.
 constexpr std::size_t kTemporarySuffix = 7;
-
-std::deque<std::string> componentsOf(const std::string& path) {
-    std::deque<std::string> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        const std::size_t slash = std::min(path.find('/', start), path.size());
-        if (slash > start) {
-            parts.emplace_back(path, start, slash - start);
-        }
-        start = slash + 1;
-    }
-    return parts;
-}
 
 std::string currentFolder() {
     std::vector<char> buffer(PATH_MAX);
@@ -61,6 +45,19 @@ bool nameTooLongToSave(const std::string& folder, const std::string& name) {
 }
 
 }  // namespace
+
+std::deque<std::string> componentsOf(const std::string& path) {
+    std::deque<std::string> parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        if (slash > start) {
+            parts.emplace_back(path, start, slash - start);
+        }
+        start = slash + 1;
+    }
+    return parts;
+}
 
 FilePlace placeOf(const std::string& path) {
     FilePlace place;

@@ -3,9 +3,16 @@
 
 #include <sys/types.h>
 
+#include <deque>
 #include <string>
 
 namespace pw {
+
+// As many links as the kernel follows on one path before it calls it a loop.
+constexpr int kMostLinks = 40;
+
+// The names of a path between its slashes, "." and ".." included, empty ones left out.
+std::deque<std::string> componentsOf(const std::string& path);
 
 // Where a path leads once every link on its way is followed, worked out on the path's
 // bytes: the file it names, or, for a name that is not there yet, the place where it would

@@ -20,8 +20,6 @@
 namespace pw {
 namespace {
 
-// As many links as the kernel follows on one path before it calls it a loop.
-constexpr int kMostLinks = 40;
 // Tries at a temporary name before the folder is taken to refuse new files.
 constexpr int kNameTries = 100;
 // What a save may leave on a file: reading and writing, never executing or set-id.
@@ -31,24 +29,11 @@ std::string reasonOf(int error) {
     return std::strerror(error);
 }
 
-std::deque<std::string> partsOf(const std::string& path) {
-    std::deque<std::string> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        const std::size_t slash = std::min(path.find('/', start), path.size());
-        if (slash > start) {
-            parts.emplace_back(path, start, slash - start);
-        }
-        start = slash + 1;
-    }
-    return parts;
-}
-
 // Where the kernel has no openat2: the same walk by hand, a step at a time without
 // following links, each link read and walked in its turn, and no step above `held`.
 Descriptor walkBeneath(int held, const std::string& path) {
     std::vector<Descriptor> walked;  // the folders below `held` on the way
-    std::deque<std::string> rest = partsOf(path);
+    std::deque<std::string> rest = componentsOf(path);
     int links = 0;
     while (!rest.empty()) {
         const std::string part = std::move(rest.front());
@@ -82,7 +67,7 @@ Descriptor walkBeneath(int held, const std::string& path) {
             return {};
         }
         std::deque<std::string> more =
-            partsOf(std::string(target.data(), static_cast<std::size_t>(length)));
+            componentsOf(std::string(target.data(), static_cast<std::size_t>(length)));
         rest.insert(rest.begin(), more.begin(), more.end());
     }
     return Descriptor(::openat(walked.empty() ? held : walked.back().get(), ".",
