@@ -22,7 +22,7 @@ class JoinedGrid {
         if (outline.problem) {
             return;
         }
-        CellRowStream stream(source, options, outline.length);
+        CellRowStream stream(source, options);
         rows_.resize(static_cast<std::size_t>(outline.height));
         std::string overlay;
         for (std::string& row : rows_) {

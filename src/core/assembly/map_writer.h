@@ -38,7 +38,8 @@ class MapWriter {
     void recordFixedCells(std::vector<Cell>* cells) { fixedCells_ = cells; }
 
     // Writes the whole map. The first damaged read ends it: a source that ends before
-    // its last row or layer letter line, or whose layer letters are out of order.
+    // its last row or layer letter line, whose layer letters are out of order, or whose
+    // row holds more than blanks past the length.
     std::optional<Problem> write(const OutputHeader& header);
 
   private:
@@ -48,7 +49,7 @@ class MapWriter {
     void writeLabels();
     std::optional<Problem> copyRow(int slot, char letter, int row);
     std::optional<Problem> readLetter(int slot);
-    std::optional<Problem> endedEarly(int slot) const;
+    std::optional<Problem> damaged(int slot) const;
     void writeJunctionRow(MapSections& map, int slot, int row, std::size_t& size);
     void copyLabelsWhole(MapSections& map);
     void copyLabelsParsed(MapSections& map, int slot);

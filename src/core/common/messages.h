@@ -228,4 +228,11 @@ inline constexpr const char kForeignLink[] =
 // A PDF of more sheets than anyone prints is refused before a page is written.
 std::string tooManySheets(int sheets, int most, double cellMm);
 
+// A map whose row holds more than blanks past its length is damaged, like one that ends
+// early.
+std::string rowTooLong(const std::string& name);
+// A PNG picture of more than `most` pixels a side is refused before it is drawn; `scale`
+// is the largest number of pixels per cell that fits.
+std::string pictureTooLarge(const std::string& name, int width, int height, int most, int scale);
+
 }  // namespace pw::messages
