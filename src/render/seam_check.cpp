@@ -198,7 +198,7 @@ std::vector<QPoint> seamMarksOf(const MergeRequest& request, const std::optional
     if (!legend || !legend->marksAnyFeature()) {
         return {};
     }
-    const JoinedMap joined = joinInMemory(request);
+    const JoinedMap joined = joinInMemory(request, nullptr, JoinedLabels::LeftOut);
     return seamMarkCells(checkSeams(joined, *legend), joined);
 }
 

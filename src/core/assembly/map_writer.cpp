@@ -193,7 +193,7 @@ std::optional<Problem> MapWriter::damaged(int slot) const {
 
 void MapWriter::writeLabels() {
     out_.writeLine(std::string_view(&kEndOfLayers, 1));
-    for (int slot = 0; slot < shape_.slotCount(); ++slot) {
+    for (int slot = 0; labels_ && slot < shape_.slotCount(); ++slot) {
         std::optional<MapSections>& map = maps_[static_cast<std::size_t>(slot)];
         if (!map) {
             continue;
