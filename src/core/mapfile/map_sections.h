@@ -42,11 +42,11 @@ struct LabelPosition {
 // the label section. The merge, the pictures, the cell index and the seam check all read
 // a map through it. It walks a reader standing at the first grid, a file streamed or a
 // map in memory alike, and hands out rows and texts as views of the reader's buffer,
-// valid until the next read: no line is ever held whole. A row holds at most `length`
-// cells: blanks past them are dropped, and anything else there damages the map, found
-// without reading the rest of the row. Several maps can be walked in step, a row of each
-// at a time; a single section can be gone to directly. The reader is the caller's and
-// must outlive the walk.
+// valid until the next read: no line is ever held whole (nextRowCells keeps one row, at
+// most `length` cells). A row holds at most `length` cells: blanks past them are dropped,
+// and anything else there damages the map, found without reading the rest of the row.
+// Several maps can be walked in step, a row of each at a time; a single section can be
+// gone to directly. The reader is the caller's and must outlive the walk.
 class MapSections {
   public:
     MapSections(LineReader& reader, int length, int height)
