@@ -3,10 +3,12 @@
 //
 // Input layout (fuzz/make_corpus.sh): byte 0 gives the length n = (b % 16) + 1 of a
 // pattern of reads, the next n bytes are the reads (b % 7: readInt, readFloat, streamLine,
-// skipLine, readLetterLine, atEmptyLine, readLineHead of b / 7 bytes), the rest is the
-// file. The pattern's line reads (number reads become streamLine), repeated, must give the
-// file's lines one by one, each from its offset in the file, and then nothing; the merge
-// target reads numbers from any bytes.
+// skipLine, readLetterLine, streamLineWithin and readLineHead of b / 7 bytes), the rest is
+// the file. The pattern's line reads (number reads become streamLine), repeated, must give
+// the file's lines one by one, each from its offset in the file, and then nothing; a line
+// within a limit gives its first bytes up to the limit, or stops at the first byte past
+// the limit that is not a blank (the rest of the line then skipped). The merge target reads
+// numbers from any bytes.
 
 #include <QByteArray>
 #include <algorithm>
@@ -70,6 +72,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             reader.skipLine();
         } else if (read % 7 == 4) {
             require(reader.readLetterLine() == (line.empty() ? '\0' : line[0]), "readLetterLine");
+        } else if (read % 7 == 5) {
+            const std::size_t limit = read / 7;
+            std::string head;
+            const pw::LimitedLine within =
+                reader.streamLineWithin(limit, [&head](std::string_view piece) { head += piece; });
+            const std::size_t other = line.find_first_not_of(' ', std::min(limit, line.size()));
+            require(head == line.substr(0, limit) && within.size == head.size(),
+                    "streamLineWithin hands over the line's first bytes");
+            if (other == std::string::npos) {
+                require(within.kind == pw::LimitedLine::Kind::Line, "streamLineWithin");
+            } else {
+                require(within.kind == pw::LimitedLine::Kind::TooLong &&
+                            reader.position() == starts[next] + other,
+                        "streamLineWithin stops at the first byte past the limit");
+                reader.skipLine();
+            }
         } else if (read % 7 == 6) {
             require(reader.readLineHead(read / 7) == line.substr(0, read / 7), "readLineHead");
         } else {

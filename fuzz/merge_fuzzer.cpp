@@ -9,9 +9,10 @@
 // a bit each a slot, the kind: 0 nothing chosen, 1 a missing file, 2 a folder, 3 the output.
 // The rest: files separated by "\n=====\n", slot i taking file i modulo their number; an
 // earlier output holds the last. The run ends in "ERROR" messages with nothing changed on
-// disk, or in a well-formed output that merges again with itself; made of well-formed
-// panels, its cells are theirs (or blanks for a layer a panel lacks), the rows of layer "b"
-// at a junction as the junction fix-up (tested on its own) makes them.
+// disk, or in a well-formed output that merges again with itself, no row of it longer than
+// its length (a source's row holding more than blanks past the length is refused); made of
+// well-formed panels, its cells are theirs (or blanks for a layer a panel lacks), the rows
+// of layer "b" at a junction as the junction fix-up (tested on its own) makes them.
 
 #include <algorithm>
 #include <cstdio>
@@ -46,7 +47,8 @@ struct MapText {
 };
 
 // The header lines hold their numbers alone, a letter line its letter. A source's rows hold
-// `length` cells each; the output's lines end with CR LF, and no label is empty.
+// `length` cells each, the output's at most so many; the output's lines end with CR LF,
+// and no label is empty.
 std::optional<MapText> parseMap(std::string_view bytes, bool source) {
     MapText map;
     for (std::size_t start = 0, end; start < bytes.size(); start = end + 1) {
@@ -73,7 +75,8 @@ std::optional<MapText> parseMap(std::string_view bytes, bool source) {
     std::size_t at = 4;
     const auto block = [&](char key) {
         for (int i = 0; i < map.height; ++i, ++at) {
-            if (at >= lines.size() || (source && std::ssize(lines[at]) != map.length)) {
+            if (at >= lines.size() || std::ssize(lines[at]) > map.length ||
+                (source && std::ssize(lines[at]) != map.length)) {
                 return false;
             }
             map.blocks[key].push_back(lines[at]);

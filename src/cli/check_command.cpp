@@ -76,7 +76,7 @@ std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) 
 // Checks one composition; true when every panel is sound, the seams were compared and
 // every one meets, and its lines were printed.
 bool checkComposition(const MergeRequest& request) {
-    const JoinedMap joined = joinInMemory(request);
+    const JoinedMap joined = joinInMemory(request, nullptr, JoinedLabels::LeftOut);
     for (const std::optional<std::string>& problem : joined.slotProblems) {
         if (problem) {
             std::cerr << *problem << '\n';

@@ -16,7 +16,7 @@ CellIndex::CellIndex(const QByteArray& map) : bytes_(map) {
     valid_ = true;
     length_ = outline.length;
     height_ = outline.height;
-    MapSections sections(reader, height_);
+    MapSections sections(reader, length_, height_);
     const auto addBlock = [&] {
         for (int row = 0; row < height_; ++row) {
             const auto offset = static_cast<qsizetype>(sections.position());

@@ -32,12 +32,14 @@ int parseDirection(std::string_view line) {
 }
 
 // A reader of its own at the first grid; none when the map cannot be opened.
-std::unique_ptr<LineReader> openAtGrids(const MapSource& source, int& height) {
+std::unique_ptr<LineReader> openAtGrids(const MapSource& source, int& length, int& height) {
     std::optional<LineReader> reader = source.open();
     if (!reader) {
         return nullptr;
     }
-    height = readOutlineHeader(*reader, source.name).height;
+    const MapOutline outline = readOutlineHeader(*reader, source.name);
+    length = outline.length;
+    height = outline.height;
     return std::make_unique<LineReader>(std::move(*reader));
 }
 
@@ -78,12 +80,17 @@ MapOutline readOutline(const MapSource& source, const RenderOptions& options) {
         return outline;
     }
     MapOutline outline = readOutlineHeader(*reader, source.name);
-    if (outline.problem || !options.labels) {
+    if (outline.problem) {
         return outline;
     }
-    MapSections map(*reader, outline.height);
-    map.seekLabels();
-    while (outline.labels.size() < kMaxLabels) {
+    // The whole map is read through before anything is drawn: a damaged map is refused
+    // as a merge refuses it, whatever the picture shows.
+    MapSections map(*reader, outline.length, outline.height);
+    if (!map.seekLabels()) {
+        outline.problem = Problem{map.damageMessage(source.name)};
+        return outline;
+    }
+    while (options.labels && outline.labels.size() < kMaxLabels) {
         const std::optional<LabelPosition> label = map.nextLabel();
         if (!label) {
             break;
@@ -98,20 +105,20 @@ MapOutline readOutline(const MapSource& source, const RenderOptions& options) {
     return outline;
 }
 
-CellRowStream::CellRowStream(const MapSource& source, const RenderOptions& options, int length)
-    : length_(static_cast<std::size_t>(length)) {
+CellRowStream::CellRowStream(const MapSource& source, const RenderOptions& options) {
+    int length = 0;
     int height = 0;
-    baseReader_ = openAtGrids(source, height);
+    baseReader_ = openAtGrids(source, length, height);
     if (baseReader_) {
-        base_.emplace(*baseReader_, height);
+        base_.emplace(*baseReader_, length, height);
         if (options.section == RenderSection::SecondGrid) {
             base_->seekSecondGrid();
         }
     }
     if (options.section == RenderSection::Layer) {
-        overlayReader_ = openAtGrids(source, height);
+        overlayReader_ = openAtGrids(source, length, height);
         if (overlayReader_) {
-            overlay_.emplace(*overlayReader_, height);
+            overlay_.emplace(*overlayReader_, length, height);
             if (!overlay_->seekLayer(options.layer)) {
                 overlay_.reset();  // the map has no such layer: the grid alone
             }
@@ -121,8 +128,8 @@ CellRowStream::CellRowStream(const MapSource& source, const RenderOptions& optio
 
 void CellRowStream::next(std::string& base, std::string& overlay) {
     // A map that ends early leaves its remaining rows blank.
-    const auto take = [this](std::optional<MapSections>& map, std::string& row) {
-        const std::optional<std::string_view> line = map ? map->nextRowHead(length_) : std::nullopt;
+    const auto take = [](std::optional<MapSections>& map, std::string& row) {
+        const std::optional<std::string_view> line = map ? map->nextRowCells() : std::nullopt;
         row.assign(line.value_or(std::string_view()));
     };
     take(base_, base);

@@ -49,18 +49,20 @@ inline constexpr HeaderRules kRenderedMapRules{false, mostColumns() * kMaxSide,
 // outline without labels.
 MapOutline readOutlineHeader(LineReader& reader, const std::string& name);
 
-// Reads the header and, for labels, goes through the whole map to its labels. A damaged
-// map draws what can be read of it; only a missing or impossible version or size line is
-// an error.
+// Reads the header and goes through the whole map to its labels, read when they are
+// shown. A missing or impossible version or size line is an error, and so is any damage
+// that a merge refuses in a source (a map that ends early, layer letters out of order, a
+// row longer than the length), found before anything is drawn.
 MapOutline readOutline(const MapSource& source, const RenderOptions& options);
 
 // The rows of cells a picture shows, top to bottom, each read once: the first or second
 // grid, or for a layer the first grid's row with the layer's row over it (a second reader
 // walks the layer block in step). Sections that are not shown are passed over unparsed,
-// no row is looked at beyond the map's length, and rows a damaged map lacks are blank.
+// rows hold at most the map's length (see MapSections), and rows a damaged map lacks are
+// blank.
 class CellRowStream {
   public:
-    CellRowStream(const MapSource& source, const RenderOptions& options, int length);
+    CellRowStream(const MapSource& source, const RenderOptions& options);
 
     // The next row: `base` the grid's row, `overlay` the layer's (empty without a layer).
     void next(std::string& base, std::string& overlay);
@@ -71,7 +73,6 @@ class CellRowStream {
     std::unique_ptr<LineReader> overlayReader_;
     std::optional<MapSections> base_;
     std::optional<MapSections> overlay_;
-    std::size_t length_;
 };
 
 }  // namespace pw

@@ -38,7 +38,7 @@ PictureDrawer::PictureDrawer(const MapSource& source, const RenderOptions& optio
           options_.cellSize)),
       overlays_(
           std::make_unique<PictureOverlays>(options_, outline.labels, outline.direction, size_)),
-      stream_(source, options_, outline.length),
+      stream_(source, options_),
       line_(static_cast<std::size_t>(size_.width())) {}
 
 PictureDrawer::~PictureDrawer() = default;
@@ -64,7 +64,7 @@ void PictureDrawer::drawBand(QImage& band, int rows) {
 }
 
 void PictureDrawer::rewind() {
-    stream_ = CellRowStream(source_, options_, outline_.length);
+    stream_ = CellRowStream(source_, options_);
     nextTop_ = 0;
     cellRow_ = -1;
 }

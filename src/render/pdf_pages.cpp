@@ -168,7 +168,7 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
         // The sheets, a row of them at a time: the rows of cells they show are read once
         // and kept while a sheet row needs them (rows are shared between sheet rows).
         const SheetPainter sheets(options, outline, print.cellMm);
-        CellRowStream stream(source, options, outline.length);
+        CellRowStream stream(source, options);
         std::deque<std::pair<std::string, std::string>> kept;
         int firstKept = 0;
         const int length = std::max(outline.length, 1);

@@ -47,6 +47,12 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     }
     const int cellSize = std::clamp(options.cellSize, 1, kMaxCellSize);
     const QSize size = PictureDrawer::pictureSize(outline, cellSize);
+    if (std::max(size.width(), size.height()) > kMostPictureSide) {
+        const QSize cells = PictureDrawer::pictureSize(outline, 1);
+        return Problem{
+            messages::pictureTooLarge(outputName, size.width(), size.height(), kMostPictureSide,
+                                      kMostPictureSide / std::max(cells.width(), cells.height()))};
+    }
     QImage band(size.width(), bandRows(size, kBandBytes), QImage::Format_RGB32);
     if (band.isNull()) {
         return Problem{messages::notEnoughMemoryToDraw(source.name)};

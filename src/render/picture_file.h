@@ -22,6 +22,10 @@ struct PictureFileOptions {
     PrintOptions print;
 };
 
+// The longest side of a PNG picture, in pixels: beyond it many viewers and image libraries
+// refuse the file, so a picture that would be larger is refused before it is drawn.
+inline constexpr int kMostPictureSide = 65535;
+
 // PDF for a name ending in ".pdf", PNG for ".png" or no suffix (any case); nullopt for
 // any other suffix, which would name a file of another kind.
 std::optional<PictureFormat> formatForName(const std::string& path);

@@ -22,7 +22,7 @@ class JoinedGrid {
         if (outline.problem) {
             return;
         }
-        CellRowStream stream(source, options, outline.length);
+        CellRowStream stream(source, options);
         rows_.resize(static_cast<std::size_t>(outline.height));
         std::string overlay;
         for (std::string& row : rows_) {
@@ -199,7 +199,7 @@ std::vector<QPoint> seamMarksOf(const MergeRequest& request, const std::optional
     if (!legend || !legend->marksAnyFeature()) {
         return {};
     }
-    const JoinedMap joined = joinInMemory(request);
+    const JoinedMap joined = joinInMemory(request, nullptr, JoinedLabels::LeftOut);
     return seamMarkCells(checkSeams(joined, *legend), joined);
 }
 

@@ -24,6 +24,7 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <sstream>
@@ -363,6 +364,53 @@ void expectFiles(const fs::path& source, const fs::path& work,
 constexpr const char* kSkipAsRoot =
     "the case needs another user: no setpriv, the temporary folder is out of reach of "
     "\"nobody\", or the tests do not run as root";
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPeakMemoryTold = false;  // the sanitizers' own memory hides the program's
+#else
+constexpr bool kPeakMemoryTold = true;
+#endif
+
+// A panel of 4 by 2 cells whose first row runs on for a GiB of NUL bytes (a sparse file,
+// taking no disk), named twice: each command refuses it at the first byte past the
+// length, at once and holding no more than a bounded part of the row.
+TEST(RowLimits, AGibibyteRowIsRefusedAtOnceInLittleMemory) {
+    pw::test::TempFolder folder;
+    const std::string header = "1\r\n4 2 100\r\nv\r\n0 4\r\nabcd";
+    pw::test::writeFile(folder.file("HUGE.map"), header);
+    fs::resize_file(folder.file("HUGE.map"), header.size() + (std::uintmax_t{1} << 30));
+    pw::test::writeFile(
+        folder.file("twice.pwsetup"),
+        R"({"format": 1, "layout": "end-to-end", "slots": )"
+        R"([{"file": "HUGE.map", "mark": "none"}, {"file": "HUGE.map", "mark": "none"}]})");
+    for (const std::string command :
+         {"merge --layout end-to-end --output out.map HUGE.map HUGE.map", "run twice.pwsetup",
+          "check --layout end-to-end HUGE.map HUGE.map", "render --output out.png HUGE.map"}) {
+        const std::string line = "cd " + shellWord(folder.path().string()) + " && exec " +
+                                 shellWord(PANELWRIGHT_CLI_PATH) + " " + command +
+                                 " 2>.stderr >/dev/null";
+        const auto start = std::chrono::steady_clock::now();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execl("/bin/sh", "sh", "-c", line.c_str(), nullptr);
+            ::_exit(127);
+        }
+        int status = 0;
+        rusage usage{};
+        ASSERT_EQ(::wait4(child, &status, 0, &usage), child);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << command;
+        EXPECT_NE(readFile(folder.path() / ".stderr")
+                      .find("ERROR: file HUGE.map has a row longer than its length\n"),
+                  std::string::npos)
+            << command;
+        EXPECT_LT(took.count(), 1.0) << command;
+        EXPECT_TRUE(!kPeakMemoryTold || usage.ru_maxrss < 64 * 1024)
+            << command << ": " << usage.ru_maxrss << " KiB at the peak";
+        EXPECT_FALSE(fs::exists(folder.file("out.map")) || fs::exists(folder.file("out.png")) ||
+                     fs::exists(folder.file("twice.map")));
+    }
+}
 
 class GoldenCase : public testing::TestWithParam<fs::path> {};
 

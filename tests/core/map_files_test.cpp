@@ -82,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Table, MapReads, testing::ValuesIn(table("map_reads.tsv
 // Walks a map with one operation per character of `walk` and tells what each gave: r
 // nextRow ([row]), n nextLetter (the letter, "?" before one out of order, NUL for an empty
 // line), g seekSecondGrid, l seekLabels, an upper-case letter seekLayer of its lower case
-// (yes or no), = letter(), t nextLabel and labelText (x,y[text]), w nextLabelLine ([line]).
-// "!" is a read that found nothing.
+// (yes or no), = letter(), t nextLabel and labelText (x,y[text]), w nextLabelLine ([line]),
+// d the damage met so far (- none). "!" is a read that found nothing.
 std::string walk(pw::MapSections& map, std::string_view steps) {
     std::string told;
     for (char step : steps) {
@@ -106,6 +106,7 @@ std::string walk(pw::MapSections& map, std::string_view steps) {
                       told += label ? shortest(label->x) + "," + shortest(label->y) + "[" + line + "]"
                                     : "!"; break;
             case 'w': told += map.nextLabelLine(piece) ? "[" + line + "]" : "!"; break;
+            case 'd': told += map.damage() ? map.damageMessage("m") : "-"; break;
             default: told += map.seekLayer(static_cast<char>(step - 'A' + 'a')) ? "yes" : "no";
         }
         // clang-format on
@@ -119,7 +120,8 @@ class MapSectionWalks : public testing::TestWithParam<TableRow> {};
 TEST_P(MapSectionWalks, FindEverySectionOfSoundAndDamagedMaps) {
     const TableRow& row = GetParam();
     pw::LineReader reader = pw::LineReader::fromBytes(QByteArray::fromStdString(row.at(1)));
-    pw::MapSections map(reader, std::stoi(row.at(0)));
+    const std::string& size = row.at(0);  // LENGTHxHEIGHT
+    pw::MapSections map(reader, std::stoi(size), std::stoi(size.substr(size.find('x') + 1)));
     EXPECT_EQ(walk(map, row.at(2)), row.at(3));
 }
 

@@ -154,15 +154,16 @@ TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelOrAreDamagedAreGreyedWithTheir
     const std::string whole = pw::test::MapBuilder{.fill = 'e'}.text();
     bed.addFile(0, "EE-05L.map", whole.substr(0, whole.find("b\r\n")));
     bed.addFile(0, "FF-06R.map", pw::test::MapBuilder{.layers = "cb"}.text());
+    bed.addFile(0, "GG-07L.map", std::string(whole).replace(whole.find("eeee"), 4, "eeee   e"));
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     choose(*dialog, 1, "AA-01L.map");
     QComboBox& list = mapList(*dialog, 2);
     const auto tip = [&](int row) { return list.itemData(row, Qt::ToolTipRole).toString(); };
     const auto greyed = [&](int row) { return list.itemData(row, Qt::ForegroundRole).isValid(); };
     // Read through whole in the background, as Save Map would read them.
-    ASSERT_TRUE(waitUntil([&] { return tip(4).contains('\n') && tip(5).contains('\n'); }));
+    ASSERT_TRUE(waitUntil([&] { return tip(4).contains('\n') && tip(6).contains('\n'); }));
     QString marks;
-    for (int row = 0; row < 6; ++row) {
+    for (int row = 0; row < 7; ++row) {
         marks += (greyed(row) ? "|greyed: " : "|") + tip(row);
     }
     EXPECT_EQ(marks,
@@ -171,7 +172,8 @@ TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelOrAreDamagedAreGreyedWithTheir
               "|greyed: file CC-03L.map is a submap! Version# = 0"
               "|greyed: file DD-04R.map has no valid version number"
               "|greyed: X = 4 Y = 2\nfile EE-05L.map ends early"
-              "|greyed: X = 4 Y = 2\nfile FF-06R.map has layer letters out of order");
+              "|greyed: X = 4 Y = 2\nfile FF-06R.map has layer letters out of order"
+              "|greyed: X = 4 Y = 2\nfile GG-07L.map has a row longer than its length");
     // A greyed name can still be chosen, and the marks follow slot 1's choice.
     choose(*dialog, 2, "BB-02R.map");
     EXPECT_EQ(label(*dialog, "right", 2).text(), "2");

@@ -432,17 +432,18 @@ INSTANTIATE_TEST_SUITE_P(Files, Png,
                              PngCase{stripedMap(), false, 254, QImage::Format_Indexed8, 10000, 4},
                              PngCase{stripedMap(), true, 0, QImage::Format_RGB32, 3780, 8},
                              // water and a blank row: two colours, one bit a pixel
-                             PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n", false, 0,
+                             PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n\r\n\r\n\r\nx\r\n", false, 0,
                                      QImage::Format_Mono, 3780, 1},
                              // a colour first met below the rows counted first
-                             PngCase{"1\r\n999 8 0\r\nv\r\n0\r\n\r\n\r\n\r\n\r\n~\r\n", false, 0,
-                                     QImage::Format_Mono, 3780, 1},
+                             PngCase{"1\r\n999 8 0\r\nv\r\n0\r\n\r\n\r\n\r\n\r\n~\r\n" +
+                                         std::string(11, '\n') + "x\n",
+                                     false, 0, QImage::Format_Mono, 3780, 1},
                              // seventeen colours, one more than four bits hold
-                             PngCase{"1\r\n17 1 0\r\nv\r\n0\r\nabcdefghijklmnopq\r\n", false, 0,
-                                     QImage::Format_Indexed8, 3780, 8},
+                             PngCase{"1\r\n17 1 0\r\nv\r\n0\r\nabcdefghijklmnopq\r\n\r\nx\r\n",
+                                     false, 0, QImage::Format_Indexed8, 3780, 8},
                              // four colours, two bits
-                             PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n~^.,\r\n", false, 0,
-                                     QImage::Format_Indexed8, 3780, 2}),
+                             PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n~^.,\r\n\r\n\r\nx\r\n", false,
+                                     0, QImage::Format_Indexed8, 3780, 2}),
                          [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
 // A picture of a map that cannot be drawn tells the map's problem and writes nothing.

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "core/assembly/junction.h"
-#include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/number_format.h"
@@ -21,9 +20,9 @@ MapWriter::MapWriter(const LayoutShape& shape, std::vector<SourceMap>& sources, 
       blank_(static_cast<std::size_t>(length), ' ') {
     maps_.reserve(sources.size());
     for (SourceMap& source : sources) {
-        maps_.push_back(source.reader
-                            ? std::optional<MapSections>(std::in_place, *source.reader, height)
-                            : std::nullopt);
+        maps_.push_back(source.reader ? std::optional<MapSections>(std::in_place, *source.reader,
+                                                                   length, height)
+                                      : std::nullopt);
     }
 }
 
@@ -128,7 +127,7 @@ std::optional<Problem> MapWriter::copyRow(int slot, char letter, int row) {
         size = copied.value_or(std::string::npos);
     }
     if (size == std::string::npos) {
-        return endedEarly(slot);
+        return damaged(slot);
     }
     const bool followed = shape_.columnOf(slot) + 1 < shape_.columns;
     if (followed && size < blank_.size()) {
@@ -183,30 +182,18 @@ std::optional<Problem> MapWriter::readLetter(int slot) {
     if (!map) {
         return std::nullopt;  // an empty panel has no layers
     }
-    switch (map->nextLetter().kind) {
-        case LetterLine::Kind::EndOfFile:
-            return endedEarly(slot);
-        case LetterLine::Kind::OutOfOrder:
-            return Problem{
-                messages::lettersOutOfOrder(sources_[static_cast<std::size_t>(slot)].name), slot};
-        case LetterLine::Kind::Layer:
-        case LetterLine::Kind::EndOfLayers:
-            break;
-    }
-    return std::nullopt;
+    map->nextLetter();
+    return map->damage() ? damaged(slot) : std::nullopt;
 }
 
-std::optional<Problem> MapWriter::endedEarly(int slot) const {
-    const SourceMap& source = sources_[static_cast<std::size_t>(slot)];
-    if (source.reader->hadError()) {
-        return Problem{messages::unableToRead(source.name), slot};
-    }
-    return Problem{messages::endsEarly(source.name), slot};
+std::optional<Problem> MapWriter::damaged(int slot) const {
+    const std::optional<MapSections>& map = maps_[static_cast<std::size_t>(slot)];
+    return Problem{map->damageMessage(sources_[static_cast<std::size_t>(slot)].name), slot};
 }
 
 void MapWriter::writeLabels() {
     out_.writeLine(std::string_view(&kEndOfLayers, 1));
-    for (int slot = 0; slot < shape_.slotCount(); ++slot) {
+    for (int slot = 0; labels_ && slot < shape_.slotCount(); ++slot) {
         std::optional<MapSections>& map = maps_[static_cast<std::size_t>(slot)];
         if (!map) {
             continue;

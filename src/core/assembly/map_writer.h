@@ -36,9 +36,13 @@ class MapWriter {
 
     // Notes every cell the junction fix-up changes.
     void recordFixedCells(std::vector<Cell>* cells) { fixedCells_ = cells; }
+    // Ends the map at its "x" line: for a join that looks at cells alone, whose memory
+    // then stays bounded by the sizes, however long the sources' label sections are.
+    void leaveOutLabels() { labels_ = false; }
 
     // Writes the whole map. The first damaged read ends it: a source that ends before
-    // its last row or layer letter line, or whose layer letters are out of order.
+    // its last row or layer letter line, whose layer letters are out of order, or whose
+    // row holds more than blanks past the length.
     std::optional<Problem> write(const OutputHeader& header);
 
   private:
@@ -48,7 +52,7 @@ class MapWriter {
     void writeLabels();
     std::optional<Problem> copyRow(int slot, char letter, int row);
     std::optional<Problem> readLetter(int slot);
-    std::optional<Problem> endedEarly(int slot) const;
+    std::optional<Problem> damaged(int slot) const;
     void writeJunctionRow(MapSections& map, int slot, int row, std::size_t& size);
     void copyLabelsWhole(MapSections& map);
     void copyLabelsParsed(MapSections& map, int slot);
@@ -61,6 +65,7 @@ class MapWriter {
     const int height_;
     LineWriter& out_;
     std::vector<Cell>* fixedCells_ = nullptr;
+    bool labels_ = true;
     std::string blank_;  // `length_` blanks
     std::string head_;   // the start of a junction row of layer "b", to be fixed
 };

@@ -141,9 +141,13 @@ std::int32_t MergeJob::outputTally() const {
     return static_cast<std::int32_t>(tally);
 }
 
-std::optional<Problem> MergeJob::writeMap(LineWriter& out, std::vector<Cell>* fixedCells) {
+std::optional<Problem> MergeJob::writeMap(LineWriter& out, std::vector<Cell>* fixedCells,
+                                          bool labels) {
     MapWriter writer(shape_, sources_, length_, height_, out);
     writer.recordFixedCells(fixedCells);
+    if (!labels) {
+        writer.leaveOutLabels();
+    }
     return writer.write({version_, outputTally(), request_.direction});
 }
 

@@ -8,9 +8,9 @@
 
 #include "core/assembly/layout.h"
 #include "core/assembly/map_writer.h"
-#include "core/common/problem.h"
-#include "core/assembly/source_map.h"
 #include "core/assembly/merge_request.h"
+#include "core/assembly/source_map.h"
+#include "core/common/problem.h"
 
 namespace pw {
 
@@ -31,8 +31,10 @@ class MergeJob {
     StepResult checkSizes();
     // Skips the value list line and the direction line of every source.
     void skipTwoLines();
-    // Writes the whole output map; the problem of the first damaged read, if any.
-    std::optional<Problem> writeMap(LineWriter& out, std::vector<Cell>* fixedCells = nullptr);
+    // Writes the whole output map (without its labels when `labels` is false); the problem
+    // of the first damaged read, if any.
+    std::optional<Problem> writeMap(LineWriter& out, std::vector<Cell>* fixedCells = nullptr,
+                                    bool labels = true);
     // The name of a source whose reading failed for a reason other than its end.
     std::optional<std::string> failedSource() const;
 

@@ -526,4 +526,14 @@ std::string setupFileLeftOut(const std::string& file, const char* role, const st
                    "; the dialogs leave it out");
 }
 
+std::string rowTooLong(const std::string& name) {
+    return "ERROR: file " + name + " has a row longer than its length";
+}
+
+std::string pictureTooLarge(const std::string& name, int width, int height, int most, int scale) {
+    return "ERROR: picture " + name + " would be " + std::to_string(width) + " by " +
+           std::to_string(height) + " pixels, more than " + std::to_string(most) +
+           "; the largest scale that fits is " + std::to_string(scale);
+}
+
 }  // namespace pw::messages

@@ -243,5 +243,11 @@ std::string fileNamedLikeOption(const std::string& name);
 // A setup opened in the dialogs whose output or picture (`role`, `path` as the setup names
 // it, escaped) lies outside its folder: the dialogs leave it out.
 std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path);
+// A map whose row holds more than blanks past its length is damaged, like one that ends
+// early.
+std::string rowTooLong(const std::string& name);
+// A PNG picture of more than `most` pixels a side is refused before it is drawn; `scale`
+// is the largest number of pixels per cell that fits.
+std::string pictureTooLarge(const std::string& name, int width, int height, int most, int scale);
 
 }  // namespace pw::messages

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -15,6 +16,17 @@
 class QIODevice;
 
 namespace pw {
+
+// How a line read within a limit ended.
+struct LimitedLine {
+    enum class Kind {
+        Line,       // read: `size` bytes, at most the limit, handed over
+        EndOfFile,  // there was no line to read
+        TooLong,    // a byte other than a blank lies past the limit
+    };
+    Kind kind = Kind::EndOfFile;
+    std::size_t size = 0;
+};
 
 // Streams one map file in file order, the way the map format reads it: integers and
 // floating-point numbers that skip leading white space (line ends included), and lines.
@@ -41,6 +53,11 @@ class LineReader {
     // line end left out, and moves past it. The line's size; nullopt at the end of the file.
     template <class Sink>
     std::optional<std::size_t> streamLine(Sink&& sink);
+    // The same for a line that may hold at most `limit` bytes: blanks past the limit are
+    // dropped, and the first other byte there stops the read, the reader left at that byte
+    // (nothing after it is read).
+    template <class Sink>
+    LimitedLine streamLineWithin(std::size_t limit, Sink&& sink);
     // The first `limit` bytes of the current line (all of it when shorter), valid until the
     // next read; the rest of the line is passed over. nullopt at the end of the file.
     std::optional<std::string_view> readLineHead(std::size_t limit);
@@ -88,37 +105,60 @@ class LineReader {
 
 template <class Sink>
 std::optional<std::size_t> LineReader::streamLine(Sink&& sink) {
+    const LimitedLine line = streamLineWithin(std::string::npos, std::forward<Sink>(sink));
+    return line.kind == LimitedLine::Kind::Line ? std::optional(line.size) : std::nullopt;
+}
+
+template <class Sink>
+LimitedLine LineReader::streamLineWithin(std::size_t limit, Sink&& sink) {
     if (peek() < 0) {
-        return std::nullopt;
+        return {};
     }
     std::size_t size = 0;
+    // Hands over what of a piece fits; false, the reader left at the byte, when the rest
+    // holds a byte other than a blank.
+    const auto take = [&](const char* start, std::size_t piece) {
+        const std::size_t fits = std::min(piece, limit - size);
+        sink(std::string_view(start, fits));
+        size += fits;
+        const char* end = start + piece;
+        const char* other = std::find_if(start + fits, end, [](char c) { return c != ' '; });
+        if (other != end) {
+            pos_ = static_cast<std::size_t>(other - buffer_.data());
+            return false;
+        }
+        return true;
+    };
     for (;;) {
         const char* start = buffer_.data() + pos_;
         std::size_t piece = end_ - pos_;
         if (const void* found = std::memchr(start, '\n', piece)) {
             piece = static_cast<std::size_t>(static_cast<const char*>(found) - start);
-            pos_ += piece + 1;
+            const std::size_t next = pos_ + piece + 1;
             if (piece > 0 && start[piece - 1] == '\r') {
                 --piece;  // CR LF is one line end
             }
-            sink(std::string_view(start, piece));
-            return size + piece;
+            if (!take(start, piece)) {
+                return {LimitedLine::Kind::TooLong, size};
+            }
+            pos_ = next;
+            return {LimitedLine::Kind::Line, size};
         }
         // No line end buffered: hand over all but a last CR, which may start a CR LF.
         if (start[piece - 1] == '\r') {
             --piece;
         }
-        sink(std::string_view(start, piece));
-        size += piece;
+        if (!take(start, piece)) {
+            return {LimitedLine::Kind::TooLong, size};
+        }
         pos_ += piece;
         keepUnread();
         if (!readMore()) {
-            if (pos_ < end_) {  // a CR that ends the file is content
-                sink(std::string_view(buffer_.data() + pos_, end_ - pos_));
-                size += end_ - pos_;
-                pos_ = end_;
+            if (pos_ < end_ && !take(buffer_.data() + pos_, end_ - pos_)) {
+                return {LimitedLine::Kind::TooLong, size};  // a CR that ends the file is content
             }
-            return size;
+            pos_ = end_;
+            return {LimitedLine::Kind::Line, size};
         }
     }
 }

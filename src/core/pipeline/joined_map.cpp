@@ -21,7 +21,8 @@ bool note(const StepResult& result, JoinedMap& joined) {
 // Joins in rounds: each round opens the sources afresh with every slot that failed so far
 // left out, and a round that finds a new failure starts the next. A size check against a
 // failing first source would blame every other slot, so then only that source is left out.
-JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* cancel) {
+JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* cancel,
+                       JoinedLabels labels) {
     JoinedMap joined;
     joined.slotProblems.resize(request.slots.size());
     const std::optional<LayoutShape> shape =
@@ -61,7 +62,8 @@ JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* can
         joined.fixedCells.clear();
         MemoryOutput output(cancel);
         LineWriter writer(output);
-        if (const std::optional<Problem> damage = job.writeMap(writer, &joined.fixedCells)) {
+        if (const std::optional<Problem> damage =
+                job.writeMap(writer, &joined.fixedCells, labels == JoinedLabels::Kept)) {
             joined.slotProblems[static_cast<std::size_t>(damage->slot)] = damage->message;
             continue;
         }

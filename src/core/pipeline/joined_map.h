@@ -28,7 +28,11 @@ struct JoinedMap {
 };
 
 // Joins the request's slots in memory, never touching the disk. `cancel`, when given, is
-// polled while writing, so that a newer request can supersede this one.
-JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* cancel = nullptr);
+// polled while writing, so that a newer request can supersede this one. A join for the
+// cells alone (the seam check) leaves the labels out: its memory is then bounded by the
+// map's size, whatever the sources' label sections hold.
+enum class JoinedLabels { Kept, LeftOut };
+JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* cancel = nullptr,
+                       JoinedLabels labels = JoinedLabels::Kept);
 
 }  // namespace pw
