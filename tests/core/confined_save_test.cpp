@@ -2,12 +2,16 @@
 // A run's save stays in the folder its plan checked: a folder swapped for a link while
 // setups run never carries a map outside.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
 #include <thread>
 
+#include "core/pipeline/held_folder.h"
 #include "core/pipeline/save_pipeline.h"
 #include "core/setup/setup_run.h"
 #include "test_support.h"
@@ -59,6 +63,87 @@ TEST(ConfinedSave, AFolderSwappedForALinkDuringARunNeverTakesTheMapOutside) {
     stop = true;
     racer.join();
     EXPECT_EQ(outside, 0) << "of " << saved << " maps saved";
+}
+
+// Both ways of resolving a path beneath a held folder agree: links that stay inside are
+// followed, every step out is refused, whatever the kernel offers.
+class Beneath : public testing::TestWithParam<pw::BeneathResolver> {};
+
+TEST_P(Beneath, FollowsLinksInsideAndRefusesEveryStepOut) {
+    const pw::test::TempFolder work;
+    const fs::path held = work.path() / "held";
+    fs::create_directories(held / "sub" / "deeper");
+    fs::create_directory(work.path() / "outside");
+    fs::create_directory_symlink("sub", held / "in");
+    fs::create_directory_symlink("sub/../sub/deeper", held / "deep");
+    fs::create_directory_symlink("..", held / "up");
+    fs::create_directory_symlink("../outside", held / "out");
+    fs::create_directory_symlink(work.path() / "outside", held / "absolute");
+    fs::create_directory_symlink("loop", held / "loop");
+    pw::test::writeFile(held / "file", "");
+    const struct {
+        const char* path;
+        int error;            // 0: it resolves, to `leadsTo` below `held`
+        const char* leadsTo;  //
+    } cases[] = {
+        {".", 0, "."},
+        {"sub", 0, "sub"},
+        {"in/deeper", 0, "sub/deeper"},
+        {"deep", 0, "sub/deeper"},
+        {"sub/..", 0, "."},
+        {"in/../in", 0, "sub"},
+        {"..", EXDEV, ""},
+        {"up", EXDEV, ""},
+        {"sub/../..", EXDEV, ""},
+        {"out", EXDEV, ""},
+        {"absolute", EXDEV, ""},
+        {"loop", ELOOP, ""},
+        {"missing", ENOENT, ""},
+        {"file", ENOTDIR, ""},
+    };
+    const pw::Descriptor root(::open(held.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    for (const auto& [path, error, leadsTo] : cases) {
+        errno = 0;
+        const pw::Descriptor found = pw::openFolderBeneath(root.get(), path, GetParam());
+        EXPECT_EQ(found.valid() ? 0 : errno, error) << path;
+        struct stat got {
+        }, expected{};
+        if (error == 0 && found.valid() && ::fstat(found.get(), &got) == 0 &&
+            ::stat((held / leadsTo).c_str(), &expected) == 0) {
+            EXPECT_EQ(got.st_ino, expected.st_ino) << path;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolvers, Beneath,
+                         testing::Values(pw::BeneathResolver::Kernel, pw::BeneathResolver::Walk));
+
+// A run holds each setup's folder until it ends: more folders than the soft limit of open
+// files still run.
+TEST(ConfinedSave, ARunOverMoreFoldersThanTheSoftLimitOfOpenFilesHoldsThemAll) {
+    struct rlimit before {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &before), 0);
+    if (before.rlim_max < 256) {
+        GTEST_SKIP() << "the hard limit of open files is too low to raise";
+    }
+    const pw::test::TempFolder work;
+    std::vector<std::string> setups;
+    for (int folder = 0; folder < 80; ++folder) {
+        const fs::path setup = work.path() / std::to_string(folder) / "board.pwsetup";
+        fs::create_directories(setup.parent_path());
+        pw::test::writeFile(
+            setup,
+            R"({"format": 1, "layout": "top-to-bottom", "slots": [{"mark": "none"}, {"mark": "none"}]})");
+        setups.push_back(setup.string());
+    }
+    struct rlimit low = before;
+    low.rlim_cur = 64;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &low), 0);
+    const std::vector<pw::PlannedSetup> plans = pw::planRun(setups, {}, false);
+    ::setrlimit(RLIMIT_NOFILE, &before);
+    for (const pw::PlannedSetup& planned : plans) {
+        EXPECT_TRUE(planned.problems.empty()) << planned.problems.front().message;
+    }
 }
 
 }  // namespace

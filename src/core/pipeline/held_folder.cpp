@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <linux/openat2.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -27,64 +28,6 @@ constexpr mode_t kSavedModeBits = 0666;
 
 std::string reasonOf(int error) {
     return std::strerror(error);
-}
-
-// Where the kernel has no openat2: the same walk by hand, a step at a time without
-// following links, each link read and walked in its turn, and no step above `held`.
-Descriptor walkBeneath(int held, const std::string& path) {
-    std::vector<Descriptor> walked;  // the folders below `held` on the way
-    std::deque<std::string> rest = componentsOf(path);
-    int links = 0;
-    while (!rest.empty()) {
-        const std::string part = std::move(rest.front());
-        rest.pop_front();
-        const int at = walked.empty() ? held : walked.back().get();
-        if (part == ".") {
-            continue;
-        }
-        if (part == "..") {
-            if (walked.empty()) {
-                errno = EXDEV;
-                return {};
-            }
-            walked.pop_back();
-            continue;
-        }
-        Descriptor next(::openat(at, part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (next.valid()) {
-            walked.push_back(std::move(next));
-            continue;
-        }
-        const int error = errno;
-        std::vector<char> target(PATH_MAX);
-        const ssize_t length = ::readlinkat(at, part.c_str(), target.data(), target.size());
-        if (length <= 0) {
-            errno = error;
-            return {};
-        }
-        if (++links > kMostLinks || target.front() == '/') {
-            errno = links > kMostLinks ? ELOOP : EXDEV;
-            return {};
-        }
-        std::deque<std::string> more =
-            componentsOf(std::string(target.data(), static_cast<std::size_t>(length)));
-        rest.insert(rest.begin(), more.begin(), more.end());
-    }
-    return Descriptor(::openat(walked.empty() ? held : walked.back().get(), ".",
-                               O_PATH | O_DIRECTORY | O_CLOEXEC));
-}
-
-// The folder `path` names below `held`, resolved by the kernel so that no step leads out
-// of it (EXDEV when one would); links that stay inside are followed.
-Descriptor openFolderBeneath(int held, const std::string& path) {
-    open_how how{};
-    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
-    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
-    const long fd = ::syscall(SYS_openat2, held, path.c_str(), &how, sizeof how);
-    if (fd >= 0 || (errno != ENOSYS && errno != EPERM)) {
-        return Descriptor(static_cast<int>(fd));
-    }
-    return walkBeneath(held, path);
 }
 
 // Is the file named `name` in `folder` still what the plan found there? The reason when not.
@@ -224,7 +167,74 @@ class ConfinedOutput final : public OutputFile {
     bool committed_ = false;
 };
 
+// Where the kernel has no openat2: the same walk by hand, a step at a time without
+// following links, each link read and walked in its turn, and no step above `held`.
+Descriptor walkBeneath(int held, const std::string& path) {
+    std::vector<Descriptor> walked;  // the folders below `held` on the way
+    std::deque<std::string> rest = componentsOf(path);
+    int links = 0;
+    while (!rest.empty()) {
+        const std::string part = std::move(rest.front());
+        rest.pop_front();
+        const int at = walked.empty() ? held : walked.back().get();
+        if (part == ".") {
+            continue;
+        }
+        if (part == "..") {
+            if (walked.empty()) {
+                errno = EXDEV;
+                return {};
+            }
+            walked.pop_back();
+            continue;
+        }
+        Descriptor next(::openat(at, part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (next.valid()) {
+            walked.push_back(std::move(next));
+            continue;
+        }
+        const int error = errno;
+        std::vector<char> target(PATH_MAX);
+        const ssize_t length = ::readlinkat(at, part.c_str(), target.data(), target.size());
+        if (length <= 0) {
+            errno = error;
+            return {};
+        }
+        if (++links > kMostLinks || target.front() == '/') {
+            errno = links > kMostLinks ? ELOOP : EXDEV;
+            return {};
+        }
+        std::deque<std::string> more =
+            componentsOf(std::string(target.data(), static_cast<std::size_t>(length)));
+        rest.insert(rest.begin(), more.begin(), more.end());
+    }
+    return Descriptor(::openat(walked.empty() ? held : walked.back().get(), ".",
+                               O_PATH | O_DIRECTORY | O_CLOEXEC));
+}
+
 }  // namespace
+
+Descriptor openFolderBeneath(int held, const std::string& path, BeneathResolver resolver) {
+    if (resolver == BeneathResolver::Walk) {
+        return walkBeneath(held, path);
+    }
+    open_how how{};
+    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
+    const long fd = ::syscall(SYS_openat2, held, path.c_str(), &how, sizeof how);
+    if (fd >= 0 || (errno != ENOSYS && errno != EPERM)) {
+        return Descriptor(static_cast<int>(fd));
+    }
+    return walkBeneath(held, path);
+}
+
+void allowManyHeldFolders() {
+    struct rlimit files {};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    }
+}
 
 Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
     if (this != &other) {

@@ -41,6 +41,19 @@ struct HeldFolder {
     std::string path;  // where it was when held, as placeOf gives it
 };
 
+// How a path below a held folder is resolved: by the kernel (openat2), or, where the kernel
+// has no openat2, by a walk of single steps that reads each link on the way. Both follow
+// links that stay inside and refuse, with EXDEV, any step out (`..` above the folder, an
+// absolute link); a loop of links gives ELOOP.
+enum class BeneathResolver { Kernel, Walk };
+Descriptor openFolderBeneath(int held, const std::string& path,
+                             BeneathResolver resolver = BeneathResolver::Kernel);
+
+// A run holds one folder per setup folder until it ends; the soft limit of open files
+// (1,024 on many desktops) is raised to the hard one, so that a run over more folders than
+// that is not refused for want of descriptors.
+void allowManyHeldFolders();
+
 // Holds the folder `folder` (a place as placeOf gives it); null and the reason when it
 // cannot be opened or is no longer the folder `folder` saw.
 std::shared_ptr<const HeldFolder> holdFolder(const FilePlace& folder, std::string& reason);

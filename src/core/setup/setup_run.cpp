@@ -136,6 +136,9 @@ std::vector<PlannedSetup> planRun(const std::vector<std::string>& setupFiles,
                                   const std::vector<std::string>& roots, bool allowOutside) {
     std::vector<PlannedSetup> plans;
     HeldFolders held;
+    if (!allowOutside) {
+        allowManyHeldFolders();
+    }
     for (const std::string& file : setupFiles) {
         plans.push_back(planSetup(file, roots, allowOutside, held));
     }
