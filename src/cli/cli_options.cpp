@@ -670,7 +670,8 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
                     "setup names one), printing one line per setup. A setup that fails does not "
                     "stop the others. Paths in a setup are read from the setup's folder; a setup "
                     "that names no output map writes NAME.map beside NAME.pwsetup. A setup writes "
-                    "only inside its own folder, and no setup of a run writes what another one "
+                    "only a map (.map) and a picture (.png or .pdf), only inside its own folder, "
+                    "and no setup of a run writes what another one "
                     "writes or reads; the run is checked as a whole before anything is written.");
     p.optionsEndAtFirstArgument();
     const QCommandLineOption dryRunOption =
