@@ -318,6 +318,9 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
               std::vector<int>({2, 2, 26, 2, false}));
     EXPECT_EQ(joined.fixedCells,
               std::vector<pw::Cell>({{8, 1}, {16, 1}, {24, 1}, {7, 2}, {15, 2}, {23, 2}}));
+    // The seam check's join is the same map up to its labels, which it leaves out.
+    const QByteArray cells = pw::joinInMemory(merge, nullptr, pw::JoinedLabels::LeftOut).bytes;
+    EXPECT_TRUE(cells.endsWith("\r\nx\r\n") && joined.bytes.startsWith(cells)) << cells.size();
     const std::atomic<bool> cancel{true};
     EXPECT_TRUE(pw::joinInMemory(merge, &cancel).cancelled);
     const std::string whole = MapBuilder{.length = 26}.text();  // SHORT ends at its block "b"
