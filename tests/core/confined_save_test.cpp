@@ -11,6 +11,7 @@
 #include <chrono>
 #include <thread>
 
+#include "core/common/messages.h"
 #include "core/pipeline/held_folder.h"
 #include "core/pipeline/save_pipeline.h"
 #include "core/setup/setup_run.h"
@@ -63,6 +64,23 @@ TEST(ConfinedSave, AFolderSwappedForALinkDuringARunNeverTakesTheMapOutside) {
     stop = true;
     racer.join();
     EXPECT_EQ(outside, 0) << "of " << saved << " maps saved";
+}
+
+// A file that takes the target's place while the map is written is not replaced: the commit
+// is refused and says why.
+TEST(ConfinedSave, ATargetThatAppearsDuringTheWriteIsNotReplaced) {
+    const pw::test::TempFolder work;
+    pw::test::writeFile(work.path() / "board.pwsetup",
+                        R"({"format": 1, "layout": "top-to-bottom", "slots": [{"mark": "none"},)"
+                        R"( {"mark": "none"}]})");
+    const pw::PlannedSetup planned =
+        pw::planRun({(work.path() / "board.pwsetup").string()}, {}, false).front();
+    pw::OpenedOutput opened = pw::openerOf(planned.output, false)(planned.output.path);
+    ASSERT_TRUE(opened.file && opened.file->write("new", 3));
+    pw::test::writeFile(work.path() / "board.map", "planted");
+    EXPECT_FALSE(opened.file->commit());
+    EXPECT_EQ(opened.file->errorString(), pw::messages::kPlaceChanged);
+    EXPECT_EQ(pw::test::readFile(work.path() / "board.map"), "planted");
 }
 
 // Both ways of resolving a path beneath a held folder agree: links that stay inside are
