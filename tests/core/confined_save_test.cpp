@@ -81,6 +81,12 @@ TEST(ConfinedSave, ATargetThatAppearsDuringTheWriteIsNotReplaced) {
     EXPECT_FALSE(opened.file->commit());
     EXPECT_EQ(opened.file->errorString(), pw::messages::kPlaceChanged);
     EXPECT_EQ(pw::test::readFile(work.path() / "board.map"), "planted");
+    // A run allowed outside saves by the path: what lies there then is replaced.
+    const pw::PlannedSetup outside =
+        pw::planRun({(work.path() / "board.pwsetup").string()}, {}, true).front();
+    opened = pw::openerOf(outside.output, false)(outside.output.path);
+    ASSERT_TRUE(opened.file && opened.file->write("new", 3) && opened.file->commit());
+    EXPECT_EQ(pw::test::readFile(work.path() / "board.map"), "new");
 }
 
 // Both ways of resolving a path beneath a held folder agree: links that stay inside are

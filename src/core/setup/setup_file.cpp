@@ -151,8 +151,6 @@ class ObjectReader {
         return found;
     }
 
-    const QJsonObject& object() const { return object_; }
-
   private:
     const QJsonObject& object_;
     std::string where_;
