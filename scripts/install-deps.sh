@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev
     qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
     libpng-dev poppler-utils
     clang libclang-rt-14-dev
     desktop-file-utils appstream shared-mime-info libxml2-utils dpkg-dev file
@@ -18,3 +19,9 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update
 $sudo apt-get install -y --no-install-recommends "${packages[@]}"
+# The locale tests run under German and French; without these locales they could not fail.
+for locale in de_DE fr_FR; do
+    if ! locale -a | grep -qix "${locale}.utf-\?8"; then
+        $sudo localedef -i "$locale" -f UTF-8 "${locale}.UTF-8"
+    fi
+done

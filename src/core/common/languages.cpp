@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/common/languages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <memory>
+
+namespace pw {
+namespace {
+
+// "de_DE.UTF-8@euro" -> "de_DE": what a translation's file name can carry.
+QString languageOf(QString locale) {
+    const qsizetype end = locale.indexOf(QRegularExpression(QStringLiteral("[.@]")));
+    return end < 0 ? locale : locale.left(end);
+}
+
+// "de_DE" then "de", each once, in the order asked.
+void addWithFallback(QStringList& languages, const QString& language) {
+    if (language.isEmpty()) {
+        return;
+    }
+    for (const QString& each : {language, language.section(u'_', 0, 0)}) {
+        if (!each.isEmpty() && !languages.contains(each)) {
+            languages.append(each);
+        }
+    }
+}
+
+}  // namespace
+
+QStringList wantedLanguages(const std::function<QString(const char*)>& variable) {
+    QString locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = variable(name);
+        if (!locale.isEmpty()) {
+            break;
+        }
+    }
+    const QString language = languageOf(locale);
+    if (language.isEmpty() || language == u"C" || language == u"POSIX") {
+        return {};
+    }
+    QStringList languages;
+    for (const QString& asked : variable("LANGUAGE").split(u':', Qt::SkipEmptyParts)) {
+        addWithFallback(languages, languageOf(asked));
+    }
+    addWithFallback(languages, language);
+    return languages;
+}
+
+QString translationsFolder() {
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("../share/panelwright/translations"));
+}
+
+namespace {
+
+// A translation loaded from `folder`, handed to the application (its parent from then on),
+// or nothing when the file is missing or damaged.
+bool installTranslation(QCoreApplication& app, const QString& name, const QString& folder) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(name, folder)) {
+        return false;
+    }
+    translator->setParent(&app);
+    return QCoreApplication::installTranslator(translator.release());
+}
+
+}  // namespace
+
+void installTranslations(QCoreApplication& app, const QStringList& languages,
+                         const QString& folder) {
+    for (const QString& language : languages) {
+        if (language == u"en") {
+            return;  // the source texts are English
+        }
+        if (installTranslation(app, QStringLiteral("panelwright_") + language, folder)) {
+            installTranslation(app, QStringLiteral("qtbase_") + language,
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return;
+        }
+    }
+}
+
+void installTranslations(QCoreApplication& app) {
+    installTranslations(app, wantedLanguages([](const char* name) {
+                            return qEnvironmentVariable(name);
+                        }),
+                        translationsFolder());
+}
+
+}  // namespace pw

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which language the program speaks, chosen from the environment as the system's own
+// tools choose it, and the translations that make it speak so.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QCoreApplication;
+
+namespace pw {
+
+// The languages asked for, best first ("de_DE", "de"). The locale of messages is LC_ALL,
+// else LC_MESSAGES, else LANG; none, "C" or "POSIX" asks for the untranslated English,
+// whatever LANGUAGE says, so that scripts that set LC_ALL=C read today's texts. Otherwise
+// LANGUAGE's list (colon-separated) comes first, then that locale's language. `variable`
+// reads one environment variable (empty when unset).
+QStringList wantedLanguages(const std::function<QString(const char*)>& variable);
+
+// The folder the program's translations are installed in, beside its binaries
+// (`bin/../share/panelwright/translations`), in a build tree as once installed.
+QString translationsFolder();
+
+// Loads, for the first wanted language that has one, the program's translation from
+// `folder` and Qt's own, so that standard buttons and file dialogs speak it too. A missing
+// or damaged file leaves the English texts, without a word. Needs the application made.
+void installTranslations(QCoreApplication& app, const QStringList& languages,
+                         const QString& folder);
+// The same for the languages of this process's environment.
+void installTranslations(QCoreApplication& app);
+
+}  // namespace pw
