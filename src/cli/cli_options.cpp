@@ -12,10 +12,12 @@
 #include <variant>
 
 #include "core/assembly/layout.h"
+#include "core/assembly/layout_choices.h"
 #include "core/common/file_path.h"
 #include "core/common/file_place.h"
 #include "core/common/messages.h"
 #include "core/mapfile/direction.h"
+#include "core/mapfile/keyword_choices.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/map_set.h"

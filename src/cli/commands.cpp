@@ -153,7 +153,7 @@ int runList(const ListCommand& command) {
         std::cerr << messages::warning(note) << '\n';
     }
     if (!maps) {
-        std::cerr << messages::kMapFilesNotFound << '\n';
+        std::cerr << messages::translated(messages::kMapFilesNotFound) << '\n';
         return 1;
     }
     std::string lines;

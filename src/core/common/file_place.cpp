@@ -97,7 +97,7 @@ FilePlace placeOf(const std::string& path) {
             struct stat folder {};
             if (::stat(at.c_str(), &folder) == 0 && isForeignLink(folder, found)) {
                 place.path = next;
-                place.refusal = messages::kForeignLink;
+                place.refusal = messages::translated(messages::kForeignLink);
                 return place;
             }
             std::vector<char> target(PATH_MAX + 1);

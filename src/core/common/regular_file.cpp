@@ -18,7 +18,7 @@ OpenedFile openRegularFile(const std::string& path) {
         return {nullptr, OpenFailure::CannotOpen, std::strerror(ENOENT)};
     }
     if (!pathRoundTrips(path)) {
-        return {nullptr, OpenFailure::NameNotUtf8, messages::kNameNotUtf8};
+        return {nullptr, OpenFailure::NameNotUtf8, messages::translated(messages::kNameNotUtf8)};
     }
     // What the path names is looked at before it is opened: opening a device may already
     // do something (rewind a tape, start a watchdog), and opening a fifo waits for a writer.
@@ -29,7 +29,7 @@ OpenedFile openRegularFile(const std::string& path) {
                 std::strerror(error)};
     }
     if (!S_ISREG(target.st_mode)) {
-        return {nullptr, OpenFailure::NotRegular, messages::kNotRegularFile};
+        return {nullptr, OpenFailure::NotRegular, messages::translated(messages::kNotRegularFile)};
     }
     // Non-blocking, and looked at again once open, in case the name was swapped meanwhile.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -39,7 +39,7 @@ OpenedFile openRegularFile(const std::string& path) {
     struct stat opened {};
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
-        return {nullptr, OpenFailure::NotRegular, messages::kNotRegularFile};
+        return {nullptr, OpenFailure::NotRegular, messages::translated(messages::kNotRegularFile)};
     }
     auto file = std::make_unique<QFile>();
     // The reader buffers on its own; Qt's buffer would only copy every byte once more.

@@ -11,7 +11,7 @@ namespace pw {
 struct MapSetInfo {
     const char* name;         // "Ironfall"
     const char* folder;       // the map-set folder below the program folder
-    const char* dialogTitle;  // caption of the composer dialogs
+    const char* dialogTitle;  // caption of the composer dialogs, translated in context "MapSet"
     int base;                 // the map-set base of the tally arithmetic
 };
 

@@ -37,13 +37,16 @@ std::optional<std::string> changedFrom(int folder, const std::string& name,
         if (errno != ENOENT) {
             return reasonOf(errno);
         }
-        return planned.exists ? std::optional<std::string>(messages::kPlaceChanged) : std::nullopt;
+        return planned.exists
+                   ? std::optional<std::string>(messages::translated(messages::kPlaceChanged))
+                   : std::nullopt;
     }
     if (!planned.exists || found.st_dev != planned.device || found.st_ino != planned.inode) {
-        return messages::kPlaceChanged;
+        return messages::translated(messages::kPlaceChanged);
     }
-    return S_ISREG(found.st_mode) ? std::nullopt
-                                  : std::optional<std::string>(messages::kNotRegularFile);
+    return S_ISREG(found.st_mode)
+               ? std::nullopt
+               : std::optional<std::string>(messages::translated(messages::kNotRegularFile));
 }
 
 // A save beneath a held folder: written to a temporary file in the folder found and
@@ -266,7 +269,7 @@ std::shared_ptr<const HeldFolder> holdFolder(const FilePlace& folder, std::strin
         return nullptr;
     }
     if (!folder.exists || found.st_dev != folder.device || found.st_ino != folder.inode) {
-        reason = messages::kPlaceChanged;
+        reason = messages::translated(messages::kPlaceChanged);
         return nullptr;
     }
     return std::make_shared<const HeldFolder>(HeldFolder{std::move(fd), folder.path});
@@ -279,7 +282,8 @@ OpenedOutput openBeneath(const HeldFolder& held, const std::string& beneath,
     Descriptor folder = openFolderBeneath(
         held.fd.get(), slash == std::string::npos ? "." : beneath.substr(0, slash));
     if (!folder.valid()) {
-        return {nullptr, errno == EXDEV ? messages::kPlaceChanged : reasonOf(errno)};
+        return {nullptr,
+                errno == EXDEV ? messages::translated(messages::kPlaceChanged) : reasonOf(errno)};
     }
     struct stat found {};
     if (std::optional<std::string> changed = changedFrom(folder.get(), name, planned, found)) {

@@ -111,12 +111,12 @@ class SafeOutput final : public OutputFile {
 std::optional<std::string> refusedTarget(const std::string& path) {
     // A name Qt cannot hold as text would be written under another name.
     if (!pathRoundTrips(path)) {
-        return messages::kNameNotUtf8;
+        return messages::translated(messages::kNameNotUtf8);
     }
     // A link is followed to the file it names, which is the one replaced.
     const FilePlace place = placeOf(path);
     if (path.empty() || (place.exists && !place.regular)) {
-        return messages::kNotRegularFile;
+        return messages::translated(messages::kNotRegularFile);
     }
     if (!place.refusal.empty()) {
         return place.refusal;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/pipeline/save_pipeline.h"
 
+#include "core/assembly/layout_choices.h"
 #include "core/assembly/merge_job.h"
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
@@ -108,7 +109,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
     if (!committed) {
         return writeFailed();
     }
-    host.reportSuccess(std::string(messages::kMapCreated));
+    host.reportSuccess(messages::translated(messages::kMapCreated));
     return SaveOutcome::Saved;
 }
 

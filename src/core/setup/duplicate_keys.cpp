@@ -4,6 +4,8 @@
 #include <set>
 #include <vector>
 
+#include "core/common/messages.h"
+
 namespace pw {
 namespace {
 
@@ -45,7 +47,7 @@ std::string readString(const QByteArray& json, qsizetype& at) {
 // How the setup's messages name where a level lies.
 std::string whereOf(const std::vector<Level>& levels) {
     if (levels.size() == 3 && !levels[1].object && levels[0].key == "slots") {
-        return "slot " + std::to_string(levels[1].index + 1);
+        return messages::setup::slotPlace(levels[1].index + 1);
     }
     if (levels.size() == 2 && levels[0].key == "picture") {
         return "picture";

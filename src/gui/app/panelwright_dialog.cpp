@@ -8,6 +8,7 @@
 #include <array>
 
 #include "core/assembly/layout.h"
+#include "core/assembly/layout_choices.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_set.h"
 #include "gui/app/about_dialog.h"

@@ -259,7 +259,7 @@ void ComposerDialog::showEvent(QShowEvent* event) {
 
 void ComposerDialog::onInitDialog() {
     if (const MapSetInfo* mapSet = mapSetInfo(mapSetIndex_)) {
-        setWindowTitle(QString::fromLatin1(mapSet->dialogTitle));
+        setWindowTitle(QCoreApplication::translate("MapSet", mapSet->dialogTitle));
         widgets_.mapSetPicture->load(
             QString::fromLatin1(kMapSetPictures.at(static_cast<std::size_t>(mapSetIndex_))));
     }
@@ -389,8 +389,8 @@ void ComposerDialog::listMapFiles(QComboBox& mapList) {
         }
     }
     if (!mapSetFound_) {
-        const std::string_view notFound = messages::kMapFilesNotFound;
-        environment_.prompts->showError(this, QString::fromUtf8(notFound.data(), notFound.size()));
+        environment_.prompts->showError(
+            this, QString::fromStdString(messages::translated(messages::kMapFilesNotFound)));
         return;
     }
     // Each name is opened from the folder it was listed from (MapListModel::PathRole).
