@@ -14,13 +14,13 @@
 #include "core/assembly/layout.h"
 #include "core/assembly/layout_choices.h"
 #include "core/common/file_path.h"
-#include "core/common/file_place.h"
 #include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/keyword_choices.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/map_set.h"
+#include "core/system/file_place.h"
 
 namespace pw::cli {
 namespace {

@@ -11,12 +11,12 @@
 #include "cli/setup_commands.h"
 #include "cli/standard_output.h"
 #include "core/common/file_path.h"
-#include "core/common/file_place.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
 #include "core/pipeline/save_pipeline.h"
+#include "core/system/file_place.h"
 #include "render/picture_companion.h"
 #include "render/seam_check.h"
 

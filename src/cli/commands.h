@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/cli_options.h"
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw::cli {
 

@@ -8,8 +8,8 @@
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
-#include "core/common/regular_file.h"
 #include "core/mapfile/line_reader.h"
+#include "core/system/regular_file.h"
 #include "render/palette.h"
 
 namespace pw {

@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 #include "core/common/messages.h"
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/common/regular_file.h"
+#include "core/system/regular_file.h"
 
 class QIODevice;
 

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "core/assembly/merge_job.h"
 #include "core/mapfile/line_writer.h"
-#include "core/pipeline/memory_output.h"
+#include "core/output/memory_output.h"
 
 namespace pw {
 namespace {

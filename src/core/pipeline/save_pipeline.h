@@ -8,8 +8,8 @@
 
 #include "core/assembly/map_writer.h"
 #include "core/assembly/merge_request.h"
+#include "core/output/safe_output.h"
 #include "core/pipeline/pipeline_host.h"
-#include "core/pipeline/safe_output.h"
 
 namespace pw {
 

@@ -4,7 +4,7 @@
 #include "core/assembly/merge_job.h"
 #include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw {
 std::optional<Problem> checkSourceWhole(const std::string& path, const std::string& name) {

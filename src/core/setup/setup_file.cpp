@@ -11,12 +11,12 @@
 
 #include "core/assembly/layout_choices.h"
 #include "core/common/messages.h"
-#include "core/common/regular_file.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/keyword_choices.h"
 #include "core/mapfile/map_set.h"
-#include "core/pipeline/safe_output.h"
+#include "core/output/safe_output.h"
 #include "core/setup/duplicate_keys.h"
+#include "core/system/regular_file.h"
 
 namespace pw {
 namespace {

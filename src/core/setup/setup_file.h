@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/common/problem.h"
-#include "core/pipeline/safe_output.h"
+#include "core/output/safe_output.h"
 #include "core/setup/setup.h"
 
 namespace pw {

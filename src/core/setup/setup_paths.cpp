@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "core/common/file_path.h"
-#include "core/common/file_place.h"
 #include "core/mapfile/map_set.h"
+#include "core/system/file_place.h"
 
 namespace pw {
 namespace {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/assembly/merge_request.h"
-#include "core/common/file_place.h"
 #include "core/common/problem.h"
-#include "core/mapfile/output_file.h"
-#include "core/pipeline/held_folder.h"
+#include "core/output/output_file.h"
 #include "core/setup/setup.h"
+#include "core/system/file_place.h"
+#include "core/system/held_folder.h"
 
 namespace pw {
 

@@ -8,7 +8,7 @@
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
-#include "core/pipeline/memory_output.h"
+#include "core/output/memory_output.h"
 #include "core/pipeline/save_pipeline.h"
 #include "gui/common/user_prompts.h"
 #include "render/picture_companion.h"

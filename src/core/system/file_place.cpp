@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/common/file_place.h"
+#include "core/system/file_place.h"
 
 #include <limits.h>
 #include <sys/stat.h>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw {
 

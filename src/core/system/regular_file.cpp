@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/common/regular_file.h"
+#include "core/system/regular_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
