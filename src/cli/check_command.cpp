@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "cli/standard_output.h"
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/map_listing.h"
 #include "core/pipeline/joined_map.h"
 #include "core/setup/setup_run.h"

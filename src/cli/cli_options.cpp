@@ -13,8 +13,8 @@
 
 #include "core/assembly/layout.h"
 #include "core/assembly/layout_choices.h"
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/keyword_choices.h"
 #include "core/mapfile/map_file_name.h"

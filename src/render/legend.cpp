@@ -6,8 +6,8 @@
 #include <QFile>
 #include <algorithm>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/line_reader.h"
 #include "core/system/regular_file.h"
 #include "render/palette.h"

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <memory>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/map_sections.h"

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <future>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "render/map_renderer.h"
 #include "render/png_stream.h"
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/common/translated_text.h"
 
 namespace pw::messages {

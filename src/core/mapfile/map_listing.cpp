@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where the map-set folders are found and which map files they list.
 #include "core/mapfile/map_listing.h"
 
 #include <QCoreApplication>
@@ -10,8 +11,8 @@
 #include <memory>
 #include <set>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/map_set.h"
 #include "core/mapfile/names.h"
 #include "core/system/file_system.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The map sets: their names, folders, dialog captions and tally bases.
 #include "core/mapfile/map_set.h"
 
 #include <QtGlobal>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// An output kept in memory: the preview's join and the map a picture is drawn from.
 #pragma once
 
 #include <QByteArray>

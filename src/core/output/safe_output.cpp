@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The safe save of a file by its path, over QSaveFile.
 #include "core/output/safe_output.h"
 
 #include <QFileInfo>
@@ -6,8 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/system/file_place.h"
 #include "core/system/file_system.h"
 #include "core/system/held_folder.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The safe save of a file by its path, over QSaveFile.
 #pragma once
 
 #include <optional>

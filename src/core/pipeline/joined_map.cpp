@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A request joined in memory for the preview, empty panels standing for failed slots.
 #include "core/pipeline/joined_map.h"
 
 #include "core/assembly/merge_job.h"

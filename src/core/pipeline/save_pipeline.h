@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The save pipeline: checks, the merge, its companion pictures, commits together.
 #pragma once
 
 #include <QByteArray>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A source map read through as Save Map reads it, writing nothing.
 #include "core/pipeline/source_check.h"
 
 #include "core/assembly/merge_job.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Setup files read from and written as JSON.
 #include "core/setup/setup_file.h"
 
 #include <QJsonArray>

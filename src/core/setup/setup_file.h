@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Setup files read from and written as JSON.
 #pragma once
 
 #include <QByteArray>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A run of setups planned as a whole before anything is written.
 #pragma once
 
 #include <memory>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where a path leads with every link followed, and the one test of the same file.
 #pragma once
 
 #include <sys/types.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The system calls of a save confined to a folder held open, and of keeping what it replaces.
 #include "core/system/held_folder.h"
 
 #include <fcntl.h>

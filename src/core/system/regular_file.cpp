@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one way a file is opened for reading: only a regular file, never waiting.
 #include "core/system/regular_file.h"
 
 #include <fcntl.h>
@@ -8,8 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 
 namespace pw {
 

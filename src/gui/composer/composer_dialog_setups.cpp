@@ -11,10 +11,10 @@
 #include <QSignalBlocker>
 #include <QUndoStack>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/setup/setup_file.h"
-#include "core/setup/setup_paths.h"
+#include "core/setup/setup_places.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/map_list_model.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/composer/composition.h"
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/map_file_name.h"
 
 namespace pw::gui {
