@@ -11,6 +11,7 @@
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "render/map_renderer.h"
+#include "render/picture_messages.h"
 #include "render/png_stream.h"
 
 namespace pw {
@@ -50,12 +51,12 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     if (std::max(size.width(), size.height()) > kMostPictureSide) {
         const QSize cells = PictureDrawer::pictureSize(outline, 1);
         return Problem{
-            messages::pictureTooLarge(outputName, size.width(), size.height(), kMostPictureSide,
+            PictureMessages::pictureTooLarge(outputName, size.width(), size.height(), kMostPictureSide,
                                       kMostPictureSide / std::max(cells.width(), cells.height()))};
     }
     QImage band(size.width(), bandRows(size, kBandBytes), QImage::Format_RGB32);
     if (band.isNull()) {
-        return Problem{messages::notEnoughMemoryToDraw(source.name)};
+        return Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
     }
     // The palette must precede the rows, so a first drawing counts the colours.
     ColourCount colours;
@@ -75,7 +76,7 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     // thread of its own, the next is drawn.
     QImage second(band.size(), band.format());
     if (second.isNull()) {
-        return Problem{messages::notEnoughMemoryToDraw(source.name)};
+        return Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
     }
     std::array<QImage, 2> bands{std::move(band), std::move(second)};
     std::future<bool> encoding;
