@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The legend file read, with the notes on what was left out.
 #include "render/legend.h"
 
 #include <QColor>

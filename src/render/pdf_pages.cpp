@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The PDF writer of picture_file.h: an overview sheet with the sheet grid, then the map
-// split across sheets of shapes and text with crop marks and each sheet's place in its
-// margin.
+// The PDF writer: an overview sheet with the sheet grid, then the map split across sheets
+// of shapes and text with crop marks and each sheet's place in its margin.
+#include "render/pdf_pages.h"
 
 #include <QIODevice>
 #include <QPageSize>
@@ -11,8 +11,7 @@
 #include <deque>
 
 #include "core/common/messages.h"
-#include "render/map_renderer.h"
-#include "render/picture_file.h"
+#include "render/picture_drawer.h"
 #include "render/picture_messages.h"
 #include "render/sheet_painter.h"
 
@@ -146,8 +145,8 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
     const std::optional<PageGrid> grid = layoutPages(outline.length, outline.height, print);
     if (!grid) {
         return Problem{messages::unableToWrite(
-            outputName, PictureMessages::cellTooLargeForPaper(print.cellMm,
-                                                       std::string(paperInfo(print.paper).name)))};
+            outputName, PictureMessages::cellTooLargeForPaper(
+                            print.cellMm, std::string(paperInfo(print.paper).name)))};
     }
     // Refused before a page is drawn: the largest map at the largest cells would start
     // about a million sheets.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The picture beside a merged map, drawn and committed with it.
 #include "render/picture_companion.h"
 
 #include "core/common/file_path.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// PNG and PDF pictures written band by band and saved safely.
 #include "render/picture_file.h"
 
 #include <QFileInfo>
@@ -10,7 +11,8 @@
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
-#include "render/map_renderer.h"
+#include "render/pdf_pages.h"
+#include "render/picture_drawer.h"
 #include "render/picture_messages.h"
 #include "render/png_stream.h"
 
@@ -50,9 +52,9 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     const QSize size = PictureDrawer::pictureSize(outline, cellSize);
     if (std::max(size.width(), size.height()) > kMostPictureSide) {
         const QSize cells = PictureDrawer::pictureSize(outline, 1);
-        return Problem{
-            PictureMessages::pictureTooLarge(outputName, size.width(), size.height(), kMostPictureSide,
-                                      kMostPictureSide / std::max(cells.width(), cells.height()))};
+        return Problem{PictureMessages::pictureTooLarge(
+            outputName, size.width(), size.height(), kMostPictureSide,
+            kMostPictureSide / std::max(cells.width(), cells.height()))};
     }
     QImage band(size.width(), bandRows(size, kBandBytes), QImage::Format_RGB32);
     if (band.isNull()) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The PNG encoder over libpng and the count of a picture's colours.
 #include "render/png_stream.h"
 
 #include <png.h>

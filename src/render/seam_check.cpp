@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Every seam of a joined map compared cell by cell with the legend's marked features.
 #include "render/seam_check.h"
 
 #include <QPoint>
 #include <algorithm>
 #include <string>
 
-#include "render/map_cells.h"
+#include "render/cell_row_stream.h"
+#include "render/map_outline.h"
 #include "render/picture_messages.h"
 
 namespace pw {

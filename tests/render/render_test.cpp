@@ -21,11 +21,11 @@
 #include "core/pipeline/joined_map.h"
 #include "core/setup/setup_run.h"
 #include "render/cell_index.h"
-#include "render/cell_rows.h"
+#include "render/cell_painter.h"
 #include "render/label_placement.h"
-#include "render/map_renderer.h"
 #include "render/palette.h"
 #include "render/picture_companion.h"
+#include "render/picture_drawer.h"
 #include "render/picture_file.h"
 #include "test_support.h"
 

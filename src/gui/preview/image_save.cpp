@@ -51,7 +51,8 @@ class ImageSaveHost final : public PipelineHost, public MapCompanion {
         const std::string name = QFile::encodeName(path).toStdString();
         const std::optional<PictureFormat> format = formatForName(name);
         if (!format) {
-            showError(messages::unableToCreate(escapedName(name), PictureMessages::notAPictureName()));
+            showError(
+                messages::unableToCreate(escapedName(name), PictureMessages::notAPictureName()));
             return std::nullopt;
         }
         PictureFileOptions file;

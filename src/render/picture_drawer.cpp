@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/map_renderer.h"
+// A map's picture drawn band by band from its rows of cells.
+#include "render/picture_drawer.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "core/mapfile/direction.h"
-#include "render/cell_rows.h"
-#include "render/map_overlays.h"
+#include "render/cell_painter.h"
 #include "render/palette.h"
 #include "render/picture_messages.h"
+#include "render/picture_overlays.h"
 
 namespace pw {
 namespace {
