@@ -107,27 +107,25 @@ std::string PictureMessages::noFeatureToCompare(const std::string& legend) {
 }
 
 std::string PictureMessages::seamsChecked(int seams, int mismatches, int failed) {
-    std::string text;
-    if (seams == 0) {
-        text = filled(tr("no seam could be compared"));
-    } else {
-        const std::string compared = filled(counted(
-            kContext, seams, "%n seam", QT_TRANSLATE_N_NOOP("PictureMessages", "%n seams")));
-        text =
-            mismatches == 0
-                ? filled(tr("%1 compared: every marked feature meets"), {compared})
-                : filled(tr("%1 compared: %2"),
-                         {compared, filled(counted(kContext, mismatches, "%n cell does not meet",
-                                                   QT_TRANSLATE_N_NOOP("PictureMessages",
-                                                                       "%n cells do not meet")))});
+    std::string text = filled(tr("no seam could be compared"));
+    if (seams > 0 && mismatches == 0) {
+        const QString compared =
+            counted(kContext, seams, "%n seam", QT_TRANSLATE_N_NOOP("PictureMessages", "%n seams"));
+        text = filled(tr("%1 compared: every marked feature meets"), {filled(compared)});
+    } else if (seams > 0) {
+        const QString compared =
+            counted(kContext, seams, "%n seam", QT_TRANSLATE_N_NOOP("PictureMessages", "%n seams"));
+        const QString apart =
+            counted(kContext, mismatches, "%n cell does not meet",
+                    QT_TRANSLATE_N_NOOP("PictureMessages", "%n cells do not meet"));
+        text = filled(tr("%1 compared: %2"), {filled(compared), filled(apart)});
     }
     if (failed > 0) {
-        // What the check found, then the slots it left out.
-        text = filled(
-            tr("%1; %2"),
-            {text,
-             filled(counted(kContext, failed, "%n slot cannot be joined",
-                            QT_TRANSLATE_N_NOOP("PictureMessages", "%n slots cannot be joined")))});
+        const QString leftOut =
+            counted(kContext, failed, "%n slot cannot be joined",
+                    QT_TRANSLATE_N_NOOP("PictureMessages", "%n slots cannot be joined"));
+        //: What the seam check found, then the slots it could not join.
+        text = filled(tr("%1; %2"), {text, filled(leftOut)});
     }
     return text;
 }
