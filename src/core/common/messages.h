@@ -169,7 +169,7 @@ std::string runFailed(const std::string& file);
 // The seam check of a setup that cannot be read or is refused.
 std::string setupNotChecked();
 // The seam check in the preview: its "Seam check" box with the letter Alt picks it by, what
-// the box is for, its note above the picture (`finding` one of the sentences above), and
+// the box is for, its note above the picture (`finding` the seam check's own sentence), and
 // what the line under the picture adds over a cell that does not meet: the feature here
 // and the cell across in the slot beyond the seam (numbered from 1), each with its meaning
 // from the legend (empty for none).
