@@ -19,6 +19,7 @@
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/map_set.h"
+#include "render/shown_section.h"
 
 namespace pw::cli {
 namespace {

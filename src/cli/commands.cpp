@@ -18,6 +18,7 @@
 #include "core/mapfile/map_summary.h"
 #include "core/pipeline/save_pipeline.h"
 #include "render/picture_companion.h"
+#include "render/picture_messages.h"
 #include "render/seam_check.h"
 
 namespace pw::cli {
@@ -103,7 +104,7 @@ std::optional<Problem> refusedPicture(
         }
     }
     if (!refused && !picture.formatGiven && !formatForName(imagePath)) {
-        refused = messages::notAPictureName();
+        refused = PictureMessages::notAPictureName();
     }
     return refused ? std::optional(Problem{messages::unableToCreate(imageName, *refused)})
                    : std::nullopt;

@@ -23,11 +23,6 @@ std::string quotedCell(char cell) {
     return text + "'";
 }
 
-// "1 cell", "2 cells".
-std::string counted(int count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
 }  // namespace
 
 std::string noFileSelected(const std::string& slotName) {
@@ -97,19 +92,6 @@ std::string sameFileAs(const std::string& other) {
     return "same file as " + other;
 }
 
-std::string notAPictureName() {
-    return "not a .png or .pdf name";
-}
-
-std::string tooLargeToDraw(const std::string& name, int cellSize) {
-    return "ERROR: file " + name + " is too large to draw at " + std::to_string(cellSize) +
-           " pixels per cell";
-}
-
-std::string notEnoughMemoryToDraw(const std::string& name) {
-    return "ERROR: not enough memory to draw file " + name;
-}
-
 std::string sizeText(std::int32_t length, std::int32_t height) {
     return "X = " + std::to_string(length) + " Y = " + std::to_string(height);
 }
@@ -137,86 +119,13 @@ std::string cellSlot(int slotNumber, const std::string& name) {
     return name.empty() ? slot + ", nothing chosen" : slot + ": " + name;
 }
 
-std::string outOfMemory() {
-    return "out of memory";
-}
-
-std::string cellTooLargeForPaper(double cellMm, const std::string& paper) {
-    return "a cell of " + QString::number(cellMm).toStdString() + " mm is too large for " + paper +
-           " paper";
-}
-
-std::string overviewCaption(const std::string& name, int length, int height, int sheets, int across,
-                            int down, int overlap) {
-    return name + ": " + std::to_string(length) + " by " + std::to_string(height) + " cells on " +
-           counted(sheets, "sheet") + " after this one, " + std::to_string(across) +
-           " across and " + std::to_string(down) + " down (row,column); neighbours share " +
-           counted(overlap, "cell");
-}
-
-std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,
-                         int lastColumn, int firstRow, int lastRow) {
-    return "Sheet " + std::to_string(row) + "," + std::to_string(column) + " (row " +
-           std::to_string(row) + " of " + std::to_string(rows) + ", column " +
-           std::to_string(column) + " of " + std::to_string(columns) + "): cells " +
-           std::to_string(firstColumn) + " to " + std::to_string(lastColumn) + " across, " +
-           std::to_string(firstRow) + " to " + std::to_string(lastRow) + " down";
-}
-
-std::string mapNotReadable() {
-    return "the map just written cannot be read back";
-}
-
 std::string unableToWriteStandardOutput(const std::string& reason) {
     return "ERROR: unable to write standard output: " + reason;
-}
-
-std::string legendNotRegular(const std::string& path) {
-    return path + " is not a regular file; the built-in colours are used instead";
-}
-
-std::string legendUnreadable(const std::string& path, const std::string& reason) {
-    return path + " cannot be read: " + reason + "; the built-in colours are used instead";
-}
-
-std::string legendCut(const std::string& path, int limitKiB) {
-    return path + " is larger than " + std::to_string(limitKiB) +
-           " KiB; the lines after its first " + std::to_string(limitKiB) + " KiB are left out";
 }
 
 std::string mapSetFolderUnreadable(const std::string& path, const std::string& reason) {
     return "map-set folder " + path + " cannot be read: " + reason +
            "; its map files are not listed";
-}
-
-namespace {
-// A check that compared nothing has found nothing to meet: it is no pass.
-constexpr char kNothingCompared[] = "nothing compared, so no seam is known to meet: ";
-}  // namespace
-
-std::string noLegendToCompare(const std::string& legend) {
-    return std::string(kNothingCompared) + "there is no " + legend;
-}
-
-std::string noFeatureToCompare(const std::string& legend) {
-    return std::string(kNothingCompared) + legend +
-           " marks no feature that continues across panel edges (a + right after the colour)";
-}
-
-std::string seamsChecked(int seams, int mismatches, int failed) {
-    const auto count = [](int n, const char* one, const char* many) {
-        return std::to_string(n) + " " + (n == 1 ? one : many);
-    };
-    std::string text =
-        seams == 0
-            ? std::string("no seam could be compared")
-            : count(seams, "seam", "seams") + " compared: " +
-                  (mismatches == 0 ? std::string("every marked feature meets")
-                                   : count(mismatches, "cell does", "cells do") + " not meet");
-    if (failed > 0) {
-        text += "; " + count(failed, "slot", "slots") + " cannot be joined";
-    }
-    return text;
 }
 
 std::string setupNotChecked() {
@@ -506,12 +415,6 @@ std::string runChecked(const std::string& file, const std::vector<std::string>& 
     return line;
 }
 
-std::string tooManySheets(int sheets, int most, double cellMm) {
-    return "the map takes " + std::to_string(sheets) + " sheets at " +
-           QString::number(cellMm).toStdString() + " mm a cell, more than " + std::to_string(most) +
-           ": choose smaller cells (--cell-mm)";
-}
-
 std::string runFailed(const std::string& file) {
     return escapedName(file) + ": failed";
 }
@@ -528,12 +431,6 @@ std::string setupFileLeftOut(const std::string& file, const char* role, const st
 
 std::string rowTooLong(const std::string& name) {
     return "ERROR: file " + name + " has a row longer than its length";
-}
-
-std::string pictureTooLarge(const std::string& name, int width, int height, int most, int scale) {
-    return "ERROR: picture " + name + " would be " + std::to_string(width) + " by " +
-           std::to_string(height) + " pixels, more than " + std::to_string(most) +
-           "; the largest scale that fits is " + std::to_string(scale);
 }
 
 }  // namespace pw::messages

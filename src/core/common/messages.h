@@ -39,10 +39,6 @@ inline constexpr std::string_view kMapFilesNotFound = "ERROR searchinng for Map 
 // A path typed into the Save As prompt whose folder is not there.
 std::string folderMissing(const std::string& folder);
 
-// Pictures.
-std::string tooLargeToDraw(const std::string& name, int cellSize);
-std::string notEnoughMemoryToDraw(const std::string& name);
-
 // Reasons and status lines.
 // A map's size as the messages give it: "X = 32 Y = 20".
 std::string sizeText(std::int32_t length, std::int32_t height);
@@ -170,16 +166,10 @@ std::string runSucceeded(const std::string& file);
 std::string runChecked(const std::string& file, const std::vector<std::string>& writes);
 std::string runFailed(const std::string& file);
 
-// The seam check: why it compared nothing, which is no pass (`legend` the legend's path,
-// escaped), and its closing sentence; `failed` counts the slots that cannot be joined
-// (damaged, empty).
-std::string noLegendToCompare(const std::string& legend);
-std::string noFeatureToCompare(const std::string& legend);
-std::string seamsChecked(int seams, int mismatches, int failed);
-// ... of a setup that cannot be read or is refused.
+// The seam check of a setup that cannot be read or is refused.
 std::string setupNotChecked();
 // The seam check in the preview: its "Seam check" box with the letter Alt picks it by, what
-// the box is for, its note above the picture (`finding` one of the sentences above), and
+// the box is for, its note above the picture (`finding` the seam check's own sentence), and
 // what the line under the picture adds over a cell that does not meet: the feature here
 // and the cell across in the slot beyond the seam (numbered from 1), each with its meaning
 // from the legend (empty for none).
@@ -195,33 +185,15 @@ std::string seamMismatchHover(char here, const std::string& hereMeaning, int fac
 // Why an output is refused before anything is written: it is one of the command's other
 // files.
 std::string sameFileAs(const std::string& other);
-// ... or its name's suffix says it is no picture this program writes.
-std::string notAPictureName();
 
-// Pictures of a map.
-std::string tooLargeToDraw(const std::string& name, int cellSize);
-std::string notEnoughMemoryToDraw(const std::string& name);
-std::string outOfMemory();
-std::string cellTooLargeForPaper(double cellMm, const std::string& paper);
-// The captions of a printed map: its overview sheet and each sheet after it.
-std::string overviewCaption(const std::string& name, int length, int height, int sheets, int across,
-                            int down, int overlap);
-std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,
-                         int lastColumn, int firstRow, int lastRow);
-// The map just written cannot be read back to draw it.
-std::string mapNotReadable();
 // Files of every kind. `name` and `path` come escaped (escapedName), `reason` in the
 // system's words.
 std::string nameNotUtf8(const std::string& name);
 std::string unableToWriteStandardOutput(const std::string& reason);
-// A legend that is no regular file is left out, and the built-in palette drawn instead.
-std::string legendNotRegular(const std::string& path);
 std::string warning(const std::string& note);
 
-// What is passed over, told in a "WARNING: ..." line or a note of the dialogs: a legend
-// that cannot be read or is cut at `limitKiB`, a map-set folder that cannot be listed.
-std::string legendUnreadable(const std::string& path, const std::string& reason);
-std::string legendCut(const std::string& path, int limitKiB);
+// What is passed over, told in a "WARNING: ..." line or a note of the dialogs: a map-set
+// folder that cannot be listed.
 std::string mapSetFolderUnreadable(const std::string& path, const std::string& reason);
 // "Save Image..." wrote its picture.
 inline constexpr char kImageCreated[] = "New image file created successfully";
@@ -234,8 +206,6 @@ inline constexpr const char kForeignLink[] =
 // A save confined to a setup's folder whose file or folder changed after the plan.
 inline constexpr const char kPlaceChanged[] =
     "the file or a folder on its way changed after the setup was checked";
-// A PDF of more sheets than anyone prints is refused before a page is written.
-std::string tooManySheets(int sheets, int most, double cellMm);
 
 // An argument that the command line would read as an option names a file here (`name`
 // escaped): a file name must never turn into an option.
@@ -246,8 +216,5 @@ std::string setupFileLeftOut(const std::string& file, const char* role, const st
 // A map whose row holds more than blanks past its length is damaged, like one that ends
 // early.
 std::string rowTooLong(const std::string& name);
-// A PNG picture of more than `most` pixels a side is refused before it is drawn; `scale`
-// is the largest number of pixels per cell that fits.
-std::string pictureTooLarge(const std::string& name, int width, int height, int most, int scale);
 
 }  // namespace pw::messages

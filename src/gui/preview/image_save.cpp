@@ -12,6 +12,7 @@
 #include "core/pipeline/save_pipeline.h"
 #include "gui/common/user_prompts.h"
 #include "render/picture_companion.h"
+#include "render/picture_messages.h"
 #include "render/seam_check.h"
 
 namespace pw::gui {
@@ -50,7 +51,8 @@ class ImageSaveHost final : public PipelineHost, public MapCompanion {
         const std::string name = QFile::encodeName(path).toStdString();
         const std::optional<PictureFormat> format = formatForName(name);
         if (!format) {
-            showError(messages::unableToCreate(escapedName(name), messages::notAPictureName()));
+            showError(
+                messages::unableToCreate(escapedName(name), PictureMessages::notAPictureName()));
             return std::nullopt;
         }
         PictureFileOptions file;

@@ -5,7 +5,7 @@
 
 #include "core/common/messages.h"
 #include "render/compass_mark.h"
-#include "render/map_renderer.h"
+#include "render/picture_drawer.h"
 
 namespace pw::gui {
 namespace {

@@ -17,6 +17,7 @@
 #include "gui/preview/image_save.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
+#include "render/shown_section.h"
 
 namespace pw::gui {
 namespace {

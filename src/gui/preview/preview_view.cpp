@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/map_overlays.h"
+#include "render/picture_overlays.h"
 
 namespace pw::gui {
 namespace {
