@@ -12,6 +12,7 @@
 #include "cli/standard_output.h"
 #include "core/common/file_path.h"
 #include "core/common/file_place.h"
+#include "core/common/languages.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
@@ -240,6 +241,7 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    installTranslations(*application);
     if (merge != nullptr) {
         return runMerge(*merge);
     }

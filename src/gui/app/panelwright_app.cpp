@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "core/common/languages.h"
 #include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dialog.h"
 #include "gui/common/dialog_environment.h"
@@ -17,6 +18,7 @@ PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv
     setOrganizationName(QStringLiteral("Panelwright"));
     setDesktopFileName(QStringLiteral("panelwright"));
     setWindowIcon(QIcon(QStringLiteral(":/art/panelwright.svg")));
+    installTranslations(*this);
 }
 
 int PanelwrightApp::initInstance() {
