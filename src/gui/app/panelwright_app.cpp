@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "core/common/languages.h"
 #include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dialog.h"
 #include "gui/common/dialog_environment.h"
@@ -14,6 +15,8 @@
 namespace pw::gui {
 
 PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // Before any window, so that every text is made in the user's language.
+    installTranslations(*this);
     setOrganizationName(QStringLiteral("Panelwright"));
     setDesktopFileName(QStringLiteral("panelwright"));
     setWindowIcon(QIcon(QStringLiteral(":/art/panelwright.svg")));

@@ -29,6 +29,7 @@
 #include "core/mapfile/map_set.h"
 #include "core/pipeline/save_pipeline.h"
 #include "gui/common/dialog_pipeline_host.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/saved_file_name.h"
 #include "gui/common/user_prompts.h"
@@ -176,7 +177,7 @@ void ComposerDialog::addPreview() {
             placeSplit();
         }
     });
-    previewToggle_ = new QCheckBox(tr("&Preview"), this);
+    previewToggle_ = new QCheckBox(DialogTexts::previewToggle(), this);
     previewToggle_->setObjectName(QStringLiteral("previewToggle"));
     preview_ = new PreviewPane(*environment_.prompts, this);
     preview_->setObjectName(QStringLiteral("previewPane"));
@@ -315,9 +316,9 @@ void ComposerDialog::showKeptMarks() {
         keptMarks_[i]->setToolTip(keptMarkToolTip(mark, chosen));
         keptMarks_[i]->setVisible(kept);
         // What the number labels and "R (kept)" show, told to a screen reader too.
-        std::string description = messages::slotListDescription(static_cast<int>(i) + 1);
+        std::string description = DialogTexts::slotListDescription(static_cast<int>(i) + 1);
         if (state.mark != ' ' && state.row >= 0) {
-            description += messages::slotJoinsWith(state.mark);
+            description += DialogTexts::slotJoinsWith(state.mark);
         }
         widgets_.slots[i].mapList->setAccessibleDescription(
             QString::fromStdString(description) +
@@ -412,7 +413,7 @@ void ComposerDialog::pushTexts() {
     }
     widgets_.directionLabel->setText(directionText(composition_.direction));
     widgets_.directionButton->setAccessibleDescription(QString::fromStdString(
-        messages::directionDescription(directionText(composition_.direction).toStdString())));
+        DialogTexts::directionDescription(directionText(composition_.direction).toStdString())));
 }
 
 MergeRequest ComposerDialog::request() const {

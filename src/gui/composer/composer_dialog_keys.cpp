@@ -8,8 +8,8 @@
 #include <QComboBox>
 #include <QInputEvent>
 
-#include "core/common/messages.h"
 #include "gui/common/accessible_list.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/preview/preview_pane.h"
 
@@ -54,18 +54,16 @@ void ComposerDialog::describeControls() {
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         const int slot = static_cast<int>(i) + 1;
         QComboBox& list = *widgets_.slots[i].mapList;
-        list.setAccessibleName(text(messages::slotListName(slot)));
-        list.setAccessibleDescription(text(messages::slotListDescription(slot)));
+        list.setAccessibleName(text(DialogTexts::slotListName(slot)));
+        list.setAccessibleDescription(text(DialogTexts::slotListDescription(slot)));
     }
-    widgets_.directionButton->setAccessibleName(QString::fromLatin1(messages::kDirectionName));
-    widgets_.saveButton->setAccessibleDescription(
-        QString::fromLatin1(messages::kSaveMapDescription));
-    previewToggle_->setAccessibleDescription(
-        QString::fromLatin1(messages::kPreviewToggleDescription));
+    widgets_.directionButton->setAccessibleName(DialogTexts::directionName());
+    widgets_.saveButton->setAccessibleDescription(DialogTexts::saveMapDescription());
+    previewToggle_->setAccessibleDescription(DialogTexts::previewToggleDescription());
     findChild<QWidget*>(QStringLiteral("openSetupButton"))
-        ->setAccessibleDescription(QString::fromLatin1(messages::kOpenSetupDescription));
+        ->setAccessibleDescription(DialogTexts::openSetupDescription());
     findChild<QWidget*>(QStringLiteral("saveSetupButton"))
-        ->setAccessibleDescription(QString::fromLatin1(messages::kSaveSetupDescription));
+        ->setAccessibleDescription(DialogTexts::saveSetupDescription());
 }
 
 void ComposerDialog::addKeys() {

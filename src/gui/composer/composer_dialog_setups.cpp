@@ -15,6 +15,7 @@
 #include "core/common/messages.h"
 #include "core/setup/setup_file.h"
 #include "core/setup/setup_paths.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/map_list_model.h"
@@ -25,11 +26,11 @@
 namespace pw::gui {
 
 void ComposerDialog::addSetupCommands(QBoxLayout& row) {
-    const std::pair<const char*, const char*> commands[] = {
-        {"openSetupButton", messages::kOpenSetupButton},
-        {"saveSetupButton", messages::kSaveSetupButton}};
+    const std::pair<const char*, QString> commands[] = {
+        {"openSetupButton", DialogTexts::openSetupButton()},
+        {"saveSetupButton", DialogTexts::saveSetupButton()}};
     for (const auto& [name, caption] : commands) {
-        auto* button = new QPushButton(QString::fromLatin1(caption), this);
+        auto* button = new QPushButton(caption, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setAutoDefault(false);
         row.addWidget(button);
@@ -42,10 +43,10 @@ void ComposerDialog::addSetupCommands(QBoxLayout& row) {
 
 void ComposerDialog::addUndo() {
     undoStack_ = new QUndoStack(this);
-    QAction* undo = undoStack_->createUndoAction(this, QString::fromLatin1(messages::kUndo));
+    QAction* undo = undoStack_->createUndoAction(this, DialogTexts::undo());
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction* redo = undoStack_->createRedoAction(this, QString::fromLatin1(messages::kRedo));
+    QAction* redo = undoStack_->createRedoAction(this, DialogTexts::redo());
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -99,8 +100,8 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
     const auto keptFile = [&](const std::string& stored, const char* role) {
         const std::string path = setupFileWithin(opened, stored);
         if (path.empty() && !stored.empty()) {
-            leftOut << QString::fromStdString(
-                messages::setupFileLeftOut(opened.path.toStdString(), role, escapedName(stored)));
+            leftOut << QString::fromStdString(DialogTexts::setupFileLeftOut(
+                opened.path.toStdString(), role, escapedName(stored)));
         }
         return path;
     };

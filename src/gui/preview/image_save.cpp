@@ -10,6 +10,7 @@
 #include "core/common/messages.h"
 #include "core/pipeline/memory_output.h"
 #include "core/pipeline/save_pipeline.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"
 #include "render/picture_companion.h"
 #include "render/seam_check.h"
@@ -61,7 +62,7 @@ class ImageSaveHost final : public PipelineHost, public MapCompanion {
         return QFile::encodeName(map).toStdString();
     }
     void reportSuccess(const std::string&) override {
-        prompts_.showMessage(&parent_, QString::fromLatin1(messages::kImageCreated));
+        prompts_.showMessage(&parent_, DialogTexts::imageCreated());
     }
 
     std::optional<Problem> open() override { return picture_->open(); }

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/common/messages.h"
+#include "gui/common/dialog_texts.h"
 #include "render/compass_mark.h"
 #include "render/map_renderer.h"
 
@@ -19,7 +19,7 @@ void checkSeamsOf(PreviewResult& result) {
     SeamFinding finding = checkSeamsWith(result.joined, result.options.legend, Legend::kFileName);
     result.options.seamMarks = seamMarkCells(finding.report, result.joined);
     result.seams = std::move(finding.report);
-    result.seamNote = messages::seamCheckNote(finding.sentence);
+    result.seamNote = DialogTexts::seamCheckNote(finding.sentence);
 }
 
 }  // namespace
