@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The composer dialog's room: its size with the preview and without, always within its
-// screen, and the handle between the slots and the preview, which goes beside the slots
-// or under them, wherever it has more room.
+#include "gui/composer/composer_room.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/composer/composer_dialog.h"
+#include "gui/common/dialog_texts.h"
+#include "gui/composer/preview_splitter.h"
 #include "gui/composer/slots_area.h"
 #include "gui/preview/preview_pane.h"
 
@@ -37,38 +39,142 @@ QString splitKey(Layout layout, Qt::Orientation orientation) {
                      layout);
 }
 
+// Whether the preview is shown, remembered from one dialog to the next.
+const QString kPreviewShownKey = QStringLiteral("Preview/Shown");
+
 // Length over height of a usual panel: the bundled sets' are 32 by 20 and 28 by 24 cells.
 constexpr double kUsualPanelShape = 1.4;
 
 }  // namespace
 
-void ComposerDialog::applyPreviewShown(bool shown) {
-    if (!shown && isVisible() && preview_->isVisibleTo(this)) {
-        rememberSize();
+ComposerRoom::ComposerRoom(QDialog& dialog, PreviewPane& preview,
+                           const std::vector<QWidget*>& commands, Layout layout, int slotsInUse,
+                           QSettings& settings)
+    : QObject(&dialog),
+      dialog_(dialog),
+      preview_(preview),
+      layout_(layout),
+      slotsInUse_(slotsInUse),
+      settings_(settings) {
+    // The template's layout moves into a body of its own, and the preview goes beside it.
+    auto* body = new QWidget;
+    body->setLayout(dialog.layout());
+    slotsArea_ = new SlotsArea(body, &dialog);
+    slotsArea_->setObjectName(QStringLiteral("slotsArea"));
+    // Slots that grow once their lists are filled keep their room beside the preview.
+    slotsArea_->whenResized([this] {
+        if (opened_ && previewToggle_->isChecked()) {
+            placeSplit();
+        }
+    });
+    previewToggle_ = new QCheckBox(DialogTexts::previewToggle(), &dialog);
+    previewToggle_->setObjectName(QStringLiteral("previewToggle"));
+    previewToggle_->setAccessibleDescription(DialogTexts::previewToggleDescription());
+    auto* previewColumn = new QVBoxLayout;
+    const int margin = dialog.style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    previewColumn->setContentsMargins(0, margin, margin, margin);
+    commandRow_ = new QHBoxLayout;
+    commandRow_->addWidget(previewToggle_);
+    commandRow_->addStretch(1);
+    for (QWidget* command : commands) {
+        commandRow_->addWidget(command);
     }
-    preview_->setVisible(shown);
-    fitToScreen();
-    if (!shown) {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        layout()->setSizeConstraint(QLayout::SetFixedSize);
-        layout()->activate();
+    // Each at its own width, also when they are stacked (stackPreviewControls()).
+    for (int i = 0; i < commandRow_->count(); ++i) {
+        if (QWidget* control = commandRow_->itemAt(i)->widget()) {
+            commandRow_->setAlignment(control, Qt::AlignLeft);
+        }
+    }
+    commandRow_->setContentsMargins(0, 0, 0, 0);
+    commandBar_ = new QWidget;
+    commandBar_->setLayout(commandRow_);
+    previewColumn->addWidget(commandBar_);
+    previewColumn->addWidget(&preview, 1);
+    previewColumn_ = previewColumn;
+    auto* previewSide = new QWidget;
+    previewSide->setLayout(previewColumn);
+    // Under the slots: the preview's controls, where the preview has little width.
+    auto* slotsSide = new QWidget;
+    auto* slotsColumn = new QVBoxLayout(slotsSide);
+    slotsColumn->setContentsMargins(0, 0, 0, 0);
+    slotsColumn->addWidget(slotsArea_);
+    underSlots_ = new QVBoxLayout;
+    slotsColumn->addLayout(underSlots_);
+    slotsColumn->addStretch(1);
+    // The slots and the preview share the room at a handle the user can move; the preview
+    // takes what the window gains.
+    split_ = new PreviewSplitter(&dialog);
+    split_->setObjectName(QStringLiteral("previewSplitter"));
+    split_->setChildrenCollapsible(false);
+    split_->addWidget(slotsSide);
+    split_->addWidget(previewSide);
+    split_->setStretchFactor(0, 0);
+    split_->setStretchFactor(1, 1);
+    connect(split_, &QSplitter::splitterMoved, this, &ComposerRoom::rememberSplit);
+    auto* frame = new QHBoxLayout(&dialog);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(split_);
+    // Fixed like a dialog template until it is shown (see applyPreviewShown()).
+    frame->setSizeConstraint(QLayout::SetFixedSize);
+
+    const bool shown = settings_.value(kPreviewShownKey, true).toBool();
+    previewToggle_->setChecked(shown);
+    preview.setVisible(shown);
+    connect(previewToggle_, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.setValue(kPreviewShownKey, on);
+        applyPreviewShown(on);
+        Q_EMIT previewToggled(on);
+    });
+}
+
+bool ComposerRoom::previewShown() const {
+    return previewToggle_->isChecked();
+}
+
+void ComposerRoom::fit() {
+    applyPreviewShown(previewToggle_->isChecked());
+}
+
+void ComposerRoom::resized() {
+    // However the window grows or shrinks (maximised, say), the slots keep their room.
+    if (opened_ && preview_.isVisibleTo(&dialog_)) {
         placeSplit();
-        return;
-    }
-    layout()->setSizeConstraint(QLayout::SetMinimumSize);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    // The bars moved and stacked: every layout's sizes asked anew before the window's.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    layout()->activate();
-    resize(openingSize());
-    layout()->activate();
-    placeSplit();
-    if (environment_.settings->value(maximizedKey(layout_), false).toBool()) {
-        setWindowState(windowState() | Qt::WindowMaximized);
     }
 }
 
-double ComposerDialog::fittedPictureArea(int width, int height) const {
+void ComposerRoom::hidden() {
+    if (opened_ && previewToggle_->isChecked()) {
+        rememberSize();
+    }
+}
+
+void ComposerRoom::applyPreviewShown(bool shown) {
+    if (!shown && dialog_.isVisible() && preview_.isVisibleTo(&dialog_)) {
+        rememberSize();
+    }
+    preview_.setVisible(shown);
+    fitToScreen();
+    if (!shown) {
+        dialog_.setWindowState(dialog_.windowState() & ~Qt::WindowMaximized);
+        dialog_.layout()->setSizeConstraint(QLayout::SetFixedSize);
+        dialog_.layout()->activate();
+        placeSplit();
+        return;
+    }
+    dialog_.layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    dialog_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The bars moved and stacked: every layout's sizes asked anew before the window's.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    dialog_.layout()->activate();
+    dialog_.resize(openingSize());
+    dialog_.layout()->activate();
+    placeSplit();
+    if (settings_.value(maximizedKey(layout_), false).toBool()) {
+        dialog_.setWindowState(dialog_.windowState() | Qt::WindowMaximized);
+    }
+}
+
+double ComposerRoom::fittedPictureArea(int width, int height) const {
     if (width <= 0 || height <= 0) {
         return 0;
     }
@@ -78,13 +184,13 @@ double ComposerDialog::fittedPictureArea(int width, int height) const {
     return std::min<double>(width, across * height) * std::min<double>(height, width / across);
 }
 
-void ComposerDialog::fitToScreen() {
+void ComposerRoom::fitToScreen() {
     const QSize room = screenRoom();
     const QSize slots = slotsArea_->wholeSize();
-    const bool shown = preview_->isVisibleTo(this);
+    const bool shown = preview_.isVisibleTo(&dialog_);
     QWidget& side = *split_->widget(1);
     // What the preview's side needs beyond the picture's own least room.
-    const QWidget& view = *findChild<QWidget*>(QStringLiteral("previewView"));
+    const QWidget& view = *dialog_.findChild<QWidget*>(QStringLiteral("previewView"));
     const int pictureLeast = std::max(view.minimumSize().height(), view.minimumSizeHint().height());
     const auto sideMinimum = [&side] {
         side.layout()->invalidate();
@@ -134,7 +240,7 @@ void ComposerDialog::fitToScreen() {
             : QSize(room.width(), room.height() - sideSize.height() - handle));
 }
 
-void ComposerDialog::refreshHints() {
+void ComposerRoom::refreshHints() {
     // Layouts keep their parts' sizes: asked anew once bars moved or stacked.
     for (QWidget* part :
          {commandBar_, split_->widget(0), split_->widget(1), static_cast<QWidget*>(split_)}) {
@@ -143,57 +249,48 @@ void ComposerDialog::refreshHints() {
         }
         part->updateGeometry();
     }
-    layout()->invalidate();
+    dialog_.layout()->invalidate();
 }
 
-void ComposerDialog::placeBarsUnderSlots(bool under) {
+void ComposerRoom::placeBarsUnderSlots(bool under) {
     if (under == barsUnderSlots_) {
         return;
     }
     barsUnderSlots_ = under;
     // Margins only while it holds the bars: empty, it takes no room.
-    const int margin = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    const int margin = dialog_.style()->pixelMetric(QStyle::PM_LayoutRightMargin);
     underSlots_->setContentsMargins(under ? QMargins(margin, 0, margin, margin) : QMargins());
     if (under) {
         underSlots_->addWidget(commandBar_);
-        preview_->placeControls(underSlots_);
+        preview_.placeControls(underSlots_);
     } else {
         previewColumn_->insertWidget(0, commandBar_);
-        preview_->placeControls(nullptr);
+        preview_.placeControls(nullptr);
     }
     commandBar_->show();
     refreshHints();
 }
 
-void ComposerDialog::stackPreviewControls(bool stacked) {
+void ComposerRoom::stackPreviewControls(bool stacked) {
     commandRow_->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     // The stretch that keeps the setup commands at the right edge: none in a column.
     commandRow_->itemAt(1)->spacerItem()->changeSize(
         0, 0, stacked ? QSizePolicy::Minimum : QSizePolicy::Expanding, QSizePolicy::Minimum);
     commandRow_->invalidate();
-    preview_->setCompact(stacked);
+    preview_.setCompact(stacked);
     refreshHints();
 }
 
-void ComposerDialog::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    // However the window grows or shrinks (maximised, say), the slots keep their room.
-    if (opened_ && preview_->isVisibleTo(this)) {
-        placeSplit();
-    }
+void ComposerRoom::rememberSplit() {
+    settings_.setValue(splitKey(layout_, split_->orientation()), split_->sizes().value(0));
 }
 
-void ComposerDialog::rememberSplit() {
-    environment_.settings->setValue(splitKey(layout_, split_->orientation()),
-                                    split_->sizes().value(0));
-}
-
-void ComposerDialog::placeSplit() {
+void ComposerRoom::placeSplit() {
     // The slots whole (as far as the room goes) unless the user moved the handle; the
     // preview takes the rest.
     const Qt::Orientation orientation = split_->orientation();
-    const QVariant remembered = preview_->isVisibleTo(this)
-                                    ? environment_.settings->value(splitKey(layout_, orientation))
+    const QVariant remembered = preview_.isVisibleTo(&dialog_)
+                                    ? settings_.value(splitKey(layout_, orientation))
                                     : QVariant();
     const QSize slots = split_->widget(0)->sizeHint();  // with the bars under them
     const int along = orientation == Qt::Horizontal ? slots.width() : slots.height();
@@ -204,30 +301,30 @@ void ComposerDialog::placeSplit() {
     split_->setSizes({first, total - first});
 }
 
-QSize ComposerDialog::screenRoom() const {
+QSize ComposerRoom::screenRoom() const {
     // The window frame is the window manager's; before it is known, about a title bar.
-    QSize frame = frameGeometry().size() - geometry().size();
+    QSize frame = dialog_.frameGeometry().size() - dialog_.geometry().size();
     if (frame.isEmpty()) {
-        frame = QSize(8, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
+        frame = QSize(8, dialog_.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8);
     }
-    return screen()->availableGeometry().size() - frame;
+    return dialog_.screen()->availableGeometry().size() - frame;
 }
 
-QSize ComposerDialog::openingSize() const {
-    const QSize remembered = environment_.settings->value(sizeKey(layout_)).toSize();
+QSize ComposerRoom::openingSize() const {
+    const QSize remembered = settings_.value(sizeKey(layout_)).toSize();
     // Under the slots, the preview is as wide as the screen lets it be.
     const QSize hint = split_->orientation() == Qt::Vertical
-                           ? QSize(QWIDGETSIZE_MAX, sizeHint().height())
-                           : sizeHint();
+                           ? QSize(QWIDGETSIZE_MAX, dialog_.sizeHint().height())
+                           : dialog_.sizeHint();
     const QSize wanted = remembered.isValid() ? remembered : hint;
-    return wanted.expandedTo(minimumSize()).boundedTo(screenRoom());
+    return wanted.expandedTo(dialog_.minimumSize()).boundedTo(screenRoom());
 }
 
-void ComposerDialog::rememberSize() {
-    const bool maximized = isMaximized();
-    environment_.settings->setValue(sizeKey(layout_),
-                                    (maximized ? normalGeometry() : geometry()).size());
-    environment_.settings->setValue(maximizedKey(layout_), maximized);
+void ComposerRoom::rememberSize() {
+    const bool maximized = dialog_.isMaximized();
+    settings_.setValue(sizeKey(layout_),
+                       (maximized ? dialog_.normalGeometry() : dialog_.geometry()).size());
+    settings_.setValue(maximizedKey(layout_), maximized);
 }
 
 }  // namespace pw::gui
