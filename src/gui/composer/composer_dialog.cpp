@@ -3,12 +3,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "core/common/messages.h"
-#include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_set.h"
 #include "core/pipeline/save_pipeline.h"
 #include "gui/common/dialog_pipeline_host.h"
@@ -17,8 +13,8 @@
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_room.h"
 #include "gui/composer/kept_marks.h"
-#include "gui/composer/legend_loader.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/map_set_lists.h"
 #include "gui/composer/slot_grid.h"
 #include "gui/preview/preview_pane.h"
 #include "ui_composite_dialog.h"
@@ -42,9 +38,9 @@ ComposerDialog::ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
     room_ = new ComposerRoom(*this, *preview_, addSetupCommands(), layout, slotsInUse,
                              *environment_.settings);
     // Made after the body that holds the lists, so that it outlives the lists that show it.
-    mapNames_ = new MapListModel(this);
+    lists_ = std::make_unique<MapSetLists>(mapSetIndex, environment_, *preview_, *this);
     connect(grid_, &SlotGrid::chosen, this,
-            [this](int slot, int row) { model_->choose(slot, row, *mapNames_); });
+            [this](int slot, int row) { model_->choose(slot, row, lists_->names()); });
     connect(grid_, &SlotGrid::turned, model_, &CompositionModel::turn);
     connect(model_, &CompositionModel::changed, this, &ComposerDialog::showComposition);
     connect(room_, &ComposerRoom::previewToggled, this, &ComposerDialog::updatePreview);
@@ -98,11 +94,17 @@ void ComposerDialog::onInitDialog() {
     if (const MapSetInfo* mapSet = mapSetInfo(mapSetIndex())) {
         setWindowTitle(QString::fromLatin1(mapSet->dialogTitle));
     }
-    grid_->open(mapSetIndex(), [this](QComboBox& list) { listMapFiles(list); });
+    grid_->open(mapSetIndex(), [this](QComboBox& list) {
+        if (!lists_->fill(list)) {
+            const std::string_view notFound = messages::kMapFilesNotFound;
+            environment_.prompts->showError(this,
+                                            QString::fromUtf8(notFound.data(), notFound.size()));
+        }
+    });
     grid_->show(model_->composition());
     // A setup handed over before the dialog opened is where it starts, not a step to undo.
     if (pendingSetup_) {
-        model_->fill(*pendingSetup_, environment_.mapSetRoots, *mapNames_, true);
+        model_->fill(*pendingSetup_, environment_.mapSetRoots, lists_->names(), true);
         pendingSetup_.reset();
     }
     updatePreview();
@@ -111,7 +113,7 @@ void ComposerDialog::onInitDialog() {
 void ComposerDialog::showComposition() {
     const Composition& composition = model_->composition();
     // Slot 1's panel is what every list measures its names against.
-    mapNames_->setReference(composition.slots.front().row);
+    lists_->names().setReference(composition.slots.front().row);
     const std::vector<SlotMark> marks = grid_->show(composition);
     if (const std::optional<LayoutShape> shape = shapeFor(mergeLayout(), model_->slotsInUse())) {
         KeptMarkReport report = describeKeptMarks(*shape, marks);
@@ -127,62 +129,15 @@ void ComposerDialog::updatePreview() {
 }
 
 MergeRequest ComposerDialog::request() const {
-    return model_->request(*mapNames_);
-}
-
-QString ComposerDialog::offeredSaveFolder() const {
-    // Installed, the bundled map sets are read-only: the user's own folder of the set takes
-    // their place, made once it is offered. With a name remembered, Save As opens there.
-    if (saveFolder_.isEmpty() || !savedFileName(*environment_.settings).isEmpty() ||
-        (environment_.folderWritable ? environment_.folderWritable(saveFolder_)
-                                     : QFileInfo(saveFolder_).isWritable())) {
-        return saveFolder_;
-    }
-    const QString own = QDir(environment_.dataFolder)
-                            .filePath(QString::fromStdString(mapSetFolderName(mapSetIndex())));
-    return QDir().mkpath(own) ? own : saveFolder_;
+    return model_->request(lists_->names());
 }
 
 void ComposerDialog::onSaveMap() {
     const OverrideCursor busy(Qt::WaitCursor);
-    DialogPipelineHost host(environment_, *this, offeredSaveFolder());
+    DialogPipelineHost host(environment_, *this, lists_->offeredSaveFolder());
     if (runSave(request(), host) == SaveOutcome::Saved) {
         accept();
     }
-}
-
-void ComposerDialog::listMapFiles(QComboBox& mapList) {
-    // Every slot lists the same folder: it is read once and the slots share the list.
-    if (!mapSetListed_) {
-        mapSetListed_ = true;
-        std::vector<std::string> notes;
-        std::optional<std::vector<ListedMap>> maps =
-            listMapSet(environment_.mapSetRoots, mapSetIndex(), &notes);
-        // A folder passed over is noted in the preview, as a legend left out is.
-        preview_->setListingNotes(notes);
-        if (maps) {
-            mapSetFound_ = true;
-            // Save As opens in the first of the set's folders while no path is remembered;
-            // its legend colours the preview and the panels' pictures.
-            const std::vector<std::string> folders =
-                mapSetFolders(environment_.mapSetRoots, mapSetIndex());
-            saveFolder_ = folders.empty() ? QString() : QFile::decodeName(folders.front().c_str());
-            mapNames_->setMaps(std::move(*maps), {environment_.pictureCacheFolder, saveFolder_});
-            // Read off the GUI thread, as the headers are: no file may keep the dialog waiting.
-            legendLoader_ = std::make_unique<LegendLoader>(
-                saveFolder_, [this](std::optional<Legend> legend, const std::string& note) {
-                    preview_->setLegend(std::move(legend), QString::fromStdString(note));
-                });
-        }
-    }
-    if (!mapSetFound_) {
-        const std::string_view notFound = messages::kMapFilesNotFound;
-        environment_.prompts->showError(this, QString::fromUtf8(notFound.data(), notFound.size()));
-        return;
-    }
-    // Each name is opened from the folder it was listed from (MapListModel::PathRole).
-    mapList.setModel(mapNames_);
-    mapList.setCurrentIndex(-1);
 }
 
 }  // namespace pw::gui

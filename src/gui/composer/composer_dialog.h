@@ -16,14 +16,12 @@
 #include "gui/composer/composition_model.h"
 #include "gui/composer/slot_widgets.h"
 
-class QComboBox;
 class QPushButton;
 class QUndoStack;
 
 namespace pw::gui {
 class ComposerRoom;
-class LegendLoader;
-class MapListModel;
+class MapSetLists;
 class PreviewPane;
 class SlotGrid;
 }  // namespace pw::gui
@@ -84,9 +82,6 @@ class ComposerDialog : public QDialog {
     void showComposition();
     void updatePreview();
     void onSaveMap();
-    // Where Save As opens while no name is remembered.
-    QString offeredSaveFolder() const;
-    void listMapFiles(QComboBox& mapList);
     // The setup commands, undo and drops (composer_dialog_setups.cpp).
     std::vector<QWidget*> addSetupCommands();
     void addUndo();
@@ -112,11 +107,7 @@ class ComposerDialog : public QDialog {
     std::optional<OpenedSetup> pendingSetup_;  // fills the dialog when it opens
     std::optional<OpenedSetup> handedOver_;
     bool opened_ = false;
-    MapListModel* mapNames_ = nullptr;  // the map set's files, shared by the slot lists
-    bool mapSetListed_ = false;
-    bool mapSetFound_ = false;
-    QString saveFolder_;                          // where Save As opens while no path is remembered
-    std::unique_ptr<LegendLoader> legendLoader_;  // last: it calls into the preview
+    std::unique_ptr<MapSetLists> lists_;  // last: its legend is read into the preview
 };
 
 }  // namespace pw::gui

@@ -13,6 +13,7 @@
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/map_list_model.h"
+#include "gui/composer/map_set_lists.h"
 #include "gui/composer/slot_drops.h"
 #include "gui/composer/slot_grid.h"
 #include "gui/preview/preview_pane.h"
@@ -70,7 +71,7 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
         pendingSetup_ = opened;
         return;
     }
-    model_->fill(opened, environment_.mapSetRoots, *mapNames_);
+    model_->fill(opened, environment_.mapSetRoots, lists_->names());
 }
 
 void ComposerDialog::onOpenSetup() {
@@ -124,13 +125,13 @@ void ComposerDialog::keepLastComposition() {
 }
 
 void ComposerDialog::onMapDropped(int slot, const QString& path) {
-    const int row = mapNames_->rowForFile(path);
+    const int row = lists_->names().rowForFile(path);
     if (row < 0) {
         environment_.prompts->showError(
             this, QString::fromStdString(messages::unableToOpen(path.toStdString())));
         return;
     }
-    model_->choose(slot, row, *mapNames_);
+    model_->choose(slot, row, lists_->names());
 }
 
 }  // namespace pw::gui
