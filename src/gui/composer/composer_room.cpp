@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QScreen>
-#include <QSettings>
 #include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -20,27 +19,6 @@
 
 namespace pw::gui {
 namespace {
-
-// Per layout: the dialog's size with the preview shown, whether it was maximised, and
-// where the user left the handle, beside or under the slots.
-QString layoutKey(const QString& what, Layout layout) {
-    return QStringLiteral("Preview/") + what + QLatin1Char('/') +
-           QString::fromLatin1(layoutName(layout).data());
-}
-QString sizeKey(Layout layout) {
-    return layoutKey(QStringLiteral("Size"), layout);
-}
-QString maximizedKey(Layout layout) {
-    return layoutKey(QStringLiteral("Maximized"), layout);
-}
-QString splitKey(Layout layout, Qt::Orientation orientation) {
-    return layoutKey(orientation == Qt::Horizontal ? QStringLiteral("Split/Beside")
-                                                   : QStringLiteral("Split/Under"),
-                     layout);
-}
-
-// Whether the preview is shown, remembered from one dialog to the next.
-const QString kPreviewShownKey = QStringLiteral("Preview/Shown");
 
 // Length over height of a usual panel: the bundled sets' are 32 by 20 and 28 by 24 cells.
 constexpr double kUsualPanelShape = 1.4;
@@ -55,7 +33,7 @@ ComposerRoom::ComposerRoom(QDialog& dialog, PreviewPane& preview,
       preview_(preview),
       layout_(layout),
       slotsInUse_(slotsInUse),
-      settings_(settings) {
+      memory_(settings, layout) {
     // The template's layout moves into a body of its own, and the preview goes beside it.
     auto* body = new QWidget;
     body->setLayout(dialog.layout());
@@ -117,11 +95,11 @@ ComposerRoom::ComposerRoom(QDialog& dialog, PreviewPane& preview,
     // Fixed like a dialog template until it is shown (see applyPreviewShown()).
     frame->setSizeConstraint(QLayout::SetFixedSize);
 
-    const bool shown = settings_.value(kPreviewShownKey, true).toBool();
+    const bool shown = memory_.previewShown();
     previewToggle_->setChecked(shown);
     preview.setVisible(shown);
     connect(previewToggle_, &QCheckBox::toggled, this, [this](bool on) {
-        settings_.setValue(kPreviewShownKey, on);
+        memory_.keepPreviewShown(on);
         applyPreviewShown(on);
         Q_EMIT previewToggled(on);
     });
@@ -169,7 +147,7 @@ void ComposerRoom::applyPreviewShown(bool shown) {
     dialog_.resize(openingSize());
     dialog_.layout()->activate();
     placeSplit();
-    if (settings_.value(maximizedKey(layout_), false).toBool()) {
+    if (memory_.maximized()) {
         dialog_.setWindowState(dialog_.windowState() | Qt::WindowMaximized);
     }
 }
@@ -282,16 +260,15 @@ void ComposerRoom::stackPreviewControls(bool stacked) {
 }
 
 void ComposerRoom::rememberSplit() {
-    settings_.setValue(splitKey(layout_, split_->orientation()), split_->sizes().value(0));
+    memory_.keepSplit(split_->orientation(), split_->sizes().value(0));
 }
 
 void ComposerRoom::placeSplit() {
     // The slots whole (as far as the room goes) unless the user moved the handle; the
     // preview takes the rest.
     const Qt::Orientation orientation = split_->orientation();
-    const QVariant remembered = preview_.isVisibleTo(&dialog_)
-                                    ? settings_.value(splitKey(layout_, orientation))
-                                    : QVariant();
+    const QVariant remembered =
+        preview_.isVisibleTo(&dialog_) ? memory_.split(orientation) : QVariant();
     const QSize slots = split_->widget(0)->sizeHint();  // with the bars under them
     const int along = orientation == Qt::Horizontal ? slots.width() : slots.height();
     const int total = (orientation == Qt::Horizontal ? split_->width() : split_->height()) -
@@ -311,7 +288,7 @@ QSize ComposerRoom::screenRoom() const {
 }
 
 QSize ComposerRoom::openingSize() const {
-    const QSize remembered = settings_.value(sizeKey(layout_)).toSize();
+    const QSize remembered = memory_.size();
     // Under the slots, the preview is as wide as the screen lets it be.
     const QSize hint = split_->orientation() == Qt::Vertical
                            ? QSize(QWIDGETSIZE_MAX, dialog_.sizeHint().height())
@@ -322,9 +299,7 @@ QSize ComposerRoom::openingSize() const {
 
 void ComposerRoom::rememberSize() {
     const bool maximized = dialog_.isMaximized();
-    settings_.setValue(sizeKey(layout_),
-                       (maximized ? dialog_.normalGeometry() : dialog_.geometry()).size());
-    settings_.setValue(maximizedKey(layout_), maximized);
+    memory_.keepSize((maximized ? dialog_.normalGeometry() : dialog_.geometry()).size(), maximized);
 }
 
 }  // namespace pw::gui

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
+#include "gui/composer/room_memory.h"
 
 class QBoxLayout;
 class QCheckBox;
@@ -78,7 +79,7 @@ class ComposerRoom : public QObject {
     PreviewPane& preview_;
     const Layout layout_;
     const int slotsInUse_;
-    QSettings& settings_;
+    RoomMemory memory_;
     bool opened_ = false;
     SlotsArea* slotsArea_ = nullptr;
     QCheckBox* previewToggle_ = nullptr;
