@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The answers to --help and --version, made before any window exists.
 #include "gui/app/command_line.h"
 
 #include <QCommandLineParser>

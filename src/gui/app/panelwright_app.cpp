@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The application object: its names, its translations and its main dialog.
 #include "gui/app/panelwright_app.h"
 
 #include <QIcon>

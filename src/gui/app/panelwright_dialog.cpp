@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main dialog: its choices, its menus and the composer it opens.
 #include "gui/app/panelwright_dialog.h"
 
 #include <QAction>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The dialogs' own texts, translated in the context "DialogTexts".
 #include "gui/common/dialog_texts.h"
 
 #include "core/common/file_path.h"

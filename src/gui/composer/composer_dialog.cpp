@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The composer dialog's wiring, its opening and Save Map.
 #include "gui/composer/composer_dialog.h"
 
 #include <QAbstractButton>

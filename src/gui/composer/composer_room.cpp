@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The composer's room: the slots and the preview at a handle, sized to the screen.
 #include "gui/composer/composer_room.h"
 
 #include <QCheckBox>

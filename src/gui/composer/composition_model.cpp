@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The composition of a composer dialog, its undo history and its setups.
 #include "gui/composer/composition_model.h"
 
 #include <QFile>

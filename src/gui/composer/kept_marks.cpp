@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a slot's kept mark shows beside it, in its tooltip and in the preview.
 #include "gui/composer/kept_marks.h"
 
 #include <QStringList>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The map set listed once for every slot list, its legend and Save As folder.
 #include "gui/composer/map_set_lists.h"
 
 #include <QComboBox>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The composer room's settings, per layout.
 #include "gui/composer/room_memory.h"
 
 #include <QSettings>

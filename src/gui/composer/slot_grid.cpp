@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The slots of a composer's diagram, showing a composition.
 #include "gui/composer/slot_grid.h"
 
 #include <QAbstractButton>

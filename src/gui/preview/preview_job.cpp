@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One preview joined in memory and drawn, with its seam check.
 #include "gui/preview/preview_job.h"
 
 #include <algorithm>

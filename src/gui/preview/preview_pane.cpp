@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The preview pane: its controls, notes, picture and hover line.
 #include "gui/preview/preview_pane.h"
 
 #include <QCheckBox>
