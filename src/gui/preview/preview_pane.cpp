@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/common/translated_text.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
@@ -362,7 +363,8 @@ void PreviewPane::offerLayers(const std::string& letters) {
         show_->removeItem(2);
     }
     for (const char letter : letters) {
-        show_->addItem(tr("Layer %1").arg(QLatin1Char(letter)), QChar::fromLatin1(letter));
+        show_->addItem(QString::fromStdString(filled(tr("Layer %1"), {std::string(1, letter)})),
+                       QChar::fromLatin1(letter));
     }
     const int stays = show_->findData(chosen);
     show_->setCurrentIndex(std::max(stays, 0));
