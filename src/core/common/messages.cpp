@@ -10,17 +10,6 @@
 namespace pw::messages {
 namespace {
 
-// A cell as the user sees it: the byte as a Latin-1 character, quoted, in UTF-8.
-std::string quotedCell(char cell) {
-    const auto code = static_cast<unsigned char>(cell);
-    std::string text = "'";
-    if (code < 0x80) {
-        text += cell;
-    } else {
-        text += static_cast<char>(0xC0 | code >> 6);
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return text + "'";
 }
 
 }  // namespace
@@ -84,10 +73,6 @@ std::string unableToWrite(const std::string& path, const std::string& reason) {
     return "ERROR: unable to write file " + path + ": " + reason;
 }
 
-std::string folderMissing(const std::string& folder) {
-    return "The folder " + folder + " does not exist.";
-}
-
 std::string sameFileAs(const std::string& other) {
     return "same file as " + other;
 }
@@ -104,19 +89,6 @@ std::string reasonOf(std::string message) {
     return message;
 }
 
-std::string cellDescription(int column, int row, char first, char second,
-                            const std::string& layerLetters, const std::string& layerCells) {
-    std::string text = "Column " + std::to_string(column) + ", row " + std::to_string(row) +
-                       ": first grid " + quotedCell(first) + ", second grid " + quotedCell(second);
-    for (std::size_t i = 0; i < layerLetters.size() && i < layerCells.size(); ++i) {
-        text += ", " + std::string(1, layerLetters[i]) + " " + quotedCell(layerCells[i]);
-    }
-    return text;
-}
-
-std::string cellSlot(int slotNumber, const std::string& name) {
-    const std::string slot = "; slot " + std::to_string(slotNumber);
-    return name.empty() ? slot + ", nothing chosen" : slot + ": " + name;
 }
 
 std::string unableToWriteStandardOutput(const std::string& reason) {
@@ -130,21 +102,6 @@ std::string mapSetFolderUnreadable(const std::string& path, const std::string& r
 
 std::string setupNotChecked() {
     return "nothing to compare: the setup cannot be used";
-}
-
-std::string seamCheckNote(const std::string& finding) {
-    return "Seam check: " + finding;
-}
-
-std::string seamMismatchHover(char here, const std::string& hereMeaning, int facingSlot,
-                              const std::string& facingName, char across,
-                              const std::string& acrossMeaning) {
-    const auto cell = [](char character, const std::string& meaning) {
-        return meaning.empty() ? quotedCell(character) : meaning + " " + quotedCell(character);
-    };
-    return "; does not meet across the seam: " + cell(here, hereMeaning) + " here, " +
-           cell(across, acrossMeaning) + " across in slot " + std::to_string(facingSlot) +
-           (facingName.empty() ? std::string() : ": " + facingName);
 }
 
 std::string warning(const std::string& note) {
@@ -353,56 +310,6 @@ std::string folderNotHeld(const std::string& reason) {
 
 }  // namespace setup
 
-std::string hoveredLabel(const std::string& label) {
-    return "; label \"" + label + "\"";
-}
-
-std::string slotListName(int slot) {
-    return "Slot " + std::to_string(slot) + " map file";
-}
-
-std::string slotListDescription(int slot) {
-    return "The panel that fills slot " + std::to_string(slot) +
-           " of the diagram; a name ending in L or R gives the slot that mark. A map file "
-           "dropped here is chosen.";
-}
-
-std::string slotJoinsWith(char mark) {
-    return " It joins with mark " + std::string(1, mark) + ".";
-}
-
-std::string directionDescription(const std::string& direction) {
-    return "The joined map's top edge faces " + direction +
-           ". Click or Space turns it clockwise, Shift+click or Shift+Space back.";
-}
-
-std::string countDescription(const CountRange& counts) {
-    return "Type " + countChoices(counts) + ", or step with the arrow keys";
-}
-
-std::string keptMark(char mark) {
-    return std::string(1, mark) + " (kept)";
-}
-
-std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen) {
-    return "Mark " + std::string(1, mark) + " kept from " + from + ": " + chosen +
-           " has no mark of its own";
-}
-
-std::string keptMarkNote(int slot, char mark, const std::string& from,
-                         const std::vector<int>& changedWith) {
-    const std::string joins = "Slot " + std::to_string(slot) + " joins with mark " +
-                              std::string(1, mark) + " kept from " + from;
-    if (changedWith.empty()) {
-        return joins + "; it changes no junction as the marks stand.";
-    }
-    std::string slots;
-    for (const int other : changedWith) {
-        slots += (slots.empty() ? "" : " and slot ") + std::to_string(other);
-    }
-    return joins + ": it changes the junction with slot " + slots + ".";
-}
-
 std::string runSucceeded(const std::string& file) {
     return escapedName(file) + ": " + std::string(kMapCreated);
 }
@@ -422,11 +329,6 @@ std::string runFailed(const std::string& file) {
 std::string fileNamedLikeOption(const std::string& name) {
     return name + " is the name of a file here; write ./" + name +
            " to mean the file, or put the options before the files";
-}
-
-std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path) {
-    return warning("setup " + escapedName(file) + ": " + setup::outsideFolder(role, path) +
-                   "; the dialogs leave it out");
 }
 
 std::string rowTooLong(const std::string& name) {
