@@ -8,11 +8,6 @@
 #include "core/mapfile/map_set.h"
 
 namespace pw::messages {
-namespace {
-
-}
-
-}  // namespace
 
 std::string noFileSelected(const std::string& slotName) {
     return "ERROR: no file selected for Map# " + slotName;
@@ -87,8 +82,6 @@ std::string reasonOf(std::string message) {
         message.erase(0, kError.size());
     }
     return message;
-}
-
 }
 
 std::string unableToWriteStandardOutput(const std::string& reason) {
