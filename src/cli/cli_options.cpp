@@ -21,6 +21,7 @@
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/map_set.h"
 #include "core/system/file_place.h"
+#include "render/shown_section.h"
 
 namespace pw::cli {
 namespace {

@@ -10,6 +10,7 @@
 #include "cli/check_command.h"
 #include "cli/setup_commands.h"
 #include "cli/standard_output.h"
+#include "core/common/languages.h"
 #include "core/common/messages.h"
 #include "core/common/path_bytes.h"
 #include "core/mapfile/map_file_name.h"
@@ -18,6 +19,7 @@
 #include "core/pipeline/save_pipeline.h"
 #include "core/system/file_place.h"
 #include "render/picture_companion.h"
+#include "render/picture_messages.h"
 #include "render/seam_check.h"
 
 namespace pw::cli {
@@ -103,7 +105,7 @@ std::optional<Problem> refusedPicture(
         }
     }
     if (!refused && !picture.formatGiven && !formatForName(imagePath)) {
-        refused = messages::notAPictureName();
+        refused = PictureMessages::notAPictureName();
     }
     return refused ? std::optional(Problem{messages::unableToCreate(imageName, *refused)})
                    : std::nullopt;
@@ -239,6 +241,7 @@ int runCommand(const ParsedCommand& command, int& argc, char** argv) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    installTranslations(*application);
     if (merge != nullptr) {
         return runMerge(*merge);
     }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The picture beside a merged map, drawn and committed with it.
 #include "render/picture_companion.h"
 
-#include "core/common/messages.h"
 #include "core/common/path_bytes.h"
+#include "core/common/messages.h"
+#include "render/picture_messages.h"
 
 namespace pw {
 
@@ -25,7 +27,7 @@ std::optional<Problem> PictureCompanion::open() {
 
 std::optional<Problem> PictureCompanion::write(const WrittenMap& map) {
     if (map.path.empty() && map.bytes == nullptr) {
-        return Problem{messages::unableToWrite(name_, messages::mapNotReadable())};
+        return Problem{messages::unableToWrite(name_, PictureMessages::mapNotReadable())};
     }
     RenderOptions options = options_;
     options.panelLength = map.panelLength;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// PictureCompanion: the picture saved beside a merged map.
 #pragma once
 
 #include "core/pipeline/save_pipeline.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The small pictures kept as PNG files named by a digest of their panel.
 #include "render/thumbnail_cache.h"
 
 #include <QBuffer>
@@ -12,7 +13,7 @@
 
 #include "core/output/safe_output.h"
 #include "core/system/file_system.h"
-#include "render/map_cells.h"
+#include "render/map_source.h"
 #include "render/palette.h"
 #include "render/thumbnail.h"
 

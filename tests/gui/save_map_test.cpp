@@ -9,8 +9,8 @@
 #include "gui/common/saved_file_name.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
-#include "render/map_renderer.h"
 #include "render/picture_companion.h"
+#include "render/picture_drawer.h"
 #include "test_support.h"
 
 namespace pw::gui::test {

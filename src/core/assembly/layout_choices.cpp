@@ -31,8 +31,4 @@ std::string countNotTaken(Layout layout, int count) {
     return countNotTaken(layoutName(layout), countChoices(countRange(layout)), count);
 }
 
-std::string countDescription(const CountRange& counts) {
-    return "Type " + countChoices(counts) + ", or step with the arrow keys";
-}
-
 }  // namespace pw::messages

@@ -12,6 +12,5 @@ std::string layoutChoices();                         // "top-to-bottom, end-to-e
 std::string countChoices(const CountRange& counts);  // "2 to 4", "2 or 3", "4, 6 or 8"
 // A layout handed a number of sources it does not take.
 std::string countNotTaken(Layout layout, int count);
-std::string countDescription(const CountRange& counts);
 
 }  // namespace pw::messages

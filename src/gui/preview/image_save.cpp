@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Save Image: the preview's picture written through Save Map's steps.
 #include "gui/preview/image_save.h"
 
 #include <QDir>
@@ -10,8 +11,10 @@
 #include "core/common/path_bytes.h"
 #include "core/output/memory_output.h"
 #include "core/pipeline/save_pipeline.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"
 #include "render/picture_companion.h"
+#include "render/picture_messages.h"
 #include "render/seam_check.h"
 
 namespace pw::gui {
@@ -50,7 +53,8 @@ class ImageSaveHost final : public PipelineHost, public MapCompanion {
         const std::string name = QFile::encodeName(path).toStdString();
         const std::optional<PictureFormat> format = formatForName(name);
         if (!format) {
-            showError(messages::unableToCreate(escapedName(name), messages::notAPictureName()));
+            showError(
+                messages::unableToCreate(escapedName(name), PictureMessages::notAPictureName()));
             return std::nullopt;
         }
         PictureFileOptions file;
@@ -61,7 +65,7 @@ class ImageSaveHost final : public PipelineHost, public MapCompanion {
         return QFile::encodeName(map).toStdString();
     }
     void reportSuccess(const std::string&) override {
-        prompts_.showMessage(&parent_, QString::fromLatin1(messages::kImageCreated));
+        prompts_.showMessage(&parent_, DialogTexts::imageCreated());
     }
 
     std::optional<Problem> open() override { return picture_->open(); }

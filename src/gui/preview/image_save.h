@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Save Image: the preview's picture written through Save Map's steps.
 #pragma once
 
 #include <QString>

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One preview joined in memory and drawn, with its seam check.
 #include "gui/preview/preview_job.h"
 
 #include <algorithm>
 
-#include "core/common/messages.h"
+#include "gui/common/dialog_texts.h"
 #include "render/compass_mark.h"
-#include "render/map_renderer.h"
+#include "render/picture_drawer.h"
 
 namespace pw::gui {
 namespace {
@@ -19,7 +20,7 @@ void checkSeamsOf(PreviewResult& result) {
     SeamFinding finding = checkSeamsWith(result.joined, result.options.legend, Legend::kFileName);
     result.options.seamMarks = seamMarkCells(finding.report, result.joined);
     result.seams = std::move(finding.report);
-    result.seamNote = messages::seamCheckNote(finding.sentence);
+    result.seamNote = DialogTexts::seamCheckNote(finding.sentence);
 }
 
 }  // namespace

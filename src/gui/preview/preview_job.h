@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One preview: what it joins and draws, and what comes of it.
 #pragma once
 
 #include <QImage>
