@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -11,10 +12,12 @@
 #include <type_traits>
 #include <variant>
 
+#include "cli/usage_texts.h"
 #include "core/assembly/layout.h"
 #include "core/common/file_path.h"
 #include "core/common/file_place.h"
 #include "core/common/messages.h"
+#include "core/common/translated_text.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_format.h"
@@ -26,6 +29,11 @@ namespace {
 QString q(const char* text) {
     return QString::fromUtf8(text);
 }
+
+// The context the picture options' texts are translated in.
+class PictureRules {
+    Q_DECLARE_TR_FUNCTIONS(PictureRules)
+};
 
 // A resolution no printer reaches; pHYs holds it with room to spare.
 constexpr int kMaxDpi = 9600;
@@ -92,8 +100,8 @@ bool asksForHelp(const QCommandLineParser& parser) {
 // One command's options and arguments, described for its --help.
 class CommandParser {
   public:
-    CommandParser(const char* command, const char* description) : command_(command) {
-        parser_.setApplicationDescription(q(description));
+    CommandParser(const char* command, const QString& description) : command_(command) {
+        parser_.setApplicationDescription(description);
         parser_.addHelpOption();
     }
 
@@ -105,13 +113,14 @@ class CommandParser {
             QCommandLineParser::ParseAsPositionalArguments);
     }
 
-    QCommandLineOption flag(const char* name, const char* description) {
-        QCommandLineOption option(q(name), q(description));
+    QCommandLineOption flag(const char* name, const QString& description) {
+        QCommandLineOption option(q(name), description);
         parser_.addOption(option);
         return option;
     }
-    QCommandLineOption value(const char* name, const char* valueName, const char* description) {
-        QCommandLineOption option(q(name), q(description), q(valueName));
+    QCommandLineOption value(const char* name, const QString& valueName,
+                             const QString& description) {
+        QCommandLineOption option(q(name), description, valueName);
         parser_.addOption(option);
         valueOptions_.push_back(std::string("--") + name);
         return option;
@@ -124,10 +133,10 @@ class CommandParser {
         word_ = word;
     }
     bool wordGiven() const { return wordGiven_; }
-    void argument(const char* name, const char* description, const char* syntax) {
-        parser_.addPositionalArgument(q(name), q(description), q(syntax));
+    void argument(const QString& name, const QString& description, const QString& syntax) {
+        parser_.addPositionalArgument(name, description, syntax);
     }
-    void epilogue(const char* text) { epilogue_ = text; }
+    void epilogue(std::string text) { epilogue_ = std::move(text); }
 
     // nullopt when the arguments parse; otherwise what to answer.
     std::optional<ParsedCommand> parse(const std::vector<std::string>& arguments) {
@@ -135,7 +144,7 @@ class CommandParser {
         for (const std::size_t i : scan.options) {
             std::error_code failed;
             if (std::filesystem::exists(std::filesystem::symlink_status(arguments[i], failed))) {
-                return UsageError{messages::fileNamedLikeOption(escapedName(arguments[i]))};
+                return UsageError{UsageTexts::fileNamedLikeOption(escapedName(arguments[i]))};
             }
         }
         QStringList list{q(kProgramName)};
@@ -174,12 +183,21 @@ class CommandParser {
     QStringList positional() const { return parser_.positionalArguments(); }
 
     // Qt's help text, with the program called by its name rather than by the path it was
-    // started from (or a placeholder where no application runs).
+    // started from (or a placeholder where no application runs), found where Qt's own
+    // "Usage: %1", translated, puts it: a path may hold spaces, and "Usage:" too.
     static std::string helpText(const QCommandLineParser& parser, const std::string& usage) {
+        const QString executable = QCoreApplication::instance() != nullptr
+                                       ? QCoreApplication::arguments().value(0)
+                                       : QStringLiteral("<executable_name>");
+        // Qt's text, which its own translation holds (kept apart from ours, so not literal).
+        static constexpr const char* kQtUsage[] = {"QCommandLineParser", "Usage: %1"};
+        const qsizetype start =
+            QCoreApplication::translate(kQtUsage[0], kQtUsage[1]).indexOf(u"%1");
         QString text = parser.helpText();
-        const qsizetype start = text.indexOf(u' ') + 1;
-        const qsizetype end = text.indexOf(u' ', start);
-        return text.replace(start, end - start, QString::fromStdString(usage)).toStdString();
+        if (start >= 0 && text.sliced(start).startsWith(executable)) {
+            text.replace(start, executable.size(), QString::fromStdString(usage));
+        }
+        return text.toStdString();
     }
 
   private:
@@ -231,22 +249,27 @@ class CommandParser {
 class CompositionOptions {
   public:
     explicit CompositionOptions(CommandParser& p)
-        : layout_(p.value("layout", "LAYOUT", "top-to-bottom, end-to-end or composite.")),
-          mapSet_(p.value("map-set", "SET", "ironfall (default) or emberline.")),
-          direction_(
-              p.value("direction", "DIR",
-                      "The new map's top edge: N (default), NE, E, SE, S, SW, W, NW or 0..7.")),
-          marks_(p.value("marks", "MARKS",
-                         "One L/R mark per source (L, R or - for none), e.g. L-R-; without it "
-                         "the marks come from the file names, as in the dialogs.")) {}
+        : layout_(p.value("layout", UsageTexts::tr("LAYOUT"),
+                          UsageTexts::tr("top-to-bottom, end-to-end or composite."))),
+          mapSet_(p.value("map-set", UsageTexts::tr("SET"),
+                          UsageTexts::tr("ironfall (default) or emberline."))),
+          direction_(p.value(
+              "direction", UsageTexts::tr("DIR"),
+              UsageTexts::tr(
+                  "The new map's top edge: N (default), NE, E, SE, S, SW, W, NW or 0..7."))),
+          marks_(p.value(
+              "marks", UsageTexts::tr("MARKS"),
+              UsageTexts::tr("One L/R mark per source (L, R or - for none), e.g. L-R-; without it "
+                             "the marks come from the file names, as in the dialogs."))) {}
 
     static void sourcesArgument(CommandParser& p) {
-        p.argument("SOURCE",
-                   "Map files in slot order: top-to-bottom top first (2 to 4), end-to-end left "
-                   "first (2 or 3), composite row by row, left before right (4, 6 or 8). An "
-                   "empty SOURCE (\"\") is a slot with nothing chosen. Options go first: "
-                   "every argument after the first SOURCE is a SOURCE.",
-                   "SOURCE...");
+        p.argument(UsageTexts::tr("SOURCE"),
+                   UsageTexts::tr(
+                       "Map files in slot order: top-to-bottom top first (2 to 4), end-to-end left "
+                       "first (2 or 3), composite row by row, left before right (4, 6 or 8). An "
+                       "empty SOURCE (\"\") is a slot with nothing chosen. Options go first: "
+                       "every argument after the first SOURCE is a SOURCE."),
+                   UsageTexts::tr("SOURCE..."));
     }
     bool layoutGiven(const CommandParser& p) const { return p.isSet(layout_); }
     bool anyGiven(const CommandParser& p) const {
@@ -266,12 +289,11 @@ class CompositionOptions {
                                             const std::vector<std::string>& sources) const {
         const std::optional<QString> layoutText = p.valueOf(layout_);
         if (!layoutText) {
-            return UsageError{"missing --layout (" + messages::layoutChoices() + ")"};
+            return UsageError{UsageTexts::missingLayout()};
         }
         const std::optional<Layout> layout = layoutFromName(layoutText->toStdString());
         if (!layout) {
-            return UsageError{"unknown layout '" + layoutText->toStdString() + "' (" +
-                              messages::layoutChoices() + ")"};
+            return UsageError{UsageTexts::unknownLayout(layoutText->toStdString())};
         }
         if (!shapeFor(*layout, static_cast<int>(sources.size()))) {
             // The pipeline's own message, worded for the command line.
@@ -287,29 +309,25 @@ class CompositionOptions {
         if (const std::optional<QString> mapSetText = p.valueOf(mapSet_)) {
             const std::optional<int> mapSet = parseMapSet(*mapSetText);
             if (!mapSet) {
-                return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
-                                  messages::mapSetChoices() + ")"};
+                return UsageError{UsageTexts::unknownMapSet(mapSetText->toStdString())};
             }
             request.mapSetIndex = *mapSet;
         }
         if (const std::optional<QString> directionText = p.valueOf(direction_)) {
             const std::optional<int> direction = parseDirection(*directionText);
             if (!direction) {
-                return UsageError{"unknown direction '" + directionText->toStdString() + "' (" +
-                                  messages::directionChoices() + ")"};
+                return UsageError{UsageTexts::unknownDirection(directionText->toStdString())};
             }
             request.direction = *direction;
         }
         const std::optional<QString> marks = p.valueOf(marks_);
         if (marks) {
             if (static_cast<std::size_t>(marks->size()) != sources.size()) {
-                return UsageError{"--marks needs one mark per source (" +
-                                  std::to_string(sources.size()) + "), not " +
-                                  std::to_string(marks->size())};
+                return UsageError{UsageTexts::marksCount(sources.size(), marks->size())};
             }
             for (QChar mark : *marks) {
                 if (mark != u'L' && mark != u'R' && mark != u'-') {
-                    return UsageError{"--marks takes only L, R and -"};
+                    return UsageError{UsageTexts::marksLetters()};
                 }
             }
         }
@@ -343,9 +361,11 @@ std::optional<UsageError> readShow(const QString& show, PictureOptions& picture)
             picture.layer = shown->layer;
         }
     } else {
-        return UsageError{"unknown --show '" + show.toStdString() +
-                          "' (first, second or a layer letter " + kLayerLetters.front() + " to " +
-                          kLayerLetters.back() + ")"};
+        //: first and second are what --show reads, and stay as they are.
+        return UsageError{filled(PictureRules::tr("unknown --show '%1' (first, second or a layer "
+                                                  "letter %2 to %3)"),
+                                 {show.toStdString(), std::string(1, kLayerLetters.front()),
+                                  std::string(1, kLayerLetters.back())})};
     }
     return std::nullopt;
 }
@@ -360,7 +380,8 @@ std::optional<UsageError> readPanel(const QString& panel, PictureOptions& pictur
         picture.panelHeight = sides[1].toInt(&heightRead);
     }
     if (!lengthRead || !heightRead || picture.panelLength < 1 || picture.panelHeight < 1) {
-        return UsageError{"--panel takes LENGTHxHEIGHT in cells, such as 32x20"};
+        return UsageError{
+            filled(PictureRules::tr("--panel takes LENGTHxHEIGHT in cells, such as 32x20"))};
     }
     return std::nullopt;
 }
@@ -369,8 +390,9 @@ std::optional<UsageError> readScale(const QString& scale, PictureOptions& pictur
     bool isNumber = false;
     picture.scale = scale.toInt(&isNumber);
     if (!isNumber || picture.scale < 1 || picture.scale > kMaxCellSize) {
-        return UsageError{"--scale takes a whole number of pixels from 1 to " +
-                          std::to_string(kMaxCellSize)};
+        return UsageError{
+            filled(PictureRules::tr("--scale takes a whole number of pixels from 1 to %1"),
+                   {std::to_string(kMaxCellSize)})};
     }
     return std::nullopt;
 }
@@ -380,7 +402,8 @@ std::optional<UsageError> readDpi(const QString& text, PictureOptions& picture) 
     picture.file.dpi = text.toInt(&isNumber);
     picture.file.print.dpi = picture.file.dpi;
     if (!isNumber || picture.file.dpi < 1 || picture.file.dpi > kMaxDpi) {
-        return UsageError{"--dpi takes a whole number from 1 to " + std::to_string(kMaxDpi)};
+        return UsageError{filled(PictureRules::tr("--dpi takes a whole number from 1 to %1"),
+                                 {std::to_string(kMaxDpi)})};
     }
     return std::nullopt;
 }
@@ -391,7 +414,8 @@ std::optional<UsageError> readFormat(const QString& text, PictureOptions& pictur
     } else if (text.compare(u"pdf", Qt::CaseInsensitive) == 0) {
         picture.file.format = PictureFormat::Pdf;
     } else {
-        return UsageError{"unknown --format '" + text.toStdString() + "' (png or pdf)"};
+        return UsageError{
+            filled(PictureRules::tr("unknown --format '%1' (png or pdf)"), {text.toStdString()})};
     }
     return std::nullopt;
 }
@@ -413,7 +437,8 @@ std::optional<UsageError> readPaper(const QString& text, PictureOptions& picture
             return std::nullopt;
         }
     }
-    return UsageError{"unknown --paper '" + text.toStdString() + "' (" + paperChoices() + ")"};
+    return UsageError{filled(PictureRules::tr("unknown --paper '%1' (%2)"),
+                             {text.toStdString(), paperChoices()})};
 }
 
 std::optional<UsageError> readCellMm(const QString& text, PictureOptions& picture) {
@@ -421,9 +446,10 @@ std::optional<UsageError> readCellMm(const QString& text, PictureOptions& pictur
     picture.file.print.cellMm = text.toDouble(&isNumber);
     if (!isNumber || !(picture.file.print.cellMm >= kMinCellMm) ||
         !(picture.file.print.cellMm <= kMaxCellMm)) {
-        return UsageError{"--cell-mm takes a number of millimetres from " +
-                          QString::number(kMinCellMm).toStdString() + " to " +
-                          QString::number(kMaxCellMm).toStdString()};
+        return UsageError{
+            filled(PictureRules::tr("--cell-mm takes a number of millimetres from %1 to %2"),
+                   {QString::number(kMinCellMm).toStdString(),
+                    QString::number(kMaxCellMm).toStdString()})};
     }
     return std::nullopt;
 }
@@ -432,10 +458,11 @@ std::optional<UsageError> readCellMm(const QString& text, PictureOptions& pictur
 std::optional<UsageError> formatsOptions(PictureFormat format, bool scale, bool paperOrCellMm) {
     const bool pdf = format == PictureFormat::Pdf;
     if (pdf && scale) {
-        return UsageError{"--scale applies to PNG pictures only"};
+        return UsageError{filled(PictureRules::tr("--scale applies to PNG pictures only"))};
     }
     if (!pdf && paperOrCellMm) {
-        return UsageError{"--paper and --cell-mm apply to PDF pictures only"};
+        return UsageError{
+            filled(PictureRules::tr("--paper and --cell-mm apply to PDF pictures only"))};
     }
     return std::nullopt;
 }
@@ -460,23 +487,29 @@ std::optional<UsageError> readValued(
 // The options of a picture file that render and merge --image share.
 struct PictureFileOptionSet {
     explicit PictureFileOptionSet(CommandParser& p)
-        : show(p.value("show", "WHAT", "first (default), second, or a layer letter a to w.")),
-          scale(p.value("scale", "PX", "PNG: pixels per cell, 1 to 64 (default 4).")),
-          dpi(p.value("dpi", "N",
-                      "PNG: the resolution stored in the file, so that other programs print it "
-                      "at that size; PDF: the resolution of the overview's picture (the "
-                      "sheets are shapes and text, sharp at any resolution; default 200).")),
-          format(p.value("format", "FORMAT",
-                         "png or pdf; without it the name says: .pdf gives PDF, .png or no "
-                         "suffix PNG, and any other suffix is refused.")),
-          paper(p.value("paper", "PAPER",
-                        "PDF: a4 (default), a3 or letter, portrait or landscape, whichever "
-                        "needs fewer sheets.")),
-          cellMm(p.value("cell-mm", "MM",
-                         "PDF: each cell's side on paper in millimetres, 1 to 50 (default 5). "
-                         "The first sheet shows the whole map with the grid of the sheets; "
-                         "neighbouring sheets overlap, with crop marks and each sheet's row "
-                         "and column in its margin.")) {}
+        : show(p.value("show", UsageTexts::tr("WHAT"),
+                       UsageTexts::tr("first (default), second, or a layer letter a to w."))),
+          scale(p.value("scale", UsageTexts::tr("PX"),
+                        UsageTexts::tr("PNG: pixels per cell, 1 to 64 (default 4)."))),
+          dpi(p.value("dpi", UsageTexts::tr("N"),
+                      UsageTexts::tr(
+                          "PNG: the resolution stored in the file, so that other programs print it "
+                          "at that size; PDF: the resolution of the overview's picture (the "
+                          "sheets are shapes and text, sharp at any resolution; default 200)."))),
+          format(p.value(
+              "format", UsageTexts::tr("FORMAT"),
+              UsageTexts::tr("png or pdf; without it the name says: .pdf gives PDF, .png or no "
+                             "suffix PNG, and any other suffix is refused."))),
+          paper(p.value(
+              "paper", UsageTexts::tr("PAPER"),
+              UsageTexts::tr("PDF: a4 (default), a3 or letter, portrait or landscape, whichever "
+                             "needs fewer sheets."))),
+          cellMm(p.value(
+              "cell-mm", UsageTexts::tr("MM"),
+              UsageTexts::tr("PDF: each cell's side on paper in millimetres, 1 to 50 (default 5). "
+                             "The first sheet shows the whole map with the grid of the sheets; "
+                             "neighbouring sheets overlap, with crop marks and each sheet's row "
+                             "and column in its margin."))) {}
 
     // Reads them into `picture`: the format from --format, else from `outputName`.
     std::optional<UsageError> read(const CommandParser& p, const std::string& outputName,
@@ -504,44 +537,43 @@ struct PictureFileOptionSet {
     QCommandLineOption show, scale, dpi, format, paper, cellMm;
 };
 
-const char* const kExitStatus =
-    "\nExit status: 0 done, 1 a check, a source or the output failed (nothing is written\n"
-    "then, an existing OUT or IMAGE stays as it was), 2 usage error.\n";
-
 ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
-    CommandParser p("merge", "Joins 2 to 8 map panels of one map set into one new map file.");
+    CommandParser p(
+        "merge", UsageTexts::tr("Joins 2 to 8 map panels of one map set into one new map file."));
     p.optionsEndAtFirstArgument();
     const CompositionOptions composition(p);
-    const QCommandLineOption outputOption = p.value("output", "OUT", "The new map file.");
-    const QCommandLineOption imageOption =
-        p.value("image", "IMAGE",
-                "Also draws the joined map into IMAGE (PNG, or PDF for a name ending in "
-                ".pdf), with its labels, the seams between the panels and the fix-up "
-                "highlight, in the colours of the legend.txt beside the first SOURCE. The "
-                "picture is drawn from the map as written, and the map and the picture are "
-                "saved together or not at all. IMAGE may not be OUT, a SOURCE, or anything "
-                "but a regular file.");
-    p.flag("labels",
-           "'--labels all' draws every label's text on IMAGE; without it a text that "
-           "would overlap an earlier one is left out and only its dot shows.");
+    const QCommandLineOption outputOption =
+        p.value("output", UsageTexts::tr("OUT"), UsageTexts::tr("The new map file."));
+    const QCommandLineOption imageOption = p.value(
+        "image", UsageTexts::tr("IMAGE"),
+        UsageTexts::tr("Also draws the joined map into IMAGE (PNG, or PDF for a name ending in "
+                       ".pdf), with its labels, the seams between the panels and the fix-up "
+                       "highlight, in the colours of the legend.txt beside the first SOURCE. The "
+                       "picture is drawn from the map as written, and the map and the picture are "
+                       "saved together or not at all. IMAGE may not be OUT, a SOURCE, or anything "
+                       "but a regular file."));
+    p.flag("labels", UsageTexts::tr(
+                         "'--labels all' draws every label's text on IMAGE; without it a text that "
+                         "would overlap an earlier one is left out and only its dot shows."));
     p.flagTakesWord("labels", "all");
     const QCommandLineOption noLabelsOption =
-        p.flag("no-labels", "IMAGE: leaves the map's labels out.");
-    const QCommandLineOption noFixUpsOption =
-        p.flag("no-fix-ups",
-               "IMAGE: leaves out the highlight (a magenta tint and frame) on the cells of layer "
-               "b that the junction fix-up changed where L and R marked panels meet.");
-    const QCommandLineOption seamMarksOption =
-        p.flag("seam-marks",
-               "IMAGE: marks in cyan the edge cells of features that do not meet across a "
-               "seam, as 'check' finds them with the legend.txt beside the first SOURCE.");
+        p.flag("no-labels", UsageTexts::tr("IMAGE: leaves the map's labels out."));
+    const QCommandLineOption noFixUpsOption = p.flag(
+        "no-fix-ups",
+        UsageTexts::tr(
+            "IMAGE: leaves out the highlight (a magenta tint and frame) on the cells of layer "
+            "b that the junction fix-up changed where L and R marked panels meet."));
+    const QCommandLineOption seamMarksOption = p.flag(
+        "seam-marks",
+        UsageTexts::tr("IMAGE: marks in cyan the edge cells of features that do not meet across a "
+                       "seam, as 'check' finds them with the legend.txt beside the first SOURCE."));
     const PictureFileOptionSet pictureOptions(p);
-    const QCommandLineOption setupOption =
-        p.value("save-setup", "SETUP",
-                "Also writes this command line's composition into the setup file SETUP "
-                "(before the merge, whatever its outcome), for 'run' or the dialogs.");
+    const QCommandLineOption setupOption = p.value(
+        "save-setup", UsageTexts::tr("SETUP"),
+        UsageTexts::tr("Also writes this command line's composition into the setup file SETUP "
+                       "(before the merge, whatever its outcome), for 'run' or the dialogs."));
     composition.sourcesArgument(p);
-    p.epilogue(kExitStatus);
+    p.epilogue(UsageTexts::exitStatus());
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
@@ -552,7 +584,7 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     }
     const std::optional<QString> output = p.valueOf(outputOption);
     if (!output || output->isEmpty()) {
-        return UsageError{"missing --output"};
+        return UsageError{UsageTexts::missingOutput()};
     }
 
     MergeCommand command;
@@ -570,15 +602,13 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
         }
     } else if (pictureOptions.anySet(p) || p.isSet(noLabelsOption) || p.isSet(noFixUpsOption) ||
                p.isSet(seamMarksOption)) {
-        return UsageError{"picture options need --image"};
+        return UsageError{UsageTexts::pictureOptionsNeedImage()};
     }
     if (const std::optional<QString> setup = p.valueOf(setupOption)) {
         command.setupPath = argumentBytes(*setup);
         if (setup->isEmpty() ||
             namesAnyOf(*command.setupPath, command.outputPath, command.imagePath, sources)) {
-            return UsageError{
-                "--save-setup must name a file other than OUT, IMAGE and the "
-                "SOURCEs"};
+            return UsageError{UsageTexts::saveSetupNamesOther()};
         }
     }
     if (std::optional<UsageError> error = composition.read(p, sources, command.request)) {
@@ -588,28 +618,28 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
 }
 
 ParsedCommand parseList(const std::vector<std::string>& arguments) {
-    CommandParser p("list",
-                    "Prints the map files the dialogs offer for a map set, one per line, "
-                    "tab-separated: name, L/R mark (- for none), number label, size "
-                    "LENGTHxHEIGHT or why the file cannot be used, and the folder it was found "
-                    "in. In names, labels and folders a backslash, tab, line feed and carriage "
-                    "return are written \\\\, \\t, \\n and \\r, every other control byte and "
-                    "every byte that is not UTF-8 \\xHH, so that each line has exactly five "
-                    "fields.");
-    const QCommandLineOption mapSetOption =
-        p.value("map-set", "SET", "ironfall (default) or emberline.");
+    CommandParser p(
+        "list",
+        UsageTexts::tr("Prints the map files the dialogs offer for a map set, one per line, "
+                       "tab-separated: name, L/R mark (- for none), number label, size "
+                       "LENGTHxHEIGHT or why the file cannot be used, and the folder it was found "
+                       "in. In names, labels and folders a backslash, tab, line feed and carriage "
+                       "return are written \\\\, \\t, \\n and \\r, every other control byte and "
+                       "every byte that is not UTF-8 \\xHH, so that each line has exactly five "
+                       "fields."));
+    const QCommandLineOption mapSetOption = p.value(
+        "map-set", UsageTexts::tr("SET"), UsageTexts::tr("ironfall (default) or emberline."));
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
     if (!p.positional().isEmpty()) {
-        return UsageError{"list takes no arguments"};
+        return UsageError{UsageTexts::listTakesNoArguments()};
     }
     ListCommand command;
     if (const std::optional<QString> mapSetText = p.valueOf(mapSetOption)) {
         const std::optional<int> mapSet = parseMapSet(*mapSetText);
         if (!mapSet) {
-            return UsageError{"unknown map set '" + mapSetText->toStdString() + "' (" +
-                              messages::mapSetChoices() + ")"};
+            return UsageError{UsageTexts::unknownMapSet(mapSetText->toStdString())};
         }
         command.mapSetIndex = *mapSet;
     }
@@ -617,35 +647,39 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
 }
 
 ParsedCommand parseRender(const std::vector<std::string>& arguments) {
-    CommandParser p("render",
-                    "Draws a map file into a PNG picture, or a PDF to print: one square per "
-                    "cell of the first grid, the second grid or a layer drawn over the faded "
-                    "first grid, in the colours of the legend.txt beside the map, if any.");
+    CommandParser p(
+        "render",
+        UsageTexts::tr("Draws a map file into a PNG picture, or a PDF to print: one square per "
+                       "cell of the first grid, the second grid or a layer drawn over the faded "
+                       "first grid, in the colours of the legend.txt beside the map, if any."));
     const QCommandLineOption labelsOption =
         p.flag("labels",
-               "Draws the map's labels; a text that would overlap an earlier one is left out "
-               "and only its dot shows. '--labels all' draws every text.");
+               UsageTexts::tr(
+                   "Draws the map's labels; a text that would overlap an earlier one is left out "
+                   "and only its dot shows. '--labels all' draws every text."));
     const QCommandLineOption seamsOption =
-        p.flag("seams", "Draws lines between the panels of --panel cells.");
+        p.flag("seams", UsageTexts::tr("Draws lines between the panels of --panel cells."));
     const QCommandLineOption panelOption =
-        p.value("panel", "LENGTHxHEIGHT", "The size in cells of the joined panels, e.g. 32x20.");
+        p.value("panel", UsageTexts::tr("LENGTHxHEIGHT"),
+                UsageTexts::tr("The size in cells of the joined panels, e.g. 32x20."));
     const PictureFileOptionSet pictureOptions(p);
-    const QCommandLineOption outputOption =
-        p.value("output", "OUT",
-                "The picture to write (PNG, or PDF for a name ending in .pdf); not MAP, nor "
-                "anything but a regular file.");
+    const QCommandLineOption outputOption = p.value(
+        "output", UsageTexts::tr("OUT"),
+        UsageTexts::tr("The picture to write (PNG, or PDF for a name ending in .pdf); not MAP, nor "
+                       "anything but a regular file."));
     p.flagTakesWord("labels", "all");
-    p.argument("MAP", "The map file to draw.", "MAP");
+    p.argument(UsageTexts::tr("MAP"), UsageTexts::tr("The map file to draw."),
+               UsageTexts::tr("MAP"));
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
     const QStringList maps = p.positional();
     if (maps.size() != 1) {
-        return UsageError{"render takes one map file, not " + std::to_string(maps.size())};
+        return UsageError{UsageTexts::renderTakesOneMap(maps.size())};
     }
     const std::optional<QString> output = p.valueOf(outputOption);
     if (!output || output->isEmpty()) {
-        return UsageError{"missing --output"};
+        return UsageError{UsageTexts::missingOutput()};
     }
     RenderCommand command;
     command.mapPath = argumentBytes(maps.front());
@@ -665,29 +699,36 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
 }
 
 ParsedCommand parseRun(const std::vector<std::string>& arguments) {
-    CommandParser p("run",
-                    "Joins the map of each setup file in turn (and draws its picture, if the "
-                    "setup names one), printing one line per setup. A setup that fails does not "
-                    "stop the others. Paths in a setup are read from the setup's folder; a setup "
-                    "that names no output map writes NAME.map beside NAME.pwsetup. A setup writes "
-                    "only a map (.map) and a picture (.png or .pdf), only inside its own folder, "
-                    "and no setup of a run writes what another one "
-                    "writes or reads; the run is checked as a whole before anything is written.");
+    CommandParser p(
+        "run", UsageTexts::tr(
+                   "Joins the map of each setup file in turn (and draws its picture, if the "
+                   "setup names one), printing one line per setup. A setup that fails does not "
+                   "stop the others. Paths in a setup are read from the setup's folder; a setup "
+                   "that names no output map writes NAME.map beside NAME.pwsetup. A setup writes "
+                   "only a map (.map) and a picture (.png or .pdf), only inside its own folder, "
+                   "and no setup of a run writes what another one "
+                   "writes or reads; the run is checked as a whole before anything is written."));
     p.optionsEndAtFirstArgument();
     const QCommandLineOption dryRunOption =
         p.flag("dry-run",
-               "Runs every check of every setup, names the files each would write, and writes "
-               "nothing.");
-    const QCommandLineOption allowOutsideOption =
-        p.flag("allow-outside",
-               "Lets a setup write its map and picture outside its own folder. Without it, such "
-               "a setup is refused: a setup from someone else must not write where it likes.");
-    p.argument("SETUP",
-               "Setup files (.pwsetup), as the dialogs' Save Setup and "
-               "'merge --save-setup' write them. Options go first: every argument after "
-               "the first SETUP is a SETUP.",
-               "SETUP...");
-    p.epilogue("\nExit status: 0 every setup succeeded, 1 any failed, 2 usage error.\n");
+               UsageTexts::tr(
+                   "Runs every check of every setup, names the files each would write, and writes "
+                   "nothing."));
+    const QCommandLineOption allowOutsideOption = p.flag(
+        "allow-outside",
+        UsageTexts::tr(
+            "Lets a setup write its map and picture outside its own folder. Without it, such "
+            "a setup is refused: a setup from someone else must not write where it likes."));
+    p.argument(
+        UsageTexts::tr("SETUP"),
+        UsageTexts::tr("Setup files (.pwsetup), as the dialogs' Save Setup and "
+                       "'merge --save-setup' write them. Options go first: every argument after "
+                       "the first SETUP is a SETUP."),
+        UsageTexts::tr("SETUP..."));
+    p.epilogue('\n' +
+               filled(UsageTexts::tr(
+                   "Exit status: 0 every setup succeeded, 1 any failed, 2 usage error.")) +
+               '\n');
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
@@ -699,7 +740,7 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
     }
     if (command.setups.empty() ||
         std::find(command.setups.begin(), command.setups.end(), "") != command.setups.end()) {
-        return UsageError{"run takes one or more setup files"};
+        return UsageError{UsageTexts::runTakesSetups()};
     }
     return command;
 }
@@ -707,33 +748,37 @@ ParsedCommand parseRun(const std::vector<std::string>& arguments) {
 ParsedCommand parseCheck(const std::vector<std::string>& arguments) {
     CommandParser p(
         "check",
-        "Tells where the panels of a composition do not meet: at every seam between two "
-        "joined panels, each edge cell of the first grid whose character the legend.txt "
-        "beside the first SOURCE marks as continuing across panel edges (a + right after "
-        "its colour) must face a cell of the same character across the seam, at the same "
-        "place or one cell to either side. Every panel is read whole, as merge reads it; a "
-        "damaged panel is reported as merge reports it, and the seams of the others are "
-        "still compared. Nothing is written.\n\n"
-        "Output, one line per cell that does not meet, tab-separated:\n"
-        "  mismatch SLOT NAME SIDE SLOT2 NAME2 column|row PLACE CELL CELL2\n"
-        "the panel of the cell (slot as merge's messages name it, and its name), where the "
-        "panel across the seam lies (below, above, right or left), that panel, the column "
-        "(across a seam between rows) or row (across a seam between columns) counted from 1 "
-        "within the panels, then the cell and the cell directly across, each its character, "
-        "a space and its legend meaning. Then one summary line:\n"
-        "  summary SEAMS MISMATCHES FAILED TEXT\n"
-        "the seams compared, the cells that do not meet, the slots that cannot be joined (a "
-        "damaged panel, an empty slot), and a sentence saying the same (or why nothing was "
-        "compared, which is no pass). Names and meanings are escaped as list escapes them.\n\n"
-        "Without --layout, the arguments are setup files (SETUP...) and each setup's "
-        "composition is checked in turn, its lines after a line \"setup SETUP\".");
+        UsageTexts::tr(
+            "Tells where the panels of a composition do not meet: at every seam between two "
+            "joined panels, each edge cell of the first grid whose character the legend.txt "
+            "beside the first SOURCE marks as continuing across panel edges (a + right after "
+            "its colour) must face a cell of the same character across the seam, at the same "
+            "place or one cell to either side. Every panel is read whole, as merge reads it; a "
+            "damaged panel is reported as merge reports it, and the seams of the others are "
+            "still compared. Nothing is written.\n\n"
+            "Output, one line per cell that does not meet, tab-separated:\n"
+            "  mismatch SLOT NAME SIDE SLOT2 NAME2 column|row PLACE CELL CELL2\n"
+            "the panel of the cell (slot as merge's messages name it, and its name), where the "
+            "panel across the seam lies (below, above, right or left), that panel, the column "
+            "(across a seam between rows) or row (across a seam between columns) counted from 1 "
+            "within the panels, then the cell and the cell directly across, each its character, "
+            "a space and its legend meaning. Then one summary line:\n"
+            "  summary SEAMS MISMATCHES FAILED TEXT\n"
+            "the seams compared, the cells that do not meet, the slots that cannot be joined (a "
+            "damaged panel, an empty slot), and a sentence saying the same (or why nothing was "
+            "compared, which is no pass). Names and meanings are escaped as list escapes them.\n\n"
+            "Without --layout, the arguments are setup files (SETUP...) and each setup's "
+            "composition is checked in turn, its lines after a line \"setup SETUP\"."));
     p.optionsEndAtFirstArgument();
     const CompositionOptions composition(p);
     CompositionOptions::sourcesArgument(p);
     p.epilogue(
-        "\nExit status: 0 every panel is sound and every seam meets, 1 a slot cannot be joined, "
-        "a seam does not meet or nothing was compared (no legend, or one that marks no "
-        "feature), 2 usage error.\n");
+        '\n' +
+        filled(UsageTexts::tr(
+            "Exit status: 0 every panel is sound and every seam meets, 1 a slot cannot be joined, "
+            "a seam does not meet or nothing was compared (no legend, or one that marks no "
+            "feature), 2 usage error.")) +
+        '\n');
     if (auto answer = p.parse(arguments)) {
         return *answer;
     }
@@ -741,10 +786,10 @@ ParsedCommand parseCheck(const std::vector<std::string>& arguments) {
     CheckCommand command;
     if (!composition.layoutGiven(p)) {
         if (composition.anyGiven(p)) {
-            return UsageError{"--map-set, --direction and --marks need --layout"};
+            return UsageError{UsageTexts::compositionNeedsLayout()};
         }
         if (sources.empty() || std::find(sources.begin(), sources.end(), "") != sources.end()) {
-            return UsageError{"check takes --layout and the SOURCEs, or one or more setup files"};
+            return UsageError{UsageTexts::checkTakesSources()};
         }
         command.setups = sources;
         return command;
@@ -764,43 +809,43 @@ ParsedCommand parseCheck(const std::vector<std::string>& arguments) {
 // The program's own --help and --version, and which command runs.
 ParsedCommand parseProgram(const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        q("Boardsmith's merge engine for scripts: joins 2 to 8 geomorphic map panels of one map "
-          "set into one new map file."));
+    parser.setApplicationDescription(UsageTexts::tr(
+        "Boardsmith's merge engine for scripts: joins 2 to 8 geomorphic map panels of one map "
+        "set into one new map file."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        q("command"),
-        q("merge: joins map panels into a new map file; run: joins the maps of setup files; "
-          "check: tells where the panels of a composition do not meet; "
-          "list: the map files the dialogs offer; render: draws a map file into a PNG picture "
-          "or a PDF to print. "
-          "'panelwright-cli COMMAND --help' tells a command's options."),
-        q("COMMAND [options] ..."));
+        UsageTexts::tr("command"),
+        UsageTexts::tr(
+            "merge: joins map panels into a new map file; run: joins the maps of setup files; "
+            "check: tells where the panels of a composition do not meet; "
+            "list: the map files the dialogs offer; render: draws a map file into a PNG picture "
+            "or a PDF to print. "
+            "'panelwright-cli COMMAND --help' tells a command's options."),
+        UsageTexts::tr("COMMAND [options] ..."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     QStringList list{q(kProgramName)};
     for (const std::string& argument : arguments) {
         list.append(argumentText(argument));
     }
     if (!parser.parse(list)) {
-        return UsageError{"unknown command '" + arguments.front() + "'; try '" + kProgramName +
-                          " --help'"};
+        return UsageError{UsageTexts::unknownCommand(arguments.front())};
     }
     if (parser.isSet(QStringLiteral("version"))) {
         return VersionRequest{};
     }
     if (asksForHelp(parser) || arguments.front() == "help") {
-        return HelpRequest{CommandParser::helpText(parser, kProgramName) + kExitStatus};
+        return HelpRequest{CommandParser::helpText(parser, kProgramName) +
+                           UsageTexts::exitStatus()};
     }
-    return UsageError{"unknown command '" + arguments.front() + "'; try '" + kProgramName +
-                      " --help'"};
+    return UsageError{UsageTexts::unknownCommand(arguments.front())};
 }
 
 }  // namespace
 
 ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
-        return UsageError{std::string("missing command; try '") + kProgramName + " --help'"};
+        return UsageError{UsageTexts::missingCommand()};
     }
     using Parse = ParsedCommand (*)(const std::vector<std::string>&);
     const std::pair<const char*, Parse> commands[] = {{"merge", parseMerge},
@@ -885,7 +930,8 @@ std::variant<PictureOptions, UsageError> pictureOptionsOfSetup(const SetupPictur
         picture.allLabels = *kept.labels == "all";
         picture.labels = *kept.labels != "none";
         if (!picture.allLabels && picture.labels && *kept.labels != "placed") {
-            error = UsageError{"unknown labels '" + *kept.labels + "' (all, placed or none)"};
+            error = UsageError{filled(PictureRules::tr("unknown labels '%1' (all, placed or none)"),
+                                      {*kept.labels})};
         }
     }
     picture.fixUps = kept.fixUps.value_or(true);

@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
 #include "cli/check_command.h"
 #include "cli/setup_commands.h"
 #include "cli/standard_output.h"
+#include "cli/usage_texts.h"
 #include "core/common/file_path.h"
 #include "core/common/file_place.h"
 #include "core/common/messages.h"
@@ -85,7 +87,7 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
             ? std::string()
             : QDir(shownFolder).filePath(QString::fromLatin1(Legend::kFileName)).toStdString());
     if (!legendNote.empty()) {
-        std::cerr << messages::warning(legendNote) << '\n';
+        std::cerr << UsageTexts::warning(legendNote) << '\n';
     }
     return options;
 }
@@ -99,7 +101,7 @@ std::optional<Problem> refusedPicture(
     std::optional<std::string> refused = refusedTarget(imagePath);
     for (auto other = others.begin(); !refused && other != others.end(); ++other) {
         if (isSameFile(imagePath, other->first)) {
-            refused = messages::sameFileAs(other->second);
+            refused = UsageTexts::sameFileAs(other->second);
         }
     }
     if (!refused && !picture.formatGiven && !formatForName(imagePath)) {
@@ -150,7 +152,7 @@ int runList(const ListCommand& command) {
     const std::optional<std::vector<ListedMap>> maps =
         listMapSet(mapSetRoots(), command.mapSetIndex, &notes);
     for (const std::string& note : notes) {
-        std::cerr << messages::warning(note) << '\n';
+        std::cerr << UsageTexts::warning(note) << '\n';
     }
     if (!maps) {
         std::cerr << messages::kMapFilesNotFound << '\n';
@@ -171,14 +173,6 @@ int runList(const ListCommand& command) {
                  size + '\t' + escapedName(map.folder) + '\n';
     }
     return printStandardOutput(lines) ? 0 : 1;
-}
-
-// Qt's own notes (such as a missing runtime folder) are no concern of a script: stderr
-// carries the command's messages alone.
-void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::cerr << message.toStdString() << '\n';
-    }
 }
 
 }  // namespace
@@ -225,27 +219,32 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
            host.printed();
 }
 
-int runCommand(const ParsedCommand& command, int& argc, char** argv) {
-    const auto* merge = std::get_if<MergeCommand>(&command);
-    const auto* render = std::get_if<RenderCommand>(&command);
-    const auto* run = std::get_if<RunCommand>(&command);
+std::unique_ptr<QCoreApplication> makeApplication(const std::vector<std::string>& arguments,
+                                                  int& argc, char** argv) {
     // Pictures need fonts for their labels, so a Gui application; it never shows a window.
-    // Any setup may ask for a picture.
-    qInstallMessageHandler(quietQtNotes);
-    std::unique_ptr<QCoreApplication> application;
-    if (render != nullptr || run != nullptr || (merge != nullptr && merge->imagePath)) {
+    // Any setup may ask for a picture; merge draws one only with --image (an argument that
+    // merely looks like it costs a Gui application, nothing else).
+    const auto asksForImage = [&] {
+        return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+            return argument == "--image" || argument.starts_with("--image=");
+        });
+    };
+    const std::string command = arguments.empty() ? std::string() : arguments.front();
+    if (command == "render" || command == "run" || (command == "merge" && asksForImage())) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
+        return std::make_unique<QGuiApplication>(argc, argv);
     }
-    if (merge != nullptr) {
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+int runCommand(const ParsedCommand& command) {
+    if (const auto* merge = std::get_if<MergeCommand>(&command)) {
         return runMerge(*merge);
     }
-    if (run != nullptr) {
+    if (const auto* run = std::get_if<RunCommand>(&command)) {
         return runSetups(*run);
     }
-    if (render != nullptr) {
+    if (const auto* render = std::get_if<RenderCommand>(&command)) {
         return runRender(*render);
     }
     if (const auto* check = std::get_if<CheckCommand>(&command)) {

@@ -93,10 +93,6 @@ std::string folderMissing(const std::string& folder) {
     return "The folder " + folder + " does not exist.";
 }
 
-std::string sameFileAs(const std::string& other) {
-    return "same file as " + other;
-}
-
 std::string notAPictureName() {
     return "not a .png or .pdf name";
 }
@@ -167,10 +163,6 @@ std::string mapNotReadable() {
     return "the map just written cannot be read back";
 }
 
-std::string unableToWriteStandardOutput(const std::string& reason) {
-    return "ERROR: unable to write standard output: " + reason;
-}
-
 std::string legendNotRegular(const std::string& path) {
     return path + " is not a regular file; the built-in colours are used instead";
 }
@@ -219,10 +211,6 @@ std::string seamsChecked(int seams, int mismatches, int failed) {
     return text;
 }
 
-std::string setupNotChecked() {
-    return "nothing to compare: the setup cannot be used";
-}
-
 std::string seamCheckNote(const std::string& finding) {
     return "Seam check: " + finding;
 }
@@ -236,10 +224,6 @@ std::string seamMismatchHover(char here, const std::string& hereMeaning, int fac
     return "; does not meet across the seam: " + cell(here, hereMeaning) + " here, " +
            cell(across, acrossMeaning) + " across in slot " + std::to_string(facingSlot) +
            (facingName.empty() ? std::string() : ": " + facingName);
-}
-
-std::string warning(const std::string& note) {
-    return "WARNING: " + note;
 }
 
 std::string oneOf(const std::vector<std::string>& names) {
@@ -414,10 +398,6 @@ std::string outsideFolder(const char* role, const std::string& path) {
     return std::string(role) + " " + path + " lies outside the setup's folder";
 }
 
-std::string badPictureOption(const std::string& reason) {
-    return at("picture") + reason;
-}
-
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other) {
     return std::string(role) + " " + path + " is also written by setup " + escapedName(other);
 }
@@ -494,36 +474,15 @@ std::string keptMarkNote(int slot, char mark, const std::string& from,
     return joins + ": it changes the junction with slot " + slots + ".";
 }
 
-std::string runSucceeded(const std::string& file) {
-    return escapedName(file) + ": " + std::string(kMapCreated);
-}
-
-std::string runChecked(const std::string& file, const std::vector<std::string>& writes) {
-    std::string line = escapedName(file) + ": checks passed, nothing written (dry run)";
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        line += (i == 0 ? "; would write " : " and ") + escapedName(writes[i]);
-    }
-    return line;
-}
-
 std::string tooManySheets(int sheets, int most, double cellMm) {
     return "the map takes " + std::to_string(sheets) + " sheets at " +
            QString::number(cellMm).toStdString() + " mm a cell, more than " + std::to_string(most) +
            ": choose smaller cells (--cell-mm)";
 }
 
-std::string runFailed(const std::string& file) {
-    return escapedName(file) + ": failed";
-}
-
-std::string fileNamedLikeOption(const std::string& name) {
-    return name + " is the name of a file here; write ./" + name +
-           " to mean the file, or put the options before the files";
-}
-
 std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path) {
-    return warning("setup " + escapedName(file) + ": " + setup::outsideFolder(role, path) +
-                   "; the dialogs leave it out");
+    return "WARNING: setup " + escapedName(file) + ": " + setup::outsideFolder(role, path) +
+           "; the dialogs leave it out";
 }
 
 std::string rowTooLong(const std::string& name) {

@@ -91,8 +91,6 @@ std::string nulCharacter(const std::string& where, const char* key);
 std::string loneSurrogate(const std::string& where, const char* key);
 // `role` is "output" or "picture", `path` as the setup names it, escaped.
 std::string outsideFolder(const char* role, const std::string& path);
-// A picture option that merge --image would refuse, with its reason.
-std::string badPictureOption(const std::string& reason);
 // Two setups of one run that write the same file, or one writes what the other reads
 // (its panel, or the other setup itself); `path` as this setup names it.
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other);
@@ -164,20 +162,12 @@ std::string keptMarkFrom(char mark, const std::string& from, const std::string& 
 std::string keptMarkNote(int slot, char mark, const std::string& from,
                          const std::vector<int>& changedWith);
 
-// One line of `run` per setup, its path escaped.
-std::string runSucceeded(const std::string& file);
-// A dry run names the files it would write, each where the system will put it.
-std::string runChecked(const std::string& file, const std::vector<std::string>& writes);
-std::string runFailed(const std::string& file);
-
 // The seam check: why it compared nothing, which is no pass (`legend` the legend's path,
 // escaped), and its closing sentence; `failed` counts the slots that cannot be joined
 // (damaged, empty).
 std::string noLegendToCompare(const std::string& legend);
 std::string noFeatureToCompare(const std::string& legend);
 std::string seamsChecked(int seams, int mismatches, int failed);
-// ... of a setup that cannot be read or is refused.
-std::string setupNotChecked();
 // The seam check in the preview: its "Seam check" box with the letter Alt picks it by, what
 // the box is for, its note above the picture (`finding` one of the sentences above), and
 // what the line under the picture adds over a cell that does not meet: the feature here
@@ -192,10 +182,8 @@ std::string seamMismatchHover(char here, const std::string& hereMeaning, int fac
                               const std::string& facingName, char across,
                               const std::string& acrossMeaning);
 
-// Why an output is refused before anything is written: it is one of the command's other
-// files.
-std::string sameFileAs(const std::string& other);
-// ... or its name's suffix says it is no picture this program writes.
+// Why a picture is refused before anything is written: its name's suffix says it is no
+// picture this program writes.
 std::string notAPictureName();
 
 // Pictures of a map.
@@ -213,10 +201,8 @@ std::string mapNotReadable();
 // Files of every kind. `name` and `path` come escaped (escapedName), `reason` in the
 // system's words.
 std::string nameNotUtf8(const std::string& name);
-std::string unableToWriteStandardOutput(const std::string& reason);
 // A legend that is no regular file is left out, and the built-in palette drawn instead.
 std::string legendNotRegular(const std::string& path);
-std::string warning(const std::string& note);
 
 // What is passed over, told in a "WARNING: ..." line or a note of the dialogs: a legend
 // that cannot be read or is cut at `limitKiB`, a map-set folder that cannot be listed.
@@ -237,9 +223,6 @@ inline constexpr const char kPlaceChanged[] =
 // A PDF of more sheets than anyone prints is refused before a page is written.
 std::string tooManySheets(int sheets, int most, double cellMm);
 
-// An argument that the command line would read as an option names a file here (`name`
-// escaped): a file name must never turn into an option.
-std::string fileNamedLikeOption(const std::string& name);
 // A setup opened in the dialogs whose output or picture (`role`, `path` as the setup names
 // it, escaped) lies outside its folder: the dialogs leave it out.
 std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path);
