@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// check run: the mismatch and summary lines of each composition.
 #include "cli/check_command.h"
 
 #include <QDir>

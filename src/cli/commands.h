@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The application the command line runs in, and each command run in it.
 #pragma once
 
 #include <QCoreApplication>
@@ -6,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_options.h"
-#include "core/mapfile/output_file.h"
+#include "cli/parsed_command.h"
 
 namespace pw::cli {
 
@@ -20,19 +20,5 @@ std::unique_ptr<QCoreApplication> makeApplication(const std::vector<std::string>
 // Runs a merge, run, check, list or render command in the application made for it; the
 // exit status (0 done, 1 failed).
 int runCommand(const ParsedCommand& command);
-
-// How a merge runs: as `merge` itself, or as one setup of `run`, which reports each setup
-// in a line of its own, may only check, and opens its files where its plan confined them.
-struct MergeMode {
-    bool announce = true;  // prints "New map file created successfully"
-    bool dryRun = false;   // every check, nothing written
-    // How the map and the picture are opened; unset: by their paths.
-    OutputOpener openMap = {};
-    OutputOpener openPicture = {};
-};
-
-// Joins the sources into the output and draws the picture, if one is asked for; true
-// when all of it succeeded. Every problem goes to stderr.
-bool joinAndDraw(const MergeCommand& command, MergeMode mode);
 
 }  // namespace pw::cli

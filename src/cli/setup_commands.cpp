@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// merge --save-setup and run: setups written, and each setup of a run merged in turn.
 #include "cli/setup_commands.h"
 
 #include <iostream>
 
-#include "cli/commands.h"
+#include "cli/merge_and_draw.h"
+#include "cli/picture_options.h"
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
 #include "core/common/file_path.h"
@@ -32,9 +34,9 @@ bool runSetup(const PlannedSetup& planned, bool dryRun) {
         command.imagePath = planned.picture->path;
         command.imageName = planned.picture->name;
         auto picture = pictureOptionsOfSetup(planned.pictureOptions, planned.picture->path);
-        if (const auto* refused = std::get_if<UsageError>(&picture)) {
+        if (const auto* refused = std::get_if<std::string>(&picture)) {
             std::cerr << messages::setupProblem(planned.file,
-                                                UsageTexts::badPictureOption(refused->message))
+                                                UsageTexts::badPictureOption(*refused))
                       << '\n';
             return false;
         }

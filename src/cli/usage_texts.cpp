@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The command line's texts, translated and filled byte for byte.
 #include "cli/usage_texts.h"
 
-#include "cli/cli_options.h"
+#include "cli/parsed_command.h"
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/common/translated_text.h"
