@@ -81,6 +81,7 @@ std::optional<std::string> readFormat(const QString& text, PictureOptions& pictu
     } else if (text.compare(u"pdf", Qt::CaseInsensitive) == 0) {
         picture.file.format = PictureFormat::Pdf;
     } else {
+        //: png and pdf are what --format reads, and stay as they are.
         return filled(PictureRules::tr("unknown --format '%1' (png or pdf)"), {text.toStdString()});
     }
     return std::nullopt;
@@ -200,6 +201,7 @@ std::variant<PictureOptions, std::string> pictureOptionsOfSetup(const SetupPictu
         picture.allLabels = *kept.labels == "all";
         picture.labels = *kept.labels != "none";
         if (!picture.allLabels && picture.labels && *kept.labels != "placed") {
+            //: all, placed and none are what a setup's "labels" holds, and stay as they are.
             error = filled(PictureRules::tr("unknown labels '%1' (all, placed or none)"),
                            {*kept.labels});
         }
