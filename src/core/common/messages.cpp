@@ -68,10 +68,6 @@ std::string unableToWrite(const std::string& path, const std::string& reason) {
     return "ERROR: unable to write file " + path + ": " + reason;
 }
 
-std::string sameFileAs(const std::string& other) {
-    return "same file as " + other;
-}
-
 std::string sizeText(std::int32_t length, std::int32_t height) {
     return "X = " + std::to_string(length) + " Y = " + std::to_string(height);
 }
@@ -84,21 +80,9 @@ std::string reasonOf(std::string message) {
     return message;
 }
 
-std::string unableToWriteStandardOutput(const std::string& reason) {
-    return "ERROR: unable to write standard output: " + reason;
-}
-
 std::string mapSetFolderUnreadable(const std::string& path, const std::string& reason) {
     return "map-set folder " + path + " cannot be read: " + reason +
            "; its map files are not listed";
-}
-
-std::string setupNotChecked() {
-    return "nothing to compare: the setup cannot be used";
-}
-
-std::string warning(const std::string& note) {
-    return "WARNING: " + note;
 }
 
 std::string oneOf(const std::vector<std::string>& names) {
@@ -273,10 +257,6 @@ std::string outsideFolder(const char* role, const std::string& path) {
     return std::string(role) + " " + path + " lies outside the setup's folder";
 }
 
-std::string badPictureOption(const std::string& reason) {
-    return at("picture") + reason;
-}
-
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other) {
     return std::string(role) + " " + path + " is also written by setup " + escapedName(other);
 }
@@ -302,27 +282,6 @@ std::string folderNotHeld(const std::string& reason) {
 }
 
 }  // namespace setup
-
-std::string runSucceeded(const std::string& file) {
-    return escapedName(file) + ": " + std::string(kMapCreated);
-}
-
-std::string runChecked(const std::string& file, const std::vector<std::string>& writes) {
-    std::string line = escapedName(file) + ": checks passed, nothing written (dry run)";
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        line += (i == 0 ? "; would write " : " and ") + escapedName(writes[i]);
-    }
-    return line;
-}
-
-std::string runFailed(const std::string& file) {
-    return escapedName(file) + ": failed";
-}
-
-std::string fileNamedLikeOption(const std::string& name) {
-    return name + " is the name of a file here; write ./" + name +
-           " to mean the file, or put the options before the files";
-}
 
 std::string rowTooLong(const std::string& name) {
     return "ERROR: file " + name + " has a row longer than its length";
