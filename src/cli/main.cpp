@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <csignal>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,29 +14,38 @@
 #include "core/common/languages.h"
 #include "core/common/version.h"
 
+namespace {
+
+// Qt's own notes (such as a missing runtime folder) are no concern of a script: stderr
+// carries the command's messages alone.
+void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << message.toStdString() << '\n';
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     // A reader that went away is a failed write with its reason, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
+    // Read before the application takes Qt's own options out of argv.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    qInstallMessageHandler(quietQtNotes);
+    const std::unique_ptr<QCoreApplication> app = pw::cli::makeApplication(arguments, argc, argv);
+    pw::installTranslations(*app);
     const pw::cli::ParsedCommand parsed = pw::cli::parseCommandLine(arguments);
+    if (const auto* help = std::get_if<pw::cli::HelpRequest>(&parsed)) {
+        return pw::cli::printStandardOutput(help->text) ? 0 : 1;
+    }
     if (std::holds_alternative<pw::cli::VersionRequest>(parsed)) {
         const std::string version = std::string(pw::cli::kProgramName) + ' ' + pw::kVersion + '\n';
         return pw::cli::printStandardOutput(version) ? 0 : 1;
     }
-    if (std::holds_alternative<pw::cli::HelpRequest>(parsed) ||
-        std::holds_alternative<pw::cli::UsageError>(parsed)) {
-        // Read again with the user's language installed, which needs an application; a
-        // command makes its own (a Gui one to draw), so only these two are read twice.
-        QCoreApplication application(argc, argv);
-        pw::installTranslations(application);
-        const pw::cli::ParsedCommand told = pw::cli::parseCommandLine(arguments);
-        if (const auto* help = std::get_if<pw::cli::HelpRequest>(&told)) {
-            return pw::cli::printStandardOutput(help->text) ? 0 : 1;
-        }
-        std::cerr << pw::cli::kProgramName << ": " << std::get<pw::cli::UsageError>(told).message
-                  << '\n';
+    if (const auto* error = std::get_if<pw::cli::UsageError>(&parsed)) {
+        std::cerr << pw::cli::kProgramName << ": " << error->message << '\n';
         return 2;
     }
-    return pw::cli::runCommand(parsed, argc, argv);
+    return pw::cli::runCommand(parsed);
 }

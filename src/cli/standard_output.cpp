@@ -5,14 +5,14 @@
 #include <cstring>
 #include <iostream>
 
-#include "core/common/messages.h"
+#include "cli/usage_texts.h"
 #include "core/system/file_system.h"
 
 namespace pw::cli {
 
 bool printStandardOutput(std::string_view text) {
     if (!writeAll(standardOutput(), text.data(), text.size(), EIO)) {
-        std::cerr << messages::unableToWriteStandardOutput(std::strerror(errno)) << '\n';
+        std::cerr << UsageTexts::unableToWriteStandardOutput(std::strerror(errno)) << '\n';
         return false;
     }
     return true;

@@ -225,6 +225,29 @@ INSTANTIATE_TEST_SUITE_P(Commands, FullOutput,
                                          "merge --layout top-to-bottom --output o.map A.map A.map"),
                          [](const auto& row) { return "command" + std::to_string(row.index + 1); });
 
+// --help names the program by its name wherever it was started from, a folder whose name
+// holds a space too, with or without the Gui application that pictures need.
+class HelpFromAnyFolder : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(HelpFromAnyFolder, NamesTheProgram) {
+    pw::test::TempFolder work;
+    const fs::path copy = work.path() / "my maps" / "panelwright-cli";
+    fs::create_directories(copy.parent_path());
+    fs::copy_file(PANELWRIGHT_CLI_PATH, copy);
+    const std::string command = "LC_ALL=C " + shellWord(copy.string()) + " " + GetParam().first +
+                                " >" + shellWord(work.file("out"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string help = readFile(work.file("out"));
+    EXPECT_EQ(help.substr(0, help.find('\n')), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, HelpFromAnyFolder,
+    testing::Values(std::pair{"--help", "Usage: panelwright-cli [options] COMMAND [options] ..."},
+                    std::pair{"list --help", "Usage: panelwright-cli list [options]"},
+                    std::pair{"render --help", "Usage: panelwright-cli render [options] MAP"}),
+    [](const auto& row) { return "command" + std::to_string(row.index + 1); });
+
 // The picture's format (palette or not), resolution and pixels, or why they differ.
 std::string pictureDifference(const fs::path& made, const fs::path& expected) {
     const QImage a(QString::fromStdString(made.string()));

@@ -87,10 +87,6 @@ std::string unableToWrite(const std::string& path, const std::string& reason) {
     return filled(Messages::tr("ERROR: unable to write file %1: %2"), {path, reason});
 }
 
-std::string sameFileAs(const std::string& other) {
-    return "same file as " + other;
-}
-
 std::string sizeText(std::int32_t length, std::int32_t height) {
     return filled(Messages::tr("X = %1 Y = %2"), {number(length), number(height)});
 }
@@ -108,22 +104,10 @@ std::string reasonOf(std::string message) {
     return message;
 }
 
-std::string unableToWriteStandardOutput(const std::string& reason) {
-    return "ERROR: unable to write standard output: " + reason;
-}
-
 std::string mapSetFolderUnreadable(const std::string& path, const std::string& reason) {
     return filled(
         Messages::tr("map-set folder %1 cannot be read: %2; its map files are not listed"),
         {path, reason});
-}
-
-std::string setupNotChecked() {
-    return "nothing to compare: the setup cannot be used";
-}
-
-std::string warning(const std::string& note) {
-    return "WARNING: " + note;
 }
 
 std::string oneOf(const std::vector<std::string>& names) {
@@ -271,10 +255,6 @@ std::string slotPlace(int slot) {
     return filled(Messages::tr("slot %1"), {number(slot)});
 }
 
-std::string badPictureOption(const std::string& reason) {
-    return at("picture", reason);
-}
-
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other) {
     return filled(Messages::tr("%1 %2 is also written by setup %3"),
                   {role, path, escapedName(other)});
@@ -301,27 +281,6 @@ std::string folderNotHeld(const std::string& reason) {
 }
 
 }  // namespace setup
-
-std::string runSucceeded(const std::string& file) {
-    return escapedName(file) + ": " + std::string(kMapCreated);
-}
-
-std::string runChecked(const std::string& file, const std::vector<std::string>& writes) {
-    std::string line = escapedName(file) + ": checks passed, nothing written (dry run)";
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        line += (i == 0 ? "; would write " : " and ") + escapedName(writes[i]);
-    }
-    return line;
-}
-
-std::string runFailed(const std::string& file) {
-    return escapedName(file) + ": failed";
-}
-
-std::string fileNamedLikeOption(const std::string& name) {
-    return name + " is the name of a file here; write ./" + name +
-           " to mean the file, or put the options before the files";
-}
 
 std::string rowTooLong(const std::string& name) {
     return filled(Messages::tr("ERROR: file %1 has a row longer than its length"), {name});

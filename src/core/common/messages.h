@@ -110,8 +110,6 @@ std::string nulCharacter(const std::string& where, const char* key);
 std::string loneSurrogate(const std::string& where, const char* key);
 // `role` is "output" or "picture", `path` as the setup names it, escaped.
 std::string outsideFolder(const char* role, const std::string& path);
-// A picture option that merge --image would refuse, with its reason.
-std::string badPictureOption(const std::string& reason);
 // Two setups of one run that write the same file, or one writes what the other reads
 // (its panel, or the other setup itself); `path` as this setup names it.
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other);
@@ -124,24 +122,9 @@ std::string pictureNotPngOrPdf(const std::string& path);
 std::string folderNotHeld(const std::string& reason);
 }  // namespace setup
 
-// One line of `run` per setup, its path escaped.
-std::string runSucceeded(const std::string& file);
-// A dry run names the files it would write, each where the system will put it.
-std::string runChecked(const std::string& file, const std::vector<std::string>& writes);
-std::string runFailed(const std::string& file);
-
-// The seam check of a setup that cannot be read or is refused.
-std::string setupNotChecked();
-
-// Why an output is refused before anything is written: it is one of the command's other
-// files.
-std::string sameFileAs(const std::string& other);
-
 // Files of every kind. `name` and `path` come escaped (escapedName), `reason` in the
 // system's words.
 std::string nameNotUtf8(const std::string& name);
-std::string unableToWriteStandardOutput(const std::string& reason);
-std::string warning(const std::string& note);
 
 // What is passed over, told in a "WARNING: ..." line or a note of the dialogs: a map-set
 // folder that cannot be listed.
@@ -157,9 +140,6 @@ inline constexpr char kForeignLink[] =
 inline constexpr char kPlaceChanged[] = QT_TRANSLATE_NOOP(
     "Messages", "the file or a folder on its way changed after the setup was checked");
 
-// An argument that the command line would read as an option names a file here (`name`
-// escaped): a file name must never turn into an option.
-std::string fileNamedLikeOption(const std::string& name);
 // A map whose row holds more than blanks past its length is damaged, like one that ends
 // early.
 std::string rowTooLong(const std::string& name);
