@@ -111,11 +111,14 @@ std::string mapSetFolderUnreadable(const std::string& path, const std::string& r
 }
 
 std::string oneOf(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    if (names.size() < 2) {
+        return names.empty() ? std::string() : names.front();
     }
-    return text;
+    std::string text = names.front();
+    for (std::size_t i = 1; i + 1 < names.size(); ++i) {
+        text += ", " + names[i];
+    }
+    return filled(Messages::tr("%1 or %2"), {text, names.back()});
 }
 
 std::string countSpan(int first, int last) {

@@ -19,12 +19,9 @@ std::string mapSetChoices() {
 }
 
 std::string directionChoices() {
-    std::string text;
-    for (const std::string_view name : kDirectionNames) {
-        text += std::string(name) + ", ";
-    }
-    text.resize(text.size() - 2);
-    return text + " or 0 to " + std::to_string(kDirectionNames.size() - 1);
+    std::vector<std::string> names(kDirectionNames.begin(), kDirectionNames.end());
+    names.push_back(countSpan(0, static_cast<int>(kDirectionNames.size()) - 1));
+    return oneOf(names);
 }
 
 }  // namespace pw::messages
