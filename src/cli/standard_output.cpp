@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Standard output written whole, or a note on standard error when it cannot be.
 #include "cli/standard_output.h"
 
 #include <cerrno>
