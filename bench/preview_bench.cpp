@@ -104,7 +104,8 @@ void choose(QWidget& dialog, int slot, const QString& name) {
 
 void measurePreview(int runs) {
     QTemporaryDir root;
-    const QString folder = QDir(root.path()).filePath(QString::fromStdString(mapSetFolderName(0)));
+    const QString folder =
+        QDir(root.path()).filePath(QString::fromStdString(mapSetFolderName(MapSet::Ironfall)));
     QDir().mkpath(folder);
     MergeRequest request;
     request.layout = Layout::Composite;
@@ -121,7 +122,7 @@ void measurePreview(int runs) {
     for (int run = 0; run < runs; ++run) {
         PreviewJob job;
         job.request = request;
-        job.request.direction = run % 8;
+        job.request.direction = *directionFromIndex(run % kDirectionCount);
         QElapsedTimer timer;
         timer.start();
         const PreviewResult result = buildPreview(job);
@@ -185,7 +186,8 @@ void measurePreview(int runs) {
 
 void measureOpening(int runs) {
     QTemporaryDir root;
-    const QString folder = QDir(root.path()).filePath(QString::fromStdString(mapSetFolderName(0)));
+    const QString folder =
+        QDir(root.path()).filePath(QString::fromStdString(mapSetFolderName(MapSet::Ironfall)));
     QDir().mkpath(folder);
     for (int i = 0; i < 1000; ++i) {
         writeMap(QDir(folder)

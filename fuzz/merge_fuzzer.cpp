@@ -160,7 +160,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         counts.first +
         counts.step * (data[0] / 3 % ((counts.last - counts.first) / counts.step + 1));
     const pw::LayoutShape shape = *pw::shapeFor(layout, count);
-    const int direction = data[1] & 7, mapSet = data[1] >> 3 & 1;
+    const pw::Direction direction = *pw::directionFromIndex(data[1] & 7);
+    const auto mapSet = static_cast<pw::MapSet>(data[1] >> 3 & 1);
     const bool existingOutput = data[1] & 0x10, cancel = data[1] & 0x20;
     const bool missingFolder = data[1] & 0x40, outputIsFolder = !missingFolder && data[1] & 0x80;
 
@@ -261,7 +262,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (out->version != 0 && out->length <= pw::kMaxSide && out->height <= pw::kMaxSide &&
         bytes.size() <= (1U << 20)) {
-        pw::MergeRequest again{pw::Layout::TopToBottom, mapSet, 0, {}};
+        pw::MergeRequest again{pw::Layout::TopToBottom, mapSet, pw::Direction::N, {}};
         again.slots.assign(2, {"out.map", plainOutput.string(), ' '});
         pw::test::RecordingHost second;
         second.answer = (folder / "again.map").string();

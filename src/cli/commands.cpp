@@ -61,7 +61,7 @@ int runMerge(const MergeCommand& command) {
 int runList(const ListCommand& command) {
     std::vector<std::string> notes;
     const std::optional<std::vector<ListedMap>> maps =
-        listMapSet(mapSetRoots(), command.mapSetIndex, &notes);
+        listMapSet(mapSetRoots(), command.mapSet, &notes);
     for (const std::string& note : notes) {
         std::cerr << UsageTexts::warning(note) << '\n';
     }

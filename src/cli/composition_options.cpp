@@ -66,14 +66,14 @@ std::optional<UsageError> CompositionOptions::read(const CommandParser& p,
                                                    const std::vector<std::string>& sources,
                                                    MergeRequest& request) const {
     if (const std::optional<QString> mapSetText = p.valueOf(mapSet_)) {
-        const std::optional<int> mapSet = mapSetFromName(mapSetText->toStdString());
+        const std::optional<MapSet> mapSet = mapSetFromName(mapSetText->toStdString());
         if (!mapSet) {
             return UsageError{UsageTexts::unknownMapSet(mapSetText->toStdString())};
         }
-        request.mapSetIndex = *mapSet;
+        request.mapSet = *mapSet;
     }
     if (const std::optional<QString> directionText = p.valueOf(direction_)) {
-        const std::optional<int> direction = directionFromName(directionText->toStdString());
+        const std::optional<Direction> direction = directionFromName(directionText->toStdString());
         if (!direction) {
             return UsageError{UsageTexts::unknownDirection(directionText->toStdString())};
         }

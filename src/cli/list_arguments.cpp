@@ -29,11 +29,11 @@ ParsedCommand parseList(const std::vector<std::string>& arguments) {
     }
     ListCommand command;
     if (const std::optional<QString> mapSetText = p.valueOf(mapSetOption)) {
-        const std::optional<int> mapSet = mapSetFromName(mapSetText->toStdString());
+        const std::optional<MapSet> mapSet = mapSetFromName(mapSetText->toStdString());
         if (!mapSet) {
             return UsageError{UsageTexts::unknownMapSet(mapSetText->toStdString())};
         }
-        command.mapSetIndex = *mapSet;
+        command.mapSet = *mapSet;
     }
     return command;
 }

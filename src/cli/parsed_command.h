@@ -37,7 +37,7 @@ struct CheckCommand {
 
 // list: what the dialogs would list for a map set.
 struct ListCommand {
-    int mapSetIndex = 0;
+    MapSet mapSet = MapSet::Ironfall;
 };
 
 // merge: joins the SOURCE arguments into OUT, and draws the joined map into IMAGE if asked.

@@ -6,14 +6,13 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "core/mapfile/direction.h"
 #include "render/palette.h"
 
 namespace pw {
 
-std::optional<QRect> compassMarkPlace(QSize picture, int direction) {
+std::optional<QRect> compassMarkPlace(QSize picture, std::optional<Direction> direction) {
     const int side = std::min(picture.width(), picture.height()) / 5;
-    if (direction < 0 || direction >= std::ssize(kDirectionNames) || side < 12) {
+    if (!direction || side < 12) {
         return std::nullopt;
     }
     const int size = std::min(side, 64);
@@ -33,7 +32,7 @@ double discRadius(const QRect& place) {
 
 }  // namespace
 
-std::optional<QRectF> compassMarkCover(QSize picture, int direction) {
+std::optional<QRectF> compassMarkCover(QSize picture, std::optional<Direction> direction) {
     const std::optional<QRect> place = compassMarkPlace(picture, direction);
     if (!place) {
         return std::nullopt;
@@ -43,7 +42,7 @@ std::optional<QRectF> compassMarkCover(QSize picture, int direction) {
     return QRectF(discCentre(*place) - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach));
 }
 
-void paintCompassMark(QPainter& painter, const QRect& place, int direction) {
+void paintCompassMark(QPainter& painter, const QRect& place, Direction direction) {
     const int size = place.width() / 2;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -51,9 +50,9 @@ void paintCompassMark(QPainter& painter, const QRect& place, int direction) {
     painter.setPen(QPen(QColor(60, 60, 60), 1));
     painter.setBrush(QColor(255, 255, 255, 200));
     painter.drawEllipse(QPointF(0, 0), discRadius(place), discRadius(place));
-    // The top edge faces direction*45 degrees clockwise of north, so north lies that far
-    // counter-clockwise of up.
-    painter.rotate(-45.0 * direction);
+    // The top edge faces its index times 45 degrees clockwise of north, so north lies that
+    // far counter-clockwise of up.
+    painter.rotate(-45.0 * directionIndex(direction));
     QPainterPath arrow;
     arrow.moveTo(0, -size * 0.42);
     arrow.lineTo(size * 0.16, size * 0.28);

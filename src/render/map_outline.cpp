@@ -22,13 +22,13 @@ constexpr std::size_t kLabelLimit = 1024;
 constexpr std::size_t kDirectionLimit = 79;
 
 // The direction line starts with the index of the top edge's compass point.
-int parseDirection(std::string_view line) {
+std::optional<Direction> parseDirection(std::string_view line) {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) {
         line.remove_prefix(1);
     }
     int value = -1;
     const auto [end, ec] = std::from_chars(line.data(), line.data() + line.size(), value);
-    return ec == std::errc() && value >= 0 && value < std::ssize(kDirectionNames) ? value : -1;
+    return ec == std::errc() ? directionFromIndex(value) : std::nullopt;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "core/assembly/layout.h"
 #include "core/common/problem.h"
+#include "core/mapfile/direction.h"
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_header.h"
 #include "render/label_placement.h"
@@ -20,7 +21,7 @@ namespace pw {
 struct MapOutline {
     int length = 0;  // in cells, as the size line gives it
     int height = 0;
-    int direction = -1;  // top-edge direction index 0 to 7, -1 when unreadable
+    std::optional<Direction> direction;  // of the top edge; nullopt when unreadable
     std::vector<MapLabel> labels;
     std::optional<Problem> problem;  // why the map cannot be drawn
 };

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/mapfile/direction.h"
 #include "render/cell_painter.h"
 #include "render/palette.h"
 #include "render/picture_messages.h"

@@ -60,8 +60,8 @@ struct RenderResult {
     std::optional<Problem> problem;  // why nothing could be drawn
     int length = 0;                  // the map's size in cells, as its size line gives it
     int height = 0;
-    int direction = -1;            // top-edge direction index 0 to 7, -1 when unreadable
-    std::vector<MapLabel> labels;  // the labels read, when options.labels asked for them
+    std::optional<Direction> direction;  // of the top edge; nullopt when unreadable
+    std::vector<MapLabel> labels;        // the labels read, when options.labels asked for them
 };
 
 // Draws the whole map into one image (the preview). A damaged map draws what can be read

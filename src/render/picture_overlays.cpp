@@ -57,14 +57,14 @@ std::vector<int> seamOffsets(int panelCells, int mapCells) {
 }
 
 PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector<MapLabel>& labels,
-                                 int direction, QSize picture)
+                                 std::optional<Direction> direction, QSize picture)
     : picture_(picture),
       cellSize_(options.cellSize),
       panelLength_(options.panelLength),
       panelHeight_(options.panelHeight),
       highlights_(options.highlights),
       seamMarks_(options.seamMarks),
-      direction_(options.compass ? direction : -1) {
+      direction_(options.compass ? direction : std::nullopt) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
         font_ = mapLabelFont(cellSize_, kSmallestPictureLabelText, kLargestPictureLabelText);
     }
@@ -186,7 +186,7 @@ void PictureOverlays::makeCompass() {
     compass_ = QImage(place->size(), QImage::Format_ARGB32_Premultiplied);
     compass_.fill(Qt::transparent);
     QPainter painter(&compass_);
-    paintCompassMark(painter, QRect(QPoint(0, 0), place->size()), direction_);
+    paintCompassMark(painter, QRect(QPoint(0, 0), place->size()), *direction_);
 }
 
 }  // namespace pw

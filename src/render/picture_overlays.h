@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/mapfile/direction.h"
 #include "render/label_placement.h"
 #include "render/render_options.h"
 
@@ -29,7 +30,7 @@ class PictureOverlays {
   public:
     // `picture` is the whole picture's size in pixels.
     PictureOverlays(const RenderOptions& options, const std::vector<MapLabel>& labels,
-                    int direction, QSize picture);
+                    std::optional<Direction> direction, QSize picture);
 
     // Draws into `window`, which holds the picture's pixels from `origin` on.
     void draw(QImage& window, QPoint origin) const;
@@ -50,10 +51,10 @@ class PictureOverlays {
     std::vector<QPoint> highlights_;
     std::vector<QPoint> seamMarks_;
     std::vector<PlacedLabel> labels_;
-    std::vector<QRect> reaches_;  // every pixel each label's text may touch
-    std::optional<QFont> font_;   // none: dots only
-    int direction_;
-    QImage compass_;  // null without a compass mark
+    std::vector<QRect> reaches_;          // every pixel each label's text may touch
+    std::optional<QFont> font_;           // none: dots only
+    std::optional<Direction> direction_;  // of the compass mark; nullopt for none
+    QImage compass_;                      // null without a compass mark
     QPoint compassAt_;
 };
 

@@ -39,7 +39,7 @@ SheetPainter::SheetPainter(const RenderOptions& options, const MapOutline& outli
       colours_(options.legend ? options.legend->colourTable() : builtInPalette(), options.section,
                1),
       layoutCell_(cellMm / 25.4 * kLayoutDpi),
-      direction_(options.compass ? outline.direction : -1) {
+      direction_(options.compass ? outline.direction : std::nullopt) {
     for (const QPoint& cell : options.highlights) {
         highlighted_.emplace(cell.x(), cell.y());
     }
@@ -80,7 +80,7 @@ void SheetPainter::draw(QPainter& painter, const QRectF& area, const SheetRows& 
                  });
     // The labels over the compass mark: a dot under it still shows.
     if (compass_ && QRectF(*compass_).intersects(shown)) {
-        paintCompassMark(painter, *compass_, direction_);
+        paintCompassMark(painter, *compass_, *direction_);
     }
     paintLabels(painter, onSheet, font_);
     painter.restore();

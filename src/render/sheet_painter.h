@@ -52,9 +52,9 @@ class SheetPainter {
     CellPainter colours_;
     CellSet highlighted_;
     CellSet seamMarked_;
-    double layoutCell_;          // a cell's side in the layout of labels and the compass mark
-    int direction_;              // of the compass mark, -1 for none
-    std::optional<QFont> font_;  // none: dots only
+    double layoutCell_;  // a cell's side in the layout of labels and the compass mark
+    std::optional<Direction> direction_;  // of the compass mark; nullopt for none
+    std::optional<QFont> font_;           // none: dots only
     std::vector<PlacedLabel> labels_;
     std::optional<QRect> compass_;  // in the layout of labels
 };

@@ -62,7 +62,7 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
         return "error: " + error->message;
     }
     if (const auto* list = std::get_if<ListCommand>(&parsed)) {
-        return "list " + std::to_string(list->mapSetIndex);
+        return "list " + std::to_string(static_cast<int>(list->mapSet));
     }
     if (const auto* render = std::get_if<RenderCommand>(&parsed)) {
         const PictureOptions& picture = render->picture;
@@ -77,9 +77,9 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
     }
     if (const auto* merge = std::get_if<MergeCommand>(&parsed)) {
         std::string text = std::string(pw::layoutName(merge->request.layout)) + " " +
-                           std::to_string(merge->request.mapSetIndex) + " " +
-                           std::to_string(merge->request.direction) + " " + merge->outputPath +
-                           " " + merge->imagePath.value_or("-") +
+                           std::to_string(static_cast<int>(merge->request.mapSet)) + " " +
+                           std::to_string(pw::directionIndex(merge->request.direction)) + " " +
+                           merge->outputPath + " " + merge->imagePath.value_or("-") +
                            (merge->picture.allLabels ? "+all" : "");
         const PictureOptions& picture = merge->picture;
         const std::string file = fileTold(picture.file);
@@ -104,8 +104,8 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
         std::string text = "check";
         if (const std::optional<pw::MergeRequest>& request = check->request) {
             text += " " + std::string(pw::layoutName(request->layout)) + " " +
-                    std::to_string(request->mapSetIndex) + " " +
-                    std::to_string(request->direction) + " |";
+                    std::to_string(static_cast<int>(request->mapSet)) + " " +
+                    std::to_string(pw::directionIndex(request->direction)) + " |";
             for (const pw::SourceSlot& slot : request->slots) {
                 text += " " + slot.name + ":" + (slot.mark == ' ' ? '_' : slot.mark);
             }

@@ -249,7 +249,7 @@ TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
     // Earlier roots hide the same name in later ones; each name opens where it was found.
     const std::vector<std::string> roots = {folder.file("missing"), folder.file("first"),
                                             folder.file("second")};
-    const auto listed = [&](int mapSet) {
+    const auto listed = [&](pw::MapSet mapSet) {
         std::string told;  // name@root of the folder it opens from
         const auto maps = pw::listMapSet(roots, mapSet);
         for (const pw::ListedMap& map : maps.value()) {
@@ -259,13 +259,13 @@ TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
         }
         return told;
     };
-    EXPECT_EQ(listed(0), "A.map@second B.map@first b.map@second c.map@first ");
+    EXPECT_EQ(listed(pw::MapSet::Ironfall), "A.map@second B.map@first b.map@second c.map@first ");
     const std::vector<std::string> irfmaps = {folder.file("first/Irfmaps"),
                                               folder.file("second/Irfmaps")};
-    EXPECT_EQ(pw::mapSetFolders(roots, 0), irfmaps);
-    EXPECT_EQ(listed(1), "E.map@second ");
-    EXPECT_FALSE(pw::listMapSet(roots, 2).has_value());
-    EXPECT_FALSE(pw::listMapSet({folder.file("missing")}, 1).has_value());
+    EXPECT_EQ(pw::mapSetFolders(roots, pw::MapSet::Ironfall), irfmaps);
+    EXPECT_EQ(listed(pw::MapSet::Emberline), "E.map@second ");
+    EXPECT_FALSE(pw::listMapSet(roots, static_cast<pw::MapSet>(2)).has_value());
+    EXPECT_FALSE(pw::listMapSet({folder.file("missing")}, pw::MapSet::Emberline).has_value());
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ namespace {
 // name, - an empty slot; _ no mark, - no output or picture.
 std::string told(const pw::Setup& setup) {
     std::string text = std::string(pw::layoutName(setup.layout)) + " " +
-                       std::to_string(setup.mapSetIndex) + " " +
-                       std::string(pw::kDirectionNames.at(setup.direction)) + " |";
+                       std::to_string(static_cast<int>(setup.mapSet)) + " " +
+                       std::string(pw::directionName(setup.direction)) + " |";
     for (const pw::SetupSlot& slot : setup.slots) {
         text += std::string(" ") + "-fm"[static_cast<int>(slot.place)] + ":" + slot.panel + ":" +
                 (slot.mark == ' ' ? '_' : slot.mark);
@@ -110,7 +110,7 @@ class SetupPlaces : public testing::Test {
 };
 
 TEST_F(SetupPlaces, NameFilesBelowTheSetupRelativelyThenByMapSetNameThenAbsolutely) {
-    const auto placed = [&](const std::string& path, int mapSet = 0) {
+    const auto placed = [&](const std::string& path, pw::MapSet mapSet = pw::MapSet::Ironfall) {
         const pw::SetupSlot slot = places.placePanel(path, mapSet, 'L');
         return std::string("-fm").substr(static_cast<std::size_t>(slot.place), 1) + ":" +
                slot.panel;
@@ -123,7 +123,7 @@ TEST_F(SetupPlaces, NameFilesBelowTheSetupRelativelyThenByMapSetNameThenAbsolute
         << "the user's own IF-01L.map hides it";
     EXPECT_EQ(placed(at("system/Embrmaps/EM-01L.map")), "f:" + at("system/Embrmaps/EM-01L.map"))
         << "not of the setup's map set";
-    EXPECT_EQ(placed(at("system/Embrmaps/EM-01L.map"), 1), "m:EM-01L.map");
+    EXPECT_EQ(placed(at("system/Embrmaps/EM-01L.map"), pw::MapSet::Emberline), "m:EM-01L.map");
     EXPECT_EQ(placed(at("elsewhere/B.map")), "f:" + at("elsewhere/B.map"));
     EXPECT_EQ(placed(""), "-:");
     EXPECT_EQ(places.placeFile(at("setups/out.map")), "out.map");
@@ -131,7 +131,8 @@ TEST_F(SetupPlaces, NameFilesBelowTheSetupRelativelyThenByMapSetNameThenAbsolute
 }
 
 TEST_F(SetupPlaces, FindTheFilesTheyNameAndNameMissingOnesWhereTheyWouldBe) {
-    pw::Setup setup{pw::Layout::TopToBottom, 0, 2, {}, {}, {}, {}};
+    pw::Setup setup{
+        pw::Layout::TopToBottom, pw::MapSet::Ironfall, pw::Direction::E, {}, {}, {}, {}};
     setup.slots = {{pw::PanelPlace::File, "own/A.map", 'L'},
                    {pw::PanelPlace::MapSet, "IF-01L.map", ' '},
                    {pw::PanelPlace::MapSet, "IF-77.map", 'R'},
@@ -144,7 +145,7 @@ TEST_F(SetupPlaces, FindTheFilesTheyNameAndNameMissingOnesWhereTheyWouldBe) {
     EXPECT_EQ(found, "own/A.map=" + at("setups/own/A.map") +
                          ":L IF-01L.map=" + at("user/Irfmaps/IF-01L.map") +
                          ":_ IF-77.map=" + at("user/Irfmaps/IF-77.map") + ":R =:R ");
-    EXPECT_EQ(request.direction, 2);
+    EXPECT_EQ(request.direction, pw::Direction::E);
     // Back to the setup: the same, but for a panel now named by its path.
     pw::Setup back = places.setupOf(request, at("setups/out.map"), "");
     EXPECT_EQ(back.slots[2].place, pw::PanelPlace::File);

@@ -52,7 +52,7 @@ class AccessibilityTest : public ::testing::TestWithParam<std::pair<Layout, int>
 
 TEST_P(AccessibilityTest, EveryControlIsNamedOnceAndEveryAltLetterPicksOne) {
     GuiTestBed bed;
-    bed.addMap(0, "AB-07L.map", 'a');
+    bed.addMap(MapSet::Ironfall, "AB-07L.map", 'a');
     PanelwrightDialog main(bed.environment);
     main.show();
     EXPECT_EQ(faults(main, {"countSpin"}), QStringList());
@@ -83,7 +83,7 @@ class KeysTest : public ::testing::TestWithParam<Press> {};
 TEST_P(KeysTest, EachShortcutDoesWhatItsButtonDoes) {
     const Press& press = GetParam();
     GuiTestBed bed;
-    bed.addMap(0, "AB-07L.map", 'a');
+    bed.addMap(MapSet::Ironfall, "AB-07L.map", 'a');
     auto dialog = bed.openComposer(Layout::Composite, 2);
     QApplication::setActiveWindow(dialog.get());
     QWidget& target = *press.on ? control(*dialog, press.on) : *dialog;
@@ -94,7 +94,7 @@ TEST_P(KeysTest, EachShortcutDoesWhatItsButtonDoes) {
     QTest::qWait(150);  // an Alt letter presses its button as a click that shows
     EXPECT_EQ(bed.prompts.errors.mid(0, 1).join(",") + "/" +
                   bed.prompts.asked.join(",").remove("|" + QDir::homePath()) + "/" +
-                  QString::number(dialog->direction()),
+                  QString::number(directionIndex(dialog->direction())),
               press.outcome);
 }
 

@@ -33,10 +33,10 @@ class ComposerTest : public ::testing::TestWithParam<Case> {
   protected:
     ComposerTest() {
         for (const char* name : {"zz-02R.map", "AB-07L.map", "AB-12.map", "PLAIN.map"}) {
-            bed.addMap(0, QString::fromLatin1(name), 'a');
+            bed.addMap(MapSet::Ironfall, QString::fromLatin1(name), 'a');
         }
     }
-    std::unique_ptr<ComposerDialog> open(int mapSet = 0) {
+    std::unique_ptr<ComposerDialog> open(MapSet mapSet = MapSet::Ironfall) {
         return bed.openComposer(GetParam().layout, GetParam().count, mapSet);
     }
     GuiTestBed bed;
@@ -83,7 +83,7 @@ TEST_P(ComposerTest, ShowsListsAndTabsThroughTheSlotsInUseAndTurnsTheDirection) 
         directions += " " + control<QLabel>(*dialog, "directionLabel").text();
     }
     EXPECT_EQ(directions, "N NE E SE S SW W NW N NE");
-    EXPECT_EQ(dialog->direction(), 1);
+    EXPECT_EQ(dialog->direction(), Direction::NE);
 }
 
 TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing) {
@@ -131,7 +131,7 @@ TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing
 }
 
 TEST_P(ComposerTest, AMissingMapSetFolderIsReportedOncePerSlotInUse) {
-    auto dialog = open(1);  // Ironfall is there, Emberline is not
+    auto dialog = open(MapSet::Emberline);  // Ironfall is there, Emberline is not
     EXPECT_EQ(bed.prompts.errors,
               QStringList(GetParam().shownSlots, QStringLiteral("ERROR searchinng for Map files")));
     EXPECT_EQ(dialog->windowTitle(), "Embr map files selection");
@@ -147,14 +147,15 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, ComposerTest,
 
 TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelOrAreDamagedAreGreyedWithTheirReason) {
     GuiTestBed bed;
-    bed.addMap(0, "AA-01L.map", 'a');
-    bed.addMap(0, "BB-02R.map", 'b', 6);
-    bed.addFile(0, "CC-03L.map", "0\r\n2 2 1300\r\n");
-    bed.addFile(0, "DD-04R.map", "no numbers");
+    bed.addMap(MapSet::Ironfall, "AA-01L.map", 'a');
+    bed.addMap(MapSet::Ironfall, "BB-02R.map", 'b', 6);
+    bed.addFile(MapSet::Ironfall, "CC-03L.map", "0\r\n2 2 1300\r\n");
+    bed.addFile(MapSet::Ironfall, "DD-04R.map", "no numbers");
     const std::string whole = pw::test::MapBuilder{.fill = 'e'}.text();
-    bed.addFile(0, "EE-05L.map", whole.substr(0, whole.find("b\r\n")));
-    bed.addFile(0, "FF-06R.map", pw::test::MapBuilder{.layers = "cb"}.text());
-    bed.addFile(0, "GG-07L.map", std::string(whole).replace(whole.find("eeee"), 4, "eeee   e"));
+    bed.addFile(MapSet::Ironfall, "EE-05L.map", whole.substr(0, whole.find("b\r\n")));
+    bed.addFile(MapSet::Ironfall, "FF-06R.map", pw::test::MapBuilder{.layers = "cb"}.text());
+    bed.addFile(MapSet::Ironfall, "GG-07L.map",
+                std::string(whole).replace(whole.find("eeee"), 4, "eeee   e"));
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     choose(*dialog, 1, "AA-01L.map");
     QComboBox& list = mapList(*dialog, 2);
@@ -200,7 +201,7 @@ TEST(ComposerWidgets, AControlATemplateLacksGetsAHiddenStandIn) {
 // reason; a legend that is a fifo is left out with a note in the preview.
 TEST(OddFilesTest, TheDialogOpensStaysResponsiveAndSaysWhatCannotBeUsed) {
     GuiTestBed bed;
-    bed.addMap(0, "AA-01L.map", 'a');
+    bed.addMap(MapSet::Ironfall, "AA-01L.map", 'a');
     const std::string folder = bed.mapSetFolder(0).toStdString();
     pw::test::writeFile(folder + "/\xE9-02R.map", pw::test::MapBuilder{}.text());
     ASSERT_EQ(::mkfifo((folder + "/FIFO.map").c_str(), 0600), 0);
@@ -237,10 +238,10 @@ ino_t inode(const std::string& path) {
 // for a file that changed, and drawn all the same where none can be kept.
 TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChanges) {
     GuiTestBed bed;
-    bed.addFile(0, "legend.txt", "a #123456 grass\n");
-    bed.addMap(0, "AA-01L.map", 'a');
-    bed.addMap(0, "BB-02R.map", 'b', 6);
-    bed.addFile(0, "DD-04R.map", "no numbers");
+    bed.addFile(MapSet::Ironfall, "legend.txt", "a #123456 grass\n");
+    bed.addMap(MapSet::Ironfall, "AA-01L.map", 'a');
+    bed.addMap(MapSet::Ironfall, "BB-02R.map", 'b', 6);
+    bed.addFile(MapSet::Ironfall, "DD-04R.map", "no numbers");
     // Each name's middle colour; for the damaged one whether it shows the mark alone. The
     // dialog stays open until the next, so that it keeps its pictures after showing them.
     std::unique_ptr<ComposerDialog> dialog;
@@ -316,7 +317,7 @@ TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChange
 // pictures are drawn all the same.
 TEST(SlotPictures, ACacheFolderThatIsALinkKeepsNothingAndRemovesNothing) {
     GuiTestBed bed;
-    bed.addMap(0, "AA-01L.map", 'a');
+    bed.addMap(MapSet::Ironfall, "AA-01L.map", 'a');
     const std::string pictures = bed.dir.filePath("Pictures").toStdString();
     std::filesystem::create_directory(pictures);
     const auto old = std::filesystem::file_time_type::clock::now() -
@@ -349,7 +350,8 @@ TEST(SlotListTest, ShowsAScrollBarWhenItHoldsMoreThanTwentyNames) {
     for (const int names : {20, 21}) {
         GuiTestBed bed;
         for (int i = 0; i < names; ++i) {
-            bed.addMap(0, QStringLiteral("AB-%1.map").arg(i, 2, 10, QLatin1Char('0')), 'a');
+            bed.addMap(MapSet::Ironfall,
+                       QStringLiteral("AB-%1.map").arg(i, 2, 10, QLatin1Char('0')), 'a');
         }
         auto dialog = bed.openComposer(Layout::TopToBottom, 2);
         // At the screen's top, where the list has the room to show twenty names.

@@ -14,7 +14,9 @@
 
 namespace {
 
+using pw::Direction;
 using pw::Layout;
+using pw::MapSet;
 using pw::gui::Composition;
 using pw::gui::CompositionModel;
 
@@ -33,7 +35,7 @@ struct Panels {
 
 TEST(CompositionModel, EveryChoiceTurnAndSwapIsOneStepThatUndoBringsBackExactly) {
     Panels panels({"IF-01L.map", "IF-02.map", "IF-03R.map"});
-    CompositionModel model(Layout::TopToBottom, 0, 3, 4);
+    CompositionModel model(Layout::TopToBottom, MapSet::Ironfall, 3, 4);
     QSignalSpy changed(&model, &CompositionModel::changed);
     std::vector<Composition> seen{model.composition()};
     const auto step = [&](const std::function<void()>& change) {
@@ -50,7 +52,7 @@ TEST(CompositionModel, EveryChoiceTurnAndSwapIsOneStepThatUndoBringsBackExactly)
     step([&] { model.turn(false); });
     step([&] { model.turn(true); });
     step([&] { model.turn(true); });
-    EXPECT_EQ(model.composition().direction, 7);
+    EXPECT_EQ(model.composition().direction, Direction::NW);
     step([&] { model.swap(0, 2); });
     EXPECT_EQ(model.composition().slots[2].row, panels.rows[1]);
     // What is held already is no step.
@@ -67,7 +69,7 @@ TEST(CompositionModel, EveryChoiceTurnAndSwapIsOneStepThatUndoBringsBackExactly)
 
 TEST(CompositionModel, EndToEndShowsANamesMarkButKeepsNone) {
     Panels panels({"IF-01L.map"});
-    CompositionModel model(Layout::EndToEnd, 0, 2, 3);
+    CompositionModel model(Layout::EndToEnd, MapSet::Ironfall, 2, 3);
     model.choose(1, panels.rows[0], panels.maps);
     EXPECT_EQ(model.composition().slots[1].shown, 'L');
     EXPECT_EQ(model.composition().slots[1].mark, ' ');
@@ -75,7 +77,7 @@ TEST(CompositionModel, EndToEndShowsANamesMarkButKeepsNone) {
 
 TEST(CompositionModel, TheMergeNamesAndOpensTheSlotsInUseOnly) {
     Panels panels({"IF-01L.map", "IF-02.map"});
-    CompositionModel model(Layout::TopToBottom, 0, 2, 4);
+    CompositionModel model(Layout::TopToBottom, MapSet::Ironfall, 2, 4);
     model.choose(1, panels.rows[0], panels.maps);
     model.choose(3, panels.rows[1], panels.maps);
     const pw::MergeRequest merge = model.request(panels.maps);
@@ -88,7 +90,7 @@ TEST(CompositionModel, TheMergeNamesAndOpensTheSlotsInUseOnly) {
 
 TEST(CompositionModel, ASavedSetupFillsAnotherCompositionAsOneStep) {
     Panels panels({"IF-01R.map", "IF-02.map", "IF-03L.map"});
-    CompositionModel model(Layout::Composite, 0, 4, 8);
+    CompositionModel model(Layout::Composite, MapSet::Ironfall, 4, 8);
     EXPECT_FALSE(model.lastComposition(model.request(panels.maps), panels.folder.file("l"), {}));
     model.choose(0, panels.rows[0], panels.maps);
     model.choose(0, panels.rows[1], panels.maps);  // keeps mark R
@@ -98,14 +100,14 @@ TEST(CompositionModel, ASavedSetupFillsAnotherCompositionAsOneStep) {
     const pw::Setup setup = model.setupToSave(model.request(panels.maps), path, {}, {});
     EXPECT_EQ(model.lastComposition(model.request(panels.maps), path, {}), setup);
 
-    CompositionModel other(Layout::Composite, 0, 4, 8);
+    CompositionModel other(Layout::Composite, MapSet::Ironfall, 4, 8);
     EXPECT_TRUE(other.takes(setup));
-    EXPECT_FALSE(CompositionModel(Layout::Composite, 0, 6, 8).takes(setup));
-    EXPECT_FALSE(CompositionModel(Layout::Composite, 1, 4, 8).takes(setup));
+    EXPECT_FALSE(CompositionModel(Layout::Composite, MapSet::Ironfall, 6, 8).takes(setup));
+    EXPECT_FALSE(CompositionModel(Layout::Composite, MapSet::Emberline, 4, 8).takes(setup));
     EXPECT_TRUE(other.keepFiles({setup, QString::fromStdString(path)}).isEmpty());
     other.fill({setup, QString::fromStdString(path)}, {}, panels.maps);
     EXPECT_EQ(other.undoStack().count(), 1);
-    EXPECT_EQ(other.composition().direction, 7);
+    EXPECT_EQ(other.composition().direction, Direction::NW);
     for (const std::size_t slot : {0, 3}) {
         EXPECT_EQ(other.composition().slots[slot].row, model.composition().slots[slot].row);
         EXPECT_EQ(other.composition().slots[slot].mark, model.composition().slots[slot].mark);
@@ -120,7 +122,7 @@ TEST(CompositionModel, ASetupsFilesOutsideItsFolderAreLeftOutAndItsPictureKeptAs
     setup.pictureOptions.paper = "a4";
     setup.pictureOptions.labels = "placed";
     const QString path = QString::fromStdString(panels.folder.file("s.pwsetup"));
-    CompositionModel model(Layout::TopToBottom, 0, 2, 4);
+    CompositionModel model(Layout::TopToBottom, MapSet::Ironfall, 2, 4);
     const QStringList leftOut = model.keepFiles({setup, path});
     ASSERT_EQ(leftOut.size(), 1);
     EXPECT_TRUE(leftOut[0].contains("output ../out.map lies outside")) << leftOut[0].toStdString();

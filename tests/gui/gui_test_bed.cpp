@@ -12,13 +12,13 @@
 
 namespace pw::gui::test {
 
-QString GuiTestBed::mapSetFolder(int mapSetIndex) const {
-    return dir.filePath(QString::fromStdString(mapSetFolderName(mapSetIndex)));
+QString GuiTestBed::mapSetFolder(MapSet mapSet) const {
+    return dir.filePath(QString::fromStdString(mapSetFolderName(mapSet)));
 }
 
-void GuiTestBed::addFile(int mapSetIndex, const QString& name, const std::string& content) {
-    QDir().mkpath(mapSetFolder(mapSetIndex));
-    pw::test::writeFile(QDir(mapSetFolder(mapSetIndex)).filePath(name).toStdString(), content);
+void GuiTestBed::addFile(MapSet mapSet, const QString& name, const std::string& content) {
+    QDir().mkpath(mapSetFolder(mapSet));
+    pw::test::writeFile(QDir(mapSetFolder(mapSet)).filePath(name).toStdString(), content);
 }
 
 QComboBox& mapList(QWidget& dialog, int slot) {

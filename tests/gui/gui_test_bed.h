@@ -49,13 +49,14 @@ struct FakePrompts : UserPrompts {
 
 // A program folder of its own in a temp dir, a settings file beside it and fake prompts.
 struct GuiTestBed {
-    QString mapSetFolder(int mapSetIndex) const;
-    void addFile(int mapSetIndex, const QString& name, const std::string& content);
+    QString mapSetFolder(MapSet mapSet) const;
+    void addFile(MapSet mapSet, const QString& name, const std::string& content);
     // A map of `length` by 2 cells, all `cell`; an L or R after the number gives it a mark.
-    void addMap(int mapSetIndex, const QString& name, char cell, int length = 4) {
-        addFile(mapSetIndex, name, pw::test::MapBuilder{.length = length, .fill = cell}.text());
+    void addMap(MapSet mapSet, const QString& name, char cell, int length = 4) {
+        addFile(mapSet, name, pw::test::MapBuilder{.length = length, .fill = cell}.text());
     }
-    std::unique_ptr<ComposerDialog> openComposer(Layout layout, int count, int mapSet = 0) {
+    std::unique_ptr<ComposerDialog> openComposer(Layout layout, int count,
+                                                 MapSet mapSet = MapSet::Ironfall) {
         auto dialog = std::make_unique<ComposerDialog>(layout, count, mapSet, environment);
         dialog->show();
         return dialog;

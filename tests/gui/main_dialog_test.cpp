@@ -40,7 +40,7 @@ TEST_P(MainDialogTest, CountsWithinTheRangeBeepsAtItsEndsAndHandsTheCountOver) {
     const std::unique_ptr<ComposerDialog> composer = dialog.composerForChoices();
     EXPECT_EQ(composer->mergeLayout(), walk.layout);
     EXPECT_EQ(composer->mapCount(), walk.handedCount);
-    EXPECT_EQ(composer->mapSetIndex(), 1);
+    EXPECT_EQ(composer->mapSet(), MapSet::Emberline);
     control<QAbstractButton>(dialog, walk.radio).click();
     EXPECT_EQ(count.value(), walk.start) << "a configuration click starts the count over";
     count.selectAll();

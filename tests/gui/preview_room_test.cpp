@@ -31,7 +31,7 @@ QWidget& slotsOf(QWidget& dialog) {
 
 class PreviewRoomTest : public ::testing::TestWithParam<Dialog> {
   protected:
-    PreviewRoomTest() { bed.addMap(0, "AB-01L.map", 'a'); }
+    PreviewRoomTest() { bed.addMap(MapSet::Ironfall, "AB-01L.map", 'a'); }
     std::unique_ptr<ComposerDialog> open() {
         auto dialog = bed.openComposer(GetParam().layout, GetParam().count);
         QCoreApplication::processEvents();
@@ -124,7 +124,8 @@ TEST(PreviewRoom, ThePreviewTakesTheSideWithMoreRoomAndTheDialogFitsItsScreen) {
          {std::pair{Layout::TopToBottom, 4}, std::pair{Layout::TopToBottom, 2},
           std::pair{Layout::EndToEnd, 3}, std::pair{Layout::Composite, 4}}) {
         GuiTestBed bed;
-        bed.addMap(0, "AB-01L.map", 'a', 3);  // 3 by 2 cells: a panel of a usual shape
+        bed.addMap(MapSet::Ironfall, "AB-01L.map", 'a',
+                   3);  // 3 by 2 cells: a panel of a usual shape
         auto dialog = bed.openComposer(layout, count);
         QCoreApplication::processEvents();
         const QSize screen = dialog->screen()->availableGeometry().size();
@@ -181,7 +182,7 @@ class PreviewKeysTest : public ::testing::TestWithParam<Keys> {};
 
 TEST_P(PreviewKeysTest, ThePictureTakesTheFocusAndTheKeysZoomPanAndFit) {
     GuiTestBed bed;
-    bed.addMap(0, "AB-01L.map", 'a', 40);
+    bed.addMap(MapSet::Ironfall, "AB-01L.map", 'a', 40);
     auto dialog = bed.openComposer(Layout::TopToBottom, 3);
     for (int slot = 1; slot <= 3; ++slot) {
         choose(*dialog, slot, "AB-01L.map");
@@ -239,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PreviewHoverTest, TheLineUnderThePictureNamesTheLabelUnderTheMouse) {
     GuiTestBed bed;
-    bed.addMap(0, "AB-01L.map", 'a', 40);  // its label "Hill" at cell (1.5, 1)
+    bed.addMap(MapSet::Ironfall, "AB-01L.map", 'a', 40);  // its label "Hill" at cell (1.5, 1)
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     choose(*dialog, 1, "AB-01L.map");
     auto& pane = control<PreviewPane>(*dialog, "previewPane");

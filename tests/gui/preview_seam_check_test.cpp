@@ -33,10 +33,10 @@ class SeamCheckTest : public ::testing::TestWithParam<Legended> {
         const std::string ground = std::string(12, '.') + "\r\n";
         const std::string road = "..=" + std::string(9, '.') + "\r\n";
         upper.replace(upper.find(ground + ground), 2 * ground.size(), road + road);
-        bed.addFile(0, "AB-01.map", upper);
-        bed.addFile(0, "AB-02.map", open.text());
+        bed.addFile(MapSet::Ironfall, "AB-01.map", upper);
+        bed.addFile(MapSet::Ironfall, "AB-02.map", open.text());
         if (GetParam().legend != nullptr) {
-            bed.addFile(0, "legend.txt", GetParam().legend);
+            bed.addFile(MapSet::Ironfall, "legend.txt", GetParam().legend);
         }
     }
     GuiTestBed bed;

@@ -32,7 +32,7 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     GuiTestBed bed;
     const auto chosen = [&](std::size_t i) { return QChar(save.choices[i]) + QString(".map"); };
     for (std::size_t slot = 0; slot < save.choices.size(); ++slot) {
-        bed.addMap(0, chosen(slot), save.choices[slot]);
+        bed.addMap(MapSet::Ironfall, chosen(slot), save.choices[slot]);
     }
     const QString output = bed.dir.filePath("joined.map");
     auto dialog = bed.openComposer(save.layout, save.count);
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
 // installed set), in the user's own folder of the set, made for it. A remembered name wins.
 TEST(SaveMapTest, OffersTheUsersOwnFolderWhenTheMapSetsCannotBeWritten) {
     GuiTestBed bed;
-    bed.addMap(0, "a.map", 'a');
+    bed.addMap(MapSet::Ironfall, "a.map", 'a');
     bed.environment.dataFolder = bed.dir.filePath("own");
     bed.environment.folderWritable = [&](const QString& folder) {
         return folder != bed.mapSetFolder(0);
@@ -134,8 +134,8 @@ TEST(SaveMapTest, OffersTheUsersOwnFolderWhenTheMapSetsCannotBeWritten) {
 // labels, the fix-up highlight (shown by default, toggled in the preview) and the scale.
 TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     GuiTestBed bed;
-    bed.addMap(0, "AB-01R.map", '.', 26);
-    bed.addMap(0, "AB-02L.map", ',', 26);
+    bed.addMap(MapSet::Ironfall, "AB-01R.map", '.', 26);
+    bed.addMap(MapSet::Ironfall, "AB-02L.map", ',', 26);
     storeSavedFileName(bed.settings, bed.dir.filePath("joined.map"));
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     choose(*dialog, 1, "AB-01R.map");
@@ -188,8 +188,9 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
 // Save Map does, with its messages, and writes nothing.
 TEST(SaveImageTest, RefusesWhatSaveMapRefuses) {
     GuiTestBed bed;
-    bed.addMap(0, "AB-01R.map", '.', 26);
-    bed.addFile(0, "cut.map", pw::test::MapBuilder{.length = 26}.text().substr(0, 95));
+    bed.addMap(MapSet::Ironfall, "AB-01R.map", '.', 26);
+    bed.addFile(MapSet::Ironfall, "cut.map",
+                pw::test::MapBuilder{.length = 26}.text().substr(0, 95));
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     choose(*dialog, 1, "AB-01R.map");
     auto& preview = control<PreviewPane>(*dialog, "previewPane");

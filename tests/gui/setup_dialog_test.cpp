@@ -66,7 +66,7 @@ QMimeData* slotDrag(int slot) {
 struct SetupBed : GuiTestBed {
     SetupBed() {
         for (const char* name : {"AB-07L.map", "zz-02R.map", "PLAIN.map"}) {
-            addMap(0, QString::fromLatin1(name), name[0]);
+            addMap(MapSet::Ironfall, QString::fromLatin1(name), name[0]);
         }
         QDir().mkpath(dir.filePath("outside"));
         pw::test::writeFile(dir.filePath("outside/CD-05L.map").toStdString(),
@@ -337,7 +337,7 @@ TEST(SetupFiles, AnOutputOutsideTheSetupsFolderIsLeftOutAndNeverKept) {
 
 TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
     SetupBed bed;
-    bed.addMap(1, "EM-01L.map", 'e');
+    bed.addMap(MapSet::Emberline, "EM-01L.map", 'e');
     PanelwrightDialog main(bed.environment);
     main.show();
     const auto write = [&](const QString& name, const std::string& layout,
@@ -366,8 +366,8 @@ TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
         seen = QStringLiteral("%1 %2 %3 %4")
                    .arg(static_cast<int>(composer->mergeLayout()))
                    .arg(composer->mapCount())
-                   .arg(composer->mapSetIndex())
-                   .arg(composer->direction());
+                   .arg(static_cast<int>(composer->mapSet()))
+                   .arg(directionIndex(composer->direction()));
         control<QAbstractButton>(*composer, "directionButton").click();
         QTest::keyClick(composer, Qt::Key_Escape);  // keeps the last composition
     };

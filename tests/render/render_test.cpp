@@ -68,10 +68,11 @@ std::pair<QByteArray, pw::RenderOptions> pictureMap(const TableRow& row) {
         }
         return {map, options};
     }
-    pw::MergeRequest request{*pw::layoutFromName(row[2]), 0, 0, {}};
+    pw::MergeRequest request{*pw::layoutFromName(row[2]), {}, {}, {}};
     for (const std::string& word : more) {
-        request.direction =
-            word.size() == 1 && std::isdigit(word[0]) ? word[0] - '0' : request.direction;
+        if (word.size() == 1 && std::isdigit(word[0])) {
+            request.direction = pw::directionFromIndex(word[0] - '0').value_or(request.direction);
+        }
     }
     for (const auto& file : fs::directory_iterator(source)) {
         if (file.path().extension() == ".map") {
@@ -150,12 +151,13 @@ TEST_P(Problems, AreToldOrTheMapIsDrawn) {
     pw::RenderOptions options;
     options.cellSize = std::stoi(GetParam().at(1));
     const pw::RenderResult drawn = pw::renderMap(pw::MapSource::file(path), options);
-    std::string told = drawn.problem
-                           ? drawn.problem->message
-                           : std::to_string(drawn.length) + "x" + std::to_string(drawn.height) +
-                                 " cells in " + std::to_string(drawn.image.width()) + "x" +
-                                 std::to_string(drawn.image.height()) + " facing " +
-                                 std::to_string(drawn.direction);
+    std::string told =
+        drawn.problem
+            ? drawn.problem->message
+            : std::to_string(drawn.length) + "x" + std::to_string(drawn.height) + " cells in " +
+                  std::to_string(drawn.image.width()) + "x" + std::to_string(drawn.image.height()) +
+                  " facing " +
+                  (drawn.direction ? std::to_string(pw::directionIndex(*drawn.direction)) : "-1");
     if (const std::size_t at = told.find(path); at != std::string::npos) {
         told.replace(at, path.size(), "MAP");
     }

@@ -62,7 +62,7 @@ void MapWriter::writeHeader(const OutputHeader& header) {
     out_.writeInt(header.tally);
     out_.endLine();
     out_.writeLine(kValueListLine);
-    out_.writeInt(header.direction);
+    out_.writeInt(directionIndex(header.direction));
     out_.writeLine(" 4");
 }
 

@@ -11,6 +11,7 @@
 #include "core/assembly/layout.h"
 #include "core/assembly/source_map.h"
 #include "core/common/problem.h"
+#include "core/mapfile/direction.h"
 #include "core/mapfile/map_sections.h"
 
 namespace pw {
@@ -21,7 +22,7 @@ class LineWriter;
 struct OutputHeader {
     std::int32_t version;
     std::int32_t tally;
-    int direction;  // top-edge direction index 0 to 7
+    Direction direction;
 };
 
 // A cell of the output map: column and row.

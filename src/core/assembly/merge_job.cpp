@@ -13,7 +13,7 @@
 namespace pw {
 MergeJob::MergeJob(const MergeRequest& request, LayoutShape shape)
     : request_(request), shape_(shape), sources_(static_cast<std::size_t>(shape.slotCount())) {
-    if (const MapSetInfo* info = mapSetInfo(request.mapSetIndex)) {
+    if (const MapSetInfo* info = mapSetInfo(request.mapSet)) {
         base_ = info->base;
     }
     for (std::size_t slot = 0; slot < sources_.size(); ++slot) {

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
+#include "core/mapfile/direction.h"
+#include "core/mapfile/map_set.h"
 
 namespace pw {
 
@@ -21,8 +23,8 @@ struct SourceSlot {
 // Everything a composer dialog or the command line hands to the merge.
 struct MergeRequest {
     Layout layout = Layout::TopToBottom;
-    int mapSetIndex = 0;
-    int direction = 0;              // top-edge direction index 0 to 7
+    MapSet mapSet = MapSet::Ironfall;
+    Direction direction = Direction::N;
     std::vector<SourceSlot> slots;  // slot order: row by row, left before right
 };
 

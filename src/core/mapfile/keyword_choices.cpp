@@ -12,15 +12,18 @@ namespace pw::messages {
 
 std::string mapSetChoices() {
     std::vector<std::string> names;
-    for (int i = 0; i < kMapSetCount; ++i) {
-        names.push_back(mapSetKeyword(i));
+    for (MapSet mapSet : kMapSets) {
+        names.push_back(mapSetKeyword(mapSet));
     }
     return oneOf(names);
 }
 
 std::string directionChoices() {
-    std::vector<std::string> names(kDirectionNames.begin(), kDirectionNames.end());
-    names.push_back(countSpan(0, static_cast<int>(kDirectionNames.size()) - 1));
+    std::vector<std::string> names;
+    for (int i = 0; i < kDirectionCount; ++i) {
+        names.emplace_back(directionName(*directionFromIndex(i)));
+    }
+    names.push_back(countSpan(0, kDirectionCount - 1));
     return oneOf(names);
 }
 

@@ -72,9 +72,9 @@ std::vector<std::string> mapSetRoots() {
     return roots;
 }
 
-std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, int mapSetIndex,
+std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, MapSet mapSet,
                                        std::vector<std::string>* notes) {
-    const std::string folderName = mapSetFolderName(mapSetIndex);
+    const std::string folderName = mapSetFolderName(mapSet);
     std::vector<std::string> folders;
     for (const std::string& root : roots) {
         const std::string folder = joinPath(root, folderName);
@@ -90,8 +90,8 @@ std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, in
 }
 
 std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
-                                                 int mapSetIndex, std::vector<std::string>* notes) {
-    const std::vector<std::string> folders = mapSetFolders(roots, mapSetIndex, notes);
+                                                 MapSet mapSet, std::vector<std::string>* notes) {
+    const std::vector<std::string> folders = mapSetFolders(roots, mapSet, notes);
     if (folders.empty()) {
         return std::nullopt;
     }

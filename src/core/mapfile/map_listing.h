@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/mapfile/map_set.h"
+
 namespace pw {
 
 // The folders that may hold the map-set folders ("Irfmaps", "Embrmaps"), in the order
@@ -18,7 +20,7 @@ std::vector<std::string> mapSetRoots();
 // The map-set folders of one map set below `roots` that exist and can be searched, in the
 // order of the roots. A folder that is there but cannot be read and searched is passed
 // over; `notes`, when given, gets why (messages::mapSetFolderUnreadable), one per folder.
-std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, int mapSetIndex,
+std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, MapSet mapSet,
                                        std::vector<std::string>* notes = nullptr);
 
 // One map file as the slot lists offer it. Names and paths are the file system's bytes,
@@ -35,7 +37,7 @@ struct ListedMap {
 // nullopt when no root holds the map-set folder (or none can be searched). `notes` as
 // for mapSetFolders().
 std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
-                                                 int mapSetIndex,
+                                                 MapSet mapSet,
                                                  std::vector<std::string>* notes = nullptr);
 
 // The plain names of the regular files (after following links) in `folder` whose names

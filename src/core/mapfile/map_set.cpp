@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The map sets: their names, folders, dialog captions and tally bases.
+// The map sets: their names, folders, dialog captions, tally bases and parsing.
 #include "core/mapfile/map_set.h"
 
 #include <QtGlobal>
@@ -8,35 +8,34 @@
 
 namespace pw {
 namespace {
-constexpr MapSetInfo kMapSets[kMapSetCount] = {
+// In the order of MapSet.
+constexpr MapSetInfo kInfos[kMapSets.size()] = {
     {"Ironfall", "Irfmaps", QT_TRANSLATE_NOOP("MapSet", "Ironfall map files selection"), 1251},
     {"Emberline", "Embrmaps", QT_TRANSLATE_NOOP("MapSet", "Embr map files selection"), 1811},
 };
+}  // namespace
+
+const MapSetInfo* mapSetInfo(MapSet mapSet) {
+    const auto index = static_cast<std::size_t>(mapSet);
+    return index < kMapSets.size() ? &kInfos[index] : nullptr;
 }
 
-const MapSetInfo* mapSetInfo(int mapSetIndex) {
-    if (mapSetIndex < 0 || mapSetIndex >= kMapSetCount) {
-        return nullptr;
-    }
-    return &kMapSets[mapSetIndex];
-}
-
-std::string mapSetFolderName(int mapSetIndex) {
-    const MapSetInfo* info = mapSetInfo(mapSetIndex);
+std::string mapSetFolderName(MapSet mapSet) {
+    const MapSetInfo* info = mapSetInfo(mapSet);
     return info != nullptr ? info->folder : "";
 }
 
-std::optional<int> mapSetFromName(std::string_view name) {
-    for (int i = 0; i < kMapSetCount; ++i) {
-        if (equalIgnoringCase(name, kMapSets[i].name)) {
-            return i;
+std::optional<MapSet> mapSetFromName(std::string_view name) {
+    for (MapSet mapSet : kMapSets) {
+        if (equalIgnoringCase(name, mapSetInfo(mapSet)->name)) {
+            return mapSet;
         }
     }
     return std::nullopt;
 }
 
-std::string mapSetKeyword(int mapSetIndex) {
-    std::string keyword = mapSetInfo(mapSetIndex)->name;
+std::string mapSetKeyword(MapSet mapSet) {
+    std::string keyword = mapSetInfo(mapSet)->name;
     for (char& c : keyword) {
         c = asciiLower(c);
     }

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The map sets: their names, folders, dialog captions and tally bases.
+// The map sets: their names, folders, dialog captions, tally bases and parsing.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace pw {
 
-// The per-map-set table: index 0 is Ironfall, 1 is Emberline.
+// The map sets the program knows.
+enum class MapSet : std::uint8_t { Ironfall, Emberline };
+
+inline constexpr std::array<MapSet, 2> kMapSets = {MapSet::Ironfall, MapSet::Emberline};
+
+// What a map set is called and where its panels lie.
 struct MapSetInfo {
     const char* name;         // "Ironfall"
     const char* folder;       // the map-set folder below the program folder
@@ -16,18 +23,16 @@ struct MapSetInfo {
     int base;                 // the map-set base of the tally arithmetic
 };
 
-constexpr int kMapSetCount = 2;
+// nullptr for a value that is no map set (one cast from a number).
+const MapSetInfo* mapSetInfo(MapSet mapSet);
 
-// nullptr for an index other than 0 or 1.
-const MapSetInfo* mapSetInfo(int mapSetIndex);
+// "Irfmaps" or "Embrmaps"; empty for a value that is no map set.
+std::string mapSetFolderName(MapSet mapSet);
 
-// "Irfmaps" or "Embrmaps"; empty for any other index.
-std::string mapSetFolderName(int mapSetIndex);
-
-// The index of a map set named in any letter case ("ironfall", "Emberline"); nullopt for
-// any other name.
-std::optional<int> mapSetFromName(std::string_view name);
+// The map set named in any letter case ("ironfall", "Emberline"); nullopt for any other
+// name.
+std::optional<MapSet> mapSetFromName(std::string_view name);
 // The name the command line and setup files spell: the map set's name in lower case.
-std::string mapSetKeyword(int mapSetIndex);
+std::string mapSetKeyword(MapSet mapSet);
 
 }  // namespace pw

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
+#include "core/mapfile/direction.h"
+#include "core/mapfile/map_set.h"
 
 namespace pw {
 
@@ -49,8 +51,8 @@ struct SetupPictureOptions {
 // are kept as the file writes them (relative to the setup's folder, or absolute).
 struct Setup {
     Layout layout = Layout::TopToBottom;
-    int mapSetIndex = 0;
-    int direction = 0;
+    MapSet mapSet = MapSet::Ironfall;
+    Direction direction = Direction::N;
     std::vector<SetupSlot> slots;  // slot order, a count the layout takes
     std::string output;            // the map to write; empty: none named
     std::string picture;           // the picture to draw of it; empty: none

@@ -228,15 +228,15 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
         }
     }
     if (const std::optional<std::string> mapSet = in.string(kMapSet, false)) {
-        const std::optional<int> known = mapSetFromName(*mapSet);
+        const std::optional<MapSet> known = mapSetFromName(*mapSet);
         if (known) {
-            setup.mapSetIndex = *known;
+            setup.mapSet = *known;
         } else {
             in.fail(text::unknownMapSet(*mapSet, messages::mapSetChoices()));
         }
     }
     if (const std::optional<std::string> direction = in.string(kDirection, false)) {
-        const std::optional<int> known = directionFromName(*direction);
+        const std::optional<Direction> known = directionFromName(*direction);
         if (known) {
             setup.direction = *known;
         } else {
@@ -353,13 +353,11 @@ QByteArray setupJson(const Setup& setup) {
         }
         slots.append(entry);
     }
-    const std::string_view direction =
-        kDirectionNames.at(static_cast<std::size_t>(setup.direction));
     QJsonObject object{
         {key(kFormat), kSetupFormat},
         {key(kLayout), latin1(layoutName(setup.layout))},
-        {key(kMapSet), QString::fromStdString(mapSetKeyword(setup.mapSetIndex))},
-        {key(kDirection), latin1(direction)},
+        {key(kMapSet), QString::fromStdString(mapSetKeyword(setup.mapSet))},
+        {key(kDirection), latin1(directionName(setup.direction))},
         {key(kSlots), slots},
     };
     if (!setup.output.empty()) {

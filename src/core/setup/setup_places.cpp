@@ -28,8 +28,8 @@ std::string absoluteClean(const std::string& path) {
 SetupPlaces::SetupPlaces(const std::string& setupPath, std::vector<std::string> roots)
     : folder_(absoluteClean(folderOf(setupPath))), roots_(std::move(roots)) {}
 
-std::string SetupPlaces::mapSetFolder(const std::string& root, int mapSetIndex) const {
-    return pathFrom(root, mapSetFolderName(mapSetIndex));
+std::string SetupPlaces::mapSetFolder(const std::string& root, MapSet mapSet) const {
+    return pathFrom(root, mapSetFolderName(mapSet));
 }
 
 std::string SetupPlaces::placeFile(const std::string& path) const {
@@ -41,14 +41,14 @@ std::string SetupPlaces::placeFile(const std::string& path) const {
     return file;
 }
 
-SetupSlot SetupPlaces::placePanel(const std::string& path, int mapSetIndex, char mark) const {
+SetupSlot SetupPlaces::placePanel(const std::string& path, MapSet mapSet, char mark) const {
     if (path.empty()) {
         return {PanelPlace::None, {}, mark};
     }
     std::string placed = placeFile(path);
     if (placed.starts_with('/')) {
         const SetupSlot byName{PanelPlace::MapSet, std::string(fileNameOf(placed)), mark};
-        const std::optional<std::string> found = findPanel(byName, mapSetIndex);
+        const std::optional<std::string> found = findPanel(byName, mapSet);
         if (found && isSameFile(*found, placed)) {
             return byName;
         }
@@ -56,7 +56,7 @@ SetupSlot SetupPlaces::placePanel(const std::string& path, int mapSetIndex, char
     return {PanelPlace::File, std::move(placed), mark};
 }
 
-std::optional<std::string> SetupPlaces::findPanel(const SetupSlot& slot, int mapSetIndex) const {
+std::optional<std::string> SetupPlaces::findPanel(const SetupSlot& slot, MapSet mapSet) const {
     switch (slot.place) {
         case PanelPlace::None:
             return std::nullopt;
@@ -67,7 +67,7 @@ std::optional<std::string> SetupPlaces::findPanel(const SetupSlot& slot, int map
     }
     // The first map-set folder that holds the name, as the slot lists pick it.
     for (const std::string& root : roots_) {
-        const std::string candidate = pathFrom(mapSetFolder(root, mapSetIndex), slot.panel);
+        const std::string candidate = pathFrom(mapSetFolder(root, mapSet), slot.panel);
         if (placeOf(candidate).regular) {
             return absoluteClean(candidate);
         }
@@ -80,15 +80,14 @@ std::string SetupPlaces::resolveFile(const std::string& stored) const {
 }
 
 MergeRequest SetupPlaces::request(const Setup& setup) const {
-    MergeRequest merge{setup.layout, setup.mapSetIndex, setup.direction, {}};
+    MergeRequest merge{setup.layout, setup.mapSet, setup.direction, {}};
     for (const SetupSlot& slot : setup.slots) {
         std::string path;
         if (slot.place != PanelPlace::None) {
             const std::string nowhere =
-                roots_.empty()
-                    ? slot.panel
-                    : pathFrom(mapSetFolder(roots_.front(), setup.mapSetIndex), slot.panel);
-            path = findPanel(slot, setup.mapSetIndex).value_or(nowhere);
+                roots_.empty() ? slot.panel
+                               : pathFrom(mapSetFolder(roots_.front(), setup.mapSet), slot.panel);
+            path = findPanel(slot, setup.mapSet).value_or(nowhere);
         }
         merge.slots.push_back({escapedName(slot.panel), std::move(path), slot.mark});
     }
@@ -112,11 +111,11 @@ std::optional<std::string> SetupPlaces::unnameable(const MergeRequest& request,
 
 Setup SetupPlaces::setupOf(const MergeRequest& request, const std::string& output,
                            const std::string& picture) const {
-    Setup setup{request.layout, request.mapSetIndex, request.direction, {}, {}, {}, {}};
+    Setup setup{request.layout, request.mapSet, request.direction, {}, {}, {}, {}};
     for (const SourceSlot& slot : request.slots) {
         // A layout without junctions ignores marks; its setups keep none.
         const char mark = consultsMarks(request.layout) ? slot.mark : ' ';
-        setup.slots.push_back(placePanel(slot.path, request.mapSetIndex, mark));
+        setup.slots.push_back(placePanel(slot.path, request.mapSet, mark));
     }
     setup.output = output.empty() ? "" : placeFile(output);
     setup.picture = picture.empty() ? "" : placeFile(picture);

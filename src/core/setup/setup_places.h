@@ -21,14 +21,14 @@ class SetupPlaces {
     // `setupPath` is the setup file's path; `roots` where map-set folders are looked for.
     SetupPlaces(const std::string& setupPath, std::vector<std::string> roots);
 
-    // How the setup names the panel at `path` of map set `mapSetIndex` ("" for none).
-    SetupSlot placePanel(const std::string& path, int mapSetIndex, char mark) const;
+    // How the setup names the panel at `path` of map set `mapSet` ("" for none).
+    SetupSlot placePanel(const std::string& path, MapSet mapSet, char mark) const;
     // How the setup names an output file (a map, a picture).
     std::string placeFile(const std::string& path) const;
 
     // The path of a panel the setup names; nullopt for a map-set file name that no map-set
     // folder holds, and for an empty slot.
-    std::optional<std::string> findPanel(const SetupSlot& slot, int mapSetIndex) const;
+    std::optional<std::string> findPanel(const SetupSlot& slot, MapSet mapSet) const;
     // The path of a file the setup names relative to its folder or absolutely.
     std::string resolveFile(const std::string& stored) const;
 
@@ -46,7 +46,7 @@ class SetupPlaces {
                   const std::string& picture) const;
 
   private:
-    std::string mapSetFolder(const std::string& root, int mapSetIndex) const;
+    std::string mapSetFolder(const std::string& root, MapSet mapSet) const;
 
     std::string folder_;  // the setup's own folder, absolute and clean
     std::vector<std::string> roots_;

@@ -18,14 +18,6 @@
 #include "ui_panelwright_dialog.h"
 
 namespace pw::gui {
-namespace {
-
-CountRange rangeOf(int configurationIndex) {
-    return countRange(static_cast<Layout>(configurationIndex));
-}
-
-}  // namespace
-
 PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::PanelwrightDialog>()), environment_(environment) {
     ui_->setupUi(this);
@@ -36,29 +28,34 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui_->configurationPicture->load(QStringLiteral(":/art/configurations.svg"));
     // Alt+I and Alt+B: the E of Emberline is End-to-End's.
-    ui_->ironfallRadio->setText(QString::fromLatin1(mapSetInfo(0)->name).insert(0, u'&'));
-    ui_->emberlineRadio->setText(QString::fromLatin1(mapSetInfo(1)->name).insert(2, u'&'));
+    ui_->ironfallRadio->setText(
+        QString::fromLatin1(mapSetInfo(MapSet::Ironfall)->name).insert(0, u'&'));
+    ui_->emberlineRadio->setText(
+        QString::fromLatin1(mapSetInfo(MapSet::Emberline)->name).insert(2, u'&'));
     nameListsByPurpose();
 
+    // The buttons' ids are the layouts' and map sets' values.
     auto* configurations = new QButtonGroup(this);
-    configurations->addButton(ui_->topToBottomRadio, 0);
-    configurations->addButton(ui_->endToEndRadio, 1);
-    configurations->addButton(ui_->compositeRadio, 2);
-    connect(configurations, &QButtonGroup::idClicked, this, &PanelwrightDialog::onConfiguration);
+    for (const Layout layout : {Layout::TopToBottom, Layout::EndToEnd, Layout::Composite}) {
+        configurations->addButton(layoutRadio(layout), static_cast<int>(layout));
+    }
+    connect(configurations, &QButtonGroup::idClicked, this,
+            [this](int id) { onConfiguration(static_cast<Layout>(id)); });
 
     auto* mapSets = new QButtonGroup(this);
-    mapSets->addButton(ui_->ironfallRadio, 0);
-    mapSets->addButton(ui_->emberlineRadio, 1);
-    connect(mapSets, &QButtonGroup::idClicked, this, &PanelwrightDialog::onMapSet);
+    mapSets->addButton(ui_->ironfallRadio, static_cast<int>(MapSet::Ironfall));
+    mapSets->addButton(ui_->emberlineRadio, static_cast<int>(MapSet::Emberline));
+    connect(mapSets, &QButtonGroup::idClicked, this,
+            [this](int id) { mapSet_ = static_cast<MapSet>(id); });
     // A screen reader toggles a radio button where a mouse clicks it: the same choice.
     connect(configurations, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on) {
-            onConfiguration(id);
+            onConfiguration(static_cast<Layout>(id));
         }
     });
     connect(mapSets, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on) {
-            onMapSet(id);
+            mapSet_ = static_cast<MapSet>(id);
         }
     });
 
@@ -74,27 +71,27 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
 PanelwrightDialog::~PanelwrightDialog() = default;
 
 void PanelwrightDialog::onInitDialog() {
-    mapSetIndex_ = 0;
+    mapSet_ = MapSet::Ironfall;
     ui_->ironfallRadio->setChecked(true);
-    onConfiguration(0);
+    onConfiguration(Layout::TopToBottom);
 }
 
-void PanelwrightDialog::onConfiguration(int configurationIndex) {
-    configurationIndex_ = configurationIndex;
-    const CountRange range = rangeOf(configurationIndex);
+QAbstractButton* PanelwrightDialog::layoutRadio(Layout layout) const {
+    const std::array<QAbstractButton*, 3> radios = {ui_->topToBottomRadio, ui_->endToEndRadio,
+                                                    ui_->compositeRadio};
+    return radios.at(static_cast<std::size_t>(layout));
+}
+
+void PanelwrightDialog::onConfiguration(Layout layout) {
+    layout_ = layout;
+    const CountRange range = countRange(layout);
     // Every configuration click starts over, even on the configuration already chosen.
     ui_->countSpin->setRange(range.first, range.last);
     ui_->countSpin->setCountStep(range.step);
     ui_->countSpin->setAccessibleDescription(
         QString::fromStdString(DialogTexts::countDescription(range)));
     ui_->countSpin->setValue(range.first);
-    const std::array<QAbstractButton*, 3> radios = {ui_->topToBottomRadio, ui_->endToEndRadio,
-                                                    ui_->compositeRadio};
-    radios.at(static_cast<std::size_t>(configurationIndex))->setChecked(true);
-}
-
-void PanelwrightDialog::onMapSet(int mapSetIndex) {
-    mapSetIndex_ = mapSetIndex;
+    layoutRadio(layout)->setChecked(true);
 }
 
 bool PanelwrightDialog::onDeltaPosCount(int step) {
@@ -107,7 +104,7 @@ bool PanelwrightDialog::onDeltaPosCount(int step) {
     }
     // Composite counts pairs of maps: move the extra way here and let the spin take the
     // last single step.
-    const int extra = rangeOf(configurationIndex_).step - 1;
+    const int extra = countRange(layout_).step - 1;
     if (extra > 0) {
         spin.setValue(position + step * extra);
     }
@@ -122,13 +119,9 @@ void PanelwrightDialog::onSelectMapFiles() {
 }
 
 std::unique_ptr<ComposerDialog> PanelwrightDialog::composerForChoices() {
-    if (configurationIndex_ < 0 || configurationIndex_ > static_cast<int>(Layout::Composite)) {
-        return nullptr;
-    }
-    const auto layout = static_cast<Layout>(configurationIndex_);
     const int count = ui_->countSpin->value();
     // Composite counts its rows of two maps.
-    return std::make_unique<ComposerDialog>(layout, handedCount(layout, count), mapSetIndex_,
+    return std::make_unique<ComposerDialog>(layout_, handedCount(layout_, count), mapSet_,
                                             environment_, this);
 }
 

@@ -9,6 +9,7 @@
 #include "gui/common/setup_files.h"
 #include "gui/composer/composer_dialog.h"
 
+class QAbstractButton;
 class QMenu;
 class QMenuBar;
 
@@ -43,8 +44,8 @@ class PanelwrightDialog : public QDialog {
 
   private:
     void onInitDialog();
-    void onConfiguration(int configurationIndex);
-    void onMapSet(int mapSetIndex);
+    void onConfiguration(Layout layout);
+    QAbstractButton* layoutRadio(Layout layout) const;
     bool onDeltaPosCount(int step);
     void onSelectMapFiles();
     void onAbout();
@@ -56,8 +57,8 @@ class PanelwrightDialog : public QDialog {
 
     std::unique_ptr<Ui::PanelwrightDialog> ui_;
     const DialogEnvironment& environment_;
-    int configurationIndex_ = -1;  // 0 Top-to-Bottom, 1 End-to-End, 2 Composite
-    int mapSetIndex_ = -1;         // 0 Ironfall, 1 Emberline
+    Layout layout_ = Layout::TopToBottom;
+    MapSet mapSet_ = MapSet::Ironfall;
 };
 
 }  // namespace pw::gui

@@ -74,9 +74,9 @@ void PanelwrightDialog::openSetupFile(const QString& path) {
 
 std::unique_ptr<ComposerDialog> PanelwrightDialog::composerForSetup(const OpenedSetup& opened) {
     const Setup& setup = opened.setup;
-    onConfiguration(static_cast<int>(setup.layout));
-    mapSetIndex_ = setup.mapSetIndex;
-    (setup.mapSetIndex == 0 ? ui_->ironfallRadio : ui_->emberlineRadio)->setChecked(true);
+    onConfiguration(setup.layout);
+    mapSet_ = setup.mapSet;
+    (setup.mapSet == MapSet::Ironfall ? ui_->ironfallRadio : ui_->emberlineRadio)->setChecked(true);
     ui_->countSpin->setValue(static_cast<int>(setup.slots.size()));
     std::unique_ptr<ComposerDialog> composer = composerForChoices();
     composer->openSetup(opened);

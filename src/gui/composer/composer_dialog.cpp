@@ -25,13 +25,13 @@
 
 namespace pw::gui {
 
-ComposerDialog::ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
+ComposerDialog::ComposerDialog(Layout layout, int mapCount, MapSet mapSet,
                                const DialogEnvironment& environment, QWidget* parent)
     : QDialog(parent), mapCount_(mapCount), environment_(environment) {
     setUpTemplate(layout);
     const int slotsInUse = mapCountOf(layout, mapCount);
     // Each template holds a slot for every map its layout can take.
-    model_ = new CompositionModel(layout, mapSetIndex, slotsInUse, countRange(layout).last, this);
+    model_ = new CompositionModel(layout, mapSet, slotsInUse, countRange(layout).last, this);
     grid_ = new SlotGrid(*this, layout, slotsInUse);
     preview_ = new PreviewPane(*environment_.prompts, this);
     preview_->setObjectName(QStringLiteral("previewPane"));
@@ -40,7 +40,7 @@ ComposerDialog::ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
     room_ = new ComposerRoom(*this, *preview_, addSetupCommands(), layout, slotsInUse,
                              *environment_.settings);
     // Made after the body that holds the lists, so that it outlives the lists that show it.
-    lists_ = std::make_unique<MapSetLists>(mapSetIndex, environment_, *preview_, *this);
+    lists_ = std::make_unique<MapSetLists>(mapSet, environment_, *preview_, *this);
     connect(grid_, &SlotGrid::chosen, this,
             [this](int slot, int row) { model_->choose(slot, row, lists_->names()); });
     connect(grid_, &SlotGrid::turned, model_, &CompositionModel::turn);
@@ -93,10 +93,10 @@ void ComposerDialog::resizeEvent(QResizeEvent* event) {
 }
 
 void ComposerDialog::onInitDialog() {
-    if (const MapSetInfo* mapSet = mapSetInfo(mapSetIndex())) {
+    if (const MapSetInfo* mapSet = mapSetInfo(mapSet())) {
         setWindowTitle(QCoreApplication::translate("MapSet", mapSet->dialogTitle));
     }
-    grid_->open(mapSetIndex(), [this](QComboBox& list) {
+    grid_->open(mapSet(), [this](QComboBox& list) {
         if (!lists_->fill(list)) {
             environment_.prompts->showError(
                 this, QString::fromStdString(messages::translated(messages::kMapFilesNotFound)));

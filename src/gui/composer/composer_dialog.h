@@ -43,17 +43,17 @@ class ComposerDialog : public QDialog {
 
     // `mapCount` is what the main dialog hands over: the number of maps, or for Composite
     // the number of rows.
-    ComposerDialog(Layout layout, int mapCount, int mapSetIndex,
-                   const DialogEnvironment& environment, QWidget* parent = nullptr);
+    ComposerDialog(Layout layout, int mapCount, MapSet mapSet, const DialogEnvironment& environment,
+                   QWidget* parent = nullptr);
     ~ComposerDialog() override;
 
     Layout mergeLayout() const { return model_->layout(); }
     // The count the main dialog handed over: maps for Top-to-Bottom and End-to-End,
     // rows for Composite.
     int mapCount() const { return mapCount_; }
-    int mapSetIndex() const { return model_->mapSetIndex(); }
-    // The top-edge direction index, 0 (N) to 7 (NW).
-    int direction() const { return model_->composition().direction; }
+    MapSet mapSet() const { return model_->mapSet(); }
+    // The direction the top edge faces.
+    Direction direction() const { return model_->composition().direction; }
     // The L/R mark a slot's chosen maps gave it: 'L', 'R' or ' '.
     char mark(int slot) const {
         return model_->composition().slots.at(static_cast<std::size_t>(slot)).mark;

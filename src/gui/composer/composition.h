@@ -33,7 +33,7 @@ struct SlotState {
 // A composer dialog's choices: its slots in slot order and the top-edge direction.
 struct Composition {
     std::vector<SlotState> slots;
-    int direction = 0;
+    Direction direction = Direction::N;
     bool operator==(const Composition&) const = default;
 };
 

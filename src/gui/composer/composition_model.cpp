@@ -14,11 +14,11 @@
 
 namespace pw::gui {
 
-CompositionModel::CompositionModel(Layout layout, int mapSetIndex, int slotsInUse, int slotCount,
+CompositionModel::CompositionModel(Layout layout, MapSet mapSet, int slotsInUse, int slotCount,
                                    QObject* parent)
     : QObject(parent),
       layout_(layout),
-      mapSetIndex_(mapSetIndex),
+      mapSet_(mapSet),
       slotsInUse_(slotsInUse),
       undoStack_(new QUndoStack(this)) {
     composition_.slots.assign(static_cast<std::size_t>(slotCount), SlotState{});
@@ -36,8 +36,7 @@ void CompositionModel::choose(int slot, int row, const MapListModel& maps) {
 
 void CompositionModel::turn(bool back) {
     Composition next = composition_;
-    const int turns = static_cast<int>(kDirectionNames.size());
-    next.direction = (next.direction + (back ? turns - 1 : 1)) % turns;
+    next.direction = turned(next.direction, back);
     change(std::move(next));
 }
 
@@ -70,7 +69,7 @@ void CompositionModel::apply(const Composition& composition) {
 MergeRequest CompositionModel::request(const MapListModel& maps) const {
     MergeRequest merge;
     merge.layout = layout_;
-    merge.mapSetIndex = mapSetIndex_;
+    merge.mapSet = mapSet_;
     merge.direction = composition_.direction;
     for (std::size_t i = 0; i < composition_.slots.size() && inUse(i); ++i) {
         const SlotState& state = composition_.slots[i];
@@ -89,7 +88,7 @@ MergeRequest CompositionModel::request(const MapListModel& maps) const {
 }
 
 bool CompositionModel::takes(const Setup& setup) const {
-    return setup.layout == layout_ && setup.mapSetIndex == mapSetIndex_ &&
+    return setup.layout == layout_ && setup.mapSet == mapSet_ &&
            static_cast<int>(setup.slots.size()) == slotsInUse_;
 }
 

@@ -29,13 +29,13 @@ class CompositionModel : public QObject {
 
   public:
     // `slotCount` slots, of which the first `slotsInUse` take part.
-    CompositionModel(Layout layout, int mapSetIndex, int slotsInUse, int slotCount,
+    CompositionModel(Layout layout, MapSet mapSet, int slotsInUse, int slotCount,
                      QObject* parent = nullptr);
     ~CompositionModel() override;
 
     const Composition& composition() const { return composition_; }
     Layout layout() const { return layout_; }
-    int mapSetIndex() const { return mapSetIndex_; }
+    MapSet mapSet() const { return mapSet_; }
     int slotsInUse() const { return slotsInUse_; }
     bool inUse(std::size_t slot) const { return slot < static_cast<std::size_t>(slotsInUse_); }
     QUndoStack& undoStack() const { return *undoStack_; }
@@ -84,7 +84,7 @@ class CompositionModel : public QObject {
     void apply(const Composition& composition);
 
     const Layout layout_;
-    const int mapSetIndex_;
+    const MapSet mapSet_;
     const int slotsInUse_;
     Composition composition_;
     QUndoStack* undoStack_;

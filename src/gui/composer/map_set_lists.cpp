@@ -17,9 +17,9 @@
 
 namespace pw::gui {
 
-MapSetLists::MapSetLists(int mapSetIndex, const DialogEnvironment& environment,
-                         PreviewPane& preview, QObject& owner)
-    : mapSetIndex_(mapSetIndex),
+MapSetLists::MapSetLists(MapSet mapSet, const DialogEnvironment& environment, PreviewPane& preview,
+                         QObject& owner)
+    : mapSet_(mapSet),
       environment_(environment),
       preview_(preview),
       names_(new MapListModel(&owner)) {}
@@ -31,7 +31,7 @@ bool MapSetLists::fill(QComboBox& list) {
         listed_ = true;
         std::vector<std::string> notes;
         std::optional<std::vector<ListedMap>> maps =
-            listMapSet(environment_.mapSetRoots, mapSetIndex_, &notes);
+            listMapSet(environment_.mapSetRoots, mapSet_, &notes);
         // A folder passed over is noted in the preview, as a legend left out is.
         preview_.setListingNotes(notes);
         if (maps) {
@@ -39,7 +39,7 @@ bool MapSetLists::fill(QComboBox& list) {
             // Save As opens in the first of the set's folders while no path is remembered;
             // its legend colours the preview and the panels' pictures.
             const std::vector<std::string> folders =
-                mapSetFolders(environment_.mapSetRoots, mapSetIndex_);
+                mapSetFolders(environment_.mapSetRoots, mapSet_);
             saveFolder_ = folders.empty() ? QString() : QFile::decodeName(folders.front().c_str());
             names_->setMaps(std::move(*maps), {environment_.pictureCacheFolder, saveFolder_});
             // Read off the GUI thread, as the headers are: no file may keep the dialog waiting.
@@ -66,8 +66,8 @@ QString MapSetLists::offeredSaveFolder() const {
                                      : QFileInfo(saveFolder_).isWritable())) {
         return saveFolder_;
     }
-    const QString own = QDir(environment_.dataFolder)
-                            .filePath(QString::fromStdString(mapSetFolderName(mapSetIndex_)));
+    const QString own =
+        QDir(environment_.dataFolder).filePath(QString::fromStdString(mapSetFolderName(mapSet_)));
     return QDir().mkpath(own) ? own : saveFolder_;
 }
 

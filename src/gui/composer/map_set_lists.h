@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+#include "core/mapfile/map_set.h"
+
 class QComboBox;
 class QObject;
 
@@ -22,7 +24,7 @@ struct DialogEnvironment;
 class MapSetLists {
   public:
     // The list model becomes a child of `owner`.
-    MapSetLists(int mapSetIndex, const DialogEnvironment& environment, PreviewPane& preview,
+    MapSetLists(MapSet mapSet, const DialogEnvironment& environment, PreviewPane& preview,
                 QObject& owner);
     ~MapSetLists();
     MapSetLists(const MapSetLists&) = delete;
@@ -37,7 +39,7 @@ class MapSetLists {
     QString offeredSaveFolder() const;
 
   private:
-    const int mapSetIndex_;
+    const MapSet mapSet_;
     const DialogEnvironment& environment_;
     PreviewPane& preview_;
     MapListModel* names_;

@@ -21,7 +21,7 @@ Composition compositionOfSetup(const OpenedSetup& opened, const std::vector<std:
     for (std::size_t i = 0; i < setup.slots.size(); ++i) {
         const SetupSlot& slot = setup.slots[i];
         SlotState state;
-        const std::optional<std::string> path = places.findPanel(slot, setup.mapSetIndex);
+        const std::optional<std::string> path = places.findPanel(slot, setup.mapSet);
         const int row = path ? maps.rowForFile(QString::fromStdString(*path)) : -1;
         if (row >= 0) {
             state = chooseMap(state, row, maps.fileName(row), keepsMarks);

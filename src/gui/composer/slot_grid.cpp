@@ -27,12 +27,12 @@ namespace {
 // A slot's drop-down shows this many names before it scrolls.
 constexpr int kVisibleMapNames = 20;
 
-// The map-set pictures, by map set index: Ironfall, Emberline.
-constexpr std::array<const char*, kMapSetCount> kMapSetPictures = {":/art/ironfall.svg",
-                                                                   ":/art/emberline.svg"};
+// The map-set pictures, in the order of MapSet: Ironfall, Emberline.
+constexpr std::array<const char*, kMapSets.size()> kMapSetPictures = {":/art/ironfall.svg",
+                                                                      ":/art/emberline.svg"};
 
-QString directionText(int direction) {
-    const std::string_view name = kDirectionNames.at(static_cast<std::size_t>(direction));
+QString directionText(Direction direction) {
+    const std::string_view name = directionName(direction);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
@@ -148,10 +148,10 @@ void SlotGrid::describe() {
     widgets_.directionButton->setAccessibleName(DialogTexts::directionName());
 }
 
-void SlotGrid::open(int mapSetIndex, const std::function<void(QComboBox&)>& list) {
-    if (mapSetInfo(mapSetIndex) != nullptr) {
+void SlotGrid::open(MapSet mapSet, const std::function<void(QComboBox&)>& list) {
+    if (mapSetInfo(mapSet) != nullptr) {
         widgets_.mapSetPicture->load(
-            QString::fromLatin1(kMapSetPictures.at(static_cast<std::size_t>(mapSetIndex))));
+            QString::fromLatin1(kMapSetPictures.at(static_cast<std::size_t>(mapSet))));
     }
     const QFont font = labelFont(dialog_.logicalDpiY());
     for (const SlotWidgets& slot : widgets_.slots) {

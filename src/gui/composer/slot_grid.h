@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
+#include "core/mapfile/map_set.h"
 #include "gui/composer/composition.h"
 #include "gui/composer/kept_marks.h"
 #include "gui/composer/slot_widgets.h"
@@ -31,7 +32,7 @@ class SlotGrid : public QObject {
 
     // As the dialog opens: the map set's picture, the labels' font, and each slot in use
     // shown, its list filled by `list`.
-    void open(int mapSetIndex, const std::function<void(QComboBox&)>& list);
+    void open(MapSet mapSet, const std::function<void(QComboBox&)>& list);
     // Shows `composition` (its rows those of the lists) without a choice of the user's;
     // returns the marks of the slots in use, for what the preview says of kept marks.
     std::vector<SlotMark> show(const Composition& composition);
