@@ -116,7 +116,7 @@ void measurePreview(int runs) {
                  static_cast<char>(slot));
         request.slots.push_back({name,
                                  QDir(folder).filePath(QString::fromStdString(name)).toStdString(),
-                                 slot % 2 ? 'R' : 'L'});
+                                 slot % 2 ? Mark::R : Mark::L});
     }
     std::vector<double> build;
     for (int run = 0; run < runs; ++run) {

@@ -106,7 +106,7 @@ void checkTiling(const MapText& out, const std::vector<MapText>& panels,
                  const pw::MergeRequest& request, const pw::LayoutShape& shape) {
     const auto mark = [&](int slotRow, int column) {
         return slotRow < 0 || slotRow >= shape.rows
-                   ? ' '
+                   ? std::optional<pw::Mark>()
                    : request.slots[static_cast<std::size_t>(slotRow * shape.columns + column)].mark;
     };
     const auto length = static_cast<std::size_t>(panels[0].length);
@@ -208,8 +208,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                : plainOutput;
         }
         const unsigned marks = data[2] | unsigned{data[3]} << 8;
-        request.slots.push_back(
-            {path.filename().string(), path.string(), " LR "[marks >> (2 * slot) & 3]});
+        request.slots.push_back({path.filename().string(), path.string(),
+                                 pw::markOfLetter(" LR "[marks >> (2 * slot) & 3])});
         const std::string* text = path == files[chunk]                    ? &chunks[chunk]
                                   : path == plainOutput && existingOutput ? &chunks.back()
                                                                           : nullptr;
@@ -263,7 +263,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (out->version != 0 && out->length <= pw::kMaxSide && out->height <= pw::kMaxSide &&
         bytes.size() <= (1U << 20)) {
         pw::MergeRequest again{pw::Layout::TopToBottom, mapSet, pw::Direction::N, {}};
-        again.slots.assign(2, {"out.map", plainOutput.string(), ' '});
+        again.slots.assign(2, {"out.map", plainOutput.string(), std::nullopt});
         pw::test::RecordingHost second;
         second.answer = (folder / "again.map").string();
         require(pw::runSave(again, second) == pw::SaveOutcome::Saved,

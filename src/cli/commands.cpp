@@ -17,6 +17,7 @@
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
+#include "core/mapfile/mark.h"
 #include "render/picture_file.h"
 
 namespace pw::cli {
@@ -80,8 +81,8 @@ int runList(const ListCommand& command) {
         const std::string size = summary.problem ? summary.problem->message
                                                  : std::to_string(summary.header.length) + "x" +
                                                        std::to_string(summary.header.height);
-        lines += name + '\t' + (parsed.mark == ' ' ? '-' : parsed.mark) + '\t' + label + '\t' +
-                 size + '\t' + escapedName(map.folder) + '\n';
+        lines += name + '\t' + markField(parsed.mark) + '\t' + label + '\t' + size + '\t' +
+                 escapedName(map.folder) + '\n';
     }
     return printStandardOutput(lines) ? 0 : 1;
 }

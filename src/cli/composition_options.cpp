@@ -10,6 +10,7 @@
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_set.h"
+#include "core/mapfile/mark.h"
 
 namespace pw::cli {
 
@@ -85,7 +86,7 @@ std::optional<UsageError> CompositionOptions::read(const CommandParser& p,
             return UsageError{UsageTexts::marksCount(sources.size(), marks->size())};
         }
         for (QChar mark : *marks) {
-            if (mark != u'L' && mark != u'R' && mark != u'-') {
+            if (!markFromField(mark.toLatin1())) {
                 return UsageError{UsageTexts::marksLetters()};
             }
         }
@@ -95,8 +96,7 @@ std::optional<UsageError> CompositionOptions::read(const CommandParser& p,
         slot.name = escapedName(sources[i]);
         slot.path = sources[i];
         if (marks) {
-            const char mark = marks->at(static_cast<qsizetype>(i)).toLatin1();
-            slot.mark = mark == '-' ? ' ' : mark;
+            slot.mark = *markFromField(marks->at(static_cast<qsizetype>(i)).toLatin1());
         } else if (!sources[i].empty()) {
             slot.mark = parseMapFileName(fileNameOf(sources[i])).mark;
         }

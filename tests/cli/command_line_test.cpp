@@ -96,7 +96,7 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
         text += " |";
         for (const pw::SourceSlot& slot : merge->request.slots) {
             text += " " + slot.name + (slot.path == slot.name ? ":" : "?") +
-                    (slot.mark == ' ' ? '_' : slot.mark);
+                    (slot.mark ? pw::markLetter(*slot.mark) : '_');
         }
         return text + (merge->setupPath ? " setup " + *merge->setupPath : "");
     }
@@ -107,7 +107,7 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
                     std::to_string(static_cast<int>(request->mapSet)) + " " +
                     std::to_string(pw::directionIndex(request->direction)) + " |";
             for (const pw::SourceSlot& slot : request->slots) {
-                text += " " + slot.name + ":" + (slot.mark == ' ' ? '_' : slot.mark);
+                text += " " + slot.name + ":" + (slot.mark ? pw::markLetter(*slot.mark) : '_');
             }
         }
         for (const std::string& setup : check->setups) {

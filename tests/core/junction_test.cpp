@@ -19,7 +19,7 @@ TEST_P(JunctionRows, AreFixedAsTheirMarksSay) {
     const pw::test::TableRow& row = GetParam();
     pw::JunctionRowPlace place{};
     std::istringstream(row.at(0)) >> place.slotRow >> place.slotRows >> place.row >> place.height;
-    const auto mark = [&row](std::size_t i) { return row.at(1).at(i) == '_' ? ' ' : row[1][i]; };
+    const auto mark = [&row](std::size_t i) { return pw::markOfLetter(row.at(1).at(i)); };
     place.aboveMark = mark(0);
     place.ownMark = mark(1);
     place.belowMark = mark(2);

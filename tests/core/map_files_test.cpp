@@ -213,7 +213,8 @@ TEST_P(MapFileNames, GiveMarkAndNumberLabel) {
     const pw::ParsedMapFileName parsed = pw::parseMapFileName(GetParam().at(0));
     const std::string label = parsed.numberLabel.value_or("none");
     EXPECT_EQ((parsed.upperName.empty() ? "" : parsed.upperName + " ") +
-                  (parsed.mark == ' ' ? '_' : parsed.mark) + " " + (label.empty() ? "[]" : label),
+                  (parsed.mark ? pw::markLetter(*parsed.mark) : '_') + " " +
+                  (label.empty() ? "[]" : label),
               GetParam().at(1));
 }
 

@@ -43,10 +43,10 @@ class SavePipeline : public testing::Test {
 
     pw::MergeRequest request(Layout layout, const std::vector<std::string>& names,
                              std::size_t copies = 1) const {
-        pw::MergeRequest merge{layout, 0, 0, {}};
+        pw::MergeRequest merge{layout, {}, {}, {}};
         for (std::size_t copy = 0; copy < copies; ++copy) {
             for (const std::string& name : names) {
-                merge.slots.push_back({name, name.empty() ? "" : folder_.file(name), ' '});
+                merge.slots.push_back({name, name.empty() ? "" : folder_.file(name), std::nullopt});
             }
         }
         return merge;
@@ -306,8 +306,8 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
     writeFile(folder_.path() / "B.map", MapBuilder{.length = 26}.text());
     writeFile(folder_.path() / "TALL.map", MapBuilder{.height = 1000}.text());
     pw::MergeRequest merge = request(Layout::Composite, {"B.map"}, 4);
-    merge.slots[0].mark = 'R';  // over an 'L': both facing rows of layer "b" are fixed
-    merge.slots[2].mark = 'L';
+    merge.slots[0].mark = pw::Mark::R;  // over an 'L': both facing rows of layer "b" are fixed
+    merge.slots[2].mark = pw::Mark::L;
     pw::test::RecordingHost host;
     host.answer = folder_.file("new.map");
     ASSERT_EQ(pw::runSave(merge, host), SaveOutcome::Saved);
@@ -325,8 +325,8 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
     EXPECT_TRUE(pw::joinInMemory(merge, &cancel).cancelled);
     const std::string whole = MapBuilder{.length = 26}.text();  // SHORT ends at its block "b"
     writeFile(folder_.path() / "SHORT.map", whole.substr(0, whole.find("\r\nb\r\n") + 5));
-    merge.slots[0] = {"TALL.map", folder_.file("TALL.map"), ' '};
-    merge.slots[3] = {"SHORT.map", folder_.file("SHORT.map"), ' '};
+    merge.slots[0] = {"TALL.map", folder_.file("TALL.map"), std::nullopt};
+    merge.slots[3] = {"SHORT.map", folder_.file("SHORT.map"), std::nullopt};
     const pw::JoinedMap partial = pw::joinInMemory(merge);
     EXPECT_EQ(partial.slotProblems,
               std::vector<std::optional<std::string>>(
@@ -343,17 +343,17 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
     writeFile(folder_.path() / "WIDE.map", wide.text());
     const std::string noEnd = wide.text().substr(0, wide.text().find("\r\nx\r\n") + 2);
     writeFile(folder_.path() / "NOEND.map", noEnd);
-    merge.slots[0] = {"SUB.map", folder_.file("SUB.map"), 'L'};
-    merge.slots[2] = {"B.map", folder_.file("B.map"), 'R'};
-    merge.slots[3] = {"B.map", folder_.file("B.map"), ' '};
+    merge.slots[0] = {"SUB.map", folder_.file("SUB.map"), pw::Mark::L};
+    merge.slots[2] = {"B.map", folder_.file("B.map"), pw::Mark::R};
+    merge.slots[3] = {"B.map", folder_.file("B.map"), std::nullopt};
     const pw::JoinedMap submap = pw::joinInMemory(merge);
     EXPECT_EQ(submap.slotProblems[0], "ERROR: file SUB.map is a submap! Version# = 0");
     EXPECT_FALSE(submap.bytes.contains('Q'));
     EXPECT_TRUE(submap.fixedCells.empty());
-    merge.slots = {{"WIDE.map", folder_.file("WIDE.map"), ' '},
-                   {"WIDE.map", folder_.file("WIDE.map"), ' '},
-                   {"WIDE.map", folder_.file("WIDE.map"), ' '},
-                   {"NOEND.map", folder_.file("NOEND.map"), ' '}};
+    merge.slots = {{"WIDE.map", folder_.file("WIDE.map"), std::nullopt},
+                   {"WIDE.map", folder_.file("WIDE.map"), std::nullopt},
+                   {"WIDE.map", folder_.file("WIDE.map"), std::nullopt},
+                   {"NOEND.map", folder_.file("NOEND.map"), std::nullopt}};
     const pw::JoinedMap late = pw::joinInMemory(merge);
     EXPECT_EQ(late.slotProblems[3], "ERROR: file NOEND.map ends early");
     EXPECT_EQ(late.bytes.count("0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1"), 1);

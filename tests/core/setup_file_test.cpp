@@ -23,7 +23,7 @@ std::string told(const pw::Setup& setup) {
                        std::string(pw::directionName(setup.direction)) + " |";
     for (const pw::SetupSlot& slot : setup.slots) {
         text += std::string(" ") + "-fm"[static_cast<int>(slot.place)] + ":" + slot.panel + ":" +
-                (slot.mark == ' ' ? '_' : slot.mark);
+                (slot.mark ? pw::markLetter(*slot.mark) : '_');
     }
     const auto orDash = [](const std::string& path) { return path.empty() ? "-" : path; };
     return text + " | " + orDash(setup.output) + " " + orDash(setup.picture);
@@ -52,9 +52,15 @@ INSTANTIATE_TEST_SUITE_P(Table, SetupText,
 
 TEST(SetupFile, IsWrittenWholeAndReadBackAndOnlyARegularFileOfASetupsSizeIsRead) {
     const pw::test::TempFolder work;
-    pw::Setup setup{pw::Layout::Composite, 1, 5, {}, "out.map", "/pictures/out.png", {}};
-    setup.slots.assign(6, {pw::PanelPlace::MapSet, "EM-01L.map", 'R'});
-    setup.slots[3] = {pw::PanelPlace::None, "", ' '};
+    pw::Setup setup{pw::Layout::Composite,
+                    pw::MapSet::Emberline,
+                    pw::Direction::SW,
+                    {},
+                    "out.map",
+                    "/pictures/out.png",
+                    {}};
+    setup.slots.assign(6, {pw::PanelPlace::MapSet, "EM-01L.map", pw::Mark::R});
+    setup.slots[3] = {pw::PanelPlace::None, "", std::nullopt};
     const std::string file = work.file("board.pwsetup");
     ASSERT_FALSE(pw::writeSetupFile(file, setup).has_value());
     EXPECT_EQ(pw::readSetupFile(file).setup, setup);
@@ -111,7 +117,7 @@ class SetupPlaces : public testing::Test {
 
 TEST_F(SetupPlaces, NameFilesBelowTheSetupRelativelyThenByMapSetNameThenAbsolutely) {
     const auto placed = [&](const std::string& path, pw::MapSet mapSet = pw::MapSet::Ironfall) {
-        const pw::SetupSlot slot = places.placePanel(path, mapSet, 'L');
+        const pw::SetupSlot slot = places.placePanel(path, mapSet, pw::Mark::L);
         return std::string("-fm").substr(static_cast<std::size_t>(slot.place), 1) + ":" +
                slot.panel;
     };
@@ -133,14 +139,15 @@ TEST_F(SetupPlaces, NameFilesBelowTheSetupRelativelyThenByMapSetNameThenAbsolute
 TEST_F(SetupPlaces, FindTheFilesTheyNameAndNameMissingOnesWhereTheyWouldBe) {
     pw::Setup setup{
         pw::Layout::TopToBottom, pw::MapSet::Ironfall, pw::Direction::E, {}, {}, {}, {}};
-    setup.slots = {{pw::PanelPlace::File, "own/A.map", 'L'},
-                   {pw::PanelPlace::MapSet, "IF-01L.map", ' '},
-                   {pw::PanelPlace::MapSet, "IF-77.map", 'R'},
-                   {pw::PanelPlace::None, "", 'R'}};
+    setup.slots = {{pw::PanelPlace::File, "own/A.map", pw::Mark::L},
+                   {pw::PanelPlace::MapSet, "IF-01L.map", std::nullopt},
+                   {pw::PanelPlace::MapSet, "IF-77.map", pw::Mark::R},
+                   {pw::PanelPlace::None, "", pw::Mark::R}};
     const pw::MergeRequest request = places.request(setup);
     std::string found;
     for (const pw::SourceSlot& slot : request.slots) {
-        found += slot.name + "=" + slot.path + ":" + (slot.mark == ' ' ? '_' : slot.mark) + " ";
+        found += slot.name + "=" + slot.path + ":" +
+                 (slot.mark ? pw::markLetter(*slot.mark) : '_') + " ";
     }
     EXPECT_EQ(found, "own/A.map=" + at("setups/own/A.map") +
                          ":L IF-01L.map=" + at("user/Irfmaps/IF-01L.map") +
@@ -157,7 +164,7 @@ TEST_F(SetupPlaces, FindTheFilesTheyNameAndNameMissingOnesWhereTheyWouldBe) {
     sideBySide.layout = pw::Layout::EndToEnd;
     sideBySide.slots.pop_back();
     for (const pw::SetupSlot& slot : places.setupOf(sideBySide, "", "").slots) {
-        EXPECT_EQ(slot.mark, ' ');
+        EXPECT_EQ(slot.mark, std::nullopt);
     }
 }
 

@@ -88,7 +88,8 @@ TEST_P(ComposerTest, ShowsListsAndTabsThroughTheSlotsInUseAndTurnsTheDirection) 
 
 TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing) {
     const int slot = GetParam().labelSlot;
-    const char keptR = GetParam().keepsMarks ? 'R' : ' ';
+    const std::optional<pw::Mark> keptR =
+        GetParam().keepsMarks ? std::optional(pw::Mark::R) : std::nullopt;
     auto dialog = open();
     QLabel& left = label(*dialog, "left", slot);
     QLabel& right = label(*dialog, "right", slot);
@@ -104,7 +105,7 @@ TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing
         EXPECT_EQ(left.text(), "7") << "the hidden label keeps its text";
         EXPECT_EQ(dialog->mark(slot - 1), keptR) << name;
         // A name without a mark joins with the kept one, and the slot says so.
-        const bool keeps = keptR != ' ' && name[0] != 'z';
+        const bool keeps = keptR && name[0] != 'z';
         EXPECT_EQ(kept.isVisible(), keeps) << name;
         EXPECT_EQ(mapList(*dialog, slot).accessibleDescription().contains("Mark R kept"), keeps);
         EXPECT_EQ(kept.isVisible() ? kept.text() + " | " + kept.toolTip() : QString(),
@@ -127,7 +128,7 @@ TEST_P(ComposerTest, TheChosenMarkShowsItsLabelAndANameWithoutMarkChangesNothing
                                    .arg(GetParam().slotAbove));
     }
     const int other = slot == 1 ? 2 : 1;  // untouched
-    EXPECT_TRUE(label(*dialog, "right", other).isHidden() && dialog->mark(other - 1) == ' ');
+    EXPECT_TRUE(label(*dialog, "right", other).isHidden() && !dialog->mark(other - 1));
 }
 
 TEST_P(ComposerTest, AMissingMapSetFolderIsReportedOncePerSlotInUse) {
@@ -202,7 +203,7 @@ TEST(ComposerWidgets, AControlATemplateLacksGetsAHiddenStandIn) {
 TEST(OddFilesTest, TheDialogOpensStaysResponsiveAndSaysWhatCannotBeUsed) {
     GuiTestBed bed;
     bed.addMap(MapSet::Ironfall, "AA-01L.map", 'a');
-    const std::string folder = bed.mapSetFolder(0).toStdString();
+    const std::string folder = bed.mapSetFolder(MapSet::Ironfall).toStdString();
     pw::test::writeFile(folder + "/\xE9-02R.map", pw::test::MapBuilder{}.text());
     ASSERT_EQ(::mkfifo((folder + "/FIFO.map").c_str(), 0600), 0);
     ASSERT_EQ(::mkfifo((folder + "/legend.txt").c_str(), 0600), 0);
@@ -296,7 +297,7 @@ TEST(SlotPictures, EachPanelIsDrawnOnceInItsSetsColoursAndAgainWhenItsFileChange
     EXPECT_TRUE(waitUntil([&] { return kept() == expected; }))
         << "the kept pictures are used, not drawn again; the unused one is gone";
 
-    const std::string changed = (bed.mapSetFolder(0) + "/AA-01L.map").toStdString();
+    const std::string changed = (bed.mapSetFolder(MapSet::Ironfall) + "/AA-01L.map").toStdString();
     pw::test::writeFile(changed, pw::test::MapBuilder{.fill = 'c'}.text());
     std::filesystem::last_write_time(
         changed, std::filesystem::last_write_time(changed) + std::chrono::seconds(2));
@@ -331,9 +332,10 @@ TEST(SlotPictures, ACacheFolderThatIsALinkKeepsNothingAndRemovesNothing) {
                                               bed.environment.pictureCacheFolder.toStdString());
     const ThumbnailCache cache(bed.environment.pictureCacheFolder, {48, 32}, std::nullopt);
     QString toKeep;
-    EXPECT_FALSE(
-        cache.picture((bed.mapSetFolder(0) + "/AA-01L.map").toStdString(), "AA-01L.map", toKeep)
-            .isNull());
+    EXPECT_FALSE(cache
+                     .picture((bed.mapSetFolder(MapSet::Ironfall) + "/AA-01L.map").toStdString(),
+                              "AA-01L.map", toKeep)
+                     .isNull());
     EXPECT_EQ(toKeep, "") << "nothing to keep";
     cache.prune();
     std::vector<std::string> left;

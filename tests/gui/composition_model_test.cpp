@@ -43,10 +43,10 @@ TEST(CompositionModel, EveryChoiceTurnAndSwapIsOneStepThatUndoBringsBackExactly)
         seen.push_back(model.composition());
     };
     step([&] { model.choose(0, panels.rows[0], panels.maps); });
-    EXPECT_EQ(model.composition().slots[0].mark, 'L');
+    EXPECT_EQ(model.composition().slots[0].mark, pw::Mark::L);
     step([&] { model.choose(0, panels.rows[1], panels.maps); });
     // A name without a mark keeps the one an earlier name gave the slot.
-    EXPECT_EQ(model.composition().slots[0].mark, 'L');
+    EXPECT_EQ(model.composition().slots[0].mark, pw::Mark::L);
     EXPECT_EQ(model.composition().slots[0].markFrom, "IF-01L.map");
     step([&] { model.choose(2, panels.rows[2], panels.maps); });
     step([&] { model.turn(false); });
@@ -71,8 +71,8 @@ TEST(CompositionModel, EndToEndShowsANamesMarkButKeepsNone) {
     Panels panels({"IF-01L.map"});
     CompositionModel model(Layout::EndToEnd, MapSet::Ironfall, 2, 3);
     model.choose(1, panels.rows[0], panels.maps);
-    EXPECT_EQ(model.composition().slots[1].shown, 'L');
-    EXPECT_EQ(model.composition().slots[1].mark, ' ');
+    EXPECT_EQ(model.composition().slots[1].shown, pw::Mark::L);
+    EXPECT_EQ(model.composition().slots[1].mark, std::nullopt);
 }
 
 TEST(CompositionModel, TheMergeNamesAndOpensTheSlotsInUseOnly) {
@@ -85,7 +85,7 @@ TEST(CompositionModel, TheMergeNamesAndOpensTheSlotsInUseOnly) {
     EXPECT_EQ(merge.slots[0].name, "");
     EXPECT_EQ(merge.slots[1].name, "IF-01L.map");
     EXPECT_EQ(merge.slots[1].path, panels.folder.file("IF-01L.map"));
-    EXPECT_EQ(merge.slots[1].mark, 'L');
+    EXPECT_EQ(merge.slots[1].mark, pw::Mark::L);
 }
 
 TEST(CompositionModel, ASavedSetupFillsAnotherCompositionAsOneStep) {
@@ -118,7 +118,8 @@ TEST(CompositionModel, ASavedSetupFillsAnotherCompositionAsOneStep) {
 
 TEST(CompositionModel, ASetupsFilesOutsideItsFolderAreLeftOutAndItsPictureKeptAsShown) {
     Panels panels({"IF-01.map"});
-    pw::Setup setup{Layout::TopToBottom, 0, 0, {{}, {}}, "../out.map", "p.png", {}};
+    pw::Setup setup{
+        Layout::TopToBottom, MapSet::Ironfall, Direction::N, {{}, {}}, "../out.map", "p.png", {}};
     setup.pictureOptions.paper = "a4";
     setup.pictureOptions.labels = "placed";
     const QString path = QString::fromStdString(panels.folder.file("s.pwsetup"));

@@ -51,7 +51,7 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
     choose(*dialog, static_cast<int>(save.choices.size()), chosen(save.choices.size() - 1));
     bed.prompts.saveAnswer = std::nullopt;
     saveMap.click();  // the prompt is cancelled: nothing written, nothing remembered
-    EXPECT_EQ(bed.prompts.asked, QStringList{"|" + bed.mapSetFolder(0)});
+    EXPECT_EQ(bed.prompts.asked, QStringList{"|" + bed.mapSetFolder(MapSet::Ironfall)});
     EXPECT_TRUE(dialog->isVisible() && savedFileName(bed.settings).isEmpty());
 
     // The setup of these slots, run by the command line, makes the map Save Map makes.
@@ -67,7 +67,8 @@ TEST_P(SaveMapTest, FailsThenIsCancelledThenSavesInTheSameDialog) {
         "' merge --direction E --output board.map --save-setup cli.pwsetup --layout " +
         std::string(layoutName(save.layout));
     for (std::size_t slot = 0; slot < save.choices.size(); ++slot) {
-        merge += " " + QDir(bed.mapSetFolder(0)).filePath(chosen(slot)).toStdString();
+        merge +=
+            " " + QDir(bed.mapSetFolder(MapSet::Ironfall)).filePath(chosen(slot)).toStdString();
     }
     ASSERT_EQ(std::system((merge + " >/dev/null").c_str()), 0);
     std::optional<pw::Setup> dialogSetup =
@@ -114,9 +115,10 @@ TEST(SaveMapTest, OffersTheUsersOwnFolderWhenTheMapSetsCannotBeWritten) {
     bed.addMap(MapSet::Ironfall, "a.map", 'a');
     bed.environment.dataFolder = bed.dir.filePath("own");
     bed.environment.folderWritable = [&](const QString& folder) {
-        return folder != bed.mapSetFolder(0);
+        return folder != bed.mapSetFolder(MapSet::Ironfall);
     };
-    const QString own = bed.dir.filePath("own/") + QString::fromStdString(mapSetFolderName(0));
+    const QString own =
+        bed.dir.filePath("own/") + QString::fromStdString(mapSetFolderName(MapSet::Ironfall));
     for (const QString& remembered : {QString(), bed.dir.filePath("kept.map")}) {
         storeSavedFileName(bed.settings, remembered);
         auto dialog = bed.openComposer(Layout::TopToBottom, 2);
@@ -125,8 +127,8 @@ TEST(SaveMapTest, OffersTheUsersOwnFolderWhenTheMapSetsCannotBeWritten) {
         choose(*dialog, 2, "a.map");
         control<QAbstractButton>(*dialog, "saveMapButton").click();
     }
-    EXPECT_EQ(bed.prompts.asked,
-              QStringList({"|" + own, bed.dir.filePath("kept.map") + "|" + bed.mapSetFolder(0)}));
+    EXPECT_EQ(bed.prompts.asked, QStringList({"|" + own, bed.dir.filePath("kept.map") + "|" +
+                                                             bed.mapSetFolder(MapSet::Ironfall)}));
     EXPECT_TRUE(QFileInfo(own).isDir());
 }
 
@@ -170,9 +172,11 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     EXPECT_TRUE(QByteArray::fromStdString(pdf).contains(title)) << "names the map, as merge does";
 
     // merge --image of the same slots, through the same save pipeline.
-    MergeRequest request{Layout::TopToBottom, 0, 0, {}};
+    MergeRequest request{Layout::TopToBottom, {}, {}, {}};
     for (const char* name : {"AB-01R.map", "AB-02L.map"}) {
-        request.slots.push_back({name, bed.mapSetFolder(0).toStdString() + "/" + name, name[5]});
+        request.slots.push_back({name,
+                                 bed.mapSetFolder(MapSet::Ironfall).toStdString() + "/" + name,
+                                 markOfLetter(name[5])});
     }
     pw::test::RecordingHost host;
     host.answer = bed.dir.filePath("cli.map").toStdString();

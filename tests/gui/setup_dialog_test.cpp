@@ -26,7 +26,8 @@ QString slotView(ComposerDialog& dialog, int slot) {
     const auto& left = control<QLabel>(dialog, QStringLiteral("leftLabel%1").arg(slot));
     const auto& right = control<QLabel>(dialog, QStringLiteral("rightLabel%1").arg(slot));
     return mapList(dialog, slot).currentText() + (left.isVisible() ? " L" : " l") + left.text() +
-           (right.isVisible() ? " R" : " r") + right.text() + " " + dialog.mark(slot - 1);
+           (right.isVisible() ? " R" : " r") + right.text() + " " +
+           (dialog.mark(slot - 1) ? pw::markLetter(*dialog.mark(slot - 1)) : ' ');
 }
 // Every slot in use, then the direction.
 std::string view(ComposerDialog& dialog, int slots) {
@@ -113,7 +114,7 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
     SetupBed bed;
     auto dialog = bed.openComposer(Layout::Composite, 2);
     QComboBox& second = mapList(*dialog, 2);
-    ASSERT_TRUE(drop(control(*dialog, "slotPanel2"), files({bed.mapSetFolder(0) + "/zz-02R.map"})));
+    ASSERT_TRUE(drop(control(*dialog, "slotPanel2"), files({bed.mapSetFolder(MapSet::Ironfall) + "/zz-02R.map"})));
     EXPECT_EQ(second.currentText(), "zz-02R.map");
     EXPECT_EQ(second.count(), 3) << "a map-set file is the one already listed";
     ASSERT_TRUE(drop(second, files({bed.dir.filePath("outside/CD-05L.map")})));
@@ -127,10 +128,10 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
     EXPECT_EQ(mapList(*dialog, 1).itemText(3), "CD-05L.map") << "every slot lists it";
     for (QMimeData* refused :
          {files({bed.dir.filePath("notes.txt")}), slotDrag(2),
-          files({bed.mapSetFolder(0) + "/PLAIN.map", bed.mapSetFolder(0) + "/AB-07L.map"})}) {
+          files({bed.mapSetFolder(MapSet::Ironfall) + "/PLAIN.map", bed.mapSetFolder(MapSet::Ironfall) + "/AB-07L.map"})}) {
         EXPECT_FALSE(drop(second, refused));
     }
-    EXPECT_FALSE(drop(*dialog, files({bed.mapSetFolder(0) + "/PLAIN.map"})))
+    EXPECT_FALSE(drop(*dialog, files({bed.mapSetFolder(MapSet::Ironfall) + "/PLAIN.map"})))
         << "a map needs a slot";
     EXPECT_TRUE(drop(second, files({bed.dir.filePath("gone.map")})));
     EXPECT_EQ(bed.prompts.errors,
@@ -161,7 +162,7 @@ TEST(DragAndDrop, ASlotLightsUpWhileWhatItWouldTakeIsOverIt) {
     const auto enter = [](QMimeData* mime) {
         return QDragEnterEvent({5, 5}, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
     };
-    const std::unique_ptr<QMimeData> map(files({bed.mapSetFolder(0) + "/zz-02R.map"}));
+    const std::unique_ptr<QMimeData> map(files({bed.mapSetFolder(MapSet::Ironfall) + "/zz-02R.map"}));
     const std::unique_ptr<QMimeData> slot(slotDrag(1));
     const std::unique_ptr<QMimeData> text(files({bed.dir.filePath("notes.txt")}));
     EXPECT_EQ(send(enter(map.get()), "mapList2"), "00 11");

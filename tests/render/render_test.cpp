@@ -76,13 +76,13 @@ std::pair<QByteArray, pw::RenderOptions> pictureMap(const TableRow& row) {
     }
     for (const auto& file : fs::directory_iterator(source)) {
         if (file.path().extension() == ".map") {
-            request.slots.push_back({file.path().filename(), file.path(), ' '});
+            request.slots.push_back({file.path().filename(), file.path(), std::nullopt});
         }
     }
     std::sort(request.slots.begin(), request.slots.end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
     for (std::size_t slot = 0; slot < request.slots.size(); ++slot) {
-        request.slots[slot].mark = row.at(3).at(slot) == '-' ? ' ' : row[3][slot];
+        request.slots[slot].mark = pw::markOfLetter(row.at(3).at(slot));
     }
     const pw::JoinedMap joined = pw::joinInMemory(request);
     if (more.contains("seams")) {
@@ -598,8 +598,9 @@ TEST_P(PictureFailure, LeavesTheMapAndTheOldPictureWhole) {
     pw::PictureFileOptions file;
     file.format = GetParam().format;
     pw::PictureCompanion companion(picture, {}, file, true, faulty);
-    pw::MergeRequest request{pw::Layout::TopToBottom, 0, 0, {}};
-    request.slots = {{"A.map", folder.file("A.map"), 'L'}, {"A.map", folder.file("A.map"), 'R'}};
+    pw::MergeRequest request{pw::Layout::TopToBottom, {}, {}, {}};
+    request.slots = {{"A.map", folder.file("A.map"), pw::Mark::L},
+                     {"A.map", folder.file("A.map"), pw::Mark::R}};
     pw::test::RecordingHost host;
     host.answer = folder.file("out.map");
     EXPECT_EQ(pw::runSave(request, host, pw::openSafeOutput, &companion),
@@ -650,9 +651,9 @@ TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
             pw::test::writeFile(folder.file("old.png"), "old picture");
         }
         pw::PictureCompanion companion(folder.file("old.png"), {}, {}, true);
-        pw::MergeRequest request{pw::Layout::EndToEnd, 0, 0, {}};
-        request.slots = {{"A.map", folder.file("A.map"), ' '},
-                         {"A.map", folder.file("A.map"), ' '}};
+        pw::MergeRequest request{pw::Layout::EndToEnd, {}, {}, {}};
+        request.slots = {{"A.map", folder.file("A.map"), std::nullopt},
+                         {"A.map", folder.file("A.map"), std::nullopt}};
         pw::test::RecordingHost host;
         host.answer = folder.file("out.map");
         const auto failing = [syncFails](const std::string& path) {

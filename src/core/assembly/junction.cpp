@@ -52,11 +52,11 @@ void increaseNonBlank(std::string& row, const std::array<std::size_t, 3>& positi
 
 }  // namespace
 
-std::int32_t junctionTallyAdjustment(char upperMark, char lowerMark) {
-    if (upperMark == 'L' && lowerMark == 'R') {
+std::int32_t junctionTallyAdjustment(std::optional<Mark> upperMark, std::optional<Mark> lowerMark) {
+    if (upperMark == Mark::L && lowerMark == Mark::R) {
         return kLeftOverRightTally;
     }
-    if (upperMark == 'R' && lowerMark == 'L') {
+    if (upperMark == Mark::R && lowerMark == Mark::L) {
         return kRightOverLeftTally;
     }
     return 0;
@@ -72,7 +72,7 @@ void fixJunctionRow(std::string& row, const JunctionRowPlace& place) {
     if (firstRow) {
         // The top row of a source with another source above it. A block of height 1 is
         // only ever treated as a top row.
-        if (place.aboveMark == 'L' && place.ownMark == 'R') {
+        if (place.aboveMark == Mark::L && place.ownMark == Mark::R) {
             for (std::size_t position : kRightConnectors) {
                 if (position < row.size() && row[position] != kBlank &&
                     row[position - 1] == kBlank &&
@@ -81,12 +81,12 @@ void fixJunctionRow(std::string& row, const JunctionRowPlace& place) {
                     row[position] = increased(row[position], kJoinedRise);
                 }
             }
-        } else if (place.aboveMark == 'R' && place.ownMark == 'L') {
+        } else if (place.aboveMark == Mark::R && place.ownMark == Mark::L) {
             increaseNonBlank(row, kLeftConnectors, kLowerRise);
         }
     } else if (lastRow) {
         // The bottom row of a source with another source below it.
-        if (place.ownMark == 'R' && place.belowMark == 'L') {
+        if (place.ownMark == Mark::R && place.belowMark == Mark::L) {
             increaseNonBlank(row, kRightConnectors, kUpperRise);
         }
     }

@@ -27,9 +27,9 @@ MapWriter::MapWriter(const LayoutShape& shape, std::vector<SourceMap>& sources, 
     }
 }
 
-char MapWriter::markAt(int slotRow, int column) const {
+std::optional<Mark> MapWriter::markAt(int slotRow, int column) const {
     if (slotRow < 0 || slotRow >= shape_.rows) {
-        return ' ';  // the outer edge: no source there
+        return std::nullopt;  // the outer edge: no source there
     }
     return sources_[static_cast<std::size_t>(slotRow * shape_.columns + column)].mark;
 }

@@ -58,7 +58,7 @@ class MapWriter {
     void writeJunctionRow(MapSections& map, int slot, int row, std::size_t& size);
     void copyLabelsWhole(MapSections& map);
     void copyLabelsParsed(MapSections& map, int slot);
-    char markAt(int slotRow, int column) const;
+    std::optional<Mark> markAt(int slotRow, int column) const;
 
     const LayoutShape& shape_;
     std::vector<SourceMap>& sources_;

@@ -25,7 +25,7 @@ MergeJob::MergeJob(const MergeRequest& request, LayoutShape shape)
 void MergeJob::dropSource(int slot) {
     SourceMap& source = sources_[static_cast<std::size_t>(slot)];
     source.dropped = true;
-    source.mark = ' ';
+    source.mark.reset();
     source.reader.reset();
 }
 
@@ -136,7 +136,8 @@ std::int32_t MergeJob::outputTally() const {
         (n - static_cast<std::uint32_t>(shape_.rows)) * static_cast<std::uint32_t>(height_);
     for (std::size_t slot = static_cast<std::size_t>(shape_.columns); slot < sources_.size();
          ++slot) {
-        const char upper = sources_[slot - static_cast<std::size_t>(shape_.columns)].mark;
+        const std::optional<Mark> upper =
+            sources_[slot - static_cast<std::size_t>(shape_.columns)].mark;
         tally += static_cast<std::uint32_t>(junctionTallyAdjustment(upper, sources_[slot].mark));
     }
     return static_cast<std::int32_t>(tally);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/mapfile/line_reader.h"
+#include "core/mapfile/mark.h"
 
 namespace pw {
 
@@ -15,7 +16,7 @@ namespace pw {
 struct SourceMap {
     std::string name;  // the name every message gives for the source
     std::optional<LineReader> reader;
-    char mark = ' ';
+    std::optional<Mark> mark;
     std::uint32_t tally = 0;  // from its size line
     bool dropped = false;     // left out of the join (a preview's failing slot)
 };

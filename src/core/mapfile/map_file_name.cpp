@@ -44,10 +44,7 @@ ParsedMapFileName parseMapFileName(std::string_view chosenName) {
     // A name of another shape shows whatever stands there ("ABCD-12L" gives "D-").
     const std::size_t start = at(3) == '0' ? 4 : 3;
     result.numberLabel = name.substr(std::min(start, name.size()), start == 4 ? 1 : 2);
-    const char mark = at(markPosition);
-    if (mark == 'L' || mark == 'R') {
-        result.mark = mark;
-    }
+    result.mark = markOfLetter(at(markPosition));
     return result;
 }
 

@@ -6,13 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/mapfile/mark.h"
+
 namespace pw {
 
-// What a map file's name says: the name upper-cased, its L/R mark ('L', 'R' or ' ')
+// What a map file's name says: the name upper-cased, its L/R mark if it has one
 // and the number label shown beside the slot (only when the name carries a number).
 struct ParsedMapFileName {
     std::string upperName;
-    char mark = ' ';
+    std::optional<Mark> mark;
     std::optional<std::string> numberLabel;
 };
 

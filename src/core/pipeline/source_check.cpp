@@ -10,7 +10,7 @@
 namespace pw {
 std::optional<Problem> checkSourceWhole(const std::string& path, const std::string& name) {
     MergeRequest request;
-    request.slots.push_back({name, path, ' '});
+    request.slots.push_back({name, path, std::nullopt});
     // A join of the one source alone: the same job, the same reading, as Save Map's; it
     // meets no other source, so no mark is consulted.
     MergeJob job(request, LayoutShape{Layout::EndToEnd, 1, 1});

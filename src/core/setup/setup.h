@@ -9,6 +9,7 @@
 #include "core/assembly/layout.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_set.h"
+#include "core/mapfile/mark.h"
 
 namespace pw {
 
@@ -27,8 +28,8 @@ enum class PanelPlace {
 // One slot of a composition as a setup keeps it.
 struct SetupSlot {
     PanelPlace place = PanelPlace::None;
-    std::string panel;  // the path or the map-set file name; empty for PanelPlace::None
-    char mark = ' ';    // 'L', 'R' or ' ': the mark as the slot holds it
+    std::string panel;         // the path or the map-set file name; empty for PanelPlace::None
+    std::optional<Mark> mark;  // the mark as the slot holds it
     bool operator==(const SetupSlot&) const = default;
 };
 

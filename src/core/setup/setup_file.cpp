@@ -15,6 +15,7 @@
 #include "core/mapfile/direction.h"
 #include "core/mapfile/keyword_choices.h"
 #include "core/mapfile/map_set.h"
+#include "core/mapfile/mark.h"
 #include "core/output/safe_output.h"
 #include "core/setup/duplicate_keys.h"
 #include "core/system/regular_file.h"
@@ -38,7 +39,6 @@ constexpr char kPicture[] = "picture";
 constexpr char kFile[] = "file";
 constexpr char kMapSetFile[] = "mapSetFile";
 constexpr char kMark[] = "mark";
-constexpr char kNoMark[] = "none";
 // The picture's options.
 constexpr char kFormatOption[] = "format";
 constexpr char kShow[] = "show";
@@ -171,9 +171,9 @@ std::optional<SetupSlot> readSlot(const QJsonValue& value, int slot, std::string
     SetupSlot read;
     const std::optional<std::string> mark = in.string(kMark, true);
     if (mark) {
-        if (*mark == "L" || *mark == "R") {
-            read.mark = mark->front();
-        } else if (*mark != kNoMark) {
+        if (const std::optional<std::optional<Mark>> known = markFromWord(*mark)) {
+            read.mark = *known;
+        } else {
             in.fail(text::badMark(slot, *mark));
         }
     }
@@ -345,8 +345,7 @@ ReadSetup parseSetup(const QByteArray& json, const std::string& file) {
 QByteArray setupJson(const Setup& setup) {
     QJsonArray slots;
     for (const SetupSlot& slot : setup.slots) {
-        QJsonObject entry{
-            {key(kMark), slot.mark == ' ' ? key(kNoMark) : QString(QChar(slot.mark))}};
+        QJsonObject entry{{key(kMark), latin1(markWord(slot.mark))}};
         if (slot.place != PanelPlace::None) {
             entry.insert(key(slot.place == PanelPlace::File ? kFile : kMapSetFile),
                          QString::fromStdString(slot.panel));

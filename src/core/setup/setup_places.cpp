@@ -41,7 +41,8 @@ std::string SetupPlaces::placeFile(const std::string& path) const {
     return file;
 }
 
-SetupSlot SetupPlaces::placePanel(const std::string& path, MapSet mapSet, char mark) const {
+SetupSlot SetupPlaces::placePanel(const std::string& path, MapSet mapSet,
+                                  std::optional<Mark> mark) const {
     if (path.empty()) {
         return {PanelPlace::None, {}, mark};
     }
@@ -114,7 +115,7 @@ Setup SetupPlaces::setupOf(const MergeRequest& request, const std::string& outpu
     Setup setup{request.layout, request.mapSet, request.direction, {}, {}, {}, {}};
     for (const SourceSlot& slot : request.slots) {
         // A layout without junctions ignores marks; its setups keep none.
-        const char mark = consultsMarks(request.layout) ? slot.mark : ' ';
+        const std::optional<Mark> mark = consultsMarks(request.layout) ? slot.mark : std::nullopt;
         setup.slots.push_back(placePanel(slot.path, request.mapSet, mark));
     }
     setup.output = output.empty() ? "" : placeFile(output);

@@ -22,7 +22,7 @@ class SetupPlaces {
     SetupPlaces(const std::string& setupPath, std::vector<std::string> roots);
 
     // How the setup names the panel at `path` of map set `mapSet` ("" for none).
-    SetupSlot placePanel(const std::string& path, MapSet mapSet, char mark) const;
+    SetupSlot placePanel(const std::string& path, MapSet mapSet, std::optional<Mark> mark) const;
     // How the setup names an output file (a map, a picture).
     std::string placeFile(const std::string& path) const;
 

@@ -185,8 +185,8 @@ std::string DialogTexts::slotListDescription(int slot) {
                   {number(slot)});
 }
 
-std::string DialogTexts::slotJoinsWith(char mark) {
-    return filled(tr(" It joins with mark %1."), {std::string(1, mark)});
+std::string DialogTexts::slotJoinsWith(Mark mark) {
+    return filled(tr(" It joins with mark %1."), {std::string(1, markLetter(mark))});
 }
 
 QString DialogTexts::directionName() {
@@ -229,22 +229,22 @@ std::string DialogTexts::countDescription(const CountRange& counts) {
     return filled(tr("Type %1, or step with the arrow keys"), {messages::countChoices(counts)});
 }
 
-std::string DialogTexts::keptMark(char mark) {
-    return filled(tr("%1 (kept)"), {std::string(1, mark)});
+std::string DialogTexts::keptMark(Mark mark) {
+    return filled(tr("%1 (kept)"), {std::string(1, markLetter(mark))});
 }
 
-std::string DialogTexts::keptMarkFrom(char mark, const std::string& from,
+std::string DialogTexts::keptMarkFrom(Mark mark, const std::string& from,
                                       const std::string& chosen) {
     return filled(tr("Mark %1 kept from %2: %3 has no mark of its own"),
-                  {std::string(1, mark), from, chosen});
+                  {std::string(1, markLetter(mark)), from, chosen});
 }
 
-std::string DialogTexts::keptMarkNote(int slot, char mark, const std::string& from,
+std::string DialogTexts::keptMarkNote(int slot, Mark mark, const std::string& from,
                                       const std::vector<int>& changedWith) {
     if (changedWith.empty()) {
         return filled(tr("Slot %1 joins with mark %2 kept from %3; it changes no junction as "
                          "the marks stand."),
-                      {number(slot), std::string(1, mark), from});
+                      {number(slot), std::string(1, markLetter(mark)), from});
     }
     // The slots across: "2", "2 and slot 3".
     std::string slots;
@@ -253,7 +253,7 @@ std::string DialogTexts::keptMarkNote(int slot, char mark, const std::string& fr
     }
     return filled(tr("Slot %1 joins with mark %2 kept from %3: it changes the junction with "
                      "slot %4."),
-                  {number(slot), std::string(1, mark), from, slots});
+                  {number(slot), std::string(1, markLetter(mark)), from, slots});
 }
 
 std::string DialogTexts::setupFileLeftOut(const std::string& file, const char* role,

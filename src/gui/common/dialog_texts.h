@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
+#include "core/mapfile/mark.h"
 
 namespace pw::gui {
 
@@ -69,7 +70,7 @@ class DialogTexts {
     // own, descriptions where its purpose needs saying.
     static std::string slotListName(int slot);  // "Slot 3 map file"
     static std::string slotListDescription(int slot);
-    static std::string slotJoinsWith(char mark);  // " It joins with mark R."
+    static std::string slotJoinsWith(Mark mark);  // " It joins with mark R."
     static QString directionName();
     static std::string directionDescription(const std::string& direction);
     static QString previewName();
@@ -82,9 +83,9 @@ class DialogTexts {
 
     // A slot joining with a mark its chosen name does not show: "R (kept)" beside it, its
     // tooltip, and the preview's note naming the slots across the junctions it changes.
-    static std::string keptMark(char mark);
-    static std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen);
-    static std::string keptMarkNote(int slot, char mark, const std::string& from,
+    static std::string keptMark(Mark mark);
+    static std::string keptMarkFrom(Mark mark, const std::string& from, const std::string& chosen);
+    static std::string keptMarkNote(int slot, Mark mark, const std::string& from,
                                     const std::vector<int>& changedWith);
 
     // A setup whose output or picture (`role`, `path` as the setup names it, escaped) lies

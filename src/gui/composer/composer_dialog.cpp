@@ -93,8 +93,8 @@ void ComposerDialog::resizeEvent(QResizeEvent* event) {
 }
 
 void ComposerDialog::onInitDialog() {
-    if (const MapSetInfo* mapSet = mapSetInfo(mapSet())) {
-        setWindowTitle(QCoreApplication::translate("MapSet", mapSet->dialogTitle));
+    if (const MapSetInfo* info = mapSetInfo(mapSet())) {
+        setWindowTitle(QCoreApplication::translate("MapSet", info->dialogTitle));
     }
     grid_->open(mapSet(), [this](QComboBox& list) {
         if (!lists_->fill(list)) {

@@ -54,8 +54,8 @@ class ComposerDialog : public QDialog {
     MapSet mapSet() const { return model_->mapSet(); }
     // The direction the top edge faces.
     Direction direction() const { return model_->composition().direction; }
-    // The L/R mark a slot's chosen maps gave it: 'L', 'R' or ' '.
-    char mark(int slot) const {
+    // The L/R mark a slot's chosen maps gave it, if any.
+    std::optional<Mark> mark(int slot) const {
         return model_->composition().slots.at(static_cast<std::size_t>(slot)).mark;
     }
 

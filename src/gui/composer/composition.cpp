@@ -13,9 +13,9 @@ SlotState chooseMap(SlotState slot, int row, const std::string& name, bool keeps
     slot.row = row;
     slot.missing.reset();
     slot.missingPath.clear();
-    if (parsed.mark == 'L') {
+    if (parsed.mark == Mark::L) {
         slot.leftText = numberLabel;
-    } else if (parsed.mark == 'R') {
+    } else if (parsed.mark == Mark::R) {
         slot.rightText = numberLabel;
     } else {
         return slot;

@@ -24,9 +24,9 @@ struct SlotState {
     QString missingPath;
     QString leftText;
     QString rightText;
-    char mark = ' ';   // 'L', 'R' or ' '
-    QString markFrom;  // the name (or the setup) that gave the slot its mark
-    char shown = ' ';  // the label that shows: 'L', 'R' or ' ' for neither
+    std::optional<Mark> mark;
+    QString markFrom;           // the name (or the setup) that gave the slot its mark
+    std::optional<Mark> shown;  // the label of that side shows; none: neither
     bool operator==(const SlotState&) const = default;
 };
 

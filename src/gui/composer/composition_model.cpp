@@ -147,7 +147,8 @@ std::optional<Setup> CompositionModel::lastComposition(
     const std::vector<std::string>& roots) const {
     // Nothing chosen: an earlier composition is worth more than an empty one. A name that
     // a setup cannot hold leaves the last composition as it was, too.
-    if (composition_ == Composition{std::vector<SlotState>(composition_.slots.size()), 0} ||
+    if (composition_ ==
+            Composition{std::vector<SlotState>(composition_.slots.size()), Direction::N} ||
         SetupPlaces::unnameable(request, "", "")) {
         return std::nullopt;
     }

@@ -31,7 +31,7 @@ KeptMarkReport describeKeptMarks(const LayoutShape& shape, const std::vector<Slo
             changedWith.push_back(below + 1);
         }
         sentences.append(QString::fromStdString(DialogTexts::keptMarkNote(
-            slot + 1, kept.mark, kept.keptFrom.toStdString(), changedWith)));
+            slot + 1, *kept.mark, kept.keptFrom.toStdString(), changedWith)));
     }
     report.note = sentences.join(QLatin1Char('\n'));
     return report;
@@ -39,14 +39,14 @@ KeptMarkReport describeKeptMarks(const LayoutShape& shape, const std::vector<Slo
 
 QString keptMarkText(const SlotMark& slot) {
     return slot.keptFrom.isEmpty() ? QString()
-                                   : QString::fromStdString(DialogTexts::keptMark(slot.mark));
+                                   : QString::fromStdString(DialogTexts::keptMark(*slot.mark));
 }
 
 QString keptMarkToolTip(const SlotMark& slot, const QString& chosenName) {
     return slot.keptFrom.isEmpty()
                ? QString()
                : QString::fromStdString(DialogTexts::keptMarkFrom(
-                     slot.mark, slot.keptFrom.toStdString(), chosenName.toStdString()));
+                     *slot.mark, slot.keptFrom.toStdString(), chosenName.toStdString()));
 }
 
 }  // namespace pw::gui

@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "core/assembly/layout.h"
+#include "core/mapfile/mark.h"
 
 namespace pw::gui {
 
 // A slot's mark and where it came from: a slot keeps its L or R mark when a name without
 // a mark is chosen later, and then joins with a mark its name does not show.
 struct SlotMark {
-    char mark = ' ';
-    QString keptFrom;  // the earlier name the mark came from; empty when the name shows it
+    std::optional<Mark> mark;  // set whenever keptFrom is
+    QString keptFrom;          // the earlier name the mark came from; empty when the name shows it
 };
 
 // What the preview says of the kept marks: one sentence per slot that keeps one, and the

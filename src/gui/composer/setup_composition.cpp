@@ -39,9 +39,9 @@ Composition compositionOfSetup(const OpenedSetup& opened, const std::vector<std:
             state.mark = slot.mark;
             state.markFrom = QFileInfo(opened.path).fileName();
             state.shown = slot.mark;
-            if (slot.mark == 'L') {
+            if (slot.mark == Mark::L) {
                 state.leftText = number;
-            } else if (slot.mark == 'R') {
+            } else if (slot.mark == Mark::R) {
                 state.rightText = number;
             }
         }

@@ -182,12 +182,12 @@ std::vector<SlotMark> SlotGrid::show(const Composition& composition) {
         }
         widgets.leftLabel->setText(state.leftText);
         widgets.rightLabel->setText(state.rightText);
-        widgets.leftLabel->setVisible(state.shown == 'L');
-        widgets.rightLabel->setVisible(state.shown == 'R');
+        widgets.leftLabel->setVisible(state.shown == Mark::L);
+        widgets.rightLabel->setVisible(state.shown == Mark::R);
         const QString chosen = widgets.mapList->currentText();
         // A slot joins with a mark its chosen name does not show: one an earlier name
         // gave it, or a setup.
-        const bool kept = inUse(i) && state.row >= 0 && state.mark != ' ' &&
+        const bool kept = inUse(i) && state.row >= 0 && state.mark &&
                           parseMapFileName(chosen.toStdString()).mark != state.mark;
         const SlotMark mark{state.mark, kept ? state.markFrom : QString()};
         keptMarks_[i]->setText(keptMarkText(mark));
@@ -195,8 +195,8 @@ std::vector<SlotMark> SlotGrid::show(const Composition& composition) {
         keptMarks_[i]->setVisible(kept);
         // What the number labels and "R (kept)" show, told to a screen reader too.
         std::string description = DialogTexts::slotListDescription(static_cast<int>(i) + 1);
-        if (state.mark != ' ' && state.row >= 0) {
-            description += DialogTexts::slotJoinsWith(state.mark);
+        if (state.mark && state.row >= 0) {
+            description += DialogTexts::slotJoinsWith(*state.mark);
         }
         widgets.mapList->setAccessibleDescription(
             QString::fromStdString(description) +
