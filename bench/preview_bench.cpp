@@ -162,7 +162,8 @@ void measurePreview(int runs) {
                                         root.path(),
                                         QDir(root.path()).filePath(QStringLiteral("pictures")),
                                         {}};
-    auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
+    auto dialog =
+        std::make_unique<ComposerDialog>(Layout::Composite, 4, MapSet::Ironfall, environment);
     dialog->show();
     dialog->resize(1600, 1000);  // a maximised window on a screen of 1600 by 1000
     for (int slot = 0; slot < 8; ++slot) {
@@ -206,7 +207,8 @@ void measureOpening(int runs) {
                                         root.path(), pictures,  {}};
     for (const bool kept : {false, true}) {
         if (kept) {  // every picture drawn so far is kept once they all are written
-            auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
+            auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, MapSet::Ironfall,
+                                                           environment);
             dialog->show();
             waitUntil([&] { return QDir(pictures).entryList(QDir::Files).size() >= 1000; });
         }
@@ -217,7 +219,8 @@ void measureOpening(int runs) {
             }
             QElapsedTimer timer;
             timer.start();
-            auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
+            auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, MapSet::Ironfall,
+                                                           environment);
             dialog->show();
             QCoreApplication::processEvents();  // the first paint
             openings.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
@@ -233,7 +236,8 @@ void measureOpening(int runs) {
         if (!kept) {
             QDir(pictures).removeRecursively();
         }
-        auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, 0, environment);
+        auto dialog =
+            std::make_unique<ComposerDialog>(Layout::Composite, 4, MapSet::Ironfall, environment);
         dialog->show();
         const auto* names = dynamic_cast<const MapListModel*>(
             dialog->findChild<QComboBox*>(QStringLiteral("mapList1"))->model());
@@ -279,8 +283,9 @@ int showForScreenshot(const QStringList& arguments) {
     }
     main.move(10, 10);
     main.show();
-    auto dialog = std::make_unique<ComposerDialog>(layout, arguments.value(1).toInt(),
-                                                   arguments.value(2).toInt(), environment, &main);
+    const MapSet mapSet = arguments.value(2) == "1" ? MapSet::Emberline : MapSet::Ironfall;
+    auto dialog = std::make_unique<ComposerDialog>(layout, arguments.value(1).toInt(), mapSet,
+                                                   environment, &main);
     dialog->show();
     // "A>B" chooses A, then B: a name without a mark then keeps A's.
     for (int slot = 1; slot + 2 < arguments.size(); ++slot) {

@@ -9,8 +9,8 @@
 
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
-#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/map_listing.h"
 #include "core/pipeline/joined_map.h"
 #include "core/setup/setup_run.h"
@@ -66,13 +66,12 @@ std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) 
     shown = QDir(QFileInfo(QString::fromStdString(chosen->name)).path())
                 .filePath(QString::fromLatin1(Legend::kFileName))
                 .toStdString();
-    std::string note;
-    std::optional<Legend> legend = Legend::loadFromFolder(
-        QFileInfo(QString::fromStdString(chosen->path)).path(), &note, shown);
-    if (!note.empty()) {
-        std::cerr << UsageTexts::warning(note) << '\n';
+    LoadedLegend loaded =
+        Legend::loadFromFolder(QFileInfo(QString::fromStdString(chosen->path)).path(), shown);
+    if (loaded.note) {
+        std::cerr << UsageTexts::warning(*loaded.note) << '\n';
     }
-    return legend;
+    return std::move(loaded.legend);
 }
 
 // Checks one composition; true when every panel is sound, the seams were compared and

@@ -60,10 +60,9 @@ int runMerge(const MergeCommand& command) {
 // name, mark, number label, size or problem, folder; tab-separated, every field escaped
 // so that a line holds exactly five fields whatever the names hold.
 int runList(const ListCommand& command) {
-    std::vector<std::string> notes;
-    const std::optional<std::vector<ListedMap>> maps =
-        listMapSet(mapSetRoots(), command.mapSet, &notes);
-    for (const std::string& note : notes) {
+    const MapSetListing listing = listMapSet(mapSetRoots(), command.mapSet);
+    const std::optional<std::vector<ListedMap>>& maps = listing.maps;
+    for (const std::string& note : listing.notes) {
         std::cerr << UsageTexts::warning(note) << '\n';
     }
     if (!maps) {

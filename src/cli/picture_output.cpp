@@ -7,10 +7,10 @@
 #include <iostream>
 
 #include "cli/usage_texts.h"
-#include "core/common/path_bytes.h"
-#include "core/system/file_place.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/pipeline/save_pipeline.h"
+#include "core/system/file_place.h"
 #include "render/picture_file.h"
 #include "render/picture_messages.h"
 
@@ -36,16 +36,16 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
         options.panelLength = picture.panelLength;
         options.panelHeight = picture.panelHeight;
     }
-    std::string legendNote;
     const QString shownFolder = QFileInfo(QString::fromStdString(shownBeside)).path();
-    options.legend = Legend::loadFromFolder(
-        QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote,
+    LoadedLegend loaded = Legend::loadFromFolder(
+        QFileInfo(QString::fromStdString(legendBeside)).path(),
         shownBeside.empty()
             ? std::string()
             : QDir(shownFolder).filePath(QString::fromLatin1(Legend::kFileName)).toStdString());
-    if (!legendNote.empty()) {
-        std::cerr << UsageTexts::warning(legendNote) << '\n';
+    if (loaded.note) {
+        std::cerr << UsageTexts::warning(*loaded.note) << '\n';
     }
+    options.legend = std::move(loaded.legend);
     return options;
 }
 

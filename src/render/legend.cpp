@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "core/common/path_bytes.h"
-#include "core/system/regular_file.h"
 #include "core/mapfile/line_reader.h"
+#include "core/system/regular_file.h"
 #include "render/palette.h"
 #include "render/picture_messages.h"
 
@@ -70,12 +70,12 @@ Legend Legend::parse(QByteArrayView text) {
     return legend;
 }
 
-std::optional<Legend> Legend::loadFromFolder(const QString& folder, std::string* note,
-                                             const std::string& shownName) {
+LoadedLegend Legend::loadFromFolder(const QString& folder, const std::string& shownName) {
     const std::string path =
         QFile::encodeName(QDir(folder).filePath(QString::fromLatin1(kFileName))).toStdString();
     const std::string shown = shownName.empty() ? escapedName(path) : shownName;
-    std::string said;
+    LoadedLegend loaded;
+    std::optional<std::string>& said = loaded.note;
     const OpenedFile opened = openRegularFile(path);
     // One byte past the limit tells a legend that is cut from one that ends there.
     QByteArray text = opened.file ? opened.file->read(kMaxLegendBytes + 1) : QByteArray();
@@ -90,13 +90,10 @@ std::optional<Legend> Legend::loadFromFolder(const QString& folder, std::string*
         // A line cut short could read as another entry ("#aabbcc" cut to "#aab").
         text.truncate(text.lastIndexOf('\n', kMaxLegendBytes - 1) + 1);
     }
-    if (note != nullptr) {
-        *note = said;
+    if (opened.file && opened.file->error() == QFileDevice::NoError) {
+        loaded.legend = parse(text);
     }
-    if (!opened.file || opened.file->error() != QFileDevice::NoError) {
-        return std::nullopt;
-    }
-    return parse(text);
+    return loaded;
 }
 
 std::array<QRgb, 256> Legend::colourTable() const {

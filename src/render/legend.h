@@ -12,6 +12,8 @@
 
 namespace pw {
 
+struct LoadedLegend;
+
 // One character of a map set, how it is drawn and what it means.
 struct LegendEntry {
     char character = ' ';
@@ -40,12 +42,9 @@ class Legend {
     static constexpr const char* kFileName = "legend.txt";
 
     static Legend parse(QByteArrayView text);
-    // Reads `folder`/legend.txt; nullopt when there is none or it cannot be read. One that
-    // is not a regular file (a fifo, a device) is never opened. `note` says why a legend
-    // that is there was left out, or that one larger than 64 KiB was cut after its last
-    // whole line within them; it names the file `shownName`, or its path when that is empty.
-    static std::optional<Legend> loadFromFolder(const QString& folder, std::string* note = nullptr,
-                                                const std::string& shownName = {});
+    // Reads `folder`/legend.txt. One that is not a regular file (a fifo, a device) is never
+    // opened. The note names the file `shownName`, or its path when that is empty.
+    static LoadedLegend loadFromFolder(const QString& folder, const std::string& shownName = {});
 
     // One colour per byte value: the legend's where it has one, the built-in palette
     // elsewhere.
@@ -57,6 +56,14 @@ class Legend {
 
   private:
     std::vector<LegendEntry> entries_;
+};
+
+// A legend read from a folder, and what its reader should be told of it.
+struct LoadedLegend {
+    std::optional<Legend> legend;  // nullopt when there is none or it cannot be read
+    // Why a legend that is there was left out, or that one larger than 64 KiB was cut after
+    // its last whole line within them.
+    std::optional<std::string> note;
 };
 
 }  // namespace pw

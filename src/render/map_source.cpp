@@ -2,13 +2,13 @@
 // A map file or a map in memory, opened afresh for each reading.
 #include "render/map_source.h"
 
-#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 
 namespace pw {
 
 MapSource MapSource::file(const std::string& path) {
-    MapSource source{escapedName(path), [path] { return LineReader::open(path); }, {}};
+    MapSource source{escapedName(path), [path] { return LineReader::open(path).reader; }, {}};
     if (!pathRoundTrips(path)) {
         source.problem = Problem{messages::nameNotUtf8(source.name)};
     }

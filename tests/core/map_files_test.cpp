@@ -131,10 +131,11 @@ INSTANTIATE_TEST_SUITE_P(Table, MapSectionWalks, testing::ValuesIn(table("map_se
 TEST(MapReading, OpensFilesOnlyAndTellsAFailedRead) {
     pw::test::TempFolder folder;
     pw::test::writeFile(folder.path() / "m.map", "1 2");
-    std::optional<pw::LineReader> file = pw::LineReader::open(folder.file("m.map"));
+    std::optional<pw::LineReader> file = pw::LineReader::open(folder.file("m.map")).reader;
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(transcript(*file, "iie"), "1 2 end");
-    std::optional<pw::LineReader> broken = pw::LineReader::open("/proc/self/mem");  // unreadable
+    std::optional<pw::LineReader> broken =
+        pw::LineReader::open("/proc/self/mem").reader;  // unreadable
     ASSERT_TRUE(broken.has_value());
     EXPECT_EQ(transcript(*broken, "i"), "!");
     EXPECT_TRUE(broken->hadError());
@@ -194,9 +195,7 @@ TEST_P(OpeningForReading, OpensOnlyRegularFiles) {
     }
     std::filesystem::create_symlink("/dev/null", at("device-link"));
     const std::string& kind = GetParam().at(0);
-    pw::OpenFailure failure = pw::OpenFailure::None;
-    std::optional<pw::LineReader> reader =
-        pw::LineReader::open(kind.empty() ? "" : at(kind), &failure);
+    auto [reader, failure] = pw::LineReader::open(kind.empty() ? "" : at(kind));
     const char* const told[] = {"opens", "name not UTF-8", "not regular", "missing", "cannot open"};
     EXPECT_EQ(told[static_cast<int>(failure)], GetParam().at(1));
     EXPECT_EQ(reader && transcript(*reader, "iie") == "1 2 end", failure == pw::OpenFailure::None);
@@ -239,20 +238,20 @@ TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
     ASSERT_EQ(::symlink("fifo.map", folder.file("fifo-link.map").c_str()), 0);
     ASSERT_EQ(::symlink("/dev/null", folder.file("device.map").c_str()), 0);
     ASSERT_EQ(::symlink("missing-target", folder.file("dangling.map").c_str()), 0);
-    EXPECT_EQ(pw::listMapFiles(folder.path().string()),
+    EXPECT_EQ(pw::listMapFiles(folder.path().string()).names,
               std::vector<std::string>({"A-01.MAP", "a-10.map", "B-01.map", "b-02.map", "C-03.map",
                                         "c-03.MAP", "c-03.Map", "line\nbreak.map", "t\tab.map",
                                         "\xE9.map"}));
-    EXPECT_EQ(pw::listMapFiles(folder.file("first")), std::vector<std::string>());
-    EXPECT_FALSE(pw::listMapFiles(folder.file("Irfmaps")).has_value());
-    EXPECT_FALSE(pw::listMapFiles(folder.file("notes.txt")).has_value());
+    EXPECT_EQ(pw::listMapFiles(folder.file("first")).names, std::vector<std::string>());
+    EXPECT_FALSE(pw::listMapFiles(folder.file("Irfmaps")).names.has_value());
+    EXPECT_FALSE(pw::listMapFiles(folder.file("notes.txt")).names.has_value());
 
     // Earlier roots hide the same name in later ones; each name opens where it was found.
     const std::vector<std::string> roots = {folder.file("missing"), folder.file("first"),
                                             folder.file("second")};
     const auto listed = [&](pw::MapSet mapSet) {
         std::string told;  // name@root of the folder it opens from
-        const auto maps = pw::listMapSet(roots, mapSet);
+        const auto maps = pw::listMapSet(roots, mapSet).maps;
         for (const pw::ListedMap& map : maps.value()) {
             const std::filesystem::path found(map.folder);
             told += map.name + "@" + found.parent_path().filename().string() +
@@ -265,8 +264,8 @@ TEST(MapListing, RegularMapFilesSortedIgnoringCase) {
                                               folder.file("second/Irfmaps")};
     EXPECT_EQ(pw::mapSetFolders(roots, pw::MapSet::Ironfall), irfmaps);
     EXPECT_EQ(listed(pw::MapSet::Emberline), "E.map@second ");
-    EXPECT_FALSE(pw::listMapSet(roots, static_cast<pw::MapSet>(2)).has_value());
-    EXPECT_FALSE(pw::listMapSet({folder.file("missing")}, pw::MapSet::Emberline).has_value());
+    EXPECT_FALSE(pw::listMapSet(roots, static_cast<pw::MapSet>(2)).maps.has_value());
+    EXPECT_FALSE(pw::listMapSet({folder.file("missing")}, pw::MapSet::Emberline).maps.has_value());
 }
 
 }  // namespace

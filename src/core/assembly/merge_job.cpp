@@ -40,11 +40,10 @@ StepResult MergeJob::openSources() {
             result.fail(slot, messages::noFileSelected(shape_.slotName(slot)));
             continue;
         }
-        OpenFailure failure = OpenFailure::None;
-        source.reader =
-            LineReader::open(request_.slots[static_cast<std::size_t>(slot)].path, &failure);
+        OpenedReader opened = LineReader::open(request_.slots[static_cast<std::size_t>(slot)].path);
+        source.reader = std::move(opened.reader);
         if (!source.reader) {
-            result.fail(slot, failure == OpenFailure::NameNotUtf8
+            result.fail(slot, opened.failure == OpenFailure::NameNotUtf8
                                   ? messages::nameNotUtf8(source.name)
                                   : messages::unableToOpen(source.name));
         }

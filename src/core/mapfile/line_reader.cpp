@@ -26,15 +26,14 @@ bool isDigit(int c) {
 
 }  // namespace
 
-std::optional<LineReader> LineReader::open(const std::string& path, OpenFailure* failure) {
+OpenedReader LineReader::open(const std::string& path) {
     OpenedFile opened = openRegularFile(path);
-    if (failure != nullptr) {
-        *failure = opened.failure;
+    OpenedReader result;
+    result.failure = opened.failure;
+    if (opened.file) {
+        result.reader = LineReader(std::move(opened.file));
     }
-    if (!opened.file) {
-        return std::nullopt;
-    }
-    return LineReader(std::move(opened.file));
+    return result;
 }
 
 LineReader LineReader::fromBytes(const QByteArray& bytes) {

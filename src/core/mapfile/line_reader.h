@@ -18,6 +18,8 @@ class QIODevice;
 
 namespace pw {
 
+struct OpenedReader;
+
 // How a line read within a limit ended.
 struct LimitedLine {
     enum class Kind {
@@ -36,9 +38,9 @@ struct LimitedLine {
 // file holds. At the end of the file every read yields nothing.
 class LineReader {
   public:
-    // Opens a regular file for reading (see openRegularFile); nullopt, and why in
-    // `failure` when given, when it cannot be opened or is no regular file.
-    static std::optional<LineReader> open(const std::string& path, OpenFailure* failure = nullptr);
+    // Opens a regular file for reading (see openRegularFile); no reader, and why, when it
+    // cannot be opened or is no regular file.
+    static OpenedReader open(const std::string& path);
     // Reads a map held in memory.
     static LineReader fromBytes(const QByteArray& bytes);
 
@@ -102,6 +104,12 @@ class LineReader {
     bool eof_ = false;
     bool error_ = false;
     std::string scratch_;
+};
+
+// A map file opened for reading, or why it could not be.
+struct OpenedReader {
+    std::optional<LineReader> reader;
+    OpenFailure failure = OpenFailure::None;
 };
 
 template <class Sink>

@@ -40,11 +40,9 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return folder.ends_with('/') ? folder + name : folder + '/' + name;
 }
 
-void noteUnreadable(std::vector<std::string>* notes, const std::string& folder,
+void noteUnreadable(std::vector<std::string>& notes, const std::string& folder,
                     const std::string& reason) {
-    if (notes != nullptr) {
-        notes->push_back(messages::mapSetFolderUnreadable(escapedName(folder), reason));
-    }
+    notes.push_back(messages::mapSetFolderUnreadable(escapedName(folder), reason));
 }
 
 bool hasMapSuffix(std::string_view name) {
@@ -72,8 +70,12 @@ std::vector<std::string> mapSetRoots() {
     return roots;
 }
 
-std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, MapSet mapSet,
-                                       std::vector<std::string>* notes) {
+namespace {
+
+// The map-set folders that can be searched, and in `notes` why any other that is there
+// cannot.
+std::vector<std::string> searchableFolders(const std::vector<std::string>& roots, MapSet mapSet,
+                                           std::vector<std::string>& notes) {
     const std::string folderName = mapSetFolderName(mapSet);
     std::vector<std::string> folders;
     for (const std::string& root : roots) {
@@ -89,22 +91,28 @@ std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, Ma
     return folders;
 }
 
-std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
-                                                 MapSet mapSet, std::vector<std::string>* notes) {
-    const std::vector<std::string> folders = mapSetFolders(roots, mapSet, notes);
+}  // namespace
+
+std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, MapSet mapSet) {
+    std::vector<std::string> notes;
+    return searchableFolders(roots, mapSet, notes);
+}
+
+MapSetListing listMapSet(const std::vector<std::string>& roots, MapSet mapSet) {
+    MapSetListing listing;
+    const std::vector<std::string> folders = searchableFolders(roots, mapSet, listing.notes);
     if (folders.empty()) {
-        return std::nullopt;
+        return listing;
     }
     std::set<std::string> seen;
     std::vector<ListedMap> maps;
     for (const std::string& folder : folders) {
-        std::string reason;
-        const std::optional<std::vector<std::string>> names = listMapFiles(folder, &reason);
-        if (!names) {
-            noteUnreadable(notes, folder, reason);  // changed since it was found
+        const MapFileNames listed = listMapFiles(folder);
+        if (!listed.names) {
+            noteUnreadable(listing.notes, folder, listed.reason);  // changed since it was found
             continue;
         }
-        for (const std::string& name : *names) {
+        for (const std::string& name : *listed.names) {
             if (seen.insert(name).second) {
                 maps.push_back({name, joinPath(folder, name), folder});
             }
@@ -113,21 +121,17 @@ std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>&
     std::stable_sort(maps.begin(), maps.end(), [](const ListedMap& a, const ListedMap& b) {
         return lessIgnoringCase(a.name, b.name);
     });
-    return maps;
+    listing.maps = std::move(maps);
+    return listing;
 }
 
-std::optional<std::vector<std::string>> listMapFiles(const std::string& folder,
-                                                     std::string* reason) {
-    std::string problem;
-    std::optional<std::vector<std::string>> names = regularFilesIn(folder, hasMapSuffix, problem);
-    if (!names) {
-        if (reason != nullptr) {
-            *reason = problem;
-        }
-        return std::nullopt;
+MapFileNames listMapFiles(const std::string& folder) {
+    MapFileNames listed;
+    listed.names = regularFilesIn(folder, hasMapSuffix, listed.reason);
+    if (listed.names) {
+        std::sort(listed.names->begin(), listed.names->end(), lessIgnoringCase);
     }
-    std::sort(names->begin(), names->end(), lessIgnoringCase);
-    return names;
+    return listed;
 }
 
 }  // namespace pw

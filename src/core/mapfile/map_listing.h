@@ -19,9 +19,8 @@ std::vector<std::string> mapSetRoots();
 
 // The map-set folders of one map set below `roots` that exist and can be searched, in the
 // order of the roots. A folder that is there but cannot be read and searched is passed
-// over; `notes`, when given, gets why (messages::mapSetFolderUnreadable), one per folder.
-std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, MapSet mapSet,
-                                       std::vector<std::string>* notes = nullptr);
+// over.
+std::vector<std::string> mapSetFolders(const std::vector<std::string>& roots, MapSet mapSet);
 
 // One map file as the slot lists offer it. Names and paths are the file system's bytes,
 // which need not be UTF-8: shown, they are escaped (escapedName); opened, a name whose
@@ -34,17 +33,21 @@ struct ListedMap {
 
 // The map files of one map set over all `roots`: the union of their names, sorted
 // case-insensitively; a name in an earlier root hides the same name in a later one.
-// nullopt when no root holds the map-set folder (or none can be searched). `notes` as
-// for mapSetFolders().
-std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>& roots,
-                                                 MapSet mapSet,
-                                                 std::vector<std::string>* notes = nullptr);
+struct MapSetListing {
+    // nullopt when no root holds the map-set folder (or none can be searched).
+    std::optional<std::vector<ListedMap>> maps;
+    // Why each folder that is there was passed over (messages::mapSetFolderUnreadable).
+    std::vector<std::string> notes;
+};
+MapSetListing listMapSet(const std::vector<std::string>& roots, MapSet mapSet);
 
-// The plain names of the regular files (after following links) in `folder` whose names
-// end in ".map" in any letter case, sorted case-insensitively; nullopt when the folder
-// cannot be searched, `reason` then saying why. Only what a name points at is looked at:
-// no file is opened.
-std::optional<std::vector<std::string>> listMapFiles(const std::string& folder,
-                                                     std::string* reason = nullptr);
+// The plain names of the regular files (after following links) in a folder whose names
+// end in ".map" in any letter case, sorted case-insensitively.
+struct MapFileNames {
+    std::optional<std::vector<std::string>> names;  // nullopt: the folder cannot be searched
+    std::string reason;                             // then why
+};
+// Only what a name points at is looked at: no file is opened.
+MapFileNames listMapFiles(const std::string& folder);
 
 }  // namespace pw

@@ -8,14 +8,13 @@
 namespace pw {
 
 MapSummary summarizeMap(const std::string& path, const std::string& name) {
-    OpenFailure failure = OpenFailure::None;
-    std::optional<LineReader> reader = LineReader::open(path, &failure);
-    if (!reader) {
+    OpenedReader opened = LineReader::open(path);
+    if (!opened.reader) {
         return {{},
-                Problem{failure == OpenFailure::NameNotUtf8 ? messages::nameNotUtf8(name)
-                                                            : messages::unableToOpen(name)}};
+                Problem{opened.failure == OpenFailure::NameNotUtf8 ? messages::nameNotUtf8(name)
+                                                                   : messages::unableToOpen(name)}};
     }
-    return readHeader(*reader, name, kSourceRules);
+    return readHeader(*opened.reader, name, kSourceRules);
 }
 
 }  // namespace pw

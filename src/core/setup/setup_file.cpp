@@ -70,13 +70,13 @@ std::pair<int, int> lineAndColumn(const QByteArray& json, qsizetype offset) {
 // Reads one JSON object of the setup; the first problem found stops every later read.
 class ObjectReader {
   public:
-    ObjectReader(const QJsonObject& object, std::string where, std::string& problem)
-        : object_(object), where_(std::move(where)), problem_(problem) {}
+    ObjectReader(const QJsonObject& object, std::string where, std::optional<std::string>& reason)
+        : object_(object), where_(std::move(where)), reason_(reason) {}
 
-    bool failed() const { return !problem_.empty(); }
+    bool failed() const { return reason_.has_value(); }
     void fail(std::string what) {
-        if (problem_.empty()) {
-            problem_ = std::move(what);
+        if (!reason_) {
+            reason_ = std::move(what);
         }
     }
 
@@ -157,16 +157,17 @@ class ObjectReader {
   private:
     const QJsonObject& object_;
     std::string where_;
-    std::string& problem_;
+    std::optional<std::string>& reason_;  // the first found
 };
 
-std::optional<SetupSlot> readSlot(const QJsonValue& value, int slot, std::string& problem) {
+std::optional<SetupSlot> readSlot(const QJsonValue& value, int slot,
+                                  std::optional<std::string>& reason) {
     if (!value.isObject()) {
-        problem = text::slotNotObject(slot);
+        reason = text::slotNotObject(slot);
         return std::nullopt;
     }
     const QJsonObject object = value.toObject();
-    ObjectReader in(object, text::slotPlace(slot + 1), problem);
+    ObjectReader in(object, text::slotPlace(slot + 1), reason);
     in.allowOnly({kFile, kMapSetFile, kMark});
     SetupSlot read;
     const std::optional<std::string> mark = in.string(kMark, true);
@@ -192,31 +193,32 @@ std::optional<SetupSlot> readSlot(const QJsonValue& value, int slot, std::string
     return in.failed() ? std::nullopt : std::optional(read);
 }
 
-// The format number comes first: a newer file is refused before anything else is judged.
-bool readFormat(const QJsonObject& object, std::string& problem) {
+// Why the format number refuses the file; nullopt when it may be read. It comes first: a
+// newer file is refused before anything else is judged.
+std::optional<std::string> formatRefusal(const QJsonObject& object) {
     const QJsonValue format = object.value(key(kFormat));
     if (format.isUndefined()) {
-        problem = text::missing("", kFormat);
-        return false;
+        return text::missing("", kFormat);
     }
     const double number = format.toDouble(0);
     if (!format.isDouble() || number < 1 || number != std::floor(number)) {
-        problem = text::badFormat();
-        return false;
+        return text::badFormat();
     }
     if (number > kSetupFormat) {
-        problem =
-            text::newerFormat(number > 1e9 ? 1000000000 : static_cast<int>(number), kSetupFormat);
-        return false;
+        return text::newerFormat(number > 1e9 ? 1000000000 : static_cast<int>(number),
+                                 kSetupFormat);
     }
-    return true;
+    return std::nullopt;
 }
 
-std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) {
-    if (!readFormat(object, problem)) {
+// The setup `object` holds; nullopt, and in `reason` the first thing wrong, when it holds
+// none.
+std::optional<Setup> readSetup(const QJsonObject& object, std::optional<std::string>& reason) {
+    reason = formatRefusal(object);
+    if (reason) {
         return std::nullopt;
     }
-    ObjectReader in(object, "", problem);
+    ObjectReader in(object, "", reason);
     in.allowOnly({kFormat, kLayout, kMapSet, kDirection, kSlots, kOutput, kPicture});
     Setup setup;
     if (const std::optional<std::string> layout = in.string(kLayout, true)) {
@@ -249,7 +251,7 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
         in.fail(text::wrongType("", kPicture, text::kObjectRule));
     } else if (picture.isObject() && !in.failed()) {
         const QJsonObject pictureObject = picture.toObject();
-        ObjectReader pictureIn(pictureObject, kPicture, problem);
+        ObjectReader pictureIn(pictureObject, kPicture, reason);
         pictureIn.allowOnly({kFile, kFormatOption, kShow, kLabels, kFixUps, kSeamMarks, kScale,
                              kDpi, kPaper, kCellMm});
         setup.picture = pictureIn.path(kFile, true).value_or("");
@@ -275,13 +277,13 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
     }
     const QJsonArray list = slots.toArray();
     if (!shapeFor(setup.layout, static_cast<int>(list.size()))) {
-        problem = text::slotCount(layoutName(setup.layout),
-                                  messages::countChoices(countRange(setup.layout)),
-                                  static_cast<int>(list.size()));
+        reason = text::slotCount(layoutName(setup.layout),
+                                 messages::countChoices(countRange(setup.layout)),
+                                 static_cast<int>(list.size()));
         return std::nullopt;
     }
     for (qsizetype i = 0; i < list.size(); ++i) {
-        std::optional<SetupSlot> slot = readSlot(list.at(i), static_cast<int>(i), problem);
+        std::optional<SetupSlot> slot = readSlot(list.at(i), static_cast<int>(i), reason);
         if (!slot) {
             return std::nullopt;
         }
@@ -334,10 +336,10 @@ ReadSetup parseSetup(const QByteArray& json, const std::string& file) {
     if (const std::optional<DuplicateKey> twice = findDuplicateKey(json)) {
         return refused(file, text::keyTwice(twice->where, twice->key));
     }
-    std::string problem;
-    std::optional<Setup> setup = readSetup(document.object(), problem);
+    std::optional<std::string> reason;
+    std::optional<Setup> setup = readSetup(document.object(), reason);
     if (!setup) {
-        return refused(file, problem);
+        return refused(file, reason.value_or(std::string()));
     }
     return {std::move(setup), std::nullopt};
 }

@@ -8,13 +8,12 @@ namespace pw::gui {
 
 LegendLoader::LegendLoader(QString folder, Delivery deliver)
     : deliver_(std::move(deliver)), worker_([this, folder = std::move(folder)] {
-          std::string note;
           // The pane is narrow: the note names the file without the folder's path.
-          std::optional<Legend> legend = Legend::loadFromFolder(folder, &note, Legend::kFileName);
+          LoadedLegend loaded = Legend::loadFromFolder(folder, Legend::kFileName);
           QMetaObject::invokeMethod(
               this,
-              [this, legend = std::move(legend), note = std::move(note)]() mutable {
-                  deliver_(std::move(legend), note);
+              [this, loaded = std::move(loaded)]() mutable {
+                  deliver_(std::move(loaded.legend), loaded.note.value_or(std::string()));
               },
               Qt::QueuedConnection);
       }) {}

@@ -97,7 +97,7 @@ void MapFileScanner::draw(const std::stop_token& stop,
     // The legend is read here too: the pictures need its colours, not its notes.
     std::optional<Legend> legend;
     if (!pictures_->legendFolder.isEmpty()) {
-        legend = Legend::loadFromFolder(pictures_->legendFolder);
+        legend = Legend::loadFromFolder(pictures_->legendFolder).legend;
     }
     const ThumbnailCache cache(pictures_->cacheFolder, pictures_->size, std::move(legend));
     // Every picture is shown first; those newly drawn are kept afterwards, each a file

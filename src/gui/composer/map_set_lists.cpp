@@ -29,12 +29,10 @@ MapSetLists::~MapSetLists() = default;
 bool MapSetLists::fill(QComboBox& list) {
     if (!listed_) {
         listed_ = true;
-        std::vector<std::string> notes;
-        std::optional<std::vector<ListedMap>> maps =
-            listMapSet(environment_.mapSetRoots, mapSet_, &notes);
+        MapSetListing listing = listMapSet(environment_.mapSetRoots, mapSet_);
         // A folder passed over is noted in the preview, as a legend left out is.
-        preview_.setListingNotes(notes);
-        if (maps) {
+        preview_.setListingNotes(listing.notes);
+        if (std::optional<std::vector<ListedMap>>& maps = listing.maps) {
             found_ = true;
             // Save As opens in the first of the set's folders while no path is remembered;
             // its legend colours the preview and the panels' pictures.
