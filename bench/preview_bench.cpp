@@ -44,7 +44,7 @@
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/slot_drops.h"
-#include "gui/preview/preview_job.h"
+#include "jobs/preview_job.h"
 #include "gui/preview/preview_pane.h"
 #include "render/map_renderer.h"
 
@@ -120,8 +120,8 @@ void measurePreview(int runs) {
     std::vector<double> build;
     for (int run = 0; run < runs; ++run) {
         PreviewJob job;
-        job.request = request;
-        job.request.direction = run % 8;
+        job.picture = {request, joinedMapPicture(), std::nullopt};
+        job.picture.request.direction = run % 8;
         QElapsedTimer timer;
         timer.start();
         const PreviewResult result = buildPreview(job);

@@ -7,8 +7,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <filesystem>
-#include <functional>
-#include <type_traits>
 #include <variant>
 
 #include "core/assembly/layout.h"
@@ -19,6 +17,7 @@
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/map_set.h"
+#include "jobs/picture_words.h"
 
 namespace pw::cli {
 namespace {
@@ -26,9 +25,6 @@ namespace {
 QString q(const char* text) {
     return QString::fromUtf8(text);
 }
-
-// A resolution no printer reaches; pHYs holds it with room to spare.
-constexpr int kMaxDpi = 9600;
 
 std::optional<int> parseDirection(const QString& text) {
     return directionFromName(text.toStdString());
@@ -335,122 +331,20 @@ class CompositionOptions {
     QCommandLineOption marks_;
 };
 
-// --show: "first", "second" or a layer letter.
-std::optional<UsageError> readShow(const QString& show, PictureOptions& picture) {
-    if (const std::optional<ShownSection> shown = parseShownSection(show.toStdString())) {
-        picture.section = shown->section;
-        if (shown->section == RenderSection::Layer) {
-            picture.layer = shown->layer;
-        }
-    } else {
-        return UsageError{"unknown --show '" + show.toStdString() +
-                          "' (first, second or a layer letter " + kLayerLetters.front() + " to " +
-                          kLayerLetters.back() + ")"};
-    }
-    return std::nullopt;
+// The usage error of a picture option's refused word.
+std::optional<UsageError> usageErrorOf(const std::optional<Problem>& problem) {
+    return problem ? std::optional(UsageError{problem->message}) : std::nullopt;
 }
-
-// --panel: LENGTHxHEIGHT in cells.
-std::optional<UsageError> readPanel(const QString& panel, PictureOptions& picture) {
-    const QStringList sides = panel.split(u'x');
-    bool lengthRead = false;
-    bool heightRead = false;
-    if (sides.size() == 2) {
-        picture.panelLength = sides[0].toInt(&lengthRead);
-        picture.panelHeight = sides[1].toInt(&heightRead);
-    }
-    if (!lengthRead || !heightRead || picture.panelLength < 1 || picture.panelHeight < 1) {
-        return UsageError{"--panel takes LENGTHxHEIGHT in cells, such as 32x20"};
-    }
-    return std::nullopt;
-}
-
-std::optional<UsageError> readScale(const QString& scale, PictureOptions& picture) {
-    bool isNumber = false;
-    picture.scale = scale.toInt(&isNumber);
-    if (!isNumber || picture.scale < 1 || picture.scale > kMaxCellSize) {
-        return UsageError{"--scale takes a whole number of pixels from 1 to " +
-                          std::to_string(kMaxCellSize)};
-    }
-    return std::nullopt;
-}
-
-std::optional<UsageError> readDpi(const QString& text, PictureOptions& picture) {
-    bool isNumber = false;
-    picture.file.dpi = text.toInt(&isNumber);
-    picture.file.print.dpi = picture.file.dpi;
-    if (!isNumber || picture.file.dpi < 1 || picture.file.dpi > kMaxDpi) {
-        return UsageError{"--dpi takes a whole number from 1 to " + std::to_string(kMaxDpi)};
-    }
-    return std::nullopt;
-}
-
-std::optional<UsageError> readFormat(const QString& text, PictureOptions& picture) {
-    if (text.compare(u"png", Qt::CaseInsensitive) == 0) {
-        picture.file.format = PictureFormat::Png;
-    } else if (text.compare(u"pdf", Qt::CaseInsensitive) == 0) {
-        picture.file.format = PictureFormat::Pdf;
-    } else {
-        return UsageError{"unknown --format '" + text.toStdString() + "' (png or pdf)"};
-    }
-    return std::nullopt;
-}
-
-std::string paperChoices() {
-    std::vector<std::string> names;
-    for (const PaperInfo& paper : kPapers) {
-        names.emplace_back(paper.name);
-    }
-    return messages::oneOf(names);
-}
-
-std::optional<UsageError> readPaper(const QString& text, PictureOptions& picture) {
-    for (const PaperInfo& paper : kPapers) {
-        if (text.compare(
-                QString::fromLatin1(paper.name.data(), static_cast<qsizetype>(paper.name.size())),
-                Qt::CaseInsensitive) == 0) {
-            picture.file.print.paper = paper.paper;
-            return std::nullopt;
-        }
-    }
-    return UsageError{"unknown --paper '" + text.toStdString() + "' (" + paperChoices() + ")"};
-}
-
-std::optional<UsageError> readCellMm(const QString& text, PictureOptions& picture) {
-    bool isNumber = false;
-    picture.file.print.cellMm = text.toDouble(&isNumber);
-    if (!isNumber || !(picture.file.print.cellMm >= kMinCellMm) ||
-        !(picture.file.print.cellMm <= kMaxCellMm)) {
-        return UsageError{"--cell-mm takes a number of millimetres from " +
-                          QString::number(kMinCellMm).toStdString() + " to " +
-                          QString::number(kMaxCellMm).toStdString()};
-    }
-    return std::nullopt;
-}
-
-// Options of one format given for a picture of the other.
-std::optional<UsageError> formatsOptions(PictureFormat format, bool scale, bool paperOrCellMm) {
-    const bool pdf = format == PictureFormat::Pdf;
-    if (pdf && scale) {
-        return UsageError{"--scale applies to PNG pictures only"};
-    }
-    if (!pdf && paperOrCellMm) {
-        return UsageError{"--paper and --cell-mm apply to PDF pictures only"};
-    }
-    return std::nullopt;
-}
-
-using PictureReader = std::function<std::optional<UsageError>(const QString&, PictureOptions&)>;
 
 // Reads every option of `valued` that is given, in order; the first error.
 std::optional<UsageError> readValued(
     const CommandParser& p,
-    const std::vector<std::pair<const QCommandLineOption*, PictureReader>>& valued,
-    PictureOptions& picture) {
+    const std::vector<std::pair<const QCommandLineOption*, PictureOption>>& valued,
+    PictureChoice& picture) {
     for (const auto& [option, read] : valued) {
         if (const std::optional<QString> text = p.valueOf(*option)) {
-            if (std::optional<UsageError> error = read(*text, picture)) {
-                return error;
+            if (std::optional<Problem> problem = readPictureOption(read, *text, picture)) {
+                return usageErrorOf(problem);
             }
         }
     }
@@ -480,21 +374,20 @@ struct PictureFileOptionSet {
 
     // Reads them into `picture`: the format from --format, else from `outputName`.
     std::optional<UsageError> read(const CommandParser& p, const std::string& outputName,
-                                   PictureOptions& picture) const {
+                                   PictureChoice& picture) const {
         picture.file.format = formatForName(outputName).value_or(PictureFormat::Png);
-        picture.formatGiven = p.isSet(format);
         if (std::optional<UsageError> error = readValued(p,
-                                                         {{&show, readShow},
-                                                          {&scale, readScale},
-                                                          {&dpi, readDpi},
-                                                          {&format, readFormat},
-                                                          {&paper, readPaper},
-                                                          {&cellMm, readCellMm}},
+                                                         {{&show, PictureOption::Show},
+                                                          {&scale, PictureOption::Scale},
+                                                          {&dpi, PictureOption::Dpi},
+                                                          {&format, PictureOption::Format},
+                                                          {&paper, PictureOption::Paper},
+                                                          {&cellMm, PictureOption::CellMm}},
                                                          picture)) {
             return error;
         }
-        return formatsOptions(picture.file.format, p.isSet(scale),
-                              p.isSet(paper) || p.isSet(cellMm));
+        return usageErrorOf(formatsMismatch(picture.file.format, p.isSet(scale),
+                                            p.isSet(paper) || p.isSet(cellMm)));
     }
     bool anySet(const CommandParser& p) const {
         return p.isSet(show) || p.isSet(scale) || p.isSet(dpi) || p.isSet(format) ||
@@ -558,8 +451,9 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     MergeCommand command;
     command.request.layout = std::get<Layout>(layout);
     command.outputPath = argumentBytes(*output);
-    command.picture.allLabels = p.wordGiven();
-    command.picture.labels = !p.isSet(noLabelsOption);
+    command.picture.labels = p.isSet(noLabelsOption) ? LabelMode::None
+                             : p.wordGiven()         ? LabelMode::All
+                                                     : LabelMode::Placed;
     command.picture.fixUps = !p.isSet(noFixUpsOption);
     command.picture.seamMarks = p.isSet(seamMarksOption);
     if (const std::optional<QString> image = p.valueOf(imageOption)) {
@@ -650,15 +544,16 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
     RenderCommand command;
     command.mapPath = argumentBytes(maps.front());
     command.outputPath = argumentBytes(*output);
-    command.picture.labels = p.isSet(labelsOption);
-    command.picture.allLabels = p.wordGiven();
+    command.picture.labels = p.wordGiven()           ? LabelMode::All
+                             : p.isSet(labelsOption) ? LabelMode::Placed
+                                                     : LabelMode::None;
     command.picture.seams = p.isSet(seamsOption);
     if (std::optional<UsageError> error =
             pictureOptions.read(p, command.outputPath, command.picture)) {
         return *error;
     }
     if (std::optional<UsageError> error =
-            readValued(p, {{&panelOption, readPanel}}, command.picture)) {
+            readValued(p, {{&panelOption, PictureOption::Panel}}, command.picture)) {
         return *error;
     }
     return command;
@@ -814,90 +709,6 @@ ParsedCommand parseCommandLine(const std::vector<std::string>& arguments) {
         }
     }
     return parseProgram(arguments);
-}
-
-}  // namespace pw::cli
-
-namespace pw::cli {
-
-SetupPictureOptions setupPictureOptionsOf(const PictureOptions& picture) {
-    const PictureOptions defaults = mergedMapPicture();
-    const PictureFileOptions& file = picture.file;
-    SetupPictureOptions kept;
-    if (picture.formatGiven) {
-        kept.format = file.format == PictureFormat::Pdf ? "pdf" : "png";
-    }
-    if (picture.section == RenderSection::SecondGrid) {
-        kept.show = "second";
-    } else if (picture.section == RenderSection::Layer) {
-        kept.show = std::string(1, picture.layer);
-    }
-    if (picture.allLabels || !picture.labels) {
-        kept.labels = picture.allLabels ? "all" : "none";
-    }
-    if (!picture.fixUps) {
-        kept.fixUps = false;
-    }
-    if (picture.seamMarks) {
-        kept.seamMarks = true;
-    }
-    if (picture.scale != defaults.scale) {
-        kept.scale = picture.scale;
-    }
-    if (file.dpi != defaults.file.dpi) {
-        kept.dpi = file.dpi;
-    }
-    if (file.print.paper != defaults.file.print.paper) {
-        kept.paper = std::string(paperInfo(file.print.paper).name);
-    }
-    if (file.print.cellMm != defaults.file.print.cellMm) {
-        kept.cellMm = file.print.cellMm;
-    }
-    return kept;
-}
-
-std::variant<PictureOptions, UsageError> pictureOptionsOfSetup(const SetupPictureOptions& kept,
-                                                               const std::string& file) {
-    PictureOptions picture = mergedMapPicture();
-    picture.file.format = formatForName(file).value_or(PictureFormat::Png);
-    picture.formatGiven = kept.format.has_value();
-    const auto text = [](const auto& value) {
-        using Value = std::decay_t<decltype(*value)>;
-        if constexpr (std::is_same_v<Value, std::string>) {
-            return QString::fromStdString(*value);
-        } else {
-            return QString::number(*value, 'g', 17);
-        }
-    };
-    std::optional<UsageError> error;
-    const auto read = [&](const auto& value, const PictureReader& reader) {
-        if (value && !error) {
-            error = reader(text(value), picture);
-        }
-    };
-    read(kept.format, readFormat);
-    read(kept.show, readShow);
-    read(kept.scale, readScale);
-    read(kept.dpi, readDpi);
-    read(kept.paper, readPaper);
-    read(kept.cellMm, readCellMm);
-    if (kept.labels && !error) {
-        picture.allLabels = *kept.labels == "all";
-        picture.labels = *kept.labels != "none";
-        if (!picture.allLabels && picture.labels && *kept.labels != "placed") {
-            error = UsageError{"unknown labels '" + *kept.labels + "' (all, placed or none)"};
-        }
-    }
-    picture.fixUps = kept.fixUps.value_or(true);
-    picture.seamMarks = kept.seamMarks.value_or(false);
-    if (!error) {
-        error = formatsOptions(picture.file.format, kept.scale.has_value(),
-                               kept.paper.has_value() || kept.cellMm.has_value());
-    }
-    if (error) {
-        return *error;
-    }
-    return picture;
 }
 
 }  // namespace pw::cli

@@ -17,8 +17,8 @@
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
 #include "core/pipeline/save_pipeline.h"
-#include "render/picture_companion.h"
-#include "render/seam_check.h"
+#include "jobs/picture_drawing.h"
+#include "jobs/picture_job.h"
 
 namespace pw::cli {
 namespace {
@@ -26,9 +26,11 @@ namespace {
 // Messages go where a script can read them; the output path is the one given.
 class CommandLineHost : public PipelineHost {
   public:
-    CommandLineHost(std::string outputPath, std::string outputName, bool announce)
+    CommandLineHost(std::string outputPath, std::string outputName, std::string picturePath,
+                    bool announce)
         : outputPath_(std::move(outputPath)),
           outputName_(std::move(outputName)),
+          picturePath_(std::move(picturePath)),
           announce_(announce) {}
 
     std::string outputName(const std::string& path) override {
@@ -37,7 +39,9 @@ class CommandLineHost : public PipelineHost {
     void showError(const std::string& message) override { std::cerr << message << '\n'; }
     std::string rememberedPath() override { return outputPath_; }
     void storeRememberedPath(const std::string&) override {}
-    std::optional<std::string> askOutputPath(const std::string&) override { return outputPath_; }
+    std::optional<SaveTarget> askTarget(const std::string&) override {
+        return SaveTarget{outputPath_, picturePath_};
+    }
     void reportSuccess(const std::string& message) override {
         if (announce_) {
             printed_ = printStandardOutput(message + '\n');
@@ -49,6 +53,7 @@ class CommandLineHost : public PipelineHost {
   private:
     std::string outputPath_;
     std::string outputName_;
+    std::string picturePath_;
     bool announce_;
     bool printed_ = true;
 };
@@ -63,23 +68,13 @@ bool pictureNameUsable(const std::string& path) {
     return false;
 }
 
-// The legend is the one beside `legendBeside` (a path); a warning names it beside
-// `shownBeside`, the name messages give that file (already escaped), when one is given.
-RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& legendBeside,
-                              const std::string& shownBeside = {}) {
-    RenderOptions options;
-    options.section = picture.section;
-    options.layer = picture.layer;
-    options.labels = picture.labels;
-    options.labelOverlap = picture.allLabels ? LabelOverlap::DrawAll : LabelOverlap::LeaveOut;
-    options.cellSize = picture.scale;
-    if (picture.seams) {
-        options.panelLength = picture.panelLength;
-        options.panelHeight = picture.panelHeight;
-    }
+// The legend beside `legendBeside` (a path); a warning names it beside `shownBeside`, the
+// name messages give that file (already escaped), when one is given.
+std::optional<Legend> legendBeside(const std::string& legendBeside,
+                                   const std::string& shownBeside = {}) {
     std::string legendNote;
     const QString shownFolder = QFileInfo(QString::fromStdString(shownBeside)).path();
-    options.legend = Legend::loadFromFolder(
+    std::optional<Legend> legend = Legend::loadFromFolder(
         QFileInfo(QString::fromStdString(legendBeside)).path(), &legendNote,
         shownBeside.empty()
             ? std::string()
@@ -87,14 +82,14 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
     if (!legendNote.empty()) {
         std::cerr << messages::warning(legendNote) << '\n';
     }
-    return options;
+    return legend;
 }
 
 // Why a picture may not go to `imagePath`, told before anything is read or written: not
 // a regular file, one of the files the command reads or writes besides (each a path and
 // the name messages give it, escaped), or a name of another kind of file unless --format was given.
 std::optional<Problem> refusedPicture(
-    const std::string& imagePath, const std::string& imageName, const PictureOptions& picture,
+    const std::string& imagePath, const std::string& imageName, const PictureChoice& picture,
     const std::vector<std::pair<std::string, std::string>>& others) {
     std::optional<std::string> refused = refusedTarget(imagePath);
     for (auto other = others.begin(); !refused && other != others.end(); ++other) {
@@ -102,7 +97,7 @@ std::optional<Problem> refusedPicture(
             refused = messages::sameFileAs(other->second);
         }
     }
-    if (!refused && !picture.formatGiven && !formatForName(imagePath)) {
+    if (!refused && !formatOf(picture, imagePath)) {
         refused = messages::notAPictureName();
     }
     return refused ? std::optional(Problem{messages::unableToCreate(imageName, *refused)})
@@ -123,7 +118,7 @@ int runRender(const RenderCommand& command) {
                            {{command.mapPath, escapedName(command.mapPath)}})) {
         return failWith(*refused);
     }
-    const RenderOptions options = renderOptionsOf(command.picture, command.mapPath);
+    const RenderOptions options = renderOptionsOf(command.picture, legendBeside(command.mapPath));
     if (std::optional<Problem> failed = savePicture(MapSource::file(command.mapPath), options,
                                                     command.picture.file, command.outputPath)) {
         return failWith(*failed);
@@ -187,7 +182,8 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     if (command.imagePath && !pictureNameUsable(*command.imagePath)) {
         return false;
     }
-    CommandLineHost host(command.outputPath, command.outputName, mode.announce);
+    CommandLineHost host(command.outputPath, command.outputName, command.imagePath.value_or(""),
+                         mode.announce);
     const std::string imageName =
         command.imageName.empty() ? escapedName(command.imagePath.value_or("")) : command.imageName;
     const OutputOpener byPath = mode.dryRun ? openDryRunOutput : openSafeOutput;
@@ -213,15 +209,9 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
         return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
     }
     // The picture is drawn from the map as written and saved together with it.
-    RenderOptions options = renderOptionsOf(command.picture, command.request.slots.front().path,
-                                            command.request.slots.front().name);
-    if (command.picture.seamMarks) {
-        options.seamMarks = seamMarksOf(command.request, options.legend);
-    }
-    PictureCompanion picture(*command.imagePath, std::move(options), command.picture.file,
-                             command.picture.fixUps, openPicture);
-    picture.nameInMessages(imageName);
-    return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved &&
+    const SourceSlot& first = command.request.slots.front();
+    const PictureJob job{command.request, command.picture, legendBeside(first.path, first.name)};
+    return saveJoinedPicture(job, host, openOutput, openPicture, imageName) == SaveOutcome::Saved &&
            host.printed();
 }
 

@@ -11,6 +11,7 @@
 #include "core/setup/setup_file.h"
 #include "core/setup/setup_paths.h"
 #include "core/setup/setup_run.h"
+#include "jobs/setup_picture.h"
 
 namespace pw::cli {
 namespace {
@@ -30,14 +31,15 @@ bool runSetup(const PlannedSetup& planned, bool dryRun) {
     if (planned.picture) {
         command.imagePath = planned.picture->path;
         command.imageName = planned.picture->name;
-        auto picture = pictureOptionsOfSetup(planned.pictureOptions, planned.picture->path);
-        if (const auto* refused = std::get_if<UsageError>(&picture)) {
+        const SetupPicture picture =
+            pictureChoiceOfSetup(planned.pictureOptions, planned.picture->path);
+        if (const std::optional<Problem>& refused = picture.problem) {
             std::cerr << messages::setupProblem(planned.file,
                                                 messages::setup::badPictureOption(refused->message))
                       << '\n';
             return false;
         }
-        command.picture = std::get<PictureOptions>(picture);
+        command.picture = picture.choice;
     }
     // Confined to the setup's folder where the plan held it.
     MergeMode mode{false, dryRun, openerOf(planned.output, dryRun), {}};

@@ -3,7 +3,6 @@
 
 #include <QPoint>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "core/mapfile/map_format.h"
@@ -44,25 +43,6 @@ struct RenderOptions {
     // Colours and meanings of the map set; the built-in palette without one.
     std::optional<Legend> legend;
 };
-
-// What a picture shows, as --show and a setup name it: "first", "second" or a layer
-// letter; nullopt for anything else.
-struct ShownSection {
-    RenderSection section = RenderSection::FirstGrid;
-    char layer = kLayerLetters.front();
-};
-inline std::optional<ShownSection> parseShownSection(std::string_view text) {
-    if (text == "first") {
-        return ShownSection{};
-    }
-    if (text == "second") {
-        return ShownSection{RenderSection::SecondGrid};
-    }
-    if (text.size() == 1 && isLayerLetter(text.front())) {
-        return ShownSection{RenderSection::Layer, text.front()};
-    }
-    return std::nullopt;
-}
 
 inline constexpr int kMaxCellSize = 64;
 // Pixels per cell of a saved picture unless another scale is asked for.

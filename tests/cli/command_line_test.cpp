@@ -64,13 +64,15 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
         return "list " + std::to_string(list->mapSetIndex);
     }
     if (const auto* render = std::get_if<RenderCommand>(&parsed)) {
-        const PictureOptions& picture = render->picture;
+        const pw::PictureChoice& picture = render->picture;
         const std::string show = picture.section == pw::RenderSection::FirstGrid ? "first"
                                  : picture.section == pw::RenderSection::SecondGrid
                                      ? "second"
                                      : std::string(1, picture.layer);
         return "render " + render->mapPath + " " + render->outputPath + " " + show + " " +
-               (picture.allLabels ? "A" : std::to_string(picture.labels)) +
+               (picture.labels == pw::LabelMode::All
+                    ? "A"
+                    : std::to_string(picture.labels == pw::LabelMode::Placed)) +
                std::to_string(picture.seams) + " " + std::to_string(picture.scale) +
                fileTold(picture.file);
     }
@@ -79,18 +81,18 @@ std::string told(const pw::cli::ParsedCommand& parsed) {
                            std::to_string(merge->request.mapSetIndex) + " " +
                            std::to_string(merge->request.direction) + " " + merge->outputPath +
                            " " + merge->imagePath.value_or("-") +
-                           (merge->picture.allLabels ? "+all" : "");
-        const PictureOptions& picture = merge->picture;
+                           (merge->picture.labels == pw::LabelMode::All ? "+all" : "");
+        const pw::PictureChoice& picture = merge->picture;
         const std::string file = fileTold(picture.file);
-        if (picture.section != pw::RenderSection::FirstGrid || !picture.labels || !picture.fixUps ||
+        const bool labels = picture.labels != pw::LabelMode::None;
+        if (picture.section != pw::RenderSection::FirstGrid || !labels || !picture.fixUps ||
             picture.scale != pw::kDefaultCellSize || !file.empty()) {
             const std::string show =
                 picture.section == pw::RenderSection::FirstGrid    ? std::string("first")
                 : picture.section == pw::RenderSection::SecondGrid ? std::string("second")
                                                                    : std::string(1, picture.layer);
-            text += " [" + show + " " + std::to_string(picture.labels) +
-                    std::to_string(picture.fixUps) + " " + std::to_string(picture.scale) + file +
-                    "]";
+            text += " [" + show + " " + std::to_string(labels) + std::to_string(picture.fixUps) +
+                    " " + std::to_string(picture.scale) + file + "]";
         }
         text += " |";
         for (const pw::SourceSlot& slot : merge->request.slots) {

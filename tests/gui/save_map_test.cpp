@@ -9,8 +9,8 @@
 #include "gui/common/saved_file_name.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
+#include "jobs/picture_save.h"
 #include "render/map_renderer.h"
-#include "render/picture_companion.h"
 #include "test_support.h"
 
 namespace pw::gui::test {
@@ -176,9 +176,8 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     }
     pw::test::RecordingHost host;
     host.answer = bed.dir.filePath("cli.map").toStdString();
-    RenderOptions options;
-    options.cellSize = kDefaultCellSize;
-    PictureCompanion picture(bed.dir.filePath("cli.png").toStdString(), options, {}, true);
+    host.picture = bed.dir.filePath("cli.png").toStdString();
+    PictureSave picture(joinedMapPicture(), {});
     ASSERT_EQ(runSave(request, host, openSafeOutput, &picture), SaveOutcome::Saved);
     const QImage saved(bed.dir.filePath("shot.png"));
     EXPECT_TRUE(!saved.isNull() && saved == QImage(bed.dir.filePath("cli.png")));

@@ -21,6 +21,7 @@
 #include "gui/composer/setup_composition.h"
 #include "gui/composer/slot_drops.h"
 #include "gui/preview/preview_pane.h"
+#include "jobs/setup_picture.h"
 
 namespace pw::gui {
 
@@ -112,7 +113,8 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
     }
     // The preview shows the setup's picture as its options draw it.
     if (!setupPicture_.empty() && preview_ != nullptr) {
-        preview_->setPictureChoices(setup.pictureOptions);
+        preview_->setPictureChoice(
+            pictureChoiceOfSetup(setup.pictureOptions, setupPicture_).choice);
     }
     if (!opened_) {
         pendingSetup_ = opened;
@@ -148,12 +150,7 @@ void ComposerDialog::onSaveSetup() {
     // opened setup kept it (a PDF's paper, every label's text).
     setup.pictureOptions = setupPictureOptions_;
     if (!setupPicture_.empty() && preview_ != nullptr) {
-        const SetupPictureOptions shown = preview_->pictureChoices();
-        SetupPictureOptions& kept = setup.pictureOptions;
-        kept.show = shown.show;
-        kept.fixUps = shown.fixUps;
-        kept.seamMarks = shown.seamMarks;
-        kept.labels = shown.labels || kept.labels != "all" ? shown.labels : kept.labels;
+        setup.pictureOptions = withShownChoices(setupPictureOptions_, preview_->pictureChoice());
     }
     if (const std::optional<Problem> problem = writeSetupFile(path->toStdString(), setup)) {
         environment_.prompts->showError(this, QString::fromStdString(problem->message));
