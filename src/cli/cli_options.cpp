@@ -17,7 +17,7 @@
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/map_set.h"
-#include "jobs/picture_words.h"
+#include "jobs/picture_rules.h"
 
 namespace pw::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <type_traits>
 
-#include "jobs/picture_words.h"
+#include "jobs/picture_rules.h"
 
 namespace pw {
 namespace {

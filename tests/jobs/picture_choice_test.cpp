@@ -9,7 +9,7 @@
 #include <QJsonObject>
 
 #include "core/setup/setup_file.h"
-#include "jobs/picture_words.h"
+#include "jobs/picture_rules.h"
 #include "jobs/setup_picture.h"
 #include "test_support.h"
 

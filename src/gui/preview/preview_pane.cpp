@@ -17,7 +17,7 @@
 #include "gui/preview/image_save.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
-#include "jobs/picture_words.h"
+#include "jobs/picture_rules.h"
 
 namespace pw::gui {
 namespace {

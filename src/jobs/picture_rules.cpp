@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the words of a picture's choices, with the reasons a word is refused.
-#include "jobs/picture_words.h"
+#include "jobs/picture_rules.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -13,9 +13,9 @@
 
 namespace pw {
 
-// The reasons a picture's option is refused.
-class PictureWords {
-    Q_DECLARE_TR_FUNCTIONS(PictureWords)
+// The context the reasons a picture's option is refused are translated in.
+class PictureRules {
+    Q_DECLARE_TR_FUNCTIONS(PictureRules)
 };
 
 namespace {
@@ -44,8 +44,9 @@ std::optional<Problem> readShow(const QString& word, PictureChoice& choice) {
         choice.section = RenderSection::Layer;
         choice.layer = text.front();
     } else {
+        //: first and second are what --show reads, and stay as they are.
         return refused(
-            PictureWords::tr("unknown --show '%1' (first, second or a layer letter %2 to %3)"),
+            PictureRules::tr("unknown --show '%1' (first, second or a layer letter %2 to %3)"),
             {text, std::string(1, kLayerLetters.front()), std::string(1, kLayerLetters.back())});
     }
     return std::nullopt;
@@ -54,7 +55,7 @@ std::optional<Problem> readShow(const QString& word, PictureChoice& choice) {
 std::optional<Problem> readScale(const QString& word, PictureChoice& choice) {
     const std::optional<int> scale = wholeNumber(word, 1, kMaxCellSize);
     if (!scale) {
-        return refused(PictureWords::tr("--scale takes a whole number of pixels from 1 to %1"),
+        return refused(PictureRules::tr("--scale takes a whole number of pixels from 1 to %1"),
                        {std::to_string(kMaxCellSize)});
     }
     choice.scale = *scale;
@@ -64,7 +65,7 @@ std::optional<Problem> readScale(const QString& word, PictureChoice& choice) {
 std::optional<Problem> readDpi(const QString& word, PictureChoice& choice) {
     const std::optional<int> dpi = wholeNumber(word, 1, kMaxDpi);
     if (!dpi) {
-        return refused(PictureWords::tr("--dpi takes a whole number from 1 to %1"),
+        return refused(PictureRules::tr("--dpi takes a whole number from 1 to %1"),
                        {std::to_string(kMaxDpi)});
     }
     choice.file.dpi = *dpi;
@@ -80,7 +81,7 @@ std::optional<Problem> readFormat(const QString& word, PictureChoice& choice) {
             return std::nullopt;
         }
     }
-    return refused(PictureWords::tr("unknown --format '%1' (png or pdf)"), {word.toStdString()});
+    return refused(PictureRules::tr("unknown --format '%1' (png or pdf)"), {word.toStdString()});
 }
 
 std::optional<Problem> readPaper(const QString& word, PictureChoice& choice) {
@@ -92,7 +93,7 @@ std::optional<Problem> readPaper(const QString& word, PictureChoice& choice) {
             return std::nullopt;
         }
     }
-    return refused(PictureWords::tr("unknown --paper '%1' (%2)"),
+    return refused(PictureRules::tr("unknown --paper '%1' (%2)"),
                    {word.toStdString(), messages::oneOf(names)});
 }
 
@@ -100,8 +101,9 @@ std::optional<Problem> readCellMm(const QString& word, PictureChoice& choice) {
     bool isNumber = false;
     const double cellMm = word.toDouble(&isNumber);
     if (!isNumber || !(cellMm >= kMinCellMm) || !(cellMm <= kMaxCellMm)) {
+        //: first and second are what --show reads, and stay as they are.
         return refused(
-            PictureWords::tr("--cell-mm takes a number of millimetres from %1 to %2"),
+            PictureRules::tr("--cell-mm takes a number of millimetres from %1 to %2"),
             {QString::number(kMinCellMm).toStdString(), QString::number(kMaxCellMm).toStdString()});
     }
     choice.file.print.cellMm = cellMm;
@@ -115,7 +117,7 @@ std::optional<Problem> readLabels(const QString& word, PictureChoice& choice) {
             return std::nullopt;
         }
     }
-    return refused(PictureWords::tr("unknown labels '%1' (all, placed or none)"),
+    return refused(PictureRules::tr("unknown labels '%1' (all, placed or none)"),
                    {word.toStdString()});
 }
 
@@ -126,7 +128,7 @@ std::optional<Problem> readPanel(const QString& word, PictureChoice& choice) {
     const std::optional<int> height =
         sides.size() == 2 ? wholeNumber(sides[1], 1, INT_MAX) : std::nullopt;
     if (!length || !height) {
-        return refused(PictureWords::tr("--panel takes LENGTHxHEIGHT in cells, such as 32x20"));
+        return refused(PictureRules::tr("--panel takes LENGTHxHEIGHT in cells, such as 32x20"));
     }
     choice.panelLength = *length;
     choice.panelHeight = *height;
@@ -162,10 +164,10 @@ std::optional<Problem> formatsMismatch(PictureFormat format, bool scaleGiven,
                                        bool paperOrCellMmGiven) {
     const bool pdf = format == PictureFormat::Pdf;
     if (pdf && scaleGiven) {
-        return refused(PictureWords::tr("--scale applies to PNG pictures only"));
+        return refused(PictureRules::tr("--scale applies to PNG pictures only"));
     }
     if (!pdf && paperOrCellMmGiven) {
-        return refused(PictureWords::tr("--paper and --cell-mm apply to PDF pictures only"));
+        return refused(PictureRules::tr("--paper and --cell-mm apply to PDF pictures only"));
     }
     return std::nullopt;
 }
