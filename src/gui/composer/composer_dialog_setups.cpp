@@ -111,7 +111,8 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
     if (!leftOut.isEmpty()) {
         environment_.prompts->showMessage(this, leftOut.join(u'\n'));
     }
-    // The preview shows the setup's picture as its options draw it.
+    // The preview shows the setup's picture as its options draw it; an option that run
+    // would refuse shows its default, as run draws no picture of such a setup.
     if (!setupPicture_.empty() && preview_ != nullptr) {
         preview_->setPictureChoice(
             pictureChoiceOfSetup(setup.pictureOptions, setupPicture_).choice);
