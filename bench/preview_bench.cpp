@@ -46,7 +46,7 @@
 #include "gui/composer/slot_drops.h"
 #include "jobs/preview_job.h"
 #include "gui/preview/preview_pane.h"
-#include "render/map_renderer.h"
+#include "render/picture_drawer.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include <cstdlib>
 
 #include "render/cell_index.h"
-#include "render/map_renderer.h"
 #include "render/palette.h"
+#include "render/picture_drawer.h"
 #include "render/picture_file.h"
 #include "test_support.h"
 

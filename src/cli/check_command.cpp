@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// check run: the mismatch and summary lines of each composition.
 #include "cli/check_command.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <iostream>
 
 #include "cli/standard_output.h"
+#include "cli/usage_texts.h"
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_listing.h"
@@ -68,7 +70,7 @@ std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) 
     std::optional<Legend> legend = Legend::loadFromFolder(
         QFileInfo(QString::fromStdString(chosen->path)).path(), &note, shown);
     if (!note.empty()) {
-        std::cerr << messages::warning(note) << '\n';
+        std::cerr << UsageTexts::warning(note) << '\n';
     }
     return legend;
 }
@@ -115,7 +117,7 @@ int runCheck(const CheckCommand& command) {
         }
         if (!planned.problems.empty()) {
             // Its summary all the same, so that every setup's lines end alike.
-            printStandardOutput("summary\t0\t0\t0\t" + messages::setupNotChecked() + '\n');
+            printStandardOutput("summary\t0\t0\t0\t" + UsageTexts::setupNotChecked() + '\n');
             status = 1;
         } else if (!checkComposition(planned.request)) {
             status = 1;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// check run: where the panels of each composition do not meet.
 #pragma once
 
-#include "cli/cli_options.h"
+#include "cli/parsed_command.h"
 
 namespace pw::cli {
 

@@ -4,19 +4,37 @@
 #include <QCoreApplication>
 #include <csignal>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/commands.h"
 #include "cli/standard_output.h"
+#include "core/common/languages.h"
 #include "core/common/version.h"
+
+namespace {
+
+// Qt's own notes (such as a missing runtime folder) are no concern of a script: stderr
+// carries the command's messages alone.
+void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << message.toStdString() << '\n';
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     // A reader that went away is a failed write with its reason, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
+    // Read before the application takes Qt's own options out of argv.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    qInstallMessageHandler(quietQtNotes);
+    const std::unique_ptr<QCoreApplication> app = pw::cli::makeApplication(arguments, argc, argv);
+    pw::installTranslations(*app);
     const pw::cli::ParsedCommand parsed = pw::cli::parseCommandLine(arguments);
     if (const auto* help = std::get_if<pw::cli::HelpRequest>(&parsed)) {
         return pw::cli::printStandardOutput(help->text) ? 0 : 1;
@@ -29,5 +47,5 @@ int main(int argc, char** argv) {
         std::cerr << pw::cli::kProgramName << ": " << error->message << '\n';
         return 2;
     }
-    return pw::cli::runCommand(parsed, argc, argv);
+    return pw::cli::runCommand(parsed);
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// merge --save-setup and run: setups written, and each setup of a run merged in turn.
 #include "cli/setup_commands.h"
 
 #include <iostream>
 
-#include "cli/commands.h"
+#include "cli/merge_and_draw.h"
 #include "cli/standard_output.h"
+#include "cli/usage_texts.h"
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_listing.h"
@@ -35,7 +37,7 @@ bool runSetup(const PlannedSetup& planned, bool dryRun) {
             pictureChoiceOfSetup(planned.pictureOptions, planned.picture->path);
         if (const std::optional<Problem>& refused = picture.problem) {
             std::cerr << messages::setupProblem(planned.file,
-                                                messages::setup::badPictureOption(refused->message))
+                                                UsageTexts::badPictureOption(refused->message))
                       << '\n';
             return false;
         }
@@ -49,13 +51,13 @@ bool runSetup(const PlannedSetup& planned, bool dryRun) {
     return joinAndDraw(command, mode);
 }
 
-// Where a dry run says a setup would write: each file where the system will put it.
-std::vector<std::string> writesOf(const PlannedSetup& planned) {
-    std::vector<std::string> writes{shownPlace(planned.output.place)};
+// A dry run's line names where the setup would write: each file where the system will put it.
+std::string runCheckedLine(const PlannedSetup& planned) {
+    std::optional<std::string> picture;
     if (planned.picture) {
-        writes.push_back(shownPlace(planned.picture->place));
+        picture = shownPlace(planned.picture->place);
     }
-    return writes;
+    return UsageTexts::runChecked(planned.file, shownPlace(planned.output.place), picture);
 }
 
 }  // namespace
@@ -83,10 +85,9 @@ int runSetups(const RunCommand& command) {
     for (const PlannedSetup& planned :
          planRun(command.setups, mapSetRoots(), command.allowOutside)) {
         const bool ok = runSetup(planned, command.dryRun);
-        const std::string line = !ok ? messages::runFailed(planned.file)
-                                 : command.dryRun
-                                     ? messages::runChecked(planned.file, writesOf(planned))
-                                     : messages::runSucceeded(planned.file);
+        const std::string line = !ok              ? UsageTexts::runFailed(planned.file)
+                                 : command.dryRun ? runCheckedLine(planned)
+                                                  : UsageTexts::runSucceeded(planned.file);
         const bool printed = printStandardOutput(line + '\n');
         status = ok && printed ? status : 1;
     }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The commands that write setups or run them.
 #pragma once
 
 #include <optional>
 
-#include "cli/cli_options.h"
+#include "cli/parsed_command.h"
 #include "core/common/problem.h"
 
 namespace pw::cli {

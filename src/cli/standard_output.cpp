@@ -7,7 +7,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "core/common/messages.h"
+#include "cli/usage_texts.h"
 
 namespace pw::cli {
 
@@ -18,7 +18,7 @@ bool printStandardOutput(std::string_view text) {
             continue;
         }
         if (written <= 0) {
-            std::cerr << messages::unableToWriteStandardOutput(
+            std::cerr << UsageTexts::unableToWriteStandardOutput(
                              std::strerror(written < 0 ? errno : EIO))
                       << '\n';
             return false;

@@ -81,6 +81,7 @@ std::optional<Problem> readFormat(const QString& word, PictureChoice& choice) {
             return std::nullopt;
         }
     }
+    //: png and pdf are what --format reads, and stay as they are.
     return refused(PictureRules::tr("unknown --format '%1' (png or pdf)"), {word.toStdString()});
 }
 
@@ -117,6 +118,7 @@ std::optional<Problem> readLabels(const QString& word, PictureChoice& choice) {
             return std::nullopt;
         }
     }
+    //: all, placed and none are what a setup's "labels" holds, and stay as they are.
     return refused(PictureRules::tr("unknown labels '%1' (all, placed or none)"),
                    {word.toStdString()});
 }

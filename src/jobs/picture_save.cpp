@@ -6,6 +6,7 @@
 #include "core/common/messages.h"
 #include "jobs/picture_drawing.h"
 #include "render/picture_file.h"
+#include "render/picture_messages.h"
 
 namespace pw {
 
@@ -20,7 +21,7 @@ std::optional<Problem> PictureSave::open(const std::string& path) {
     name_ = shownName_.empty() ? escapedName(path) : shownName_;
     const std::optional<PictureFormat> format = formatOf(choice_, path);
     if (!format) {
-        return Problem{messages::unableToCreate(name_, messages::notAPictureName())};
+        return Problem{messages::unableToCreate(name_, PictureMessages::notAPictureName())};
     }
     format_ = *format;
     opened_ = openOutput_(path);
@@ -32,7 +33,7 @@ std::optional<Problem> PictureSave::open(const std::string& path) {
 
 std::optional<Problem> PictureSave::write(const WrittenMap& map) {
     if (map.path.empty() && map.bytes == nullptr) {
-        return Problem{messages::unableToWrite(name_, messages::mapNotReadable())};
+        return Problem{messages::unableToWrite(name_, PictureMessages::mapNotReadable())};
     }
     RenderOptions options = renderOptionsOf(choice_, legend_);
     drawOverJoin(options, choice_, map.panelLength, map.panelHeight, map.fixedCells);

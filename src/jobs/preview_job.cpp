@@ -6,7 +6,7 @@
 
 #include "jobs/picture_drawing.h"
 #include "render/compass_mark.h"
-#include "render/map_renderer.h"
+#include "render/picture_drawer.h"
 
 namespace pw {
 namespace {

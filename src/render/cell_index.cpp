@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The offset of each row of a map in memory, found in one scan, and its cells looked up.
 #include "render/cell_index.h"
 
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_sections.h"
-#include "render/map_cells.h"
+#include "render/map_outline.h"
 
 namespace pw {
 

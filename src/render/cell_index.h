@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Every section's character at a cell of a map held in memory.
 #pragma once
 
 #include <QByteArray>

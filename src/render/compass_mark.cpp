@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The compass mark's place and its arrow pointing north.
 #include "render/compass_mark.h"
 
 #include <QPainter>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The compass mark in a picture's corner: where it goes and how it is drawn.
 #pragma once
 
 #include <QRect>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Labels placed inside the picture, off the compass mark and off each other.
 #include "render/label_placement.h"
 
 #include <QFontMetricsF>

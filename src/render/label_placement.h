@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A map's labels placed at a scale so that their texts do not overlap, and drawn.
 #pragma once
 
 #include <QFont>

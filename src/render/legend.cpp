@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The legend file read, with the notes on what was left out.
 #include "render/legend.h"
 
 #include <QColor>
@@ -7,10 +8,10 @@
 #include <algorithm>
 
 #include "core/common/file_path.h"
-#include "core/common/messages.h"
 #include "core/common/regular_file.h"
 #include "core/mapfile/line_reader.h"
 #include "render/palette.h"
+#include "render/picture_messages.h"
 
 namespace pw {
 namespace {
@@ -79,13 +80,13 @@ std::optional<Legend> Legend::loadFromFolder(const QString& folder, std::string*
     // One byte past the limit tells a legend that is cut from one that ends there.
     QByteArray text = opened.file ? opened.file->read(kMaxLegendBytes + 1) : QByteArray();
     if (opened.failure == OpenFailure::NotRegular) {
-        said = messages::legendNotRegular(shown);
+        said = PictureMessages::legendNotRegular(shown);
     } else if (opened.failure != OpenFailure::None && opened.failure != OpenFailure::Missing) {
-        said = messages::legendUnreadable(shown, opened.reason);
+        said = PictureMessages::legendUnreadable(shown, opened.reason);
     } else if (opened.file && opened.file->error() != QFileDevice::NoError) {
-        said = messages::legendUnreadable(shown, opened.file->errorString().toStdString());
+        said = PictureMessages::legendUnreadable(shown, opened.file->errorString().toStdString());
     } else if (text.size() > kMaxLegendBytes) {
-        said = messages::legendCut(shown, static_cast<int>(kMaxLegendBytes / 1024));
+        said = PictureMessages::legendCut(shown, static_cast<int>(kMaxLegendBytes / 1024));
         // A line cut short could read as another entry ("#aabbcc" cut to "#aab").
         text.truncate(text.lastIndexOf('\n', kMaxLegendBytes - 1) + 1);
     }

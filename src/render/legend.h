@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A map set's legend: each character's colour and meaning.
 #pragma once
 
 #include <QByteArrayView>

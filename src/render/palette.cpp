@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The built-in palette of cell colours.
 #include "render/palette.h"
 
 #include <QColor>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The built-in colours of cells, seams and marks.
 #pragma once
 
 #include <QRgb>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The PDF writer of picture_file.h: an overview sheet with the sheet grid, then the map
-// split across sheets of shapes and text with crop marks and each sheet's place in its
-// margin.
+// The PDF writer: an overview sheet with the sheet grid, then the map split across sheets
+// of shapes and text with crop marks and each sheet's place in its margin.
+#include "render/pdf_pages.h"
 
 #include <QIODevice>
 #include <QPageSize>
@@ -11,8 +11,8 @@
 #include <deque>
 
 #include "core/common/messages.h"
-#include "render/map_renderer.h"
-#include "render/picture_file.h"
+#include "render/picture_drawer.h"
+#include "render/picture_messages.h"
 #include "render/sheet_painter.h"
 
 namespace pw {
@@ -112,7 +112,7 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
         painter.drawImage(area, whole.image);
     }
     drawMarginText(painter, kMarginMm - 6,
-                   QString::fromStdString(messages::overviewCaption(
+                   QString::fromStdString(PictureMessages::overviewCaption(
                        source.name, outline.length, outline.height, grid.sheetCount(), grid.columns,
                        grid.rows, grid.overlap)));
     const double scale = area.width() / length;
@@ -145,14 +145,14 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
     const std::optional<PageGrid> grid = layoutPages(outline.length, outline.height, print);
     if (!grid) {
         return Problem{messages::unableToWrite(
-            outputName, messages::cellTooLargeForPaper(print.cellMm,
-                                                       std::string(paperInfo(print.paper).name)))};
+            outputName, PictureMessages::cellTooLargeForPaper(
+                            print.cellMm, std::string(paperInfo(print.paper).name)))};
     }
     // Refused before a page is drawn: the largest map at the largest cells would start
     // about a million sheets.
     if (const int sheets = grid->sheetCount() + 1; sheets > kMostSheets) {
         return Problem{messages::unableToCreate(
-            outputName, messages::tooManySheets(sheets, kMostSheets, print.cellMm))};
+            outputName, PictureMessages::tooManySheets(sheets, kMostSheets, print.cellMm))};
     }
     OutputDevice device(output);
     {
@@ -203,7 +203,7 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
                                           units((grid->cellsDown - grid->overlap) * print.cellMm))
                           : std::nullopt);
                 drawMarginText(painter, 1.5,
-                               QString::fromStdString(messages::sheetCaption(
+                               QString::fromStdString(PictureMessages::sheetCaption(
                                    row + 1, grid->rows, column + 1, grid->columns, cells.left(),
                                    cells.right(), cells.top(), cells.bottom())));
             }

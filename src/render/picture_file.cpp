@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// PNG and PDF pictures written band by band and saved safely.
 #include "render/picture_file.h"
 
 #include <QFileInfo>
@@ -10,7 +11,9 @@
 
 #include "core/common/file_path.h"
 #include "core/common/messages.h"
-#include "render/map_renderer.h"
+#include "render/pdf_pages.h"
+#include "render/picture_drawer.h"
+#include "render/picture_messages.h"
 #include "render/png_stream.h"
 
 namespace pw {
@@ -49,13 +52,13 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     const QSize size = PictureDrawer::pictureSize(outline, cellSize);
     if (std::max(size.width(), size.height()) > kMostPictureSide) {
         const QSize cells = PictureDrawer::pictureSize(outline, 1);
-        return Problem{
-            messages::pictureTooLarge(outputName, size.width(), size.height(), kMostPictureSide,
-                                      kMostPictureSide / std::max(cells.width(), cells.height()))};
+        return Problem{PictureMessages::pictureTooLarge(
+            outputName, size.width(), size.height(), kMostPictureSide,
+            kMostPictureSide / std::max(cells.width(), cells.height()))};
     }
     QImage band(size.width(), bandRows(size, kBandBytes), QImage::Format_RGB32);
     if (band.isNull()) {
-        return Problem{messages::notEnoughMemoryToDraw(source.name)};
+        return Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
     }
     // The palette must precede the rows, so a first drawing counts the colours.
     ColourCount colours;
@@ -75,7 +78,7 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     // thread of its own, the next is drawn.
     QImage second(band.size(), band.format());
     if (second.isNull()) {
-        return Problem{messages::notEnoughMemoryToDraw(source.name)};
+        return Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
     }
     std::array<QImage, 2> bands{std::move(band), std::move(second)};
     std::future<bool> encoding;

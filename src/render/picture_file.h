@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// How a picture file of a map is chosen, written and saved: PNG or PDF.
 #pragma once
 
 #include <optional>
@@ -6,7 +7,7 @@
 
 #include "core/mapfile/output_file.h"
 #include "core/pipeline/safe_output.h"
-#include "render/map_cells.h"
+#include "render/map_source.h"
 #include "render/print_layout.h"
 #include "render/render_options.h"
 
@@ -42,10 +43,5 @@ std::optional<Problem> writePicture(const MapSource& source, const RenderOptions
 std::optional<Problem> savePicture(const MapSource& source, const RenderOptions& options,
                                    const PictureFileOptions& file, const std::string& path,
                                    const OutputOpener& openOutput = openSafeOutput);
-
-// The PDF writer alone (the sheets of print_layout.h, after an overview sheet).
-std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& options,
-                                const PrintOptions& print, OutputFile& output,
-                                const std::string& outputName);
 
 }  // namespace pw

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The PNG encoder over libpng and the count of a picture's colours.
 #include "render/png_stream.h"
 
 #include <png.h>
@@ -7,8 +8,8 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "core/common/messages.h"
 #include "core/mapfile/output_file.h"
+#include "render/picture_messages.h"
 
 namespace pw {
 
@@ -145,7 +146,7 @@ const std::string& PngStream::error() const {
 
 bool PngStream::begin(int width, int height, const std::vector<QRgb>& palette, int dotsPerMeter) {
     if (state_->png == nullptr || state_->info == nullptr) {
-        state_->error = messages::outOfMemory();
+        state_->error = PictureMessages::outOfMemory();
         return false;
     }
     state_->palette = !palette.empty();

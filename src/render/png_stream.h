@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// PngStream, the PNG encoder over libpng, and ColourCount, which picks its colour type.
 #pragma once
 
 #include <QImage>

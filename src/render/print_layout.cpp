@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The grid of sheets that needs fewer sheets, portrait or landscape.
 #include "render/print_layout.h"
 
 #include <algorithm>

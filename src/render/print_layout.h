@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Papers, print options and the grid of sheets a printed map is split across.
 #pragma once
 
 #include <QRect>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a picture of a map shows and how large: RenderOptions and the sections it draws.
 #pragma once
 
 #include <QPoint>

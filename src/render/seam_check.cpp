@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Every seam of a joined map compared cell by cell with the legend's marked features.
 #include "render/seam_check.h"
 
 #include <QPoint>
 #include <algorithm>
 #include <string>
 
-#include "core/common/messages.h"
-#include "render/map_cells.h"
+#include "render/cell_row_stream.h"
+#include "render/map_outline.h"
+#include "render/picture_messages.h"
 
 namespace pw {
 namespace {
@@ -150,13 +152,13 @@ SeamFinding checkSeamsWith(const JoinedMap& joined, const std::optional<Legend>&
     finding.slotsNotJoined = static_cast<int>(std::ranges::count_if(
         joined.slotProblems, [](const auto& problem) { return problem.has_value(); }));
     if (!legend) {
-        finding.sentence = messages::noLegendToCompare(legendName);
+        finding.sentence = PictureMessages::noLegendToCompare(legendName);
     } else if (!legend->marksAnyFeature()) {
-        finding.sentence = messages::noFeatureToCompare(legendName);
+        finding.sentence = PictureMessages::noFeatureToCompare(legendName);
     } else {
         finding.compared = true;
         finding.report = checkSeams(joined, *legend);
-        finding.sentence = messages::seamsChecked(
+        finding.sentence = PictureMessages::seamsChecked(
             finding.report.seamsCompared, static_cast<int>(finding.report.mismatches.size()),
             finding.slotsNotJoined);
     }

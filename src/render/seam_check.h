@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The seam check: features a legend marks that do not meet across a joined map's seams.
 #pragma once
 
 #include <QPoint>

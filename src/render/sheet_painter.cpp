@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A printed sheet's cells, seams, marks, labels and compass mark as shapes.
 #include "render/sheet_painter.h"
 
 #include <QGuiApplication>
@@ -7,8 +8,8 @@
 #include <map>
 
 #include "render/compass_mark.h"
-#include "render/map_overlays.h"
 #include "render/palette.h"
+#include "render/picture_overlays.h"
 
 namespace pw {
 namespace {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// SheetPainter: a window of a map drawn as shapes and text onto a printed sheet.
 #pragma once
 
 #include <QRect>
@@ -9,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "render/cell_rows.h"
+#include "render/cell_painter.h"
 #include "render/label_placement.h"
-#include "render/map_cells.h"
+#include "render/map_outline.h"
 #include "render/render_options.h"
 
 class QPainter;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A panel's first grid drawn small, proportions kept.
 #include "render/thumbnail.h"
 
 #include <algorithm>
 
-#include "render/map_renderer.h"
+#include "render/picture_drawer.h"
 
 namespace pw {
 

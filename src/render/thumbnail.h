@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A panel's small picture for the slot lists.
 #pragma once
 
 #include <QImage>
@@ -6,7 +7,7 @@
 #include <optional>
 
 #include "render/legend.h"
-#include "render/map_cells.h"
+#include "render/map_source.h"
 
 namespace pw {
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The small pictures kept as PNG files named by a digest of their panel.
 #include "render/thumbnail_cache.h"
 
 #include <dirent.h>
@@ -16,7 +17,7 @@
 #include <string_view>
 
 #include "core/pipeline/safe_output.h"
-#include "render/map_cells.h"
+#include "render/map_source.h"
 #include "render/palette.h"
 #include "render/thumbnail.h"
 

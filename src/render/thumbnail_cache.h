@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// ThumbnailCache: the folder that keeps the panels' small pictures.
 #pragma once
 
 #include <QImage>

@@ -18,6 +18,7 @@
 // Every run must end within seconds.
 
 #include <gtest/gtest.h>
+#include <locale.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -181,8 +182,9 @@ TEST(Listing, EveryLineHasFiveFieldsAndNothingWaits) {
     fs::create_symlink("Irfmaps", loop);
     const std::string command = "XDG_DATA_HOME=" + shellWord(data.path().string()) +
                                 " XDG_DATA_DIRS=" + shellWord(data.file("system")) +
-                                " timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH) + " list >" +
-                                shellWord(data.file("out")) + " 2>" + shellWord(data.file("err"));
+                                " LC_ALL=C timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH) +
+                                " list >" + shellWord(data.file("out")) + " 2>" +
+                                shellWord(data.file("err"));
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(readFile(data.file("err")), "WARNING: map-set folder " + loop.string() +
                                               " cannot be read: Too many levels of symbolic "
@@ -211,7 +213,7 @@ TEST_P(FullOutput, IsAnErrorWithTheSystemsReason) {
     }
     pw::test::TempFolder work;
     pw::test::writeFile(work.path() / "A.map", pw::test::MapBuilder{}.text());
-    const std::string command = "cd " + shellWord(work.path().string()) + " && " +
+    const std::string command = "cd " + shellWord(work.path().string()) + " && LC_ALL=C " +
                                 shellWord(PANELWRIGHT_CLI_PATH) + " " + GetParam() +
                                 " >/dev/full 2>.stderr";
     const int status = std::system(command.c_str());
@@ -224,6 +226,29 @@ INSTANTIATE_TEST_SUITE_P(Commands, FullOutput,
                          testing::Values("--help", "--version", "list --help", "list",
                                          "merge --layout top-to-bottom --output o.map A.map A.map"),
                          [](const auto& row) { return "command" + std::to_string(row.index + 1); });
+
+// --help names the program by its name wherever it was started from, a folder whose name
+// holds a space too, with or without the Gui application that pictures need.
+class HelpFromAnyFolder : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(HelpFromAnyFolder, NamesTheProgram) {
+    pw::test::TempFolder work;
+    const fs::path copy = work.path() / "my maps" / "panelwright-cli";
+    fs::create_directories(copy.parent_path());
+    fs::copy_file(PANELWRIGHT_CLI_PATH, copy);
+    const std::string command = "LC_ALL=C " + shellWord(copy.string()) + " " + GetParam().first +
+                                " >" + shellWord(work.file("out"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string help = readFile(work.file("out"));
+    EXPECT_EQ(help.substr(0, help.find('\n')), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, HelpFromAnyFolder,
+    testing::Values(std::pair{"--help", "Usage: panelwright-cli [options] COMMAND [options] ..."},
+                    std::pair{"list --help", "Usage: panelwright-cli list [options]"},
+                    std::pair{"render --help", "Usage: panelwright-cli render [options] MAP"}),
+    [](const auto& row) { return "command" + std::to_string(row.index + 1); });
 
 // The picture's format (palette or not), resolution and pixels, or why they differ.
 std::string pictureDifference(const fs::path& made, const fs::path& expected) {
@@ -280,14 +305,26 @@ std::vector<std::string> argsOf(const fs::path& source) {
     return args;
 }
 
-// Runs the program with `args` in `work`, a copy of the case folder `source`; `modes`
-// sets the case's permissions first.
+// The locale a case runs in: its `env` file's lines ("LANG=de_DE.UTF-8"), else C, so that
+// a developer's own language never changes what the program says.
+std::string localeOf(const fs::path& source) {
+    std::ifstream lines(source / "env");
+    std::string assignments;
+    for (std::string line; std::getline(lines, line);) {
+        assignments += " " + shellWord(line);
+    }
+    return assignments.empty() ? " LC_ALL=C" : assignments;
+}
+
+// Runs the program with `args` in `work`, a copy of the case folder `source`, in the
+// locale `assignments` set (the environment's own locale variables cleared); `modes` sets
+// the case's permissions first.
 Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<std::string>& args,
-                bool modes) {
+                bool modes, const std::string& assignments) {
     for (const auto& entry : fs::directory_iterator(source)) {
         const fs::path name = entry.path().filename();
         if (name != "expected" && name != "args" && name != "modes" && name != "setup" &&
-            name != "limit") {
+            name != "limit" && name != "env") {
             fs::copy(entry.path(), work / name, fs::copy_options::recursive);
         }
     }
@@ -302,7 +339,9 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
         EXPECT_EQ(made, 0);
     }
     std::vector<fs::path> made(fs::recursive_directory_iterator(work), {});
-    std::string command = "timeout 20 " + shellWord(PANELWRIGHT_CLI_PATH);
+    const std::string timeout = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LC_NUMERIC -u LANG" +
+                                assignments + " timeout 20 ";
+    std::string command = timeout + shellWord(PANELWRIGHT_CLI_PATH);
     if (std::ifstream modeLines(source / "modes"); modes && modeLines) {
         for (std::string mode, path; modeLines >> mode >> path;) {
             fs::permissions(work / path, fs::perms(std::stoi(mode, nullptr, 8)));
@@ -310,7 +349,7 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
         fs::permissions(work, fs::perms(0755));
         if (::geteuid() == 0) {
             fs::copy_file(PANELWRIGHT_CLI_PATH, work / ".program");
-            command = "timeout 20 setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
+            command = timeout + "setpriv --reuid=65534 --regid=65534 --clear-groups ./.program";
             if (std::system((cd + command + " --help >/dev/null 2>&1").c_str()) != 0) {
                 return {"", "", "", false};
             }
@@ -388,7 +427,7 @@ TEST(RowLimits, AGibibyteRowIsRefusedAtOnceInLittleMemory) {
     for (const std::string command :
          {"merge --layout end-to-end --output out.map HUGE.map HUGE.map", "run twice.pwsetup",
           "check --layout end-to-end HUGE.map HUGE.map", "render --output out.png HUGE.map"}) {
-        const std::string line = "cd " + shellWord(folder.path().string()) + " && exec " +
+        const std::string line = "cd " + shellWord(folder.path().string()) + " && LC_ALL=C exec " +
                                  shellWord(PANELWRIGHT_CLI_PATH) + " " + command +
                                  " 2>.stderr >/dev/null";
         const auto start = std::chrono::steady_clock::now();
@@ -419,13 +458,45 @@ class GoldenCase : public testing::TestWithParam<fs::path> {};
 TEST_P(GoldenCase, MatchesExpectedFiles) {
     const fs::path& source = GetParam();
     pw::test::TempFolder work;
-    const Outcome outcome = runCase(source, work.path(), argsOf(source), true);
+    const Outcome outcome = runCase(source, work.path(), argsOf(source), true, localeOf(source));
     if (!outcome.ran) {
         GTEST_SKIP() << kSkipAsRoot;
     }
     EXPECT_EQ(outcome.exit, readFile(source / "expected" / "exit"));
     EXPECT_EQ(outcome.out, readFile(source / "expected" / "stdout"));
     EXPECT_EQ(outcome.err, readFile(source / "expected" / "stderr"));
+    expectFiles(source, work.path(), outcome.made);
+}
+
+// The lines a script reads: every tab-separated line as it is, each other line only as
+// being there, in whatever words.
+std::string fieldLines(const std::string& text) {
+    std::istringstream lines(text);
+    std::string fields;
+    for (std::string line; std::getline(lines, line);) {
+        fields += (line.find('\t') == std::string::npos ? "(words)" : line) + "\n";
+    }
+    return fields;
+}
+
+// Another language, numbers written its way too, changes only the words: the exit
+// status, every file and every tab-separated line stay what they are under C.
+class GoldenLocale : public testing::TestWithParam<std::tuple<fs::path, std::string>> {};
+
+TEST_P(GoldenLocale, LeavesTheSameFilesAndFields) {
+    const auto& [source, locale] = GetParam();
+    const locale_t installed = ::newlocale(LC_ALL_MASK, locale.c_str(), locale_t{});
+    ASSERT_TRUE(installed != locale_t{})
+        << "the locale " << locale << " is missing here: scripts/install-deps.sh makes it";
+    ::freelocale(installed);
+    pw::test::TempFolder work;
+    const Outcome outcome = runCase(source, work.path(), argsOf(source), true,
+                                    " LANG=" + locale + " LC_NUMERIC=" + locale);
+    if (!outcome.ran) {
+        GTEST_SKIP() << kSkipAsRoot;
+    }
+    EXPECT_EQ(outcome.exit, readFile(source / "expected" / "exit"));
+    EXPECT_EQ(fieldLines(outcome.out), fieldLines(readFile(source / "expected" / "stdout")));
     expectFiles(source, work.path(), outcome.made);
 }
 
@@ -442,6 +513,28 @@ std::string caseName(const testing::TestParamInfo<fs::path>& param) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Golden, GoldenCase, testing::ValuesIn(cases()), caseName);
+
+// The cases that write files or tab-separated lines, in C unless they say otherwise.
+std::vector<fs::path> writingCases() {
+    std::vector<fs::path> writing;
+    for (const fs::path& folder : cases()) {
+        const std::vector<std::string> args = argsOf(folder);
+        if (!args.empty() && !fs::exists(folder / "env") &&
+            (args.front() == "merge" || args.front() == "run" || args.front() == "check" ||
+             args.front() == "list")) {
+            writing.push_back(folder);
+        }
+    }
+    return writing;
+}
+
+INSTANTIATE_TEST_SUITE_P(Golden, GoldenLocale,
+                         testing::Combine(testing::ValuesIn(writingCases()),
+                                          testing::Values("de_DE.UTF-8", "fr_FR.UTF-8")),
+                         [](const auto& param) {
+                             return caseName({std::get<0>(param.param), param.index}) + "_" +
+                                    std::get<1>(param.param).substr(0, 2);
+                         });
 
 // Whether a merge writes only what a setup may: a map, and a PNG or PDF picture.
 bool writesWhatASetupMay(const std::vector<std::string>& args) {
@@ -463,7 +556,7 @@ std::vector<fs::path> mergeCases() {
     std::vector<fs::path> merges;
     for (const fs::path& folder : cases()) {
         const std::vector<std::string> args = argsOf(folder);
-        if (!args.empty() && args.front() == "merge" &&
+        if (!args.empty() && args.front() == "merge" && !fs::exists(folder / "env") &&
             readFile(folder / "expected" / "exit") != "2\n" &&
             std::find(args.begin(), args.end(), "--save-setup") == args.end() &&
             std::all_of(args.begin(), args.end(), pw::pathRoundTrips) &&
@@ -485,10 +578,10 @@ TEST_P(GoldenMerge, SavedSetupRunsAsTheMergeDid) {
     const std::string exit = readFile(source / "expected" / "exit");
     pw::test::TempFolder saving, running;
     args.insert(args.begin() + 1, {"--save-setup", "case.pwsetup"});
-    runCase(source, saving.path(), args, false);
+    runCase(source, saving.path(), args, false, localeOf(source));
     fs::copy_file(saving.path() / "case.pwsetup", running.path() / "case.pwsetup");
-    const Outcome outcome =
-        runCase(source, running.path(), {"run", "--allow-outside", "case.pwsetup"}, true);
+    const Outcome outcome = runCase(
+        source, running.path(), {"run", "--allow-outside", "case.pwsetup"}, true, localeOf(source));
     if (!outcome.ran) {
         GTEST_SKIP() << kSkipAsRoot;
     }

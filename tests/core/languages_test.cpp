@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The language the environment asks for (languages.tsv), translated texts filled byte for
-// byte, counts in English without a translation, and a translation that cannot be loaded.
+// byte, counts in English without a translation, and a translation that cannot be loaded
+// or translates nothing.
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,12 @@ TEST(Translations, AMissingOrDamagedFileLeavesEnglish) {
     QCoreApplication app(argc, argv);
     pw::test::TempFolder folder;
     pw::test::writeFile(folder.path() / "panelwright_de.qm", "not a translation");
+    // What lrelease makes of a file that translates nothing yet.
+    pw::test::writeFile(folder.path() / "panelwright_fr.qm",
+                        std::string("<\xB8\x64\x18\xCA\xEF\x9C\x95\xCD!\x1C\xBF`\xA1\xBD\xDD"
+                                    "\xA7\0\0\0\x02"
+                                    "de\x88\0\0\0\x02\x01\x01",
+                                    30));
     const QString where = QString::fromStdString(folder.path().string());
     pw::installTranslations(app, {"de_DE", "de", "fr"}, where);
     EXPECT_EQ(app.findChildren<QTranslator*>().size(), 0);

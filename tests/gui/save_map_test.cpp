@@ -10,7 +10,7 @@
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
 #include "jobs/picture_save.h"
-#include "render/map_renderer.h"
+#include "render/picture_drawer.h"
 #include "test_support.h"
 
 namespace pw::gui::test {

@@ -18,9 +18,14 @@ for set in Irfmaps Embrmaps; do
     [ -n "$(ls "$prefix/share/panelwright/$set"/*.map)" ] || fail "no installed $set"
 done
 [ ! -e "$prefix/bin/Irfmaps" ] || fail "map sets installed beside the binaries"
+for language in de fr; do
+    [ -f "$prefix/share/panelwright/translations/panelwright_$language.qm" ] ||
+        fail "no installed translation $language"
+done
 
-# A user of this prefix alone: nothing from the machine's own data folders.
-export XDG_DATA_HOME="$work/home/.local/share" XDG_DATA_DIRS="$work/no-system-data"
+# A user of this prefix alone: nothing from the machine's own data folders, and the
+# program's words in English, whatever the language of whoever runs the tests.
+export XDG_DATA_HOME="$work/home/.local/share" XDG_DATA_DIRS="$work/no-system-data" LC_ALL=C
 installed="$prefix/share/panelwright/Irfmaps"
 "$cli" list > "$work/list" || fail "list failed"
 grep -q -P "^IF-01L\.map\tL\t1\t32x20\t$installed\$" "$work/list" || fail "list: $(cat "$work/list")"

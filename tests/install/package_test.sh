@@ -30,7 +30,8 @@ for file in bin/panelwright bin/panelwright-cli share/applications/panelwright.d
     share/mime/packages/panelwright.xml share/metainfo/org.panelwright.panelwright.metainfo.xml \
     share/panelwright/Irfmaps/IF-01L.map share/man/man1/panelwright.1.gz \
     share/man/man1/panelwright-cli.1.gz share/doc/panelwright/copyright \
-    share/doc/panelwright/changelog.Debian.gz; do
+    share/doc/panelwright/changelog.Debian.gz share/panelwright/translations/panelwright_de.qm \
+    share/panelwright/translations/panelwright_fr.qm; do
     [ -f "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
 done
 
@@ -41,8 +42,9 @@ if grep -E '^[EW]: ' "$work/lintian.out" | grep -vE '^[EW]: [^ ]+ bogus-mail-hos
 fi
 bash "$(dirname "$0")/manual_test.sh" "$work/root/usr" || fail "the package's manual pages"
 
-# Only the package's own map sets: none of the machine's, none of the user's.
-export XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$work/no-system-data"
+# Only the package's own map sets: none of the machine's, none of the user's; its words
+# in English, whatever the language of whoever runs the tests.
+export XDG_DATA_HOME="$work/home" XDG_DATA_DIRS="$work/no-system-data" LC_ALL=C
 cat >"$work/board.pwsetup" <<'SETUP'
 {"format": 1, "layout": "top-to-bottom", "slots": [
     {"mapSetFile": "IF-01L.map", "mark": "L"}, {"mapSetFile": "IF-02R.map", "mark": "R"}]}

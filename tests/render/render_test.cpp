@@ -11,8 +11,10 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPainter>
 #include <QProcess>
+#include <clocale>
 #include <set>
 #include <sstream>
 
@@ -20,10 +22,10 @@
 #include "core/setup/setup_run.h"
 #include "jobs/picture_save.h"
 #include "render/cell_index.h"
-#include "render/cell_rows.h"
+#include "render/cell_painter.h"
 #include "render/label_placement.h"
-#include "render/map_renderer.h"
 #include "render/palette.h"
+#include "render/picture_drawer.h"
 #include "render/picture_file.h"
 #include "test_support.h"
 
@@ -505,6 +507,67 @@ INSTANTIATE_TEST_SUITE_P(
                     SheetCase{10, 10, pw::Paper::A4, 50, false, 5, 3, "pages 16\nsize 595x842\n"},
                     // exactly as tall as a sheet of whole cells inside both margins
                     SheetCase{37, 54, pw::Paper::A4, 5, false, 1, 1, "pages 2\nsize 595x842\n"}),
+    [](const auto& named) { return "row" + std::to_string(named.index + 1); });
+
+// Pictures and their texts written while the locale is German: decimals keep their point,
+// and the file is byte for byte the one written in the C locale.
+struct DecimalCase {
+    pw::PictureFormat format;
+    int side;  // of a square map
+    double cellMm;
+    const char* told;  // the problem, or the PDF's pages and size
+};
+
+class GermanLocale : public testing::TestWithParam<DecimalCase> {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 missing";
+        QLocale::setDefault(QLocale(QLocale::German));
+    }
+    void TearDown() override { restore(); }
+    void restore() {
+        std::setlocale(LC_NUMERIC, numeric_.c_str());
+        QLocale::setDefault(qtLocale_);
+    }
+    // The problem told or the PDF's summary, and what was written but the PDF's date.
+    static std::pair<std::string, std::string> write() {
+        const DecimalCase& test = GetParam();
+        const std::string map = pw::test::MapBuilder{
+            .length = test.side,
+            .height = test.side,
+            .labels = {
+                "0.5 1 2.5 km"}}.text();
+        const pw::PictureFileOptions file{test.format, 300, {pw::Paper::A4, test.cellMm, 100}};
+        pw::test::MemoryOutput output;
+        const std::optional<pw::Problem> failed = pw::writePicture(
+            pw::MapSource::bytes(QByteArray::fromStdString(map), "m"), {}, file, output, "out");
+        return {failed ? failed->message : pw::test::pdfSummary(output.bytes),
+                pw::test::pdfFingerprint(output.bytes)};
+    }
+
+  private:
+    std::string numeric_ = std::setlocale(LC_NUMERIC, nullptr);
+    QLocale qtLocale_;
+};
+
+TEST_P(GermanLocale, ChangesNoNumberOfAPicture) {
+    const auto [told, written] = write();
+    EXPECT_EQ(told, GetParam().told);
+    restore();
+    EXPECT_EQ(written, write().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, GermanLocale,
+    testing::Values(
+        DecimalCase{pw::PictureFormat::Pdf, 30, 4.5, "pages 2\nsize 595x842\n"},
+        DecimalCase{pw::PictureFormat::Png, 30, 4.5, "no PDF"},
+        DecimalCase{
+            pw::PictureFormat::Pdf, 10, 250.5,
+            "ERROR: unable to write file out: a cell of 250.5 mm is too large for a4 paper"},
+        DecimalCase{pw::PictureFormat::Pdf, 999, 12.5,
+                    "ERROR: unable to create file out: the map takes 3851 sheets at 12.5 mm a "
+                    "cell, more than 500: choose smaller cells (--cell-mm)"}),
     [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
 // merge --image through the save pipeline: a picture that cannot be written completely,

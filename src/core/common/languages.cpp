@@ -59,10 +59,11 @@ QString translationsFolder() {
 namespace {
 
 // A translation loaded from `folder`, handed to the application (its parent from then on),
-// or nothing when the file is missing or damaged.
+// or nothing when the file is missing, damaged or translates nothing yet (Qt would install
+// such a file, yet say it did not, and the next language would be tried beside it).
 bool installTranslation(QCoreApplication& app, const QString& name, const QString& folder) {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(name, folder)) {
+    if (!translator->load(name, folder) || translator->isEmpty()) {
         return false;
     }
     translator->setParent(&app);

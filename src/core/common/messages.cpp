@@ -8,27 +8,6 @@
 #include "core/mapfile/map_set.h"
 
 namespace pw::messages {
-namespace {
-
-// A cell as the user sees it: the byte as a Latin-1 character, quoted, in UTF-8.
-std::string quotedCell(char cell) {
-    const auto code = static_cast<unsigned char>(cell);
-    std::string text = "'";
-    if (code < 0x80) {
-        text += cell;
-    } else {
-        text += static_cast<char>(0xC0 | code >> 6);
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return text + "'";
-}
-
-// "1 cell", "2 cells".
-std::string counted(int count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
-}  // namespace
 
 std::string noFileSelected(const std::string& slotName) {
     return "ERROR: no file selected for Map# " + slotName;
@@ -89,27 +68,6 @@ std::string unableToWrite(const std::string& path, const std::string& reason) {
     return "ERROR: unable to write file " + path + ": " + reason;
 }
 
-std::string folderMissing(const std::string& folder) {
-    return "The folder " + folder + " does not exist.";
-}
-
-std::string sameFileAs(const std::string& other) {
-    return "same file as " + other;
-}
-
-std::string notAPictureName() {
-    return "not a .png or .pdf name";
-}
-
-std::string tooLargeToDraw(const std::string& name, int cellSize) {
-    return "ERROR: file " + name + " is too large to draw at " + std::to_string(cellSize) +
-           " pixels per cell";
-}
-
-std::string notEnoughMemoryToDraw(const std::string& name) {
-    return "ERROR: not enough memory to draw file " + name;
-}
-
 std::string sizeText(std::int32_t length, std::int32_t height) {
     return "X = " + std::to_string(length) + " Y = " + std::to_string(height);
 }
@@ -122,124 +80,9 @@ std::string reasonOf(std::string message) {
     return message;
 }
 
-std::string cellDescription(int column, int row, char first, char second,
-                            const std::string& layerLetters, const std::string& layerCells) {
-    std::string text = "Column " + std::to_string(column) + ", row " + std::to_string(row) +
-                       ": first grid " + quotedCell(first) + ", second grid " + quotedCell(second);
-    for (std::size_t i = 0; i < layerLetters.size() && i < layerCells.size(); ++i) {
-        text += ", " + std::string(1, layerLetters[i]) + " " + quotedCell(layerCells[i]);
-    }
-    return text;
-}
-
-std::string cellSlot(int slotNumber, const std::string& name) {
-    const std::string slot = "; slot " + std::to_string(slotNumber);
-    return name.empty() ? slot + ", nothing chosen" : slot + ": " + name;
-}
-
-std::string outOfMemory() {
-    return "out of memory";
-}
-
-std::string cellTooLargeForPaper(double cellMm, const std::string& paper) {
-    return "a cell of " + QString::number(cellMm).toStdString() + " mm is too large for " + paper +
-           " paper";
-}
-
-std::string overviewCaption(const std::string& name, int length, int height, int sheets, int across,
-                            int down, int overlap) {
-    return name + ": " + std::to_string(length) + " by " + std::to_string(height) + " cells on " +
-           counted(sheets, "sheet") + " after this one, " + std::to_string(across) +
-           " across and " + std::to_string(down) + " down (row,column); neighbours share " +
-           counted(overlap, "cell");
-}
-
-std::string sheetCaption(int row, int rows, int column, int columns, int firstColumn,
-                         int lastColumn, int firstRow, int lastRow) {
-    return "Sheet " + std::to_string(row) + "," + std::to_string(column) + " (row " +
-           std::to_string(row) + " of " + std::to_string(rows) + ", column " +
-           std::to_string(column) + " of " + std::to_string(columns) + "): cells " +
-           std::to_string(firstColumn) + " to " + std::to_string(lastColumn) + " across, " +
-           std::to_string(firstRow) + " to " + std::to_string(lastRow) + " down";
-}
-
-std::string mapNotReadable() {
-    return "the map just written cannot be read back";
-}
-
-std::string unableToWriteStandardOutput(const std::string& reason) {
-    return "ERROR: unable to write standard output: " + reason;
-}
-
-std::string legendNotRegular(const std::string& path) {
-    return path + " is not a regular file; the built-in colours are used instead";
-}
-
-std::string legendUnreadable(const std::string& path, const std::string& reason) {
-    return path + " cannot be read: " + reason + "; the built-in colours are used instead";
-}
-
-std::string legendCut(const std::string& path, int limitKiB) {
-    return path + " is larger than " + std::to_string(limitKiB) +
-           " KiB; the lines after its first " + std::to_string(limitKiB) + " KiB are left out";
-}
-
 std::string mapSetFolderUnreadable(const std::string& path, const std::string& reason) {
     return "map-set folder " + path + " cannot be read: " + reason +
            "; its map files are not listed";
-}
-
-namespace {
-// A check that compared nothing has found nothing to meet: it is no pass.
-constexpr char kNothingCompared[] = "nothing compared, so no seam is known to meet: ";
-}  // namespace
-
-std::string noLegendToCompare(const std::string& legend) {
-    return std::string(kNothingCompared) + "there is no " + legend;
-}
-
-std::string noFeatureToCompare(const std::string& legend) {
-    return std::string(kNothingCompared) + legend +
-           " marks no feature that continues across panel edges (a + right after the colour)";
-}
-
-std::string seamsChecked(int seams, int mismatches, int failed) {
-    const auto count = [](int n, const char* one, const char* many) {
-        return std::to_string(n) + " " + (n == 1 ? one : many);
-    };
-    std::string text =
-        seams == 0
-            ? std::string("no seam could be compared")
-            : count(seams, "seam", "seams") + " compared: " +
-                  (mismatches == 0 ? std::string("every marked feature meets")
-                                   : count(mismatches, "cell does", "cells do") + " not meet");
-    if (failed > 0) {
-        text += "; " + count(failed, "slot", "slots") + " cannot be joined";
-    }
-    return text;
-}
-
-std::string setupNotChecked() {
-    return "nothing to compare: the setup cannot be used";
-}
-
-std::string seamCheckNote(const std::string& finding) {
-    return "Seam check: " + finding;
-}
-
-std::string seamMismatchHover(char here, const std::string& hereMeaning, int facingSlot,
-                              const std::string& facingName, char across,
-                              const std::string& acrossMeaning) {
-    const auto cell = [](char character, const std::string& meaning) {
-        return meaning.empty() ? quotedCell(character) : meaning + " " + quotedCell(character);
-    };
-    return "; does not meet across the seam: " + cell(here, hereMeaning) + " here, " +
-           cell(across, acrossMeaning) + " across in slot " + std::to_string(facingSlot) +
-           (facingName.empty() ? std::string() : ": " + facingName);
-}
-
-std::string warning(const std::string& note) {
-    return "WARNING: " + note;
 }
 
 std::string oneOf(const std::vector<std::string>& names) {
@@ -414,10 +257,6 @@ std::string outsideFolder(const char* role, const std::string& path) {
     return std::string(role) + " " + path + " lies outside the setup's folder";
 }
 
-std::string badPictureOption(const std::string& reason) {
-    return at("picture") + reason;
-}
-
 std::string alsoWrittenBy(const char* role, const std::string& path, const std::string& other) {
     return std::string(role) + " " + path + " is also written by setup " + escapedName(other);
 }
@@ -444,96 +283,8 @@ std::string folderNotHeld(const std::string& reason) {
 
 }  // namespace setup
 
-std::string hoveredLabel(const std::string& label) {
-    return "; label \"" + label + "\"";
-}
-
-std::string slotListName(int slot) {
-    return "Slot " + std::to_string(slot) + " map file";
-}
-
-std::string slotListDescription(int slot) {
-    return "The panel that fills slot " + std::to_string(slot) +
-           " of the diagram; a name ending in L or R gives the slot that mark. A map file "
-           "dropped here is chosen.";
-}
-
-std::string slotJoinsWith(char mark) {
-    return " It joins with mark " + std::string(1, mark) + ".";
-}
-
-std::string directionDescription(const std::string& direction) {
-    return "The joined map's top edge faces " + direction +
-           ". Click or Space turns it clockwise, Shift+click or Shift+Space back.";
-}
-
-std::string countDescription(const CountRange& counts) {
-    return "Type " + countChoices(counts) + ", or step with the arrow keys";
-}
-
-std::string keptMark(char mark) {
-    return std::string(1, mark) + " (kept)";
-}
-
-std::string keptMarkFrom(char mark, const std::string& from, const std::string& chosen) {
-    return "Mark " + std::string(1, mark) + " kept from " + from + ": " + chosen +
-           " has no mark of its own";
-}
-
-std::string keptMarkNote(int slot, char mark, const std::string& from,
-                         const std::vector<int>& changedWith) {
-    const std::string joins = "Slot " + std::to_string(slot) + " joins with mark " +
-                              std::string(1, mark) + " kept from " + from;
-    if (changedWith.empty()) {
-        return joins + "; it changes no junction as the marks stand.";
-    }
-    std::string slots;
-    for (const int other : changedWith) {
-        slots += (slots.empty() ? "" : " and slot ") + std::to_string(other);
-    }
-    return joins + ": it changes the junction with slot " + slots + ".";
-}
-
-std::string runSucceeded(const std::string& file) {
-    return escapedName(file) + ": " + std::string(kMapCreated);
-}
-
-std::string runChecked(const std::string& file, const std::vector<std::string>& writes) {
-    std::string line = escapedName(file) + ": checks passed, nothing written (dry run)";
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        line += (i == 0 ? "; would write " : " and ") + escapedName(writes[i]);
-    }
-    return line;
-}
-
-std::string tooManySheets(int sheets, int most, double cellMm) {
-    return "the map takes " + std::to_string(sheets) + " sheets at " +
-           QString::number(cellMm).toStdString() + " mm a cell, more than " + std::to_string(most) +
-           ": choose smaller cells (--cell-mm)";
-}
-
-std::string runFailed(const std::string& file) {
-    return escapedName(file) + ": failed";
-}
-
-std::string fileNamedLikeOption(const std::string& name) {
-    return name + " is the name of a file here; write ./" + name +
-           " to mean the file, or put the options before the files";
-}
-
-std::string setupFileLeftOut(const std::string& file, const char* role, const std::string& path) {
-    return warning("setup " + escapedName(file) + ": " + setup::outsideFolder(role, path) +
-                   "; the dialogs leave it out");
-}
-
 std::string rowTooLong(const std::string& name) {
     return "ERROR: file " + name + " has a row longer than its length";
-}
-
-std::string pictureTooLarge(const std::string& name, int width, int height, int most, int scale) {
-    return "ERROR: picture " + name + " would be " + std::to_string(width) + " by " +
-           std::to_string(height) + " pixels, more than " + std::to_string(most) +
-           "; the largest scale that fits is " + std::to_string(scale);
 }
 
 }  // namespace pw::messages

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The About box, filled with the program's pictures.
 #include "gui/app/about_dialog.h"
 
 #include "ui_about_dialog.h"

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The answers to --help and --version, made before any window exists.
 #include "gui/app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
+#include <array>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
+#include "core/common/languages.h"
 #include "core/common/version.h"
 
 namespace pw::gui {
@@ -13,11 +18,11 @@ namespace {
 
 constexpr const char* kProgramName = "panelwright";
 
-// Qt's help text of the program's options, named by the program (no application object
-// exists yet to give Qt the name).
+// Qt's help text of the program's options, in the language of the environment.
 QString helpText() {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Boardsmith: joins two to eight geomorphic map panels of a map set into one new map "
         "file, stacked Top-to-Bottom, laid End-to-End or as a two-column Composite, in "
         "dialogs with a preview of the joined map."));
@@ -25,13 +30,13 @@ QString helpText() {
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("SETUP"),
-        QStringLiteral("A setup file (.pwsetup) to open at start-up, as File > Open Setup "
-                       "opens it."),
+        QCoreApplication::translate("CommandLine",
+                                    "A setup file (.pwsetup) to open at start-up, as File > "
+                                    "Open Setup opens it."),
         QStringLiteral("[SETUP]"));
-    QString text = parser.helpText();
-    const qsizetype start = text.indexOf(u' ') + 1;
-    text.replace(start, text.indexOf(u' ', start) - start, QLatin1String(kProgramName));
-    return text + QStringLiteral("\nExit status: 0 once the main dialog is closed.\n");
+    return parser.helpText() +
+           QCoreApplication::translate("CommandLine",
+                                       "\nExit status: 0 once the main dialog is closed.\n");
 }
 
 bool print(const QString& text) {
@@ -49,6 +54,13 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
     }
     const std::string_view argument(argv[1]);
     if (argument == "-h" || argument == "--help" || argument == "--help-all") {
+        // No window: an application of Qt Core alone, for the translations it installs,
+        // started as the program is named so that the usage line names it so too.
+        std::string name(kProgramName);
+        int count = 1;
+        std::array<char*, 2> arguments = {name.data(), nullptr};
+        QCoreApplication app(count, arguments.data());
+        installTranslations(app);
         return print(helpText()) ? 0 : 1;
     }
     if (argument == "-v" || argument == "--version") {

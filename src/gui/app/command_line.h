@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The command-line options the program answers without a window.
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main dialog's map count, stepped by arrows or typed as digits.
 #include "gui/app/count_spin.h"
 
 namespace pw::gui {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main dialog's map count.
 #pragma once
 
 #include <QSpinBox>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program's entry: the command-line answers, else the application.
 #include "gui/app/command_line.h"
 #include "gui/app/panelwright_app.h"
 

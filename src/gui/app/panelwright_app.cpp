@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The application object: its names, its translations and its main dialog.
 #include "gui/app/panelwright_app.h"
 
 #include <QIcon>
@@ -6,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "core/common/languages.h"
 #include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dialog.h"
 #include "gui/common/dialog_environment.h"
@@ -14,9 +16,12 @@
 namespace pw::gui {
 
 PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // Before any window, so that every text is made in the user's language.
+    installTranslations(*this);
     setOrganizationName(QStringLiteral("Panelwright"));
     setDesktopFileName(QStringLiteral("panelwright"));
     setWindowIcon(QIcon(QStringLiteral(":/art/panelwright.svg")));
+    installTranslations(*this);
 }
 
 int PanelwrightApp::initInstance() {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The application object of the program.
 #pragma once
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main dialog: its choices, its menus and the composer it opens.
 #include "gui/app/panelwright_dialog.h"
 
 #include <QAction>
@@ -8,10 +9,10 @@
 #include <array>
 
 #include "core/assembly/layout.h"
-#include "core/common/messages.h"
 #include "core/mapfile/map_set.h"
 #include "gui/app/about_dialog.h"
 #include "gui/common/accessible_list.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
 #include "ui_panelwright_dialog.h"
@@ -85,7 +86,7 @@ void PanelwrightDialog::onConfiguration(int configurationIndex) {
     ui_->countSpin->setRange(range.first, range.last);
     ui_->countSpin->setCountStep(range.step);
     ui_->countSpin->setAccessibleDescription(
-        QString::fromStdString(messages::countDescription(range)));
+        QString::fromStdString(DialogTexts::countDescription(range)));
     ui_->countSpin->setValue(range.first);
     const std::array<QAbstractButton*, 3> radios = {ui_->topToBottomRadio, ui_->endToEndRadio,
                                                     ui_->compositeRadio};

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main dialog, which opens the composer of the chosen configuration.
 #pragma once
 
 #include <QDialog>

@@ -10,16 +10,16 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "core/common/messages.h"
 #include "gui/app/count_spin.h"
 #include "gui/app/panelwright_dialog.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/dragged_file.h"
 #include "ui_panelwright_dialog.h"
 
 namespace pw::gui {
 
 void PanelwrightDialog::addSetupCommands(QMenuBar& menuBar) {
-    QMenu* menu = menuBar.addMenu(QString::fromLatin1(messages::kSetupMenu));
+    QMenu* menu = menuBar.addMenu(DialogTexts::setupMenu());
     menu->setObjectName(QStringLiteral("setupMenu"));
     // The recent setups are read afresh each time the menu opens.
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillRecentSetups(*menu); });
@@ -29,7 +29,7 @@ void PanelwrightDialog::addSetupCommands(QMenuBar& menuBar) {
 
 void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
     menu.clear();
-    QAction* open = menu.addAction(QString::fromLatin1(messages::kOpenSetupItem));
+    QAction* open = menu.addAction(DialogTexts::openSetupItem());
     open->setObjectName(QStringLiteral("openSetupAction"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(open, &QAction::triggered, this, [this] {
@@ -39,7 +39,7 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
     });
     // The composition a composer dialog ended with, without Save Map: opened only here.
     const QString last = lastCompositionPath(environment_);
-    QAction* reopen = menu.addAction(QString::fromLatin1(messages::kReopenLastComposition));
+    QAction* reopen = menu.addAction(DialogTexts::reopenLastComposition());
     reopen->setObjectName(QStringLiteral("reopenLastAction"));
     reopen->setEnabled(!last.isEmpty() && QFileInfo::exists(last));
     connect(reopen, &QAction::triggered, this, [this, last] {
@@ -51,7 +51,7 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
     menu.addSeparator();
     const QStringList recent = recentSetups(*environment_.settings);
     if (recent.isEmpty()) {
-        menu.addAction(QString::fromLatin1(messages::kNoRecentSetups))->setEnabled(false);
+        menu.addAction(DialogTexts::noRecentSetups())->setEnabled(false);
     }
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString& path = recent[i];

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Drop-down lists named for a screen reader by their purpose.
 #pragma once
 
 namespace pw::gui {

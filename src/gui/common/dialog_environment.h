@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the dialogs reach outside themselves through.
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Save Map's prompts, messages and remembered path in a dialog.
 #include "gui/common/dialog_pipeline_host.h"
 
 #include <QFile>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Save Map's view of a composer dialog.
 #pragma once
 
 #include <QString>

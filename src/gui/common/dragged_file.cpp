@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The file a drag from a file manager carries.
 #include "gui/common/dragged_file.h"
 
 #include <QMimeData>

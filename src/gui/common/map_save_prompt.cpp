@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The Save As prompt for a map file.
 #include "gui/common/map_save_prompt.h"
 
 #include <QApplication>
@@ -7,14 +8,14 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-#include "core/common/messages.h"
+#include "gui/common/dialog_texts.h"
 
 namespace pw::gui {
 
 MapSavePrompt::MapSavePrompt(QWidget* parent) : QFileDialog(parent) {
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
-    setNameFilter(QStringLiteral("MAP (*.map)"));
+    setNameFilter(DialogTexts::mapFilter());
     // Qt's own dialog adds the suffix before it asks about overwriting, so the question
     // names the file that will really be replaced; and it lets accept() be checked here.
     setDefaultSuffix(QStringLiteral("map"));
@@ -32,7 +33,7 @@ void MapSavePrompt::accept() {
                 const std::string folder =
                     QDir::toNativeSeparators(path.absolutePath()).toStdString();
                 QToolTip::showText(nameField->mapToGlobal(QPoint(0, nameField->height())),
-                                   QString::fromStdString(messages::folderMissing(folder)),
+                                   QString::fromStdString(DialogTexts::folderMissing(folder)),
                                    nameField);
             }
             return;

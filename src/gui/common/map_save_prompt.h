@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The Save As prompt for a map file.
 #pragma once
 
 #include <QFileDialog>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A cursor over the whole application for as long as a scope lasts.
 #pragma once
 
 #include <QGuiApplication>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The prompts as real message boxes and file dialogs.
 #include "gui/common/qt_user_prompts.h"
 
 #include <QApplication>
@@ -6,8 +7,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "core/common/messages.h"
 #include "core/setup/setup.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/map_save_prompt.h"
 #include "gui/common/override_cursor.h"
 
@@ -61,11 +62,11 @@ std::optional<QString> QtUserPrompts::askSavePath(QWidget* parent, const QString
 std::optional<std::pair<QString, bool>> QtUserPrompts::askImagePath(QWidget* parent,
                                                                     const QString& suggested) {
     const OverrideCursor arrow(Qt::ArrowCursor);
-    const QString pdf = QString::fromLatin1(messages::kPdfFilter);
+    const QString pdf = DialogTexts::pdfFilter();
     QString chosen;
     const QString path = QFileDialog::getSaveFileName(
-        parent, QString::fromLatin1(messages::kSaveImage), suggested,
-        QString::fromLatin1(messages::kPngFilter) + QStringLiteral(";;") + pdf, &chosen);
+        parent, DialogTexts::saveImageTitle(), suggested,
+        DialogTexts::pngFilter() + QStringLiteral(";;") + pdf, &chosen);
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -77,9 +78,8 @@ std::optional<QString> QtUserPrompts::askSetupPath(QWidget* parent, SetupPrompt 
     const OverrideCursor arrow(Qt::ArrowCursor);
     const bool opening = kind == SetupPrompt::Open;
     QFileDialog prompt(parent,
-                       QString::fromLatin1(opening ? messages::kOpenSetup : messages::kSaveSetup)
-                           .remove(QStringLiteral("...")),
-                       startFolder, QString::fromLatin1(messages::kSetupFilter));
+                       opening ? DialogTexts::openSetupTitle() : DialogTexts::saveSetupTitle(),
+                       startFolder, DialogTexts::setupFilter());
     prompt.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     prompt.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     prompt.setDefaultSuffix(QString::fromLatin1(kSetupSuffix + 1));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The prompts as real message boxes and file dialogs.
 #pragma once
 
 #include "gui/common/user_prompts.h"

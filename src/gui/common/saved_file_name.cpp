@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The last output path, remembered in the program's settings.
 #include "gui/common/saved_file_name.h"
 
 #include <QSettings>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The last output path, remembered across program starts.
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Setup files as the dialogs open and remember them.
 #include "gui/common/setup_files.h"
 
 #include <QDir>

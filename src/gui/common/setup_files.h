@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Setup files as the dialogs open and remember them, and the last composition's.
 #pragma once
 
 #include <QString>

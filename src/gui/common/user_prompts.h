@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the dialogs ask of the user or tell the user in a window of its own.
 #pragma once
 
 #include <QString>

@@ -1,80 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The composer dialog as a screen reader and the keyboard reach it: what each control is
-// called and is for, the shortcuts, the order of Tab, and the direction turned back.
+// The composer dialog as a screen reader and the keyboard reach it: what its commands are
+// for, the shortcuts and the order of Tab.
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QInputEvent>
+#include <QPushButton>
 
-#include "core/common/messages.h"
 #include "gui/common/accessible_list.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/composer/composer_dialog.h"
+#include "gui/composer/composer_room.h"
+#include "gui/composer/slot_grid.h"
 #include "gui/preview/preview_pane.h"
 
 namespace pw::gui {
-namespace {
-
-QString text(const std::string& composed) {
-    return QString::fromStdString(composed);
-}
-
-// Notes whether Shift was held in the last press or release of a button's mouse or keys,
-// which is what makes it click.
-class ShiftWatch : public QObject {
-  public:
-    ShiftWatch(QObject& button, bool& held) : QObject(&button), held_(held) {
-        button.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-                held_ = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
-                break;
-            default:
-                break;
-        }
-        return false;
-    }
-
-  private:
-    bool& held_;
-};
-
-}  // namespace
 
 void ComposerDialog::describeControls() {
     nameListsByPurpose();
-    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
-        const int slot = static_cast<int>(i) + 1;
-        QComboBox& list = *widgets_.slots[i].mapList;
-        list.setAccessibleName(text(messages::slotListName(slot)));
-        list.setAccessibleDescription(text(messages::slotListDescription(slot)));
-    }
-    widgets_.directionButton->setAccessibleName(QString::fromLatin1(messages::kDirectionName));
-    widgets_.saveButton->setAccessibleDescription(
-        QString::fromLatin1(messages::kSaveMapDescription));
-    previewToggle_->setAccessibleDescription(
-        QString::fromLatin1(messages::kPreviewToggleDescription));
-    findChild<QWidget*>(QStringLiteral("openSetupButton"))
-        ->setAccessibleDescription(QString::fromLatin1(messages::kOpenSetupDescription));
-    findChild<QWidget*>(QStringLiteral("saveSetupButton"))
-        ->setAccessibleDescription(QString::fromLatin1(messages::kSaveSetupDescription));
+    grid_->widgets().saveButton->setAccessibleDescription(DialogTexts::saveMapDescription());
+    openSetupButton_->setAccessibleDescription(DialogTexts::openSetupDescription());
+    saveSetupButton_->setAccessibleDescription(DialogTexts::saveSetupDescription());
 }
 
 void ComposerDialog::addKeys() {
     // Each shortcut presses its button, so that it does exactly what a click does.
     const std::pair<QKeyCombination, QAbstractButton*> shortcuts[] = {
-        {Qt::CTRL | Qt::Key_S, widgets_.saveButton},
-        {Qt::CTRL | Qt::SHIFT | Qt::Key_S,
-         findChild<QAbstractButton*>(QStringLiteral("saveSetupButton"))},
-        {Qt::CTRL | Qt::Key_O, findChild<QAbstractButton*>(QStringLiteral("openSetupButton"))},
+        {Qt::CTRL | Qt::Key_S, grid_->widgets().saveButton},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_S, saveSetupButton_},
+        {Qt::CTRL | Qt::Key_O, openSetupButton_},
     };
     for (const auto& [keys, button] : shortcuts) {
         auto* action = new QAction(this);
@@ -82,7 +37,6 @@ void ComposerDialog::addKeys() {
         connect(action, &QAction::triggered, button, &QAbstractButton::click);
         addAction(action);
     }
-    new ShiftWatch(*widgets_.directionButton, turnBack_);
     QWidget* previous = nullptr;
     for (QWidget* next : tabOrder()) {
         if (previous != nullptr) {
@@ -95,20 +49,18 @@ void ComposerDialog::addKeys() {
 std::vector<QWidget*> ComposerDialog::tabOrder() const {
     // The slots in slot order, the direction, the preview's controls and its picture, then
     // Save Map and Cancel.
+    const ComposerWidgets& widgets = grid_->widgets();
     std::vector<QWidget*> order;
-    for (const SlotWidgets& slot : widgets_.slots) {
+    for (const SlotWidgets& slot : widgets.slots) {
         order.push_back(slot.mapList);
     }
-    order.push_back(widgets_.directionButton);
-    order.push_back(previewToggle_);
-    for (const char* name : {"openSetupButton", "saveSetupButton"}) {
-        order.push_back(findChild<QWidget*>(QString::fromLatin1(name)));
-    }
+    order.insert(order.end(), {widgets.directionButton, &room_->previewToggle(), openSetupButton_,
+                               saveSetupButton_});
     for (const char* name : {"previewShow", "previewLabels", "previewFixUps", "previewSeamCheck",
                              "previewSaveImage", "previewView"}) {
         order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
     }
-    order.insert(order.end(), {widgets_.saveButton, widgets_.cancelButton});
+    order.insert(order.end(), {widgets.saveButton, widgets.cancelButton});
     return order;
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A slot as it changes when the user chooses a name in it.
 #include "gui/composer/composition.h"
 
 #include "core/common/file_path.h"

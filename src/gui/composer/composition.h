@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a composer's slots and direction hold, and one change of them to undo.
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The light over a widget that would take what is dragged over it.
 #include "gui/composer/drop_highlight.h"
 
 #include <QEvent>

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a slot's kept mark shows beside it, in its tooltip and in the preview.
 #include "gui/composer/kept_marks.h"
 
 #include <QStringList>
 
 #include "core/assembly/junction.h"
-#include "core/common/messages.h"
+#include "gui/common/dialog_texts.h"
 
 namespace pw::gui {
 
@@ -29,8 +30,8 @@ KeptMarkReport describeKeptMarks(const LayoutShape& shape, const std::vector<Slo
             report.junctions.emplace_back(slot, below);
             changedWith.push_back(below + 1);
         }
-        sentences.append(QString::fromStdString(
-            messages::keptMarkNote(slot + 1, kept.mark, kept.keptFrom.toStdString(), changedWith)));
+        sentences.append(QString::fromStdString(DialogTexts::keptMarkNote(
+            slot + 1, kept.mark, kept.keptFrom.toStdString(), changedWith)));
     }
     report.note = sentences.join(QLatin1Char('\n'));
     return report;
@@ -38,13 +39,13 @@ KeptMarkReport describeKeptMarks(const LayoutShape& shape, const std::vector<Slo
 
 QString keptMarkText(const SlotMark& slot) {
     return slot.keptFrom.isEmpty() ? QString()
-                                   : QString::fromStdString(messages::keptMark(slot.mark));
+                                   : QString::fromStdString(DialogTexts::keptMark(slot.mark));
 }
 
 QString keptMarkToolTip(const SlotMark& slot, const QString& chosenName) {
     return slot.keptFrom.isEmpty()
                ? QString()
-               : QString::fromStdString(messages::keptMarkFrom(
+               : QString::fromStdString(DialogTexts::keptMarkFrom(
                      slot.mark, slot.keptFrom.toStdString(), chosenName.toStdString()));
 }
 

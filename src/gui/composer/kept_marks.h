@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A slot's kept L or R mark, as the slot and the preview tell it.
 #pragma once
 
 #include <QString>

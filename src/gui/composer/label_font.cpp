@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The font of the L/R labels and the direction text.
 #include "gui/composer/label_font.h"
 
 #include <QFontMetrics>

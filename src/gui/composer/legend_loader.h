@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A map set's legend read off the GUI thread.
 #pragma once
 
 #include <QObject>

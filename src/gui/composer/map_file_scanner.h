@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Map files read off the GUI thread, a batch at a time.
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The map set's files as the slot lists show them, with marks and pictures.
 #include "gui/composer/map_list_model.h"
 
 #include <QDir>

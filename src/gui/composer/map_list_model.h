@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The map set's files as the slot lists show them, with marks and pictures.
 #pragma once
 
 #include <QAbstractListModel>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The pictures and marks beside a name in a slot list.
 #pragma once
 
 #include <QIcon>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A slot's open list, widened for its pictures.
 #include "gui/composer/picture_popup.h"
 
 #include <QAbstractItemView>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The handle between a composer's slots and its preview.
 #include "gui/composer/preview_splitter.h"
 
 namespace pw::gui {

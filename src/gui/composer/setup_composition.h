@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A setup turned into a composition, and a composition into a setup.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Drag and drop of map files, slots and setups on a composer dialog.
 #include "gui/composer/slot_drops.h"
 
 #include <QAbstractItemView>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A composer template's controls, found by their names.
 #pragma once
 
 #include <vector>

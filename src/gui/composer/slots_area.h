@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The scrolled area that holds a composer's slots at their own size.
 #pragma once
 
 #include <QScrollArea>

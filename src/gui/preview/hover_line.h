@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The two-line description under the preview of what the mouse is over.
 #pragma once
 
 #include <QLabel>

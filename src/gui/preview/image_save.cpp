@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "core/common/messages.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"
 
 namespace pw::gui {
@@ -49,7 +49,7 @@ class ImageSaveHost final : public PipelineHost {
                           QFile::encodeName(picture).toStdString(), true};
     }
     void reportSuccess(const std::string&) override {
-        prompts_.showMessage(&parent_, QString::fromLatin1(messages::kImageCreated));
+        prompts_.showMessage(&parent_, DialogTexts::imageCreated());
     }
 
   private:

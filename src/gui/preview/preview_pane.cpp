@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The preview pane: its controls, notes, picture and hover line.
 #include "gui/preview/preview_pane.h"
 
 #include <QCheckBox>
@@ -10,7 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/common/messages.h"
+#include "core/common/translated_text.h"
+#include "gui/common/dialog_texts.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/user_prompts.h"
 #include "gui/preview/hover_line.h"
@@ -32,7 +34,7 @@ const QString kSeamCheckKey = QStringLiteral("Preview/SeamCheck");
 // What the mouse and the keys do, in the line under the picture while the mouse is not
 // over it, and in the picture's tooltip.
 QString keysHint() {
-    return QString::fromLatin1(messages::kPreviewKeys);
+    return DialogTexts::previewKeys();
 }
 
 }  // namespace
@@ -42,8 +44,8 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       prompts_(prompts),
       show_(new QComboBox(this)),
       labels_(new QCheckBox(tr("&Labels"), this)),
-      fixUps_(new QCheckBox(QString::fromLatin1(messages::kFixUps), this)),
-      seamCheck_(new QCheckBox(QString::fromLatin1(messages::kSeamCheck), this)),
+      fixUps_(new QCheckBox(DialogTexts::fixUps(), this)),
+      seamCheck_(new QCheckBox(DialogTexts::seamCheck(), this)),
       saveImage_(new QPushButton(tr("Save &Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
@@ -54,10 +56,10 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     labels_->setObjectName(QStringLiteral("previewLabels"));
     fixUps_->setObjectName(QStringLiteral("previewFixUps"));
     fixUps_->setChecked(true);
-    fixUps_->setToolTip(QString::fromLatin1(messages::kFixUpsTip));
+    fixUps_->setToolTip(DialogTexts::fixUpsTip());
     seamCheck_->setObjectName(QStringLiteral("previewSeamCheck"));
-    seamCheck_->setToolTip(QString::fromLatin1(messages::kSeamCheckDescription));
-    seamCheck_->setAccessibleDescription(QString::fromLatin1(messages::kSeamCheckDescription));
+    seamCheck_->setToolTip(DialogTexts::seamCheckDescription());
+    seamCheck_->setAccessibleDescription(DialogTexts::seamCheckDescription());
     saveImage_->setObjectName(QStringLiteral("previewSaveImage"));
     saveImage_->setAutoDefault(false);
     view_->setObjectName(QStringLiteral("previewView"));
@@ -70,9 +72,9 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     saveImage_->setEnabled(false);
     status_->setLine(keysHint());
     view_->setToolTip(keysHint());
-    view_->setAccessibleName(QString::fromLatin1(messages::kPreviewName));
+    view_->setAccessibleName(DialogTexts::previewName());
     view_->setAccessibleDescription(keysHint());
-    show_->setAccessibleDescription(QString::fromLatin1(messages::kPreviewShowDescription));
+    show_->setAccessibleDescription(DialogTexts::previewShowDescription());
     note_->setWordWrap(true);
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     note_->setStyleSheet(QStringLiteral("color: #a04000;"));
@@ -263,13 +265,13 @@ void PreviewPane::take(PreviewResult result) {
     const JoinedMap& joined = current_.joined;
     seamNote_ = current_.image.isNull() || current_.seamFinding.empty()
                     ? QString()
-                    : QString::fromStdString(messages::seamCheckNote(current_.seamFinding));
+                    : QString::fromStdString(DialogTexts::seamCheckNote(current_.seamFinding));
     showNotes();
     offerLayers(current_.cells.layerLetters());
     saveImage_->setEnabled(!current_.image.isNull());
     const auto unchosen = [](const SourceSlot& slot) { return slot.name.empty(); };
     if (current_.image.isNull() && std::ranges::all_of(request_.slots, unchosen)) {
-        showMessage(QString::fromLatin1(messages::kChooseFirstPanel));
+        showMessage(DialogTexts::chooseFirstPanel());
         return;  // nothing is wrong yet: the line says where to start
     }
     if (current_.image.isNull()) {
@@ -331,7 +333,7 @@ void PreviewPane::offerLayers(const std::string& letters) {
         show_->removeItem(2);
     }
     for (const char letter : letters) {
-        show_->addItem(tr("Layer %1").arg(QLatin1Char(letter)),
+        show_->addItem(QString::fromStdString(filled(tr("Layer %1"), {std::string(1, letter)})),
                        showWordOf(RenderSection::Layer, letter));
     }
     const int stays = show_->findData(chosen);
@@ -349,13 +351,13 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
         return;
     }
     const CellContents cell = current_.cells.at(column, row);
-    std::string description = messages::cellDescription(column, row, cell.first, cell.second,
-                                                        cell.layerLetters, cell.layerCells);
+    std::string description = DialogTexts::cellDescription(column, row, cell.first, cell.second,
+                                                           cell.layerLetters, cell.layerCells);
     const int slot =
         (row / joined.panelHeight) * joined.shape.columns + column / joined.panelLength;
     if (slot >= 0 && static_cast<std::size_t>(slot) < current_.slotNames.size()) {
         description +=
-            messages::cellSlot(slot + 1, current_.slotNames[static_cast<std::size_t>(slot)]);
+            DialogTexts::cellSlot(slot + 1, current_.slotNames[static_cast<std::size_t>(slot)]);
     }
     // Each seam this cell does not meet across, named from both sides.
     const auto meaning = [this](char character) {
@@ -366,14 +368,14 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
     for (const SeamMismatch& mismatch : current_.seams.mismatches) {
         if (seamMarkCell(mismatch, joined) == QPoint(column, row)) {
             const auto across = static_cast<std::size_t>(mismatch.facingSlot);
-            description += messages::seamMismatchHover(
+            description += DialogTexts::seamMismatchHover(
                 mismatch.cell, meaning(mismatch.cell), mismatch.facingSlot + 1,
                 across < current_.slotNames.size() ? current_.slotNames[across] : std::string(),
                 mismatch.facingCell, meaning(mismatch.facingCell));
         }
     }
     if (!label.isEmpty()) {
-        description += messages::hoveredLabel(label.toStdString());
+        description += DialogTexts::hoveredLabel(label.toStdString());
     }
     const QString text = QString::fromStdString(description);
     status_->setLine(text);

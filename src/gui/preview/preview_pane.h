@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The preview pane of a composer dialog.
 #pragma once
 
 #include <QStringList>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The preview's picture: zoom, pan, marks and the cell under the mouse.
 #include "gui/preview/preview_view.h"
 
 #include <QKeyEvent>
@@ -8,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/map_overlays.h"
+#include "render/picture_overlays.h"
 
 namespace pw::gui {
 namespace {

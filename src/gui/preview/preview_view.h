@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The preview's picture, zoomed and panned by mouse and keys.
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The thread that builds previews, the newest first.
 #include "gui/preview/preview_worker.h"
 
 #include <QMetaObject>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The thread that builds previews, the newest first.
 #pragma once
 
 #include <QObject>

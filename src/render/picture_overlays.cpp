@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/map_overlays.h"
+// What goes over the cells, laid out once and drawn into any window.
+#include "render/picture_overlays.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
 
-#include "render/cell_rows.h"
+#include "render/cell_painter.h"
 #include "render/compass_mark.h"
 #include "render/palette.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// CellPainter: a row of cells turned into pixels in their colours.
 #pragma once
 
 #include <QRgb>

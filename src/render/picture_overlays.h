@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// PictureOverlays: seams, highlights, seam marks, labels and the compass mark.
 #pragma once
 
 #include <QImage>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "render/label_placement.h"
-#include "render/map_cells.h"
 #include "render/render_options.h"
 
 namespace pw {

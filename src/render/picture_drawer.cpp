@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/map_renderer.h"
+// A map's picture drawn band by band from its rows of cells.
+#include "render/picture_drawer.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "core/common/messages.h"
 #include "core/mapfile/direction.h"
-#include "render/cell_rows.h"
-#include "render/map_overlays.h"
+#include "render/cell_painter.h"
 #include "render/palette.h"
+#include "render/picture_messages.h"
+#include "render/picture_overlays.h"
 
 namespace pw {
 namespace {
@@ -82,12 +83,12 @@ RenderResult renderMap(const MapSource& source, const RenderOptions& options) {
     const int cellSize = std::clamp(options.cellSize, 1, kMaxCellSize);
     const QSize size = PictureDrawer::pictureSize(outline, cellSize);
     if (qint64{size.width()} * size.height() > kMaxPixels) {
-        result.problem = Problem{messages::tooLargeToDraw(source.name, cellSize)};
+        result.problem = Problem{PictureMessages::tooLargeToDraw(source.name, cellSize)};
         return result;
     }
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
-        result.problem = Problem{messages::notEnoughMemoryToDraw(source.name)};
+        result.problem = Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
         return result;
     }
     PictureDrawer drawer(source, options, outline);

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/map_cells.h"
+// A picture's map read for its outline: the header, then through to its labels.
+#include "render/map_outline.h"
 
 #include <charconv>
-#include <memory>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_format.h"
@@ -31,18 +30,6 @@ int parseDirection(std::string_view line) {
     return ec == std::errc() && value >= 0 && value < std::ssize(kDirectionNames) ? value : -1;
 }
 
-// A reader of its own at the first grid; none when the map cannot be opened.
-std::unique_ptr<LineReader> openAtGrids(const MapSource& source, int& length, int& height) {
-    std::optional<LineReader> reader = source.open();
-    if (!reader) {
-        return nullptr;
-    }
-    const MapOutline outline = readOutlineHeader(*reader, source.name);
-    length = outline.length;
-    height = outline.height;
-    return std::make_unique<LineReader>(std::move(*reader));
-}
-
 }  // namespace
 
 MapOutline readOutlineHeader(LineReader& reader, const std::string& name) {
@@ -58,18 +45,6 @@ MapOutline readOutlineHeader(LineReader& reader, const std::string& name) {
     outline.direction =
         parseDirection(reader.readLineHead(kDirectionLimit).value_or(std::string_view()));
     return outline;
-}
-
-MapSource MapSource::file(const std::string& path) {
-    MapSource source{escapedName(path), [path] { return LineReader::open(path); }, {}};
-    if (!pathRoundTrips(path)) {
-        source.problem = Problem{messages::nameNotUtf8(source.name)};
-    }
-    return source;
-}
-
-MapSource MapSource::bytes(const QByteArray& bytes, std::string name) {
-    return {std::move(name), [bytes] { return std::optional(LineReader::fromBytes(bytes)); }, {}};
 }
 
 MapOutline readOutline(const MapSource& source, const RenderOptions& options) {
@@ -103,37 +78,6 @@ MapOutline readOutline(const MapSource& source, const RenderOptions& options) {
         }
     }
     return outline;
-}
-
-CellRowStream::CellRowStream(const MapSource& source, const RenderOptions& options) {
-    int length = 0;
-    int height = 0;
-    baseReader_ = openAtGrids(source, length, height);
-    if (baseReader_) {
-        base_.emplace(*baseReader_, length, height);
-        if (options.section == RenderSection::SecondGrid) {
-            base_->seekSecondGrid();
-        }
-    }
-    if (options.section == RenderSection::Layer) {
-        overlayReader_ = openAtGrids(source, length, height);
-        if (overlayReader_) {
-            overlay_.emplace(*overlayReader_, length, height);
-            if (!overlay_->seekLayer(options.layer)) {
-                overlay_.reset();  // the map has no such layer: the grid alone
-            }
-        }
-    }
-}
-
-void CellRowStream::next(std::string& base, std::string& overlay) {
-    // A map that ends early leaves its remaining rows blank.
-    const auto take = [](std::optional<MapSections>& map, std::string& row) {
-        const std::optional<std::string_view> line = map ? map->nextRowCells() : std::nullopt;
-        row.assign(line.value_or(std::string_view()));
-    };
-    take(base_, base);
-    take(overlay_, overlay);
 }
 
 }  // namespace pw

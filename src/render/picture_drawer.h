@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// PictureDrawer: a map drawn window by window, and renderMap for a whole picture.
 #pragma once
 
 #include <QImage>
@@ -7,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "render/map_cells.h"
+#include "render/cell_row_stream.h"
+#include "render/map_outline.h"
 #include "render/render_options.h"
 
 namespace pw {

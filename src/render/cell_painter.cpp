@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/cell_rows.h"
+// A row of cells painted into pixels, a layer over its faded grid.
+#include "render/cell_painter.h"
 
 #include <algorithm>
 

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// list's options, read from the command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/parsed_command.h"
+
+namespace pw::cli {
+
+// Reads the arguments of the command (the command's name first).
+ParsedCommand parseList(const std::vector<std::string>& arguments);
+
+}  // namespace pw::cli

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The slots of a composer's diagram, showing a composition.
+#include "gui/composer/slot_grid.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QIcon>
+#include <QInputEvent>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSvgWidget>
+#include <array>
+
+#include "core/mapfile/direction.h"
+#include "core/mapfile/map_file_name.h"
+#include "core/mapfile/map_set.h"
+#include "gui/common/dialog_texts.h"
+#include "gui/composer/label_font.h"
+#include "gui/composer/map_list_model.h"
+#include "gui/composer/picture_popup.h"
+
+namespace pw::gui {
+namespace {
+
+// A slot's drop-down shows this many names before it scrolls.
+constexpr int kVisibleMapNames = 20;
+
+// The map-set pictures, by map set index: Ironfall, Emberline.
+constexpr std::array<const char*, kMapSetCount> kMapSetPictures = {":/art/ironfall.svg",
+                                                                   ":/art/emberline.svg"};
+
+QString directionText(int direction) {
+    const std::string_view name = kDirectionNames.at(static_cast<std::size_t>(direction));
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void keepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+// Notes whether Shift was held in the last press or release of a button's mouse or keys,
+// which is what makes it click.
+class ShiftWatch : public QObject {
+  public:
+    ShiftWatch(QObject& button, bool& held) : QObject(&button), held_(held) {
+        button.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+                held_ = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+  private:
+    bool& held_;
+};
+
+}  // namespace
+
+SlotGrid::SlotGrid(QWidget& dialog, Layout layout, int slotsInUse)
+    : QObject(&dialog),
+      dialog_(dialog),
+      slotsInUse_(slotsInUse),
+      // Each template holds a slot for every map its layout can take.
+      widgets_(findComposerWidgets(dialog, countRange(layout).last)) {
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        attach(i);
+        if (i >= static_cast<std::size_t>(countRange(layout).first)) {
+            widgets_.slots[i].mapList->hide();
+            widgets_.slots[i].arrow->hide();
+            widgets_.slots[i].panel->hide();
+        }
+    }
+    // A click without input events turns it on; Shift held turns it back.
+    new ShiftWatch(*widgets_.directionButton, turnBack_);
+    connect(widgets_.directionButton, &QAbstractButton::clicked, this, [this] {
+        const bool back = turnBack_;
+        turnBack_ = false;
+        Q_EMIT turned(back);
+    });
+    describe();
+}
+
+void SlotGrid::attach(std::size_t i) {
+    const SlotWidgets& slot = widgets_.slots[i];
+    // Unused slots leave their place in the diagram empty, as on paper.
+    for (QWidget* part :
+         {static_cast<QWidget*>(slot.mapList), slot.arrow, slot.panel,
+          static_cast<QWidget*>(slot.leftLabel), static_cast<QWidget*>(slot.rightLabel)}) {
+        keepPlaceWhenHidden(part);
+    }
+    // The panels are white paper in the map diagram, whatever the colour scheme.
+    QPalette paper = slot.panel->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    slot.panel->setPalette(paper);
+    slot.leftLabel->hide();
+    slot.rightLabel->hide();
+    // Centred in the panel between the number labels, and never widening it.
+    auto* kept = new QLabel(slot.panel);
+    kept->setObjectName(QStringLiteral("keptMark%1").arg(i + 1));
+    kept->setAlignment(Qt::AlignCenter);
+    kept->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    kept->setStyleSheet(QStringLiteral("color: #a04000; font-style: italic;"));
+    kept->hide();
+    if (auto* row = qobject_cast<QBoxLayout*>(slot.panel->layout())) {
+        row->insertWidget(2, kept, 1);
+        row->insertStretch(3);
+    }
+    keptMarks_.push_back(kept);
+    // A list, not a menu, so that the drop-down scrolls after kVisibleMapNames names
+    // whatever the style would do.
+    slot.mapList->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+    slot.mapList->setMaxVisibleItems(kVisibleMapNames);
+    // The style turns the list's scroll bar off; a longer list must show there is more.
+    slot.mapList->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The closed drop-down keeps its small mark; the open list shows the pictures.
+    slot.mapList->setIconSize(MapListModel::kIconSize);
+    slot.mapList->view()->setIconSize(MapListModel::kPictureSize);
+    new PicturePopup(*slot.mapList);
+    connect(slot.mapList, &QComboBox::currentIndexChanged, this, [this, i, list = slot.mapList] {
+        Q_EMIT chosen(static_cast<int>(i), list->currentIndex());
+    });
+}
+
+void SlotGrid::describe() {
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        const int slot = static_cast<int>(i) + 1;
+        QComboBox& list = *widgets_.slots[i].mapList;
+        list.setAccessibleName(QString::fromStdString(DialogTexts::slotListName(slot)));
+        list.setAccessibleDescription(
+            QString::fromStdString(DialogTexts::slotListDescription(slot)));
+    }
+    widgets_.directionButton->setAccessibleName(DialogTexts::directionName());
+}
+
+void SlotGrid::open(int mapSetIndex, const std::function<void(QComboBox&)>& list) {
+    if (mapSetInfo(mapSetIndex) != nullptr) {
+        widgets_.mapSetPicture->load(
+            QString::fromLatin1(kMapSetPictures.at(static_cast<std::size_t>(mapSetIndex))));
+    }
+    const QFont font = labelFont(dialog_.logicalDpiY());
+    for (const SlotWidgets& slot : widgets_.slots) {
+        slot.leftLabel->setFont(font);
+        slot.rightLabel->setFont(font);
+    }
+    widgets_.directionLabel->setFont(font);
+    widgets_.directionButton->setIcon(QIcon(QStringLiteral(":/art/direction_arrow.svg")));
+    for (std::size_t i = 0; i < widgets_.slots.size() && inUse(i); ++i) {
+        const SlotWidgets& slot = widgets_.slots[i];
+        slot.panel->show();
+        slot.arrow->show();
+        slot.mapList->show();
+        // Filling selects the first name on its own; that is no choice of the user's.
+        const QSignalBlocker quiet(slot.mapList);
+        list(*slot.mapList);
+    }
+}
+
+std::vector<SlotMark> SlotGrid::show(const Composition& composition) {
+    std::vector<SlotMark> marks;
+    for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
+        const SlotWidgets& widgets = widgets_.slots[i];
+        const SlotState& state = composition.slots.at(i);
+        {
+            const QSignalBlocker quiet(widgets.mapList);
+            widgets.mapList->setCurrentIndex(state.row);
+        }
+        widgets.leftLabel->setText(state.leftText);
+        widgets.rightLabel->setText(state.rightText);
+        widgets.leftLabel->setVisible(state.shown == 'L');
+        widgets.rightLabel->setVisible(state.shown == 'R');
+        const QString chosen = widgets.mapList->currentText();
+        // A slot joins with a mark its chosen name does not show: one an earlier name
+        // gave it, or a setup.
+        const bool kept = inUse(i) && state.row >= 0 && state.mark != ' ' &&
+                          parseMapFileName(chosen.toStdString()).mark != state.mark;
+        const SlotMark mark{state.mark, kept ? state.markFrom : QString()};
+        keptMarks_[i]->setText(keptMarkText(mark));
+        keptMarks_[i]->setToolTip(keptMarkToolTip(mark, chosen));
+        keptMarks_[i]->setVisible(kept);
+        // What the number labels and "R (kept)" show, told to a screen reader too.
+        std::string description = DialogTexts::slotListDescription(static_cast<int>(i) + 1);
+        if (state.mark != ' ' && state.row >= 0) {
+            description += DialogTexts::slotJoinsWith(state.mark);
+        }
+        widgets.mapList->setAccessibleDescription(
+            QString::fromStdString(description) +
+            (kept ? QLatin1Char('\n') + keptMarks_[i]->toolTip() : QString()));
+        if (inUse(i)) {
+            marks.push_back(mark);
+        }
+    }
+    const QString direction = directionText(composition.direction);
+    widgets_.directionLabel->setText(direction);
+    widgets_.directionButton->setAccessibleDescription(
+        QString::fromStdString(DialogTexts::directionDescription(direction.toStdString())));
+    return marks;
+}
+
+}  // namespace pw::gui
