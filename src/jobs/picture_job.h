@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Joining a composition and drawing its map's picture: the job behind merge --image, a
-// setup's picture, Save Image and the preview.
+// The job that joins a composition and saves its map with the picture drawn from it.
 #pragma once
 
 #include <optional>

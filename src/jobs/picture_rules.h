@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The words of a picture's choices, as the command line and setups write them, and the
-// checks each option's word must pass.
+// The words of a picture's choices, as setups and the command line give them, and checks.
 #pragma once
 
 #include <QString>

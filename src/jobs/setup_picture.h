@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A setup's picture options turned into a picture's choices and back: the one place that
-// reads the form a setup file keeps them in.
+// A setup's picture options turned into a picture's choices and back.
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Save Map's steps: the sources checked, the host asked, the map and its companion written.
 #include "core/pipeline/save_pipeline.h"
 
 #include "core/assembly/merge_job.h"

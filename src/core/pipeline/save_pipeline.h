@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The save pipeline: Save Map's steps, and the file a save writes with the map.
 #pragma once
 
 #include <QByteArray>
