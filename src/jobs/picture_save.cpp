@@ -2,8 +2,8 @@
 // Drawing and committing the picture saved with a joined map.
 #include "jobs/picture_save.h"
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "jobs/picture_drawing.h"
 #include "render/picture_file.h"
 #include "render/picture_messages.h"

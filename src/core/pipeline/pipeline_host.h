@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 
 namespace pw {
 

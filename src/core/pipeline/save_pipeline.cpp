@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Save Map's steps: the sources checked, the host asked, the map and its companion written.
+// The save pipeline: checks, the merge, its companion pictures, commits together.
 #include "core/pipeline/save_pipeline.h"
 
+#include "core/assembly/layout_choices.h"
 #include "core/assembly/merge_job.h"
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/line_writer.h"
-#include "core/pipeline/memory_output.h"
+#include "core/output/memory_output.h"
 
 namespace pw {
 namespace {
@@ -114,7 +115,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
     if (!committed) {
         return writeFailed();
     }
-    host.reportSuccess(std::string(messages::kMapCreated));
+    host.reportSuccess(messages::translated(messages::kMapCreated));
     return SaveOutcome::Saved;
 }
 
