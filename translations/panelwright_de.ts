@@ -308,270 +308,270 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
     <name>MapSet</name>
     <message>
         <source>Ironfall map files selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Ironfall – Auswahl der Kartendateien</translation>
     </message>
     <message>
         <source>Embr map files selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Embr – Auswahl der Kartendateien</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>New map file created successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kartendatei erfolgreich erstellt</translation>
     </message>
     <message>
         <source>ERROR searchinng for Map files</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER beim Suchen der Kartendateien</translation>
     </message>
     <message>
         <source>%1 must be a string</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss eine Zeichenkette sein</translation>
     </message>
     <message>
         <source>%1 must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss eine ganze Zahl sein</translation>
     </message>
     <message>
         <source>%1 must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss eine Zahl sein</translation>
     </message>
     <message>
         <source>%1 must be true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss true oder false sein</translation>
     </message>
     <message>
         <source>%1 must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss ein Objekt sein</translation>
     </message>
     <message>
         <source>%1 must be a list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss eine Liste sein</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine reguläre Datei</translation>
     </message>
     <message>
         <source>File name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname ist kein gültiges UTF-8</translation>
     </message>
     <message>
         <source>Not following a link that another user left in a shared folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Einem Link, den ein anderer Benutzer in einem gemeinsamen Ordner hinterlassen hat, wird nicht gefolgt</translation>
     </message>
     <message>
         <source>the file or a folder on its way changed after the setup was checked</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei oder ein Ordner auf dem Weg dorthin hat sich nach der Prüfung des Aufbaus geändert</translation>
     </message>
     <message>
         <source>ERROR: no file selected for Map# %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: keine Datei für Karte Nr. %1 gewählt</translation>
     </message>
     <message>
         <source>ERROR: unable to open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>ERROR: file %1 has no valid version number</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 hat keine gültige Versionsnummer</translation>
     </message>
     <message>
         <source>ERROR: file %1 is a submap! Version# = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 ist eine Unterkarte! Versionsnr. = %2</translation>
     </message>
     <message>
         <source>ERROR: file %1 has no valid map size</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 hat keine gültige Kartengröße</translation>
     </message>
     <message>
         <source>ERROR: file %1 invalid Map size; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 hat eine ungültige Kartengröße; %2</translation>
     </message>
     <message>
         <source>ERROR: file %1 height does not match file %2; %3 &lt;&gt; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Höhe der Datei %1 passt nicht zu Datei %2; %3 &lt;&gt; %4</translation>
     </message>
     <message>
         <source>ERROR: file %1 length does not match file %2; %3 &lt;&gt; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Länge der Datei %1 passt nicht zu Datei %2; %3 &lt;&gt; %4</translation>
     </message>
     <message>
         <source>ERROR: file %1 ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 endet vorzeitig</translation>
     </message>
     <message>
         <source>ERROR: file %1 has layer letters out of order</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 hat Ebenenbuchstaben in falscher Reihenfolge</translation>
     </message>
     <message>
         <source>ERROR: unable to read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>ERROR: %1 takes %2 sources, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: %1 erwartet %2 Quellen, nicht %3</translation>
     </message>
     <message>
         <source>ERROR: file name %1 is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Dateiname %1 ist kein gültiges UTF-8</translation>
     </message>
     <message>
         <source>ERROR: unable to create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>ERROR: unable to write file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>X = %1 Y = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>X = %1 Y = %2</translation>
     </message>
     <message>
         <source>ERROR: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: %1</translation>
     </message>
     <message>
         <source>map-set folder %1 cannot be read: %2; its map files are not listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatzordner %1 kann nicht gelesen werden: %2; seine Kartendateien werden nicht aufgeführt</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>ERROR: setup %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Aufbau %1: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
     <message>
         <source>not a setup (expected a JSON object)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Aufbau (JSON-Objekt erwartet)</translation>
     </message>
     <message>
         <source>format %1 was written by a newer version of the program; this one reads format %2 and older</source>
-        <translation type="unfinished"></translation>
+        <translation>Format %1 wurde von einer neueren Version des Programms geschrieben; diese liest Format %2 und älter</translation>
     </message>
     <message>
         <source>&quot;format&quot; must be a whole number from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;format&quot; muss eine ganze Zahl ab 1 sein</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel %1</translation>
     </message>
     <message>
         <source>unknown layout %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Anordnung %1 (%2)</translation>
     </message>
     <message>
         <source>unknown map set %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Kartensatz %1 (%2)</translation>
     </message>
     <message>
         <source>unknown direction %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Ausrichtung %1 (%2)</translation>
     </message>
     <message>
         <source>%1 takes %2 slots, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet %2 Plätze, nicht %3</translation>
     </message>
     <message>
         <source>slot %1 must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1 muss ein Objekt sein</translation>
     </message>
     <message>
         <source>slot %1: mark %2 is not L, R or none</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1: Markierung %2 ist nicht L, R oder none</translation>
     </message>
     <message>
         <source>slot %1: both &quot;file&quot; and &quot;mapSetFile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1: sowohl &quot;file&quot; als auch &quot;mapSetFile&quot;</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist leer</translation>
     </message>
     <message>
         <source>slot %1: &quot;mapSetFile&quot; must be a file name without a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1: &quot;mapSetFile&quot; muss ein Dateiname ohne Ordner sein</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>larger than %1 bytes, too large for a setup</source>
-        <translation type="unfinished"></translation>
+        <translation>größer als %1 Byte, zu groß für einen Aufbau</translation>
     </message>
     <message>
         <source>the output map or picture is the setup file itself</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabekarte oder das Bild ist die Aufbaudatei selbst</translation>
     </message>
     <message>
         <source>key %1 given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel %1 doppelt angegeben</translation>
     </message>
     <message>
         <source>%1 contains a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält ein NUL-Zeichen</translation>
     </message>
     <message>
         <source>%1 contains a lone surrogate (\uD800 to \uDFFF alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält ein einzelnes Surrogat (\uD800 bis \uDFFF allein)</translation>
     </message>
     <message>
         <source>%1 %2 lies outside the setup&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 liegt außerhalb des Ordners des Aufbaus</translation>
     </message>
     <message>
         <source>slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1</translation>
     </message>
     <message>
         <source>%1 %2 is also written by setup %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 wird auch von Aufbau %3 geschrieben</translation>
     </message>
     <message>
         <source>%1 %2 is read by setup %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 wird von Aufbau %3 gelesen</translation>
     </message>
     <message>
         <source>%1 is written by setup %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird von Aufbau %2 geschrieben</translation>
     </message>
     <message>
         <source>output %1 is not a map file</source>
-        <translation type="unfinished"></translation>
+        <translation>output %1 ist keine Kartendatei</translation>
     </message>
     <message>
         <source>picture %1 is not a PNG or PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 ist keine PNG- oder PDF-Datei</translation>
     </message>
     <message>
         <source>its folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Ordner kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>ERROR: file %1 has a row longer than its length</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER: Datei %1 hat eine Zeile, die über ihre Länge hinausgeht</translation>
     </message>
 </context>
 <context>
