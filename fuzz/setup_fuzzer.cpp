@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "core/setup/setup_file.h"
-#include "core/setup/setup_paths.h"
+#include "core/setup/setup_places.h"
 
 namespace {
 

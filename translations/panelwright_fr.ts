@@ -305,6 +305,276 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
     </message>
 </context>
 <context>
+    <name>MapSet</name>
+    <message>
+        <source>Ironfall map files selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Embr map files selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>New map file created successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR searchinng for Map files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 must be a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name is not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not following a link that another user left in a shared folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file or a folder on its way changed after the setup was checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: no file selected for Map# %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: unable to open file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 has no valid version number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 is a submap! Version# = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 has no valid map size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 invalid Map size; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 height does not match file %2; %3 &lt;&gt; %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 length does not match file %2; %3 &lt;&gt; %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 ends early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 has layer letters out of order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: unable to read file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: %1 takes %2 sources, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file name %1 is not valid UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: unable to create file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: unable to write file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X = %1 Y = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>map-set folder %1 cannot be read: %2; its map files are not listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: setup %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a setup (expected a JSON object)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>format %1 was written by a newer version of the program; this one reads format %2 and older</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;format&quot; must be a whole number from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown layout %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown map set %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown direction %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2 slots, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot %1 must be an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot %1: mark %2 is not L, R or none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot %1: both &quot;file&quot; and &quot;mapSetFile&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot %1: &quot;mapSetFile&quot; must be a file name without a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes, too large for a setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output map or picture is the setup file itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key %1 given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contains a NUL character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 contains a lone surrogate (\uD800 to \uDFFF alone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 lies outside the setup&apos;s folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is also written by setup %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is read by setup %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is written by setup %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>output %1 is not a map file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture %1 is not a PNG or PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR: file %1 has a row longer than its length</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PanelwrightDialog</name>
     <message>
         <source>Tarvin &quot;Skirmark&quot; Geomorphic Maps Utility</source>

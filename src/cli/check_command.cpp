@@ -9,7 +9,7 @@
 
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_listing.h"
 #include "core/pipeline/joined_map.h"

@@ -8,7 +8,7 @@
 
 #include "cli/argument_bytes.h"
 #include "cli/usage_texts.h"
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 
 namespace pw::cli {
 namespace {

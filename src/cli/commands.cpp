@@ -12,8 +12,8 @@
 #include "cli/setup_commands.h"
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
@@ -66,7 +66,7 @@ int runList(const ListCommand& command) {
         std::cerr << UsageTexts::warning(note) << '\n';
     }
     if (!maps) {
-        std::cerr << messages::kMapFilesNotFound << '\n';
+        std::cerr << messages::translated(messages::kMapFilesNotFound) << '\n';
         return 1;
     }
     std::string lines;

@@ -4,8 +4,9 @@
 
 #include "cli/argument_bytes.h"
 #include "cli/usage_texts.h"
-#include "core/common/file_path.h"
+#include "core/assembly/layout_choices.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_set.h"

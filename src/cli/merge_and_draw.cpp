@@ -6,7 +6,7 @@
 
 #include "cli/picture_output.h"
 #include "cli/standard_output.h"
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
 #include "core/pipeline/save_pipeline.h"
 #include "render/picture_companion.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/parsed_command.h"
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw::cli {
 

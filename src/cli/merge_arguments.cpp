@@ -9,7 +9,7 @@
 #include "cli/composition_options.h"
 #include "cli/picture_option_set.h"
 #include "cli/usage_texts.h"
-#include "core/common/file_place.h"
+#include "core/system/file_place.h"
 
 namespace pw::cli {
 namespace {

@@ -7,8 +7,8 @@
 #include <iostream>
 
 #include "cli/usage_texts.h"
-#include "core/common/file_path.h"
-#include "core/common/file_place.h"
+#include "core/common/path_bytes.h"
+#include "core/system/file_place.h"
 #include "core/common/messages.h"
 #include "core/pipeline/save_pipeline.h"
 #include "render/picture_file.h"

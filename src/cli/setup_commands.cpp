@@ -8,11 +8,11 @@
 #include "cli/picture_options.h"
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
 #include "core/mapfile/map_listing.h"
 #include "core/setup/setup_file.h"
-#include "core/setup/setup_paths.h"
+#include "core/setup/setup_places.h"
 #include "core/setup/setup_run.h"
 
 namespace pw::cli {

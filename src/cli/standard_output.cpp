@@ -1,29 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/standard_output.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 
 #include "cli/usage_texts.h"
+#include "core/system/file_system.h"
 
 namespace pw::cli {
 
 bool printStandardOutput(std::string_view text) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            std::cerr << UsageTexts::unableToWriteStandardOutput(
-                             std::strerror(written < 0 ? errno : EIO))
-                      << '\n';
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(written));
+    if (!writeAll(standardOutput(), text.data(), text.size(), EIO)) {
+        std::cerr << UsageTexts::unableToWriteStandardOutput(std::strerror(errno)) << '\n';
+        return false;
     }
     return true;
 }

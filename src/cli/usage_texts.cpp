@@ -3,9 +3,11 @@
 #include "cli/usage_texts.h"
 
 #include "cli/parsed_command.h"
-#include "core/common/file_path.h"
+#include "core/assembly/layout_choices.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/common/translated_text.h"
+#include "core/mapfile/keyword_choices.h"
 
 namespace pw::cli {
 
@@ -92,9 +94,7 @@ std::string UsageTexts::exitStatus() {
 
 std::string UsageTexts::runSucceeded(const std::string& file) {
     // The success message as merge prints it, translated where the core keeps it.
-    const std::string created(messages::kMapCreated);
-    return filled(tr("%1: %2"), {escapedName(file),
-                                 filled(QCoreApplication::translate("Messages", created.c_str()))});
+    return filled(tr("%1: %2"), {escapedName(file), messages::translated(messages::kMapCreated)});
 }
 
 std::string UsageTexts::runChecked(const std::string& file, const std::string& map,

@@ -7,8 +7,8 @@
 #include <QFile>
 #include <algorithm>
 
-#include "core/common/file_path.h"
-#include "core/common/regular_file.h"
+#include "core/common/path_bytes.h"
+#include "core/system/regular_file.h"
 #include "core/mapfile/line_reader.h"
 #include "render/palette.h"
 #include "render/picture_messages.h"

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_format.h"
 #include "core/mapfile/map_sections.h"

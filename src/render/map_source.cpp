@@ -2,7 +2,7 @@
 // A map file or a map in memory, opened afresh for each reading.
 #include "render/map_source.h"
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
 
 namespace pw {

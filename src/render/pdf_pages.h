@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/common/problem.h"
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 #include "render/map_source.h"
 #include "render/print_layout.h"
 #include "render/render_options.h"

@@ -2,7 +2,7 @@
 // The picture beside a merged map, drawn and committed with it.
 #include "render/picture_companion.h"
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
 #include "render/picture_messages.h"
 

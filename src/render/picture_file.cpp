@@ -9,7 +9,7 @@
 #include <cmath>
 #include <future>
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
 #include "render/pdf_pages.h"
 #include "render/picture_drawer.h"

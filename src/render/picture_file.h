@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "core/mapfile/output_file.h"
-#include "core/pipeline/safe_output.h"
+#include "core/output/output_file.h"
+#include "core/output/safe_output.h"
 #include "render/map_source.h"
 #include "render/print_layout.h"
 #include "render/render_options.h"

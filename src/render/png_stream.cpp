@@ -8,7 +8,7 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 #include "render/picture_messages.h"
 
 namespace pw {

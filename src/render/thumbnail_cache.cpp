@@ -2,11 +2,6 @@
 // The small pictures kept as PNG files named by a digest of their panel.
 #include "render/thumbnail_cache.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
@@ -16,7 +11,8 @@
 #include <memory>
 #include <string_view>
 
-#include "core/pipeline/safe_output.h"
+#include "core/output/safe_output.h"
+#include "core/system/file_system.h"
 #include "render/map_source.h"
 #include "render/palette.h"
 #include "render/thumbnail.h"
@@ -46,13 +42,8 @@ std::string bytesOf(const QString& path) {
 // True when `path` itself is a folder, not a link to one: the cache never follows a link,
 // which could lead it into a folder of the user's own pictures.
 bool isOwnFolder(const QString& path) {
-    struct stat folder {};
-    return ::lstat(bytesOf(path).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode);
+    return pw::isOwnFolder(bytesOf(path));
 }
-
-struct DirectoryCloser {
-    void operator()(DIR* directory) const { ::closedir(directory); }
-};
 
 }  // namespace
 
@@ -67,17 +58,17 @@ ThumbnailCache::ThumbnailCache(QString folder, QSize box, std::optional<Legend> 
 }
 
 QString ThumbnailCache::entryPath(const std::string& path) const {
-    struct stat file {};
-    if (folder_.isEmpty() || ::stat(path.c_str(), &file) != 0) {
+    const std::optional<FileStatus> file = folder_.isEmpty() ? std::nullopt : statusOf(path);
+    if (!file) {
         return {};
     }
     QCryptographicHash key(QCryptographicHash::Sha1);
     key.addData(QByteArrayView(kPictureVersion));
-    const long long parts[] = {static_cast<long long>(file.st_dev),
-                               static_cast<long long>(file.st_ino),
-                               static_cast<long long>(file.st_size),
-                               static_cast<long long>(file.st_mtim.tv_sec),
-                               static_cast<long long>(file.st_mtim.tv_nsec),
+    const long long parts[] = {static_cast<long long>(file->device),
+                               static_cast<long long>(file->inode),
+                               file->size,
+                               file->modifiedSeconds,
+                               file->modifiedNanoseconds,
                                box_.width(),
                                box_.height()};
     key.addData(QByteArrayView(reinterpret_cast<const char*>(parts), sizeof(parts)));
@@ -107,25 +98,13 @@ QImage ThumbnailCache::keptPicture(const QString& entry) {
         return {};
     }
     // Opened as it is, never through a link; only a regular file is read.
-    const int descriptor =
-        ::open(bytesOf(entry).c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
-        return {};
-    }
-    QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
-        ::close(descriptor);
-        return {};
-    }
-    struct stat opened {};
+    const std::optional<std::string> bytes = readOwnFile(bytesOf(entry));
     QImage kept;
-    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode) ||
-        !kept.loadFromData(file.readAll(), "PNG")) {
+    if (!bytes || !kept.loadFromData(QByteArrayView(*bytes), "PNG")) {
         return {};
     }
     // Its time says when it was last used, for prune().
-    const struct timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
-    ::futimens(descriptor, times);
+    markOwnFileUsed(bytesOf(entry));
     return kept;
 }
 
@@ -137,9 +116,8 @@ void ThumbnailCache::keep(const QString& entry, const QImage& picture) const {
     }
     // The safe save follows a link in the entry's place; the cache writes only its own
     // folder's own files.
-    struct stat there {};
-    if (!isOwnFolder(folder_) ||
-        (::lstat(bytesOf(entry).c_str(), &there) == 0 && !S_ISREG(there.st_mode))) {
+    const std::optional<FileStatus> there = statusOf(bytesOf(entry), false);
+    if (!isOwnFolder(folder_) || (there && !there->regular)) {
         return;
     }
     // Through the safe save, so that a picture is there whole or not at all.
@@ -155,25 +133,8 @@ void ThumbnailCache::prune() const {
         return;
     }
     // The folder as it is, not through a link; its own entries only, links among them left.
-    const int descriptor =
-        ::open(bytesOf(folder_).c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (descriptor < 0) {
-        return;
-    }
-    const std::unique_ptr<DIR, DirectoryCloser> folder(::fdopendir(descriptor));
-    if (!folder) {
-        ::close(descriptor);
-        return;
-    }
     const std::time_t unusedSince = std::time(nullptr) - std::time_t{kUnusedDays} * 24 * 60 * 60;
-    while (const dirent* entry = ::readdir(folder.get())) {
-        struct stat picture {};
-        if (isEntryName(entry->d_name) &&
-            ::fstatat(descriptor, entry->d_name, &picture, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(picture.st_mode) && picture.st_mtim.tv_sec < unusedSince) {
-            ::unlinkat(descriptor, entry->d_name, 0);
-        }
-    }
+    removeOwnFilesUnusedSince(bytesOf(folder_), isEntryName, unusedSince);
 }
 
 }  // namespace pw

@@ -31,7 +31,7 @@
 #include <sstream>
 
 #include "cli/cli_options.h"
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/names.h"
 #include "test_support.h"
 

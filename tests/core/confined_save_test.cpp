@@ -12,9 +12,9 @@
 #include <thread>
 
 #include "core/common/messages.h"
-#include "core/pipeline/held_folder.h"
 #include "core/pipeline/save_pipeline.h"
 #include "core/setup/setup_run.h"
+#include "core/system/held_folder.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

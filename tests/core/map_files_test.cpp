@@ -9,7 +9,7 @@
 
 #include <charconv>
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"

@@ -20,8 +20,8 @@
 #include <iostream>
 #include <map>
 
-#include "core/common/file_place.h"
 #include "core/pipeline/joined_map.h"
+#include "core/system/file_place.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

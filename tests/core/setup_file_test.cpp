@@ -10,7 +10,7 @@
 #include <QDir>
 
 #include "core/mapfile/direction.h"
-#include "core/setup/setup_paths.h"
+#include "core/setup/setup_places.h"
 #include "test_support.h"
 
 namespace {

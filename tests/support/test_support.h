@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 #include "core/pipeline/pipeline_host.h"
 
 namespace pw::test {

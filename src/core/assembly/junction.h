@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The junction fix-up: how L/R marks change the rows of layer b where sources meet.
 #pragma once
 
 #include <cstddef>

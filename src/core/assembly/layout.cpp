@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The three layouts as one table of rules, and the shape of slots a merge fills.
 #include "core/assembly/layout.h"
 
 namespace pw {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The writer that streams the joined map from its sources, section by section.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One merge of one layout: its sources opened and checked, then written as one map.
 #include "core/assembly/merge_job.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a merge is asked to join: its layout, map set, direction and slots.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One source map while a merge reads it.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The language chosen from the environment and the translations installed for it.
 #include "core/common/languages.h"
 
 #include <QCoreApplication>
@@ -87,10 +88,9 @@ void installTranslations(QCoreApplication& app, const QStringList& languages,
 }
 
 void installTranslations(QCoreApplication& app) {
-    installTranslations(app, wantedLanguages([](const char* name) {
-                            return qEnvironmentVariable(name);
-                        }),
-                        translationsFolder());
+    installTranslations(
+        app, wantedLanguages([](const char* name) { return qEnvironmentVariable(name); }),
+        translationsFolder());
 }
 
 }  // namespace pw

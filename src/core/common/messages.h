@@ -1,19 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The messages of the core and those every layer shares, worded once and translated.
 #pragma once
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/assembly/layout.h"
+namespace pw {
+
+// The translation context of every text below: lupdate files them under "Messages".
+class Messages {
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+};
+
+}  // namespace pw
 
 namespace pw::messages {
 
-// Every text the program composes for the user, worded in one place: errors, successes,
-// reasons and status lines, and the captions of commands the dialogs make themselves.
-// Captions of controls laid out in templates stay there. `name` is a source's file name as
-// the user chose it, `path` a path as given, `reason` the system's words for a failure.
+// A text marked with QT_TRANSLATE_NOOP("Messages", ...) (the k... constants below) in the
+// language shown, as UTF-8 bytes.
+std::string translated(const char* source);
+
+// Errors, successes, reasons and status lines, each a whole sentence translated with its
+// placeholders; what lists layouts, map sets or directions lies beside them in the core. `name` is
+// a source's file name as the user chose it, `path` a path as given, `reason` the system's words
+// for a failure.
 
 // The slots' checks and the merge; `slotName` as LayoutShape::slotName gives it.
 std::string noFileSelected(const std::string& slotName);
@@ -22,20 +35,25 @@ std::string noVersion(const std::string& name);
 std::string submap(const std::string& name, std::int32_t version);
 std::string noMapSize(const std::string& name);
 std::string invalidSize(const std::string& name, std::int32_t length, std::int32_t height);
-// `what` is "height" or "length"; `expected` is the first source's, `found` this one's.
-std::string sizeMismatch(const char* what, const std::string& name, const std::string& firstName,
-                         std::int32_t expected, std::int32_t found);
+// `expected` is the first source's, `found` this one's.
+std::string heightMismatch(const std::string& name, const std::string& firstName,
+                           std::int32_t expected, std::int32_t found);
+std::string lengthMismatch(const std::string& name, const std::string& firstName,
+                           std::int32_t expected, std::int32_t found);
 std::string endsEarly(const std::string& name);
 std::string lettersOutOfOrder(const std::string& name);
 std::string unableToRead(const std::string& name);
-// A layout handed a number of sources it does not take.
-std::string countNotTaken(Layout layout, int count);
+// A layout (named as the command line spells it) handed a number of sources it does not
+// take; `counts` are the ones it takes, as core/assembly/layout_choices.h words them.
+std::string countNotTaken(std::string_view layout, const std::string& counts, int count);
 
 // The output (a map, a picture, a setup) cannot be made or written; `reason` is the system's.
 std::string unableToCreate(const std::string& path, const std::string& reason);
 std::string unableToWrite(const std::string& path, const std::string& reason);
-inline constexpr std::string_view kMapCreated = "New map file created successfully";
-inline constexpr std::string_view kMapFilesNotFound = "ERROR searchinng for Map files";
+inline constexpr char kMapCreated[] =
+    QT_TRANSLATE_NOOP("Messages", "New map file created successfully");
+inline constexpr char kMapFilesNotFound[] =
+    QT_TRANSLATE_NOOP("Messages", "ERROR searchinng for Map files");
 
 // Reasons and status lines.
 // A map's size as the messages give it: "X = 32 Y = 20".
@@ -43,12 +61,12 @@ std::string sizeText(std::int32_t length, std::int32_t height);
 // A message without its "ERROR: ", for a tooltip or a usage error rather than an error box.
 std::string reasonOf(std::string message);
 
-// The choices of a name, as usage errors and setup problems list them: "a, b or c".
+// The choices of a name, as usage errors and setup problems list them: "a, b or c". The
+// lists of layouts, counts, map sets and directions are worded beside their concepts
+// (core/assembly/layout_choices.h, core/mapfile/keyword_choices.h).
 std::string oneOf(const std::vector<std::string>& names);
-std::string layoutChoices();                         // "top-to-bottom, end-to-end or composite"
-std::string mapSetChoices();                         // "ironfall or emberline"
-std::string directionChoices();                      // "N, NE, E, SE, S, SW, W, NW or 0 to 7"
-std::string countChoices(const CountRange& counts);  // "2 to 4", "2 or 3", "4, 6 or 8"
+// "2 to 4" for a run of more than two counts.
+std::string countSpan(int first, int last);
 
 // Setup files. Every problem with one reads "ERROR: setup FILE: WHAT"; `file` is the
 // setup's path as the user gave it, escaped here (escapedName).
@@ -60,11 +78,24 @@ std::string newerFormat(int format, int known);
 std::string badFormat();
 std::string missing(const std::string& where, const char* key);
 std::string unknownKey(const std::string& where, const std::string& key);
-std::string wrongType(const std::string& where, const char* key, const char* type);
-std::string unknownLayout(const std::string& text);
-std::string unknownMapSet(const std::string& text);
-std::string unknownDirection(const std::string& text);
-std::string slotCount(Layout layout, int count);
+// `rule` is one of the k...Rule sentences below, its %1 the key.
+std::string wrongType(const std::string& where, const char* key, const char* rule);
+inline constexpr char kStringRule[] = QT_TRANSLATE_NOOP("Messages", "%1 must be a string");
+inline constexpr char kWholeNumberRule[] =
+    QT_TRANSLATE_NOOP("Messages", "%1 must be a whole number");
+inline constexpr char kNumberRule[] = QT_TRANSLATE_NOOP("Messages", "%1 must be a number");
+inline constexpr char kTrueOrFalseRule[] =
+    QT_TRANSLATE_NOOP("Messages", "%1 must be true or false");
+inline constexpr char kObjectRule[] = QT_TRANSLATE_NOOP("Messages", "%1 must be an object");
+inline constexpr char kListRule[] = QT_TRANSLATE_NOOP("Messages", "%1 must be a list");
+// `choices` as the command line lists them.
+std::string unknownLayout(const std::string& text, const std::string& choices);
+std::string unknownMapSet(const std::string& text, const std::string& choices);
+std::string unknownDirection(const std::string& text, const std::string& choices);
+// As countNotTaken, of a setup's slots.
+std::string slotCount(std::string_view layout, const std::string& counts, int count);
+// Where in a setup a problem lies: "slot 2" (numbered from 1).
+std::string slotPlace(int slot);
 std::string slotNotObject(int slot);
 std::string badMark(int slot, const std::string& text);
 std::string twoPanels(int slot);
@@ -100,13 +131,14 @@ std::string nameNotUtf8(const std::string& name);
 std::string mapSetFolderUnreadable(const std::string& path, const std::string& reason);
 
 // Reasons of a refused output, where the system has none of its own.
-inline constexpr const char kNotRegularFile[] = "Not a regular file";
-inline constexpr const char kNameNotUtf8[] = "File name is not valid UTF-8";
-inline constexpr const char kForeignLink[] =
-    "Not following a link that another user left in a shared folder";
+inline constexpr char kNotRegularFile[] = QT_TRANSLATE_NOOP("Messages", "Not a regular file");
+inline constexpr char kNameNotUtf8[] =
+    QT_TRANSLATE_NOOP("Messages", "File name is not valid UTF-8");
+inline constexpr char kForeignLink[] =
+    QT_TRANSLATE_NOOP("Messages", "Not following a link that another user left in a shared folder");
 // A save confined to a setup's folder whose file or folder changed after the plan.
-inline constexpr const char kPlaceChanged[] =
-    "the file or a folder on its way changed after the setup was checked";
+inline constexpr char kPlaceChanged[] = QT_TRANSLATE_NOOP(
+    "Messages", "the file or a folder on its way changed after the setup was checked");
 
 // A map whose row holds more than blanks past its length is damaged, like one that ends
 // early.

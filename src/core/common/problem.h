@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The value an operation that fails returns: the message and the slot it concerns.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// How every layer turns a translated text into the bytes it shows.
 #include "core/common/translated_text.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,8 @@ QString counted(const char* context, int count, const char* one, const char* man
     const QString translated = QCoreApplication::translate(context, many, nullptr, count);
     const QString number = QString::number(count);
     // translate() gives the source back, its %n filled, when no translation has it.
-    const bool untranslated = translated == QString::fromUtf8(many).replace(QStringLiteral("%n"), number);
+    const bool untranslated =
+        translated == QString::fromUtf8(many).replace(QStringLiteral("%n"), number);
     if (untranslated && count == 1) {
         return QString::fromUtf8(one).replace(QStringLiteral("%n"), number);
     }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The directions a joined map's top edge may face, by index and by name.
 #pragma once
 
 #include <array>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one reader of a map file's lines, numbers and rows.
 #include "core/mapfile/line_reader.h"
 
 #include <QBuffer>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one reader of a map file's lines, numbers and rows.
 #pragma once
 
 #include <QByteArray>
@@ -11,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/common/regular_file.h"
+#include "core/system/regular_file.h"
 
 class QIODevice;
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one writer of a map file's lines, buffered, its first failure remembered.
 #include "core/mapfile/line_writer.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstring>
 
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw {
 namespace {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one writer of a map file's lines, buffered, its first failure remembered.
 #pragma once
 
 #include <cstdint>

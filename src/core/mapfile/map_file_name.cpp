@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a map file's name tells: its mark and its number label.
 #include "core/mapfile/map_file_name.h"
 
 #include <algorithm>

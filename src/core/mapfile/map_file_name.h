@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What a map file's name tells: its mark and its number label.
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The map format's constants.
 #pragma once
 
 #include <cstdint>

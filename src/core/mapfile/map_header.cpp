@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one reader of a map's version and size lines.
 #include "core/mapfile/map_header.h"
 
 #include "core/common/messages.h"
@@ -47,12 +48,10 @@ std::optional<Problem> checkSize(const MapHeader& header, const std::string& nam
 std::optional<Problem> checkSameSize(const MapHeader& header, const std::string& name,
                                      const MapHeader& first, const std::string& firstName) {
     if (header.height != first.height) {
-        return Problem{
-            messages::sizeMismatch("height", name, firstName, first.height, header.height)};
+        return Problem{messages::heightMismatch(name, firstName, first.height, header.height)};
     }
     if (header.length != first.length) {
-        return Problem{
-            messages::sizeMismatch("length", name, firstName, first.length, header.length)};
+        return Problem{messages::lengthMismatch(name, firstName, first.length, header.length)};
     }
     return std::nullopt;
 }

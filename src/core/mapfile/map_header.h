@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one reader of a map's version and size lines.
 #pragma once
 
 #include <cstdint>

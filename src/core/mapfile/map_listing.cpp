@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where the map-set folders are found and which map files they list.
 #include "core/mapfile/map_listing.h"
-
-#include <dirent.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,10 +11,11 @@
 #include <memory>
 #include <set>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/map_set.h"
 #include "core/mapfile/names.h"
+#include "core/system/file_system.h"
 
 namespace pw {
 namespace {
@@ -42,22 +40,6 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return folder.ends_with('/') ? folder + name : folder + '/' + name;
 }
 
-// Why `folder` cannot be both read and searched, in the system's words: nullopt when it
-// can, an empty reason when nothing is there (no fault: most roots hold no map set).
-std::optional<std::string> unsearchable(const std::string& folder) {
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0) {
-        return errno == ENOENT ? std::string() : std::string(std::strerror(errno));
-    }
-    if (!S_ISDIR(info.st_mode)) {
-        return std::string(std::strerror(ENOTDIR));
-    }
-    if (::access(folder.c_str(), R_OK | X_OK) != 0) {
-        return std::string(std::strerror(errno));
-    }
-    return std::nullopt;
-}
-
 void noteUnreadable(std::vector<std::string>* notes, const std::string& folder,
                     const std::string& reason) {
     if (notes != nullptr) {
@@ -69,10 +51,6 @@ bool hasMapSuffix(std::string_view name) {
     // A file named ".map" alone has no name before its suffix.
     return hasSuffixIgnoringCase(name, kMapSuffix);
 }
-
-struct ClosedDir {
-    void operator()(DIR* dir) const { ::closedir(dir); }
-};
 
 }  // namespace
 
@@ -140,28 +118,15 @@ std::optional<std::vector<ListedMap>> listMapSet(const std::vector<std::string>&
 
 std::optional<std::vector<std::string>> listMapFiles(const std::string& folder,
                                                      std::string* reason) {
-    std::optional<std::string> problem = unsearchable(folder);
-    const std::unique_ptr<DIR, ClosedDir> dir(problem ? nullptr : ::opendir(folder.c_str()));
-    if (!problem && !dir) {
-        problem = std::strerror(errno);
-    }
-    if (problem) {
+    std::string problem;
+    std::optional<std::vector<std::string>> names = regularFilesIn(folder, hasMapSuffix, problem);
+    if (!names) {
         if (reason != nullptr) {
-            *reason = problem->empty() ? std::strerror(ENOENT) : *problem;
+            *reason = problem;
         }
         return std::nullopt;
     }
-    std::vector<std::string> names;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string_view name = entry->d_name;
-        struct stat target {};
-        // Followed links included: a fifo, a device or a folder is never offered.
-        if (hasMapSuffix(name) && ::fstatat(::dirfd(dir.get()), entry->d_name, &target, 0) == 0 &&
-            S_ISREG(target.st_mode)) {
-            names.emplace_back(name);
-        }
-    }
-    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    std::sort(names->begin(), names->end(), lessIgnoringCase);
     return names;
 }
 

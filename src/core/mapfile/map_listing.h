@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where the map-set folders are found and which map files they list.
 #pragma once
 
 #include <optional>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one walk through a map's grids, layer blocks and labels.
 #include "core/mapfile/map_sections.h"
 
 #include "core/common/messages.h"

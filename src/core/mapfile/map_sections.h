@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one walk through a map's grids, layer blocks and labels.
 #pragma once
 
 #include <algorithm>

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The map sets: their names, folders, dialog captions and tally bases.
 #include "core/mapfile/map_set.h"
+
+#include <QtGlobal>
 
 #include "core/mapfile/names.h"
 
 namespace pw {
 namespace {
 constexpr MapSetInfo kMapSets[kMapSetCount] = {
-    {"Ironfall", "Irfmaps", "Ironfall map files selection", 1251},
-    {"Emberline", "Embrmaps", "Embr map files selection", 1811},
+    {"Ironfall", "Irfmaps", QT_TRANSLATE_NOOP("MapSet", "Ironfall map files selection"), 1251},
+    {"Emberline", "Embrmaps", QT_TRANSLATE_NOOP("MapSet", "Embr map files selection"), 1811},
 };
 }
 

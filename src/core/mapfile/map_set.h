@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The map sets: their names, folders, dialog captions and tally bases.
 #pragma once
 
 #include <optional>
@@ -11,7 +12,7 @@ namespace pw {
 struct MapSetInfo {
     const char* name;         // "Ironfall"
     const char* folder;       // the map-set folder below the program folder
-    const char* dialogTitle;  // caption of the composer dialogs
+    const char* dialogTitle;  // caption of the composer dialogs, translated in context "MapSet"
     int base;                 // the map-set base of the tally arithmetic
 };
 

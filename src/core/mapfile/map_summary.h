@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A map file's header as the slot lists show it, or why it cannot be a source.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// How names are compared: ASCII, without regard to letter case.
 #pragma once
 
 #include <string_view>

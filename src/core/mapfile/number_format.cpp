@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Label coordinates printed as the map format prints them, in any locale.
 #include "core/mapfile/number_format.h"
 
 #include <charconv>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A request joined in memory for the preview, empty panels standing for failed slots.
 #include "core/pipeline/joined_map.h"
 
 #include "core/assembly/merge_job.h"
 #include "core/mapfile/line_writer.h"
-#include "core/pipeline/memory_output.h"
+#include "core/output/memory_output.h"
 
 namespace pw {
 namespace {

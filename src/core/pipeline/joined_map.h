@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A request joined in memory for the preview, empty panels standing for failed slots.
 #pragma once
 
 #include <QByteArray>

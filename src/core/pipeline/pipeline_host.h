@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the save pipeline needs from whoever runs it.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 
 namespace pw {
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The save pipeline: checks, the merge, its companion pictures, commits together.
 #include "core/pipeline/save_pipeline.h"
 
+#include "core/assembly/layout_choices.h"
 #include "core/assembly/merge_job.h"
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/line_writer.h"
 
 namespace pw {
@@ -108,7 +110,7 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
     if (!committed) {
         return writeFailed();
     }
-    host.reportSuccess(std::string(messages::kMapCreated));
+    host.reportSuccess(messages::translated(messages::kMapCreated));
     return SaveOutcome::Saved;
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The save pipeline: checks, the merge, its companion pictures, commits together.
 #pragma once
 
 #include <QByteArray>
@@ -8,8 +9,8 @@
 
 #include "core/assembly/map_writer.h"
 #include "core/assembly/merge_request.h"
+#include "core/output/safe_output.h"
 #include "core/pipeline/pipeline_host.h"
-#include "core/pipeline/safe_output.h"
 
 namespace pw {
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A source map read through as Save Map reads it, writing nothing.
 #include "core/pipeline/source_check.h"
 
 #include "core/assembly/merge_job.h"
 #include "core/common/messages.h"
 #include "core/mapfile/line_writer.h"
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw {
 std::optional<Problem> checkSourceWhole(const std::string& path, const std::string& name) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A source map read through as Save Map reads it, writing nothing.
 #pragma once
 
 #include <optional>

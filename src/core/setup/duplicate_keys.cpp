@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Keys given twice in a setup's JSON text, found before Qt's reader drops one.
 #include "core/setup/duplicate_keys.h"
 
 #include <set>
 #include <vector>
+
+#include "core/common/messages.h"
 
 namespace pw {
 namespace {
@@ -45,7 +48,7 @@ std::string readString(const QByteArray& json, qsizetype& at) {
 // How the setup's messages name where a level lies.
 std::string whereOf(const std::vector<Level>& levels) {
     if (levels.size() == 3 && !levels[1].object && levels[0].key == "slots") {
-        return "slot " + std::to_string(levels[1].index + 1);
+        return messages::setup::slotPlace(levels[1].index + 1);
     }
     if (levels.size() == 2 && levels[0].key == "picture") {
         return "picture";

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Keys given twice in a setup's JSON text, found before Qt's reader drops one.
 #pragma once
 
 #include <QByteArray>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A setup: what a setup file holds, as one value.
 #pragma once
 
 #include <optional>

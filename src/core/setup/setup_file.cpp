@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Setup files read from and written as JSON.
 #include "core/setup/setup_file.h"
 
 #include <QJsonArray>
@@ -9,12 +10,14 @@
 #include <initializer_list>
 #include <type_traits>
 
+#include "core/assembly/layout_choices.h"
 #include "core/common/messages.h"
-#include "core/common/regular_file.h"
 #include "core/mapfile/direction.h"
+#include "core/mapfile/keyword_choices.h"
 #include "core/mapfile/map_set.h"
-#include "core/pipeline/safe_output.h"
+#include "core/output/safe_output.h"
 #include "core/setup/duplicate_keys.h"
+#include "core/system/regular_file.h"
 
 namespace pw {
 namespace {
@@ -100,7 +103,7 @@ class ObjectReader {
             return std::nullopt;
         }
         if (!value.isString()) {
-            fail(text::wrongType(where_, name, "a string"));
+            fail(text::wrongType(where_, name, text::kStringRule));
             return std::nullopt;
         }
         // Neither names a file: the system ends a name at a NUL, and a lone surrogate has
@@ -121,7 +124,7 @@ class ObjectReader {
     std::optional<int> wholeNumber(const char* name) {
         const std::optional<double> number = this->number(name);
         if (number && (*number != std::floor(*number) || std::abs(*number) > 1e9)) {
-            fail(text::wrongType(where_, name, "a whole number"));
+            fail(text::wrongType(where_, name, text::kWholeNumberRule));
             return std::nullopt;
         }
         return number ? std::optional(static_cast<int>(*number)) : std::nullopt;
@@ -129,14 +132,14 @@ class ObjectReader {
     std::optional<double> number(const char* name) {
         const QJsonValue value = object_.value(key(name));
         if (!value.isUndefined() && !value.isDouble()) {
-            fail(text::wrongType(where_, name, "a number"));
+            fail(text::wrongType(where_, name, text::kNumberRule));
         }
         return value.isDouble() ? std::optional(value.toDouble()) : std::nullopt;
     }
     std::optional<bool> truth(const char* name) {
         const QJsonValue value = object_.value(key(name));
         if (!value.isUndefined() && !value.isBool()) {
-            fail(text::wrongType(where_, name, "true or false"));
+            fail(text::wrongType(where_, name, text::kTrueOrFalseRule));
         }
         return value.isBool() ? std::optional(value.toBool()) : std::nullopt;
     }
@@ -163,7 +166,7 @@ std::optional<SetupSlot> readSlot(const QJsonValue& value, int slot, std::string
         return std::nullopt;
     }
     const QJsonObject object = value.toObject();
-    ObjectReader in(object, "slot " + std::to_string(slot + 1), problem);
+    ObjectReader in(object, text::slotPlace(slot + 1), problem);
     in.allowOnly({kFile, kMapSetFile, kMark});
     SetupSlot read;
     const std::optional<std::string> mark = in.string(kMark, true);
@@ -221,7 +224,7 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
         if (known) {
             setup.layout = *known;
         } else {
-            in.fail(text::unknownLayout(*layout));
+            in.fail(text::unknownLayout(*layout, messages::layoutChoices()));
         }
     }
     if (const std::optional<std::string> mapSet = in.string(kMapSet, false)) {
@@ -229,7 +232,7 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
         if (known) {
             setup.mapSetIndex = *known;
         } else {
-            in.fail(text::unknownMapSet(*mapSet));
+            in.fail(text::unknownMapSet(*mapSet, messages::mapSetChoices()));
         }
     }
     if (const std::optional<std::string> direction = in.string(kDirection, false)) {
@@ -237,13 +240,13 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
         if (known) {
             setup.direction = *known;
         } else {
-            in.fail(text::unknownDirection(*direction));
+            in.fail(text::unknownDirection(*direction, messages::directionChoices()));
         }
     }
     setup.output = in.path(kOutput, false).value_or("");
     const QJsonValue picture = object.value(key(kPicture));
     if (!picture.isUndefined() && !picture.isObject()) {
-        in.fail(text::wrongType("", kPicture, "an object"));
+        in.fail(text::wrongType("", kPicture, text::kObjectRule));
     } else if (picture.isObject() && !in.failed()) {
         const QJsonObject pictureObject = picture.toObject();
         ObjectReader pictureIn(pictureObject, kPicture, problem);
@@ -265,14 +268,16 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::string& problem) 
     if (slots.isUndefined()) {
         in.fail(text::missing("", kSlots));
     } else if (!slots.isArray()) {
-        in.fail(text::wrongType("", kSlots, "a list"));
+        in.fail(text::wrongType("", kSlots, text::kListRule));
     }
     if (in.failed()) {
         return std::nullopt;
     }
     const QJsonArray list = slots.toArray();
     if (!shapeFor(setup.layout, static_cast<int>(list.size()))) {
-        problem = text::slotCount(setup.layout, static_cast<int>(list.size()));
+        problem = text::slotCount(layoutName(setup.layout),
+                                  messages::countChoices(countRange(setup.layout)),
+                                  static_cast<int>(list.size()));
         return std::nullopt;
     }
     for (qsizetype i = 0; i < list.size(); ++i) {

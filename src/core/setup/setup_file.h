@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Setup files read from and written as JSON.
 #pragma once
 
 #include <QByteArray>
@@ -6,7 +7,7 @@
 #include <string>
 
 #include "core/common/problem.h"
-#include "core/pipeline/safe_output.h"
+#include "core/output/safe_output.h"
 #include "core/setup/setup.h"
 
 namespace pw {

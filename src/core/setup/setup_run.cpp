@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A run of setups planned as a whole before anything is written.
 #include "core/setup/setup_run.h"
 
 #include <algorithm>
 #include <map>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/names.h"
-#include "core/pipeline/safe_output.h"
+#include "core/output/confined_output.h"
+#include "core/output/safe_output.h"
 #include "core/setup/setup.h"
 #include "core/setup/setup_file.h"
-#include "core/setup/setup_paths.h"
+#include "core/setup/setup_places.h"
 
 namespace pw {
 namespace {

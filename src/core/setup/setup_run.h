@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A run of setups planned as a whole before anything is written.
 #pragma once
 
 #include <memory>
@@ -7,11 +8,11 @@
 #include <vector>
 
 #include "core/assembly/merge_request.h"
-#include "core/common/file_place.h"
 #include "core/common/problem.h"
-#include "core/mapfile/output_file.h"
-#include "core/pipeline/held_folder.h"
+#include "core/output/output_file.h"
 #include "core/setup/setup.h"
+#include "core/system/file_place.h"
+#include "core/system/held_folder.h"
 
 namespace pw {
 

@@ -2,8 +2,9 @@
 // The dialogs' own texts, translated in the context "DialogTexts".
 #include "gui/common/dialog_texts.h"
 
-#include "core/common/file_path.h"
+#include "core/assembly/layout_choices.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/common/translated_text.h"
 
 namespace pw::gui {

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include "core/common/messages.h"
 #include "core/mapfile/map_set.h"
@@ -93,13 +94,12 @@ void ComposerDialog::resizeEvent(QResizeEvent* event) {
 
 void ComposerDialog::onInitDialog() {
     if (const MapSetInfo* mapSet = mapSetInfo(mapSetIndex())) {
-        setWindowTitle(QString::fromLatin1(mapSet->dialogTitle));
+        setWindowTitle(QCoreApplication::translate("MapSet", mapSet->dialogTitle));
     }
     grid_->open(mapSetIndex(), [this](QComboBox& list) {
         if (!lists_->fill(list)) {
-            const std::string_view notFound = messages::kMapFilesNotFound;
-            environment_.prompts->showError(this,
-                                            QString::fromUtf8(notFound.data(), notFound.size()));
+            environment_.prompts->showError(
+                this, QString::fromStdString(messages::translated(messages::kMapFilesNotFound)));
         }
     });
     grid_->show(model_->composition());

@@ -2,7 +2,7 @@
 // A slot as it changes when the user chooses a name in it.
 #include "gui/composer/composition.h"
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/map_file_name.h"
 
 namespace pw::gui {

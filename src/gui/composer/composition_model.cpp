@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QUndoStack>
 
-#include "core/common/file_path.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/direction.h"
-#include "core/setup/setup_paths.h"
+#include "core/setup/setup_places.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/setup_composition.h"

@@ -10,8 +10,8 @@
 #include <QPixmap>
 #include <QtMath>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 #include "core/pipeline/source_check.h"
 #include "gui/composer/map_file_scanner.h"
 #include "gui/composer/panel_icon.h"

@@ -4,9 +4,9 @@
 
 #include <QFileInfo>
 
-#include "core/common/file_place.h"
 #include "core/mapfile/map_file_name.h"
-#include "core/setup/setup_paths.h"
+#include "core/setup/setup_places.h"
+#include "core/system/file_place.h"
 #include "gui/composer/map_list_model.h"
 
 namespace pw::gui {

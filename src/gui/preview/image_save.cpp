@@ -7,9 +7,9 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
-#include "core/pipeline/memory_output.h"
+#include "core/common/path_bytes.h"
+#include "core/output/memory_output.h"
 #include "core/pipeline/save_pipeline.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"

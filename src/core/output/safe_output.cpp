@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/pipeline/safe_output.h"
-
-#include <fcntl.h>
-#include <unistd.h>
+// The safe save of a file by its path, over QSaveFile.
+#include "core/output/safe_output.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 
-#include "core/common/file_path.h"
-#include "core/common/file_place.h"
 #include "core/common/messages.h"
-#include "core/pipeline/held_folder.h"
+#include "core/common/path_bytes.h"
+#include "core/system/file_place.h"
+#include "core/system/file_system.h"
+#include "core/system/held_folder.h"
 
 namespace pw {
 namespace {
@@ -60,7 +59,7 @@ class SafeOutput final : public OutputFile {
     bool commit() override {
         // QSaveFile syncs before it renames, but passes over a failed sync; a disk that
         // fills up late (delayed allocation, network file systems) says so only here.
-        if (::fsync(file_.handle()) != 0) {
+        if (!syncFile(file_.handle())) {
             reason_ = std::strerror(errno);
             return false;
         }
@@ -68,7 +67,7 @@ class SafeOutput final : public OutputFile {
     }
     // The second name is made where the links led when the save began.
     bool commitKeepingReplaced() override {
-        replaced_.keep(AT_FDCWD, path_);
+        replaced_.keep(currentFolder(), path_);
         if (!commit()) {
             replaced_.release();
             return false;
@@ -85,7 +84,7 @@ class SafeOutput final : public OutputFile {
         return reason_.empty() ? file_.errorString().toStdString() : reason_;
     }
     bool sync() override {
-        if (!file_.flush() || ::fsync(file_.handle()) != 0) {
+        if (!file_.flush() || !syncFile(file_.handle())) {
             reason_ = std::strerror(errno);
             return false;
         }
@@ -111,12 +110,12 @@ class SafeOutput final : public OutputFile {
 std::optional<std::string> refusedTarget(const std::string& path) {
     // A name Qt cannot hold as text would be written under another name.
     if (!pathRoundTrips(path)) {
-        return messages::kNameNotUtf8;
+        return messages::translated(messages::kNameNotUtf8);
     }
     // A link is followed to the file it names, which is the one replaced.
     const FilePlace place = placeOf(path);
     if (path.empty() || (place.exists && !place.regular)) {
-        return messages::kNotRegularFile;
+        return messages::translated(messages::kNotRegularFile);
     }
     if (!place.refusal.empty()) {
         return place.refusal;
@@ -131,7 +130,7 @@ OpenedOutput openDryRunOutput(const std::string& path) {
     // The folder where the file would be made must be there and take a new file; the
     // system's reason for it is the one a real save would meet first.
     const std::string folder = folderOf(placeOf(path).path);
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+    if (!canCreateIn(folder)) {
         return {nullptr, std::strerror(errno)};
     }
     return {std::make_unique<DiscardedOutput>(), {}};

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where a setup's paths lead, and how a setup names its files.
 #pragma once
 
 #include <optional>

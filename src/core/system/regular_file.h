@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The one way a file is opened for reading: only a regular file, never waiting.
 #pragma once
 
 #include <QFile>
@@ -10,7 +11,7 @@ namespace pw {
 // Why a file could not be opened for reading.
 enum class OpenFailure {
     None,
-    NameNotUtf8,  // the path's bytes do not round-trip through Qt (see file_path.h)
+    NameNotUtf8,  // the path's bytes do not round-trip through Qt (see path_bytes.h)
     NotRegular,   // a folder, a fifo, a device, a socket, or a link to one
     Missing,      // nothing of that name (a dangling link included)
     CannotOpen,   // no permission, or another reason of the system

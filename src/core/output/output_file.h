@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The device every output is written through, and the one that keeps nothing.
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// File names as bytes: Qt's text of them, whether they survive it, and how they are shown.
 #pragma once
 
 #include <QString>

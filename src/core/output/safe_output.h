@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The safe save of a file by its path, over QSaveFile.
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where a path leads with every link followed, and the one test of the same file.
 #pragma once
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <deque>
 #include <string>
 
@@ -22,8 +22,8 @@ struct FilePlace {
     std::string path;     // absolute, without links, "." or ".."; empty when nothing leads anywhere
     bool exists = false;  // something is there (dev and ino then name it)
     bool regular = false;  // ... and it is a regular file
-    dev_t device = 0;
-    ino_t inode = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
     // Why nothing may be written there, in the system's words where it has them: a loop of
     // links, a link that another user left in a shared folder, a name longer than the file
     // system takes (or whose temporary name would be). Empty when a write may go ahead.

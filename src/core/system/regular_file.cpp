@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/common/regular_file.h"
+// The one way a file is opened for reading: only a regular file, never waiting.
+#include "core/system/regular_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/common/file_path.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
 
 namespace pw {
 
@@ -18,7 +19,7 @@ OpenedFile openRegularFile(const std::string& path) {
         return {nullptr, OpenFailure::CannotOpen, std::strerror(ENOENT)};
     }
     if (!pathRoundTrips(path)) {
-        return {nullptr, OpenFailure::NameNotUtf8, messages::kNameNotUtf8};
+        return {nullptr, OpenFailure::NameNotUtf8, messages::translated(messages::kNameNotUtf8)};
     }
     // What the path names is looked at before it is opened: opening a device may already
     // do something (rewind a tape, start a watchdog), and opening a fifo waits for a writer.
@@ -29,7 +30,7 @@ OpenedFile openRegularFile(const std::string& path) {
                 std::strerror(error)};
     }
     if (!S_ISREG(target.st_mode)) {
-        return {nullptr, OpenFailure::NotRegular, messages::kNotRegularFile};
+        return {nullptr, OpenFailure::NotRegular, messages::translated(messages::kNotRegularFile)};
     }
     // Non-blocking, and looked at again once open, in case the name was swapped meanwhile.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -39,7 +40,7 @@ OpenedFile openRegularFile(const std::string& path) {
     struct stat opened {};
     if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(fd);
-        return {nullptr, OpenFailure::NotRegular, messages::kNotRegularFile};
+        return {nullptr, OpenFailure::NotRegular, messages::translated(messages::kNotRegularFile)};
     }
     auto file = std::make_unique<QFile>();
     // The reader buffers on its own; Qt's buffer would only copy every byte once more.

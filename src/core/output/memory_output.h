@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// An output kept in memory: the preview's join and the map a picture is drawn from.
 #pragma once
 
 #include <QByteArray>
 #include <atomic>
 
-#include "core/mapfile/output_file.h"
+#include "core/output/output_file.h"
 
 namespace pw {
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/common/file_place.h"
+// Where a path leads with every link followed, and the one test of the same file.
+#include "core/system/file_place.h"
 
 #include <limits.h>
 #include <sys/stat.h>
@@ -97,7 +98,7 @@ FilePlace placeOf(const std::string& path) {
             struct stat folder {};
             if (::stat(at.c_str(), &folder) == 0 && isForeignLink(folder, found)) {
                 place.path = next;
-                place.refusal = messages::kForeignLink;
+                place.refusal = messages::translated(messages::kForeignLink);
                 return place;
             }
             std::vector<char> target(PATH_MAX + 1);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/common/file_path.h"
+// File names as bytes: Qt's text of them, whether they survive it, and how they are shown.
+#include "core/common/path_bytes.h"
 
 #include <QFile>
 #include <algorithm>

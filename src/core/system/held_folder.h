@@ -1,39 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The system calls of a save confined to a folder held open, and of keeping what it replaces.
 #pragma once
 
-// The system calls of a save, kept together: a folder held open from the moment it is
-// checked, files saved beneath it by descriptor (resolved by the kernel, made under a
-// temporary name in the folder found and renamed into place there), so that no link,
-// rename or folder swapped between the check and the write moves the write elsewhere; a
-// replaced file kept aside under a second name until the save is settled; and no execute
-// bit on anything a save writes.
+// A folder held open from the moment it is checked, files saved beneath it by descriptor
+// (resolved by the kernel, made under a temporary name in the folder found and renamed into
+// place there), so that no link, rename or folder swapped between the check and the write
+// moves the write elsewhere; a replaced file kept aside under a second name until the save
+// is settled; and no execute bit on anything a save writes.
 
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "core/common/file_place.h"
-#include "core/mapfile/output_file.h"
+#include "core/system/file_place.h"
+#include "core/system/file_system.h"
 
 namespace pw {
-
-// An open descriptor, closed with its owner. Moves only.
-class Descriptor {
-  public:
-    Descriptor() = default;
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
-    Descriptor& operator=(Descriptor&& other) noexcept;
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor();
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    int release();
-
-  private:
-    int fd_ = -1;
-};
 
 // A folder held open, as a plan checked it; the writes it confines resolve beneath it.
 struct HeldFolder {
@@ -58,12 +40,16 @@ void allowManyHeldFolders();
 // cannot be opened or is no longer the folder `folder` saw.
 std::shared_ptr<const HeldFolder> holdFolder(const FilePlace& folder, std::string& reason);
 
-// A file saved beneath a held folder: `beneath` is its path below the folder, `planned`
-// what the plan found there. The save is refused when the path leads out of the folder or
-// finds another file than the plan did (one where there was none, or none where there was
-// one); a dry run makes nothing and says whether the folder found takes a new file.
-OpenedOutput openBeneath(const HeldFolder& folder, const std::string& beneath,
-                         const FilePlace& planned, bool dryRun);
+// Is the file named `name` in `folder` still what the plan found there (`planned`)? The
+// reason when not; `found` is what is there now.
+std::optional<std::string> changedFrom(int folder, const std::string& name,
+                                       const FilePlace& planned, FileStatus& found);
+
+// Makes a new file beside `target` in `folder` under a temporary name (`target`, a dot and
+// six letters), which `made` receives: with `existing`'s permissions less the execute bits,
+// else as a new file's. Invalid with errno when none can be made.
+Descriptor makeTemporary(int folder, const std::string& target, const FileStatus* existing,
+                         std::string& made);
 
 // A second name of the file that a commit replaces, made in the folder `folder` (a
 // descriptor, or AT_FDCWD with an absolute `name`), so that the commit can be taken back.

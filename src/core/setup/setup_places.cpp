@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/setup/setup_paths.h"
+// Where a setup's paths lead, and how a setup names its files.
+#include "core/setup/setup_places.h"
 
 #include <filesystem>
 
-#include "core/common/file_path.h"
-#include "core/common/file_place.h"
+#include "core/common/path_bytes.h"
 #include "core/mapfile/map_set.h"
+#include "core/system/file_place.h"
 
 namespace pw {
 namespace {
