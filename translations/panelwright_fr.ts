@@ -308,270 +308,270 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
     <name>MapSet</name>
     <message>
         <source>Ironfall map files selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection des fichiers de carte Ironfall</translation>
     </message>
     <message>
         <source>Embr map files selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection des fichiers de carte Embr</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>New map file created successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau fichier de carte créé avec succès</translation>
     </message>
     <message>
         <source>ERROR searchinng for Map files</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR lors de la recherche des fichiers de carte</translation>
     </message>
     <message>
         <source>%1 must be a string</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être une chaîne de caractères</translation>
     </message>
     <message>
         <source>%1 must be a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être un nombre entier</translation>
     </message>
     <message>
         <source>%1 must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être un nombre</translation>
     </message>
     <message>
         <source>%1 must be true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit valoir true ou false</translation>
     </message>
     <message>
         <source>%1 must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être un objet</translation>
     </message>
     <message>
         <source>%1 must be a list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être une liste</translation>
     </message>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>File name is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier n&apos;est pas en UTF-8 valide</translation>
     </message>
     <message>
         <source>Not following a link that another user left in a shared folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Refus de suivre un lien laissé par un autre utilisateur dans un dossier partagé</translation>
     </message>
     <message>
         <source>the file or a folder on its way changed after the setup was checked</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ou un dossier de son chemin a changé après la vérification de la configuration</translation>
     </message>
     <message>
         <source>ERROR: no file selected for Map# %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : aucun fichier choisi pour la carte n° %1</translation>
     </message>
     <message>
         <source>ERROR: unable to open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>ERROR: file %1 has no valid version number</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : le fichier %1 n&apos;a pas de numéro de version valide</translation>
     </message>
     <message>
         <source>ERROR: file %1 is a submap! Version# = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : le fichier %1 est une sous-carte ! N° de version = %2</translation>
     </message>
     <message>
         <source>ERROR: file %1 has no valid map size</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : le fichier %1 n&apos;a pas de taille de carte valide</translation>
     </message>
     <message>
         <source>ERROR: file %1 invalid Map size; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : le fichier %1 a une taille de carte non valide ; %2</translation>
     </message>
     <message>
         <source>ERROR: file %1 height does not match file %2; %3 &lt;&gt; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : la hauteur du fichier %1 ne correspond pas à celle du fichier %2 ; %3 &lt;&gt; %4</translation>
     </message>
     <message>
         <source>ERROR: file %1 length does not match file %2; %3 &lt;&gt; %4</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : la longueur du fichier %1 ne correspond pas à celle du fichier %2 ; %3 &lt;&gt; %4</translation>
     </message>
     <message>
         <source>ERROR: file %1 ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : le fichier %1 se termine trop tôt</translation>
     </message>
     <message>
         <source>ERROR: file %1 has layer letters out of order</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : les lettres de couche du fichier %1 ne sont pas dans l&apos;ordre</translation>
     </message>
     <message>
         <source>ERROR: unable to read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : impossible de lire le fichier %1</translation>
     </message>
     <message>
         <source>ERROR: %1 takes %2 sources, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : %1 accepte %2 sources, pas %3</translation>
     </message>
     <message>
         <source>ERROR: file name %1 is not valid UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : le nom de fichier %1 n&apos;est pas en UTF-8 valide</translation>
     </message>
     <message>
         <source>ERROR: unable to create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : impossible de créer le fichier %1 : %2</translation>
     </message>
     <message>
         <source>ERROR: unable to write file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : impossible d&apos;écrire le fichier %1 : %2</translation>
     </message>
     <message>
         <source>X = %1 Y = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>X = %1 Y = %2</translation>
     </message>
     <message>
         <source>ERROR: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : %1</translation>
     </message>
     <message>
         <source>map-set folder %1 cannot be read: %2; its map files are not listed</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de série de cartes %1 ne peut pas être lu : %2 ; ses fichiers de carte ne sont pas listés</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>ERROR: setup %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : configuration %1 : %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2 : %3</translation>
     </message>
     <message>
         <source>not a setup (expected a JSON object)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une configuration (objet JSON attendu)</translation>
     </message>
     <message>
         <source>format %1 was written by a newer version of the program; this one reads format %2 and older</source>
-        <translation type="unfinished"></translation>
+        <translation>le format %1 a été écrit par une version plus récente du programme ; celle-ci lit le format %2 et les plus anciens</translation>
     </message>
     <message>
         <source>&quot;format&quot; must be a whole number from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;format&quot; doit être un nombre entier à partir de 1</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il manque %1</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue %1</translation>
     </message>
     <message>
         <source>unknown layout %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>disposition inconnue %1 (%2)</translation>
     </message>
     <message>
         <source>unknown map set %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>série de cartes inconnue %1 (%2)</translation>
     </message>
     <message>
         <source>unknown direction %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>orientation inconnue %1 (%2)</translation>
     </message>
     <message>
         <source>%1 takes %2 slots, not %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accepte %2 emplacements, pas %3</translation>
     </message>
     <message>
         <source>slot %1 must be an object</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;emplacement %1 doit être un objet</translation>
     </message>
     <message>
         <source>slot %1: mark %2 is not L, R or none</source>
-        <translation type="unfinished"></translation>
+        <translation>emplacement %1 : la marque %2 n&apos;est ni L, ni R, ni none</translation>
     </message>
     <message>
         <source>slot %1: both &quot;file&quot; and &quot;mapSetFile&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>emplacement %1 : à la fois &quot;file&quot; et &quot;mapSetFile&quot;</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est vide</translation>
     </message>
     <message>
         <source>slot %1: &quot;mapSetFile&quot; must be a file name without a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>emplacement %1 : &quot;mapSetFile&quot; doit être un nom de fichier sans dossier</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>larger than %1 bytes, too large for a setup</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier de plus de %1 octets, trop volumineux pour une configuration</translation>
     </message>
     <message>
         <source>the output map or picture is the setup file itself</source>
-        <translation type="unfinished"></translation>
+        <translation>la carte ou l&apos;image de sortie est le fichier de configuration lui-même</translation>
     </message>
     <message>
         <source>key %1 given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>clé %1 donnée deux fois</translation>
     </message>
     <message>
         <source>%1 contains a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un caractère NUL</translation>
     </message>
     <message>
         <source>%1 contains a lone surrogate (\uD800 to \uDFFF alone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un seizet d&apos;indirection isolé (\uD800 à \uDFFF seul)</translation>
     </message>
     <message>
         <source>%1 %2 lies outside the setup&apos;s folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 se trouve hors du dossier de la configuration</translation>
     </message>
     <message>
         <source>slot %1</source>
-        <translation type="unfinished"></translation>
+        <translation>emplacement %1</translation>
     </message>
     <message>
         <source>%1 %2 is also written by setup %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 est aussi écrit par la configuration %3</translation>
     </message>
     <message>
         <source>%1 %2 is read by setup %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 est lu par la configuration %3</translation>
     </message>
     <message>
         <source>%1 is written by setup %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est écrit par la configuration %2</translation>
     </message>
     <message>
         <source>output %1 is not a map file</source>
-        <translation type="unfinished"></translation>
+        <translation>output %1 n&apos;est pas un fichier de carte</translation>
     </message>
     <message>
         <source>picture %1 is not a PNG or PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>picture %1 n&apos;est pas un fichier PNG ou PDF</translation>
     </message>
     <message>
         <source>its folder cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier ne peut pas être ouvert : %1</translation>
     </message>
     <message>
         <source>ERROR: file %1 has a row longer than its length</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR : le fichier %1 a une ligne plus longue que sa longueur</translation>
     </message>
 </context>
 <context>
