@@ -1013,10 +1013,6 @@ nichts geschrieben, ein vorhandenes OUT oder IMAGE bleibt unverändert), 2 Aufru
         <translation>%1: fehlgeschlagen</translation>
     </message>
     <message>
-        <source>nothing to compare: the setup cannot be used</source>
-        <translation>nichts zu vergleichen: der Aufbau kann nicht verwendet werden</translation>
-    </message>
-    <message>
         <source>picture: %1</source>
         <extracomment>&quot;picture&quot; is the setup file&apos;s key that holds the picture&apos;s options.</extracomment>
         <translation>picture: %1</translation>

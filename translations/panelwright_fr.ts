@@ -1013,10 +1013,6 @@ n&apos;est alors écrit, un OUT ou une IMAGE existant reste tel quel), 2 erreur 
         <translation>%1 : échec</translation>
     </message>
     <message>
-        <source>nothing to compare: the setup cannot be used</source>
-        <translation>rien à comparer : la configuration est inutilisable</translation>
-    </message>
-    <message>
         <source>picture: %1</source>
         <extracomment>&quot;picture&quot; is the setup file&apos;s key that holds the picture&apos;s options.</extracomment>
         <translation>picture : %1</translation>
