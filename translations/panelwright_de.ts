@@ -1178,6 +1178,22 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <source>&amp;About Panelwright...</source>
         <translation>&amp;Über Panelwright...</translation>
     </message>
+    <message>
+        <source>Top-to-Bottom</source>
+        <translation>Übereinander</translation>
+    </message>
+    <message>
+        <source>End-to-End</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Zusammengesetzt</translation>
+    </message>
+    <message>
+        <source>(maximum %1)</source>
+        <translation>(höchstens %1)</translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::PreviewPane</name>

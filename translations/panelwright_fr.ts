@@ -1178,6 +1178,22 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <source>&amp;About Panelwright...</source>
         <translation>À &amp;propos de Panelwright...</translation>
     </message>
+    <message>
+        <source>Top-to-Bottom</source>
+        <translation>De haut en bas</translation>
+    </message>
+    <message>
+        <source>End-to-End</source>
+        <translation>Bout à bout</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composite</translation>
+    </message>
+    <message>
+        <source>(maximum %1)</source>
+        <translation>(maximum %1)</translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::PreviewPane</name>
