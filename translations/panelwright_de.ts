@@ -1013,10 +1013,6 @@ nichts geschrieben, ein vorhandenes OUT oder IMAGE bleibt unverändert), 2 Aufru
         <translation>%1: fehlgeschlagen</translation>
     </message>
     <message>
-        <source>nothing to compare: the setup cannot be used</source>
-        <translation>nichts zu vergleichen: der Aufbau kann nicht verwendet werden</translation>
-    </message>
-    <message>
         <source>picture: %1</source>
         <extracomment>&quot;picture&quot; is the setup file&apos;s key that holds the picture&apos;s options.</extracomment>
         <translation>picture: %1</translation>
@@ -1181,6 +1177,22 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     <message>
         <source>&amp;About Panelwright...</source>
         <translation>&amp;Über Panelwright...</translation>
+    </message>
+    <message>
+        <source>Top-to-Bottom</source>
+        <translation>Übereinander</translation>
+    </message>
+    <message>
+        <source>End-to-End</source>
+        <translation>Nebeneinander</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Zusammengesetzt</translation>
+    </message>
+    <message>
+        <source>(maximum %1)</source>
+        <translation>(höchstens %1)</translation>
     </message>
 </context>
 <context>

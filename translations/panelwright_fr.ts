@@ -1013,10 +1013,6 @@ n&apos;est alors écrit, un OUT ou une IMAGE existant reste tel quel), 2 erreur 
         <translation>%1 : échec</translation>
     </message>
     <message>
-        <source>nothing to compare: the setup cannot be used</source>
-        <translation>rien à comparer : la configuration est inutilisable</translation>
-    </message>
-    <message>
         <source>picture: %1</source>
         <extracomment>&quot;picture&quot; is the setup file&apos;s key that holds the picture&apos;s options.</extracomment>
         <translation>picture : %1</translation>
@@ -1181,6 +1177,22 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     <message>
         <source>&amp;About Panelwright...</source>
         <translation>À &amp;propos de Panelwright...</translation>
+    </message>
+    <message>
+        <source>Top-to-Bottom</source>
+        <translation>De haut en bas</translation>
+    </message>
+    <message>
+        <source>End-to-End</source>
+        <translation>Bout à bout</translation>
+    </message>
+    <message>
+        <source>Composite</source>
+        <translation>Composite</translation>
+    </message>
+    <message>
+        <source>(maximum %1)</source>
+        <translation>(maximum %1)</translation>
     </message>
 </context>
 <context>

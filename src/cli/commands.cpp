@@ -12,6 +12,7 @@
 #include "cli/setup_commands.h"
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
+#include "core/common/languages.h"
 #include "core/common/messages.h"
 #include "core/common/path_bytes.h"
 #include "core/mapfile/map_file_name.h"
@@ -71,6 +72,7 @@ int runList(const ListCommand& command) {
         return 1;
     }
     std::string lines;
+    const SourceTexts fieldsInEnglish;  // a damaged map's reason is a field of its line
     for (const ListedMap& map : *maps) {
         const std::string name = escapedName(map.name);
         const ParsedMapFileName parsed = parseMapFileName(map.name);

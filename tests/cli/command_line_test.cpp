@@ -368,7 +368,7 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
 // nothing else is left behind: no output of a failed run, no temporary file; `bySetup` is
 // what the case's setup made.
 void expectFiles(const fs::path& source, const fs::path& work,
-                 const std::vector<fs::path>& bySetup) {
+                 const std::vector<fs::path>& bySetup, bool sheetWordsMayDiffer = false) {
     const fs::path expected = source / "expected";
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
         const fs::path made = work / fs::relative(entry.path(), expected);
@@ -380,7 +380,13 @@ void expectFiles(const fs::path& source, const fs::path& work,
             if (made.extension() == ".png") {
                 EXPECT_EQ(pictureDifference(made, entry.path()), "") << made;
             } else if (made.extension() == ".pdf") {
-                EXPECT_EQ(pw::test::pdfFingerprint(readFile(made)), readFile(entry.path())) << made;
+                // A PDF's sheet captions are in the language shown: its digest with them.
+                const auto withoutDigest = [&](const std::string& print) {
+                    return sheetWordsMayDiffer ? print.substr(0, print.find("digest ")) : print;
+                };
+                EXPECT_EQ(withoutDigest(pw::test::pdfFingerprint(readFile(made))),
+                          withoutDigest(readFile(entry.path())))
+                    << made;
             } else {
                 EXPECT_TRUE(readFile(made) == readFile(entry.path())) << made << " differs";
             }
@@ -468,13 +474,15 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
     expectFiles(source, work.path(), outcome.made);
 }
 
-// The lines a script reads: every tab-separated line as it is, each other line only as
-// being there, in whatever words.
+// The lines a script reads: every tab-separated line; the others are words for people,
+// as many as their language takes.
 std::string fieldLines(const std::string& text) {
     std::istringstream lines(text);
     std::string fields;
     for (std::string line; std::getline(lines, line);) {
-        fields += (line.find('\t') == std::string::npos ? "(words)" : line) + "\n";
+        if (line.find('\t') != std::string::npos) {
+            fields += line + "\n";
+        }
     }
     return fields;
 }
@@ -497,7 +505,7 @@ TEST_P(GoldenLocale, LeavesTheSameFilesAndFields) {
     }
     EXPECT_EQ(outcome.exit, readFile(source / "expected" / "exit"));
     EXPECT_EQ(fieldLines(outcome.out), fieldLines(readFile(source / "expected" / "stdout")));
-    expectFiles(source, work.path(), outcome.made);
+    expectFiles(source, work.path(), outcome.made, true);
 }
 
 std::vector<fs::path> cases() {

@@ -172,7 +172,7 @@ Walk walkDialogs(const QString& language) {
 bool staysTheSame(QString text, const QString& language) {
     text.remove(u'&');
     text = text.trimmed();
-    static const QRegularExpression bare(QStringLiteral(R"(^[\d\s.,:;()%+\-xXY#/=<>*]*$)"));
+    static const QRegularExpression bare(QStringLiteral(R"(^[\d\s.,:;()%+\-xXY#/=<>*^]*$)"));
     static const QStringList kept =
         QStringLiteral("Boardsmith Panelwright Ironfall Emberline OK N NE E SE S SW W NW L R")
             .split(u' ')

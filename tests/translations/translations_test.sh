@@ -18,7 +18,7 @@ ts_files=("$source"/translations/*.ts)
 [ ${#ts_files[@]} -gt 0 ] || { echo "FAIL: no translations in $source/translations" >&2; exit 1; }
 cp "${ts_files[@]}" "$work/"
 mapfile -d '' sources < <(find "$source/src" \( -name '*.cpp' -o -name '*.h' -o -name '*.ui' \) -print0 | sort -z)
-(cd "$work" && "$lupdate" -no-obsolete -locations none "${sources[@]}" -ts ./*.ts >lupdate.log 2>&1) ||
+(cd "$work" && "$lupdate" -no-obsolete -locations none -I "$source/src" "${sources[@]}" -ts ./*.ts >lupdate.log 2>&1) ||
     { echo "FAIL: lupdate: $(cat "$work/lupdate.log")" >&2; exit 1; }
 
 for ts in "${ts_files[@]}"; do
