@@ -102,7 +102,6 @@ std::optional<Problem> readCellMm(const QString& word, PictureChoice& choice) {
     bool isNumber = false;
     const double cellMm = word.toDouble(&isNumber);
     if (!isNumber || !(cellMm >= kMinCellMm) || !(cellMm <= kMaxCellMm)) {
-        //: first and second are what --show reads, and stay as they are.
         return refused(
             PictureRules::tr("--cell-mm takes a number of millimetres from %1 to %2"),
             {QString::number(kMinCellMm).toStdString(), QString::number(kMaxCellMm).toStdString()});
