@@ -44,8 +44,8 @@
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/slot_drops.h"
-#include "jobs/preview_job.h"
 #include "gui/preview/preview_pane.h"
+#include "jobs/preview_job.h"
 #include "render/picture_drawer.h"
 
 namespace {

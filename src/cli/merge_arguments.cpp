@@ -81,8 +81,8 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     command.request.layout = std::get<Layout>(layout);
     command.outputPath = ArgumentBytes::fromText(*output);
     command.picture.labels = p.isSet(noLabelsOption) ? LabelMode::None
-                             : p.wordGiven()          ? LabelMode::All
-                                                      : LabelMode::Placed;
+                             : p.wordGiven()         ? LabelMode::All
+                                                     : LabelMode::Placed;
     command.picture.fixUps = !p.isSet(noFixUpsOption);
     command.picture.seamMarks = p.isSet(seamMarksOption);
     if (const std::optional<QString> image = p.valueOf(imageOption)) {

@@ -47,7 +47,7 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
     RenderCommand command;
     command.mapPath = ArgumentBytes::fromText(maps.front());
     command.outputPath = ArgumentBytes::fromText(*output);
-    command.picture.labels = p.wordGiven()          ? LabelMode::All
+    command.picture.labels = p.wordGiven()           ? LabelMode::All
                              : p.isSet(labelsOption) ? LabelMode::Placed
                                                      : LabelMode::None;
     command.picture.seams = p.isSet(seamsOption);
@@ -55,8 +55,8 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
             pictureOptions.read(p, command.outputPath, command.picture)) {
         return *error;
     }
-    if (std::optional<UsageError> error =
-            PictureOptionSet::readValued(p, {{&panelOption, PictureOption::Panel}}, command.picture)) {
+    if (std::optional<UsageError> error = PictureOptionSet::readValued(
+            p, {{&panelOption, PictureOption::Panel}}, command.picture)) {
         return *error;
     }
     return command;

@@ -71,8 +71,7 @@ class CompositionModel : public QObject {
     // The setup to save at `path`: the opened setup's output and picture kept, and its
     // picture drawn as `shown` chooses, where it has one.
     Setup setupToSave(const MergeRequest& request, const std::string& path,
-                      const std::vector<std::string>& roots,
-                      const PictureChoice& shown) const;
+                      const std::vector<std::string>& roots, const PictureChoice& shown) const;
     // The last composition to keep at `path`: slots, marks and direction only; nullopt when
     // nothing is chosen or a name cannot be held, which keeps the earlier one.
     std::optional<Setup> lastComposition(const MergeRequest& request, const std::string& path,
