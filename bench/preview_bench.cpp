@@ -44,8 +44,8 @@
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/slot_drops.h"
-#include "gui/preview/preview_job.h"
 #include "gui/preview/preview_pane.h"
+#include "jobs/preview_job.h"
 #include "render/picture_drawer.h"
 
 namespace {
@@ -121,8 +121,8 @@ void measurePreview(int runs) {
     std::vector<double> build;
     for (int run = 0; run < runs; ++run) {
         PreviewJob job;
-        job.request = request;
-        job.request.direction = *directionFromIndex(run % kDirectionCount);
+        job.picture = {request, joinedMapPicture(), std::nullopt};
+        job.picture.request.direction = *directionFromIndex(run % kDirectionCount);
         QElapsedTimer timer;
         timer.start();
         const PreviewResult result = buildPreview(job);

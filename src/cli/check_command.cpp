@@ -9,6 +9,7 @@
 
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
+#include "core/common/languages.h"
 #include "core/common/messages.h"
 #include "core/common/path_bytes.h"
 #include "core/mapfile/map_listing.h"
@@ -18,6 +19,10 @@
 
 namespace pw::cli {
 namespace {
+
+// The summary's sentence for a setup that cannot be read or is refused: a field, English
+// under every locale like the seam check's own sentence there.
+constexpr char kSetupNotChecked[] = "nothing to compare: the setup cannot be used";
 
 const char* sideName(FacingSide side) {
     switch (side) {
@@ -85,7 +90,10 @@ bool checkComposition(const MergeRequest& request) {
     }
     std::string shownLegend;
     const std::optional<Legend> legend = legendOf(request, shownLegend);
-    const SeamFinding finding = checkSeamsWith(joined, legend, shownLegend);
+    const SeamFinding finding = [&] {
+        const SourceTexts fieldsInEnglish;  // its sentence is the summary's last field
+        return checkSeamsWith(joined, legend, shownLegend);
+    }();
     const SeamReport& report = finding.report;
     std::string lines;
     for (const SeamMismatch& mismatch : report.mismatches) {  // none without a legend
@@ -116,7 +124,7 @@ int runCheck(const CheckCommand& command) {
         }
         if (!planned.problems.empty()) {
             // Its summary all the same, so that every setup's lines end alike.
-            printStandardOutput("summary\t0\t0\t0\t" + UsageTexts::setupNotChecked() + '\n');
+            printStandardOutput(std::string("summary\t0\t0\t0\t") + kSetupNotChecked + '\n');
             status = 1;
         } else if (!checkComposition(planned.request)) {
             status = 1;

@@ -12,12 +12,14 @@
 #include "cli/setup_commands.h"
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
+#include "core/common/languages.h"
 #include "core/common/messages.h"
 #include "core/common/path_bytes.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_listing.h"
 #include "core/mapfile/map_summary.h"
 #include "core/mapfile/mark.h"
+#include "jobs/picture_drawing.h"
 #include "render/picture_file.h"
 
 namespace pw::cli {
@@ -37,7 +39,7 @@ int runRender(const RenderCommand& command) {
                            {{command.mapPath, escapedName(command.mapPath)}})) {
         return failWith(*refused);
     }
-    const RenderOptions options = renderOptionsOf(command.picture, command.mapPath);
+    const RenderOptions options = renderOptionsOf(command.picture, legendBeside(command.mapPath));
     if (std::optional<Problem> failed = savePicture(MapSource::file(command.mapPath), options,
                                                     command.picture.file, command.outputPath)) {
         return failWith(*failed);
@@ -70,6 +72,7 @@ int runList(const ListCommand& command) {
         return 1;
     }
     std::string lines;
+    const SourceTexts fieldsInEnglish;  // a damaged map's reason is a field of its line
     for (const ListedMap& map : *maps) {
         const std::string name = escapedName(map.name);
         const ParsedMapFileName parsed = parseMapFileName(map.name);

@@ -9,8 +9,7 @@
 #include "core/common/path_bytes.h"
 #include "core/common/messages.h"
 #include "core/pipeline/save_pipeline.h"
-#include "render/picture_companion.h"
-#include "render/seam_check.h"
+#include "jobs/picture_job.h"
 
 namespace pw::cli {
 namespace {
@@ -18,9 +17,11 @@ namespace {
 // Messages go where a script can read them; the output path is the one given.
 class CommandLineHost : public PipelineHost {
   public:
-    CommandLineHost(std::string outputPath, std::string outputName, bool announce)
+    CommandLineHost(std::string outputPath, std::string outputName, std::string picturePath,
+                    bool announce)
         : outputPath_(std::move(outputPath)),
           outputName_(std::move(outputName)),
+          picturePath_(std::move(picturePath)),
           announce_(announce) {}
 
     std::string outputName(const std::string& path) override {
@@ -29,7 +30,9 @@ class CommandLineHost : public PipelineHost {
     void showError(const std::string& message) override { std::cerr << message << '\n'; }
     std::string rememberedPath() override { return outputPath_; }
     void storeRememberedPath(const std::string&) override {}
-    std::optional<std::string> askOutputPath(const std::string&) override { return outputPath_; }
+    std::optional<SaveTarget> askTarget(const std::string&) override {
+        return SaveTarget{outputPath_, picturePath_};
+    }
     void reportSuccess(const std::string& message) override {
         if (announce_) {
             printed_ = printStandardOutput(message + '\n');
@@ -41,6 +44,7 @@ class CommandLineHost : public PipelineHost {
   private:
     std::string outputPath_;
     std::string outputName_;
+    std::string picturePath_;
     bool announce_;
     bool printed_ = true;
 };
@@ -51,7 +55,8 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
     if (command.imagePath && !pictureNameUsable(*command.imagePath)) {
         return false;
     }
-    CommandLineHost host(command.outputPath, command.outputName, mode.announce);
+    CommandLineHost host(command.outputPath, command.outputName, command.imagePath.value_or(""),
+                         mode.announce);
     const std::string imageName =
         command.imageName.empty() ? escapedName(command.imagePath.value_or("")) : command.imageName;
     const OutputOpener byPath = mode.dryRun ? openDryRunOutput : openSafeOutput;
@@ -78,15 +83,9 @@ bool joinAndDraw(const MergeCommand& command, MergeMode mode) {
         return runSave(command.request, host, openOutput) == SaveOutcome::Saved;
     }
     // The picture is drawn from the map as written and saved together with it.
-    RenderOptions options = renderOptionsOf(command.picture, command.request.slots.front().path,
-                                            command.request.slots.front().name);
-    if (command.picture.seamMarks) {
-        options.seamMarks = seamMarksOf(command.request, options.legend);
-    }
-    PictureCompanion picture(*command.imagePath, std::move(options), command.picture.file,
-                             command.picture.fixUps, openPicture);
-    picture.nameInMessages(imageName);
-    return runSave(command.request, host, openOutput, &picture) == SaveOutcome::Saved &&
+    const SourceSlot& first = command.request.slots.front();
+    const PictureJob job{command.request, command.picture, legendBeside(first.path, first.name)};
+    return saveJoinedPicture(job, host, openOutput, openPicture, imageName) == SaveOutcome::Saved &&
            host.printed();
 }
 

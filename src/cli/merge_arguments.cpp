@@ -80,8 +80,9 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
     MergeCommand command;
     command.request.layout = std::get<Layout>(layout);
     command.outputPath = ArgumentBytes::fromText(*output);
-    command.picture.allLabels = p.wordGiven();
-    command.picture.labels = !p.isSet(noLabelsOption);
+    command.picture.labels = p.isSet(noLabelsOption) ? LabelMode::None
+                             : p.wordGiven()         ? LabelMode::All
+                                                     : LabelMode::Placed;
     command.picture.fixUps = !p.isSet(noFixUpsOption);
     command.picture.seamMarks = p.isSet(seamMarksOption);
     if (const std::optional<QString> image = p.valueOf(imageOption)) {

@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "cli/picture_options.h"
 #include "core/assembly/merge_request.h"
+#include "jobs/picture_choice.h"
 
 namespace pw::cli {
 
@@ -49,7 +49,7 @@ struct MergeCommand {
     // setup does).
     std::string outputName;
     std::string imageName;
-    PictureOptions picture = mergedMapPicture();
+    PictureChoice picture = joinedMapPicture();
     std::optional<std::string> setupPath;  // --save-setup: the setup of this command line
 };
 
@@ -57,7 +57,7 @@ struct MergeCommand {
 struct RenderCommand {
     std::string mapPath;
     std::string outputPath;
-    PictureOptions picture;
+    PictureChoice picture;
 };
 
 using ParsedCommand = std::variant<HelpRequest, VersionRequest, UsageError, MergeCommand,

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The picture file's options declared for --help and read by the picture rules.
+// The picture file's options declared for --help and read by the picture rules of the jobs.
 #include "cli/picture_option_set.h"
 
 #include "cli/usage_texts.h"
@@ -33,22 +33,21 @@ PictureOptionSet::PictureOptionSet(CommandParser& p)
 
 std::optional<UsageError> PictureOptionSet::read(const CommandParser& p,
                                                  const std::string& outputName,
-                                                 PictureOptions& picture) const {
+                                                 PictureChoice& picture) const {
     picture.file.format = formatForName(outputName).value_or(PictureFormat::Png);
-    picture.formatGiven = p.isSet(format_);
     if (std::optional<UsageError> error = readValued(p,
-                                                     {{&show_, readShow},
-                                                      {&scale_, readScale},
-                                                      {&dpi_, readDpi},
-                                                      {&format_, readFormat},
-                                                      {&paper_, readPaper},
-                                                      {&cellMm_, readCellMm}},
+                                                     {{&show_, PictureOption::Show},
+                                                      {&scale_, PictureOption::Scale},
+                                                      {&dpi_, PictureOption::Dpi},
+                                                      {&format_, PictureOption::Format},
+                                                      {&paper_, PictureOption::Paper},
+                                                      {&cellMm_, PictureOption::CellMm}},
                                                      picture)) {
         return error;
     }
-    if (std::optional<std::string> refused = formatsOptions(picture.file.format, p.isSet(scale_),
-                                                            p.isSet(paper_) || p.isSet(cellMm_))) {
-        return UsageError{*refused};
+    if (std::optional<Problem> refused = formatsMismatch(picture.file.format, p.isSet(scale_),
+                                                         p.isSet(paper_) || p.isSet(cellMm_))) {
+        return UsageError{refused->message};
     }
     return std::nullopt;
 }
@@ -60,12 +59,12 @@ bool PictureOptionSet::anySet(const CommandParser& p) const {
 
 std::optional<UsageError> PictureOptionSet::readValued(
     const CommandParser& p,
-    const std::vector<std::pair<const QCommandLineOption*, PictureReader>>& valued,
-    PictureOptions& picture) {
+    const std::vector<std::pair<const QCommandLineOption*, PictureOption>>& valued,
+    PictureChoice& picture) {
     for (const auto& [option, read] : valued) {
         if (const std::optional<QString> text = p.valueOf(*option)) {
-            if (std::optional<std::string> refused = read(*text, picture)) {
-                return UsageError{*refused};
+            if (std::optional<Problem> refused = readPictureOption(read, *text, picture)) {
+                return UsageError{refused->message};
             }
         }
     }

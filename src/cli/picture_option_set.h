@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "cli/command_parser.h"
-#include "cli/picture_options.h"
+#include "cli/parsed_command.h"
+#include "jobs/picture_rules.h"
 
 namespace pw::cli {
 
@@ -20,14 +21,14 @@ class PictureOptionSet {
 
     // Reads them into `picture`: the format from --format, else from `outputName`.
     std::optional<UsageError> read(const CommandParser& p, const std::string& outputName,
-                                   PictureOptions& picture) const;
+                                   PictureChoice& picture) const;
     // Whether any of them is given.
     bool anySet(const CommandParser& p) const;
     // Reads every option of `valued` that is given, in order; the first refusal.
     static std::optional<UsageError> readValued(
         const CommandParser& p,
-        const std::vector<std::pair<const QCommandLineOption*, PictureReader>>& valued,
-        PictureOptions& picture);
+        const std::vector<std::pair<const QCommandLineOption*, PictureOption>>& valued,
+        PictureChoice& picture);
 
   private:
     QCommandLineOption show_, scale_, dpi_, format_, paper_, cellMm_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A picture's name checked, its target refused where it may not go, its drawing options.
+// A picture's name checked, its target refused where it may not go, its legend read.
 #include "cli/picture_output.h"
 
 #include <QDir>
@@ -24,18 +24,8 @@ bool pictureNameUsable(const std::string& path) {
     return false;
 }
 
-RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& legendBeside,
-                              const std::string& shownBeside) {
-    RenderOptions options;
-    options.section = picture.section;
-    options.layer = picture.layer;
-    options.labels = picture.labels;
-    options.labelOverlap = picture.allLabels ? LabelOverlap::DrawAll : LabelOverlap::LeaveOut;
-    options.cellSize = picture.scale;
-    if (picture.seams) {
-        options.panelLength = picture.panelLength;
-        options.panelHeight = picture.panelHeight;
-    }
+std::optional<Legend> legendBeside(const std::string& legendBeside,
+                                   const std::string& shownBeside) {
     const QString shownFolder = QFileInfo(QString::fromStdString(shownBeside)).path();
     LoadedLegend loaded = Legend::loadFromFolder(
         QFileInfo(QString::fromStdString(legendBeside)).path(),
@@ -45,12 +35,11 @@ RenderOptions renderOptionsOf(const PictureOptions& picture, const std::string& 
     if (loaded.note) {
         std::cerr << UsageTexts::warning(*loaded.note) << '\n';
     }
-    options.legend = std::move(loaded.legend);
-    return options;
+    return std::move(loaded.legend);
 }
 
 std::optional<Problem> refusedPicture(
-    const std::string& imagePath, const std::string& imageName, const PictureOptions& picture,
+    const std::string& imagePath, const std::string& imageName, const PictureChoice& picture,
     const std::vector<std::pair<std::string, std::string>>& others) {
     std::optional<std::string> refused = refusedTarget(imagePath);
     for (auto other = others.begin(); !refused && other != others.end(); ++other) {
@@ -58,7 +47,7 @@ std::optional<Problem> refusedPicture(
             refused = UsageTexts::sameFileAs(other->second);
         }
     }
-    if (!refused && !picture.formatGiven && !formatForName(imagePath)) {
+    if (!refused && !formatOf(picture, imagePath)) {
         refused = PictureMessages::notAPictureName();
     }
     return refused ? std::optional(Problem{messages::unableToCreate(imageName, *refused)})

@@ -47,15 +47,16 @@ ParsedCommand parseRender(const std::vector<std::string>& arguments) {
     RenderCommand command;
     command.mapPath = ArgumentBytes::fromText(maps.front());
     command.outputPath = ArgumentBytes::fromText(*output);
-    command.picture.labels = p.isSet(labelsOption);
-    command.picture.allLabels = p.wordGiven();
+    command.picture.labels = p.wordGiven()           ? LabelMode::All
+                             : p.isSet(labelsOption) ? LabelMode::Placed
+                                                     : LabelMode::None;
     command.picture.seams = p.isSet(seamsOption);
     if (std::optional<UsageError> error =
             pictureOptions.read(p, command.outputPath, command.picture)) {
         return *error;
     }
-    if (std::optional<UsageError> error =
-            PictureOptionSet::readValued(p, {{&panelOption, readPanel}}, command.picture)) {
+    if (std::optional<UsageError> error = PictureOptionSet::readValued(
+            p, {{&panelOption, PictureOption::Panel}}, command.picture)) {
         return *error;
     }
     return command;

@@ -5,7 +5,6 @@
 #include <iostream>
 
 #include "cli/merge_and_draw.h"
-#include "cli/picture_options.h"
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
 #include "core/common/path_bytes.h"
@@ -14,6 +13,7 @@
 #include "core/setup/setup_file.h"
 #include "core/setup/setup_places.h"
 #include "core/setup/setup_run.h"
+#include "jobs/setup_picture.h"
 
 namespace pw::cli {
 namespace {
@@ -33,14 +33,15 @@ bool runSetup(const PlannedSetup& planned, bool dryRun) {
     if (planned.picture) {
         command.imagePath = planned.picture->path;
         command.imageName = planned.picture->name;
-        auto picture = pictureOptionsOfSetup(planned.pictureOptions, planned.picture->path);
-        if (const auto* refused = std::get_if<std::string>(&picture)) {
+        const SetupPicture picture =
+            pictureChoiceOfSetup(planned.pictureOptions, planned.picture->path);
+        if (const std::optional<Problem>& refused = picture.problem) {
             std::cerr << messages::setupProblem(planned.file,
-                                                UsageTexts::badPictureOption(*refused))
+                                                UsageTexts::badPictureOption(refused->message))
                       << '\n';
             return false;
         }
-        command.picture = std::get<PictureOptions>(picture);
+        command.picture = picture.choice;
     }
     // Confined to the setup's folder where the plan held it.
     MergeMode mode{false, dryRun, openerOf(planned.output, dryRun), {}};

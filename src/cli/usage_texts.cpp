@@ -111,10 +111,6 @@ std::string UsageTexts::runFailed(const std::string& file) {
     return filled(tr("%1: failed"), {escapedName(file)});
 }
 
-std::string UsageTexts::setupNotChecked() {
-    return filled(tr("nothing to compare: the setup cannot be used"));
-}
-
 std::string UsageTexts::badPictureOption(const std::string& reason) {
     //: "picture" is the setup file's key that holds the picture's options.
     return filled(tr("picture: %1"), {reason});

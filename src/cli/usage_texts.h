@@ -48,8 +48,6 @@ class UsageTexts {
     static std::string runChecked(const std::string& file, const std::string& map,
                                   const std::optional<std::string>& picture);
     static std::string runFailed(const std::string& file);
-    // check's summary sentence for a setup that cannot be read or is refused.
-    static std::string setupNotChecked();
     // A setup's picture option that merge --image would refuse, with its reason.
     static std::string badPictureOption(const std::string& reason);
 

@@ -244,7 +244,7 @@ TEST_F(SavePipeline, AFailedSyncIsTold) {
 // output is asked for) fails the save with its name, and leaves nothing behind.
 TEST_F(SavePipeline, ASourceFailingWhileJoinedFailsTheSave) {
     struct Breaking : pw::test::RecordingHost {
-        std::optional<std::string> askOutputPath(const std::string& start) override {
+        std::optional<pw::SaveTarget> askTarget(const std::string& start) override {
             const int root = ::open("/", O_RDONLY | O_DIRECTORY);
             for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
                 if (fs::read_symlink(fd.path(), ignored).filename() == "A.map") {
@@ -252,7 +252,7 @@ TEST_F(SavePipeline, ASourceFailingWhileJoinedFailsTheSave) {
                 }
             }
             ::close(root);
-            return RecordingHost::askOutputPath(start);
+            return RecordingHost::askTarget(start);
         }
         std::error_code ignored;
     } host;

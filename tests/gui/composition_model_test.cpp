@@ -128,8 +128,9 @@ TEST(CompositionModel, ASetupsFilesOutsideItsFolderAreLeftOutAndItsPictureKeptAs
     ASSERT_EQ(leftOut.size(), 1);
     EXPECT_TRUE(leftOut[0].contains("output ../out.map lies outside")) << leftOut[0].toStdString();
     EXPECT_TRUE(model.keepsPicture());
-    pw::SetupPictureOptions shown;
-    shown.show = "b";
+    pw::PictureChoice shown = pw::joinedMapPicture();
+    shown.section = pw::RenderSection::Layer;
+    shown.layer = 'b';
     const pw::Setup saved =
         model.setupToSave(model.request(panels.maps), path.toStdString(), {}, shown);
     EXPECT_EQ(saved.output, "");

@@ -70,7 +70,7 @@ TEST_P(SeamCheckTest, MarksCountsAndNamesTheCellsThatDoNotMeet) {
                                       "ground '.' across in slot 2: AB-02.map"),
               breaks)
         << view.toolTip().toStdString();
-    EXPECT_TRUE(pane.pictureChoices().seamMarks.value_or(false));
+    EXPECT_TRUE(pane.pictureChoice().seamMarks);
     // Save Image draws the marks as merge --image --seam-marks does, at 4 pixels a cell.
     const QString saved = bed.dir.filePath("board.png");
     bed.prompts.imageAnswer = {saved, false};

@@ -9,7 +9,7 @@
 #include "gui/common/saved_file_name.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
-#include "render/picture_companion.h"
+#include "jobs/picture_save.h"
 #include "render/picture_drawer.h"
 #include "test_support.h"
 
@@ -180,9 +180,8 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     }
     pw::test::RecordingHost host;
     host.answer = bed.dir.filePath("cli.map").toStdString();
-    RenderOptions options;
-    options.cellSize = kDefaultCellSize;
-    PictureCompanion picture(bed.dir.filePath("cli.png").toStdString(), options, {}, true);
+    host.picture = bed.dir.filePath("cli.png").toStdString();
+    PictureSave picture(joinedMapPicture(), {});
     ASSERT_EQ(runSave(request, host, openSafeOutput, &picture), SaveOutcome::Saved);
     const QImage saved(bed.dir.filePath("shot.png"));
     EXPECT_TRUE(!saved.isNull() && saved == QImage(bed.dir.filePath("cli.png")));

@@ -20,11 +20,11 @@
 
 #include "core/pipeline/joined_map.h"
 #include "core/setup/setup_run.h"
+#include "jobs/picture_save.h"
 #include "render/cell_index.h"
 #include "render/cell_painter.h"
 #include "render/label_placement.h"
 #include "render/palette.h"
-#include "render/picture_companion.h"
 #include "render/picture_drawer.h"
 #include "render/picture_file.h"
 #include "test_support.h"
@@ -595,14 +595,16 @@ TEST_P(PictureFailure, LeavesTheMapAndTheOldPictureWhole) {
             std::move(opened.file), GetParam().budget, GetParam().commitFails);
         return opened;
     };
-    pw::PictureFileOptions file;
-    file.format = GetParam().format;
-    pw::PictureCompanion companion(picture, {}, file, true, faulty);
+    pw::PictureChoice choice;  // "old.pic" names no format: it is given
+    choice.file.format = GetParam().format;
+    choice.formatGiven = true;
+    pw::PictureSave companion(choice, {}, {}, faulty);
     pw::MergeRequest request{pw::Layout::TopToBottom, {}, {}, {}};
     request.slots = {{"A.map", folder.file("A.map"), pw::Mark::L},
                      {"A.map", folder.file("A.map"), pw::Mark::R}};
     pw::test::RecordingHost host;
     host.answer = folder.file("out.map");
+    host.picture = picture;
     EXPECT_EQ(pw::runSave(request, host, pw::openSafeOutput, &companion),
               pw::SaveOutcome::WriteFailed);
     EXPECT_EQ(host.events.back(),
@@ -631,8 +633,8 @@ INSTANTIATE_TEST_SUITE_P(Writes, PictureFailure,
 // A picture is drawn from the map as written: without it there is none.
 TEST(PictureCommit, NeedsTheMapWritten) {
     pw::test::TempFolder folder;
-    pw::PictureCompanion companion(folder.file("p.png"), {}, {}, true);
-    ASSERT_EQ(companion.open(), std::nullopt);
+    pw::PictureSave companion({}, {});
+    ASSERT_EQ(companion.open(folder.file("p.png")), std::nullopt);
     const std::optional<pw::Problem> failed = companion.write({});
     EXPECT_EQ(failed ? failed->message : "written",
               "ERROR: unable to write file " + folder.file("p.png") +
@@ -650,12 +652,13 @@ TEST(PictureCommit, ComesUndoneWhenTheMapsCommitFails) {
         if (hadPicture) {
             pw::test::writeFile(folder.file("old.png"), "old picture");
         }
-        pw::PictureCompanion companion(folder.file("old.png"), {}, {}, true);
+        pw::PictureSave companion({}, {});
         pw::MergeRequest request{pw::Layout::EndToEnd, {}, {}, {}};
         request.slots = {{"A.map", folder.file("A.map"), std::nullopt},
                          {"A.map", folder.file("A.map"), std::nullopt}};
         pw::test::RecordingHost host;
         host.answer = folder.file("out.map");
+        host.picture = folder.file("old.png");
         const auto failing = [syncFails](const std::string& path) {
             pw::OpenedOutput opened = pw::openSafeOutput(path);
             opened.file = std::make_unique<pw::test::FaultyOutput>(std::move(opened.file), SIZE_MAX,
@@ -689,8 +692,7 @@ TEST(PictureCommit, ComesUndoneBeneathTheSetupsFolder) {
                             R"( "mark": "none"}, {"file": "A.map", "mark": "none"}]})");
         const pw::PlannedSetup plan = pw::planRun({folder.file("s.pwsetup")}, {}, false).front();
         ASSERT_TRUE(plan.problems.empty() && plan.picture && plan.picture->folder);
-        pw::PictureCompanion companion(plan.picture->path, {}, {}, true,
-                                       pw::openerOf(*plan.picture, false));
+        pw::PictureSave companion({}, {}, {}, pw::openerOf(*plan.picture, false));
         const auto failing = [&](const std::string& path) {
             pw::OpenedOutput opened = pw::openerOf(plan.output, false)(path);
             opened.file =
@@ -699,6 +701,7 @@ TEST(PictureCommit, ComesUndoneBeneathTheSetupsFolder) {
         };
         pw::test::RecordingHost host;
         host.answer = plan.output.path;
+        host.picture = plan.picture->path;
         EXPECT_EQ(pw::runSave(plan.request, host, failing, &companion),
                   pw::SaveOutcome::WriteFailed);
         if (hadPicture) {

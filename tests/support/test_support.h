@@ -76,12 +76,14 @@ struct MapBuilder {
 };
 
 // Records every call in order ("ask <start>", "store <path>", messages as shown) and
-// answers the prompt with `answer`; nullopt cancels it.
+// answers the prompt with `answer` (and `picture`, where a companion draws one); nullopt
+// cancels it.
 class RecordingHost : public PipelineHost {
   public:
     std::vector<std::string> events;
     std::string remembered;
     std::optional<std::string> answer;
+    std::string picture;
 
     void showError(const std::string& message) override { events.push_back(message); }
     std::string rememberedPath() override { return remembered; }
@@ -89,9 +91,9 @@ class RecordingHost : public PipelineHost {
         events.push_back("store " + path);
         remembered = path;
     }
-    std::optional<std::string> askOutputPath(const std::string& start) override {
+    std::optional<SaveTarget> askTarget(const std::string& start) override {
         events.push_back("ask " + start);
-        return answer;
+        return answer ? std::optional(SaveTarget{*answer, picture}) : std::nullopt;
     }
     void reportSuccess(const std::string& message) override { events.push_back(message); }
 };

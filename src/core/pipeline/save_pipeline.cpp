@@ -7,6 +7,7 @@
 #include "core/common/messages.h"
 #include "core/common/path_bytes.h"
 #include "core/mapfile/line_writer.h"
+#include "core/output/memory_output.h"
 
 namespace pw {
 namespace {
@@ -38,25 +39,29 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
     }
     job.skipTwoLines();
 
-    const std::optional<std::string> path = host.askOutputPath(host.rememberedPath());
-    if (!path) {
+    const std::optional<SaveTarget> target = host.askTarget(host.rememberedPath());
+    if (!target) {
         return SaveOutcome::Cancelled;
     }
-    host.storeRememberedPath(*path);
+    const bool onDisk = !target->mapInMemory;
+    if (onDisk) {
+        host.storeRememberedPath(target->map);
+    }
 
     // A name Qt cannot hold would be written under another name.
-    const std::string shownPath = host.outputName(*path);
-    if (!pathRoundTrips(*path)) {
+    const std::string shownPath = host.outputName(target->map);
+    if (onDisk && !pathRoundTrips(target->map)) {
         host.showError(messages::nameNotUtf8(shownPath));
         return SaveOutcome::WriteFailed;
     }
-    const OpenedOutput output = openOutput(*path);
+    const OpenedOutput output =
+        onDisk ? openOutput(target->map) : OpenedOutput{std::make_unique<MemoryOutput>(), {}};
     if (!output.file) {
         host.showError(messages::unableToCreate(shownPath, output.errorString));
         return SaveOutcome::WriteFailed;
     }
     if (companion != nullptr) {
-        if (const std::optional<Problem> failed = companion->open()) {
+        if (const std::optional<Problem> failed = companion->open(target->picture)) {
             host.showError(failed->message);
             return SaveOutcome::WriteFailed;
         }

@@ -30,8 +30,9 @@ struct WrittenMap {
 class MapCompanion {
   public:
     virtual ~MapCompanion() = default;
-    // Makes the companion's output, before the map is written.
-    virtual std::optional<Problem> open() = 0;
+    // Makes the companion's output at `path` (the save target's picture), before the map
+    // is written.
+    virtual std::optional<Problem> open(const std::string& path) = 0;
     // Writes it, from the map just written, and makes it durable.
     virtual std::optional<Problem> write(const WrittenMap& map) = 0;
     // Takes its target's place; the file it replaced is kept aside until `settle`.
@@ -44,16 +45,17 @@ class MapCompanion {
 enum class SaveOutcome {
     Saved,        // the output map is complete on disk and success was reported
     CheckFailed,  // a source failed a check; nothing was asked or written
-    Cancelled,    // the output prompt was cancelled; nothing was written
+    Cancelled,    // the host's question was cancelled; nothing was written
     WriteFailed,  // a source turned out damaged or the output could not be written; any
                   // earlier file there is unchanged
 };
 
-// Save Map: open and check the sources, ask for the output path, write the merged map
-// and report success. Every failure is shown through the host, one message each.
-// A `companion` is written from the map before either is committed. A slot count that the
-// layout does not take fails like a check. `openOutput` is where the
-// map goes: a safe save to the chosen file unless a test puts something else there.
+// Save Map and Save Image: open and check the sources, ask the host what to write, write
+// the merged map and report success. Every failure is shown through the host, one message
+// each. A `companion` is written from the map at the target's picture before either is
+// committed. A slot count that the layout does not take fails like a check. `openOutput`
+// is where the map goes: a safe save to the chosen file unless a test puts something else
+// there; a target that wants the picture alone has the map written to memory instead.
 SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,
                     const OutputOpener& openOutput = openSafeOutput,
                     MapCompanion* companion = nullptr);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QFile>
 #include <QLayout>
 #include <QMenuBar>
 #include <array>
@@ -18,6 +19,32 @@
 #include "ui_panelwright_dialog.h"
 
 namespace pw::gui {
+namespace {
+
+// The picture of the three layouts with its captions in the language shown: each layout's
+// name and the most panels it takes.
+QByteArray configurationsPicture() {
+    QFile file(QStringLiteral(":/art/configurations.svg"));
+    QByteArray picture = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const std::array<std::pair<const char*, QString>, 3> captions = {{
+        {"Top-to-Bottom", PanelwrightDialog::tr("Top-to-Bottom")},
+        {"End-to-End", PanelwrightDialog::tr("End-to-End")},
+        {"Composite", PanelwrightDialog::tr("Composite")},
+    }};
+    const std::array<Layout, 3> layouts = {Layout::TopToBottom, Layout::EndToEnd,
+                                           Layout::Composite};
+    for (std::size_t at = 0; at < captions.size(); ++at) {
+        const auto& [english, shown] = captions[at];
+        const QString most = QString::number(countRange(layouts[at]).last);
+        picture.replace(">" + QByteArray(english) + "<", ">" + shown.toHtmlEscaped().toUtf8() + "<");
+        picture.replace("(maximum " + most.toUtf8() + ")",
+                        PanelwrightDialog::tr("(maximum %1)").arg(most).toHtmlEscaped().toUtf8());
+    }
+    return picture;
+}
+
+}  // namespace
+
 PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::PanelwrightDialog>()), environment_(environment) {
     ui_->setupUi(this);
@@ -26,7 +53,7 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    ui_->configurationPicture->load(QStringLiteral(":/art/configurations.svg"));
+    ui_->configurationPicture->load(configurationsPicture());
     // Alt+I and Alt+B: the E of Emberline is End-to-End's.
     ui_->ironfallRadio->setText(
         QString::fromLatin1(mapSetInfo(MapSet::Ironfall)->name).insert(0, u'&'));

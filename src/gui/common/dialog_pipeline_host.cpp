@@ -26,14 +26,14 @@ void DialogPipelineHost::storeRememberedPath(const std::string& path) {
     storeSavedFileName(*environment_.settings, QString::fromStdString(path));
 }
 
-std::optional<std::string> DialogPipelineHost::askOutputPath(const std::string& remembered) {
+std::optional<SaveTarget> DialogPipelineHost::askTarget(const std::string& remembered) {
     const std::optional<QString> chosen = environment_.prompts->askSavePath(
         &dialog_, QString::fromStdString(remembered), mapSetFolder_);
     if (!chosen) {
         return std::nullopt;
     }
     // The bytes the file system takes for the chosen name.
-    return QFile::encodeName(*chosen).toStdString();
+    return SaveTarget{QFile::encodeName(*chosen).toStdString(), {}};
 }
 
 void DialogPipelineHost::reportSuccess(const std::string& message) {

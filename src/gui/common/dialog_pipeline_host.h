@@ -21,7 +21,7 @@ class DialogPipelineHost : public PipelineHost {
     void showError(const std::string& message) override;
     std::string rememberedPath() override;
     void storeRememberedPath(const std::string& path) override;
-    std::optional<std::string> askOutputPath(const std::string& remembered) override;
+    std::optional<SaveTarget> askTarget(const std::string& remembered) override;
     void reportSuccess(const std::string& message) override;
 
   private:

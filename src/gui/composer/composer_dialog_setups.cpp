@@ -17,6 +17,7 @@
 #include "gui/composer/slot_drops.h"
 #include "gui/composer/slot_grid.h"
 #include "gui/preview/preview_pane.h"
+#include "jobs/setup_picture.h"
 
 namespace pw::gui {
 
@@ -63,9 +64,11 @@ void ComposerDialog::openSetup(const OpenedSetup& opened) {
     if (!leftOut.isEmpty()) {
         environment_.prompts->showMessage(this, leftOut.join(u'\n'));
     }
-    // The preview shows the setup's picture as its options draw it.
+    // The preview shows the setup's picture as its options draw it; an option that run
+    // would refuse shows its default, as run draws no picture of such a setup.
     if (model_->keepsPicture()) {
-        preview_->setPictureChoices(opened.setup.pictureOptions);
+        preview_->setPictureChoice(
+            pictureChoiceOfSetup(opened.setup.pictureOptions, opened.setup.picture).choice);
     }
     if (!opened_) {
         pendingSetup_ = opened;
@@ -93,7 +96,7 @@ void ComposerDialog::onSaveSetup() {
         return;
     }
     const Setup setup = model_->setupToSave(merge, path->toStdString(), environment_.mapSetRoots,
-                                            preview_->pictureChoices());
+                                            preview_->pictureChoice());
     if (const std::optional<Problem> problem = writeSetupFile(path->toStdString(), setup)) {
         environment_.prompts->showError(this, QString::fromStdString(problem->message));
         return;

@@ -11,6 +11,7 @@
 #include "gui/common/dialog_texts.h"
 #include "gui/composer/map_list_model.h"
 #include "gui/composer/setup_composition.h"
+#include "jobs/setup_picture.h"
 
 namespace pw::gui {
 
@@ -126,19 +127,13 @@ std::optional<std::string> CompositionModel::unnameable(const MergeRequest& requ
 
 Setup CompositionModel::setupToSave(const MergeRequest& request, const std::string& path,
                                     const std::vector<std::string>& roots,
-                                    const SetupPictureOptions& shown) const {
+                                    const PictureChoice& shown) const {
     Setup setup =
         setupOfComposition(composition_, request, path, roots, setupOutput_, setupPicture_);
     // The picture as the preview shows it; what the preview does not choose stays as the
     // opened setup kept it (a PDF's paper, every label's text).
-    setup.pictureOptions = setupPictureOptions_;
-    if (keepsPicture()) {
-        SetupPictureOptions& kept = setup.pictureOptions;
-        kept.show = shown.show;
-        kept.fixUps = shown.fixUps;
-        kept.seamMarks = shown.seamMarks;
-        kept.labels = shown.labels || kept.labels != "all" ? shown.labels : kept.labels;
-    }
+    setup.pictureOptions =
+        keepsPicture() ? withShownChoices(setupPictureOptions_, shown) : setupPictureOptions_;
     return setup;
 }
 

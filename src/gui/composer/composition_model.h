@@ -14,6 +14,7 @@
 #include "core/setup/setup.h"
 #include "gui/common/setup_files.h"
 #include "gui/composer/composition.h"
+#include "jobs/picture_choice.h"
 
 class QUndoStack;
 
@@ -70,8 +71,7 @@ class CompositionModel : public QObject {
     // The setup to save at `path`: the opened setup's output and picture kept, and its
     // picture drawn as `shown` chooses, where it has one.
     Setup setupToSave(const MergeRequest& request, const std::string& path,
-                      const std::vector<std::string>& roots,
-                      const SetupPictureOptions& shown) const;
+                      const std::vector<std::string>& roots, const PictureChoice& shown) const;
     // The last composition to keep at `path`: slots, marks and direction only; nullopt when
     // nothing is chosen or a name cannot be held, which keeps the earlier one.
     std::optional<Setup> lastComposition(const MergeRequest& request, const std::string& path,

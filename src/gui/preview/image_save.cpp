@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Save Image: the preview's picture written through Save Map's steps.
+// "Save Image...": the prompt for the picture's name, as Save Map's pipeline asks it.
 #include "gui/preview/image_save.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <memory>
 
-#include "core/common/messages.h"
-#include "core/common/path_bytes.h"
-#include "core/output/memory_output.h"
-#include "core/pipeline/save_pipeline.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"
-#include "render/picture_companion.h"
-#include "render/picture_messages.h"
-#include "render/seam_check.h"
 
 namespace pw::gui {
 namespace {
@@ -26,73 +18,52 @@ QString withSuffix(const QString& path, const QString& suffix) {
     return file.dir().filePath(file.completeBaseName() + suffix);
 }
 
-// Save Map's host for a picture: the prompt asks for the picture's name and hands the
-// pipeline the map's, and the picture is the companion the map is drawn into.
-class ImageSaveHost final : public PipelineHost, public MapCompanion {
+// Save Map's host for a picture alone: the prompt asks for the picture's name, and the map
+// is joined in memory, named as the remembered map file or after the picture.
+class ImageSaveHost final : public PipelineHost {
   public:
-    ImageSaveHost(const ImageChoice& choice, UserPrompts& prompts, QWidget& parent)
-        : choice_(choice), prompts_(prompts), parent_(parent) {}
+    ImageSaveHost(QString rememberedMap, UserPrompts& prompts, QWidget& parent)
+        : rememberedMap_(std::move(rememberedMap)), prompts_(prompts), parent_(parent) {}
 
     void showError(const std::string& message) override {
         prompts_.showError(&parent_, QString::fromStdString(message));
     }
-    std::string rememberedPath() override { return {}; }
+    std::string rememberedPath() override {
+        return QFile::encodeName(rememberedMap_).toStdString();
+    }
+    // Only a map written to a file is remembered, and this one is not.
     void storeRememberedPath(const std::string&) override {}
-    std::optional<std::string> askOutputPath(const std::string&) override {
-        const QString remembered = choice_.rememberedMap;
+    std::optional<SaveTarget> askTarget(const std::string& remembered) override {
+        const QString map = QFile::decodeName(QByteArray::fromStdString(remembered));
         const std::optional<std::pair<QString, bool>> answer = prompts_.askImagePath(
-            &parent_,
-            remembered.isEmpty() ? QString() : withSuffix(remembered, QStringLiteral(".png")));
+            &parent_, map.isEmpty() ? QString() : withSuffix(map, QStringLiteral(".png")));
         if (!answer) {
             return std::nullopt;
         }
-        QString path = answer->first;
-        if (QFileInfo(path).suffix().isEmpty()) {
-            path += answer->second ? QStringLiteral(".pdf") : QStringLiteral(".png");
+        QString picture = answer->first;
+        if (QFileInfo(picture).suffix().isEmpty()) {
+            picture += answer->second ? QStringLiteral(".pdf") : QStringLiteral(".png");
         }
-        const std::string name = QFile::encodeName(path).toStdString();
-        const std::optional<PictureFormat> format = formatForName(name);
-        if (!format) {
-            showError(
-                messages::unableToCreate(escapedName(name), PictureMessages::notAPictureName()));
-            return std::nullopt;
-        }
-        PictureFileOptions file;
-        file.format = *format;
-        picture_ = std::make_unique<PictureCompanion>(name, choice_.options, file, choice_.fixUps);
-        const QString map =
-            remembered.isEmpty() ? withSuffix(path, QStringLiteral(".map")) : remembered;
-        return QFile::encodeName(map).toStdString();
+        const QString named = map.isEmpty() ? withSuffix(picture, QStringLiteral(".map")) : map;
+        return SaveTarget{QFile::encodeName(named).toStdString(),
+                          QFile::encodeName(picture).toStdString(), true};
     }
     void reportSuccess(const std::string&) override {
         prompts_.showMessage(&parent_, DialogTexts::imageCreated());
     }
 
-    std::optional<Problem> open() override { return picture_->open(); }
-    std::optional<Problem> write(const WrittenMap& map) override { return picture_->write(map); }
-    std::optional<Problem> commit() override { return picture_->commit(); }
-    void settle(bool mapCommitted) override { picture_->settle(mapCommitted); }
-
   private:
-    const ImageChoice& choice_;
+    QString rememberedMap_;
     UserPrompts& prompts_;
     QWidget& parent_;
-    std::unique_ptr<PictureCompanion> picture_;  // once its name is known
 };
 
 }  // namespace
 
-void saveImageOf(const MergeRequest& request, const ImageChoice& choice, UserPrompts& prompts,
+void saveImageOf(const PictureJob& job, const QString& rememberedMap, UserPrompts& prompts,
                  QWidget& parent) {
-    ImageChoice drawn = choice;
-    if (choice.seamMarks) {
-        drawn.options.seamMarks = seamMarksOf(request, choice.options.legend);
-    }
-    ImageSaveHost host(drawn, prompts, parent);
-    const auto inMemory = [](const std::string&) {
-        return OpenedOutput{std::make_unique<MemoryOutput>(), {}};
-    };
-    runSave(request, host, inMemory, &host);
+    ImageSaveHost host(rememberedMap, prompts, parent);
+    saveJoinedPicture(job, host);
 }
 
 }  // namespace pw::gui

@@ -19,14 +19,15 @@
 #include "gui/preview/image_save.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
-#include "render/shown_section.h"
+#include "jobs/picture_rules.h"
 
 namespace pw::gui {
 namespace {
 
-// The Show choice's data: 'F' first grid, 'S' second grid, else the layer letter.
-constexpr char kFirstGrid = 'F';
-constexpr char kSecondGrid = 'S';
+// The Show choice's data: the word a setup and --show give for it.
+QString showWordOf(RenderSection section, char layer = kLayerLetters.front()) {
+    return QString::fromStdString(showWord(section, layer));
+}
 
 const QString kSeamCheckKey = QStringLiteral("Preview/SeamCheck");
 
@@ -64,8 +65,8 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     view_->setObjectName(QStringLiteral("previewView"));
     status_->setObjectName(QStringLiteral("previewStatus"));
     note_->setObjectName(QStringLiteral("previewNote"));
-    show_->addItem(tr("First grid"), QChar::fromLatin1(kFirstGrid));
-    show_->addItem(tr("Second grid"), QChar::fromLatin1(kSecondGrid));
+    show_->addItem(tr("First grid"), showWordOf(RenderSection::FirstGrid));
+    show_->addItem(tr("Second grid"), showWordOf(RenderSection::SecondGrid));
     show_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     labels_->setChecked(true);
     saveImage_->setEnabled(false);
@@ -211,65 +212,31 @@ void PreviewPane::submit() {
         return;
     }
     PreviewJob job;
-    job.request = request_;
-    job.options = shownOptions();
-    job.fixUps = fixUps_->isChecked();
-    job.seamCheck = seamCheck_->isChecked();
+    job.picture = {request_, pictureChoice(), legend_};
     job.longSide = longSide();
     submittedLongSide_ = job.longSide;
     worker_->submit(std::move(job));
 }
 
-RenderOptions PreviewPane::shownOptions() const {
-    RenderOptions options;
-    const char shown = show_->currentData().toChar().toLatin1();
-    options.section = shown == kFirstGrid    ? RenderSection::FirstGrid
-                      : shown == kSecondGrid ? RenderSection::SecondGrid
-                                             : RenderSection::Layer;
-    options.layer = shown;
-    options.labels = labels_->isChecked();
-    options.legend = legend_;
-    options.labelOverlap = LabelOverlap::LeaveOut;
-    return options;
+PictureChoice PreviewPane::pictureChoice() const {
+    PictureChoice choice = joinedMapPicture();
+    readPictureOption(PictureOption::Show, show_->currentData().toString(), choice);
+    choice.labels = labels_->isChecked() ? LabelMode::Placed : LabelMode::None;
+    choice.fixUps = fixUps_->isChecked();
+    choice.seamMarks = seamCheck_->isChecked();
+    return choice;
 }
 
-SetupPictureOptions PreviewPane::pictureChoices() const {
-    SetupPictureOptions choices;
-    const RenderOptions shown = shownOptions();
-    if (shown.section == RenderSection::SecondGrid) {
-        choices.show = "second";
-    } else if (shown.section == RenderSection::Layer) {
-        choices.show = std::string(1, shown.layer);
-    }
-    if (!shown.labels) {
-        choices.labels = "none";
-    }
-    if (!fixUps_->isChecked()) {
-        choices.fixUps = false;
-    }
-    if (seamCheck_->isChecked()) {
-        choices.seamMarks = true;
-    }
-    return choices;
-}
-
-void PreviewPane::setPictureChoices(const SetupPictureOptions& choices) {
+void PreviewPane::setPictureChoice(const PictureChoice& choice) {
     const QSignalBlocker quietShow(show_), quietLabels(labels_), quietFixUps(fixUps_),
         quietSeams(seamCheck_);
-    // A value that names nothing (the setup came from elsewhere) shows the first grid, as
-    // the picture of such a setup is refused.
-    const ShownSection shown =
-        parseShownSection(choices.show.value_or("first")).value_or(ShownSection{});
-    const QChar wanted =
-        QChar::fromLatin1(shown.section == RenderSection::FirstGrid    ? kFirstGrid
-                          : shown.section == RenderSection::SecondGrid ? kSecondGrid
-                                                                       : shown.layer);
+    const QString wanted = showWordOf(choice.section, choice.layer);
     const int offered = show_->findData(wanted);
     show_->setCurrentIndex(std::max(offered, 0));
-    awaitedLayer_ = offered < 0 ? wanted : QChar();
-    labels_->setChecked(choices.labels.value_or("all") != "none");
-    fixUps_->setChecked(choices.fixUps.value_or(true));
-    seamCheck_->setChecked(choices.seamMarks.value_or(false));
+    awaitedShow_ = offered < 0 ? wanted : QString();
+    labels_->setChecked(choice.labels != LabelMode::None);
+    fixUps_->setChecked(choice.fixUps);
+    seamCheck_->setChecked(choice.seamMarks);
     submit();
 }
 
@@ -296,7 +263,9 @@ void PreviewPane::resizeEvent(QResizeEvent* event) {
 void PreviewPane::take(PreviewResult result) {
     current_ = std::move(result);
     const JoinedMap& joined = current_.joined;
-    seamNote_ = current_.image.isNull() ? QString() : QString::fromStdString(current_.seamNote);
+    seamNote_ = current_.image.isNull() || current_.seamFinding.empty()
+                    ? QString()
+                    : QString::fromStdString(DialogTexts::seamCheckNote(current_.seamFinding));
     showNotes();
     offerLayers(current_.cells.layerLetters());
     saveImage_->setEnabled(!current_.image.isNull());
@@ -349,12 +318,12 @@ void PreviewPane::showMessage(const QString& message) {
 void PreviewPane::offerLayers(const std::string& letters) {
     // The grids stay; the layers offered are those of the joined map, in its order.
     // A setup's layer is looked for in the first layers a join offers, and only there.
-    const bool awaited = !awaitedLayer_.isNull();
-    const QChar chosen = awaited ? awaitedLayer_ : show_->currentData().toChar();
-    awaitedLayer_ = QChar();
+    const bool awaited = !awaitedShow_.isEmpty();
+    const QString chosen = awaited ? awaitedShow_ : show_->currentData().toString();
+    awaitedShow_.clear();
     QString offered;
     for (int i = 2; i < show_->count(); ++i) {
-        offered.append(show_->itemData(i).toChar());
+        offered.append(show_->itemData(i).toString());
     }
     if (offered == QString::fromStdString(letters)) {
         return;
@@ -365,7 +334,7 @@ void PreviewPane::offerLayers(const std::string& letters) {
     }
     for (const char letter : letters) {
         show_->addItem(QString::fromStdString(filled(tr("Layer %1"), {std::string(1, letter)})),
-                       QChar::fromLatin1(letter));
+                       showWordOf(RenderSection::Layer, letter));
     }
     const int stays = show_->findData(chosen);
     show_->setCurrentIndex(std::max(stays, 0));
@@ -414,12 +383,9 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 }
 
 void PreviewPane::saveImage() {
-    ImageChoice choice{shownOptions(), fixUps_->isChecked(), seamCheck_->isChecked(),
-                       rememberedMap_ ? rememberedMap_() : QString()};
-    choice.options.cellSize = kDefaultCellSize;
-    choice.options.labelsOnImage = true;  // placed for the picture's own scale
     const OverrideCursor busy(Qt::WaitCursor);
-    saveImageOf(request_, choice, prompts_, *this);
+    saveImageOf({request_, pictureChoice(), legend_}, rememberedMap_ ? rememberedMap_() : QString(),
+                prompts_, *this);
 }
 
 }  // namespace pw::gui

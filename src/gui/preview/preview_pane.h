@@ -9,8 +9,7 @@
 #include <optional>
 
 #include "core/assembly/merge_request.h"
-#include "core/setup/setup.h"
-#include "gui/preview/preview_job.h"
+#include "jobs/preview_job.h"
 #include "render/legend.h"
 
 class QBoxLayout;
@@ -61,12 +60,12 @@ class PreviewPane : public QWidget {
     // it back above the picture.
     void placeControls(QBoxLayout* elsewhere);
 
-    // What the controls show, as a setup keeps a picture's options: only those that differ
-    // from merge --image's (show, labels, fix-ups, seam marks).
-    SetupPictureOptions pictureChoices() const;
-    // Sets the controls as a setup's picture options ask (merge --image's defaults where
-    // it names none). A layer the joined map does not offer yet is shown once it does.
-    void setPictureChoices(const SetupPictureOptions& choices);
+    // What the controls choose (show, labels, fix-ups, seam marks), as the picture of the
+    // joined map that Save Image saves; merge --image's defaults for the rest.
+    PictureChoice pictureChoice() const;
+    // Sets the controls as `choice` asks. A layer the joined map does not offer yet is
+    // shown once it does.
+    void setPictureChoice(const PictureChoice& choice);
 
     // The preview on show, and whether it is the one of the latest request.
     const PreviewResult& current() const { return current_; }
@@ -77,8 +76,6 @@ class PreviewPane : public QWidget {
 
   private:
     void submit();
-    // What the controls ask to be drawn, at any scale.
-    RenderOptions shownOptions() const;
     int longSide() const;
     void showJunctions();
     // The note line: the kept marks' note, the listing's, the legend's and the seam
@@ -110,7 +107,7 @@ class PreviewPane : public QWidget {
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
     QWidget* controlsBar_ = new QWidget(this);  // holds controls_
-    QChar awaitedLayer_;                        // a setup's layer, shown once a join offers it
+    QString awaitedShow_;                       // a setup's layer, shown once a join offers it
     QBoxLayout* column_ = nullptr;
     QLabel* note_ = nullptr;
     PreviewView* view_ = nullptr;

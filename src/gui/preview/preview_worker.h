@@ -12,7 +12,7 @@
 #include <optional>
 #include <thread>
 
-#include "gui/preview/preview_job.h"
+#include "jobs/preview_job.h"
 
 namespace pw::gui {
 

@@ -1,31 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One preview: what it joins and draws, and what comes of it.
+// The preview's job: what Save Map would write, joined in memory and drawn whole.
 #pragma once
 
 #include <QImage>
 #include <QRectF>
-#include <QString>
 #include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/assembly/merge_request.h"
 #include "core/common/problem.h"
 #include "core/pipeline/joined_map.h"
+#include "jobs/picture_job.h"
 #include "render/cell_index.h"
 #include "render/render_options.h"
 #include "render/seam_check.h"
 
-namespace pw::gui {
+namespace pw {
 
-// What the preview shows: the slots as Save Map would take them, and how to draw them.
+// What the preview shows: the slots as Save Map would take them, drawn as the picture's
+// choice asks (its seam marks are the seam check's, its scale suits the joined map).
 struct PreviewJob {
-    MergeRequest request;
-    RenderOptions options;   // cellSize is chosen by the job to suit the joined map
-    bool fixUps = true;      // highlights the cells that the junction fix-up changed
-    bool seamCheck = false;  // compares the seams with the legend and marks what misses
-    int longSide = 640;      // the image's long side aimed at, in pixels
+    PictureJob picture;
+    int longSide = 640;  // the image's long side aimed at, in pixels
 };
 
 // The joined map drawn, or why nothing could be.
@@ -39,7 +36,7 @@ struct PreviewResult {
     std::vector<std::string> slotNames;
     std::optional<Problem> problem;  // why the joined map could not be drawn
     SeamReport seams;                // what the seam check found, when it was asked for
-    std::string seamNote;            // what the note line says of it; empty: not asked for
+    std::string seamFinding;         // the seam check's sentence; empty: not asked for
     bool cancelled = false;
 };
 
@@ -49,4 +46,4 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
 // Pixels per cell so that a map of length by height cells fills about `longSide` pixels.
 int previewCellSize(int length, int height, int longSide);
 
-}  // namespace pw::gui
+}  // namespace pw

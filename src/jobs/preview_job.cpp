@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One preview joined in memory and drawn, with its seam check.
-#include "gui/preview/preview_job.h"
+// Building the preview: the join in memory, the seam check and the drawing.
+#include "jobs/preview_job.h"
 
 #include <algorithm>
 
-#include "gui/common/dialog_texts.h"
+#include "jobs/picture_drawing.h"
 #include "render/compass_mark.h"
 #include "render/picture_drawer.h"
 
-namespace pw::gui {
+namespace pw {
 namespace {
 
 // Beyond this a cell shows no more detail, only a larger picture to scroll.
 constexpr int kLargestPreviewCell = 16;
 
 // The seam check of the joined map with the legend of the map set: its report, its marks
-// on the picture and its note.
+// on the picture and its sentence.
 void checkSeamsOf(PreviewResult& result) {
     SeamFinding finding = checkSeamsWith(result.joined, result.options.legend, Legend::kFileName);
     result.options.seamMarks = seamMarkCells(finding.report, result.joined);
     result.seams = std::move(finding.report);
-    result.seamNote = DialogTexts::seamCheckNote(finding.sentence);
+    result.seamFinding = std::move(finding.sentence);
 }
 
 }  // namespace
@@ -31,12 +31,15 @@ int previewCellSize(int length, int height, int longSide) {
 }
 
 PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cancel) {
+    const MergeRequest& request = job.picture.request;
+    PictureChoice choice = job.picture.choice;
+    choice.seams = false;  // the view draws them over the picture, at the zoom it shows
     PreviewResult result;
-    result.options = job.options;
-    for (const SourceSlot& slot : job.request.slots) {
+    result.options = renderOptionsOf(choice, job.picture.legend);
+    for (const SourceSlot& slot : request.slots) {
         result.slotNames.push_back(slot.name);
     }
-    result.joined = joinInMemory(job.request, cancel);
+    result.joined = joinInMemory(request, cancel);
     if (result.joined.cancelled || (cancel != nullptr && cancel->load())) {
         result.cancelled = true;
         return result;
@@ -47,12 +50,9 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     const LayoutShape& shape = result.joined.shape;
     result.options.cellSize = previewCellSize(shape.columns * result.joined.panelLength,
                                               shape.rows * result.joined.panelHeight, job.longSide);
-    if (job.fixUps) {
-        for (const auto& [column, row] : result.joined.fixedCells) {
-            result.options.highlights.emplace_back(column, row);
-        }
-    }
-    if (job.seamCheck) {
+    drawOverJoin(result.options, choice, result.joined.panelLength, result.joined.panelHeight,
+                 result.joined.fixedCells);
+    if (choice.seamMarks) {
         checkSeamsOf(result);
     }
     // The labels are placed by the view at the zoom it shows, not here.
@@ -69,4 +69,4 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     return result;
 }
 
-}  // namespace pw::gui
+}  // namespace pw
