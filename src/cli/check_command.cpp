@@ -83,9 +83,9 @@ std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) 
 // every one meets, and its lines were printed.
 bool checkComposition(const MergeRequest& request) {
     const JoinedMap joined = joinInMemory(request, nullptr, JoinedLabels::LeftOut);
-    for (const std::optional<std::string>& problem : joined.slotProblems) {
+    for (const std::optional<Problem>& problem : joined.slotProblems) {
         if (problem) {
-            std::cerr << *problem << '\n';
+            std::cerr << problem->message << '\n';
         }
     }
     std::string shownLegend;

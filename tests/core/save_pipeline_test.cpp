@@ -328,10 +328,13 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
     merge.slots[0] = {"TALL.map", folder_.file("TALL.map"), std::nullopt};
     merge.slots[3] = {"SHORT.map", folder_.file("SHORT.map"), std::nullopt};
     const pw::JoinedMap partial = pw::joinInMemory(merge);
-    EXPECT_EQ(partial.slotProblems,
-              std::vector<std::optional<std::string>>(
-                  {"ERROR: file TALL.map invalid Map size; X = 4 Y = 1000", std::nullopt,
-                   std::nullopt, "ERROR: file SHORT.map ends early"}));
+    std::vector<std::optional<std::string>> told;
+    for (const std::optional<pw::Problem>& problem : partial.slotProblems) {
+        told.push_back(problem ? std::optional(problem->message) : std::nullopt);
+    }
+    EXPECT_EQ(told, std::vector<std::optional<std::string>>(
+                        {"ERROR: file TALL.map invalid Map size; X = 4 Y = 1000", std::nullopt,
+                         std::nullopt, "ERROR: file SHORT.map ends early"}));
     // Joined still, as empty panels: every line but the failing slots' labels.
     EXPECT_EQ(partial.bytes.count("\r\n") + 2, joined.bytes.count("\r\n"));
 
@@ -347,7 +350,8 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
     merge.slots[2] = {"B.map", folder_.file("B.map"), pw::Mark::R};
     merge.slots[3] = {"B.map", folder_.file("B.map"), std::nullopt};
     const pw::JoinedMap submap = pw::joinInMemory(merge);
-    EXPECT_EQ(submap.slotProblems[0], "ERROR: file SUB.map is a submap! Version# = 0");
+    EXPECT_EQ(submap.slotProblems[0].value_or(pw::Problem{}).message,
+              "ERROR: file SUB.map is a submap! Version# = 0");
     EXPECT_FALSE(submap.bytes.contains('Q'));
     EXPECT_TRUE(submap.fixedCells.empty());
     merge.slots = {{"WIDE.map", folder_.file("WIDE.map"), std::nullopt},
@@ -355,12 +359,14 @@ TEST_F(SavePipeline, APreviewJoinsWhatSaveMapWritesAndTellsEachSlotsProblem) {
                    {"WIDE.map", folder_.file("WIDE.map"), std::nullopt},
                    {"NOEND.map", folder_.file("NOEND.map"), std::nullopt}};
     const pw::JoinedMap late = pw::joinInMemory(merge);
-    EXPECT_EQ(late.slotProblems[3], "ERROR: file NOEND.map ends early");
+    EXPECT_EQ(late.slotProblems[3].value_or(pw::Problem{}).message,
+              "ERROR: file NOEND.map ends early");
     EXPECT_EQ(late.bytes.count("0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1"), 1);
     // Nothing chosen in any slot: nothing joined, and each slot says why.
     const pw::JoinedMap nothing = pw::joinInMemory(request(Layout::TopToBottom, {"", ""}));
     EXPECT_TRUE(nothing.bytes.isEmpty());
-    EXPECT_EQ(nothing.slotProblems[1], "ERROR: no file selected for Map# 2");
+    EXPECT_EQ(nothing.slotProblems[1].value_or(pw::Problem{}).message,
+              "ERROR: no file selected for Map# 2");
     // A request the layout cannot take joins nothing.
     merge.slots.pop_back();
     const pw::JoinedMap none = pw::joinInMemory(merge);

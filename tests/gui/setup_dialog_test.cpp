@@ -114,7 +114,8 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
     SetupBed bed;
     auto dialog = bed.openComposer(Layout::Composite, 2);
     QComboBox& second = mapList(*dialog, 2);
-    ASSERT_TRUE(drop(control(*dialog, "slotPanel2"), files({bed.mapSetFolder(MapSet::Ironfall) + "/zz-02R.map"})));
+    ASSERT_TRUE(drop(control(*dialog, "slotPanel2"),
+                     files({bed.mapSetFolder(MapSet::Ironfall) + "/zz-02R.map"})));
     EXPECT_EQ(second.currentText(), "zz-02R.map");
     EXPECT_EQ(second.count(), 3) << "a map-set file is the one already listed";
     ASSERT_TRUE(drop(second, files({bed.dir.filePath("outside/CD-05L.map")})));
@@ -126,9 +127,9 @@ TEST(DragAndDrop, AMapChoosesTheSlotOutsideFilesAreListedWithTheirFolderAndOther
     EXPECT_EQ(second.itemData(3, Qt::ToolTipRole).toString(),
               bed.dir.filePath("outside") + "\nX = 4 Y = 2");
     EXPECT_EQ(mapList(*dialog, 1).itemText(3), "CD-05L.map") << "every slot lists it";
-    for (QMimeData* refused :
-         {files({bed.dir.filePath("notes.txt")}), slotDrag(2),
-          files({bed.mapSetFolder(MapSet::Ironfall) + "/PLAIN.map", bed.mapSetFolder(MapSet::Ironfall) + "/AB-07L.map"})}) {
+    for (QMimeData* refused : {files({bed.dir.filePath("notes.txt")}), slotDrag(2),
+                               files({bed.mapSetFolder(MapSet::Ironfall) + "/PLAIN.map",
+                                      bed.mapSetFolder(MapSet::Ironfall) + "/AB-07L.map"})}) {
         EXPECT_FALSE(drop(second, refused));
     }
     EXPECT_FALSE(drop(*dialog, files({bed.mapSetFolder(MapSet::Ironfall) + "/PLAIN.map"})))
@@ -162,7 +163,8 @@ TEST(DragAndDrop, ASlotLightsUpWhileWhatItWouldTakeIsOverIt) {
     const auto enter = [](QMimeData* mime) {
         return QDragEnterEvent({5, 5}, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
     };
-    const std::unique_ptr<QMimeData> map(files({bed.mapSetFolder(MapSet::Ironfall) + "/zz-02R.map"}));
+    const std::unique_ptr<QMimeData> map(
+        files({bed.mapSetFolder(MapSet::Ironfall) + "/zz-02R.map"}));
     const std::unique_ptr<QMimeData> slot(slotDrag(1));
     const std::unique_ptr<QMimeData> text(files({bed.dir.filePath("notes.txt")}));
     EXPECT_EQ(send(enter(map.get()), "mapList2"), "00 11");
@@ -290,7 +292,8 @@ TEST(SetupFiles, AMissingPanelLeavesItsSlotEmptyNamedInThePreviewAndABadSetupCha
     EXPECT_EQ(view(*dialog, 2), "AB-07L.map l7 R7 R |  L r L | N");
     auto& preview = control<PreviewPane>(*dialog, "previewPane");
     ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
-    EXPECT_EQ(preview.current().joined.slotProblems.at(1), "ERROR: unable to open file gone.map");
+    EXPECT_EQ(preview.current().joined.slotProblems.at(1).value_or(pw::Problem{}).message,
+              "ERROR: unable to open file gone.map");
 
     bed.prompts.setupAnswer = bed.dir.filePath("bad.pwsetup");
     control<QAbstractButton>(*dialog, "openSetupButton").click();

@@ -12,7 +12,7 @@ namespace {
 // Notes each problem against its slot; true when there was any.
 bool note(const StepResult& result, JoinedMap& joined) {
     for (const Problem& problem : result.problems) {
-        joined.slotProblems[static_cast<std::size_t>(problem.slot)] = problem.message;
+        joined.slotProblems[static_cast<std::size_t>(problem.slot)] = problem;
     }
     return !result.ok();
 }
@@ -53,7 +53,7 @@ JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* can
         if (!sizes.ok()) {
             const Problem& first = sizes.problems.front();
             if (first.slot == firstPresent) {
-                joined.slotProblems[static_cast<std::size_t>(first.slot)] = first.message;
+                joined.slotProblems[static_cast<std::size_t>(first.slot)] = first;
             } else {
                 note(sizes, joined);
             }
@@ -65,7 +65,7 @@ JoinedMap joinInMemory(const MergeRequest& request, const std::atomic<bool>* can
         LineWriter writer(output);
         if (const std::optional<Problem> damage =
                 job.writeMap(writer, &joined.fixedCells, labels == JoinedLabels::Kept)) {
-            joined.slotProblems[static_cast<std::size_t>(damage->slot)] = damage->message;
+            joined.slotProblems[static_cast<std::size_t>(damage->slot)] = damage;
             continue;
         }
         if (!writer.flush()) {

@@ -11,6 +11,7 @@
 #include "core/assembly/layout.h"
 #include "core/assembly/map_writer.h"
 #include "core/assembly/merge_request.h"
+#include "core/common/problem.h"
 
 namespace pw {
 
@@ -20,7 +21,7 @@ namespace pw {
 struct JoinedMap {
     QByteArray bytes;  // the joined map; empty when nothing could be joined
     // Per slot, slot order: why the slot is joined as an empty panel; nullopt when it is fine.
-    std::vector<std::optional<std::string>> slotProblems;
+    std::vector<std::optional<Problem>> slotProblems;
     LayoutShape shape{Layout::TopToBottom, 0, 0};
     int panelLength = 0;  // cells of one panel, the seams' spacing
     int panelHeight = 0;

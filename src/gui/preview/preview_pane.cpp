@@ -277,9 +277,9 @@ void PreviewPane::take(PreviewResult result) {
     if (current_.image.isNull()) {
         // Nothing could be joined: say why, slot by slot.
         QStringList reasons;
-        for (const std::optional<std::string>& problem : joined.slotProblems) {
+        for (const std::optional<Problem>& problem : joined.slotProblems) {
             if (problem) {
-                reasons.append(QString::fromStdString(*problem));
+                reasons.append(QString::fromStdString(problem->message));
             }
         }
         if (current_.problem) {
@@ -297,13 +297,13 @@ void PreviewPane::take(PreviewResult result) {
     std::vector<MarkedPlace> places;
     const LayoutShape& shape = joined.shape;
     for (int slot = 0; slot < shape.slotCount(); ++slot) {
-        const std::optional<std::string>& problem =
+        const std::optional<Problem>& problem =
             joined.slotProblems.at(static_cast<std::size_t>(slot));
         if (problem) {
             places.push_back({QRect(shape.columnOf(slot) * joined.panelLength,
                                     shape.rowOf(slot) * joined.panelHeight, joined.panelLength,
                                     joined.panelHeight),
-                              QString::fromStdString(*problem)});
+                              QString::fromStdString(problem->message)});
         }
     }
     view_->setMarks(std::move(places), QSize(joined.panelLength, joined.panelHeight));
