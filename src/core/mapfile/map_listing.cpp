@@ -107,7 +107,7 @@ MapSetListing listMapSet(const std::vector<std::string>& roots, MapSet mapSet) {
     std::set<std::string> seen;
     std::vector<ListedMap> maps;
     for (const std::string& folder : folders) {
-        const MapFileNames listed = listMapFiles(folder);
+        const FileNames listed = listMapFiles(folder);
         if (!listed.names) {
             noteUnreadable(listing.notes, folder, listed.reason);  // changed since it was found
             continue;
@@ -125,9 +125,8 @@ MapSetListing listMapSet(const std::vector<std::string>& roots, MapSet mapSet) {
     return listing;
 }
 
-MapFileNames listMapFiles(const std::string& folder) {
-    MapFileNames listed;
-    listed.names = regularFilesIn(folder, hasMapSuffix, listed.reason);
+FileNames listMapFiles(const std::string& folder) {
+    FileNames listed = regularFilesIn(folder, hasMapSuffix);
     if (listed.names) {
         std::sort(listed.names->begin(), listed.names->end(), lessIgnoringCase);
     }

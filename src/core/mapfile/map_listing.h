@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/mapfile/map_set.h"
+#include "core/system/file_system.h"
 
 namespace pw {
 
@@ -42,12 +43,8 @@ struct MapSetListing {
 MapSetListing listMapSet(const std::vector<std::string>& roots, MapSet mapSet);
 
 // The plain names of the regular files (after following links) in a folder whose names
-// end in ".map" in any letter case, sorted case-insensitively.
-struct MapFileNames {
-    std::optional<std::vector<std::string>> names;  // nullopt: the folder cannot be searched
-    std::string reason;                             // then why
-};
-// Only what a name points at is looked at: no file is opened.
-MapFileNames listMapFiles(const std::string& folder);
+// end in ".map" in any letter case, sorted case-insensitively, or why the folder cannot be
+// searched. Only what a name points at is looked at: no file is opened.
+FileNames listMapFiles(const std::string& folder);
 
 }  // namespace pw

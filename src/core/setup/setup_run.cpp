@@ -98,10 +98,10 @@ PlannedSetup planSetup(const std::string& file, const std::vector<std::string>& 
     const FilePlace folder = placeOf(folderOf(file));
     std::shared_ptr<const HeldFolder>& folderHeld = held[folder.path];
     if (!allowOutside && planned.problems.empty() && !folderHeld) {
-        std::string reason;
-        folderHeld = holdFolder(folder, reason);
+        OpenedFolder opened = holdFolder(folder);
+        folderHeld = std::move(opened.folder);
         if (!folderHeld) {
-            addProblem(planned, text::folderNotHeld(reason));
+            addProblem(planned, text::folderNotHeld(opened.reason));
         }
     }
     planned.request = SetupPlaces(file, roots).request(setup);

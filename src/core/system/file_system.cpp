@@ -133,17 +133,14 @@ std::optional<std::string> unsearchable(const std::string& folder) {
     return std::nullopt;
 }
 
-std::optional<std::vector<std::string>> regularFilesIn(const std::string& folder,
-                                                       bool (*wanted)(std::string_view name),
-                                                       std::string& reason) {
+FileNames regularFilesIn(const std::string& folder, bool (*wanted)(std::string_view name)) {
     std::optional<std::string> problem = unsearchable(folder);
     const std::unique_ptr<DIR, ClosedDir> dir(problem ? nullptr : ::opendir(folder.c_str()));
     if (!problem && !dir) {
         problem = std::strerror(errno);
     }
     if (problem) {
-        reason = problem->empty() ? std::strerror(ENOENT) : *problem;
-        return std::nullopt;
+        return {std::nullopt, problem->empty() ? std::strerror(ENOENT) : *problem};
     }
     std::vector<std::string> names;
     while (const dirent* entry = ::readdir(dir.get())) {
@@ -155,7 +152,7 @@ std::optional<std::vector<std::string>> regularFilesIn(const std::string& folder
             names.emplace_back(name);
         }
     }
-    return names;
+    return {std::move(names), {}};
 }
 
 bool isOwnFolder(const std::string& path) {

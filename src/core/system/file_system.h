@@ -81,11 +81,14 @@ std::string reopenedPath(int fd);
 // Why `folder` cannot be both read and searched, in the system's words: nullopt when it
 // can, an empty reason when nothing is there.
 std::optional<std::string> unsearchable(const std::string& folder);
+// Names listed from a folder, or the system's reason why it cannot be listed.
+struct FileNames {
+    std::optional<std::vector<std::string>> names;  // nullopt: the folder cannot be listed
+    std::string reason;                             // then why
+};
 // The names of the regular files in `folder` (links followed) that `wanted` accepts, in the
-// folder's order; nullopt with the system's reason when it cannot be listed.
-std::optional<std::vector<std::string>> regularFilesIn(const std::string& folder,
-                                                       bool (*wanted)(std::string_view name),
-                                                       std::string& reason);
+// folder's order.
+FileNames regularFilesIn(const std::string& folder, bool (*wanted)(std::string_view name));
 
 // A file-keeping folder's own files, never reached through a link: whether `path` itself is
 // a folder; its regular file `path` read whole (nullopt when it is not there or no regular

@@ -160,18 +160,16 @@ Descriptor makeTemporary(int folder, const std::string& target, const FileStatus
     return file;
 }
 
-std::shared_ptr<const HeldFolder> holdFolder(const FilePlace& folder, std::string& reason) {
+OpenedFolder holdFolder(const FilePlace& folder) {
     Descriptor fd(::open(folder.path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     struct stat found {};
     if (!fd.valid() || ::fstat(fd.get(), &found) != 0) {
-        reason = reasonOf(errno);
-        return nullptr;
+        return {nullptr, reasonOf(errno)};
     }
     if (!folder.exists || found.st_dev != folder.device || found.st_ino != folder.inode) {
-        reason = messages::translated(messages::kPlaceChanged);
-        return nullptr;
+        return {nullptr, messages::translated(messages::kPlaceChanged)};
     }
-    return std::make_shared<const HeldFolder>(HeldFolder{std::move(fd), folder.path});
+    return {std::make_shared<const HeldFolder>(HeldFolder{std::move(fd), folder.path}), {}};
 }
 
 void ReplacedFile::keep(int folder, const std::string& name) {

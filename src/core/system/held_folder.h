@@ -36,9 +36,14 @@ Descriptor openFolderBeneath(int held, const std::string& path,
 // that is not refused for want of descriptors.
 void allowManyHeldFolders();
 
-// Holds the folder `folder` (a place as placeOf gives it); null and the reason when it
-// cannot be opened or is no longer the folder `folder` saw.
-std::shared_ptr<const HeldFolder> holdFolder(const FilePlace& folder, std::string& reason);
+// A folder held, or the reason it could not be.
+struct OpenedFolder {
+    std::shared_ptr<const HeldFolder> folder;  // null when it could not be held
+    std::string reason;                        // then why
+};
+// Holds the folder `folder` (a place as placeOf gives it); none when it cannot be opened or
+// is no longer the folder `folder` saw.
+OpenedFolder holdFolder(const FilePlace& folder);
 
 // Is the file named `name` in `folder` still what the plan found there (`planned`)? The
 // reason when not; `found` is what is there now.
