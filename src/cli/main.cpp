@@ -2,7 +2,6 @@
 // panelwright-cli: the merge engine for scripts and batch work.
 
 #include <QCoreApplication>
-#include <csignal>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -13,6 +12,7 @@
 #include "cli/standard_output.h"
 #include "core/common/languages.h"
 #include "core/common/version.h"
+#include "core/system/file_system.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void quietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& mess
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     // A reader that went away is a failed write with its reason, not a silent end.
-    std::signal(SIGPIPE, SIG_IGN);
+    pw::failWritesToClosedPipes();
     // Read before the application takes Qt's own options out of argv.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     qInstallMessageHandler(quietQtNotes);

@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,6 +68,10 @@ int currentFolder() {
 
 int standardOutput() {
     return STDOUT_FILENO;
+}
+
+void failWritesToClosedPipes() {
+    ::signal(SIGPIPE, SIG_IGN);
 }
 
 bool writeAll(int fd, const char* data, std::size_t size, int nothingTaken) {

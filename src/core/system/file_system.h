@@ -59,6 +59,9 @@ std::optional<FileStatus> statusOf(const std::string& path, bool followLink = tr
 int currentFolder();
 // The descriptor of standard output.
 int standardOutput();
+// Makes a write to a reader that went away (a closed pipe) fail with its reason instead of
+// ending the program.
+void failWritesToClosedPipes();
 
 // Writes all of `size` bytes, again after an interruption; false with errno when not
 // (`nothingTaken` for a write that takes nothing).
