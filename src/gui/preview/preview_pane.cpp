@@ -197,6 +197,10 @@ void PreviewPane::setImageNameSource(std::function<QString()> rememberedMap) {
     rememberedMap_ = std::move(rememberedMap);
 }
 
+void PreviewPane::setKnownDamageSource(std::function<std::vector<Problem>()> knownDamage) {
+    knownDamage_ = std::move(knownDamage);
+}
+
 void PreviewPane::showRequest(MergeRequest request) {
     request_ = std::move(request);
     requested_ = true;
@@ -385,7 +389,7 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 void PreviewPane::saveImage() {
     const OverrideCursor busy(Qt::WaitCursor);
     saveImageOf({request_, pictureChoice(), legend_}, rememberedMap_ ? rememberedMap_() : QString(),
-                prompts_, *this);
+                prompts_, *this, knownDamage_ ? knownDamage_() : std::vector<Problem>());
 }
 
 }  // namespace pw::gui

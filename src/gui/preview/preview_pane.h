@@ -45,6 +45,9 @@ class PreviewPane : public QWidget {
     void setListingNotes(const std::vector<std::string>& notes);
     // Where "Save Image..." suggests its name from: the remembered map file name.
     void setImageNameSource(std::function<QString()> rememberedMap);
+    // What "Save Image..." refuses before asking for a name: the damage already found in
+    // the chosen panels.
+    void setKnownDamageSource(std::function<std::vector<Problem>()> knownDamage);
     // Follows the dialog: a newer request supersedes one still being drawn.
     void showRequest(MergeRequest request);
     // Slots joined with a mark kept from an earlier choice: `note` says so above the
@@ -104,6 +107,7 @@ class PreviewPane : public QWidget {
     QCheckBox* fixUps_ = nullptr;
     QCheckBox* seamCheck_ = nullptr;
     std::function<QString()> rememberedMap_;
+    std::function<std::vector<Problem>()> knownDamage_;
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
     QWidget* controlsBar_ = new QWidget(this);  // holds controls_
