@@ -1194,6 +1194,18 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <source>(maximum %1)</source>
         <translation>(höchstens %1)</translation>
     </message>
+    <message>
+        <source>Recent &amp;Compositions</source>
+        <translation>&amp;Zuletzt verwendete Zusammenstellungen</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 (%4)</source>
+        <translation>%1, %2: %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1; the top edge faces %2</source>
+        <translation>%1; die Oberkante zeigt nach %2</translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::PreviewPane</name>

@@ -1194,6 +1194,18 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <source>(maximum %1)</source>
         <translation>(maximum %1)</translation>
     </message>
+    <message>
+        <source>Recent &amp;Compositions</source>
+        <translation>&amp;Compositions récentes</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 (%4)</source>
+        <translation>%1, %2 : %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1; the top edge faces %2</source>
+        <translation>%1 ; le bord supérieur est orienté vers %2</translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::PreviewPane</name>
