@@ -37,6 +37,8 @@ class PanelwrightDialog : public QDialog {
     void openSetupFile(const QString& path);
     // The composer dialog for a setup: the choices set, the dialog filled when it opens.
     std::unique_ptr<ComposerDialog> composerForSetup(const OpenedSetup& opened);
+    // A layout's name as the dialog shows it: in the picture and the recent compositions.
+    static QString layoutCaption(Layout layout);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

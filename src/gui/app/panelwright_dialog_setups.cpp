@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
-#include <array>
 
 #include "core/common/translated_text.h"
 #include "core/mapfile/direction.h"
@@ -103,7 +102,6 @@ void PanelwrightDialog::fillRecentCompositions(QMenu& menu) {
 }
 
 QString PanelwrightDialog::compositionTitle(const Setup& setup) {
-    const std::array<QString, 3> layouts = {tr("Top-to-Bottom"), tr("End-to-End"), tr("Composite")};
     const MapSetInfo* mapSet = mapSetInfo(setup.mapSet);
     QStringList panels = panelNames(setup);
     const qsizetype count = panels.size();
@@ -112,7 +110,7 @@ QString PanelwrightDialog::compositionTitle(const Setup& setup) {
     }
     return QString::fromStdString(
         filled(tr("%1, %2: %3 (%4)"),
-               {layouts.at(static_cast<std::size_t>(setup.layout)).toStdString(),
+               {layoutCaption(setup.layout).toStdString(),
                 mapSet != nullptr ? std::string(mapSet->name) : std::string(),
                 panels.join(QStringLiteral(", ")).toStdString(), std::to_string(count)}));
 }
