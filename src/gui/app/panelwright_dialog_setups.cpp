@@ -14,6 +14,7 @@
 #include "gui/app/panelwright_dialog.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/common/dragged_file.h"
+#include "gui/viewer/map_viewer.h"
 #include "ui_panelwright_dialog.h"
 
 namespace pw::gui {
@@ -37,6 +38,10 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
             runComposer(composerForSetup(*opened));
         }
     });
+    QAction* view = menu.addAction(tr("&View Map..."));
+    view->setObjectName(QStringLiteral("viewMapAction"));
+    view->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    connect(view, &QAction::triggered, this, [this] { MapViewer::askAndOpen(environment_, this); });
     // The composition a composer dialog ended with, without Save Map: opened only here.
     const QString last = lastCompositionPath(environment_);
     QAction* reopen = menu.addAction(DialogTexts::reopenLastComposition());
