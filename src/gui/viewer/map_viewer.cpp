@@ -80,6 +80,9 @@ MapViewer::MapViewer(const QString& path, const DialogEnvironment& environment, 
             box->hide();
         }
     }
+    pane_->setKeysHint(
+        tr("Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or "
+           "Home fits. Ctrl+W closes the viewer"));
     pane_->setImageNameSource([path] { return path; });
     const QString legendFolder = legendFolderOf(path, environment.mapSetRoots);
     if (!legendFolder.isEmpty()) {
