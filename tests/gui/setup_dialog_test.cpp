@@ -393,7 +393,8 @@ TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
         listed += action->text();
     }
     EXPECT_EQ(listed.join(","),
-              "&Open Setup...,Recent &Compositions,,&1 s9.pwsetup,&2 s8.pwsetup,&3 s7.pwsetup,"
+              "&Open Setup...,&View Map...,Recent &Compositions,,&1 s9.pwsetup,&2 s8.pwsetup,"
+              "&3 s7.pwsetup,"
               "&4 s6.pwsetup,&5 s5.pwsetup,&6 s4.pwsetup,&7 s3.pwsetup,&8 s2.pwsetup");
 
     const QString sideBySide = write("e.pwsetup", "end-to-end", slot + "," + slot + "," + slot);

@@ -19,6 +19,7 @@
 #include "gui/common/dialog_texts.h"
 #include "gui/common/dragged_file.h"
 #include "gui/common/recent_compositions.h"
+#include "gui/viewer/map_viewer.h"
 #include "ui_panelwright_dialog.h"
 
 namespace pw::gui {
@@ -45,6 +46,10 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
             runComposer(composerForSetup(*opened));
         }
     });
+    QAction* view = menu.addAction(tr("&View Map..."));
+    view->setObjectName(QStringLiteral("viewMapAction"));
+    view->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    connect(view, &QAction::triggered, this, [this] { MapViewer::askAndOpen(environment_, this); });
     fillRecentCompositions(*recentCompositions_);
     menu.addMenu(recentCompositions_);
     menu.addSeparator();

@@ -31,12 +31,6 @@ QString showWordOf(RenderSection section, char layer = kLayerLetters.front()) {
 
 const QString kSeamCheckKey = QStringLiteral("Preview/SeamCheck");
 
-// What the mouse and the keys do, in the line under the picture while the mouse is not
-// over it, and in the picture's tooltip.
-QString keysHint() {
-    return DialogTexts::previewKeys();
-}
-
 }  // namespace
 
 PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
@@ -116,6 +110,17 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
 }
 
 PreviewPane::~PreviewPane() = default;
+
+QString PreviewPane::keysHint() const {
+    return keysHint_.isEmpty() ? DialogTexts::previewKeys() : keysHint_;
+}
+
+void PreviewPane::setKeysHint(const QString& hint) {
+    keysHint_ = hint;
+    status_->setLine(keysHint());
+    view_->setToolTip(keysHint());
+    view_->setAccessibleDescription(keysHint());
+}
 
 void PreviewPane::placeControls(QBoxLayout* elsewhere) {
     if (elsewhere != nullptr) {

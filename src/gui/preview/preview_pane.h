@@ -56,6 +56,9 @@ class PreviewPane : public QWidget {
     void setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions);
     // The "Seam check" box as `settings` remember it, and remembered there when it changes.
     void keepSeamCheckIn(QSettings& settings);
+    // What the mouse and the keys do, in the line under the picture while the mouse is not
+    // over it and in the picture's tooltip: the composer's keys unless a window says its own.
+    void setKeysHint(const QString& hint);
     // Stacks the controls above the picture, for a pane with little width.
     void setCompact(bool compact);
     // Lays the bar of controls (Show, Labels, Fix-ups, Seam check, Save Image) into
@@ -78,6 +81,7 @@ class PreviewPane : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    QString keysHint() const;
     void submit();
     int longSide() const;
     void showJunctions();
@@ -98,6 +102,7 @@ class PreviewPane : public QWidget {
     QString legendNote_;
     QString seamNote_;
     QString keptNote_;
+    QString keysHint_;  // empty: the composer's
     QStringList listingNotes_;
     PreviewResult current_;
     int submittedLongSide_ = 0;
