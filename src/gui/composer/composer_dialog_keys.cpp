@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "gui/common/accessible_list.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/composer_room.h"
@@ -18,7 +17,6 @@
 namespace pw::gui {
 
 void ComposerDialog::describeControls() {
-    nameListsByPurpose();
     grid_->widgets().saveButton->setAccessibleDescription(DialogTexts::saveMapDescription());
     openSetupButton_->setAccessibleDescription(DialogTexts::openSetupDescription());
     saveSetupButton_->setAccessibleDescription(DialogTexts::saveSetupDescription());

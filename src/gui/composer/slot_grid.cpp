@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QIcon>
@@ -13,6 +14,7 @@
 #include <QSvgWidget>
 #include <array>
 
+#include "core/common/translated_text.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_set.h"
@@ -92,7 +94,7 @@ SlotGrid::SlotGrid(QWidget& dialog, Layout layout, int slotsInUse)
         turnBack_ = false;
         Q_EMIT turned(back);
     });
-    describe();
+    describe(layout);
 }
 
 void SlotGrid::attach(std::size_t i) {
@@ -137,11 +139,22 @@ void SlotGrid::attach(std::size_t i) {
     });
 }
 
-void SlotGrid::describe() {
+void SlotGrid::describe(Layout layout) {
+    // Where the slots lie in rows and columns, their place is said, not only drawn.
+    const std::optional<LayoutShape> shape = shapeFor(layout, countRange(layout).last);
+    const bool placed = shape && shape->rows > 1 && shape->columns == 2;
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         const int slot = static_cast<int>(i) + 1;
         QComboBox& list = *widgets_.slots[i].mapList;
-        list.setAccessibleName(QString::fromStdString(DialogTexts::slotListName(slot)));
+        QString name = QString::fromStdString(DialogTexts::slotListName(slot));
+        if (placed) {
+            const int at = static_cast<int>(i);
+            name = QString::fromStdString(
+                filled(shape->columnOf(at) == 0 ? tr("Slot %1 map file, row %2, left column")
+                                                : tr("Slot %1 map file, row %2, right column"),
+                       {std::to_string(slot), std::to_string(shape->rowOf(at) + 1)}));
+        }
+        list.setAccessibleName(name);
         list.setAccessibleDescription(
             QString::fromStdString(DialogTexts::slotListDescription(slot)));
     }
@@ -166,8 +179,19 @@ void SlotGrid::open(MapSet mapSet, const std::function<void(QComboBox&)>& list) 
         slot.arrow->show();
         slot.mapList->show();
         // Filling selects the first name on its own; that is no choice of the user's.
-        const QSignalBlocker quiet(slot.mapList);
-        list(*slot.mapList);
+        {
+            const QSignalBlocker quiet(slot.mapList);
+            list(*slot.mapList);
+        }
+        // The chosen panel found damaged later changes what the slot's description says.
+        connect(slot.mapList->model(), &QAbstractItemModel::dataChanged, slot.mapList,
+                [shown = slot.mapList](const QModelIndex& first, const QModelIndex& last) {
+                    const int row = shown->currentIndex();
+                    if (row >= first.row() && row <= last.row()) {
+                        QAccessibleEvent changed(shown, QAccessible::DescriptionChanged);
+                        QAccessible::updateAccessibility(&changed);
+                    }
+                });
     }
 }
 
