@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QInputEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSvgWidget>
@@ -44,8 +45,8 @@ void keepPlaceWhenHidden(QWidget* widget) {
     widget->setSizePolicy(policy);
 }
 
-// Notes whether Shift was held in the last press or release of a button's mouse or keys,
-// which is what makes it click.
+// Notes whether Shift was held as a button's click began: the mouse button's press, or
+// Space going down (the keys may be let go in either order).
 class ShiftWatch : public QObject {
   public:
     ShiftWatch(QObject& button, bool& held) : QObject(&button), held_(held) {
@@ -54,15 +55,14 @@ class ShiftWatch : public QObject {
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-                held_ = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
-                break;
-            default:
-                break;
+        if (event->type() == QEvent::MouseButtonPress) {
+            held_ = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Space || key->key() == Qt::Key_Select) &&
+                !key->isAutoRepeat()) {
+                held_ = key->modifiers().testFlag(Qt::ShiftModifier);
+            }
         }
         return false;
     }
