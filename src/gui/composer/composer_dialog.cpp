@@ -81,6 +81,7 @@ void ComposerDialog::showEvent(QShowEvent* event) {
         room_->open();
         onInitDialog();
         room_->fit();
+        focusFirstSlot();
     }
     QDialog::showEvent(event);
 }

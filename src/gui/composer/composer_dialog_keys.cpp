@@ -44,6 +44,13 @@ void ComposerDialog::addKeys() {
     }
 }
 
+void ComposerDialog::focusFirstSlot() {
+    // As if Tab had brought the focus there, so that the style draws the focus frame where
+    // the arrow keys already work.
+    grid_->widgets().slots.front().mapList->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 std::vector<QWidget*> ComposerDialog::tabOrder() const {
     // The slots in slot order, the direction, the preview's controls and its picture, then
     // Save Map and Cancel.
