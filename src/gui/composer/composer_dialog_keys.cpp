@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "gui/common/context_menu_key.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/composer_room.h"
@@ -23,6 +24,7 @@ void ComposerDialog::describeControls() {
 }
 
 void ComposerDialog::addKeys() {
+    openContextMenusByShiftF10();
     // Each shortcut presses its button, so that it does exactly what a click does.
     const std::pair<QKeyCombination, QAbstractButton*> shortcuts[] = {
         {Qt::CTRL | Qt::Key_S, grid_->widgets().saveButton},
