@@ -185,9 +185,11 @@ void SlotGrid::open(MapSet mapSet, const std::function<void(QComboBox&)>& list) 
         }
         // The chosen panel found damaged later changes what the slot's description says.
         connect(slot.mapList->model(), &QAbstractItemModel::dataChanged, slot.mapList,
-                [shown = slot.mapList](const QModelIndex& first, const QModelIndex& last) {
+                [shown = slot.mapList](const QModelIndex& first, const QModelIndex& last,
+                                       const QList<int>& roles) {
                     const int row = shown->currentIndex();
-                    if (row >= first.row() && row <= last.row()) {
+                    if (row >= first.row() && row <= last.row() &&
+                        (roles.isEmpty() || roles.contains(Qt::AccessibleDescriptionRole))) {
                         QAccessibleEvent changed(shown, QAccessible::DescriptionChanged);
                         QAccessible::updateAccessibility(&changed);
                     }
