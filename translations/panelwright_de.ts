@@ -1260,4 +1260,15 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <translation>Ebene %1</translation>
     </message>
 </context>
+<context>
+    <name>pw::gui::SlotGrid</name>
+    <message>
+        <source>Slot %1 map file, row %2, left column</source>
+        <translation>Kartendatei für Platz %1, Reihe %2, linke Spalte</translation>
+    </message>
+    <message>
+        <source>Slot %1 map file, row %2, right column</source>
+        <translation>Kartendatei für Platz %1, Reihe %2, rechte Spalte</translation>
+    </message>
+</context>
 </TS>

@@ -1260,4 +1260,15 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <translation>Couche %1</translation>
     </message>
 </context>
+<context>
+    <name>pw::gui::SlotGrid</name>
+    <message>
+        <source>Slot %1 map file, row %2, left column</source>
+        <translation>Fichier de carte de l&apos;emplacement %1, rangée %2, colonne de gauche</translation>
+    </message>
+    <message>
+        <source>Slot %1 map file, row %2, right column</source>
+        <translation>Fichier de carte de l&apos;emplacement %1, rangée %2, colonne de droite</translation>
+    </message>
+</context>
 </TS>

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog as a screen reader and the keyboard find it: each control named, each Alt
-// letter and shortcut doing what its button does, Shift turning the direction back.
+// letter and shortcut doing what its button does, Shift turning the direction back, the
+// focus shown and given back.
 
 #include <QAccessible>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
+#include <QStyleOption>
 #include <QTest>
+#include <QTimer>
 
 #include "gui/app/panelwright_dialog.h"
 #include "gui_test_bed.h"
@@ -108,6 +112,84 @@ INSTANTIATE_TEST_SUITE_P(
                       Press{Qt::SHIFT | Qt::Key_Space, "directionButton", "//7"},
                       Press{QKeyCombination(Qt::Key_unknown), "directionButton", "//1"},  // a click
                       Press{Qt::SHIFT | Qt::Key_unknown, "directionButton", "//7"}));
+
+// Composite slots lie in two columns: a screen reader hears where, not only which.
+TEST(SlotNamesTest, CompositeSlotsNameTheirRowAndColumn) {
+    GuiTestBed bed;
+    QStringList names;
+    for (const auto& [layout, count, slot] :
+         {std::tuple(Layout::Composite, 4, 3), std::tuple(Layout::Composite, 4, 8),
+          std::tuple(Layout::TopToBottom, 4, 3)}) {
+        auto dialog = bed.openComposer(layout, count);
+        names.append(QAccessible::queryAccessibleInterface(&mapList(*dialog, slot))
+                         ->text(QAccessible::Name));
+    }
+    EXPECT_EQ(names, QStringList({"Slot 3 map file, row 2, left column",
+                                  "Slot 8 map file, row 4, right column", "Slot 3 map file"}));
+}
+
+// Shift+Space turns back whichever of the two keys is let go first.
+TEST(ShiftSpaceTest, TurnsBackWhicheverKeyIsLetGoFirst) {
+    GuiTestBed bed;
+    for (const bool shiftFirst : {true, false}) {
+        auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+        QWidget& button = control(*dialog, "directionButton");
+        QTest::keyPress(&button, Qt::Key_Space, Qt::ShiftModifier);
+        if (shiftFirst) {
+            QTest::keyRelease(&button, Qt::Key_Shift, Qt::ShiftModifier);
+        }
+        QTest::keyRelease(&button, Qt::Key_Space, shiftFirst ? Qt::NoModifier : Qt::ShiftModifier);
+        EXPECT_EQ(directionIndex(dialog->direction()), 7) << "Shift let go first: " << shiftFirst;
+    }
+}
+
+// A composer opens with the focus in slot 1, its frame drawn as after Tab.
+TEST(FocusTest, AComposerOpensWithSlotOnesFocusFrameShown) {
+    GuiTestBed bed;
+    auto dialog = bed.openComposer(Layout::EndToEnd, 2);
+    QApplication::setActiveWindow(dialog.get());
+    QStyleOptionComboBox option;
+    option.initFrom(&mapList(*dialog, 1));
+    EXPECT_TRUE(option.state.testFlag(QStyle::State_HasFocus));
+    EXPECT_TRUE(option.state.testFlag(QStyle::State_KeyboardFocusChange));
+}
+
+// However a composer ends, the main dialog is active again with the focus where it was.
+TEST(FocusTest, TheMainDialogTakesTheKeysBackWhenAComposerEnds) {
+    GuiTestBed bed;
+    PanelwrightDialog main(bed.environment);
+    main.show();
+    QApplication::setActiveWindow(&main);
+    auto& select = control<QAbstractButton>(main, "selectMapFilesButton");
+    select.setFocus();
+    QTimer::singleShot(300, [] {
+        QApplication::setActiveWindow(nullptr);  // as a window manager may leave it
+        QApplication::activeModalWidget()->close();
+    });
+    select.click();
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activeWindow(), &main);
+    EXPECT_EQ(QApplication::focusWidget(), &select);
+}
+
+// Shift+F10 opens the context menu where the Menu key does: the main dialog's About.
+TEST(ContextMenuKeyTest, ShiftF10OpensTheFocusedControlsContextMenu) {
+    GuiTestBed bed;
+    PanelwrightDialog main(bed.environment);
+    main.show();
+    QApplication::setActiveWindow(&main);
+    control(main, "selectMapFilesButton").setFocus();
+    QString shown;
+    QTimer::singleShot(200, &main, [&shown] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            shown = menu->actions().value(0)->text();
+            menu->close();
+        }
+    });
+    QTest::keyClick(main.windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    QTest::qWait(300);
+    EXPECT_EQ(shown, "&About Panelwright...");
+}
 
 }  // namespace
 }  // namespace pw::gui::test

@@ -13,6 +13,7 @@
 #include "core/mapfile/map_set.h"
 #include "gui/app/about_dialog.h"
 #include "gui/common/accessible_list.h"
+#include "gui/common/context_menu_key.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
@@ -58,6 +59,7 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
     ui_->emberlineRadio->setText(
         QString::fromLatin1(mapSetInfo(MapSet::Emberline)->name).insert(2, u'&'));
     nameListsByPurpose();
+    openContextMenusByShiftF10();
 
     // The buttons' ids are the layouts' and map sets' values.
     auto* configurations = new QButtonGroup(this);

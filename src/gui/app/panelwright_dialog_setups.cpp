@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 
 #include "core/common/translated_text.h"
@@ -158,10 +159,20 @@ std::unique_ptr<ComposerDialog> PanelwrightDialog::composerForSetup(const Opened
 }
 
 void PanelwrightDialog::runComposer(std::unique_ptr<ComposerDialog> composer) {
+    const QPointer<QWidget> focused = focusWidget();
     while (composer->exec() == ComposerDialog::HandsOverSetup) {
         const OpenedSetup handed = *composer->handedOverSetup();
         composer.reset();
         composer = composerForSetup(handed);
+    }
+    // The window system need not hand the keys back once the composer is gone: the main
+    // dialog takes them, where they were.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        if (focused) {
+            focused->setFocus(Qt::ActiveWindowFocusReason);
+        }
     }
 }
 

@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "gui/common/accessible_list.h"
+#include "gui/common/context_menu_key.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/composer_room.h"
@@ -18,13 +18,13 @@
 namespace pw::gui {
 
 void ComposerDialog::describeControls() {
-    nameListsByPurpose();
     grid_->widgets().saveButton->setAccessibleDescription(DialogTexts::saveMapDescription());
     openSetupButton_->setAccessibleDescription(DialogTexts::openSetupDescription());
     saveSetupButton_->setAccessibleDescription(DialogTexts::saveSetupDescription());
 }
 
 void ComposerDialog::addKeys() {
+    openContextMenusByShiftF10();
     // Each shortcut presses its button, so that it does exactly what a click does.
     const std::pair<QKeyCombination, QAbstractButton*> shortcuts[] = {
         {Qt::CTRL | Qt::Key_S, grid_->widgets().saveButton},
@@ -44,6 +44,13 @@ void ComposerDialog::addKeys() {
         }
         previous = next;
     }
+}
+
+void ComposerDialog::focusFirstSlot() {
+    // As if Tab had brought the focus there, so that the style draws the focus frame where
+    // the arrow keys already work.
+    grid_->widgets().slots.front().mapList->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 std::vector<QWidget*> ComposerDialog::tabOrder() const {
