@@ -384,8 +384,7 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 
 void PreviewPane::saveImage() {
     const OverrideCursor busy(Qt::WaitCursor);
-    saveImageOf({request_, pictureChoice(), legend_}, rememberedMap_ ? rememberedMap_() : QString(),
-                prompts_, *this);
+    saveImageOf(pictureJob(), rememberedMap_ ? rememberedMap_() : QString(), prompts_, *this);
 }
 
 }  // namespace pw::gui
