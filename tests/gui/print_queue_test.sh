@@ -75,7 +75,7 @@ for _ in $(seq 300); do
     lpstat -p PDF 2>/dev/null | grep -q disabled && break
     sleep 0.1
 done
-[ -n "$printed" ] || { echo "FAILED: nothing printed"; tail -5 "$work/log/error_log"; exit 1; }
+[ -n "$printed" ] || { echo "FAILED: nothing printed"; tail -5 "$work/log/error_log" 2>/dev/null; exit 1; }
 echo "$printed" >"$work/printed"
 
 # Each page's size in points, the shorter side first.
