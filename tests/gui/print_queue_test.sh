@@ -6,6 +6,7 @@
 # is compared either way round). Skips (77) where the queue cannot start.
 # Usage: print_queue_test.sh <panelwright_gui_tests>
 set -u
+export LC_ALL=C  # lpstat and pdfinfo read as in English
 tests=$1
 skip() {
     echo "SKIPPED: $*"
