@@ -79,6 +79,13 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
     </message>
 </context>
 <context>
+    <name>CompositionPrinting</name>
+    <message>
+        <source>untitled.map</source>
+        <translation>unbenannt.map</translation>
+    </message>
+</context>
+<context>
     <name>DialogTexts</name>
     <message>
         <source>Open Setup</source>
@@ -573,6 +580,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>ERROR: file %1 has a row longer than its length</source>
         <translation>FEHLER: Datei %1 hat eine Zeile, die über ihre Länge hinausgeht</translation>
     </message>
+    <message>
+        <source>ERROR: unable to print on %1: %2</source>
+        <translation>FEHLER: Drucken auf %1 nicht möglich: %2</translation>
+    </message>
 </context>
 <context>
     <name>PanelwrightDialog</name>
@@ -738,6 +749,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>%1; %2</source>
         <extracomment>What the seam check found, then the slots it could not join.</extracomment>
         <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>the printer did not take the sheets</source>
+        <translation>der Drucker hat die Blätter nicht angenommen</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1191,28 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     </message>
 </context>
 <context>
+    <name>pw::gui::CellSizeTab</name>
+    <message>
+        <source>Sheets</source>
+        <translation>Blätter</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Cell size:</source>
+        <translation>&amp;Feldgröße:</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::ComposerDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
     <name>pw::gui::MapViewer</name>
     <message>
         <source>%1 - Boardsmith</source>
@@ -1258,6 +1295,17 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     <message>
         <source>Layer %1</source>
         <translation>Ebene %1</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::SheetPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
     </message>
 </context>
 <context>

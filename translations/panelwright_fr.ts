@@ -79,6 +79,13 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
     </message>
 </context>
 <context>
+    <name>CompositionPrinting</name>
+    <message>
+        <source>untitled.map</source>
+        <translation>sans-titre.map</translation>
+    </message>
+</context>
+<context>
     <name>DialogTexts</name>
     <message>
         <source>Open Setup</source>
@@ -573,6 +580,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>ERROR: file %1 has a row longer than its length</source>
         <translation>ERREUR : le fichier %1 a une ligne plus longue que sa longueur</translation>
     </message>
+    <message>
+        <source>ERROR: unable to print on %1: %2</source>
+        <translation>ERREUR : impossible d&apos;imprimer sur %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>PanelwrightDialog</name>
@@ -738,6 +749,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>%1; %2</source>
         <extracomment>What the seam check found, then the slots it could not join.</extracomment>
         <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>the printer did not take the sheets</source>
+        <translation>l&apos;imprimante n&apos;a pas accepté les feuilles</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1191,28 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     </message>
 </context>
 <context>
+    <name>pw::gui::CellSizeTab</name>
+    <message>
+        <source>Sheets</source>
+        <translation>Feuilles</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Cell size:</source>
+        <translation>&amp;Taille d&apos;une case :</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::ComposerDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+</context>
+<context>
     <name>pw::gui::MapViewer</name>
     <message>
         <source>%1 - Boardsmith</source>
@@ -1258,6 +1295,17 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     <message>
         <source>Layer %1</source>
         <translation>Couche %1</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::SheetPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
     </message>
 </context>
 <context>

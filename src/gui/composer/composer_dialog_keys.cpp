@@ -10,10 +10,12 @@
 
 #include "gui/common/context_menu_key.h"
 #include "gui/common/dialog_texts.h"
+#include "gui/common/saved_file_name.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/composer_room.h"
 #include "gui/composer/slot_grid.h"
 #include "gui/preview/preview_pane.h"
+#include "gui/print/composition_printing.h"
 
 namespace pw::gui {
 
@@ -37,6 +39,13 @@ void ComposerDialog::addKeys() {
         connect(action, &QAction::triggered, button, &QAbstractButton::click);
         addAction(action);
     }
+    auto* print = new QAction(tr("&Print..."), this);
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] {
+        printComposition(preview_->pictureJob(), savedFileName(*environment_.settings),
+                         *environment_.prompts, *this);
+    });
+    addAction(print);
     QWidget* previous = nullptr;
     for (QWidget* next : tabOrder()) {
         if (previous != nullptr) {

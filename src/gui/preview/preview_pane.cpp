@@ -393,8 +393,8 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 
 void PreviewPane::saveImage() {
     const OverrideCursor busy(Qt::WaitCursor);
-    saveImageOf({request_, pictureChoice(), legend_}, rememberedMap_ ? rememberedMap_() : QString(),
-                prompts_, *this, knownDamage_ ? knownDamage_() : std::vector<Problem>());
+    saveImageOf(pictureJob(), rememberedMap_ ? rememberedMap_() : QString(), prompts_, *this,
+                knownDamage_ ? knownDamage_() : std::vector<Problem>());
 }
 
 }  // namespace pw::gui

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/assembly/merge_request.h"
+#include "jobs/picture_job.h"
 #include "jobs/preview_job.h"
 #include "render/legend.h"
 
@@ -69,6 +70,9 @@ class PreviewPane : public QWidget {
     // What the controls choose (show, labels, fix-ups, seam marks), as the picture of the
     // joined map that Save Image saves; merge --image's defaults for the rest.
     PictureChoice pictureChoice() const;
+    // The joined map's picture as Save Image draws it: the request on show, the choice and
+    // the legend.
+    PictureJob pictureJob() const { return {request_, pictureChoice(), legend_}; }
     // Sets the controls as `choice` asks. A layer the joined map does not offer yet is
     // shown once it does.
     void setPictureChoice(const PictureChoice& choice);
