@@ -103,6 +103,7 @@ class PreviewPane : public QWidget {
     QCheckBox* labels_ = nullptr;
     QCheckBox* fixUps_ = nullptr;
     QCheckBox* seamCheck_ = nullptr;
+    QCheckBox* grid_ = nullptr;
     std::function<QString()> rememberedMap_;
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
