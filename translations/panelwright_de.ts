@@ -160,8 +160,8 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <translation>&amp;Nahtprüfung</translation>
     </message>
     <message>
-        <source>Marks in cyan the edge cells of features the legend marks with + that do not meet across a seam</source>
-        <translation>Markiert in Cyan die Randfelder von Merkmalen, die die Legende mit + kennzeichnet und die über eine Naht hinweg nicht anschließen</translation>
+        <source>Marks the edge cells of features the legend marks with + that do not meet across a seam, in a colour that stands out from every colour of the legend</source>
+        <translation>Markiert die Randfelder von Merkmalen, die die Legende mit + kennzeichnet und die über eine Naht hinweg nicht anschließen, in einer Farbe, die sich von jeder Farbe der Legende abhebt</translation>
     </message>
     <message>
         <source>Save Image</source>
@@ -800,6 +800,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <extracomment>all, placed and none are what a setup&apos;s &quot;labels&quot; holds, and stay as they are.</extracomment>
         <translation>unbekannter Wert &apos;%1&apos; für labels (all, placed oder none)</translation>
     </message>
+    <message>
+        <source>--grid needs cells of at least %1 pixels (--scale %1 or more)</source>
+        <translation>--grid braucht Felder von mindestens %1 Pixeln (--scale %1 oder mehr)</translation>
+    </message>
 </context>
 <context>
     <name>QtUserPrompts</name>
@@ -1182,12 +1186,16 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <translation>IMAGE: lässt die Hervorhebung (magenta Tönung und Rahmen) der Felder von Ebene b weg, die die Übergangskorrektur dort geändert hat, wo mit L und R markierte Kartenteile aufeinandertreffen.</translation>
     </message>
     <message>
-        <source>IMAGE: marks in cyan the edge cells of features that do not meet across a seam, as &apos;check&apos; finds them with the legend.txt beside the first SOURCE.</source>
-        <translation>IMAGE: markiert in Cyan die Randfelder von Merkmalen, die über eine Naht hinweg nicht anschließen, wie &apos;check&apos; sie mit der legend.txt neben der ersten SOURCE findet.</translation>
+        <source>IMAGE: marks the edge cells of features that do not meet across a seam, as &apos;check&apos; finds them with the legend.txt beside the first SOURCE, in a colour that stands out from every colour of that legend.</source>
+        <translation>IMAGE: markiert die Randfelder von Merkmalen, die über eine Naht hinweg nicht anschließen, wie &apos;check&apos; sie mit der legend.txt neben der ersten SOURCE findet, in einer Farbe, die sich von jeder Farbe dieser Legende abhebt.</translation>
     </message>
     <message>
         <source>Also writes this command line&apos;s composition into the setup file SETUP (before the merge, whatever its outcome), for &apos;run&apos; or the dialogs.</source>
         <translation>Schreibt die Zusammenstellung dieser Befehlszeile zusätzlich in die Aufbaudatei SETUP (vor dem Zusammenfügen, wie auch immer es ausgeht), für &apos;run&apos; oder die Dialoge.</translation>
+    </message>
+    <message>
+        <source>Outlines each cell in a thin line of a colour that stands out from every colour of the legend, so that cells can be counted. PNG: needs --scale 4 or more.</source>
+        <translation>Umrandet jedes Feld mit einer dünnen Linie in einer Farbe, die sich von jeder Farbe der Legende abhebt, damit man Felder abzählen kann. PNG: braucht --scale 4 oder mehr.</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1303,14 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     <message>
         <source>Layer %1</source>
         <translation>Ebene %1</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Raster</translation>
+    </message>
+    <message>
+        <source>Outlines each cell, so that cells can be counted, once cells are large enough to show a line</source>
+        <translation>Umrandet jedes Feld, damit man Felder abzählen kann, sobald die Felder groß genug für eine Linie sind</translation>
     </message>
 </context>
 <context>

@@ -160,8 +160,8 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <translation>Contrôle des &amp;raccords</translation>
     </message>
     <message>
-        <source>Marks in cyan the edge cells of features the legend marks with + that do not meet across a seam</source>
-        <translation>Marque en cyan les cases de bord des éléments que la légende marque d&apos;un + et qui ne se prolongent pas de l&apos;autre côté d&apos;un raccord</translation>
+        <source>Marks the edge cells of features the legend marks with + that do not meet across a seam, in a colour that stands out from every colour of the legend</source>
+        <translation>Marque les cases de bord des éléments que la légende marque d&apos;un + et qui ne se prolongent pas de l&apos;autre côté d&apos;un raccord, dans une couleur qui se détache de toutes les couleurs de la légende</translation>
     </message>
     <message>
         <source>Save Image</source>
@@ -800,6 +800,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <extracomment>all, placed and none are what a setup&apos;s &quot;labels&quot; holds, and stay as they are.</extracomment>
         <translation>valeur de labels inconnue &apos;%1&apos; (all, placed ou none)</translation>
     </message>
+    <message>
+        <source>--grid needs cells of at least %1 pixels (--scale %1 or more)</source>
+        <translation>--grid exige des cases d&apos;au moins %1 pixels (--scale %1 ou plus)</translation>
+    </message>
 </context>
 <context>
     <name>QtUserPrompts</name>
@@ -1182,12 +1186,16 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <translation>IMAGE : omet le surlignage (teinte et cadre magenta) des cases de la couche b que la correction de jonction a modifiées là où se rejoignent des panneaux marqués L et R.</translation>
     </message>
     <message>
-        <source>IMAGE: marks in cyan the edge cells of features that do not meet across a seam, as &apos;check&apos; finds them with the legend.txt beside the first SOURCE.</source>
-        <translation>IMAGE : marque en cyan les cases de bord des éléments qui ne se prolongent pas de l&apos;autre côté d&apos;un raccord, telles que &apos;check&apos; les trouve avec le legend.txt situé à côté de la première SOURCE.</translation>
+        <source>IMAGE: marks the edge cells of features that do not meet across a seam, as &apos;check&apos; finds them with the legend.txt beside the first SOURCE, in a colour that stands out from every colour of that legend.</source>
+        <translation>IMAGE : marque les cases de bord des éléments qui ne se prolongent pas de l&apos;autre côté d&apos;un raccord, telles que &apos;check&apos; les trouve avec le legend.txt situé à côté de la première SOURCE, dans une couleur qui se détache de toutes les couleurs de cette légende.</translation>
     </message>
     <message>
         <source>Also writes this command line&apos;s composition into the setup file SETUP (before the merge, whatever its outcome), for &apos;run&apos; or the dialogs.</source>
         <translation>Écrit aussi la composition de cette ligne de commande dans le fichier de configuration SETUP (avant l&apos;assemblage, quel qu&apos;en soit le résultat), pour &apos;run&apos; ou les boîtes de dialogue.</translation>
+    </message>
+    <message>
+        <source>Outlines each cell in a thin line of a colour that stands out from every colour of the legend, so that cells can be counted. PNG: needs --scale 4 or more.</source>
+        <translation>Entoure chaque case d&apos;un trait fin d&apos;une couleur qui se détache de toutes les couleurs de la légende, pour pouvoir compter les cases. PNG : exige --scale 4 ou plus.</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1303,14 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     <message>
         <source>Layer %1</source>
         <translation>Couche %1</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>Gri&amp;lle</translation>
+    </message>
+    <message>
+        <source>Outlines each cell, so that cells can be counted, once cells are large enough to show a line</source>
+        <translation>Entoure chaque case, pour pouvoir compter les cases, dès que les cases sont assez grandes pour montrer un trait</translation>
     </message>
 </context>
 <context>

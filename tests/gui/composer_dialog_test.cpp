@@ -63,9 +63,10 @@ TEST_P(ComposerTest, ShowsListsAndTabsThroughTheSlotsInUseAndTurnsTheDirection) 
         }
     }
     // Tab: slots, direction, the preview's controls and picture, Save Map, Cancel, round again.
-    for (const char* name : {"directionButton", "previewToggle", "openSetupButton",
-                             "saveSetupButton", "previewShow", "previewLabels", "previewFixUps",
-                             "previewSeamCheck", "previewView", "saveMapButton", "cancelButton"}) {
+    for (const char* name :
+         {"directionButton", "previewToggle", "openSetupButton", "saveSetupButton", "previewShow",
+          "previewLabels", "previewFixUps", "previewSeamCheck", "previewGrid", "previewView",
+          "saveMapButton", "cancelButton"}) {
         expectedTabs.append(&control(*dialog, name));
     }
     QApplication::setActiveWindow(dialog.get());

@@ -11,7 +11,7 @@
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_view.h"
 #include "gui_test_bed.h"
-#include "render/palette.h"
+#include "render/contrast_colour.h"
 
 namespace pw::gui::test {
 namespace {
@@ -59,7 +59,8 @@ TEST_P(SeamCheckTest, MarksCountsAndNamesTheCellsThatDoNotMeet) {
     EXPECT_EQ(drawn.seamMarks, breaks ? std::vector{QPoint(2, 1)} : std::vector<QPoint>());
     // The road's last cell above the seam wears the mark's frame.
     const int cell = drawn.cellSize;
-    EXPECT_EQ(pane.current().image.pixel(2 * cell, 2 * cell - 1) == kSeamMarkColour, breaks);
+    const QRgb frame = contrastColours(drawn.legend).frame;
+    EXPECT_EQ(pane.current().image.pixel(2 * cell, 2 * cell - 1) == frame, breaks);
 
     auto& view = control<PreviewView>(*dialog, "previewView");
     const QPointF at = view.pictureOrigin() + QPointF(2.5, 1.5) * cell * view.zoom();
@@ -75,7 +76,7 @@ TEST_P(SeamCheckTest, MarksCountsAndNamesTheCellsThatDoNotMeet) {
     const QString saved = bed.dir.filePath("board.png");
     bed.prompts.imageAnswer = {saved, false};
     control<QAbstractButton>(*dialog, "previewSaveImage").click();
-    EXPECT_EQ(QImage(saved).pixel(8, 7) == kSeamMarkColour, breaks);
+    EXPECT_EQ(QImage(saved).pixel(8, 7) == frame, breaks);
 
     dialog->reject();
     EXPECT_TRUE(control<QCheckBox>(*bed.openComposer(Layout::TopToBottom, 2), "previewSeamCheck")

@@ -239,6 +239,7 @@ TEST(SetupFiles, SaveKeepsThePictureAsThePreviewShowsIt) {
     control<QComboBox>(*dialog, "previewShow").setCurrentIndex(1);
     control<QAbstractButton>(*dialog, "previewLabels").click();
     control<QAbstractButton>(*dialog, "previewFixUps").click();
+    control<QAbstractButton>(*dialog, "previewGrid").click();
     control<QAbstractButton>(*dialog, "saveSetupButton").click();
     const pw::ReadSetup saved = pw::readSetupFile(file.toStdString());
     ASSERT_TRUE(saved.setup.has_value());
@@ -246,18 +247,19 @@ TEST(SetupFiles, SaveKeepsThePictureAsThePreviewShowsIt) {
     expected.show = "second";
     expected.labels = "none";
     expected.paper = "a3";
+    expected.grid = true;
     EXPECT_EQ(saved.setup->pictureOptions, expected) << "fix-ups are shown again";
 }
 
 // Opened, a setup with a picture sets the preview as that picture is drawn: its layer
-// once the join offers it, its labels, fix-ups and seam marks.
+// once the join offers it, its labels, fix-ups, seam marks and grid.
 TEST(SetupFiles, OpeningSetsThePreviewAsTheSetupsPictureIsDrawn) {
     SetupBed bed;
     const QString file = bed.dir.filePath("layer.pwsetup");
     pw::test::writeFile(file.toStdString(), R"({"format": 1, "layout": "top-to-bottom",
         "slots": [{"mapSetFile": "AB-07L.map", "mark": "L"}, {"mapSetFile": "PLAIN.map",
         "mark": "none"}], "picture": {"file": "p.png", "show": "b", "labels": "none",
-        "seamMarks": true}})");
+        "seamMarks": true, "grid": true}})");
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     bed.prompts.setupAnswer = file;
     control<QAbstractButton>(*dialog, "openSetupButton").click();
@@ -268,6 +270,7 @@ TEST(SetupFiles, OpeningSetsThePreviewAsTheSetupsPictureIsDrawn) {
     EXPECT_FALSE(control<QAbstractButton>(*dialog, "previewLabels").isChecked());
     EXPECT_TRUE(control<QAbstractButton>(*dialog, "previewFixUps").isChecked());
     EXPECT_TRUE(control<QAbstractButton>(*dialog, "previewSeamCheck").isChecked());
+    EXPECT_TRUE(pane.current().options.grid);
 
     // A setup from elsewhere whose "show" names nothing shows the first grid.
     for (const char* shown : {"", "zz"}) {

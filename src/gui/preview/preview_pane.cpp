@@ -40,6 +40,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       labels_(new QCheckBox(tr("&Labels"), this)),
       fixUps_(new QCheckBox(DialogTexts::fixUps(), this)),
       seamCheck_(new QCheckBox(DialogTexts::seamCheck(), this)),
+      grid_(new QCheckBox(tr("&Grid"), this)),
       saveImage_(new QPushButton(tr("Save &Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
@@ -54,6 +55,10 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     seamCheck_->setObjectName(QStringLiteral("previewSeamCheck"));
     seamCheck_->setToolTip(DialogTexts::seamCheckDescription());
     seamCheck_->setAccessibleDescription(DialogTexts::seamCheckDescription());
+    grid_->setObjectName(QStringLiteral("previewGrid"));
+    grid_->setToolTip(
+        tr("Outlines each cell, so that cells can be counted, once cells are "
+           "large enough to show a line"));
     saveImage_->setObjectName(QStringLiteral("previewSaveImage"));
     saveImage_->setAutoDefault(false);
     view_->setObjectName(QStringLiteral("previewView"));
@@ -85,6 +90,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     controls_->addWidget(labels_, 0, Qt::AlignLeft);
     controls_->addWidget(fixUps_, 0, Qt::AlignLeft);
     controls_->addWidget(seamCheck_, 0, Qt::AlignLeft);
+    controls_->addWidget(grid_, 0, Qt::AlignLeft);
     controls_->addStretch();
     controls_->addWidget(saveImage_, 0, Qt::AlignLeft);
     controls_->setContentsMargins(0, 0, 0, 0);
@@ -99,12 +105,14 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     setTabOrder(show_, labels_);
     setTabOrder(labels_, fixUps_);
     setTabOrder(fixUps_, seamCheck_);
-    setTabOrder(seamCheck_, saveImage_);
+    setTabOrder(seamCheck_, grid_);
+    setTabOrder(grid_, saveImage_);
 
     connect(show_, &QComboBox::currentIndexChanged, this, &PreviewPane::submit);
     connect(labels_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(fixUps_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(seamCheck_, &QCheckBox::toggled, this, &PreviewPane::submit);
+    connect(grid_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(saveImage_, &QPushButton::clicked, this, &PreviewPane::saveImage);
     connect(view_, &PreviewView::hovered, this, &PreviewPane::describeCell);
 }
@@ -233,12 +241,13 @@ PictureChoice PreviewPane::pictureChoice() const {
     choice.labels = labels_->isChecked() ? LabelMode::Placed : LabelMode::None;
     choice.fixUps = fixUps_->isChecked();
     choice.seamMarks = seamCheck_->isChecked();
+    choice.grid = grid_->isChecked();
     return choice;
 }
 
 void PreviewPane::setPictureChoice(const PictureChoice& choice) {
     const QSignalBlocker quietShow(show_), quietLabels(labels_), quietFixUps(fixUps_),
-        quietSeams(seamCheck_);
+        quietSeams(seamCheck_), quietGrid(grid_);
     const QString wanted = showWordOf(choice.section, choice.layer);
     const int offered = show_->findData(wanted);
     show_->setCurrentIndex(std::max(offered, 0));
@@ -246,6 +255,7 @@ void PreviewPane::setPictureChoice(const PictureChoice& choice) {
     labels_->setChecked(choice.labels != LabelMode::None);
     fixUps_->setChecked(choice.fixUps);
     seamCheck_->setChecked(choice.seamMarks);
+    grid_->setChecked(choice.grid);
     submit();
 }
 

@@ -115,6 +115,7 @@ class PreviewPane : public QWidget {
     QCheckBox* labels_ = nullptr;
     QCheckBox* fixUps_ = nullptr;
     QCheckBox* seamCheck_ = nullptr;
+    QCheckBox* grid_ = nullptr;
     std::function<QString()> rememberedMap_;
     std::function<std::vector<Problem>()> knownDamage_;
     QPushButton* saveImage_ = nullptr;
