@@ -89,7 +89,6 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
            "Down choose one, Enter or a double-click centres the picture on it again."));
     findings_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     findings_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    findings_->setTextElideMode(Qt::ElideMiddle);
     findings_->installEventFilter(this);
     findings_->hide();
 
@@ -378,7 +377,12 @@ void PreviewPane::showFindings() {
     findingCells_.clear();
     const std::vector<SeamMismatch>& mismatches = current_.seams.mismatches;
     for (std::size_t i = 0; i < current_.seamLines.size() && i < mismatches.size(); ++i) {
-        findings_->addItem(QString::fromStdString(current_.seamLines[i]));
+        // Read out as `check` prints it; shown with an em space for each tab, as the list's
+        // own tab stops would spread the fields wider than the pane.
+        const QString line = QString::fromStdString(current_.seamLines[i]);
+        auto* item = new QListWidgetItem(QString(line).replace(u'\t', QStringLiteral("\u2003")));
+        item->setData(Qt::AccessibleTextRole, line);
+        findings_->addItem(item);
         findingCells_.push_back(seamMarkCell(mismatches[i], current_.joined));
     }
     const int shownRows = std::min(findings_->count(), 4);
