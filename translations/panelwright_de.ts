@@ -27,16 +27,16 @@
         <translation>Boardsmith: fügt zwei bis acht geomorphe Kartenteile eines Kartensatzes zu einer neuen Kartendatei zusammen, in der Anordnung Übereinander, Nebeneinander oder zweispaltig Zusammengesetzt, in Dialogen mit einer Vorschau der zusammengefügten Karte.</translation>
     </message>
     <message>
-        <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it.</source>
-        <translation>Eine Aufbaudatei (.pwsetup), die beim Start geöffnet wird, so wie Datei &gt; Aufbau öffnen sie öffnet.</translation>
-    </message>
-    <message>
         <source>
 Exit status: 0 once the main dialog is closed.
 </source>
         <translation>
 Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
 </translation>
+    </message>
+    <message>
+        <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it, or a map file (.map) to view, as File &gt; View Map shows it.</source>
+        <translation>Eine Aufbaudatei (.pwsetup), die beim Start geöffnet wird, so wie Datei &gt; Aufbau öffnen sie öffnet, oder eine Kartendatei (.map) zum Ansehen, so wie Datei &gt; Karte ansehen sie zeigt.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +787,13 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
     </message>
 </context>
 <context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>View Map</source>
+        <translation>Karte ansehen</translation>
+    </message>
+</context>
+<context>
     <name>TopToBottomDialog</name>
     <message>
         <source>N</source>
@@ -1169,6 +1176,21 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     </message>
 </context>
 <context>
+    <name>pw::gui::MapViewer</name>
+    <message>
+        <source>%1 - Boardsmith</source>
+        <translation>%1 - Boardsmith</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits. Ctrl+W closes the viewer</source>
+        <translation>Mausrad oder + und - zoomen, Ziehen oder Pfeiltasten verschieben, Doppelklick, 0 oder Pos1 passt das Bild ein. Strg+W schließt das Fenster</translation>
+    </message>
+</context>
+<context>
     <name>pw::gui::PanelwrightDialog</name>
     <message>
         <source>&amp;About</source>
@@ -1193,6 +1215,22 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     <message>
         <source>(maximum %1)</source>
         <translation>(höchstens %1)</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Compositions</source>
+        <translation>&amp;Zuletzt verwendete Zusammenstellungen</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 (%4)</source>
+        <translation>%1, %2: %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1; the top edge faces %2</source>
+        <translation>%1; die Oberkante zeigt nach %2</translation>
+    </message>
+    <message>
+        <source>&amp;View Map...</source>
+        <translation>&amp;Karte ansehen...</translation>
     </message>
 </context>
 <context>

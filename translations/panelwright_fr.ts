@@ -27,16 +27,16 @@
         <translation>Boardsmith : assemble de deux à huit panneaux de cartes géomorphiques d&apos;une série de cartes en un nouveau fichier de carte, empilés « De haut en bas », alignés « Bout à bout » ou en « Composite » sur deux colonnes, dans des boîtes de dialogue avec un aperçu de la carte assemblée.</translation>
     </message>
     <message>
-        <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it.</source>
-        <translation>Un fichier de configuration (.pwsetup) à ouvrir au démarrage, comme le ferait Fichier &gt; Ouvrir une configuration.</translation>
-    </message>
-    <message>
         <source>
 Exit status: 0 once the main dialog is closed.
 </source>
         <translation>
 Code de sortie : 0 une fois la fenêtre principale fermée.
 </translation>
+    </message>
+    <message>
+        <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it, or a map file (.map) to view, as File &gt; View Map shows it.</source>
+        <translation>Un fichier de configuration (.pwsetup) à ouvrir au démarrage, comme le ferait Fichier &gt; Ouvrir une configuration, ou un fichier de carte (.map) à afficher, comme le ferait Fichier &gt; Voir une carte.</translation>
     </message>
 </context>
 <context>
@@ -787,6 +787,13 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
     </message>
 </context>
 <context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>View Map</source>
+        <translation>Voir une carte</translation>
+    </message>
+</context>
+<context>
     <name>TopToBottomDialog</name>
     <message>
         <source>N</source>
@@ -1169,6 +1176,21 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     </message>
 </context>
 <context>
+    <name>pw::gui::MapViewer</name>
+    <message>
+        <source>%1 - Boardsmith</source>
+        <translation>%1 - Boardsmith</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits. Ctrl+W closes the viewer</source>
+        <translation>Molette ou + et - : zoom ; glisser ou touches fléchées : défilement ; double-clic, 0 ou Début : ajuster à la vue. Ctrl+W ferme la fenêtre</translation>
+    </message>
+</context>
+<context>
     <name>pw::gui::PanelwrightDialog</name>
     <message>
         <source>&amp;About</source>
@@ -1193,6 +1215,22 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     <message>
         <source>(maximum %1)</source>
         <translation>(maximum %1)</translation>
+    </message>
+    <message>
+        <source>Recent &amp;Compositions</source>
+        <translation>&amp;Compositions récentes</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 (%4)</source>
+        <translation>%1, %2 : %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1; the top edge faces %2</source>
+        <translation>%1 ; le bord supérieur est orienté vers %2</translation>
+    </message>
+    <message>
+        <source>&amp;View Map...</source>
+        <translation>&amp;Voir une carte...</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "jobs/picture_drawing.h"
+#include "jobs/single_map.h"
 #include "render/compass_mark.h"
 #include "render/picture_drawer.h"
 
@@ -43,7 +44,8 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     for (const SourceSlot& slot : request.slots) {
         result.slotNames.push_back(slot.name);
     }
-    result.joined = joinInMemory(request, cancel);
+    const bool single = isSingleMap(request);
+    result.joined = single ? singleMapAsJoined(request) : joinInMemory(request, cancel);
     if (result.joined.cancelled || (cancel != nullptr && cancel->load())) {
         result.cancelled = true;
         return result;
@@ -56,7 +58,7 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
                                               shape.rows * result.joined.panelHeight, job.longSide);
     drawOverJoin(result.options, choice, result.joined.panelLength, result.joined.panelHeight,
                  result.joined.fixedCells);
-    if (choice.seamMarks) {
+    if (choice.seamMarks && !single) {
         checkSeamsOf(result, request);
     }
     // The labels are placed by the view at the zoom it shows, not here.

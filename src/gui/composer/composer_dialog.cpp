@@ -36,6 +36,7 @@ ComposerDialog::ComposerDialog(Layout layout, int mapCount, MapSet mapSet,
     preview_ = new PreviewPane(*environment_.prompts, this);
     preview_->setObjectName(QStringLiteral("previewPane"));
     preview_->setImageNameSource([this] { return savedFileName(*environment_.settings); });
+    preview_->setKnownDamageSource([this] { return model_->knownDamage(lists_->names()); });
     preview_->keepSeamCheckIn(*environment_.settings);
     room_ = new ComposerRoom(*this, *preview_, addSetupCommands(), layout, slotsInUse,
                              *environment_.settings);
@@ -135,7 +136,8 @@ MergeRequest ComposerDialog::request() const {
 
 void ComposerDialog::onSaveMap() {
     const OverrideCursor busy(Qt::WaitCursor);
-    DialogPipelineHost host(environment_, *this, lists_->offeredSaveFolder());
+    DialogPipelineHost host(environment_, *this, lists_->offeredSaveFolder(),
+                            model_->knownDamage(lists_->names()));
     if (runSave(request(), host) == SaveOutcome::Saved) {
         accept();
     }

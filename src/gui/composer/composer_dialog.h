@@ -67,7 +67,7 @@ class ComposerDialog : public QDialog {
     QUndoStack& undoStack() const { return model_->undoStack(); }
 
     // Ending without Save Map (Cancel, Escape, the close box, another setup) keeps the
-    // composition as the last composition (lastCompositionPath()).
+    // composition as the newest of the recent compositions (keepComposition()).
     void done(int result) override;
 
   protected:

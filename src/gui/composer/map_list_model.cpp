@@ -219,6 +219,12 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+std::string MapListModel::wholeProblem(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < wholeProblems_.size()
+               ? wholeProblems_[static_cast<std::size_t>(row)]
+               : std::string();
+}
+
 QString MapListModel::problem(std::size_t row) const {
     const std::optional<MapSummary>& summary = headers_[row];
     if (!summary) {

@@ -58,6 +58,9 @@ class MapListModel : public QAbstractListModel {
     void setReference(int row);
     // True once every file has also been read through whole.
     bool wholeChecked() const { return wholePending_ == 0; }
+    // What reading `row` through found, in Save Map's words; empty while it reads well, is
+    // not read yet, or for no row.
+    std::string wholeProblem(int row) const;
     // True once every picture has been drawn or found (or could not be drawn).
     bool picturesDone() const { return picturesPending_ == 0; }
 

@@ -33,12 +33,6 @@ QString showWordOf(RenderSection section, char layer = kLayerLetters.front()) {
 
 const QString kSeamCheckKey = QStringLiteral("Preview/SeamCheck");
 
-// What the mouse and the keys do, in the line under the picture while the mouse is not
-// over it, and in the picture's tooltip.
-QString keysHint() {
-    return DialogTexts::previewKeys();
-}
-
 }  // namespace
 
 PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
@@ -134,6 +128,17 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
 
 PreviewPane::~PreviewPane() = default;
 
+QString PreviewPane::keysHint() const {
+    return keysHint_.isEmpty() ? DialogTexts::previewKeys() : keysHint_;
+}
+
+void PreviewPane::setKeysHint(const QString& hint) {
+    keysHint_ = hint;
+    status_->setLine(keysHint());
+    view_->setToolTip(keysHint());
+    view_->setAccessibleDescription(keysHint());
+}
+
 void PreviewPane::placeControls(QBoxLayout* elsewhere) {
     if (elsewhere != nullptr) {
         elsewhere->addWidget(controlsBar_);
@@ -213,6 +218,10 @@ void PreviewPane::setLegend(std::optional<Legend> legend, const QString& note) {
 
 void PreviewPane::setImageNameSource(std::function<QString()> rememberedMap) {
     rememberedMap_ = std::move(rememberedMap);
+}
+
+void PreviewPane::setKnownDamageSource(std::function<std::vector<Problem>()> knownDamage) {
+    knownDamage_ = std::move(knownDamage);
 }
 
 void PreviewPane::showRequest(MergeRequest request) {
@@ -493,7 +502,7 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 void PreviewPane::saveImage() {
     const OverrideCursor busy(Qt::WaitCursor);
     saveImageOf({request_, pictureChoice(), legend_}, rememberedMap_ ? rememberedMap_() : QString(),
-                prompts_, *this);
+                prompts_, *this, knownDamage_ ? knownDamage_() : std::vector<Problem>());
 }
 
 }  // namespace pw::gui

@@ -50,6 +50,9 @@ class PreviewPane : public QWidget {
     void setListingNotes(const std::vector<std::string>& notes);
     // Where "Save Image..." suggests its name from: the remembered map file name.
     void setImageNameSource(std::function<QString()> rememberedMap);
+    // What "Save Image..." refuses before asking for a name: the damage already found in
+    // the chosen panels.
+    void setKnownDamageSource(std::function<std::vector<Problem>()> knownDamage);
     // Follows the dialog: a newer request supersedes one still being drawn.
     void showRequest(MergeRequest request);
     // Slots joined with a mark kept from an earlier choice: `note` says so above the
@@ -58,6 +61,9 @@ class PreviewPane : public QWidget {
     void setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions);
     // The "Seam check" box as `settings` remember it, and remembered there when it changes.
     void keepSeamCheckIn(QSettings& settings);
+    // What the mouse and the keys do, in the line under the picture while the mouse is not
+    // over it and in the picture's tooltip: the composer's keys unless a window says its own.
+    void setKeysHint(const QString& hint);
     // Stacks the controls above the picture, for a pane with little width.
     void setCompact(bool compact);
     // Lays the bar of controls (Show, Labels, Fix-ups, Seam check, Save Image) into
@@ -81,6 +87,7 @@ class PreviewPane : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QString keysHint() const;
     void submit();
     int longSide() const;
     void showJunctions();
@@ -109,6 +116,7 @@ class PreviewPane : public QWidget {
     QString seamNote_;
     QString shown_;  // what the picture shows, or why there is none
     QString keptNote_;
+    QString keysHint_;  // empty: the composer's
     QStringList listingNotes_;
     PreviewResult current_;
     int submittedLongSide_ = 0;
@@ -118,6 +126,7 @@ class PreviewPane : public QWidget {
     QCheckBox* fixUps_ = nullptr;
     QCheckBox* seamCheck_ = nullptr;
     std::function<QString()> rememberedMap_;
+    std::function<std::vector<Problem>()> knownDamage_;
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
     QWidget* controlsBar_ = new QWidget(this);  // holds controls_
