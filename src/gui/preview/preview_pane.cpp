@@ -22,6 +22,7 @@
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
 #include "jobs/picture_rules.h"
+#include "jobs/single_map.h"
 
 namespace pw::gui {
 namespace {
@@ -134,9 +135,9 @@ QString PreviewPane::keysHint() const {
 
 void PreviewPane::setKeysHint(const QString& hint) {
     keysHint_ = hint;
-    status_->setLine(keysHint());
+    status_->setRestingLine(keysHint());
     view_->setToolTip(keysHint());
-    view_->setAccessibleDescription(keysHint());
+    describePicture();
 }
 
 void PreviewPane::placeControls(QBoxLayout* elsewhere) {
@@ -347,6 +348,10 @@ QString PreviewPane::pictureSummary() const {
     const QSize cells = current_.image.size() / std::max(current_.options.cellSize, 1);
     const std::string columns = std::to_string(cells.width());
     const std::string rows = std::to_string(cells.height());
+    if (isSingleMap(request_)) {  // a map file on its own, as the viewer shows it
+        return QString::fromStdString(
+            filled(tr("%1: %2 columns by %3 rows"), {current_.slotNames.front(), columns, rows}));
+    }
     QString shape;
     switch (request_.layout) {
         case Layout::TopToBottom:
