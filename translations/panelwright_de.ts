@@ -1283,5 +1283,9 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <source>Slot %1: %2</source>
         <translation>Platz %1: %2</translation>
     </message>
+    <message>
+        <source>%1: %2 columns by %3 rows</source>
+        <translation>%1: %2 Spalten mal %3 Zeilen</translation>
+    </message>
 </context>
 </TS>

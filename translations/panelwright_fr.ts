@@ -1283,5 +1283,9 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <source>Slot %1: %2</source>
         <translation>Emplacement %1 : %2</translation>
     </message>
+    <message>
+        <source>%1: %2 columns by %3 rows</source>
+        <translation>%1 : %2 colonnes sur %3 lignes</translation>
+    </message>
 </context>
 </TS>
