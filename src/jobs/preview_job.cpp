@@ -15,11 +15,15 @@ namespace {
 // Beyond this a cell shows no more detail, only a larger picture to scroll.
 constexpr int kLargestPreviewCell = 16;
 
-// The seam check of the joined map with the legend of the map set: its report, its marks
-// on the picture and its sentence.
-void checkSeamsOf(PreviewResult& result) {
+// The seam check of the joined map with the legend of the map set: its report and lines,
+// its marks on the picture and its sentence.
+void checkSeamsOf(PreviewResult& result, const MergeRequest& request) {
     SeamFinding finding = checkSeamsWith(result.joined, result.options.legend, Legend::kFileName);
     result.options.seamMarks = seamMarkCells(finding.report, result.joined);
+    for (const SeamMismatch& mismatch : finding.report.mismatches) {  // none without a legend
+        result.seamLines.push_back(
+            seamMismatchLine(mismatch, request, result.joined.shape, *result.options.legend));
+    }
     result.seams = std::move(finding.report);
     result.seamFinding = std::move(finding.sentence);
 }
@@ -55,7 +59,7 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     drawOverJoin(result.options, choice, result.joined.panelLength, result.joined.panelHeight,
                  result.joined.fixedCells);
     if (choice.seamMarks && !single) {
-        checkSeamsOf(result);
+        checkSeamsOf(result, request);
     }
     // The labels are placed by the view at the zoom it shows, not here.
     result.options.labelsOnImage = false;

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "gui/app/panelwright_dialog.h"
+#include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {
@@ -74,6 +75,29 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, AccessibilityTest,
                          ::testing::Values(std::pair(Layout::TopToBottom, 4),
                                            std::pair(Layout::EndToEnd, 3),
                                            std::pair(Layout::Composite, 4)));
+
+// The picture is an image to a screen reader, described by what it shows: the layout, the
+// size, each slot's panel or, for a slot that fails, the message shown in its place.
+TEST(PreviewAccessibility, ThePictureIsAnImageDescribedByItsSlotsAndTheOneThatFails) {
+    GuiTestBed bed;
+    bed.addMap(MapSet::Ironfall, "AB-07L.map", 'a');
+    bed.addFile(MapSet::Ironfall, "AB-08L.map", "1\r\n4 2 100\r\n");  // ends early
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    auto& pane = control<PreviewPane>(*dialog, "previewPane");
+    QAccessibleInterface* picture =
+        QAccessible::queryAccessibleInterface(&control(*dialog, "previewView"));
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    // Each choice, and the slot line it leads to under the layout and size.
+    for (const auto& [slot, name, line] :
+         {std::tuple{1, "AB-07L.map", "Slot 2: ERROR: no file selected for Map# 2"},
+          {2, "AB-08L.map", "Slot 2: ERROR: file AB-08L.map ends early"},
+          {2, "AB-07L.map", "Slot 2: AB-07L.map"}}) {
+        choose(*dialog, slot, name);
+        ASSERT_TRUE(waitUntil([&] { return pane.upToDate(); }));
+        EXPECT_EQ(picture->text(QAccessible::Description).section('\n', 0, 2),
+                  QString("Top-to-Bottom map, 4 columns by 4 rows\nSlot 1: AB-07L.map\n") + line);
+    }
+}
 
 // Keys pressed (no key: a click) on a control (none: the dialog), and what follows: the
 // errors shown, the prompts asked for (without their folder) and the direction.

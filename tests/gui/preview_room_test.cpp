@@ -246,6 +246,8 @@ TEST(PreviewHoverTest, TheLineUnderThePictureNamesTheLabelUnderTheMouse) {
     auto& pane = control<PreviewPane>(*dialog, "previewPane");
     ASSERT_TRUE(waitUntil([&] { return pane.upToDate(); }));
     auto& view = control<PreviewView>(*dialog, "previewView");
+    EXPECT_FALSE(control<QLabel>(*dialog, "previewStatus").text().contains(QChar(0x2026)))
+        << "what the keys do shows whole, wrapped";
     const double pixelsPerCell = view.zoom() * pane.current().options.cellSize;
     const auto hoverAt = [&](QPointF cell) {
         const QPointF at = view.pictureOrigin() + cell * pixelsPerCell + QPointF(0, 0.5);

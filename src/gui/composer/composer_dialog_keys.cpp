@@ -73,7 +73,7 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
     order.insert(order.end(), {widgets.directionButton, &room_->previewToggle(), openSetupButton_,
                                saveSetupButton_});
     for (const char* name : {"previewShow", "previewLabels", "previewFixUps", "previewSeamCheck",
-                             "previewGrid", "previewSaveImage", "previewView"}) {
+                             "previewGrid", "previewSaveImage", "previewView", "previewFindings"}) {
         order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
     }
     order.insert(order.end(), {widgets.saveButton, widgets.cancelButton});

@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -20,6 +22,7 @@
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
 #include "jobs/picture_rules.h"
+#include "jobs/single_map.h"
 
 namespace pw::gui {
 namespace {
@@ -44,6 +47,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       saveImage_(new QPushButton(tr("Save &Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
+      findings_(new QListWidget(this)),
       status_(new HoverLine(this)),
       worker_(std::make_unique<PreviewWorker>(
           [this](PreviewResult result) { take(std::move(result)); })) {
@@ -69,7 +73,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     show_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     labels_->setChecked(true);
     saveImage_->setEnabled(false);
-    status_->setLine(keysHint());
+    status_->setRestingLine(keysHint());
     view_->setToolTip(keysHint());
     view_->setAccessibleName(DialogTexts::previewName());
     view_->setAccessibleDescription(keysHint());
@@ -78,6 +82,15 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     note_->setStyleSheet(QStringLiteral("color: #a04000;"));
     note_->hide();
+    findings_->setObjectName(QStringLiteral("previewFindings"));
+    findings_->setAccessibleName(tr("Seam check findings"));
+    findings_->setAccessibleDescription(
+        tr("Each cell that does not meet across a seam, as the check command lists it. Up and "
+           "Down choose one, Enter or a double-click centres the picture on it again."));
+    findings_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    findings_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    findings_->installEventFilter(this);
+    findings_->hide();
 
     auto* showGroup = new QHBoxLayout;
     auto* showLabel = new QLabel(tr("S&how:"), this);
@@ -101,6 +114,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     column_->addWidget(controlsBar_);
     column_->addWidget(note_);
     column_->addWidget(view_, 1);
+    column_->addWidget(findings_);
     column_->addWidget(status_);
     setTabOrder(show_, labels_);
     setTabOrder(labels_, fixUps_);
@@ -115,6 +129,10 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     connect(grid_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(saveImage_, &QPushButton::clicked, this, &PreviewPane::saveImage);
     connect(view_, &PreviewView::hovered, this, &PreviewPane::describeCell);
+    connect(findings_, &QListWidget::currentRowChanged, this,
+            [this](int row) { chooseFinding(row, true); });
+    connect(findings_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { chooseFinding(findings_->row(item), true); });
 }
 
 PreviewPane::~PreviewPane() = default;
@@ -125,9 +143,9 @@ QString PreviewPane::keysHint() const {
 
 void PreviewPane::setKeysHint(const QString& hint) {
     keysHint_ = hint;
-    status_->setLine(keysHint());
+    status_->setRestingLine(keysHint());
     view_->setToolTip(keysHint());
-    view_->setAccessibleDescription(keysHint());
+    describePicture();
 }
 
 void PreviewPane::placeControls(QBoxLayout* elsewhere) {
@@ -189,6 +207,7 @@ void PreviewPane::showNotes() {
     notes.removeAll(QString());
     note_->setText(notes.join(QLatin1Char('\n')));
     note_->setVisible(!notes.isEmpty());
+    describePicture();
 }
 
 void PreviewPane::setListingNotes(const std::vector<std::string>& notes) {
@@ -285,7 +304,7 @@ void PreviewPane::take(PreviewResult result) {
     seamNote_ = current_.image.isNull() || current_.seamFinding.empty()
                     ? QString()
                     : QString::fromStdString(DialogTexts::seamCheckNote(current_.seamFinding));
-    showNotes();
+    showFindings();
     offerLayers(current_.cells.layerLetters());
     saveImage_->setEnabled(!current_.image.isNull());
     const auto unchosen = [](const SourceSlot& slot) { return slot.name.empty(); };
@@ -308,7 +327,8 @@ void PreviewPane::take(PreviewResult result) {
         return;
     }
     view_->setPicture(current_.image, current_.options.cellSize);
-    view_->setAccessibleDescription(keysHint());
+    shown_ = pictureSummary();
+    showNotes();
     view_->setLabels(current_.options.labels ? current_.labels : std::vector<MapLabel>(),
                      current_.compass);
     showJunctions();
@@ -330,8 +350,101 @@ void PreviewPane::take(PreviewResult result) {
 
 void PreviewPane::showMessage(const QString& message) {
     view_->setMessage(message);
-    // A screen reader reads what the picture says, then what the keys do.
-    view_->setAccessibleDescription(message + QLatin1Char('\n') + keysHint());
+    shown_ = message;
+    showNotes();
+}
+
+QString PreviewPane::pictureSummary() const {
+    const QSize cells = current_.image.size() / std::max(current_.options.cellSize, 1);
+    const std::string columns = std::to_string(cells.width());
+    const std::string rows = std::to_string(cells.height());
+    if (isSingleMap(request_)) {  // a map file on its own, as the viewer shows it
+        return QString::fromStdString(
+            filled(tr("%1: %2 columns by %3 rows"), {current_.slotNames.front(), columns, rows}));
+    }
+    QString shape;
+    switch (request_.layout) {
+        case Layout::TopToBottom:
+            shape = tr("Top-to-Bottom map, %1 columns by %2 rows");
+            break;
+        case Layout::EndToEnd:
+            shape = tr("End-to-End map, %1 columns by %2 rows");
+            break;
+        case Layout::Composite:
+            shape = tr("Composite map, %1 columns by %2 rows");
+            break;
+    }
+    QStringList lines{QString::fromStdString(filled(shape, {columns, rows}))};
+    const std::vector<std::optional<Problem>>& problems = current_.joined.slotProblems;
+    for (std::size_t slot = 0; slot < current_.slotNames.size(); ++slot) {
+        // A slot that failed is worded as the picture words its empty place.
+        const bool failed = slot < problems.size() && problems[slot];
+        lines.append(QString::fromStdString(filled(
+            tr("Slot %1: %2"), {std::to_string(slot + 1),
+                                failed ? problems[slot]->message : current_.slotNames[slot]})));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void PreviewPane::describePicture() {
+    // A screen reader reads what the picture shows, the notes above it, then the keys.
+    QStringList lines{shown_, note_->text(), keysHint()};
+    lines.removeAll(QString());
+    view_->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+}
+
+void PreviewPane::showFindings() {
+    const QString chosen =
+        findings_->currentItem() != nullptr ? findings_->currentItem()->text() : QString();
+    const QSignalBlocker quiet(findings_);
+    findings_->clear();
+    findingCells_.clear();
+    const std::vector<SeamMismatch>& mismatches = current_.seams.mismatches;
+    for (std::size_t i = 0; i < current_.seamLines.size() && i < mismatches.size(); ++i) {
+        // Read out as `check` prints it; shown with an em space for each tab, as the list's
+        // own tab stops would spread the fields wider than the pane.
+        const QString line = QString::fromStdString(current_.seamLines[i]);
+        auto* item = new QListWidgetItem(QString(line).replace(u'\t', QStringLiteral("\u2003")));
+        item->setData(Qt::AccessibleTextRole, line);
+        findings_->addItem(item);
+        findingCells_.push_back(seamMarkCell(mismatches[i], current_.joined));
+    }
+    const int shownRows = std::min(findings_->count(), 4);
+    if (shownRows > 0) {
+        findings_->setFixedHeight(shownRows * findings_->sizeHintForRow(0) +
+                                  2 * findings_->frameWidth());
+    }
+    findings_->setVisible(shownRows > 0 && !current_.image.isNull());
+    // The finding chosen before stays chosen and marked, without moving the picture.
+    const QList<QListWidgetItem*> again = findings_->findItems(chosen, Qt::MatchExactly);
+    findings_->setCurrentItem(chosen.isEmpty() || again.isEmpty() ? nullptr : again.front());
+    chooseFinding(findings_->currentRow(), false);
+}
+
+void PreviewPane::chooseFinding(int row, bool centre) {
+    if (row < 0 || static_cast<std::size_t>(row) >= findingCells_.size()) {
+        view_->markFinding(std::nullopt);
+        return;
+    }
+    const QPoint cell = findingCells_[static_cast<std::size_t>(row)];
+    view_->markFinding(cell);
+    if (centre) {
+        view_->centreOn(cell);
+        // Both sides, their meanings and the slot across, as the mouse over it shows them.
+        describeCell(cell.x(), cell.y(), QString());
+    }
+}
+
+bool PreviewPane::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a finding centres on it; it does not reach the dialog's Save Map.
+    if (watched == findings_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooseFinding(findings_->currentRow(), true);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PreviewPane::offerLayers(const std::string& letters) {
@@ -365,7 +478,7 @@ void PreviewPane::offerLayers(const std::string& letters) {
 void PreviewPane::describeCell(int column, int row, const QString& label) {
     const JoinedMap& joined = current_.joined;
     if (column < 0 || joined.panelLength <= 0 || joined.panelHeight <= 0) {
-        status_->setLine(keysHint());
+        status_->rest();
         view_->setToolTip(keysHint());
         return;
     }

@@ -2,6 +2,7 @@
 // The preview pane of a composer dialog.
 #pragma once
 
+#include <QPoint>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -17,6 +18,7 @@ class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QSettings;
 
@@ -31,7 +33,10 @@ class UserPrompts;
 // and drawn off the GUI thread: a "Show" choice (first grid, second grid or a layer over
 // the first grid), labels on or off, the junction fix-up's cells highlighted or not, the
 // seam check's marks on or off, the cell and label under the mouse, and "Save Image..."
-// (PNG or PDF, as merge --image draws it).
+// (PNG or PDF, as merge --image draws it). With the seam check on, a list under the picture
+// holds each cell that does not meet, as `check` prints it: choosing one (Up, Down, Enter
+// or a double-click) centres the picture on it and marks it there. Screen readers meet the
+// picture as an image whose description says what it shows, the notes and the keys.
 class PreviewPane : public QWidget {
     Q_OBJECT
 
@@ -83,6 +88,7 @@ class PreviewPane : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QString keysHint() const;
@@ -95,6 +101,13 @@ class PreviewPane : public QWidget {
     void take(PreviewResult result);
     // Shows `message` instead of a picture, to the eye and to screen readers.
     void showMessage(const QString& message);
+    // What the picture shows: the layout, its size and each slot's panel or problem.
+    QString pictureSummary() const;
+    // The picture's description for screen readers: what it shows, the notes, the keys.
+    void describePicture();
+    // The seam check's findings, the one chosen before kept where it is still found.
+    void showFindings();
+    void chooseFinding(int row, bool centre);
     void offerLayers(const std::string& letters);
     void describeCell(int column, int row, const QString& label);
     void saveImage();
@@ -105,6 +118,7 @@ class PreviewPane : public QWidget {
     std::optional<Legend> legend_;
     QString legendNote_;
     QString seamNote_;
+    QString shown_;  // what the picture shows, or why there is none
     QString keptNote_;
     QString keysHint_;  // empty: the composer's
     QStringList listingNotes_;
@@ -125,6 +139,8 @@ class PreviewPane : public QWidget {
     QBoxLayout* column_ = nullptr;
     QLabel* note_ = nullptr;
     PreviewView* view_ = nullptr;
+    QListWidget* findings_ = nullptr;
+    std::vector<QPoint> findingCells_;  // the cell of each finding, in the list's order
     HoverLine* status_ = nullptr;
     std::unique_ptr<PreviewWorker> worker_;  // last: stops before the rest goes
 };
