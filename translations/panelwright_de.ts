@@ -1234,6 +1234,10 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <source>Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits. Ctrl+W closes the viewer</source>
         <translation>Mausrad oder + und - zoomen, Ziehen oder Pfeiltasten verschieben, Doppelklick, 0 oder Pos1 passt das Bild ein. Strg+W schließt das Fenster</translation>
     </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::PanelwrightDialog</name>

@@ -1234,6 +1234,10 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <source>Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits. Ctrl+W closes the viewer</source>
         <translation>Molette ou + et - : zoom ; glisser ou touches fléchées : défilement ; double-clic, 0 ou Début : ajuster à la vue. Ctrl+W ferme la fenêtre</translation>
     </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::PanelwrightDialog</name>

@@ -2,20 +2,21 @@
 // One map file shown and pictured as it is, not joined.
 #include "jobs/single_map.h"
 
-#include <QSize>
-
-#include "core/mapfile/map_summary.h"
-#include "core/pipeline/source_check.h"
 #include "core/system/regular_file.h"
 #include "jobs/picture_job.h"
+#include "render/map_outline.h"
 
 namespace pw {
 namespace {
 
-// The single map's size in cells, from its size line.
-QSize sizeOf(const SourceSlot& map) {
-    const MapHeader header = summarizeMap(map.path, map.name).header;
-    return {header.length, header.height};
+// The single map read through as a picture reads it: any map a merge can write (a joined
+// map is larger than a source), refused for the damage a merge refuses in a source.
+MapOutline outlineOf(const SourceSlot& map) {
+    MapSource source = MapSource::file(map.path);
+    source.name = map.name;
+    RenderOptions options;
+    options.labels = false;
+    return readOutline(source, options);
 }
 
 QByteArray bytesOf(const std::string& path) {
@@ -30,22 +31,23 @@ JoinedMap singleMapAsJoined(const MergeRequest& request) {
     JoinedMap joined;
     joined.shape = LayoutShape{Layout::TopToBottom, 1, 1};
     joined.slotProblems.resize(1);
-    if (std::optional<Problem> problem = checkSourceWhole(map.path, map.name)) {
-        joined.slotProblems.front() = std::move(problem);
+    const MapOutline outline = outlineOf(map);
+    if (outline.problem) {
+        joined.slotProblems.front() = outline.problem;
         return joined;
     }
     joined.bytes = bytesOf(map.path);
-    const QSize size = sizeOf(map);
-    joined.panelLength = size.width();
-    joined.panelHeight = size.height();
+    joined.panelLength = outline.length;
+    joined.panelHeight = outline.height;
     return joined;
 }
 
 SaveOutcome saveSingleMapPicture(const PictureJob& job, PipelineHost& host,
                                  const OutputOpener& openPicture, const std::string& pictureName) {
     const SourceSlot& map = job.request.slots.front();
-    if (std::optional<Problem> problem = checkSourceWhole(map.path, map.name)) {
-        host.showError(problem->message);
+    const MapOutline outline = outlineOf(map);
+    if (outline.problem) {
+        host.showError(outline.problem->message);
         return SaveOutcome::CheckFailed;
     }
     const std::optional<SaveTarget> target = host.askTarget(host.rememberedPath());
@@ -60,9 +62,8 @@ SaveOutcome saveSingleMapPicture(const PictureJob& job, PipelineHost& host,
     WrittenMap written;
     written.name = map.name;
     written.path = map.path;
-    const QSize size = sizeOf(map);
-    written.panelLength = size.width();
-    written.panelHeight = size.height();
+    written.panelLength = outline.length;
+    written.panelHeight = outline.height;
     std::optional<Problem> failed = picture.open(target->picture);
     if (!failed) {
         failed = picture.write(written);

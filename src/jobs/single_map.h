@@ -25,10 +25,11 @@ inline MergeRequest singleMapRequest(SourceSlot map) {
 }
 
 // The map of a single-map request read whole, as one panel of its own size: its bytes, or
-// the problem Save Map would report for it as a source ("ERROR: file NAME ends early").
+// the problem a picture of it reports ("ERROR: file NAME ends early"). A joined map of any
+// size a merge writes is shown; only damage is refused.
 JoinedMap singleMapAsJoined(const MergeRequest& request);
 
-// Save Image of a single map: the map is checked as Save Map checks a source, the host
+// Save Image of a single map: the map is checked as a picture checks it, the host
 // asked for the picture's name, and the picture drawn from the file itself, all or nothing.
 SaveOutcome saveSingleMapPicture(const PictureJob& job, PipelineHost& host,
                                  const OutputOpener& openPicture, const std::string& pictureName);

@@ -8,6 +8,7 @@
 #include "gui/app/panelwright_dialog.h"
 #include "gui/preview/preview_pane.h"
 #include "gui/preview/preview_view.h"
+#include "gui/print/map_printing.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {
@@ -57,12 +58,22 @@ TEST_P(MapViewerTest, ViewMapShowsTheFileOrWhyItCannotBeRead) {
     EXPECT_EQ(bed.prompts.asked.last(),
               QDir(folder).filePath(QString(file.name).chopped(4)) + ".png");
     EXPECT_EQ(bed.prompts.messages, QStringList("New image file created successfully"));
-    EXPECT_EQ(QImage(bed.dir.filePath("view.png")).size(), QSize(16, 8));
+    EXPECT_EQ(QImage(bed.dir.filePath("view.png")).size(),
+              QSize(4 * pane.current().joined.panelLength, 4 * pane.current().joined.panelHeight));
+
+    // Print... sends the file's sheets to the printer named (here one that takes nothing).
+    qputenv(kPrinterVariable, "no such printer");
+    control<QAction>(*viewer, "viewerPrintAction").trigger();
+    qunsetenv(kPrinterVariable);
+    ASSERT_EQ(bed.prompts.errors.size(), 1);
+    EXPECT_TRUE(bed.prompts.errors[0].startsWith("ERROR: unable to print on no such printer: "));
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Files, MapViewerTest, ::testing::Values(
     ViewedFile{"IF-03L.map", pw::test::MapBuilder{}.text(), ""},
+    // A joined map is larger than any panel.
+    ViewedFile{"joined.map", pw::test::MapBuilder{.length = 1998, .height = 3}.text(), ""},
     ViewedFile{"wide.map", withFirstRowTooLong(),
                "ERROR: file wide.map has a row longer than its length"},
     ViewedFile{"early.map", pw::test::MapBuilder{}.text().substr(0, 80),

@@ -19,6 +19,9 @@
 #include "gui/common/user_prompts.h"
 #include "gui/composer/legend_loader.h"
 #include "gui/preview/preview_pane.h"
+#include "gui/print/map_printing.h"
+#include "jobs/picture_drawing.h"
+#include "jobs/picture_job.h"
 #include "jobs/single_map.h"
 #include "render/legend.h"
 
@@ -63,7 +66,17 @@ MapViewer::MapViewer(const QString& path, const DialogEnvironment& environment, 
 
     auto* menuBar = new QMenuBar(this);
     fileMenu_ = menuBar->addMenu(DialogTexts::setupMenu());
-    // Print...: the printing's command goes here, above Close.
+    QAction* print = fileMenu_->addAction(tr("&Print..."));
+    print->setObjectName(QStringLiteral("viewerPrintAction"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this, path, name, &prompts = *environment.prompts] {
+        // The sheets of the file itself, in the colours and with the choices shown.
+        const PictureJob job = pane_->pictureJob();
+        MapSource source = MapSource::file(QFile::encodeName(path).toStdString());
+        source.name = name;
+        printMap(this, source, renderOptionsOf(job.choice, job.legend),
+                 job.choice.file.print.cellMm, prompts);
+    });
     QAction* close = fileMenu_->addAction(tr("&Close"));
     close->setObjectName(QStringLiteral("viewerCloseAction"));
     close->setShortcut(QKeySequence::Close);
