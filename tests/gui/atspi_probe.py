@@ -63,7 +63,18 @@ def check_damaged_list_item(dialog):
     return faults
 
 
-CHECKS = [check_damaged_slot, check_damaged_list_item]
+def check_preview_picture(dialog):
+    """The preview is a picture a screen reader reads, and says which slot fails and why."""
+    picture = find(dialog, "image", lambda name: name == "Map preview")
+    if picture is None:
+        return ["no picture named Map preview (an image role, not filler)"]
+    said = picture.description or ""
+    if "Slot 1" not in said or REASON not in said:
+        return ["the preview's description does not say that slot 1 fails and why: %r" % said]
+    return []
+
+
+CHECKS = [check_damaged_slot, check_damaged_list_item, check_preview_picture]
 
 
 # ---- walking the tree ----
