@@ -1344,6 +1344,13 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <source>Slot %1: %2</source>
         <translation>Platz %1: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n cells changed by the fix-ups are highlighted</source>
+        <translation>
+            <numerusform>%n Feld, das die Korrekturen geändert haben, ist hervorgehoben</numerusform>
+            <numerusform>%n Felder, die die Korrekturen geändert haben, sind hervorgehoben</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::SheetPreview</name>

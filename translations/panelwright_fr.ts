@@ -1344,6 +1344,13 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <source>Slot %1: %2</source>
         <translation>Emplacement %1 : %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n cells changed by the fix-ups are highlighted</source>
+        <translation>
+            <numerusform>%n case modifiée par les corrections est mise en évidence</numerusform>
+            <numerusform>%n cases modifiées par les corrections sont mises en évidence</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::SheetPreview</name>

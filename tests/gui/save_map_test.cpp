@@ -146,9 +146,14 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     auto& preview = control<PreviewPane>(*dialog, "previewPane");
     ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
     EXPECT_FALSE(preview.current().options.highlights.empty()) << "R over L: layer b fixed";
+    // What the highlight shows by colour, a screen reader hears in the picture's description.
+    const auto described = [&] { return control(*dialog, "previewView").accessibleDescription(); };
+    EXPECT_TRUE(described().contains(QString::number(preview.current().options.highlights.size()) +
+                                     " cells changed by the fix-ups are highlighted"));
     control<QAbstractButton>(*dialog, "previewFixUps").click();
     ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
     EXPECT_TRUE(preview.current().options.highlights.empty());
+    EXPECT_FALSE(described().contains("fix-ups"));
     control<QAbstractButton>(*dialog, "previewFixUps").click();
     ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
 

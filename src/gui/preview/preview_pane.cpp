@@ -383,6 +383,13 @@ QString PreviewPane::pictureSummary() const {
             tr("Slot %1: %2"), {std::to_string(slot + 1),
                                 failed ? problems[slot]->message : current_.slotNames[slot]})));
     }
+    // What the picture shows only by colour: the cells the junction fix-ups changed.
+    if (const int fixed = static_cast<int>(current_.options.highlights.size()); fixed > 0) {
+        lines.append(counted("pw::gui::PreviewPane", fixed,
+                             "%n cell changed by the fix-ups is highlighted",
+                             QT_TRANSLATE_N_NOOP("pw::gui::PreviewPane",
+                                                 "%n cells changed by the fix-ups are highlighted")));
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
