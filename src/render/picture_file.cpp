@@ -66,7 +66,7 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     ColourCount colours;
     QImage counted(band.bits(), band.width(), bandRows(size, kCountingBandBytes),
                    band.bytesPerLine(), band.format());
-    if (options.labelsOnImage) {
+    if (options.labels && options.labelsOnImage) {
         colours.add(shadesOf(kLabelColours));
     }
     {
