@@ -86,27 +86,28 @@ std::vector<QRgb> shadesOf(const std::vector<QRgb>& colours) {
 void keepToShades(QImage& overlay, const std::vector<QRgb>& colours) {
     const std::vector<QRgb> shades = shadesOf(colours);
     const bool premultiplied = overlay.format() == QImage::Format_ARGB32_Premultiplied;
-    // Most pixels repeat their left neighbour: the last answer is kept.
-    QRgb lastIn = 0;
-    QRgb lastOut = 0;
+    // Text edges repeat a few values: each answer is kept, by the pixel's hash.
+    std::array<std::pair<QRgb, QRgb>, 256> known{};
+    const int width = overlay.width();
     for (int y = 0; y < overlay.height(); ++y) {
         auto* pixels = reinterpret_cast<QRgb*>(overlay.scanLine(y));
-        for (int x = 0; x < overlay.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb pixel = pixels[x];
-            if (pixel == lastIn) {
-                pixels[x] = lastOut;
-                continue;
+            if (pixel == 0) {
+                continue;  // clear stays clear
             }
-            QRgb kept = 0;
-            if (qAlpha(pixel) >= 128) {
+            auto& [in, out] = known[(pixel * 2654435761U) >> 24];
+            if (in != pixel) {
                 const QRgb plain = premultiplied ? qUnpremultiply(pixel) : pixel;
-                kept = *std::min_element(shades.begin(), shades.end(), [plain](QRgb a, QRgb b) {
-                    return distance(a, plain) < distance(b, plain);
-                });
+                in = pixel;
+                out =
+                    qAlpha(pixel) < 128
+                        ? 0
+                        : *std::min_element(shades.begin(), shades.end(), [plain](QRgb a, QRgb b) {
+                              return distance(a, plain) < distance(b, plain);
+                          });
             }
-            lastIn = pixel;
-            lastOut = kept;
-            pixels[x] = kept;
+            pixels[x] = out;
         }
     }
 }

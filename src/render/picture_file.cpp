@@ -71,6 +71,7 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     }
     {
         RenderOptions unlabelled = options;
+        unlabelled.labels = false;
         unlabelled.labelsOnImage = false;
         PictureDrawer counting(source, unlabelled, outline);
         drawInBands(counting, counted, [&](int rows) {

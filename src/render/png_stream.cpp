@@ -6,7 +6,6 @@
 
 #include <csetjmp>
 #include <cstring>
-#include <unordered_map>
 
 #include "core/output/output_file.h"
 #include "render/picture_messages.h"
@@ -22,7 +21,10 @@ struct PngStream::State {
     std::string error;
     bool outputFailed = false;
     bool palette = false;
-    std::unordered_map<QRgb, png_byte> indexOf;
+    // The palette's colours by hash, open addressing: colour + 1 << 32 and its index; at
+    // one pixel a cell nearly every pixel is looked up.
+    std::vector<std::pair<std::uint64_t, png_byte>> indexOf =
+        std::vector<std::pair<std::uint64_t, png_byte>>(1024);
     std::vector<png_byte> indexRow;
     std::vector<png_byte> previousRow;  // as last handed to libpng
     long long rowsWritten = 0;
@@ -129,9 +131,19 @@ bool writeEnd(PngStream::State& state) {
 }
 
 // A colour's palette index; the counting pass saw every colour the rows hold.
+std::size_t slotOf(QRgb colour) {
+    return (colour * 2654435761U) & 1023;
+}
+
 png_byte indexOf(const PngStream::State& state, QRgb colour) {
-    const auto found = state.indexOf.find(colour);
-    return found != state.indexOf.end() ? found->second : 0;
+    const std::uint64_t key = std::uint64_t{colour} | (std::uint64_t{1} << 32);
+    for (std::size_t slot = slotOf(colour); state.indexOf[slot].first != 0;
+         slot = (slot + 1) & 1023) {
+        if (state.indexOf[slot].first == key) {
+            return state.indexOf[slot].second;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -159,7 +171,12 @@ bool PngStream::begin(int width, int height, const std::vector<QRgb>& palette, i
     }
     state_->palette = !palette.empty();
     for (std::size_t i = 0; i < palette.size(); ++i) {
-        state_->indexOf.emplace(palette[i], static_cast<png_byte>(i));
+        std::size_t slot = slotOf(palette[i]);
+        while (state_->indexOf[slot].first != 0) {
+            slot = (slot + 1) & 1023;
+        }
+        state_->indexOf[slot] = {std::uint64_t{palette[i]} | (std::uint64_t{1} << 32),
+                                 static_cast<png_byte>(i)};
     }
     state_->indexRow.resize(static_cast<std::size_t>(width));
     return writeHeader(*state_, width, height, palette, dotsPerMeter) && !state_->outputFailed;
@@ -212,7 +229,8 @@ void ColourCount::add(const QImage& band, int rows) {
         }
         QRgb last = pixels[0];
         insert(last);
-        for (int x = 1; x < band.width() && !tooMany_; ++x) {
+        const int width = band.width();
+        for (int x = 1; x < width && !tooMany_; ++x) {
             if (pixels[x] != last) {
                 last = pixels[x];
                 insert(last);
