@@ -28,8 +28,9 @@ struct Run {
     long peakKilobytes = 0;
 };
 
-// Runs a program to its end; its wall time and peak resident memory.
-Run runProgram(const std::vector<std::string>& arguments) {
+// Runs a program to its end; its wall time and peak resident memory. A failure ends the
+// benchmark unless `mayFail`.
+Run runProgram(const std::vector<std::string>& arguments, bool mayFail = false) {
     std::fflush(stdout);  // the child must not inherit unwritten output
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = ::fork();
@@ -50,7 +51,7 @@ Run runProgram(const std::vector<std::string>& arguments) {
     struct rusage usage {};
     ::wait4(child, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!mayFail && (!WIFEXITED(status) || WEXITSTATUS(status) != 0)) {
         std::fprintf(stderr, "failed: %s\n", arguments[0].c_str());
         std::exit(1);
     }
@@ -295,8 +296,10 @@ int main(int argc, char** argv) {
     std::printf("\npeak resident memory with one line of 512 MiB, end-to-end of 2:\n");
     for (const char* where : {"row", "letter", "label"}) {
         const std::string panel = makeLongLinePanel(folder, where, std::size_t{512} << 20);
+        // A row longer than its length is refused, after reading it: memory counts still.
         const Run merged = runProgram({bin + "/panelwright-cli", "merge", "--layout", "end-to-end",
-                                       "--output", (folder / "merged.map").string(), panel, panel});
+                                       "--output", (folder / "merged.map").string(), panel, panel},
+                                      true);
         std::printf("  a long %-6s: %ld KiB\n", where, merged.peakKilobytes);
         targetsMet = targetsMet && merged.peakKilobytes < 32 * 1024;
         fs::remove(panel);
