@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev
     qt6-base-dev qt6-svg-dev libgl-dev
+    xvfb dbus-daemon at-spi2-core python3-pyatspi
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
     libpng-dev poppler-utils
     clang libclang-rt-14-dev

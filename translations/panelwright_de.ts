@@ -27,16 +27,16 @@
         <translation>Boardsmith: fügt zwei bis acht geomorphe Kartenteile eines Kartensatzes zu einer neuen Kartendatei zusammen, in der Anordnung Übereinander, Nebeneinander oder zweispaltig Zusammengesetzt, in Dialogen mit einer Vorschau der zusammengefügten Karte.</translation>
     </message>
     <message>
-        <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it.</source>
-        <translation>Eine Aufbaudatei (.pwsetup), die beim Start geöffnet wird, so wie Datei &gt; Aufbau öffnen sie öffnet.</translation>
-    </message>
-    <message>
         <source>
 Exit status: 0 once the main dialog is closed.
 </source>
         <translation>
 Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
 </translation>
+    </message>
+    <message>
+        <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it, or a map file (.map) to view, as File &gt; View Map shows it.</source>
+        <translation>Eine Aufbaudatei (.pwsetup), die beim Start geöffnet wird, so wie Datei &gt; Aufbau öffnen sie öffnet, oder eine Kartendatei (.map) zum Ansehen, so wie Datei &gt; Karte ansehen sie zeigt.</translation>
     </message>
 </context>
 <context>
@@ -76,6 +76,13 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CompositionPrinting</name>
+    <message>
+        <source>untitled.map</source>
+        <translation>unbenannt.map</translation>
     </message>
 </context>
 <context>
@@ -153,8 +160,8 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <translation>&amp;Nahtprüfung</translation>
     </message>
     <message>
-        <source>Marks in cyan the edge cells of features the legend marks with + that do not meet across a seam</source>
-        <translation>Markiert in Cyan die Randfelder von Merkmalen, die die Legende mit + kennzeichnet und die über eine Naht hinweg nicht anschließen</translation>
+        <source>Marks the edge cells of features the legend marks with + that do not meet across a seam, in a colour that stands out from every colour of the legend</source>
+        <translation>Markiert die Randfelder von Merkmalen, die die Legende mit + kennzeichnet und die über eine Naht hinweg nicht anschließen, in einer Farbe, die sich von jeder Farbe der Legende abhebt</translation>
     </message>
     <message>
         <source>Save Image</source>
@@ -573,6 +580,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>ERROR: file %1 has a row longer than its length</source>
         <translation>FEHLER: Datei %1 hat eine Zeile, die über ihre Länge hinausgeht</translation>
     </message>
+    <message>
+        <source>ERROR: unable to print on %1: %2</source>
+        <translation>FEHLER: Drucken auf %1 nicht möglich: %2</translation>
+    </message>
 </context>
 <context>
     <name>PanelwrightDialog</name>
@@ -739,6 +750,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <extracomment>What the seam check found, then the slots it could not join.</extracomment>
         <translation>%1; %2</translation>
     </message>
+    <message>
+        <source>the printer did not take the sheets</source>
+        <translation>der Drucker hat die Blätter nicht angenommen</translation>
+    </message>
 </context>
 <context>
     <name>PictureRules</name>
@@ -784,6 +799,17 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>unknown labels &apos;%1&apos; (all, placed or none)</source>
         <extracomment>all, placed and none are what a setup&apos;s &quot;labels&quot; holds, and stay as they are.</extracomment>
         <translation>unbekannter Wert &apos;%1&apos; für labels (all, placed oder none)</translation>
+    </message>
+    <message>
+        <source>--grid needs cells of at least %1 pixels (--scale %1 or more)</source>
+        <translation>--grid braucht Felder von mindestens %1 Pixeln (--scale %1 oder mehr)</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>View Map</source>
+        <translation>Karte ansehen</translation>
     </message>
 </context>
 <context>
@@ -1160,12 +1186,53 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <translation>IMAGE: lässt die Hervorhebung (magenta Tönung und Rahmen) der Felder von Ebene b weg, die die Übergangskorrektur dort geändert hat, wo mit L und R markierte Kartenteile aufeinandertreffen.</translation>
     </message>
     <message>
-        <source>IMAGE: marks in cyan the edge cells of features that do not meet across a seam, as &apos;check&apos; finds them with the legend.txt beside the first SOURCE.</source>
-        <translation>IMAGE: markiert in Cyan die Randfelder von Merkmalen, die über eine Naht hinweg nicht anschließen, wie &apos;check&apos; sie mit der legend.txt neben der ersten SOURCE findet.</translation>
+        <source>IMAGE: marks the edge cells of features that do not meet across a seam, as &apos;check&apos; finds them with the legend.txt beside the first SOURCE, in a colour that stands out from every colour of that legend.</source>
+        <translation>IMAGE: markiert die Randfelder von Merkmalen, die über eine Naht hinweg nicht anschließen, wie &apos;check&apos; sie mit der legend.txt neben der ersten SOURCE findet, in einer Farbe, die sich von jeder Farbe dieser Legende abhebt.</translation>
     </message>
     <message>
         <source>Also writes this command line&apos;s composition into the setup file SETUP (before the merge, whatever its outcome), for &apos;run&apos; or the dialogs.</source>
         <translation>Schreibt die Zusammenstellung dieser Befehlszeile zusätzlich in die Aufbaudatei SETUP (vor dem Zusammenfügen, wie auch immer es ausgeht), für &apos;run&apos; oder die Dialoge.</translation>
+    </message>
+    <message>
+        <source>Outlines each cell in a thin line of a colour that stands out from every colour of the legend, so that cells can be counted. PNG: needs --scale 4 or more.</source>
+        <translation>Umrandet jedes Feld mit einer dünnen Linie in einer Farbe, die sich von jeder Farbe der Legende abhebt, damit man Felder abzählen kann. PNG: braucht --scale 4 oder mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::CellSizeTab</name>
+    <message>
+        <source>Sheets</source>
+        <translation>Blätter</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Cell size:</source>
+        <translation>&amp;Feldgröße:</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::ComposerDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::MapViewer</name>
+    <message>
+        <source>%1 - Boardsmith</source>
+        <translation>%1 - Boardsmith</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits. Ctrl+W closes the viewer</source>
+        <translation>Mausrad oder + und - zoomen, Ziehen oder Pfeiltasten verschieben, Doppelklick, 0 oder Pos1 passt das Bild ein. Strg+W schließt das Fenster</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1261,22 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <source>(maximum %1)</source>
         <translation>(höchstens %1)</translation>
     </message>
+    <message>
+        <source>Recent &amp;Compositions</source>
+        <translation>&amp;Zuletzt verwendete Zusammenstellungen</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 (%4)</source>
+        <translation>%1, %2: %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1; the top edge faces %2</source>
+        <translation>%1; die Oberkante zeigt nach %2</translation>
+    </message>
+    <message>
+        <source>&amp;View Map...</source>
+        <translation>&amp;Karte ansehen...</translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::PreviewPane</name>
@@ -1220,6 +1303,64 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     <message>
         <source>Layer %1</source>
         <translation>Ebene %1</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Raster</translation>
+    </message>
+    <message>
+        <source>Outlines each cell, so that cells can be counted, once cells are large enough to show a line</source>
+        <translation>Umrandet jedes Feld, damit man Felder abzählen kann, sobald die Felder groß genug für eine Linie sind</translation>
+    </message>
+    <message>
+        <source>Seam check findings</source>
+        <translation>Befunde der Nahtprüfung</translation>
+    </message>
+    <message>
+        <source>Each cell that does not meet across a seam, as the check command lists it. Up and Down choose one, Enter or a double-click centres the picture on it again.</source>
+        <translation>Jedes Feld, das über eine Naht nicht anschließt, so wie der Befehl check es auflistet. Pfeil auf und ab wählen eines aus, Eingabe oder ein Doppelklick zentriert das Bild wieder darauf.</translation>
+    </message>
+    <message>
+        <source>%1: %2 columns by %3 rows</source>
+        <translation>%1: %2 Spalten mal %3 Zeilen</translation>
+    </message>
+    <message>
+        <source>Top-to-Bottom map, %1 columns by %2 rows</source>
+        <translation>Karte übereinander, %1 Spalten mal %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>End-to-End map, %1 columns by %2 rows</source>
+        <translation>Karte nebeneinander, %1 Spalten mal %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>Composite map, %1 columns by %2 rows</source>
+        <translation>Zusammengesetzte Karte, %1 Spalten mal %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>Platz %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::SheetPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::SlotGrid</name>
+    <message>
+        <source>Slot %1 map file, row %2, left column</source>
+        <translation>Kartendatei für Platz %1, Reihe %2, linke Spalte</translation>
+    </message>
+    <message>
+        <source>Slot %1 map file, row %2, right column</source>
+        <translation>Kartendatei für Platz %1, Reihe %2, rechte Spalte</translation>
     </message>
 </context>
 </TS>

@@ -27,16 +27,16 @@
         <translation>Boardsmith : assemble de deux à huit panneaux de cartes géomorphiques d&apos;une série de cartes en un nouveau fichier de carte, empilés « De haut en bas », alignés « Bout à bout » ou en « Composite » sur deux colonnes, dans des boîtes de dialogue avec un aperçu de la carte assemblée.</translation>
     </message>
     <message>
-        <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it.</source>
-        <translation>Un fichier de configuration (.pwsetup) à ouvrir au démarrage, comme le ferait Fichier &gt; Ouvrir une configuration.</translation>
-    </message>
-    <message>
         <source>
 Exit status: 0 once the main dialog is closed.
 </source>
         <translation>
 Code de sortie : 0 une fois la fenêtre principale fermée.
 </translation>
+    </message>
+    <message>
+        <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it, or a map file (.map) to view, as File &gt; View Map shows it.</source>
+        <translation>Un fichier de configuration (.pwsetup) à ouvrir au démarrage, comme le ferait Fichier &gt; Ouvrir une configuration, ou un fichier de carte (.map) à afficher, comme le ferait Fichier &gt; Voir une carte.</translation>
     </message>
 </context>
 <context>
@@ -76,6 +76,13 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CompositionPrinting</name>
+    <message>
+        <source>untitled.map</source>
+        <translation>sans-titre.map</translation>
     </message>
 </context>
 <context>
@@ -153,8 +160,8 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <translation>Contrôle des &amp;raccords</translation>
     </message>
     <message>
-        <source>Marks in cyan the edge cells of features the legend marks with + that do not meet across a seam</source>
-        <translation>Marque en cyan les cases de bord des éléments que la légende marque d&apos;un + et qui ne se prolongent pas de l&apos;autre côté d&apos;un raccord</translation>
+        <source>Marks the edge cells of features the legend marks with + that do not meet across a seam, in a colour that stands out from every colour of the legend</source>
+        <translation>Marque les cases de bord des éléments que la légende marque d&apos;un + et qui ne se prolongent pas de l&apos;autre côté d&apos;un raccord, dans une couleur qui se détache de toutes les couleurs de la légende</translation>
     </message>
     <message>
         <source>Save Image</source>
@@ -573,6 +580,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>ERROR: file %1 has a row longer than its length</source>
         <translation>ERREUR : le fichier %1 a une ligne plus longue que sa longueur</translation>
     </message>
+    <message>
+        <source>ERROR: unable to print on %1: %2</source>
+        <translation>ERREUR : impossible d&apos;imprimer sur %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>PanelwrightDialog</name>
@@ -739,6 +750,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <extracomment>What the seam check found, then the slots it could not join.</extracomment>
         <translation>%1 ; %2</translation>
     </message>
+    <message>
+        <source>the printer did not take the sheets</source>
+        <translation>l&apos;imprimante n&apos;a pas accepté les feuilles</translation>
+    </message>
 </context>
 <context>
     <name>PictureRules</name>
@@ -784,6 +799,17 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>unknown labels &apos;%1&apos; (all, placed or none)</source>
         <extracomment>all, placed and none are what a setup&apos;s &quot;labels&quot; holds, and stay as they are.</extracomment>
         <translation>valeur de labels inconnue &apos;%1&apos; (all, placed ou none)</translation>
+    </message>
+    <message>
+        <source>--grid needs cells of at least %1 pixels (--scale %1 or more)</source>
+        <translation>--grid exige des cases d&apos;au moins %1 pixels (--scale %1 ou plus)</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserPrompts</name>
+    <message>
+        <source>View Map</source>
+        <translation>Voir une carte</translation>
     </message>
 </context>
 <context>
@@ -1160,12 +1186,53 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <translation>IMAGE : omet le surlignage (teinte et cadre magenta) des cases de la couche b que la correction de jonction a modifiées là où se rejoignent des panneaux marqués L et R.</translation>
     </message>
     <message>
-        <source>IMAGE: marks in cyan the edge cells of features that do not meet across a seam, as &apos;check&apos; finds them with the legend.txt beside the first SOURCE.</source>
-        <translation>IMAGE : marque en cyan les cases de bord des éléments qui ne se prolongent pas de l&apos;autre côté d&apos;un raccord, telles que &apos;check&apos; les trouve avec le legend.txt situé à côté de la première SOURCE.</translation>
+        <source>IMAGE: marks the edge cells of features that do not meet across a seam, as &apos;check&apos; finds them with the legend.txt beside the first SOURCE, in a colour that stands out from every colour of that legend.</source>
+        <translation>IMAGE : marque les cases de bord des éléments qui ne se prolongent pas de l&apos;autre côté d&apos;un raccord, telles que &apos;check&apos; les trouve avec le legend.txt situé à côté de la première SOURCE, dans une couleur qui se détache de toutes les couleurs de cette légende.</translation>
     </message>
     <message>
         <source>Also writes this command line&apos;s composition into the setup file SETUP (before the merge, whatever its outcome), for &apos;run&apos; or the dialogs.</source>
         <translation>Écrit aussi la composition de cette ligne de commande dans le fichier de configuration SETUP (avant l&apos;assemblage, quel qu&apos;en soit le résultat), pour &apos;run&apos; ou les boîtes de dialogue.</translation>
+    </message>
+    <message>
+        <source>Outlines each cell in a thin line of a colour that stands out from every colour of the legend, so that cells can be counted. PNG: needs --scale 4 or more.</source>
+        <translation>Entoure chaque case d&apos;un trait fin d&apos;une couleur qui se détache de toutes les couleurs de la légende, pour pouvoir compter les cases. PNG : exige --scale 4 ou plus.</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::CellSizeTab</name>
+    <message>
+        <source>Sheets</source>
+        <translation>Feuilles</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Cell size:</source>
+        <translation>&amp;Taille d&apos;une case :</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::ComposerDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::MapViewer</name>
+    <message>
+        <source>%1 - Boardsmith</source>
+        <translation>%1 - Boardsmith</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Wheel or + and - zoom, drag or arrow keys pan, double-click, 0 or Home fits. Ctrl+W closes the viewer</source>
+        <translation>Molette ou + et - : zoom ; glisser ou touches fléchées : défilement ; double-clic, 0 ou Début : ajuster à la vue. Ctrl+W ferme la fenêtre</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1261,22 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <source>(maximum %1)</source>
         <translation>(maximum %1)</translation>
     </message>
+    <message>
+        <source>Recent &amp;Compositions</source>
+        <translation>&amp;Compositions récentes</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 (%4)</source>
+        <translation>%1, %2 : %3 (%4)</translation>
+    </message>
+    <message>
+        <source>%1; the top edge faces %2</source>
+        <translation>%1 ; le bord supérieur est orienté vers %2</translation>
+    </message>
+    <message>
+        <source>&amp;View Map...</source>
+        <translation>&amp;Voir une carte...</translation>
+    </message>
 </context>
 <context>
     <name>pw::gui::PreviewPane</name>
@@ -1220,6 +1303,64 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     <message>
         <source>Layer %1</source>
         <translation>Couche %1</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>Gri&amp;lle</translation>
+    </message>
+    <message>
+        <source>Outlines each cell, so that cells can be counted, once cells are large enough to show a line</source>
+        <translation>Entoure chaque case, pour pouvoir compter les cases, dès que les cases sont assez grandes pour montrer un trait</translation>
+    </message>
+    <message>
+        <source>Seam check findings</source>
+        <translation>Résultats du contrôle des raccords</translation>
+    </message>
+    <message>
+        <source>Each cell that does not meet across a seam, as the check command lists it. Up and Down choose one, Enter or a double-click centres the picture on it again.</source>
+        <translation>Chaque case qui ne se raccorde pas de l&apos;autre côté d&apos;un raccord, telle que la commande check la liste. Haut et Bas en choisissent une ; Entrée ou un double-clic y recentre l&apos;image.</translation>
+    </message>
+    <message>
+        <source>%1: %2 columns by %3 rows</source>
+        <translation>%1 : %2 colonnes sur %3 lignes</translation>
+    </message>
+    <message>
+        <source>Top-to-Bottom map, %1 columns by %2 rows</source>
+        <translation>Carte de haut en bas, %1 colonnes sur %2 lignes</translation>
+    </message>
+    <message>
+        <source>End-to-End map, %1 columns by %2 rows</source>
+        <translation>Carte bout à bout, %1 colonnes sur %2 lignes</translation>
+    </message>
+    <message>
+        <source>Composite map, %1 columns by %2 rows</source>
+        <translation>Carte composite, %1 colonnes sur %2 lignes</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>Emplacement %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::SheetPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::SlotGrid</name>
+    <message>
+        <source>Slot %1 map file, row %2, left column</source>
+        <translation>Fichier de carte de l&apos;emplacement %1, rangée %2, colonne de gauche</translation>
+    </message>
+    <message>
+        <source>Slot %1 map file, row %2, right column</source>
+        <translation>Fichier de carte de l&apos;emplacement %1, rangée %2, colonne de droite</translation>
     </message>
 </context>
 </TS>

@@ -24,41 +24,6 @@ namespace {
 // under every locale like the seam check's own sentence there.
 constexpr char kSetupNotChecked[] = "nothing to compare: the setup cannot be used";
 
-const char* sideName(FacingSide side) {
-    switch (side) {
-        case FacingSide::Below:
-            return "below";
-        case FacingSide::Above:
-            return "above";
-        case FacingSide::Right:
-            return "right";
-        case FacingSide::Left:
-            return "left";
-    }
-    return "";
-}
-
-// A cell as a line shows it: its character and its meaning, if any, both escaped.
-std::string cellText(char cell, const Legend& legend) {
-    const LegendEntry* entry = legend.entryOf(cell);
-    const std::string character = escapedName(std::string(1, cell));
-    return entry && !entry->meaning.empty() ? character + ' ' + escapedName(entry->meaning)
-                                            : character;
-}
-
-std::string mismatchLine(const SeamMismatch& mismatch, const MergeRequest& request,
-                         const LayoutShape& shape, const Legend& legend) {
-    const auto panel = [&](int slot) {
-        return shape.slotName(slot) + '\t' + request.slots[static_cast<std::size_t>(slot)].name;
-    };
-    const bool acrossRows =
-        mismatch.facing == FacingSide::Below || mismatch.facing == FacingSide::Above;
-    return std::string("mismatch\t") + panel(mismatch.slot) + '\t' + sideName(mismatch.facing) +
-           '\t' + panel(mismatch.facingSlot) + '\t' + (acrossRows ? "column\t" : "row\t") +
-           std::to_string(mismatch.place) + '\t' + cellText(mismatch.cell, legend) + '\t' +
-           cellText(mismatch.facingCell, legend) + '\n';
-}
-
 // The legend beside the first chosen panel, as merge --image draws with; a warning for
 // one that is there but cannot be read.
 std::optional<Legend> legendOf(const MergeRequest& request, std::string& shown) {
@@ -97,7 +62,7 @@ bool checkComposition(const MergeRequest& request) {
     const SeamReport& report = finding.report;
     std::string lines;
     for (const SeamMismatch& mismatch : report.mismatches) {  // none without a legend
-        lines += mismatchLine(mismatch, request, joined.shape, *legend);
+        lines += seamMismatchLine(mismatch, request, joined.shape, *legend) + '\n';
     }
     lines += "summary\t" + std::to_string(report.seamsCompared) + '\t' +
              std::to_string(report.mismatches.size()) + '\t' +

@@ -55,8 +55,9 @@ ParsedCommand parseMerge(const std::vector<std::string>& arguments) {
             "b that the junction fix-up changed where L and R marked panels meet."));
     const QCommandLineOption seamMarksOption = p.flag(
         "seam-marks",
-        UsageTexts::tr("IMAGE: marks in cyan the edge cells of features that do not meet across a "
-                       "seam, as 'check' finds them with the legend.txt beside the first SOURCE."));
+        UsageTexts::tr("IMAGE: marks the edge cells of features that do not meet across a seam, "
+                       "as 'check' finds them with the legend.txt beside the first SOURCE, in a "
+                       "colour that stands out from every colour of that legend."));
     const PictureOptionSet pictureOptions(p);
     const QCommandLineOption setupOption = p.value(
         "save-setup", UsageTexts::tr("SETUP"),

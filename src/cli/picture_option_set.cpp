@@ -29,7 +29,11 @@ PictureOptionSet::PictureOptionSet(CommandParser& p)
           UsageTexts::tr("PDF: each cell's side on paper in millimetres, 1 to 50 (default 5). "
                          "The first sheet shows the whole map with the grid of the sheets; "
                          "neighbouring sheets overlap, with crop marks and each sheet's row "
-                         "and column in its margin."))) {}
+                         "and column in its margin."))),
+      grid_(
+          p.flag("grid", UsageTexts::tr("Outlines each cell in a thin line of a colour that stands "
+                                        "out from every colour of the legend, so that cells can "
+                                        "be counted. PNG: needs --scale 4 or more."))) {}
 
 std::optional<UsageError> PictureOptionSet::read(const CommandParser& p,
                                                  const std::string& outputName,
@@ -49,12 +53,16 @@ std::optional<UsageError> PictureOptionSet::read(const CommandParser& p,
                                                          p.isSet(paper_) || p.isSet(cellMm_))) {
         return UsageError{refused->message};
     }
+    picture.grid = p.isSet(grid_);
+    if (std::optional<Problem> refused = gridTooFine(picture)) {
+        return UsageError{refused->message};
+    }
     return std::nullopt;
 }
 
 bool PictureOptionSet::anySet(const CommandParser& p) const {
     return p.isSet(show_) || p.isSet(scale_) || p.isSet(dpi_) || p.isSet(format_) ||
-           p.isSet(paper_) || p.isSet(cellMm_);
+           p.isSet(paper_) || p.isSet(cellMm_) || p.isSet(grid_);
 }
 
 std::optional<UsageError> PictureOptionSet::readValued(

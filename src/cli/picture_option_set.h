@@ -31,7 +31,7 @@ class PictureOptionSet {
         PictureChoice& picture);
 
   private:
-    QCommandLineOption show_, scale_, dpi_, format_, paper_, cellMm_;
+    QCommandLineOption show_, scale_, dpi_, format_, paper_, cellMm_, grid_;
 };
 
 }  // namespace pw::cli

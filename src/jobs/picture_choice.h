@@ -26,6 +26,7 @@ struct PictureChoice {
     int panelHeight = 0;
     bool fixUps = false;           // a join's cells that the junction fix-up changed, highlighted
     bool seamMarks = false;        // a join's edge cells that do not meet across a seam, marked
+    bool grid = false;             // each cell's outline
     int scale = kDefaultCellSize;  // PNG: pixels per cell
     PictureFileOptions file;       // the format (see formatGiven), resolution and paper
     bool formatGiven = false;      // false: the picture's name says the format

@@ -12,6 +12,7 @@ RenderOptions renderOptionsOf(const PictureChoice& choice, std::optional<Legend>
     options.labelOverlap =
         choice.labels == LabelMode::All ? LabelOverlap::DrawAll : LabelOverlap::LeaveOut;
     options.cellSize = choice.scale;
+    options.grid = choice.grid;
     if (choice.seams) {
         options.panelLength = choice.panelLength;
         options.panelHeight = choice.panelHeight;

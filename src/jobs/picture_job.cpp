@@ -2,6 +2,7 @@
 // The save of a joined map with its picture.
 #include "jobs/picture_job.h"
 
+#include "jobs/single_map.h"
 #include "render/seam_check.h"
 
 namespace pw {
@@ -17,6 +18,9 @@ PictureSave pictureSaveOf(const PictureJob& job, OutputOpener openPicture) {
 SaveOutcome saveJoinedPicture(const PictureJob& job, PipelineHost& host,
                               const OutputOpener& openMap, const OutputOpener& openPicture,
                               const std::string& pictureName) {
+    if (isSingleMap(job.request)) {
+        return saveSingleMapPicture(job, host, openPicture, pictureName);
+    }
     PictureSave picture = pictureSaveOf(job, openPicture);
     if (!pictureName.empty()) {
         picture.nameInMessages(pictureName);

@@ -25,7 +25,8 @@ struct PictureJob {
 PictureSave pictureSaveOf(const PictureJob& job, OutputOpener openPicture = openSafeOutput);
 
 // Joins the request and saves the map, or the picture alone, with the picture drawn from
-// it: `host` answers where (SaveTarget), and everything is all or nothing.
+// it: `host` answers where (SaveTarget), and everything is all or nothing. A single-map
+// request (single_map.h) saves the picture of that map file as it is.
 SaveOutcome saveJoinedPicture(const PictureJob& job, PipelineHost& host,
                               const OutputOpener& openMap = openSafeOutput,
                               const OutputOpener& openPicture = openSafeOutput,

@@ -173,6 +173,16 @@ std::optional<Problem> formatsMismatch(PictureFormat format, bool scaleGiven,
     return std::nullopt;
 }
 
+std::optional<Problem> gridTooFine(const PictureChoice& choice) {
+    if (choice.grid && choice.file.format == PictureFormat::Png &&
+        choice.scale < kSmallestGridCell) {
+        return refused(
+            PictureRules::tr("--grid needs cells of at least %1 pixels (--scale %1 or more)"),
+            {std::to_string(kSmallestGridCell)});
+    }
+    return std::nullopt;
+}
+
 std::string showWord(RenderSection section, char layer) {
     return section == RenderSection::FirstGrid    ? "first"
            : section == RenderSection::SecondGrid ? "second"

@@ -33,6 +33,10 @@ std::optional<Problem> readPictureOption(PictureOption option, const QString& wo
 std::optional<Problem> formatsMismatch(PictureFormat format, bool scaleGiven,
                                        bool paperOrCellMmGiven);
 
+// Why a PNG's cells are too small for `choice`'s grid; nullopt when they are not, or
+// when there is no grid or the picture is a PDF.
+std::optional<Problem> gridTooFine(const PictureChoice& choice);
+
 // The words the options take, as setups write them.
 std::string showWord(RenderSection section, char layer);
 std::string labelsWord(LabelMode labels);

@@ -10,6 +10,16 @@
 
 namespace pw {
 
+JoinedDrawing joinedDrawing(const WrittenMap& map, const PictureChoice& choice,
+                            const std::optional<Legend>& legend, std::vector<QPoint> seamMarks) {
+    RenderOptions options = renderOptionsOf(choice, legend);
+    drawOverJoin(options, choice, map.panelLength, map.panelHeight, map.fixedCells);
+    options.seamMarks = std::move(seamMarks);
+    return {map.bytes != nullptr ? MapSource::bytes(*map.bytes, map.name)
+                                 : MapSource{map.name, MapSource::file(map.path).open, {}},
+            std::move(options)};
+}
+
 PictureSave::PictureSave(PictureChoice choice, std::optional<Legend> legend,
                          std::vector<QPoint> seamMarks, OutputOpener openOutput)
     : choice_(std::move(choice)),
@@ -35,15 +45,11 @@ std::optional<Problem> PictureSave::write(const WrittenMap& map) {
     if (map.path.empty() && map.bytes == nullptr) {
         return Problem{messages::unableToWrite(name_, PictureMessages::mapNotReadable())};
     }
-    RenderOptions options = renderOptionsOf(choice_, legend_);
-    drawOverJoin(options, choice_, map.panelLength, map.panelHeight, map.fixedCells);
-    options.seamMarks = seamMarks_;
+    const JoinedDrawing drawing = joinedDrawing(map, choice_, legend_, seamMarks_);
     PictureFileOptions file = choice_.file;
     file.format = format_;
-    const MapSource source = map.bytes != nullptr
-                                 ? MapSource::bytes(*map.bytes, map.name)
-                                 : MapSource{map.name, MapSource::file(map.path).open, {}};
-    if (std::optional<Problem> failed = writePicture(source, options, file, *opened_.file, name_)) {
+    if (std::optional<Problem> failed =
+            writePicture(drawing.source, drawing.options, file, *opened_.file, name_)) {
         return failed;
     }
     if (!opened_.file->sync()) {

@@ -10,8 +10,19 @@
 #include "core/pipeline/save_pipeline.h"
 #include "jobs/picture_choice.h"
 #include "render/legend.h"
+#include "render/map_source.h"
+#include "render/render_options.h"
 
 namespace pw {
+
+// What render draws of a joined map just written, as `choice` asks: where it reads the map,
+// and the options with `legend`'s colours, the join's seams and fix-ups and `seamMarks`.
+struct JoinedDrawing {
+    MapSource source;
+    RenderOptions options;
+};
+JoinedDrawing joinedDrawing(const WrittenMap& map, const PictureChoice& choice,
+                            const std::optional<Legend>& legend, std::vector<QPoint> seamMarks);
 
 // The picture of the map being saved (merge --image, a setup's picture, Save Image), drawn
 // from the map as written and committed only together with it: as `choice` asks, in

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "jobs/picture_drawing.h"
+#include "jobs/single_map.h"
 #include "render/compass_mark.h"
 #include "render/picture_drawer.h"
 
@@ -14,11 +15,15 @@ namespace {
 // Beyond this a cell shows no more detail, only a larger picture to scroll.
 constexpr int kLargestPreviewCell = 16;
 
-// The seam check of the joined map with the legend of the map set: its report, its marks
-// on the picture and its sentence.
-void checkSeamsOf(PreviewResult& result) {
+// The seam check of the joined map with the legend of the map set: its report and lines,
+// its marks on the picture and its sentence.
+void checkSeamsOf(PreviewResult& result, const MergeRequest& request) {
     SeamFinding finding = checkSeamsWith(result.joined, result.options.legend, Legend::kFileName);
     result.options.seamMarks = seamMarkCells(finding.report, result.joined);
+    for (const SeamMismatch& mismatch : finding.report.mismatches) {  // none without a legend
+        result.seamLines.push_back(
+            seamMismatchLine(mismatch, request, result.joined.shape, *result.options.legend));
+    }
     result.seams = std::move(finding.report);
     result.seamFinding = std::move(finding.sentence);
 }
@@ -39,7 +44,8 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
     for (const SourceSlot& slot : request.slots) {
         result.slotNames.push_back(slot.name);
     }
-    result.joined = joinInMemory(request, cancel);
+    const bool single = isSingleMap(request);
+    result.joined = single ? singleMapAsJoined(request) : joinInMemory(request, cancel);
     if (result.joined.cancelled || (cancel != nullptr && cancel->load())) {
         result.cancelled = true;
         return result;
@@ -52,8 +58,8 @@ PreviewResult buildPreview(const PreviewJob& job, const std::atomic<bool>* cance
                                               shape.rows * result.joined.panelHeight, job.longSide);
     drawOverJoin(result.options, choice, result.joined.panelLength, result.joined.panelHeight,
                  result.joined.fixedCells);
-    if (choice.seamMarks) {
-        checkSeamsOf(result);
+    if (choice.seamMarks && !single) {
+        checkSeamsOf(result, request);
     }
     // The labels are placed by the view at the zoom it shows, not here.
     result.options.labelsOnImage = false;

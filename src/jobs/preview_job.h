@@ -34,9 +34,10 @@ struct PreviewResult {
     std::vector<MapLabel> labels;   // not on the image: the view places them as it zooms
     std::optional<QRectF> compass;  // what the image's compass mark covers
     std::vector<std::string> slotNames;
-    std::optional<Problem> problem;  // why the joined map could not be drawn
-    SeamReport seams;                // what the seam check found, when it was asked for
-    std::string seamFinding;         // the seam check's sentence; empty: not asked for
+    std::optional<Problem> problem;      // why the joined map could not be drawn
+    SeamReport seams;                    // what the seam check found, when it was asked for
+    std::vector<std::string> seamLines;  // each of its mismatches as `check` prints it
+    std::string seamFinding;             // the seam check's sentence; empty: not asked for
     bool cancelled = false;
 };
 

@@ -40,6 +40,9 @@ SetupPictureOptions setupPictureOptionsOf(const PictureChoice& choice) {
     if (choice.seamMarks != defaults.seamMarks) {
         kept.seamMarks = choice.seamMarks;
     }
+    if (choice.grid != defaults.grid) {
+        kept.grid = choice.grid;
+    }
     if (choice.scale != defaults.scale) {
         kept.scale = choice.scale;
     }
@@ -77,9 +80,13 @@ SetupPicture pictureChoiceOfSetup(const SetupPictureOptions& options, const std:
     read(PictureOption::Labels, options.labels);
     choice.fixUps = options.fixUps.value_or(choice.fixUps);
     choice.seamMarks = options.seamMarks.value_or(choice.seamMarks);
+    choice.grid = options.grid.value_or(choice.grid);
     if (!picture.problem) {
         picture.problem = formatsMismatch(choice.file.format, options.scale.has_value(),
                                           options.paper.has_value() || options.cellMm.has_value());
+    }
+    if (!picture.problem) {
+        picture.problem = gridTooFine(choice);
     }
     return picture;
 }
@@ -89,6 +96,7 @@ SetupPictureOptions withShownChoices(SetupPictureOptions kept, const PictureChoi
     kept.show = chosen.show;
     kept.fixUps = chosen.fixUps;
     kept.seamMarks = chosen.seamMarks;
+    kept.grid = chosen.grid;
     if (shown.labels == LabelMode::None || kept.labels != labelsWord(LabelMode::All)) {
         kept.labels = chosen.labels;
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The PDF writer: an overview sheet with the sheet grid, then the map split across sheets
-// of shapes and text with crop marks and each sheet's place in its margin.
+// The PDF writer and the printer's pages: an overview sheet with the sheet grid, then the
+// map split across sheets of shapes and text with crop marks and each sheet's place in its margin.
 #include "render/pdf_pages.h"
 
 #include <QIODevice>
@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <algorithm>
 #include <deque>
+#include <functional>
 
 #include "core/common/messages.h"
 #include "render/picture_drawer.h"
@@ -137,6 +138,95 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
     }
 }
 
+// The overview, then the sheets of `grid`, each on a page of its own, until `stopped`.
+void drawSheets(QPainter& painter, QPagedPaintDevice& device, const MapSource& source,
+                const RenderOptions& options, const PrintOptions& print, const MapOutline& outline,
+                const PageGrid& grid, const std::function<bool()>& stopped) {
+    drawOverview(painter, source, options, outline, grid, print.dpi);
+
+    // The sheets, a row of them at a time: the rows of cells they show are read once
+    // and kept while a sheet row needs them (rows are shared between sheet rows).
+    const SheetPainter sheets(options, outline, print.cellMm);
+    CellRowStream stream(source, options);
+    std::deque<std::pair<std::string, std::string>> kept;
+    int firstKept = 0;
+    const int length = std::max(outline.length, 1);
+    const int height = std::max(outline.height, 1);
+    for (int row = 0; row < grid.rows && !stopped(); ++row) {
+        const QRect band = grid.cellsOf(row, 0, length, height);
+        while (firstKept < band.top()) {
+            kept.pop_front();
+            ++firstKept;
+        }
+        while (firstKept + static_cast<int>(kept.size()) <= band.bottom()) {
+            std::pair<std::string, std::string>& next = kept.emplace_back();
+            if (firstKept + static_cast<int>(kept.size()) <= outline.height) {
+                stream.next(next.first, next.second);
+            }
+        }
+        const SheetRows rows(kept.begin(), kept.end());
+        for (int column = 0; column < grid.columns && !stopped(); ++column) {
+            const QRect cells = grid.cellsOf(row, column, length, height);
+            device.newPage();
+            const QRectF area = unitsRect(kMarginMm, kMarginMm, cells.width() * print.cellMm,
+                                          cells.height() * print.cellMm);
+            sheets.draw(painter, area, rows, cells);
+            const bool more = column + 1 < grid.columns;
+            const bool below = row + 1 < grid.rows;
+            drawCropMarks(
+                painter, area,
+                more ? std::optional(area.left() +
+                                     units((grid.cellsAcross - grid.overlap) * print.cellMm))
+                     : std::nullopt,
+                below ? std::optional(area.top() +
+                                      units((grid.cellsDown - grid.overlap) * print.cellMm))
+                      : std::nullopt);
+            drawMarginText(painter, 1.5,
+                           QString::fromStdString(PictureMessages::sheetCaption(
+                               row + 1, grid.rows, column + 1, grid.columns, cells.left(),
+                               cells.right(), cells.top(), cells.bottom())));
+        }
+    }
+}
+
+// The reason a map's sheets are refused before a page is drawn, and whether it is the
+// output that cannot be made (too many sheets) rather than written (too large a cell).
+struct Refusal {
+    std::string reason;
+    bool tooMany = false;
+};
+
+std::optional<Refusal> refusalOf(const std::optional<PageGrid>& grid, const PrintOptions& print,
+                                 const std::string& paper) {
+    if (!grid) {
+        return Refusal{PictureMessages::cellTooLargeForPaper(print.cellMm, paper)};
+    }
+    // The largest map at the largest cells would start about a million sheets.
+    if (const int sheets = grid->sheetCount() + 1; sheets > kMostSheets) {
+        return Refusal{PictureMessages::tooManySheets(sheets, kMostSheets, print.cellMm), true};
+    }
+    return std::nullopt;
+}
+
+// The grid of sheets on a printer's paper, or the problem that refuses them.
+struct PrintedGrid {
+    std::optional<PageGrid> grid;
+    std::optional<Problem> problem;
+};
+
+PrintedGrid printedGrid(const MapOutline& outline, const PrintOptions& print,
+                        const PrintedPaper& paper) {
+    if (outline.problem) {
+        return {std::nullopt, outline.problem};
+    }
+    const std::optional<PageGrid> grid =
+        layoutOnSheet(outline.length, outline.height, paper.sheetMm, print.cellMm);
+    if (const std::optional<Refusal> refused = refusalOf(grid, print, paper.paperName)) {
+        return {std::nullopt, Problem{messages::unableToPrint(paper.printerName, refused->reason)}};
+    }
+    return {grid, std::nullopt};
+}
+
 }  // namespace
 
 std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& options,
@@ -147,16 +237,10 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
         return outline.problem;
     }
     const std::optional<PageGrid> grid = layoutPages(outline.length, outline.height, print);
-    if (!grid) {
-        return Problem{messages::unableToWrite(
-            outputName, PictureMessages::cellTooLargeForPaper(
-                            print.cellMm, std::string(paperInfo(print.paper).name)))};
-    }
-    // Refused before a page is drawn: the largest map at the largest cells would start
-    // about a million sheets.
-    if (const int sheets = grid->sheetCount() + 1; sheets > kMostSheets) {
-        return Problem{messages::unableToCreate(
-            outputName, PictureMessages::tooManySheets(sheets, kMostSheets, print.cellMm))};
+    if (const std::optional<Refusal> refused =
+            refusalOf(grid, print, std::string(paperInfo(print.paper).name))) {
+        return Problem{refused->tooMany ? messages::unableToCreate(outputName, refused->reason)
+                                        : messages::unableToWrite(outputName, refused->reason)};
     }
     OutputDevice device(output);
     {
@@ -167,55 +251,43 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
         writer.setPageSize(QPageSize(grid->paperMm, QPageSize::Millimeter));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&writer);
-        drawOverview(painter, source, options, outline, *grid, print.dpi);
-
-        // The sheets, a row of them at a time: the rows of cells they show are read once
-        // and kept while a sheet row needs them (rows are shared between sheet rows).
-        const SheetPainter sheets(options, outline, print.cellMm);
-        CellRowStream stream(source, options);
-        std::deque<std::pair<std::string, std::string>> kept;
-        int firstKept = 0;
-        const int length = std::max(outline.length, 1);
-        const int height = std::max(outline.height, 1);
-        for (int row = 0; row < grid->rows && !device.failed(); ++row) {
-            const QRect band = grid->cellsOf(row, 0, length, height);
-            while (firstKept < band.top()) {
-                kept.pop_front();
-                ++firstKept;
-            }
-            while (firstKept + static_cast<int>(kept.size()) <= band.bottom()) {
-                std::pair<std::string, std::string>& next = kept.emplace_back();
-                if (firstKept + static_cast<int>(kept.size()) <= outline.height) {
-                    stream.next(next.first, next.second);
-                }
-            }
-            const SheetRows rows(kept.begin(), kept.end());
-            for (int column = 0; column < grid->columns && !device.failed(); ++column) {
-                const QRect cells = grid->cellsOf(row, column, length, height);
-                writer.newPage();
-                const QRectF area = unitsRect(kMarginMm, kMarginMm, cells.width() * print.cellMm,
-                                              cells.height() * print.cellMm);
-                sheets.draw(painter, area, rows, cells);
-                const bool more = column + 1 < grid->columns;
-                const bool below = row + 1 < grid->rows;
-                drawCropMarks(
-                    painter, area,
-                    more ? std::optional(area.left() +
-                                         units((grid->cellsAcross - grid->overlap) * print.cellMm))
-                         : std::nullopt,
-                    below ? std::optional(area.top() +
-                                          units((grid->cellsDown - grid->overlap) * print.cellMm))
-                          : std::nullopt);
-                drawMarginText(painter, 1.5,
-                               QString::fromStdString(PictureMessages::sheetCaption(
-                                   row + 1, grid->rows, column + 1, grid->columns, cells.left(),
-                                   cells.right(), cells.top(), cells.bottom())));
-            }
-        }
+        drawSheets(painter, writer, source, options, print, outline, *grid,
+                   [&device] { return device.failed(); });
         painter.end();
     }
     if (device.failed()) {
         return Problem{messages::unableToWrite(outputName, device.reason())};
+    }
+    return std::nullopt;
+}
+
+std::optional<Problem> checkPrintedSheets(const MapSource& source, const RenderOptions& options,
+                                          const PrintOptions& print, const PrintedPaper& paper) {
+    return printedGrid(readOutline(source, options), print, paper).problem;
+}
+
+std::optional<Problem> printSheets(const MapSource& source, const RenderOptions& options,
+                                   const PrintOptions& print, const PrintedPaper& paper,
+                                   QPagedPaintDevice& printer,
+                                   const std::function<bool()>& stopped) {
+    const MapOutline outline = readOutline(source, options);
+    const PrintedGrid planned = printedGrid(outline, print, paper);
+    if (planned.problem) {
+        return planned.problem;
+    }
+    QPainter painter(&printer);
+    if (!painter.isActive()) {
+        return Problem{
+            messages::unableToPrint(paper.printerName, PictureMessages::printerNotReady())};
+    }
+    // The sheets are drawn in the PDF's units; the printer has its own resolution.
+    painter.scale(printer.logicalDpiX() / static_cast<double>(kPdfResolution),
+                  printer.logicalDpiY() / static_cast<double>(kPdfResolution));
+    drawSheets(painter, printer, source, options, print, outline, *planned.grid, stopped);
+    painter.end();
+    if (stopped()) {
+        return Problem{
+            messages::unableToPrint(paper.printerName, PictureMessages::printerNotReady())};
     }
     return std::nullopt;
 }

@@ -52,6 +52,10 @@ std::string PictureMessages::tooManySheets(int sheets, int most, double cellMm) 
                   {number(sheets), decimal(cellMm), number(most)});
 }
 
+std::string PictureMessages::printerNotReady() {
+    return filled(tr("the printer did not take the sheets"));
+}
+
 std::string PictureMessages::overviewCaption(const std::string& name, int length, int height,
                                              int sheets, int across, int down, int overlap) {
     // Two counts in one sentence: each is its own phrase in its language's plural.

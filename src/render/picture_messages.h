@@ -27,6 +27,7 @@ class PictureMessages {
     // sheets than anyone prints, is refused before a page is written.
     static std::string cellTooLargeForPaper(double cellMm, const std::string& paper);
     static std::string tooManySheets(int sheets, int most, double cellMm);
+    static std::string printerNotReady();
     // The captions of a printed map: its overview sheet and each sheet after it.
     static std::string overviewCaption(const std::string& name, int length, int height, int sheets,
                                        int across, int down, int overlap);

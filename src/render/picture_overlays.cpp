@@ -65,6 +65,8 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
       panelHeight_(options.panelHeight),
       highlights_(options.highlights),
       seamMarks_(options.seamMarks),
+      grid_(options.grid && options.cellSize >= kSmallestGridCell),
+      contrast_(contrastColours(options.legend)),
       direction_(options.compass ? direction : std::nullopt) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
         font_ = mapLabelFont(cellSize_, kSmallestPictureLabelText, kLargestPictureLabelText);
@@ -82,12 +84,33 @@ PictureOverlays::PictureOverlays(const RenderOptions& options, const std::vector
 }
 
 void PictureOverlays::draw(QImage& window, QPoint origin) const {
+    drawGrid(window, origin);
     drawSeams(window, origin);
-    drawMarkedCells(window, origin, highlights_, kHighlightColour, kHighlightTint);
-    drawMarkedCells(window, origin, seamMarks_, kSeamMarkColour, kSeamMarkTint);
+    drawMarkedCells(window, origin, highlights_, kHighlightColour, kHighlightColour,
+                    kHighlightTint);
+    drawMarkedCells(window, origin, seamMarks_, contrast_.colour, contrast_.frame, kSeamMarkTint);
     // The labels over the compass mark: a dot under it still shows.
     drawCompass(window, origin);
     drawLabels(window, origin);
+}
+
+void PictureOverlays::drawGrid(QImage& window, QPoint origin) const {
+    if (!grid_) {
+        return;
+    }
+    // Each cell's first pixel row and column, and the picture's last ones to close it.
+    const auto onLine = [this](qint64 at, int size) {
+        return at % cellSize_ == 0 || at == size - 1;
+    };
+    for (int y = 0; y < window.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(window.scanLine(y));
+        const bool rowLine = onLine(qint64{origin.y()} + y, picture_.height());
+        for (int x = 0; x < window.width(); ++x) {
+            if (rowLine || onLine(qint64{origin.x()} + x, picture_.width())) {
+                line[x] = contrast_.colour;
+            }
+        }
+    }
 }
 
 void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
@@ -118,7 +141,7 @@ void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
 
 void PictureOverlays::drawMarkedCells(QImage& window, QPoint origin,
                                       const std::vector<QPoint>& cells, QRgb colour,
-                                      int tint) const {
+                                      QRgb frameColour, int tint) const {
     const QRect shown(origin, window.size());
     const QRect whole(QPoint(0, 0), picture_);
     for (const QPoint& cell : cells) {
@@ -136,7 +159,11 @@ void PictureOverlays::drawMarkedCells(QImage& window, QPoint origin,
                 const int dy = y - square.top();
                 const bool frame = cellSize_ >= 4 && (dx == 0 || dy == 0 || dx == cellSize_ - 1 ||
                                                       dy == cellSize_ - 1);
-                mixPixel(window, x - origin.x(), y - origin.y(), colour, frame ? 256 : tint);
+                if (frame) {
+                    mixPixel(window, x - origin.x(), y - origin.y(), frameColour, 256);
+                } else {
+                    mixPixel(window, x - origin.x(), y - origin.y(), colour, tint);
+                }
             }
         }
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/mapfile/direction.h"
+#include "render/contrast_colour.h"
 #include "render/label_placement.h"
 #include "render/render_options.h"
 
@@ -19,13 +20,12 @@ namespace pw {
 // `mapCells` (none for a panel of 0 cells). The seams of a picture and of the preview.
 std::vector<int> seamOffsets(int panelCells, int mapCells);
 
-// What is drawn over the cells: seams between panels, the highlighted cells, the seam
-// check's marked cells, the labels
-// (placed by placeLabels(): each text on a pale box, then every dot over them; unless
-// options.labelsOnImage is off) and the compass mark, in that order. Laid out once for
-// the whole picture, then drawn into any window of it: a band of rows or
-// the whole picture come out pixel for pixel alike. Label texts need fonts, so they are
-// left out without a QGuiApplication.
+// What is drawn over the cells: the grid of cells, seams between panels, the highlighted cells, the
+// seam check's marked cells, the labels (placed by placeLabels(): each text on a pale box, then
+// every dot over them; unless options.labelsOnImage is off) and the compass mark, in that order.
+// Laid out once for the whole picture, then drawn into any window of it: a band of rows or the
+// whole picture come out pixel for pixel alike. Label texts need fonts, so they are left out
+// without a QGuiApplication.
 class PictureOverlays {
   public:
     // `picture` is the whole picture's size in pixels.
@@ -36,10 +36,12 @@ class PictureOverlays {
     void draw(QImage& window, QPoint origin) const;
 
   private:
+    void drawGrid(QImage& window, QPoint origin) const;
     void drawSeams(QImage& window, QPoint origin) const;
-    // Tints each of `cells` in `colour` by `tint` (of 256), framed once cells are large.
+    // Tints each of `cells` in `colour` by `tint` (of 256), framed in `frameColour` once
+    // cells are large.
     void drawMarkedCells(QImage& window, QPoint origin, const std::vector<QPoint>& cells,
-                         QRgb colour, int tint) const;
+                         QRgb colour, QRgb frameColour, int tint) const;
     void drawLabels(QImage& window, QPoint origin) const;
     void drawCompass(QImage& window, QPoint origin) const;
     void makeCompass();
@@ -50,6 +52,8 @@ class PictureOverlays {
     int panelHeight_;
     std::vector<QPoint> highlights_;
     std::vector<QPoint> seamMarks_;
+    bool grid_;
+    ContrastColours contrast_;
     std::vector<PlacedLabel> labels_;
     std::vector<QRect> reaches_;          // every pixel each label's text may touch
     std::optional<QFont> font_;           // none: dots only

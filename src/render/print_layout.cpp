@@ -48,13 +48,24 @@ QRect PageGrid::cellsOf(int row, int column, int length, int height) const {
 }
 
 std::optional<PageGrid> layoutPages(int length, int height, const PrintOptions& options) {
-    const QSizeF paper = paperInfo(options.paper).portraitMm;
-    const std::optional<PageGrid> portrait = layoutOn(paper, false, length, height, options.cellMm);
-    const std::optional<PageGrid> landscape = layoutOn(paper, true, length, height, options.cellMm);
+    return layoutOnPaper(length, height, paperInfo(options.paper).portraitMm, options.cellMm);
+}
+
+std::optional<PageGrid> layoutOnPaper(int length, int height, QSizeF portraitMm, double cellMm) {
+    const std::optional<PageGrid> portrait = layoutOn(portraitMm, false, length, height, cellMm);
+    const std::optional<PageGrid> landscape = layoutOn(portraitMm, true, length, height, cellMm);
     if (!portrait || !landscape) {
         return portrait ? portrait : landscape;
     }
     return landscape->sheetCount() < portrait->sheetCount() ? landscape : portrait;
+}
+
+std::optional<PageGrid> layoutOnSheet(int length, int height, QSizeF sheetMm, double cellMm) {
+    std::optional<PageGrid> grid = layoutOn(sheetMm, false, length, height, cellMm);
+    if (grid) {
+        grid->landscape = sheetMm.width() > sheetMm.height();
+    }
+    return grid;
 }
 
 }  // namespace pw

@@ -60,5 +60,9 @@ struct PageGrid {
 
 // nullopt when a cell is too large for a sheet of that paper to hold more than the overlap.
 std::optional<PageGrid> layoutPages(int length, int height, const PrintOptions& options);
+// The same on any paper, `portraitMm` large when it stands upright.
+std::optional<PageGrid> layoutOnPaper(int length, int height, QSizeF portraitMm, double cellMm);
+// On a sheet of `sheetMm` as it lies (a printer's paper, turned as the user chose).
+std::optional<PageGrid> layoutOnSheet(int length, int height, QSizeF sheetMm, double cellMm);
 
 }  // namespace pw

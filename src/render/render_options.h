@@ -40,6 +40,9 @@ struct RenderOptions {
     // Cells marked out over the highlights, in a colour of their own: the edge cells of
     // features that do not meet across a seam (seamMarkCells()).
     std::vector<QPoint> seamMarks;
+    // Each cell's outline in a thin line of the legend's contrast colour (contrastColours()),
+    // under the seams; on pictures only once a cell is kSmallestGridCell pixels or more.
+    bool grid = false;
     int cellSize = 1;  // pixels per cell side, 1 to kMaxCellSize
     // Colours and meanings of the map set; the built-in palette without one.
     std::optional<Legend> legend;
@@ -48,5 +51,8 @@ struct RenderOptions {
 inline constexpr int kMaxCellSize = 64;
 // Pixels per cell of a saved picture unless another scale is asked for.
 inline constexpr int kDefaultCellSize = 4;
+// The smallest cell that a grid line leaves room in: at 3 pixels a line would take a third
+// of every cell, and at 1 or 2 the cells would drown in it.
+inline constexpr int kSmallestGridCell = 4;
 
 }  // namespace pw

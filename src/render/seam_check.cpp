@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/common/path_bytes.h"
 #include "render/cell_row_stream.h"
 #include "render/map_outline.h"
 #include "render/picture_messages.h"
@@ -113,6 +114,28 @@ class SeamComparer {
     SeamReport& report_;
 };
 
+const char* sideName(FacingSide side) {
+    switch (side) {
+        case FacingSide::Below:
+            return "below";
+        case FacingSide::Above:
+            return "above";
+        case FacingSide::Right:
+            return "right";
+        case FacingSide::Left:
+            return "left";
+    }
+    return "";
+}
+
+// A cell as a line shows it: its character and its meaning, if any, both escaped.
+std::string cellText(char cell, const Legend& legend) {
+    const LegendEntry* entry = legend.entryOf(cell);
+    const std::string character = escapedName(std::string(1, cell));
+    return entry && !entry->meaning.empty() ? character + ' ' + escapedName(entry->meaning)
+                                            : character;
+}
+
 }  // namespace
 
 SeamReport checkSeams(const JoinedMap& joined, const Legend& legend) {
@@ -163,6 +186,19 @@ SeamFinding checkSeamsWith(const JoinedMap& joined, const std::optional<Legend>&
             finding.slotsNotJoined);
     }
     return finding;
+}
+
+std::string seamMismatchLine(const SeamMismatch& mismatch, const MergeRequest& request,
+                             const LayoutShape& shape, const Legend& legend) {
+    const auto panel = [&](int slot) {
+        return shape.slotName(slot) + '\t' + request.slots[static_cast<std::size_t>(slot)].name;
+    };
+    const bool acrossRows =
+        mismatch.facing == FacingSide::Below || mismatch.facing == FacingSide::Above;
+    return std::string("mismatch\t") + panel(mismatch.slot) + '\t' + sideName(mismatch.facing) +
+           '\t' + panel(mismatch.facingSlot) + '\t' + (acrossRows ? "column\t" : "row\t") +
+           std::to_string(mismatch.place) + '\t' + cellText(mismatch.cell, legend) + '\t' +
+           cellText(mismatch.facingCell, legend);
 }
 
 QPoint seamMarkCell(const SeamMismatch& mismatch, const JoinedMap& joined) {

@@ -49,6 +49,12 @@ struct SeamFinding {
 SeamFinding checkSeamsWith(const JoinedMap& joined, const std::optional<Legend>& legend,
                            const std::string& legendName);
 
+// A mismatched cell as `check` prints it and the preview lists it: tab-separated fields
+// (slots, escaped names, side and cells with their legend meanings), without the line end.
+// Its words are keywords, never translated.
+std::string seamMismatchLine(const SeamMismatch& mismatch, const MergeRequest& request,
+                             const LayoutShape& shape, const Legend& legend);
+
 // Where a mismatched cell lies in the joined map (x = column, y = row), as pictures mark it.
 QPoint seamMarkCell(const SeamMismatch& mismatch, const JoinedMap& joined);
 // The cells a picture marks for `report`, one per mismatched cell.

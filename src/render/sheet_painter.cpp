@@ -20,6 +20,7 @@ namespace {
 constexpr double kLayoutDpi = 200;
 constexpr double kSeamMm = 0.3;
 constexpr double kFrameMm = 0.15;
+constexpr double kGridMm = 0.1;
 
 // A run of equal cells in a row, and the rectangle it is part of (in its colour's list).
 struct Run {
@@ -38,6 +39,7 @@ SheetPainter::SheetPainter(const RenderOptions& options, const MapOutline& outli
       cellMm_(cellMm),
       colours_(options.legend ? options.legend->colourTable() : builtInPalette(), options.section,
                1),
+      contrast_(contrastColours(options.legend)),
       layoutCell_(cellMm / 25.4 * kLayoutDpi),
       direction_(options.compass ? outline.direction : std::nullopt) {
     for (const QPoint& cell : options.highlights) {
@@ -65,10 +67,13 @@ void SheetPainter::draw(QPainter& painter, const QRectF& area, const SheetRows& 
     painter.scale(area.width() / cells.width(), area.height() / cells.height());
     painter.translate(-cells.left(), -cells.top());  // in map cells from here on
     drawCells(painter, rows, cells);
+    if (options_.grid) {
+        drawGrid(painter, cells);
+    }
     drawSeams(painter, cells);
     drawFrames(painter, cells, highlighted_, kHighlightColour);
     if (!seamMarked_.empty()) {  // a sheet without marks stays as it was drawn before them
-        drawFrames(painter, cells, seamMarked_, kSeamMarkColour);
+        drawFrames(painter, cells, seamMarked_, contrast_.frame);
     }
     painter.scale(1 / layoutCell_, 1 / layoutCell_);  // in the labels' layout from here on
     const QRectF shown(cells.left() * layoutCell_, cells.top() * layoutCell_,
@@ -102,7 +107,7 @@ void SheetPainter::drawCells(QPainter& painter, const SheetRows& rows, const QRe
                 line[x] = mixColour(line[x], kHighlightColour, kHighlightTint);
             }
             if (seamMarked_.contains(cell)) {
-                line[x] = mixColour(line[x], kSeamMarkColour, kSeamMarkTint);
+                line[x] = mixColour(line[x], contrast_.colour, kSeamMarkTint);
             }
             ++counts[line[x]];
         }
@@ -148,6 +153,19 @@ void SheetPainter::drawCells(QPainter& painter, const SheetRows& rows, const QRe
         painter.setBrush(QColor(colour));
         painter.drawRects(rects.data(), static_cast<int>(rects.size()));
     }
+}
+
+void SheetPainter::drawGrid(QPainter& painter, const QRect& cells) const {
+    // Every cell's outline, the map's outer edge included; paper has room for it at any size.
+    painter.setPen(QPen(QColor(contrast_.colour), kGridMm / cellMm_, Qt::SolidLine, Qt::FlatCap));
+    std::vector<QLineF> lines;
+    for (int column = cells.left(); column <= std::min(cells.right() + 1, length_); ++column) {
+        lines.emplace_back(column, cells.top(), column, std::min(cells.bottom() + 1, height_));
+    }
+    for (int row = cells.top(); row <= std::min(cells.bottom() + 1, height_); ++row) {
+        lines.emplace_back(cells.left(), row, std::min(cells.right() + 1, length_), row);
+    }
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
 void SheetPainter::drawSeams(QPainter& painter, const QRect& cells) const {

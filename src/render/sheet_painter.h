@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "render/cell_painter.h"
+#include "render/contrast_colour.h"
 #include "render/label_placement.h"
 #include "render/map_outline.h"
 #include "render/render_options.h"
@@ -24,10 +25,10 @@ using SheetRows = std::vector<std::pair<std::string, std::string>>;
 
 // Draws windows of a map onto printed sheets as shapes, not pixels, so that they are sharp
 // at any printer's resolution: the cells as filled rectangles (one for each run of equal
-// cells in a row, or in a column of such runs), seams and the frames of the fix-up
-// highlight and of the seam check's marks as lines, label texts as text (they can be searched and
-// selected) and the compass mark as a path. Labels are placed once on the whole map, so that sheets
-// sharing cells show them alike.
+// cells in a row, or in a column of such runs), the grid of cells, seams and the frames of the
+// fix-up highlight and of the seam check's marks as lines, label texts as text (they can be
+// searched and selected) and the compass mark as a path. Labels are placed once on the whole map,
+// so that sheets sharing cells show them alike.
 class SheetPainter {
   public:
     // `outline` is the map's, read with the same options; a cell is `cellMm` on paper.
@@ -40,6 +41,7 @@ class SheetPainter {
 
   private:
     void drawCells(QPainter& painter, const SheetRows& rows, const QRect& cells) const;
+    void drawGrid(QPainter& painter, const QRect& cells) const;
     void drawSeams(QPainter& painter, const QRect& cells) const;
     using CellSet = std::set<std::pair<int, int>>;  // (column, row)
     void drawFrames(QPainter& painter, const QRect& cells, const CellSet& framed,
@@ -50,6 +52,7 @@ class SheetPainter {
     int height_;
     double cellMm_;
     CellPainter colours_;
+    ContrastColours contrast_;
     CellSet highlighted_;
     CellSet seamMarked_;
     double layoutCell_;  // a cell's side in the layout of labels and the compass mark

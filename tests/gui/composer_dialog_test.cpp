@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -62,9 +63,10 @@ TEST_P(ComposerTest, ShowsListsAndTabsThroughTheSlotsInUseAndTurnsTheDirection) 
         }
     }
     // Tab: slots, direction, the preview's controls and picture, Save Map, Cancel, round again.
-    for (const char* name : {"directionButton", "previewToggle", "openSetupButton",
-                             "saveSetupButton", "previewShow", "previewLabels", "previewFixUps",
-                             "previewSeamCheck", "previewView", "saveMapButton", "cancelButton"}) {
+    for (const char* name :
+         {"directionButton", "previewToggle", "openSetupButton", "saveSetupButton", "previewShow",
+          "previewLabels", "previewFixUps", "previewSeamCheck", "previewGrid", "previewView",
+          "saveMapButton", "cancelButton"}) {
         expectedTabs.append(&control(*dialog, name));
     }
     QApplication::setActiveWindow(dialog.get());
@@ -176,6 +178,22 @@ TEST(FitMarkTest, NamesThatCannotJoinSlotOnesPanelOrAreDamagedAreGreyedWithTheir
               "|greyed: X = 4 Y = 2\nfile EE-05L.map ends early"
               "|greyed: X = 4 Y = 2\nfile FF-06R.map has layer letters out of order"
               "|greyed: X = 4 Y = 2\nfile GG-07L.map has a row longer than its length");
+    // A screen reader hears the reason of each greyed name, which stays enabled, and of
+    // the slot that holds it.
+    QAccessibleInterface* slot = QAccessible::queryAccessibleInterface(&list);
+    QStringList said;
+    for (int row = 0; row < 7; ++row) {
+        const QAccessibleInterface* item = slot->child(0)->child(row);
+        said += (item->state().disabled ? "disabled: " : "") + item->text(QAccessible::Description);
+    }
+    EXPECT_EQ(said.join("|"),
+              "|file BB-02R.map length does not match file AA-01L.map; 4 <> 6"
+              "|file CC-03L.map is a submap! Version# = 0"
+              "|file DD-04R.map has no valid version number|file EE-05L.map ends early"
+              "|file FF-06R.map has layer letters out of order"
+              "|file GG-07L.map has a row longer than its length");
+    choose(*dialog, 2, "EE-05L.map");
+    EXPECT_TRUE(slot->text(QAccessible::Description).startsWith("file EE-05L.map ends early\n"));
     // A greyed name can still be chosen, and the marks follow slot 1's choice.
     choose(*dialog, 2, "BB-02R.map");
     EXPECT_EQ(label(*dialog, "right", 2).text(), "2");

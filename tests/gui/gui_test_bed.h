@@ -38,11 +38,16 @@ struct FakePrompts : UserPrompts {
         asked.append(QString(kind == SetupPrompt::Open ? "open setup|" : "save setup|") + start);
         return setupAnswer;
     }
+    std::optional<QString> askMapPath(QWidget*, const QString& start) override {
+        asked.append("view map|" + start);
+        return mapAnswer;
+    }
     void beep() override { ++beeps; }
 
     std::optional<std::pair<QString, bool>> imageAnswer;  // the name typed, PDF chosen
     std::optional<QString> saveAnswer;                    // nullopt: the user cancels
     std::optional<QString> setupAnswer;
+    std::optional<QString> mapAnswer;
     QStringList errors, messages, asked;
     int beeps = 0;
 };

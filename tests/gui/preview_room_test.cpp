@@ -90,10 +90,10 @@ TEST_P(PreviewRoomTest, TheHandleBetweenSlotsAndPreviewMovesAndIsRemembered) {
     const int whole = split.sizes().value(0);
     const bool beside = split.orientation() == Qt::Horizontal;
     EXPECT_EQ(whole, beside ? slotsOf(*dialog).width() : slotsOf(*dialog).height());
-    // Dragged 60 pixels towards the slots: they scroll, the preview gains.
+    // Dragged 40 pixels towards the slots: they scroll, the preview gains.
     QSplitterHandle& handle = *split.handle(1);
     const QPoint from = handle.rect().center(),
-                 to = from - (beside ? QPoint(60, 0) : QPoint(0, 60));
+                 to = from - (beside ? QPoint(40, 0) : QPoint(0, 40));
     for (const auto& [type, at] :
          {std::pair{QEvent::MouseButtonPress, from}, std::pair{QEvent::MouseMove, to},
           std::pair{QEvent::MouseButtonRelease, to}}) {
@@ -102,13 +102,13 @@ TEST_P(PreviewRoomTest, TheHandleBetweenSlotsAndPreviewMovesAndIsRemembered) {
                           Qt::NoModifier);
         QCoreApplication::sendEvent(&handle, &event);
     }
-    EXPECT_EQ(split.sizes().value(0), whole - 60);
+    EXPECT_EQ(split.sizes().value(0), whole - 40);
     QCoreApplication::processEvents();
     auto& area = control<QScrollArea>(*dialog, "slotsArea");
     EXPECT_TRUE((beside ? area.horizontalScrollBar() : area.verticalScrollBar())->isVisible());
     dialog->reject();
     dialog = open();
-    EXPECT_EQ(control<QSplitter>(*dialog, "previewSplitter").sizes().value(0), whole - 60);
+    EXPECT_EQ(control<QSplitter>(*dialog, "previewSplitter").sizes().value(0), whole - 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, PreviewRoomTest,
@@ -246,6 +246,8 @@ TEST(PreviewHoverTest, TheLineUnderThePictureNamesTheLabelUnderTheMouse) {
     auto& pane = control<PreviewPane>(*dialog, "previewPane");
     ASSERT_TRUE(waitUntil([&] { return pane.upToDate(); }));
     auto& view = control<PreviewView>(*dialog, "previewView");
+    EXPECT_FALSE(control<QLabel>(*dialog, "previewStatus").text().contains(QChar(0x2026)))
+        << "what the keys do shows whole, wrapped";
     const double pixelsPerCell = view.zoom() * pane.current().options.cellSize;
     const auto hoverAt = [&](QPointF cell) {
         const QPointF at = view.pictureOrigin() + cell * pixelsPerCell + QPointF(0, 0.5);

@@ -7,6 +7,7 @@
 #include "core/mapfile/map_set.h"
 #include "core/setup/setup_file.h"
 #include "gui/common/saved_file_name.h"
+#include "gui/composer/map_list_model.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
 #include "jobs/picture_save.h"
@@ -187,9 +188,10 @@ TEST(SaveImageTest, WritesWhatMergeImageWritesWithTheFixUpsShown) {
     EXPECT_TRUE(!saved.isNull() && saved == QImage(bed.dir.filePath("cli.png")));
 }
 
-// Save Image refuses an empty slot and a panel that ends early (greyed, still chosen) as
-// Save Map does, with its messages, and writes nothing.
-TEST(SaveImageTest, RefusesWhatSaveMapRefuses) {
+// Save Map and Save Image refuse an empty slot, and a panel the lists have found to end
+// early (greyed, still chosen), with Save Map's messages before asking for any name, and
+// write nothing.
+TEST(SaveImageTest, SaveMapAndSaveImageRefuseWhatIsKnownBeforeAsking) {
     GuiTestBed bed;
     bed.addMap(MapSet::Ironfall, "AB-01R.map", '.', 26);
     bed.addFile(MapSet::Ironfall, "cut.map",
@@ -197,19 +199,24 @@ TEST(SaveImageTest, RefusesWhatSaveMapRefuses) {
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     choose(*dialog, 1, "AB-01R.map");
     auto& preview = control<PreviewPane>(*dialog, "previewPane");
+    const auto& lists = dynamic_cast<const MapListModel&>(*mapList(*dialog, 2).model());
     bed.prompts.imageAnswer = std::pair(bed.dir.filePath("shot.png"), false);
+    bed.prompts.saveAnswer = bed.dir.filePath("joined.map");
     for (const char* second : {"", "cut.map"}) {
         if (*second != '\0') {
             choose(*dialog, 2, second);
         }
-        ASSERT_TRUE(waitUntil([&] { return preview.upToDate(); }));
-        control<QAbstractButton>(*dialog, "previewSaveImage").click();
+        ASSERT_TRUE(waitUntil([&] { return preview.upToDate() && lists.wholeChecked(); }));
+        for (const char* save : {"saveMapButton", "previewSaveImage"}) {
+            control<QAbstractButton>(*dialog, save).click();
+        }
     }
-    EXPECT_EQ(bed.prompts.errors, QStringList({"ERROR: no file selected for Map# 2",
-                                               "ERROR: file cut.map ends early"}));
-    EXPECT_EQ(bed.prompts.asked.size(), 1) << "asked for a name once the checks passed";
+    const QString empty = "ERROR: no file selected for Map# 2",
+                  cut = "ERROR: file cut.map ends early";
+    EXPECT_EQ(bed.prompts.errors, QStringList({empty, empty, cut, cut}));
+    EXPECT_EQ(bed.prompts.asked, QStringList()) << "no name asked for";
     EXPECT_TRUE(bed.prompts.messages.isEmpty() &&
-                QDir(bed.dir.path()).entryList({"*.png"}).isEmpty());
+                QDir(bed.dir.path()).entryList({"*.png", "*.map"}).isEmpty());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "core/setup/setup_file.h"
 #include "gui/app/panelwright_dialog.h"
+#include "gui/common/recent_compositions.h"
 #include "gui/composer/slot_drops.h"
 #include "gui/preview/preview_pane.h"
 #include "gui_test_bed.h"
@@ -238,6 +239,7 @@ TEST(SetupFiles, SaveKeepsThePictureAsThePreviewShowsIt) {
     control<QComboBox>(*dialog, "previewShow").setCurrentIndex(1);
     control<QAbstractButton>(*dialog, "previewLabels").click();
     control<QAbstractButton>(*dialog, "previewFixUps").click();
+    control<QAbstractButton>(*dialog, "previewGrid").click();
     control<QAbstractButton>(*dialog, "saveSetupButton").click();
     const pw::ReadSetup saved = pw::readSetupFile(file.toStdString());
     ASSERT_TRUE(saved.setup.has_value());
@@ -245,18 +247,19 @@ TEST(SetupFiles, SaveKeepsThePictureAsThePreviewShowsIt) {
     expected.show = "second";
     expected.labels = "none";
     expected.paper = "a3";
+    expected.grid = true;
     EXPECT_EQ(saved.setup->pictureOptions, expected) << "fix-ups are shown again";
 }
 
 // Opened, a setup with a picture sets the preview as that picture is drawn: its layer
-// once the join offers it, its labels, fix-ups and seam marks.
+// once the join offers it, its labels, fix-ups, seam marks and grid.
 TEST(SetupFiles, OpeningSetsThePreviewAsTheSetupsPictureIsDrawn) {
     SetupBed bed;
     const QString file = bed.dir.filePath("layer.pwsetup");
     pw::test::writeFile(file.toStdString(), R"({"format": 1, "layout": "top-to-bottom",
         "slots": [{"mapSetFile": "AB-07L.map", "mark": "L"}, {"mapSetFile": "PLAIN.map",
         "mark": "none"}], "picture": {"file": "p.png", "show": "b", "labels": "none",
-        "seamMarks": true}})");
+        "seamMarks": true, "grid": true}})");
     auto dialog = bed.openComposer(Layout::TopToBottom, 2);
     bed.prompts.setupAnswer = file;
     control<QAbstractButton>(*dialog, "openSetupButton").click();
@@ -267,6 +270,7 @@ TEST(SetupFiles, OpeningSetsThePreviewAsTheSetupsPictureIsDrawn) {
     EXPECT_FALSE(control<QAbstractButton>(*dialog, "previewLabels").isChecked());
     EXPECT_TRUE(control<QAbstractButton>(*dialog, "previewFixUps").isChecked());
     EXPECT_TRUE(control<QAbstractButton>(*dialog, "previewSeamCheck").isChecked());
+    EXPECT_TRUE(pane.current().options.grid);
 
     // A setup from elsewhere whose "show" names nothing shows the first grid.
     for (const char* shown : {"", "zz"}) {
@@ -333,8 +337,9 @@ TEST(SetupFiles, AnOutputOutsideTheSetupsFolderIsLeftOutAndNeverKept) {
     ASSERT_TRUE(saved.setup.has_value());
     EXPECT_EQ(saved.setup->output + "|" + saved.setup->picture, "|board.png");
     dialog->reject();
-    const pw::ReadSetup last =
-        pw::readSetupFile(lastCompositionPath(bed.environment).toStdString());
+    const std::vector<KeptComposition> kept = recentCompositions(bed.environment);
+    ASSERT_EQ(kept.size(), 1);
+    const pw::ReadSetup last = pw::readSetupFile(kept.front().path.toStdString());
     ASSERT_TRUE(last.setup.has_value());
     EXPECT_EQ(last.setup->output + "|" + last.setup->picture, "|");
 }
@@ -391,7 +396,8 @@ TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
         listed += action->text();
     }
     EXPECT_EQ(listed.join(","),
-              "&Open Setup...,&Reopen Last Composition,,&1 s9.pwsetup,&2 s8.pwsetup,&3 s7.pwsetup,"
+              "&Open Setup...,&View Map...,Recent &Compositions,,&1 s9.pwsetup,&2 s8.pwsetup,"
+              "&3 s7.pwsetup,"
               "&4 s6.pwsetup,&5 s5.pwsetup,&6 s4.pwsetup,&7 s3.pwsetup,&8 s2.pwsetup");
 
     const QString sideBySide = write("e.pwsetup", "end-to-end", slot + "," + slot + "," + slot);
@@ -412,6 +418,67 @@ TEST(MainDialogSetups, OpenedOnesAreRecentAndOpenTheirComposerFilled) {
               QStringList{"ERROR: setup " + bad + ": composite takes 4, 6 or 8 slots, not 1"});
     EXPECT_TRUE(control<QAbstractButton>(main, "compositeRadio").isChecked());
     EXPECT_EQ(recentSetups(bed.settings).front(), setups[6]);
+}
+
+// Every composition a composer ends with is kept, hand-built or opened: the ten newest,
+// newest first, an equal one moved to the top rather than listed twice.
+TEST(MainDialogSetups, RecentCompositionsKeepTheHandBuiltOneAndTheTenNewest) {
+    SetupBed bed;
+    const auto panel = [](int i) { return QStringLiteral("p%1.map").arg(i); };
+    for (int i = 1; i <= 9; ++i) {
+        bed.addMap(MapSet::Ironfall, panel(i), static_cast<char>('a' + i));
+    }
+    const auto build = [&](Layout layout, int count, std::vector<int> panels) {
+        auto dialog = bed.openComposer(layout, count);
+        for (std::size_t slot = 0; slot < panels.size(); ++slot) {
+            choose(*dialog, static_cast<int>(slot) + 1, panel(panels[slot]));
+        }
+        dialog->reject();
+    };
+    build(Layout::Composite, 4, {1, 2, 3, 4, 5, 6, 7, 8});
+    PanelwrightDialog main(bed.environment);
+    main.show();
+    std::function<void()> escape = [&] {
+        auto* composer = main.findChild<ComposerDialog*>();
+        if (composer == nullptr || !composer->isVisible()) {
+            QTimer::singleShot(1, escape);
+            return;
+        }
+        QTest::keyClick(composer, Qt::Key_Escape);
+    };
+    const QString setup = bed.dir.filePath("outside/opened.pwsetup");
+    pw::test::writeFile(setup.toStdString(), R"({"format": 1, "layout": "top-to-bottom",
+        "direction": "S", "slots": [{"mapSetFile": "AB-07L.map", "mark": "L"}, {"mark": "none"}]})");
+    QTimer::singleShot(0, escape);
+    main.openSetupFile(setup);
+    auto& menu = control<QMenu>(main, "setupMenu");
+    const auto listed = [&] {
+        Q_EMIT menu.aboutToShow();
+        QStringList texts;
+        for (QAction* action : control<QMenu>(menu, "recentCompositionsMenu").actions()) {
+            texts += action->text();
+        }
+        return texts;
+    };
+    EXPECT_EQ(listed(), QStringList({"&Reopen Last Composition", "",
+                                     "&1 Top-to-Bottom, Ironfall: AB-07L, - (2)",
+                                     "&2 Composite, Ironfall: p1, p2, p3, ... (8)"}));
+    EXPECT_EQ(control<QAction>(menu, "recentComposition1").toolTip(),
+              "AB-07L, -; the top edge faces S");
+
+    for (int i = 1; i <= 9; ++i) {
+        build(Layout::EndToEnd, 2, {i});
+    }
+    QStringList newest = listed();
+    EXPECT_EQ(newest.size(), 12) << newest.join('|').toStdString();
+    EXPECT_EQ(newest.value(2), "&1 End-to-End, Ironfall: p9, - (2)");
+    EXPECT_EQ(newest.value(11), "1&0 Top-to-Bottom, Ironfall: AB-07L, - (2)");
+    build(Layout::EndToEnd, 2, {5});  // already kept: moved up, not listed twice
+    newest = listed();
+    EXPECT_EQ(newest.mid(2, 2), QStringList({"&1 End-to-End, Ironfall: p5, - (2)",
+                                             "&2 End-to-End, Ironfall: p9, - (2)"}));
+    EXPECT_EQ(newest.value(11), "1&0 Top-to-Bottom, Ironfall: AB-07L, - (2)") << "p5 once";
+    EXPECT_EQ(QDir(bed.environment.dataFolder).entryList({"*.pwsetup"}).size(), 10);
 }
 
 }  // namespace

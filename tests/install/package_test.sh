@@ -21,6 +21,7 @@ mkdir -p "$work/mime/packages"
 cp "$res/panelwright-mime.xml" "$work/mime/packages/panelwright.xml"
 update-mime-database "$work/mime" 2>"$work/mime.log" || fail "update-mime-database: $(cat "$work/mime.log")"
 grep -q ':application/x-panelwright-setup:\*\.pwsetup$' "$work/mime/globs2" || fail "no *.pwsetup glob"
+grep -q "^40:application/x-panelwright-map:\*\.map$" "$work/mime/globs2" || fail "no weighted *.map glob"
 
 rm -f "$build"/panelwright_*.deb
 cmake --build "$build" --target package >"$work/package.log" 2>&1 || fail "package: $(tail "$work/package.log")"

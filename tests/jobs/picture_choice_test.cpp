@@ -15,16 +15,16 @@
 
 namespace {
 
-// "SHOW LABELS [seams] [fix-ups] [seam-marks] scale=N FORMAT[!] dpi=N/N PAPER MMmm
+// "SHOW LABELS [seams] [fix-ups] [seam-marks] [grid] scale=N FORMAT[!] dpi=N/N PAPER MMmm
 // [panel=LxH]": ! for a format given, the dpi of a PNG and of a PDF's overview.
 std::string told(const pw::PictureChoice& choice) {
     std::string text =
         pw::showWord(choice.section, choice.layer) + " " + pw::labelsWord(choice.labels) +
         (choice.seams ? " seams" : "") + (choice.fixUps ? " fix-ups" : "") +
-        (choice.seamMarks ? " seam-marks" : "") + " scale=" + std::to_string(choice.scale) + " " +
-        pw::formatWord(choice.file.format) + (choice.formatGiven ? "!" : "") +
-        " dpi=" + std::to_string(choice.file.dpi) + "/" + std::to_string(choice.file.print.dpi) +
-        " " + pw::paperWord(choice.file.print.paper) + " " +
+        (choice.seamMarks ? " seam-marks" : "") + (choice.grid ? " grid" : "") +
+        " scale=" + std::to_string(choice.scale) + " " + pw::formatWord(choice.file.format) +
+        (choice.formatGiven ? "!" : "") + " dpi=" + std::to_string(choice.file.dpi) + "/" +
+        std::to_string(choice.file.print.dpi) + " " + pw::paperWord(choice.file.print.paper) + " " +
         QString::number(choice.file.print.cellMm).toStdString() + "mm";
     if (choice.panelLength != 0 || choice.panelHeight != 0) {
         text += " panel=" + std::to_string(choice.panelLength) + "x" +

@@ -23,6 +23,7 @@
 #include "jobs/picture_save.h"
 #include "render/cell_index.h"
 #include "render/cell_painter.h"
+#include "render/contrast_colour.h"
 #include "render/label_placement.h"
 #include "render/palette.h"
 #include "render/picture_drawer.h"
@@ -55,6 +56,7 @@ std::pair<QByteArray, pw::RenderOptions> pictureMap(const TableRow& row) {
     options.layer = row[4].front();
     options.cellSize = std::stoi(row.at(5));
     options.labels = more.contains("labels");
+    options.grid = more.contains("grid");
     if (!row.at(7).empty()) {
         options.legend = pw::Legend::parse(QByteArray::fromStdString(row[7]));
     }
@@ -65,6 +67,9 @@ std::pair<QByteArray, pw::RenderOptions> pictureMap(const TableRow& row) {
             const int right = cells.length() - 1, bottom = cells.height() - 1;
             options.highlights = {{0, 0},  {right, 0}, {0, bottom},    {right, bottom},
                                   {-1, 0}, {0, -1},    {right + 1, 0}, {0, bottom + 1}};
+            if (more.contains("marked")) {  // as the seam check's marks instead
+                std::swap(options.highlights, options.seamMarks);
+            }
         }
         return {map, options};
     }
@@ -135,6 +140,27 @@ TEST_P(Pictures, AreTheirMapsDrawn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Pictures, testing::ValuesIn(table("pictures.tsv")),
+                         pw::test::RowNamer());
+
+class Contrast : public testing::TestWithParam<TableRow> {};
+
+TEST_P(Contrast, OfTheChosenColourToEveryColourOfTheLegendIsAtLeastTheRatio) {
+    const std::string& given = GetParam().at(0);
+    const std::string text = given.ends_with(".txt")
+                                 ? pw::test::readFile(fs::path(PANELWRIGHT_SAMPLES_DIR) / given)
+                                 : given;
+    const pw::Legend legend = pw::Legend::parse(QByteArray::fromStdString(text));
+    const pw::ContrastColours chosen = pw::contrastColours(legend);
+    const double least = QByteArray::fromStdString(GetParam().at(1)).toDouble();
+    for (int code = 0; code < 256; ++code) {
+        if (const pw::LegendEntry* entry = legend.entryOf(static_cast<char>(code))) {
+            EXPECT_GE(pw::contrastRatio(chosen.colour, entry->colour), least) << entry->meaning;
+        }
+    }
+    EXPECT_GE(pw::contrastRatio(chosen.frame, chosen.colour), 7) << "the frame stands out";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Contrast, testing::ValuesIn(table("contrast.tsv")),
                          pw::test::RowNamer());
 
 class Problems : public testing::TestWithParam<TableRow> {};
@@ -372,6 +398,8 @@ TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
     options.panelLength = 20;
     options.panelHeight = 15;
     options.highlights = {QPoint(0, 0), QPoint(19, 14), QPoint(39, 29)};
+    options.seamMarks = {QPoint(1, 0), QPoint(20, 15)};
+    options.grid = true;
     const pw::MapSource source = pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
     const QImage whole = pw::renderMap(source, options).image;
     ASSERT_EQ(whole.size(), QSize(40, 30) * options.cellSize);

@@ -87,6 +87,10 @@ std::string unableToWrite(const std::string& path, const std::string& reason) {
     return filled(Messages::tr("ERROR: unable to write file %1: %2"), {path, reason});
 }
 
+std::string unableToPrint(const std::string& printer, const std::string& reason) {
+    return filled(Messages::tr("ERROR: unable to print on %1: %2"), {printer, reason});
+}
+
 std::string sizeText(std::int32_t length, std::int32_t height) {
     return filled(Messages::tr("X = %1 Y = %2"), {number(length), number(height)});
 }

@@ -50,6 +50,8 @@ std::string countNotTaken(std::string_view layout, const std::string& counts, in
 // The output (a map, a picture, a setup) cannot be made or written; `reason` is the system's.
 std::string unableToCreate(const std::string& path, const std::string& reason);
 std::string unableToWrite(const std::string& path, const std::string& reason);
+// The sheets of a map cannot go to the printer of that name.
+std::string unableToPrint(const std::string& printer, const std::string& reason);
 inline constexpr char kMapCreated[] =
     QT_TRANSLATE_NOOP("Messages", "New map file created successfully");
 inline constexpr char kMapFilesNotFound[] =

@@ -4,8 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/common/path_bytes.h"
+#include "core/common/problem.h"
 
 namespace pw {
 
@@ -33,6 +35,9 @@ class PipelineHost {
     virtual void storeRememberedPath(const std::string& path) = 0;
     // What to write, asked starting from the remembered map path; nullopt on cancel.
     virtual std::optional<SaveTarget> askTarget(const std::string& remembered) = 0;
+    // What the host already knows to be wrong with the sources that the checks cannot see
+    // (a panel read through earlier and found damaged): refused before asking, as a check.
+    virtual std::vector<Problem> knownDamage() { return {}; }
     // How messages name the output at `path`: escaped as given, unless the host has a name
     // of its own for it (a setup's output, named as the setup names it).
     virtual std::string outputName(const std::string& path) { return escapedName(path); }

@@ -37,6 +37,10 @@ SaveOutcome runSave(const MergeRequest& request, PipelineHost& host, const Outpu
         !report(job.checkSizes(), host)) {
         return SaveOutcome::CheckFailed;
     }
+    // Damage found before is refused now: nothing to ask for a save that would fail.
+    if (!report(StepResult{host.knownDamage()}, host)) {
+        return SaveOutcome::CheckFailed;
+    }
     job.skipTwoLines();
 
     const std::optional<SaveTarget> target = host.askTarget(host.rememberedPath());

@@ -53,7 +53,8 @@ enum class SaveOutcome {
 // Save Map and Save Image: open and check the sources, ask the host what to write, write
 // the merged map and report success. Every failure is shown through the host, one message
 // each. A `companion` is written from the map at the target's picture before either is
-// committed. A slot count that the layout does not take fails like a check. `openOutput`
+// committed. A slot count that the layout does not take fails like a check, and so does
+// the damage the host already knows of (PipelineHost::knownDamage()). `openOutput`
 // is where the map goes: a safe save to the chosen file unless a test puts something else
 // there; a target that wants the picture alone has the map written to memory instead.
 SaveOutcome runSave(const MergeRequest& request, PipelineHost& host,

@@ -41,6 +41,7 @@ struct SetupPictureOptions {
     std::optional<std::string> labels;  // "all", "placed" or "none"
     std::optional<bool> fixUps;
     std::optional<bool> seamMarks;  // the seam check's marks; without it none
+    std::optional<bool> grid;       // each cell's outline; without it none
     std::optional<int> scale;       // PNG: pixels per cell
     std::optional<int> dpi;
     std::optional<std::string> paper;  // PDF

@@ -45,6 +45,7 @@ constexpr char kShow[] = "show";
 constexpr char kLabels[] = "labels";
 constexpr char kFixUps[] = "fixUps";
 constexpr char kSeamMarks[] = "seamMarks";
+constexpr char kGrid[] = "grid";
 constexpr char kScale[] = "scale";
 constexpr char kDpi[] = "dpi";
 constexpr char kPaper[] = "paper";
@@ -252,8 +253,8 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::optional<std::str
     } else if (picture.isObject() && !in.failed()) {
         const QJsonObject pictureObject = picture.toObject();
         ObjectReader pictureIn(pictureObject, kPicture, reason);
-        pictureIn.allowOnly({kFile, kFormatOption, kShow, kLabels, kFixUps, kSeamMarks, kScale,
-                             kDpi, kPaper, kCellMm});
+        pictureIn.allowOnly({kFile, kFormatOption, kShow, kLabels, kFixUps, kSeamMarks, kGrid,
+                             kScale, kDpi, kPaper, kCellMm});
         setup.picture = pictureIn.path(kFile, true).value_or("");
         SetupPictureOptions& options = setup.pictureOptions;
         options.format = pictureIn.string(kFormatOption, false);
@@ -261,6 +262,7 @@ std::optional<Setup> readSetup(const QJsonObject& object, std::optional<std::str
         options.labels = pictureIn.string(kLabels, false);
         options.fixUps = pictureIn.truth(kFixUps);
         options.seamMarks = pictureIn.truth(kSeamMarks);
+        options.grid = pictureIn.truth(kGrid);
         options.scale = pictureIn.wholeNumber(kScale);
         options.dpi = pictureIn.wholeNumber(kDpi);
         options.paper = pictureIn.string(kPaper, false);
@@ -310,6 +312,7 @@ QJsonObject pictureJson(const std::string& file, const SetupPictureOptions& opti
     put(kLabels, options.labels);
     put(kFixUps, options.fixUps);
     put(kSeamMarks, options.seamMarks);
+    put(kGrid, options.grid);
     put(kScale, options.scale);
     put(kDpi, options.dpi);
     put(kPaper, options.paper);

@@ -29,11 +29,12 @@ QString helpText() {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("SETUP"),
+        QStringLiteral("FILE"),
         QCoreApplication::translate("CommandLine",
                                     "A setup file (.pwsetup) to open at start-up, as File > "
-                                    "Open Setup opens it."),
-        QStringLiteral("[SETUP]"));
+                                    "Open Setup opens it, or a map file (.map) to view, as "
+                                    "File > View Map shows it."),
+        QStringLiteral("[FILE]"));
     return parser.helpText() +
            QCoreApplication::translate("CommandLine",
                                        "\nExit status: 0 once the main dialog is closed.\n");

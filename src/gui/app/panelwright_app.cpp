@@ -12,6 +12,7 @@
 #include "gui/app/panelwright_dialog.h"
 #include "gui/common/dialog_environment.h"
 #include "gui/common/qt_user_prompts.h"
+#include "gui/viewer/map_viewer.h"
 
 namespace pw::gui {
 
@@ -39,10 +40,15 @@ int PanelwrightApp::initInstance() {
             QStringLiteral("/thumbnails"),
         {}};
     PanelwrightDialog mainDialog(environment);
-    // "panelwright FILE.pwsetup" opens the setup once the main dialog is up.
+    // "panelwright FILE.pwsetup" opens the setup once the main dialog is up, and
+    // "panelwright FILE.map" a viewer on the map beside it.
     if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
-        QTimer::singleShot(0, &mainDialog, [&mainDialog, path = arguments.at(1)] {
-            mainDialog.openSetupFile(path);
+        QTimer::singleShot(0, &mainDialog, [&mainDialog, &environment, path = arguments.at(1)] {
+            if (path.endsWith(QStringLiteral(".map"), Qt::CaseInsensitive)) {
+                MapViewer::open(path, environment, &mainDialog);
+            } else {
+                mainDialog.openSetupFile(path);
+            }
         });
     }
     mainDialog.exec();

@@ -13,6 +13,7 @@
 #include "core/mapfile/map_set.h"
 #include "gui/app/about_dialog.h"
 #include "gui/common/accessible_list.h"
+#include "gui/common/context_menu_key.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
@@ -26,17 +27,15 @@ namespace {
 QByteArray configurationsPicture() {
     QFile file(QStringLiteral(":/art/configurations.svg"));
     QByteArray picture = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const std::array<std::pair<const char*, QString>, 3> captions = {{
-        {"Top-to-Bottom", PanelwrightDialog::tr("Top-to-Bottom")},
-        {"End-to-End", PanelwrightDialog::tr("End-to-End")},
-        {"Composite", PanelwrightDialog::tr("Composite")},
-    }};
+    const std::array<const char*, 3> captions = {"Top-to-Bottom", "End-to-End", "Composite"};
     const std::array<Layout, 3> layouts = {Layout::TopToBottom, Layout::EndToEnd,
                                            Layout::Composite};
     for (std::size_t at = 0; at < captions.size(); ++at) {
-        const auto& [english, shown] = captions[at];
+        const char* english = captions[at];
+        const QString shown = PanelwrightDialog::layoutCaption(layouts[at]);
         const QString most = QString::number(countRange(layouts[at]).last);
-        picture.replace(">" + QByteArray(english) + "<", ">" + shown.toHtmlEscaped().toUtf8() + "<");
+        picture.replace(">" + QByteArray(english) + "<",
+                        ">" + shown.toHtmlEscaped().toUtf8() + "<");
         picture.replace("(maximum " + most.toUtf8() + ")",
                         PanelwrightDialog::tr("(maximum %1)").arg(most).toHtmlEscaped().toUtf8());
     }
@@ -60,6 +59,7 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
     ui_->emberlineRadio->setText(
         QString::fromLatin1(mapSetInfo(MapSet::Emberline)->name).insert(2, u'&'));
     nameListsByPurpose();
+    openContextMenusByShiftF10();
 
     // The buttons' ids are the layouts' and map sets' values.
     auto* configurations = new QButtonGroup(this);
@@ -96,6 +96,18 @@ PanelwrightDialog::PanelwrightDialog(const DialogEnvironment& environment, QWidg
 }
 
 PanelwrightDialog::~PanelwrightDialog() = default;
+
+QString PanelwrightDialog::layoutCaption(Layout layout) {
+    switch (layout) {
+        case Layout::TopToBottom:
+            return tr("Top-to-Bottom");
+        case Layout::EndToEnd:
+            return tr("End-to-End");
+        case Layout::Composite:
+            return tr("Composite");
+    }
+    return {};
+}
 
 void PanelwrightDialog::onInitDialog() {
     mapSet_ = MapSet::Ironfall;

@@ -37,6 +37,8 @@ class PanelwrightDialog : public QDialog {
     void openSetupFile(const QString& path);
     // The composer dialog for a setup: the choices set, the dialog filled when it opens.
     std::unique_ptr<ComposerDialog> composerForSetup(const OpenedSetup& opened);
+    // A layout's name as the dialog shows it: in the picture and the recent compositions.
+    static QString layoutCaption(Layout layout);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -52,6 +54,13 @@ class PanelwrightDialog : public QDialog {
     void addAboutCommands();
     void addSetupCommands(QMenuBar& menuBar);
     void fillRecentSetups(QMenu& menu);
+    void fillRecentCompositions(QMenu& menu);
+    // A kept composition as its menu entry names it: layout, map set, the first panels and
+    // their count; its tip names every panel and the direction.
+    static QString compositionTitle(const Setup& setup);
+    static QString compositionTip(const Setup& setup);
+    static QStringList panelNames(const Setup& setup);
+    static constexpr qsizetype kTitlePanels = 3;
     // Runs a composer dialog, and the one for each setup a composer dialog hands over.
     void runComposer(std::unique_ptr<ComposerDialog> composer);
 
@@ -59,6 +68,7 @@ class PanelwrightDialog : public QDialog {
     const DialogEnvironment& environment_;
     Layout layout_ = Layout::TopToBottom;
     MapSet mapSet_ = MapSet::Ironfall;
+    QMenu* recentCompositions_ = nullptr;  // the File menu's submenu
 };
 
 }  // namespace pw::gui

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main dialog's setup files: Open Setup, the recent setups and a setup dropped on it.
+// The main dialog's setup files: Open Setup, the recent compositions and setups, and a setup
+// dropped on it.
 
 #include <QAction>
 #include <QButtonGroup>
@@ -8,12 +9,18 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 
+#include "core/common/translated_text.h"
+#include "core/mapfile/direction.h"
+#include "core/mapfile/map_set.h"
 #include "gui/app/count_spin.h"
 #include "gui/app/panelwright_dialog.h"
 #include "gui/common/dialog_texts.h"
 #include "gui/common/dragged_file.h"
+#include "gui/common/recent_compositions.h"
+#include "gui/viewer/map_viewer.h"
 #include "ui_panelwright_dialog.h"
 
 namespace pw::gui {
@@ -23,6 +30,9 @@ void PanelwrightDialog::addSetupCommands(QMenuBar& menuBar) {
     menu->setObjectName(QStringLiteral("setupMenu"));
     // The recent setups are read afresh each time the menu opens.
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillRecentSetups(*menu); });
+    // Made once: the File menu's clear() leaves a submenu it did not make.
+    recentCompositions_ = new QMenu(tr("Recent &Compositions"), menu);
+    recentCompositions_->setObjectName(QStringLiteral("recentCompositionsMenu"));
     fillRecentSetups(*menu);
     setAcceptDrops(true);
 }
@@ -37,17 +47,12 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
             runComposer(composerForSetup(*opened));
         }
     });
-    // The composition a composer dialog ended with, without Save Map: opened only here.
-    const QString last = lastCompositionPath(environment_);
-    QAction* reopen = menu.addAction(DialogTexts::reopenLastComposition());
-    reopen->setObjectName(QStringLiteral("reopenLastAction"));
-    reopen->setEnabled(!last.isEmpty() && QFileInfo::exists(last));
-    connect(reopen, &QAction::triggered, this, [this, last] {
-        if (std::optional<OpenedSetup> opened =
-                readSetupForDialog(environment_, this, last, /*remember=*/false)) {
-            runComposer(composerForSetup(*opened));
-        }
-    });
+    QAction* view = menu.addAction(tr("&View Map..."));
+    view->setObjectName(QStringLiteral("viewMapAction"));
+    view->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    connect(view, &QAction::triggered, this, [this] { MapViewer::askAndOpen(environment_, this); });
+    fillRecentCompositions(*recentCompositions_);
+    menu.addMenu(recentCompositions_);
     menu.addSeparator();
     const QStringList recent = recentSetups(*environment_.settings);
     if (recent.isEmpty()) {
@@ -64,6 +69,76 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
         connect(item, &QAction::triggered, this, [this, path] { openSetupFile(path); });
     }
     menu.setToolTipsVisible(true);
+}
+
+void PanelwrightDialog::fillRecentCompositions(QMenu& menu) {
+    menu.clear();
+    // The compositions composer dialogs ended with, without Save Map: opened only here.
+    const std::vector<KeptComposition> kept = recentCompositions(environment_);
+    const auto reopen = [this](const QString& path) {
+        if (std::optional<OpenedSetup> opened =
+                readSetupForDialog(environment_, this, path, /*remember=*/false)) {
+            runComposer(composerForSetup(*opened));
+        }
+    };
+    QAction* last = menu.addAction(DialogTexts::reopenLastComposition());
+    last->setObjectName(QStringLiteral("reopenLastAction"));
+    last->setEnabled(!kept.empty());
+    // The newest when chosen, as a composer may have ended since the menu was filled.
+    connect(last, &QAction::triggered, this, [this, reopen] {
+        const std::vector<KeptComposition> newest = recentCompositions(environment_);
+        if (!newest.empty()) {
+            reopen(newest.front().path);
+        }
+    });
+    menu.addSeparator();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        // "&1 Composite, Ironfall: IF-1, IF-2, IF-3, ... (8)"; every panel in the tip.
+        const int number = static_cast<int>(i) + 1;
+        const QString digit = QString::number(number).insert(number < 10 ? 0 : 1, u'&');
+        QAction* item = menu.addAction(
+            digit + u' ' +
+            compositionTitle(kept[i].setup).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        item->setObjectName(QStringLiteral("recentComposition%1").arg(number));
+        item->setToolTip(compositionTip(kept[i].setup));
+        item->setStatusTip(item->toolTip());
+        connect(item, &QAction::triggered, this, [reopen, path = kept[i].path] { reopen(path); });
+    }
+    menu.setToolTipsVisible(true);
+}
+
+QString PanelwrightDialog::compositionTitle(const Setup& setup) {
+    const MapSetInfo* mapSet = mapSetInfo(setup.mapSet);
+    QStringList panels = panelNames(setup);
+    const qsizetype count = panels.size();
+    if (count > kTitlePanels) {
+        panels = panels.mid(0, kTitlePanels) << QStringLiteral("...");
+    }
+    return QString::fromStdString(
+        filled(tr("%1, %2: %3 (%4)"),
+               {layoutCaption(setup.layout).toStdString(),
+                mapSet != nullptr ? std::string(mapSet->name) : std::string(),
+                panels.join(QStringLiteral(", ")).toStdString(), std::to_string(count)}));
+}
+
+QString PanelwrightDialog::compositionTip(const Setup& setup) {
+    return QString::fromStdString(
+        filled(tr("%1; the top edge faces %2"),
+               {panelNames(setup).join(QStringLiteral(", ")).toStdString(),
+                std::string(directionName(setup.direction))}));
+}
+
+QStringList PanelwrightDialog::panelNames(const Setup& setup) {
+    // A panel by its file name without .map; an empty slot as a dash.
+    QStringList names;
+    for (const SetupSlot& slot : setup.slots) {
+        QString name = QFileInfo(QString::fromStdString(slot.panel)).fileName();
+        if (name.endsWith(QStringLiteral(".map"), Qt::CaseInsensitive)) {
+            name.chop(4);
+        }
+        names.append(name.isEmpty() ? QStringLiteral("-") : name);
+    }
+    return names;
 }
 
 void PanelwrightDialog::openSetupFile(const QString& path) {
@@ -84,10 +159,20 @@ std::unique_ptr<ComposerDialog> PanelwrightDialog::composerForSetup(const Opened
 }
 
 void PanelwrightDialog::runComposer(std::unique_ptr<ComposerDialog> composer) {
+    const QPointer<QWidget> focused = focusWidget();
     while (composer->exec() == ComposerDialog::HandsOverSetup) {
         const OpenedSetup handed = *composer->handedOverSetup();
         composer.reset();
         composer = composerForSetup(handed);
+    }
+    // The window system need not hand the keys back once the composer is gone: the main
+    // dialog takes them, where they were.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        if (focused) {
+            focused->setFocus(Qt::ActiveWindowFocusReason);
+        }
     }
 }
 

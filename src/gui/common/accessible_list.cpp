@@ -10,8 +10,8 @@ namespace pw::gui {
 namespace {
 
 // A drop-down list as a screen reader sees it: named for its purpose, its choice as its
-// value and as its text (read only), its list of choices as its one child, and an action
-// that opens that list.
+// value and as its text (read only), its choice's own description before its own, its
+// list of choices as its one child, and an action that opens that list.
 class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
@@ -22,8 +22,18 @@ class AccessibleList : public QAccessibleWidget, public QAccessibleTextInterface
     }
 
     QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) {
+            return list()->currentText();
+        }
         // The base class gives the accessible name or the buddy label's text.
-        return kind == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(kind);
+        const QString own = QAccessibleWidget::text(kind);
+        if (kind != QAccessible::Description) {
+            return own;
+        }
+        // A choice that says more of itself than its text (why it cannot be used) says it
+        // first, as the closed list shows it only by a mark.
+        const QString choice = list()->currentData(Qt::AccessibleDescriptionRole).toString();
+        return choice.isEmpty() || own.isEmpty() ? choice + own : choice + QLatin1Char('\n') + own;
     }
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {

@@ -21,7 +21,7 @@ struct DialogEnvironment {
     QSettings* settings = nullptr;  // holds "Saved File Name" of section "Boardsmith"
     // Where the map-set folders are looked for, in order (see mapSetRoots()).
     std::vector<std::string> mapSetRoots;
-    // The user's own data folder, which keeps the last composition (lastCompositionPath()).
+    // The user's own data folder, which keeps the recent compositions (recentCompositions()).
     QString dataFolder;
     // Where the small pictures of the panels are kept between runs; empty keeps none.
     QString pictureCacheFolder;

@@ -11,8 +11,11 @@
 namespace pw::gui {
 
 DialogPipelineHost::DialogPipelineHost(const DialogEnvironment& environment, QWidget& dialog,
-                                       QString mapSetFolder)
-    : environment_(environment), dialog_(dialog), mapSetFolder_(std::move(mapSetFolder)) {}
+                                       QString mapSetFolder, std::vector<Problem> knownDamage)
+    : environment_(environment),
+      dialog_(dialog),
+      mapSetFolder_(std::move(mapSetFolder)),
+      knownDamage_(std::move(knownDamage)) {}
 
 void DialogPipelineHost::showError(const std::string& message) {
     environment_.prompts->showError(&dialog_, QString::fromStdString(message));

@@ -15,19 +15,23 @@ namespace pw::gui {
 // the remembered path in the program's settings.
 class DialogPipelineHost : public PipelineHost {
   public:
-    // `mapSetFolder` is where the Save As prompt opens while no path is remembered.
-    DialogPipelineHost(const DialogEnvironment& environment, QWidget& dialog, QString mapSetFolder);
+    // `mapSetFolder` is where the Save As prompt opens while no path is remembered;
+    // `knownDamage` is what the dialog's lists found wrong with the chosen panels.
+    DialogPipelineHost(const DialogEnvironment& environment, QWidget& dialog, QString mapSetFolder,
+                       std::vector<Problem> knownDamage = {});
 
     void showError(const std::string& message) override;
     std::string rememberedPath() override;
     void storeRememberedPath(const std::string& path) override;
     std::optional<SaveTarget> askTarget(const std::string& remembered) override;
     void reportSuccess(const std::string& message) override;
+    std::vector<Problem> knownDamage() override { return knownDamage_; }
 
   private:
     const DialogEnvironment& environment_;
     QWidget& dialog_;
     QString mapSetFolder_;
+    std::vector<Problem> knownDamage_;
 };
 
 }  // namespace pw::gui

@@ -117,8 +117,8 @@ QString DialogTexts::seamCheck() {
 
 QString DialogTexts::seamCheckDescription() {
     return tr(
-        "Marks in cyan the edge cells of features the legend marks with + that do not "
-        "meet across a seam");
+        "Marks the edge cells of features the legend marks with + that do not meet across a "
+        "seam, in a colour that stands out from every colour of the legend");
 }
 
 QString DialogTexts::saveImageTitle() {

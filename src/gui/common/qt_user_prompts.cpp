@@ -89,6 +89,18 @@ std::optional<QString> QtUserPrompts::askSetupPath(QWidget* parent, SetupPrompt 
     return prompt.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtUserPrompts::askMapPath(QWidget* parent, const QString& startFolder) {
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    QFileDialog prompt(parent, QCoreApplication::translate("QtUserPrompts", "View Map"),
+                       startFolder, DialogTexts::mapFilter());
+    prompt.setAcceptMode(QFileDialog::AcceptOpen);
+    prompt.setFileMode(QFileDialog::ExistingFile);
+    if (prompt.exec() != QDialog::Accepted || prompt.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return prompt.selectedFiles().constFirst();
+}
+
 void QtUserPrompts::beep() {
     QApplication::beep();
 }

@@ -18,6 +18,7 @@ class QtUserPrompts : public UserPrompts {
                                                          const QString& suggested) override;
     std::optional<QString> askSetupPath(QWidget* parent, SetupPrompt kind,
                                         const QString& startFolder) override;
+    std::optional<QString> askMapPath(QWidget* parent, const QString& startFolder) override;
     void beep() override;
 };
 

@@ -56,10 +56,4 @@ std::optional<OpenedSetup> askAndReadSetup(const DialogEnvironment& environment,
     return readSetupForDialog(environment, parent, *path);
 }
 
-QString lastCompositionPath(const DialogEnvironment& environment) {
-    return environment.dataFolder.isEmpty()
-               ? QString()
-               : QDir(environment.dataFolder).filePath(QStringLiteral("last-composition.pwsetup"));
-}
-
 }  // namespace pw::gui

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Setup files as the dialogs open and remember them, and the last composition's.
+// Setup files as the dialogs open and remember them.
 #pragma once
 
 #include <QString>
@@ -34,9 +34,6 @@ QString setupPromptFolder(QSettings& settings);
 std::optional<OpenedSetup> readSetupForDialog(const DialogEnvironment& environment, QWidget* parent,
                                               const QString& path, bool remember = true);
 
-// The setup that keeps what a composer dialog held when it ended without Save Map, in the
-// user's data folder; empty when there is no such folder.
-QString lastCompositionPath(const DialogEnvironment& environment);
 // Asks for a setup file and reads it as above; nullopt when the prompt is cancelled too.
 std::optional<OpenedSetup> askAndReadSetup(const DialogEnvironment& environment, QWidget* parent);
 

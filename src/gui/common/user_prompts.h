@@ -34,6 +34,8 @@ class UserPrompts {
     enum class SetupPrompt { Open, Save };
     virtual std::optional<QString> askSetupPath(QWidget* parent, SetupPrompt kind,
                                                 const QString& startFolder) = 0;
+    // The prompt for a map file to view, opening in `startFolder`. nullopt on cancel.
+    virtual std::optional<QString> askMapPath(QWidget* parent, const QString& startFolder) = 0;
     // The information beep of a refused count step.
     virtual void beep() = 0;
 };

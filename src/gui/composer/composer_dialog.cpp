@@ -9,6 +9,7 @@
 #include "core/common/messages.h"
 #include "core/mapfile/map_set.h"
 #include "core/pipeline/save_pipeline.h"
+#include "gui/common/accessible_list.h"
 #include "gui/common/dialog_pipeline_host.h"
 #include "gui/common/override_cursor.h"
 #include "gui/common/saved_file_name.h"
@@ -28,6 +29,8 @@ namespace pw::gui {
 ComposerDialog::ComposerDialog(Layout layout, int mapCount, MapSet mapSet,
                                const DialogEnvironment& environment, QWidget* parent)
     : QDialog(parent), mapCount_(mapCount), environment_(environment) {
+    // Before any list is made: a screen reader's first look at one is kept.
+    nameListsByPurpose();
     setUpTemplate(layout);
     const int slotsInUse = mapCountOf(layout, mapCount);
     // Each template holds a slot for every map its layout can take.
@@ -36,6 +39,7 @@ ComposerDialog::ComposerDialog(Layout layout, int mapCount, MapSet mapSet,
     preview_ = new PreviewPane(*environment_.prompts, this);
     preview_->setObjectName(QStringLiteral("previewPane"));
     preview_->setImageNameSource([this] { return savedFileName(*environment_.settings); });
+    preview_->setKnownDamageSource([this] { return model_->knownDamage(lists_->names()); });
     preview_->keepSeamCheckIn(*environment_.settings);
     room_ = new ComposerRoom(*this, *preview_, addSetupCommands(), layout, slotsInUse,
                              *environment_.settings);
@@ -78,6 +82,7 @@ void ComposerDialog::showEvent(QShowEvent* event) {
         room_->open();
         onInitDialog();
         room_->fit();
+        focusFirstSlot();
     }
     QDialog::showEvent(event);
 }
@@ -135,7 +140,8 @@ MergeRequest ComposerDialog::request() const {
 
 void ComposerDialog::onSaveMap() {
     const OverrideCursor busy(Qt::WaitCursor);
-    DialogPipelineHost host(environment_, *this, lists_->offeredSaveFolder());
+    DialogPipelineHost host(environment_, *this, lists_->offeredSaveFolder(),
+                            model_->knownDamage(lists_->names()));
     if (runSave(request(), host) == SaveOutcome::Saved) {
         accept();
     }

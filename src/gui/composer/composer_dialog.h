@@ -67,7 +67,7 @@ class ComposerDialog : public QDialog {
     QUndoStack& undoStack() const { return model_->undoStack(); }
 
     // Ending without Save Map (Cancel, Escape, the close box, another setup) keeps the
-    // composition as the last composition (lastCompositionPath()).
+    // composition as the newest of the recent compositions (keepComposition()).
     void done(int result) override;
 
   protected:
@@ -89,10 +89,11 @@ class ComposerDialog : public QDialog {
     void onOpenSetup();
     void keepLastComposition();
     void onMapDropped(int slot, const QString& path);
-    // Descriptions for screen readers, the shortcuts and the order of Tab
+    // Descriptions for screen readers, the shortcuts, the focus on opening and the order of Tab
     // (composer_dialog_keys.cpp).
     void describeControls();
     void addKeys();
+    void focusFirstSlot();
     std::vector<QWidget*> tabOrder() const;
     MergeRequest request() const;
 

@@ -8,23 +8,25 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "gui/common/accessible_list.h"
+#include "gui/common/context_menu_key.h"
 #include "gui/common/dialog_texts.h"
+#include "gui/common/saved_file_name.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/composer_room.h"
 #include "gui/composer/slot_grid.h"
 #include "gui/preview/preview_pane.h"
+#include "gui/print/composition_printing.h"
 
 namespace pw::gui {
 
 void ComposerDialog::describeControls() {
-    nameListsByPurpose();
     grid_->widgets().saveButton->setAccessibleDescription(DialogTexts::saveMapDescription());
     openSetupButton_->setAccessibleDescription(DialogTexts::openSetupDescription());
     saveSetupButton_->setAccessibleDescription(DialogTexts::saveSetupDescription());
 }
 
 void ComposerDialog::addKeys() {
+    openContextMenusByShiftF10();
     // Each shortcut presses its button, so that it does exactly what a click does.
     const std::pair<QKeyCombination, QAbstractButton*> shortcuts[] = {
         {Qt::CTRL | Qt::Key_S, grid_->widgets().saveButton},
@@ -37,6 +39,13 @@ void ComposerDialog::addKeys() {
         connect(action, &QAction::triggered, button, &QAbstractButton::click);
         addAction(action);
     }
+    auto* print = new QAction(tr("&Print..."), this);
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] {
+        printComposition(preview_->pictureJob(), savedFileName(*environment_.settings),
+                         *environment_.prompts, *this);
+    });
+    addAction(print);
     QWidget* previous = nullptr;
     for (QWidget* next : tabOrder()) {
         if (previous != nullptr) {
@@ -44,6 +53,13 @@ void ComposerDialog::addKeys() {
         }
         previous = next;
     }
+}
+
+void ComposerDialog::focusFirstSlot() {
+    // As if Tab had brought the focus there, so that the style draws the focus frame where
+    // the arrow keys already work.
+    grid_->widgets().slots.front().mapList->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 std::vector<QWidget*> ComposerDialog::tabOrder() const {
@@ -57,7 +73,7 @@ std::vector<QWidget*> ComposerDialog::tabOrder() const {
     order.insert(order.end(), {widgets.directionButton, &room_->previewToggle(), openSetupButton_,
                                saveSetupButton_});
     for (const char* name : {"previewShow", "previewLabels", "previewFixUps", "previewSeamCheck",
-                             "previewSaveImage", "previewView"}) {
+                             "previewGrid", "previewSaveImage", "previewView", "previewFindings"}) {
         order.push_back(preview_->findChild<QWidget*>(QString::fromLatin1(name)));
     }
     order.insert(order.end(), {widgets.saveButton, widgets.cancelButton});

@@ -3,13 +3,13 @@
 // composition, saving it, keeping the last composition, and what a drop chooses.
 
 #include <QAction>
-#include <QDir>
 #include <QPushButton>
 #include <QUndoStack>
 
 #include "core/common/messages.h"
 #include "core/setup/setup_file.h"
 #include "gui/common/dialog_texts.h"
+#include "gui/common/recent_compositions.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/map_list_model.h"
@@ -112,7 +112,7 @@ void ComposerDialog::done(int result) {
 }
 
 void ComposerDialog::keepLastComposition() {
-    const QString path = lastCompositionPath(environment_);
+    const QString path = compositionSetupPath(environment_);
     if (path.isEmpty() || !opened_) {
         return;
     }
@@ -121,8 +121,7 @@ void ComposerDialog::keepLastComposition() {
     if (!setup) {
         return;
     }
-    QDir().mkpath(environment_.dataFolder);
-    if (const std::optional<Problem> problem = writeSetupFile(path.toStdString(), *setup)) {
+    if (const std::optional<Problem> problem = keepComposition(environment_, *setup)) {
         environment_.prompts->showError(this, QString::fromStdString(problem->message));
     }
 }

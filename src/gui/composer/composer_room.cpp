@@ -24,6 +24,14 @@ namespace {
 // Length over height of a usual panel: the bundled sets' are 32 by 20 and 28 by 24 cells.
 constexpr double kUsualPanelShape = 1.4;
 
+// The preview keeps the window's margin on each side it shares with the window's edge:
+// beside the slots every side but the left, under them every side but the top.
+QMargins previewMargins(const QWidget& dialog, Qt::Orientation orientation) {
+    const int margin = dialog.style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    return orientation == Qt::Horizontal ? QMargins(0, margin, margin, margin)
+                                         : QMargins(margin, 0, margin, margin);
+}
+
 }  // namespace
 
 ComposerRoom::ComposerRoom(QDialog& dialog, PreviewPane& preview,
@@ -50,8 +58,7 @@ ComposerRoom::ComposerRoom(QDialog& dialog, PreviewPane& preview,
     previewToggle_->setObjectName(QStringLiteral("previewToggle"));
     previewToggle_->setAccessibleDescription(DialogTexts::previewToggleDescription());
     auto* previewColumn = new QVBoxLayout;
-    const int margin = dialog.style()->pixelMetric(QStyle::PM_LayoutRightMargin);
-    previewColumn->setContentsMargins(0, margin, margin, margin);
+    previewColumn->setContentsMargins(previewMargins(dialog, Qt::Horizontal));
     commandRow_ = new QHBoxLayout;
     commandRow_->addWidget(previewToggle_);
     commandRow_->addStretch(1);
@@ -199,6 +206,7 @@ void ComposerRoom::fitToScreen() {
                           (flat.width() > room.width() ? stacked : flat).height());
     const Qt::Orientation orientation = shown && under > beside ? Qt::Vertical : Qt::Horizontal;
     split_->setOrientation(orientation);
+    previewColumn_->setContentsMargins(previewMargins(dialog_, orientation));
     slotsArea_->setAlignment(orientation == Qt::Horizontal ? Qt::AlignLeft | Qt::AlignTop
                                                            : Qt::AlignHCenter | Qt::AlignTop);
     split_->handle(1)->setEnabled(shown);

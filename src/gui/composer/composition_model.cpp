@@ -88,6 +88,19 @@ MergeRequest CompositionModel::request(const MapListModel& maps) const {
     return merge;
 }
 
+std::vector<Problem> CompositionModel::knownDamage(const MapListModel& maps) const {
+    std::vector<Problem> damage;
+    for (std::size_t i = 0; i < composition_.slots.size() && inUse(i); ++i) {
+        const SlotState& state = composition_.slots[i];
+        // A panel a setup named that is not there was never read.
+        const std::string found = state.missing ? std::string() : maps.wholeProblem(state.row);
+        if (!found.empty()) {
+            damage.push_back({found, static_cast<int>(i)});
+        }
+    }
+    return damage;
+}
+
 bool CompositionModel::takes(const Setup& setup) const {
     return setup.layout == layout_ && setup.mapSet == mapSet_ &&
            static_cast<int>(setup.slots.size()) == slotsInUse_;

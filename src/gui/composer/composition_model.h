@@ -55,6 +55,10 @@ class CompositionModel : public QObject {
     // The merge of the slots in use, each named and opened as `maps` lists it.
     MergeRequest request(const MapListModel& maps) const;
 
+    // The damage the lists found reading the chosen panels through, slot by slot, which a
+    // save refuses before asking for a name (PipelineHost::knownDamage()).
+    std::vector<Problem> knownDamage(const MapListModel& maps) const;
+
     // Whether a setup is of this layout, map set and count.
     bool takes(const Setup& setup) const;
     // Keeps an opened setup's output and picture for the next save where they lie in its

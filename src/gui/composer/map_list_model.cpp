@@ -17,6 +17,14 @@
 #include "gui/composer/panel_icon.h"
 
 namespace pw::gui {
+namespace {
+
+// What shows whether a name can join: its grey, its mark, and the reason in its tooltip
+// and in what a screen reader reads of it.
+const QList<int> kMarkRoles = {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole,
+                               Qt::AccessibleDescriptionRole};
+
+}  // namespace
 
 MapListModel::MapListModel(QObject* parent)
     : QAbstractListModel(parent),
@@ -143,8 +151,7 @@ void MapListModel::takeHeaders(std::size_t first, std::vector<MapSummary> header
         return;
     }
     Q_EMIT dataChanged(index(static_cast<int>(first)),
-                       index(static_cast<int>(first + headers.size() - 1)),
-                       {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+                       index(static_cast<int>(first + headers.size() - 1)), kMarkRoles);
 }
 
 void MapListModel::takeWholeProblems(std::size_t first, std::vector<std::string> problems) {
@@ -154,8 +161,7 @@ void MapListModel::takeWholeProblems(std::size_t first, std::vector<std::string>
     }
     if (!problems.empty()) {
         Q_EMIT dataChanged(index(static_cast<int>(first)),
-                           index(static_cast<int>(first + problems.size() - 1)),
-                           {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+                           index(static_cast<int>(first + problems.size() - 1)), kMarkRoles);
     }
 }
 
@@ -179,8 +185,7 @@ void MapListModel::takePictures(std::size_t first, std::vector<QImage> pictures)
 
 void MapListModel::marksChanged() {
     if (!maps_.empty()) {
-        Q_EMIT dataChanged(index(0), index(static_cast<int>(maps_.size()) - 1),
-                           {Qt::ForegroundRole, Qt::DecorationRole, Qt::ToolTipRole});
+        Q_EMIT dataChanged(index(0), index(static_cast<int>(maps_.size()) - 1), kMarkRoles);
     }
 }
 
@@ -203,6 +208,9 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
             return QByteArray::fromStdString(maps_[row].name);
         case Qt::ToolTipRole:
             return toolTip(row);
+        case Qt::AccessibleDescriptionRole:
+            // What the grey and the mark show, in words a screen reader reads.
+            return problem(row);
         case Qt::ForegroundRole:
             if (!problem(row).isEmpty()) {
                 return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
@@ -217,6 +225,12 @@ QVariant MapListModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+std::string MapListModel::wholeProblem(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < wholeProblems_.size()
+               ? wholeProblems_[static_cast<std::size_t>(row)]
+               : std::string();
 }
 
 QString MapListModel::problem(std::size_t row) const {

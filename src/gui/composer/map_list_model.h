@@ -19,10 +19,11 @@ namespace pw::gui {
 // The map files of one map set, shared by every slot list of a composer dialog. A name
 // that cannot join the panel chosen in slot 1 (another size, a submap, unreadable, or
 // damaged further on: ending early, layer letters out of order) is shown greyed with a
-// mark and says why in its tooltip; it stays where it is and can still be chosen. The
-// files are read in the background, headers first, never on the GUI thread, so the lists
-// are there at once. Each name shows a small picture of its panel, drawn in the background
-// too (or found again where the pictures are kept) and filled in as it comes.
+// mark and says why in its tooltip and to a screen reader (its accessible description);
+// it stays where it is and can still be chosen. The files are read in the background,
+// headers first, never on the GUI thread, so the lists are there at once. Each name shows
+// a small picture of its panel, drawn in the background too (or found again where the
+// pictures are kept) and filled in as it comes.
 class MapListModel : public QAbstractListModel {
   public:
     // The file system's bytes (QByteArray): where Save Map opens the name, and the name
@@ -58,6 +59,9 @@ class MapListModel : public QAbstractListModel {
     void setReference(int row);
     // True once every file has also been read through whole.
     bool wholeChecked() const { return wholePending_ == 0; }
+    // What reading `row` through found, in Save Map's words; empty while it reads well, is
+    // not read yet, or for no row.
+    std::string wholeProblem(int row) const;
     // True once every picture has been drawn or found (or could not be drawn).
     bool picturesDone() const { return picturesPending_ == 0; }
 

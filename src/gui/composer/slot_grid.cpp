@@ -4,15 +4,18 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QIcon>
 #include <QInputEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSvgWidget>
 #include <array>
 
+#include "core/common/translated_text.h"
 #include "core/mapfile/direction.h"
 #include "core/mapfile/map_file_name.h"
 #include "core/mapfile/map_set.h"
@@ -42,8 +45,8 @@ void keepPlaceWhenHidden(QWidget* widget) {
     widget->setSizePolicy(policy);
 }
 
-// Notes whether Shift was held in the last press or release of a button's mouse or keys,
-// which is what makes it click.
+// Notes whether Shift was held as a button's click began: the mouse button's press, or
+// Space going down (the keys may be let go in either order).
 class ShiftWatch : public QObject {
   public:
     ShiftWatch(QObject& button, bool& held) : QObject(&button), held_(held) {
@@ -52,15 +55,14 @@ class ShiftWatch : public QObject {
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-                held_ = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
-                break;
-            default:
-                break;
+        if (event->type() == QEvent::MouseButtonPress) {
+            held_ = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Space || key->key() == Qt::Key_Select) &&
+                !key->isAutoRepeat()) {
+                held_ = key->modifiers().testFlag(Qt::ShiftModifier);
+            }
         }
         return false;
     }
@@ -92,7 +94,7 @@ SlotGrid::SlotGrid(QWidget& dialog, Layout layout, int slotsInUse)
         turnBack_ = false;
         Q_EMIT turned(back);
     });
-    describe();
+    describe(layout);
 }
 
 void SlotGrid::attach(std::size_t i) {
@@ -137,11 +139,22 @@ void SlotGrid::attach(std::size_t i) {
     });
 }
 
-void SlotGrid::describe() {
+void SlotGrid::describe(Layout layout) {
+    // Where the slots lie in rows and columns, their place is said, not only drawn.
+    const std::optional<LayoutShape> shape = shapeFor(layout, countRange(layout).last);
+    const bool placed = shape && shape->rows > 1 && shape->columns == 2;
     for (std::size_t i = 0; i < widgets_.slots.size(); ++i) {
         const int slot = static_cast<int>(i) + 1;
         QComboBox& list = *widgets_.slots[i].mapList;
-        list.setAccessibleName(QString::fromStdString(DialogTexts::slotListName(slot)));
+        QString name = QString::fromStdString(DialogTexts::slotListName(slot));
+        if (placed) {
+            const int at = static_cast<int>(i);
+            name = QString::fromStdString(
+                filled(shape->columnOf(at) == 0 ? tr("Slot %1 map file, row %2, left column")
+                                                : tr("Slot %1 map file, row %2, right column"),
+                       {std::to_string(slot), std::to_string(shape->rowOf(at) + 1)}));
+        }
+        list.setAccessibleName(name);
         list.setAccessibleDescription(
             QString::fromStdString(DialogTexts::slotListDescription(slot)));
     }
@@ -166,8 +179,21 @@ void SlotGrid::open(MapSet mapSet, const std::function<void(QComboBox&)>& list) 
         slot.arrow->show();
         slot.mapList->show();
         // Filling selects the first name on its own; that is no choice of the user's.
-        const QSignalBlocker quiet(slot.mapList);
-        list(*slot.mapList);
+        {
+            const QSignalBlocker quiet(slot.mapList);
+            list(*slot.mapList);
+        }
+        // The chosen panel found damaged later changes what the slot's description says.
+        connect(slot.mapList->model(), &QAbstractItemModel::dataChanged, slot.mapList,
+                [shown = slot.mapList](const QModelIndex& first, const QModelIndex& last,
+                                       const QList<int>& roles) {
+                    const int row = shown->currentIndex();
+                    if (row >= first.row() && row <= last.row() &&
+                        (roles.isEmpty() || roles.contains(Qt::AccessibleDescriptionRole))) {
+                        QAccessibleEvent changed(shown, QAccessible::DescriptionChanged);
+                        QAccessible::updateAccessibility(&changed);
+                    }
+                });
     }
 }
 

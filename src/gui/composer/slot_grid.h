@@ -20,8 +20,9 @@ namespace pw::gui {
 
 // Finds the template's controls in `dialog` and shows a composition in them: which name
 // each slot's list has chosen, the L/R label that shows, "R (kept)" where a slot joins with
-// a mark its name does not show, and the direction, telling a screen reader all of it.
-// Slots past the layout's count stay hidden; only the first `slotsInUse` are shown.
+// a mark its name does not show, and the direction, telling a screen reader all of it (and
+// where slots lie in rows and columns, their row and column). Slots past the layout's count
+// stay hidden; only the first `slotsInUse` are shown.
 class SlotGrid : public QObject {
     Q_OBJECT
 
@@ -45,7 +46,7 @@ class SlotGrid : public QObject {
 
   private:
     void attach(std::size_t slot);
-    void describe();
+    void describe(Layout layout);
     bool inUse(std::size_t slot) const { return slot < static_cast<std::size_t>(slotsInUse_); }
 
     QWidget& dialog_;

@@ -22,8 +22,12 @@ QString withSuffix(const QString& path, const QString& suffix) {
 // is joined in memory, named as the remembered map file or after the picture.
 class ImageSaveHost final : public PipelineHost {
   public:
-    ImageSaveHost(QString rememberedMap, UserPrompts& prompts, QWidget& parent)
-        : rememberedMap_(std::move(rememberedMap)), prompts_(prompts), parent_(parent) {}
+    ImageSaveHost(QString rememberedMap, UserPrompts& prompts, QWidget& parent,
+                  std::vector<Problem> knownDamage)
+        : rememberedMap_(std::move(rememberedMap)),
+          prompts_(prompts),
+          parent_(parent),
+          knownDamage_(std::move(knownDamage)) {}
 
     void showError(const std::string& message) override {
         prompts_.showError(&parent_, QString::fromStdString(message));
@@ -51,18 +55,20 @@ class ImageSaveHost final : public PipelineHost {
     void reportSuccess(const std::string&) override {
         prompts_.showMessage(&parent_, DialogTexts::imageCreated());
     }
+    std::vector<Problem> knownDamage() override { return knownDamage_; }
 
   private:
     QString rememberedMap_;
     UserPrompts& prompts_;
     QWidget& parent_;
+    std::vector<Problem> knownDamage_;
 };
 
 }  // namespace
 
 void saveImageOf(const PictureJob& job, const QString& rememberedMap, UserPrompts& prompts,
-                 QWidget& parent) {
-    ImageSaveHost host(rememberedMap, prompts, parent);
+                 QWidget& parent, std::vector<Problem> knownDamage) {
+    ImageSaveHost host(rememberedMap, prompts, parent, std::move(knownDamage));
     saveJoinedPicture(job, host);
 }
 

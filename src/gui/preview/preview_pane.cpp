@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -20,6 +22,7 @@
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
 #include "jobs/picture_rules.h"
+#include "jobs/single_map.h"
 
 namespace pw::gui {
 namespace {
@@ -31,12 +34,6 @@ QString showWordOf(RenderSection section, char layer = kLayerLetters.front()) {
 
 const QString kSeamCheckKey = QStringLiteral("Preview/SeamCheck");
 
-// What the mouse and the keys do, in the line under the picture while the mouse is not
-// over it, and in the picture's tooltip.
-QString keysHint() {
-    return DialogTexts::previewKeys();
-}
-
 }  // namespace
 
 PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
@@ -46,9 +43,11 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       labels_(new QCheckBox(tr("&Labels"), this)),
       fixUps_(new QCheckBox(DialogTexts::fixUps(), this)),
       seamCheck_(new QCheckBox(DialogTexts::seamCheck(), this)),
+      grid_(new QCheckBox(tr("&Grid"), this)),
       saveImage_(new QPushButton(tr("Save &Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
+      findings_(new QListWidget(this)),
       status_(new HoverLine(this)),
       worker_(std::make_unique<PreviewWorker>(
           [this](PreviewResult result) { take(std::move(result)); })) {
@@ -60,6 +59,10 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     seamCheck_->setObjectName(QStringLiteral("previewSeamCheck"));
     seamCheck_->setToolTip(DialogTexts::seamCheckDescription());
     seamCheck_->setAccessibleDescription(DialogTexts::seamCheckDescription());
+    grid_->setObjectName(QStringLiteral("previewGrid"));
+    grid_->setToolTip(
+        tr("Outlines each cell, so that cells can be counted, once cells are "
+           "large enough to show a line"));
     saveImage_->setObjectName(QStringLiteral("previewSaveImage"));
     saveImage_->setAutoDefault(false);
     view_->setObjectName(QStringLiteral("previewView"));
@@ -70,7 +73,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     show_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     labels_->setChecked(true);
     saveImage_->setEnabled(false);
-    status_->setLine(keysHint());
+    status_->setRestingLine(keysHint());
     view_->setToolTip(keysHint());
     view_->setAccessibleName(DialogTexts::previewName());
     view_->setAccessibleDescription(keysHint());
@@ -79,6 +82,15 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     note_->setStyleSheet(QStringLiteral("color: #a04000;"));
     note_->hide();
+    findings_->setObjectName(QStringLiteral("previewFindings"));
+    findings_->setAccessibleName(tr("Seam check findings"));
+    findings_->setAccessibleDescription(
+        tr("Each cell that does not meet across a seam, as the check command lists it. Up and "
+           "Down choose one, Enter or a double-click centres the picture on it again."));
+    findings_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    findings_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    findings_->installEventFilter(this);
+    findings_->hide();
 
     auto* showGroup = new QHBoxLayout;
     auto* showLabel = new QLabel(tr("S&how:"), this);
@@ -91,6 +103,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     controls_->addWidget(labels_, 0, Qt::AlignLeft);
     controls_->addWidget(fixUps_, 0, Qt::AlignLeft);
     controls_->addWidget(seamCheck_, 0, Qt::AlignLeft);
+    controls_->addWidget(grid_, 0, Qt::AlignLeft);
     controls_->addStretch();
     controls_->addWidget(saveImage_, 0, Qt::AlignLeft);
     controls_->setContentsMargins(0, 0, 0, 0);
@@ -101,21 +114,39 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     column_->addWidget(controlsBar_);
     column_->addWidget(note_);
     column_->addWidget(view_, 1);
+    column_->addWidget(findings_);
     column_->addWidget(status_);
     setTabOrder(show_, labels_);
     setTabOrder(labels_, fixUps_);
     setTabOrder(fixUps_, seamCheck_);
-    setTabOrder(seamCheck_, saveImage_);
+    setTabOrder(seamCheck_, grid_);
+    setTabOrder(grid_, saveImage_);
 
     connect(show_, &QComboBox::currentIndexChanged, this, &PreviewPane::submit);
     connect(labels_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(fixUps_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(seamCheck_, &QCheckBox::toggled, this, &PreviewPane::submit);
+    connect(grid_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(saveImage_, &QPushButton::clicked, this, &PreviewPane::saveImage);
     connect(view_, &PreviewView::hovered, this, &PreviewPane::describeCell);
+    connect(findings_, &QListWidget::currentRowChanged, this,
+            [this](int row) { chooseFinding(row, true); });
+    connect(findings_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { chooseFinding(findings_->row(item), true); });
 }
 
 PreviewPane::~PreviewPane() = default;
+
+QString PreviewPane::keysHint() const {
+    return keysHint_.isEmpty() ? DialogTexts::previewKeys() : keysHint_;
+}
+
+void PreviewPane::setKeysHint(const QString& hint) {
+    keysHint_ = hint;
+    status_->setRestingLine(keysHint());
+    view_->setToolTip(keysHint());
+    describePicture();
+}
 
 void PreviewPane::placeControls(QBoxLayout* elsewhere) {
     if (elsewhere != nullptr) {
@@ -176,6 +207,7 @@ void PreviewPane::showNotes() {
     notes.removeAll(QString());
     note_->setText(notes.join(QLatin1Char('\n')));
     note_->setVisible(!notes.isEmpty());
+    describePicture();
 }
 
 void PreviewPane::setListingNotes(const std::vector<std::string>& notes) {
@@ -195,6 +227,10 @@ void PreviewPane::setLegend(std::optional<Legend> legend, const QString& note) {
 
 void PreviewPane::setImageNameSource(std::function<QString()> rememberedMap) {
     rememberedMap_ = std::move(rememberedMap);
+}
+
+void PreviewPane::setKnownDamageSource(std::function<std::vector<Problem>()> knownDamage) {
+    knownDamage_ = std::move(knownDamage);
 }
 
 void PreviewPane::showRequest(MergeRequest request) {
@@ -224,12 +260,13 @@ PictureChoice PreviewPane::pictureChoice() const {
     choice.labels = labels_->isChecked() ? LabelMode::Placed : LabelMode::None;
     choice.fixUps = fixUps_->isChecked();
     choice.seamMarks = seamCheck_->isChecked();
+    choice.grid = grid_->isChecked();
     return choice;
 }
 
 void PreviewPane::setPictureChoice(const PictureChoice& choice) {
     const QSignalBlocker quietShow(show_), quietLabels(labels_), quietFixUps(fixUps_),
-        quietSeams(seamCheck_);
+        quietSeams(seamCheck_), quietGrid(grid_);
     const QString wanted = showWordOf(choice.section, choice.layer);
     const int offered = show_->findData(wanted);
     show_->setCurrentIndex(std::max(offered, 0));
@@ -237,6 +274,7 @@ void PreviewPane::setPictureChoice(const PictureChoice& choice) {
     labels_->setChecked(choice.labels != LabelMode::None);
     fixUps_->setChecked(choice.fixUps);
     seamCheck_->setChecked(choice.seamMarks);
+    grid_->setChecked(choice.grid);
     submit();
 }
 
@@ -266,7 +304,7 @@ void PreviewPane::take(PreviewResult result) {
     seamNote_ = current_.image.isNull() || current_.seamFinding.empty()
                     ? QString()
                     : QString::fromStdString(DialogTexts::seamCheckNote(current_.seamFinding));
-    showNotes();
+    showFindings();
     offerLayers(current_.cells.layerLetters());
     saveImage_->setEnabled(!current_.image.isNull());
     const auto unchosen = [](const SourceSlot& slot) { return slot.name.empty(); };
@@ -289,7 +327,8 @@ void PreviewPane::take(PreviewResult result) {
         return;
     }
     view_->setPicture(current_.image, current_.options.cellSize);
-    view_->setAccessibleDescription(keysHint());
+    shown_ = pictureSummary();
+    showNotes();
     view_->setLabels(current_.options.labels ? current_.labels : std::vector<MapLabel>(),
                      current_.compass);
     showJunctions();
@@ -311,8 +350,101 @@ void PreviewPane::take(PreviewResult result) {
 
 void PreviewPane::showMessage(const QString& message) {
     view_->setMessage(message);
-    // A screen reader reads what the picture says, then what the keys do.
-    view_->setAccessibleDescription(message + QLatin1Char('\n') + keysHint());
+    shown_ = message;
+    showNotes();
+}
+
+QString PreviewPane::pictureSummary() const {
+    const QSize cells = current_.image.size() / std::max(current_.options.cellSize, 1);
+    const std::string columns = std::to_string(cells.width());
+    const std::string rows = std::to_string(cells.height());
+    if (isSingleMap(request_)) {  // a map file on its own, as the viewer shows it
+        return QString::fromStdString(
+            filled(tr("%1: %2 columns by %3 rows"), {current_.slotNames.front(), columns, rows}));
+    }
+    QString shape;
+    switch (request_.layout) {
+        case Layout::TopToBottom:
+            shape = tr("Top-to-Bottom map, %1 columns by %2 rows");
+            break;
+        case Layout::EndToEnd:
+            shape = tr("End-to-End map, %1 columns by %2 rows");
+            break;
+        case Layout::Composite:
+            shape = tr("Composite map, %1 columns by %2 rows");
+            break;
+    }
+    QStringList lines{QString::fromStdString(filled(shape, {columns, rows}))};
+    const std::vector<std::optional<Problem>>& problems = current_.joined.slotProblems;
+    for (std::size_t slot = 0; slot < current_.slotNames.size(); ++slot) {
+        // A slot that failed is worded as the picture words its empty place.
+        const bool failed = slot < problems.size() && problems[slot];
+        lines.append(QString::fromStdString(filled(
+            tr("Slot %1: %2"), {std::to_string(slot + 1),
+                                failed ? problems[slot]->message : current_.slotNames[slot]})));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void PreviewPane::describePicture() {
+    // A screen reader reads what the picture shows, the notes above it, then the keys.
+    QStringList lines{shown_, note_->text(), keysHint()};
+    lines.removeAll(QString());
+    view_->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+}
+
+void PreviewPane::showFindings() {
+    const QString chosen =
+        findings_->currentItem() != nullptr ? findings_->currentItem()->text() : QString();
+    const QSignalBlocker quiet(findings_);
+    findings_->clear();
+    findingCells_.clear();
+    const std::vector<SeamMismatch>& mismatches = current_.seams.mismatches;
+    for (std::size_t i = 0; i < current_.seamLines.size() && i < mismatches.size(); ++i) {
+        // Read out as `check` prints it; shown with an em space for each tab, as the list's
+        // own tab stops would spread the fields wider than the pane.
+        const QString line = QString::fromStdString(current_.seamLines[i]);
+        auto* item = new QListWidgetItem(QString(line).replace(u'\t', QStringLiteral("\u2003")));
+        item->setData(Qt::AccessibleTextRole, line);
+        findings_->addItem(item);
+        findingCells_.push_back(seamMarkCell(mismatches[i], current_.joined));
+    }
+    const int shownRows = std::min(findings_->count(), 4);
+    if (shownRows > 0) {
+        findings_->setFixedHeight(shownRows * findings_->sizeHintForRow(0) +
+                                  2 * findings_->frameWidth());
+    }
+    findings_->setVisible(shownRows > 0 && !current_.image.isNull());
+    // The finding chosen before stays chosen and marked, without moving the picture.
+    const QList<QListWidgetItem*> again = findings_->findItems(chosen, Qt::MatchExactly);
+    findings_->setCurrentItem(chosen.isEmpty() || again.isEmpty() ? nullptr : again.front());
+    chooseFinding(findings_->currentRow(), false);
+}
+
+void PreviewPane::chooseFinding(int row, bool centre) {
+    if (row < 0 || static_cast<std::size_t>(row) >= findingCells_.size()) {
+        view_->markFinding(std::nullopt);
+        return;
+    }
+    const QPoint cell = findingCells_[static_cast<std::size_t>(row)];
+    view_->markFinding(cell);
+    if (centre) {
+        view_->centreOn(cell);
+        // Both sides, their meanings and the slot across, as the mouse over it shows them.
+        describeCell(cell.x(), cell.y(), QString());
+    }
+}
+
+bool PreviewPane::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a finding centres on it; it does not reach the dialog's Save Map.
+    if (watched == findings_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooseFinding(findings_->currentRow(), true);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PreviewPane::offerLayers(const std::string& letters) {
@@ -346,7 +478,7 @@ void PreviewPane::offerLayers(const std::string& letters) {
 void PreviewPane::describeCell(int column, int row, const QString& label) {
     const JoinedMap& joined = current_.joined;
     if (column < 0 || joined.panelLength <= 0 || joined.panelHeight <= 0) {
-        status_->setLine(keysHint());
+        status_->rest();
         view_->setToolTip(keysHint());
         return;
     }
@@ -384,8 +516,8 @@ void PreviewPane::describeCell(int column, int row, const QString& label) {
 
 void PreviewPane::saveImage() {
     const OverrideCursor busy(Qt::WaitCursor);
-    saveImageOf({request_, pictureChoice(), legend_}, rememberedMap_ ? rememberedMap_() : QString(),
-                prompts_, *this);
+    saveImageOf(pictureJob(), rememberedMap_ ? rememberedMap_() : QString(), prompts_, *this,
+                knownDamage_ ? knownDamage_() : std::vector<Problem>());
 }
 
 }  // namespace pw::gui

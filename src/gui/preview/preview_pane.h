@@ -2,6 +2,7 @@
 // The preview pane of a composer dialog.
 #pragma once
 
+#include <QPoint>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <optional>
 
 #include "core/assembly/merge_request.h"
+#include "jobs/picture_job.h"
 #include "jobs/preview_job.h"
 #include "render/legend.h"
 
@@ -16,6 +18,7 @@ class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QSettings;
 
@@ -30,7 +33,10 @@ class UserPrompts;
 // and drawn off the GUI thread: a "Show" choice (first grid, second grid or a layer over
 // the first grid), labels on or off, the junction fix-up's cells highlighted or not, the
 // seam check's marks on or off, the cell and label under the mouse, and "Save Image..."
-// (PNG or PDF, as merge --image draws it).
+// (PNG or PDF, as merge --image draws it). With the seam check on, a list under the picture
+// holds each cell that does not meet, as `check` prints it: choosing one (Up, Down, Enter
+// or a double-click) centres the picture on it and marks it there. Screen readers meet the
+// picture as an image whose description says what it shows, the notes and the keys.
 class PreviewPane : public QWidget {
     Q_OBJECT
 
@@ -45,6 +51,9 @@ class PreviewPane : public QWidget {
     void setListingNotes(const std::vector<std::string>& notes);
     // Where "Save Image..." suggests its name from: the remembered map file name.
     void setImageNameSource(std::function<QString()> rememberedMap);
+    // What "Save Image..." refuses before asking for a name: the damage already found in
+    // the chosen panels.
+    void setKnownDamageSource(std::function<std::vector<Problem>()> knownDamage);
     // Follows the dialog: a newer request supersedes one still being drawn.
     void showRequest(MergeRequest request);
     // Slots joined with a mark kept from an earlier choice: `note` says so above the
@@ -53,6 +62,9 @@ class PreviewPane : public QWidget {
     void setKeptMarks(const QString& note, std::vector<std::pair<int, int>> junctions);
     // The "Seam check" box as `settings` remember it, and remembered there when it changes.
     void keepSeamCheckIn(QSettings& settings);
+    // What the mouse and the keys do, in the line under the picture while the mouse is not
+    // over it and in the picture's tooltip: the composer's keys unless a window says its own.
+    void setKeysHint(const QString& hint);
     // Stacks the controls above the picture, for a pane with little width.
     void setCompact(bool compact);
     // Lays the bar of controls (Show, Labels, Fix-ups, Seam check, Save Image) into
@@ -63,6 +75,9 @@ class PreviewPane : public QWidget {
     // What the controls choose (show, labels, fix-ups, seam marks), as the picture of the
     // joined map that Save Image saves; merge --image's defaults for the rest.
     PictureChoice pictureChoice() const;
+    // The joined map's picture as Save Image draws it: the request on show, the choice and
+    // the legend.
+    PictureJob pictureJob() const { return {request_, pictureChoice(), legend_}; }
     // Sets the controls as `choice` asks. A layer the joined map does not offer yet is
     // shown once it does.
     void setPictureChoice(const PictureChoice& choice);
@@ -73,8 +88,10 @@ class PreviewPane : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QString keysHint() const;
     void submit();
     int longSide() const;
     void showJunctions();
@@ -84,6 +101,13 @@ class PreviewPane : public QWidget {
     void take(PreviewResult result);
     // Shows `message` instead of a picture, to the eye and to screen readers.
     void showMessage(const QString& message);
+    // What the picture shows: the layout, its size and each slot's panel or problem.
+    QString pictureSummary() const;
+    // The picture's description for screen readers: what it shows, the notes, the keys.
+    void describePicture();
+    // The seam check's findings, the one chosen before kept where it is still found.
+    void showFindings();
+    void chooseFinding(int row, bool centre);
     void offerLayers(const std::string& letters);
     void describeCell(int column, int row, const QString& label);
     void saveImage();
@@ -94,7 +118,9 @@ class PreviewPane : public QWidget {
     std::optional<Legend> legend_;
     QString legendNote_;
     QString seamNote_;
+    QString shown_;  // what the picture shows, or why there is none
     QString keptNote_;
+    QString keysHint_;  // empty: the composer's
     QStringList listingNotes_;
     PreviewResult current_;
     int submittedLongSide_ = 0;
@@ -103,7 +129,9 @@ class PreviewPane : public QWidget {
     QCheckBox* labels_ = nullptr;
     QCheckBox* fixUps_ = nullptr;
     QCheckBox* seamCheck_ = nullptr;
+    QCheckBox* grid_ = nullptr;
     std::function<QString()> rememberedMap_;
+    std::function<std::vector<Problem>()> knownDamage_;
     QPushButton* saveImage_ = nullptr;
     QBoxLayout* controls_ = nullptr;
     QWidget* controlsBar_ = new QWidget(this);  // holds controls_
@@ -111,6 +139,8 @@ class PreviewPane : public QWidget {
     QBoxLayout* column_ = nullptr;
     QLabel* note_ = nullptr;
     PreviewView* view_ = nullptr;
+    QListWidget* findings_ = nullptr;
+    std::vector<QPoint> findingCells_;  // the cell of each finding, in the list's order
     HoverLine* status_ = nullptr;
     std::unique_ptr<PreviewWorker> worker_;  // last: stops before the rest goes
 };

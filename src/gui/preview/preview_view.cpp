@@ -2,6 +2,8 @@
 // The preview's picture: zoom, pan, marks and the cell under the mouse.
 #include "gui/preview/preview_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +24,14 @@ constexpr double kPanStep = 0.125;  // of the view per arrow key press
 // zoomed in.
 constexpr int kSmallestLabelText = 11;
 constexpr int kLargestLabelText = 22;
+// Screen pixels a cell takes at least once the picture is centred on a finding.
+constexpr double kFindingCellPixels = 24;
+
+// A plain widget is a "filler" to screen readers, which pass it by: the picture is an image.
+QAccessibleInterface* accessiblePicture(const QString&, QObject* object) {
+    auto* view = qobject_cast<PreviewView*>(object);
+    return view != nullptr ? new QAccessibleWidget(view, QAccessible::Graphic) : nullptr;
+}
 
 }  // namespace
 
@@ -32,6 +42,11 @@ PreviewView::PreviewView(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::OpenHandCursor);
     // A click or Tab gives it the keys, so that they no longer reach the last slot list.
     setFocusPolicy(Qt::StrongFocus);
+    static const bool accessible = [] {
+        QAccessible::installFactory(&accessiblePicture);
+        return true;
+    }();
+    Q_UNUSED(accessible)
 }
 
 void PreviewView::setPicture(const QImage& image, int cellSize) {
@@ -74,6 +89,22 @@ void PreviewView::setMessage(const QString& message) {
     places_.clear();
     labels_.clear();
     placed_.clear();
+    update();
+}
+
+void PreviewView::markFinding(std::optional<QPoint> cell) {
+    finding_ = cell;
+    update();
+}
+
+void PreviewView::centreOn(QPoint cell) {
+    if (image_.isNull()) {
+        return;
+    }
+    scale_ = std::clamp(kFindingCellPixels / cellSize_, scale_, kLargestZoom);
+    fitted_ = false;
+    origin_ = room().center() - (QPointF(cell) + QPointF(0.5, 0.5)) * cellSize_ * scale_;
+    keepInView();
     update();
 }
 
@@ -193,6 +224,20 @@ void PreviewView::paintEvent(QPaintEvent*) {
         painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
         painter.drawText(area.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
                          place.text);
+    }
+    if (finding_) {
+        // A ring, black around white, apart from the square seam marks on any terrain.
+        const QRectF cell = cellsOnScreen(QRect(*finding_, QSize(1, 1)));
+        const double reach = std::max(8.0, cell.width() * 0.75);
+        const QRectF ring = QRectF(cell.center(), QSizeF()).adjusted(-reach, -reach, reach, reach);
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 5));
+        painter.drawEllipse(ring);
+        painter.setPen(QPen(Qt::white, 2.5));
+        painter.drawEllipse(ring);
+        painter.restore();
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -26,7 +27,7 @@ struct MarkedPlace {
 // stays centred; a double click, 0 or Home fits it again. It takes the
 // focus on a click and by Tab. The labels are placed at the zoom shown, so zooming in
 // brings back those whose texts would overlap. Hovering reports the cell and the label
-// under the mouse.
+// under the mouse. Screen readers meet it as an image, named and described by its owner.
 class PreviewView : public QWidget {
     Q_OBJECT
 
@@ -45,11 +46,17 @@ class PreviewView : public QWidget {
     void setJunctions(std::vector<QRect> junctions);
     // The text shown instead of a picture.
     void setMessage(const QString& message);
+    // Marks a cell (a seam check finding chosen from a list) with a ring; nullopt: none.
+    void markFinding(std::optional<QPoint> cell);
+    // Centres the picture on `cell` as far as its edges let, zoomed in until a cell is
+    // large enough to be seen.
+    void centreOn(QPoint cell);
 
     // Screen pixels per picture pixel, and where the picture's top left corner lies.
     double zoom() const { return scale_; }
     QPointF pictureOrigin() const { return origin_; }
     bool isFitted() const { return fitted_; }
+    std::optional<QPoint> finding() const { return finding_; }
     const QString& message() const { return message_; }
 
     QSize sizeHint() const override { return {420, 340}; }
@@ -98,6 +105,7 @@ class PreviewView : public QWidget {
     double placedScale_ = -1;  // the zoom `placed_` belongs to; -1: to be placed
     QSize panelCells_;
     QString message_;
+    std::optional<QPoint> finding_;
     bool fitted_ = true;
     double scale_ = 1;  // screen pixels per picture pixel
     QPointF origin_;    // where the picture's top left corner lies in the view
