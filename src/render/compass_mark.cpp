@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The compass mark's place and its arrow pointing north.
+// The compass mark's place, its arrow pointing north, and its few-coloured picture.
 #include "render/compass_mark.h"
 
 #include <QPainter>
@@ -9,6 +9,13 @@
 #include "render/palette.h"
 
 namespace pw {
+namespace {
+
+constexpr QRgb kOutlineColour = 0xff3c3c3c;
+constexpr QRgb kDiscColour = 0xffffffff;
+constexpr int kDiscAlpha = 200;
+
+}  // namespace
 
 std::optional<QRect> compassMarkPlace(QSize picture, std::optional<Direction> direction) {
     const int side = std::min(picture.width(), picture.height()) / 5;
@@ -47,8 +54,10 @@ void paintCompassMark(QPainter& painter, const QRect& place, Direction direction
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(discCentre(place));
-    painter.setPen(QPen(QColor(60, 60, 60), 1));
-    painter.setBrush(QColor(255, 255, 255, 200));
+    painter.setPen(QPen(QColor(kOutlineColour), 1));
+    QColor disc(kDiscColour);
+    disc.setAlpha(kDiscAlpha);
+    painter.setBrush(disc);
     painter.drawEllipse(QPointF(0, 0), discRadius(place), discRadius(place));
     // The top edge faces its index times 45 degrees clockwise of north, so north lies that
     // far counter-clockwise of up.
@@ -62,6 +71,18 @@ void paintCompassMark(QPainter& painter, const QRect& place, Direction direction
     painter.setBrush(QColor(kSeamColour));
     painter.drawPath(arrow);
     painter.restore();
+}
+
+QImage compassMarkImage(int side, Direction direction) {
+    QImage mark(side, side, QImage::Format_ARGB32);
+    mark.fill(Qt::transparent);
+    {
+        QPainter painter(&mark);
+        paintCompassMark(painter, mark.rect(), direction);
+    }
+    // The disc is drawn see-through for sheets; on a picture it covers what lies under it.
+    keepToShades(mark, {kDiscColour, kOutlineColour, kSeamColour});
+    return mark;
 }
 
 }  // namespace pw

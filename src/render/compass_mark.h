@@ -2,6 +2,7 @@
 // The compass mark in a picture's corner: where it goes and how it is drawn.
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
@@ -24,5 +25,9 @@ std::optional<QRectF> compassMarkCover(QSize picture, std::optional<Direction> d
 // The compass mark into `place`: a pale disc with an arrow to north, for a map whose top
 // edge faces `direction`.
 void paintCompassMark(QPainter& painter, const QRect& place, Direction direction);
+
+// The compass mark of a picture, `side` pixels square, for laying over the cells, kept to a
+// dozen shades of its own colours (see keepToShades).
+QImage compassMarkImage(int side, Direction direction);
 
 }  // namespace pw

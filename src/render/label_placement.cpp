@@ -8,12 +8,12 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "render/palette.h"
+
 namespace pw {
 namespace {
 
 constexpr int kMaxLabelCharacters = 60;
-constexpr QRgb kLabelInk = 0xff1c1c1c;
-constexpr QRgb kLabelMark = 0xffb0101a;
 // Kept boxes are filed by the squares of this many pixels they touch, so that a new box
 // is compared with its neighbours only, however many labels there are.
 constexpr double kBucket = 64;
@@ -193,7 +193,9 @@ void paintLabels(QPainter& painter, const std::vector<PlacedLabel>& placed,
                 continue;
             }
             painter.setPen(Qt::NoPen);
-            painter.setBrush(QColor(255, 255, 255, 190));
+            QColor box(kLabelBox);
+            box.setAlpha(190);
+            painter.setBrush(box);
             painter.drawRect(label.box);
             painter.setPen(QColor(kLabelInk));
             painter.drawText(label.box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,

@@ -2,8 +2,10 @@
 // The built-in colours of cells, seams and marks.
 #pragma once
 
+#include <QImage>
 #include <QRgb>
 #include <array>
+#include <vector>
 
 namespace pw {
 
@@ -18,6 +20,21 @@ inline constexpr int kHighlightTint = 140;
 // the seams' red, the fix-up's magenta and the preview's orange band of kept marks.
 inline constexpr QRgb kSeamMarkColour = 0xff00c8f0;
 inline constexpr int kSeamMarkTint = 190;
+
+// Labels: their text, the dot at each place and the box behind the text.
+inline constexpr QRgb kLabelInk = 0xff1c1c1c;
+inline constexpr QRgb kLabelMark = 0xffb0101a;
+inline constexpr QRgb kLabelBox = 0xffffffff;
+
+// Makes an overlay (ARGB32, premultiplied or not) fit a palette picture whatever lies under
+// it: each pixel becomes clear, or opaque in the nearest of `colours` and the three quarter
+// steps between each two of them. Blending its edges with each cell colour under it would
+// add a colour for each.
+void keepToShades(QImage& overlay, const std::vector<QRgb>& colours);
+// Every colour keepToShades may leave for `colours`.
+std::vector<QRgb> shadesOf(const std::vector<QRgb>& colours);
+// The colours of the labels' overlays.
+inline const std::vector<QRgb> kLabelColours = {kLabelBox, kLabelInk, kLabelMark};
 
 // The built-in colour of every byte value, for map sets without a legend. Common terrain
 // characters get their natural colours; every other character a colour from a hue wheel

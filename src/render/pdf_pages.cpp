@@ -110,7 +110,11 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
     const RenderResult whole = renderMap(source, options);
     const QRectF area = unitsRect(kMarginMm, kMarginMm + 8, length * mmPerCell, height * mmPerCell);
     if (!whole.image.isNull()) {
+        // Flat colours and sharp edges: Flate keeps them as drawn, where JPEG would blur them.
+        painter.save();
+        painter.setRenderHint(QPainter::LosslessImageRendering);
         painter.drawImage(area, whole.image);
+        painter.restore();
     }
     drawMarginText(painter, kMarginMm - 6,
                    QString::fromStdString(PictureMessages::overviewCaption(

@@ -9,8 +9,9 @@
 #include <cmath>
 #include <future>
 
-#include "core/common/path_bytes.h"
 #include "core/common/messages.h"
+#include "core/common/path_bytes.h"
+#include "render/palette.h"
 #include "render/pdf_pages.h"
 #include "render/picture_drawer.h"
 #include "render/picture_messages.h"
@@ -60,15 +61,25 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     if (band.isNull()) {
         return Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
     }
-    // The palette must precede the rows, so a first drawing counts the colours.
+    // The palette must precede the rows, so a first drawing counts the colours. Labels
+    // are kept to a few shades of their own: that drawing leaves them out and counts those.
     ColourCount colours;
     QImage counted(band.bits(), band.width(), bandRows(size, kCountingBandBytes),
                    band.bytesPerLine(), band.format());
+    if (options.labels && options.labelsOnImage) {
+        colours.add(shadesOf(kLabelColours));
+    }
+    {
+        RenderOptions unlabelled = options;
+        unlabelled.labels = false;
+        unlabelled.labelsOnImage = false;
+        PictureDrawer counting(source, unlabelled, outline);
+        drawInBands(counting, counted, [&](int rows) {
+            colours.add(counted, rows);
+            return colours.fitsPalette();
+        });
+    }
     PictureDrawer drawer(source, options, outline);
-    drawInBands(drawer, counted, [&](int rows) {
-        colours.add(counted, rows);
-        return colours.fitsPalette();
-    });
     PngStream png(output);
     const int dotsPerMeter = dpi > 0 ? static_cast<int>(std::lround(dpi / 0.0254)) : 0;
     bool written =
@@ -82,7 +93,6 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
     }
     std::array<QImage, 2> bands{std::move(band), std::move(second)};
     std::future<bool> encoding;
-    drawer.rewind();
     for (int top = 0, turn = 0; written && top < size.height(); turn ^= 1) {
         QImage& drawn = bands[static_cast<std::size_t>(turn)];
         const int rows = std::min(drawn.height(), size.height() - top);

@@ -43,6 +43,7 @@ void drawWhole(QPainter& onto, const QRect& reach, const QRect& shown, Paint pai
     painter.translate(-reach.topLeft());
     paint(painter);
     painter.end();
+    keepToShades(sprite, kLabelColours);
     onto.drawImage(reach.topLeft() - shown.topLeft(), sprite);
 }
 
@@ -210,10 +211,7 @@ void PictureOverlays::makeCompass() {
         return;
     }
     compassAt_ = place->topLeft();
-    compass_ = QImage(place->size(), QImage::Format_ARGB32_Premultiplied);
-    compass_.fill(Qt::transparent);
-    QPainter painter(&compass_);
-    paintCompassMark(painter, QRect(QPoint(0, 0), place->size()), *direction_);
+    compass_ = compassMarkImage(place->width(), *direction_);
 }
 
 }  // namespace pw

@@ -45,6 +45,7 @@ class PngStream {
 class ColourCount {
   public:
     void add(const QImage& band, int rows);
+    void add(const std::vector<QRgb>& colours);
     bool fitsPalette() const { return !tooMany_; }
     // In the order first seen.
     const std::vector<QRgb>& colours() const { return colours_; }

@@ -250,8 +250,16 @@ INSTANTIATE_TEST_SUITE_P(
                     std::pair{"render --help", "Usage: panelwright-cli render [options] MAP"}),
     [](const auto& row) { return "command" + std::to_string(row.index + 1); });
 
-// The picture's format (palette or not), resolution and pixels, or why they differ.
+// The picture's PNG colour type (3: a palette), resolution and pixels, or why they differ;
+// the bytes that hold them may differ.
 std::string pictureDifference(const fs::path& made, const fs::path& expected) {
+    const auto colourType = [](const fs::path& png) {
+        const std::string bytes = readFile(png);
+        return bytes.size() > 25 ? int{static_cast<unsigned char>(bytes[25])} : -1;
+    };
+    if (colourType(made) != colourType(expected)) {
+        return "PNG colour type " + std::to_string(colourType(made));
+    }
     const QImage a(QString::fromStdString(made.string()));
     const QImage b(QString::fromStdString(expected.string()));
     if (a.isNull() || a.format() != b.format() || a.size() != b.size()) {
@@ -367,8 +375,8 @@ Outcome runCase(const fs::path& source, const fs::path& work, const std::vector<
 // Every file of expected/ is in `work` (a map with its bytes, a picture as it decodes), and
 // nothing else is left behind: no output of a failed run, no temporary file; `bySetup` is
 // what the case's setup made.
-void expectFiles(const fs::path& source, const fs::path& work,
-                 const std::vector<fs::path>& bySetup, bool sheetWordsMayDiffer = false) {
+void expectFiles(const fs::path& source, const fs::path& work, const std::vector<fs::path>& bySetup,
+                 bool sheetWordsMayDiffer = false) {
     const fs::path expected = source / "expected";
     for (const auto& entry : fs::recursive_directory_iterator(expected)) {
         const fs::path made = work / fs::relative(entry.path(), expected);
