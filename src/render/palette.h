@@ -16,9 +16,7 @@ inline constexpr QRgb kSeamColour = 0xffc0182a;
 inline constexpr QRgb kHighlightColour = 0xffff00e0;
 // How strongly a highlighted cell is tinted (of 256), on pictures and sheets alike.
 inline constexpr int kHighlightTint = 140;
-// The cells that the seam check finds not meeting across a seam: a strong cyan, apart from
-// the seams' red, the fix-up's magenta and the preview's orange band of kept marks.
-inline constexpr QRgb kSeamMarkColour = 0xff00c8f0;
+// How strongly a cell that the seam check finds not meeting is tinted in the contrast colour.
 inline constexpr int kSeamMarkTint = 190;
 
 // Labels: their text, the dot at each place and the box behind the text.

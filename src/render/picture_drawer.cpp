@@ -63,12 +63,6 @@ void PictureDrawer::drawBand(QImage& band, int rows) {
     nextTop_ += rows;
 }
 
-void PictureDrawer::rewind() {
-    stream_ = CellRowStream(source_, options_);
-    nextTop_ = 0;
-    cellRow_ = -1;
-}
-
 RenderResult renderMap(const MapSource& source, const RenderOptions& options) {
     RenderResult result;
     const MapOutline outline = readOutline(source, options);

@@ -35,10 +35,6 @@ class PictureDrawer {
     // bands follow each other from the top.
     void drawBand(QImage& band, int rows);
 
-    // Starts again at the picture's top: the rows are read anew, while what goes over them
-    // stays laid out (placing the labels costs more than drawing them).
-    void rewind();
-
   private:
     MapSource source_;
     RenderOptions options_;
