@@ -806,6 +806,36 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
     </message>
 </context>
 <context>
+    <name>PictureSummary</name>
+    <message>
+        <source>%1: %2 columns by %3 rows</source>
+        <translation>%1: %2 Spalten mal %3 Zeilen</translation>
+    </message>
+    <message>
+        <source>Top-to-Bottom map, %1 columns by %2 rows</source>
+        <translation>Karte übereinander, %1 Spalten mal %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>End-to-End map, %1 columns by %2 rows</source>
+        <translation>Karte nebeneinander, %1 Spalten mal %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>Composite map, %1 columns by %2 rows</source>
+        <translation>Zusammengesetzte Karte, %1 Spalten mal %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>Platz %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells changed by the fix-ups are highlighted</source>
+        <translation>
+            <numerusform>%n Feld, das die Korrekturen geändert haben, ist hervorgehoben</numerusform>
+            <numerusform>%n Felder, die die Korrekturen geändert haben, sind hervorgehoben</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QtUserPrompts</name>
     <message>
         <source>View Map</source>
@@ -1316,6 +1346,9 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
         <source>Outlines each cell, so that cells can be counted, once cells are large enough to show a line</source>
         <translation>Umrandet jedes Feld, damit man Felder abzählen kann, sobald die Felder groß genug für eine Linie sind</translation>
     </message>
+</context>
+<context>
+    <name>pw::gui::SeamFindings</name>
     <message>
         <source>Seam check findings</source>
         <translation>Befunde der Nahtprüfung</translation>
@@ -1323,33 +1356,6 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     <message>
         <source>Each cell that does not meet across a seam, as the check command lists it. Up and Down choose one, Enter or a double-click centres the picture on it again.</source>
         <translation>Jedes Feld, das über eine Naht nicht anschließt, so wie der Befehl check es auflistet. Pfeil auf und ab wählen eines aus, Eingabe oder ein Doppelklick zentriert das Bild wieder darauf.</translation>
-    </message>
-    <message>
-        <source>%1: %2 columns by %3 rows</source>
-        <translation>%1: %2 Spalten mal %3 Zeilen</translation>
-    </message>
-    <message>
-        <source>Top-to-Bottom map, %1 columns by %2 rows</source>
-        <translation>Karte übereinander, %1 Spalten mal %2 Zeilen</translation>
-    </message>
-    <message>
-        <source>End-to-End map, %1 columns by %2 rows</source>
-        <translation>Karte nebeneinander, %1 Spalten mal %2 Zeilen</translation>
-    </message>
-    <message>
-        <source>Composite map, %1 columns by %2 rows</source>
-        <translation>Zusammengesetzte Karte, %1 Spalten mal %2 Zeilen</translation>
-    </message>
-    <message>
-        <source>Slot %1: %2</source>
-        <translation>Platz %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cells changed by the fix-ups are highlighted</source>
-        <translation>
-            <numerusform>%n Feld, das die Korrekturen geändert haben, ist hervorgehoben</numerusform>
-            <numerusform>%n Felder, die die Korrekturen geändert haben, sind hervorgehoben</numerusform>
-        </translation>
     </message>
 </context>
 <context>

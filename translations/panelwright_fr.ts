@@ -806,6 +806,36 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
     </message>
 </context>
 <context>
+    <name>PictureSummary</name>
+    <message>
+        <source>%1: %2 columns by %3 rows</source>
+        <translation>%1 : %2 colonnes sur %3 lignes</translation>
+    </message>
+    <message>
+        <source>Top-to-Bottom map, %1 columns by %2 rows</source>
+        <translation>Carte de haut en bas, %1 colonnes sur %2 lignes</translation>
+    </message>
+    <message>
+        <source>End-to-End map, %1 columns by %2 rows</source>
+        <translation>Carte bout à bout, %1 colonnes sur %2 lignes</translation>
+    </message>
+    <message>
+        <source>Composite map, %1 columns by %2 rows</source>
+        <translation>Carte composite, %1 colonnes sur %2 lignes</translation>
+    </message>
+    <message>
+        <source>Slot %1: %2</source>
+        <translation>Emplacement %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells changed by the fix-ups are highlighted</source>
+        <translation>
+            <numerusform>%n case modifiée par les corrections est mise en évidence</numerusform>
+            <numerusform>%n cases modifiées par les corrections sont mises en évidence</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QtUserPrompts</name>
     <message>
         <source>View Map</source>
@@ -1316,6 +1346,9 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
         <source>Outlines each cell, so that cells can be counted, once cells are large enough to show a line</source>
         <translation>Entoure chaque case, pour pouvoir compter les cases, dès que les cases sont assez grandes pour montrer un trait</translation>
     </message>
+</context>
+<context>
+    <name>pw::gui::SeamFindings</name>
     <message>
         <source>Seam check findings</source>
         <translation>Résultats du contrôle des raccords</translation>
@@ -1323,33 +1356,6 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     <message>
         <source>Each cell that does not meet across a seam, as the check command lists it. Up and Down choose one, Enter or a double-click centres the picture on it again.</source>
         <translation>Chaque case qui ne se raccorde pas de l&apos;autre côté d&apos;un raccord, telle que la commande check la liste. Haut et Bas en choisissent une ; Entrée ou un double-clic y recentre l&apos;image.</translation>
-    </message>
-    <message>
-        <source>%1: %2 columns by %3 rows</source>
-        <translation>%1 : %2 colonnes sur %3 lignes</translation>
-    </message>
-    <message>
-        <source>Top-to-Bottom map, %1 columns by %2 rows</source>
-        <translation>Carte de haut en bas, %1 colonnes sur %2 lignes</translation>
-    </message>
-    <message>
-        <source>End-to-End map, %1 columns by %2 rows</source>
-        <translation>Carte bout à bout, %1 colonnes sur %2 lignes</translation>
-    </message>
-    <message>
-        <source>Composite map, %1 columns by %2 rows</source>
-        <translation>Carte composite, %1 colonnes sur %2 lignes</translation>
-    </message>
-    <message>
-        <source>Slot %1: %2</source>
-        <translation>Emplacement %1 : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cells changed by the fix-ups are highlighted</source>
-        <translation>
-            <numerusform>%n case modifiée par les corrections est mise en évidence</numerusform>
-            <numerusform>%n cases modifiées par les corrections sont mises en évidence</numerusform>
-        </translation>
     </message>
 </context>
 <context>

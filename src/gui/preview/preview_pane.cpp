@@ -5,9 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -19,10 +17,11 @@
 #include "gui/common/user_prompts.h"
 #include "gui/preview/hover_line.h"
 #include "gui/preview/image_save.h"
+#include "gui/preview/picture_summary.h"
 #include "gui/preview/preview_view.h"
 #include "gui/preview/preview_worker.h"
+#include "gui/preview/seam_findings.h"
 #include "jobs/picture_rules.h"
-#include "jobs/single_map.h"
 
 namespace pw::gui {
 namespace {
@@ -47,7 +46,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
       saveImage_(new QPushButton(tr("Save &Image..."), this)),
       note_(new QLabel(this)),
       view_(new PreviewView(this)),
-      findings_(new QListWidget(this)),
+      findings_(new SeamFindings(this)),
       status_(new HoverLine(this)),
       worker_(std::make_unique<PreviewWorker>(
           [this](PreviewResult result) { take(std::move(result)); })) {
@@ -82,15 +81,6 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     note_->setStyleSheet(QStringLiteral("color: #a04000;"));
     note_->hide();
-    findings_->setObjectName(QStringLiteral("previewFindings"));
-    findings_->setAccessibleName(tr("Seam check findings"));
-    findings_->setAccessibleDescription(
-        tr("Each cell that does not meet across a seam, as the check command lists it. Up and "
-           "Down choose one, Enter or a double-click centres the picture on it again."));
-    findings_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    findings_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    findings_->installEventFilter(this);
-    findings_->hide();
 
     auto* showGroup = new QHBoxLayout;
     auto* showLabel = new QLabel(tr("S&how:"), this);
@@ -129,10 +119,7 @@ PreviewPane::PreviewPane(UserPrompts& prompts, QWidget* parent)
     connect(grid_, &QCheckBox::toggled, this, &PreviewPane::submit);
     connect(saveImage_, &QPushButton::clicked, this, &PreviewPane::saveImage);
     connect(view_, &PreviewView::hovered, this, &PreviewPane::describeCell);
-    connect(findings_, &QListWidget::currentRowChanged, this,
-            [this](int row) { chooseFinding(row, true); });
-    connect(findings_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { chooseFinding(findings_->row(item), true); });
+    connect(findings_, &SeamFindings::chosen, this, &PreviewPane::showFinding);
 }
 
 PreviewPane::~PreviewPane() = default;
@@ -304,7 +291,7 @@ void PreviewPane::take(PreviewResult result) {
     seamNote_ = current_.image.isNull() || current_.seamFinding.empty()
                     ? QString()
                     : QString::fromStdString(DialogTexts::seamCheckNote(current_.seamFinding));
-    showFindings();
+    findings_->showFindingsOf(current_);
     offerLayers(current_.cells.layerLetters());
     saveImage_->setEnabled(!current_.image.isNull());
     const auto unchosen = [](const SourceSlot& slot) { return slot.name.empty(); };
@@ -327,7 +314,7 @@ void PreviewPane::take(PreviewResult result) {
         return;
     }
     view_->setPicture(current_.image, current_.options.cellSize);
-    shown_ = pictureSummary();
+    shown_ = PictureSummary::of(current_, request_);
     showNotes();
     view_->setLabels(current_.options.labels ? current_.labels : std::vector<MapLabel>(),
                      current_.compass);
@@ -354,45 +341,6 @@ void PreviewPane::showMessage(const QString& message) {
     showNotes();
 }
 
-QString PreviewPane::pictureSummary() const {
-    const QSize cells = current_.image.size() / std::max(current_.options.cellSize, 1);
-    const std::string columns = std::to_string(cells.width());
-    const std::string rows = std::to_string(cells.height());
-    if (isSingleMap(request_)) {  // a map file on its own, as the viewer shows it
-        return QString::fromStdString(
-            filled(tr("%1: %2 columns by %3 rows"), {current_.slotNames.front(), columns, rows}));
-    }
-    QString shape;
-    switch (request_.layout) {
-        case Layout::TopToBottom:
-            shape = tr("Top-to-Bottom map, %1 columns by %2 rows");
-            break;
-        case Layout::EndToEnd:
-            shape = tr("End-to-End map, %1 columns by %2 rows");
-            break;
-        case Layout::Composite:
-            shape = tr("Composite map, %1 columns by %2 rows");
-            break;
-    }
-    QStringList lines{QString::fromStdString(filled(shape, {columns, rows}))};
-    const std::vector<std::optional<Problem>>& problems = current_.joined.slotProblems;
-    for (std::size_t slot = 0; slot < current_.slotNames.size(); ++slot) {
-        // A slot that failed is worded as the picture words its empty place.
-        const bool failed = slot < problems.size() && problems[slot];
-        lines.append(QString::fromStdString(filled(
-            tr("Slot %1: %2"), {std::to_string(slot + 1),
-                                failed ? problems[slot]->message : current_.slotNames[slot]})));
-    }
-    // What the picture shows only by colour: the cells the junction fix-ups changed.
-    if (const int fixed = static_cast<int>(current_.options.highlights.size()); fixed > 0) {
-        lines.append(counted("pw::gui::PreviewPane", fixed,
-                             "%n cell changed by the fix-ups is highlighted",
-                             QT_TRANSLATE_N_NOOP("pw::gui::PreviewPane",
-                                                 "%n cells changed by the fix-ups are highlighted")));
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
 void PreviewPane::describePicture() {
     // A screen reader reads what the picture shows, the notes above it, then the keys.
     QStringList lines{shown_, note_->text(), keysHint()};
@@ -400,58 +348,13 @@ void PreviewPane::describePicture() {
     view_->setAccessibleDescription(lines.join(QLatin1Char('\n')));
 }
 
-void PreviewPane::showFindings() {
-    const QString chosen =
-        findings_->currentItem() != nullptr ? findings_->currentItem()->text() : QString();
-    const QSignalBlocker quiet(findings_);
-    findings_->clear();
-    findingCells_.clear();
-    const std::vector<SeamMismatch>& mismatches = current_.seams.mismatches;
-    for (std::size_t i = 0; i < current_.seamLines.size() && i < mismatches.size(); ++i) {
-        // Read out as `check` prints it; shown with an em space for each tab, as the list's
-        // own tab stops would spread the fields wider than the pane.
-        const QString line = QString::fromStdString(current_.seamLines[i]);
-        auto* item = new QListWidgetItem(QString(line).replace(u'\t', QStringLiteral("\u2003")));
-        item->setData(Qt::AccessibleTextRole, line);
-        findings_->addItem(item);
-        findingCells_.push_back(seamMarkCell(mismatches[i], current_.joined));
-    }
-    const int shownRows = std::min(findings_->count(), 4);
-    if (shownRows > 0) {
-        findings_->setFixedHeight(shownRows * findings_->sizeHintForRow(0) +
-                                  2 * findings_->frameWidth());
-    }
-    findings_->setVisible(shownRows > 0 && !current_.image.isNull());
-    // The finding chosen before stays chosen and marked, without moving the picture.
-    const QList<QListWidgetItem*> again = findings_->findItems(chosen, Qt::MatchExactly);
-    findings_->setCurrentItem(chosen.isEmpty() || again.isEmpty() ? nullptr : again.front());
-    chooseFinding(findings_->currentRow(), false);
-}
-
-void PreviewPane::chooseFinding(int row, bool centre) {
-    if (row < 0 || static_cast<std::size_t>(row) >= findingCells_.size()) {
-        view_->markFinding(std::nullopt);
-        return;
-    }
-    const QPoint cell = findingCells_[static_cast<std::size_t>(row)];
+void PreviewPane::showFinding(std::optional<QPoint> cell, bool centre) {
     view_->markFinding(cell);
-    if (centre) {
-        view_->centreOn(cell);
+    if (cell && centre) {
+        view_->centreOn(*cell);
         // Both sides, their meanings and the slot across, as the mouse over it shows them.
-        describeCell(cell.x(), cell.y(), QString());
+        describeCell(cell->x(), cell->y(), QString());
     }
-}
-
-bool PreviewPane::eventFilter(QObject* watched, QEvent* event) {
-    // Enter on a finding centres on it; it does not reach the dialog's Save Map.
-    if (watched == findings_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            chooseFinding(findings_->currentRow(), true);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void PreviewPane::offerLayers(const std::string& letters) {

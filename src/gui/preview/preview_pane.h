@@ -18,7 +18,6 @@ class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QSettings;
 
@@ -27,6 +26,7 @@ namespace pw::gui {
 class HoverLine;
 class PreviewView;
 class PreviewWorker;
+class SeamFindings;
 class UserPrompts;
 
 // What Save Map would write with the current slots, marks and direction, joined in memory
@@ -88,7 +88,6 @@ class PreviewPane : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QString keysHint() const;
@@ -101,13 +100,10 @@ class PreviewPane : public QWidget {
     void take(PreviewResult result);
     // Shows `message` instead of a picture, to the eye and to screen readers.
     void showMessage(const QString& message);
-    // What the picture shows: the layout, its size and each slot's panel or problem.
-    QString pictureSummary() const;
     // The picture's description for screen readers: what it shows, the notes, the keys.
     void describePicture();
-    // The seam check's findings, the one chosen before kept where it is still found.
-    void showFindings();
-    void chooseFinding(int row, bool centre);
+    // Marks the finding chosen in the list (none: no mark), centred when the user chose it.
+    void showFinding(std::optional<QPoint> cell, bool centre);
     void offerLayers(const std::string& letters);
     void describeCell(int column, int row, const QString& label);
     void saveImage();
@@ -139,8 +135,7 @@ class PreviewPane : public QWidget {
     QBoxLayout* column_ = nullptr;
     QLabel* note_ = nullptr;
     PreviewView* view_ = nullptr;
-    QListWidget* findings_ = nullptr;
-    std::vector<QPoint> findingCells_;  // the cell of each finding, in the list's order
+    SeamFindings* findings_ = nullptr;
     HoverLine* status_ = nullptr;
     std::unique_ptr<PreviewWorker> worker_;  // last: stops before the rest goes
 };
