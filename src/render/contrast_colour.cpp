@@ -50,8 +50,10 @@ QRgb standingOut(const std::vector<QRgb>& colours) {
 }  // namespace
 
 double contrastRatio(QRgb first, QRgb second) {
-    const auto [darker, lighter] = std::minmax(relativeLuminance(first), relativeLuminance(second));
-    return (lighter + 0.05) / (darker + 0.05);
+    // By value: std::minmax of two temporaries would hand back references to them.
+    const double one = relativeLuminance(first);
+    const double other = relativeLuminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
 ContrastColours contrastColours(const std::optional<Legend>& legend) {
