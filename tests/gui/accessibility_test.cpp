@@ -165,6 +165,15 @@ TEST(ShiftSpaceTest, TurnsBackWhicheverKeyIsLetGoFirst) {
         QTest::keyRelease(&button, Qt::Key_Space, shiftFirst ? Qt::NoModifier : Qt::ShiftModifier);
         EXPECT_EQ(directionIndex(dialog->direction()), 7) << "Shift let go first: " << shiftFirst;
     }
+    // A Shift+Space that the focus leaves before any click is forgotten: a click without
+    // keys, as a screen reader gives it, turns forward.
+    auto dialog = bed.openComposer(Layout::TopToBottom, 2);
+    auto& button = control<QAbstractButton>(*dialog, "directionButton");
+    QTest::keyPress(&button, Qt::Key_Space, Qt::ShiftModifier);
+    QFocusEvent away(QEvent::FocusOut);
+    QApplication::sendEvent(&button, &away);
+    button.click();
+    EXPECT_EQ(directionIndex(dialog->direction()), 1);
 }
 
 // A composer opens with the focus in slot 1, its frame drawn as after Tab.

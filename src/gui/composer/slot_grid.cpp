@@ -46,7 +46,9 @@ void keepPlaceWhenHidden(QWidget* widget) {
 }
 
 // Notes whether Shift was held as a button's click began: the mouse button's press, or
-// Space going down (the keys may be let go in either order).
+// Space going down (the keys may be let go in either order). A press that ends in no click
+// (the focus or the mouse moved away first) is forgotten, so that a later click without
+// input events, such as a screen reader's, turns forward.
 class ShiftWatch : public QObject {
   public:
     ShiftWatch(QObject& button, bool& held) : QObject(&button), held_(held) {
@@ -55,14 +57,30 @@ class ShiftWatch : public QObject {
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress) {
-            held_ = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
-        } else if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->key() == Qt::Key_Space || key->key() == Qt::Key_Select) &&
-                !key->isAutoRepeat()) {
-                held_ = key->modifiers().testFlag(Qt::ShiftModifier);
-            }
+        const auto* key = dynamic_cast<const QKeyEvent*>(event);
+        const bool spaceKey = key != nullptr && !key->isAutoRepeat() &&
+                              (key->key() == Qt::Key_Space || key->key() == Qt::Key_Select);
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+                held_ = static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+                break;
+            case QEvent::KeyPress:
+                if (spaceKey) {
+                    held_ = key->modifiers().testFlag(Qt::ShiftModifier);
+                }
+                break;
+            case QEvent::MouseButtonRelease:
+            case QEvent::KeyRelease:
+                // After the button has handled the release, and with it any click.
+                if (event->type() == QEvent::MouseButtonRelease || spaceKey) {
+                    QMetaObject::invokeMethod(this, [this] { held_ = false; }, Qt::QueuedConnection);
+                }
+                break;
+            case QEvent::FocusOut:
+                held_ = false;
+                break;
+            default:
+                break;
         }
         return false;
     }
