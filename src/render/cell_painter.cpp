@@ -27,7 +27,7 @@ void CellPainter::paint(std::string_view base, std::string_view overlay, int fir
                         int columns, QRgb* pixels) const {
     const auto cellsOf = [firstColumn, columns](std::string_view row) {
         const auto first = std::min(row.size(), static_cast<std::size_t>(firstColumn));
-        return row.substr(first, std::min(row.size() - first, static_cast<std::size_t>(columns)));
+        return row.substr(first, static_cast<std::size_t>(columns));  // cut at the row's end
     };
     const std::string_view grid = cellsOf(base);
     const std::string_view layer = cellsOf(overlay);

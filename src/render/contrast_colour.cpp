@@ -15,8 +15,9 @@ namespace {
 
 // Black and white first, so that a tie goes to the plainest line; then colours that no
 // terrain uses and that differ from the seams' red and the fix-up's magenta.
-constexpr std::array<QRgb, 8> kCandidates{0xff000000, 0xffffffff, 0xff00c8f0, 0xffffe600,
-                                          0xff80ff00, 0xff0050ff, 0xff7a00cc, 0xff808080};
+constexpr std::array kCandidates{QRgb{0xff000000}, QRgb{0xffffffff}, QRgb{0xff00c8f0},
+                                 QRgb{0xffffe600}, QRgb{0xff80ff00}, QRgb{0xff0050ff},
+                                 QRgb{0xff7a00cc}, QRgb{0xff808080}};
 
 // The characters that the built-in palette gives their natural terrain colours.
 constexpr std::string_view kBuiltInTerrain = ".,'\"T^M~=#+";
