@@ -4,6 +4,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 
@@ -28,6 +29,7 @@ struct PngStream::State {
     std::vector<png_byte> indexRow;
     std::vector<png_byte> previousRow;  // as last handed to libpng
     long long rowsWritten = 0;
+    long long height = 0;  // the rows the header promised; none past them is written
 
     explicit State(OutputFile& out) : output(out) {}
 };
@@ -179,10 +181,13 @@ bool PngStream::begin(int width, int height, const std::vector<QRgb>& palette, i
                                  static_cast<png_byte>(i)};
     }
     state_->indexRow.resize(static_cast<std::size_t>(width));
+    state_->height = height;
     return writeHeader(*state_, width, height, palette, dotsPerMeter) && !state_->outputFailed;
 }
 
 bool PngStream::writeRows(const QImage& band, int rows) {
+    // A band may be drawn past the picture's last row: those rows are not the picture's.
+    rows = static_cast<int>(std::min<long long>(rows, state_->height - state_->rowsWritten));
     for (int y = 0; y < rows && !state_->outputFailed; ++y) {
         const auto* pixels = reinterpret_cast<const QRgb*>(band.constScanLine(y));
         png_const_bytep row = band.constScanLine(y);

@@ -26,7 +26,8 @@ class PngStream {
 
     // `palette` empty for RGB. `dotsPerMeter` 0 stores no resolution.
     bool begin(int width, int height, const std::vector<QRgb>& palette, int dotsPerMeter);
-    // The first `rows` scanlines of `band` (Format_RGB32, the picture's width).
+    // The first `rows` scanlines of `band` (Format_RGB32, the picture's width); rows past the
+    // height given to begin() are left out.
     bool writeRows(const QImage& band, int rows);
     bool finish();
     // Why the last step failed: the output's reason, or the encoder's.

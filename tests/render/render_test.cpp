@@ -356,6 +356,17 @@ TEST(CommandLine, PicturesDecodeToTheMapsCellsAndLabels) {
     EXPECT_EQ(centre(two, 4, 6, 7), 0xff0000ffU);  // the second panel's water
     EXPECT_EQ(two.pixel(16, 13), pw::mixColour(pw::builtInPalette()['.'], kSeam, 200))
         << "the seam between the panels";
+    // A picture of several bands, the last one shorter: every row once, the last one whole.
+    pw::test::writeFile(folder.file("tall.map"),
+                        "1\r\n1000 300 99\r\nvalues\r\n0 4\r\n" +
+                            rows(299, std::string(1000, '.').c_str()) +
+                            rows(1, std::string(1000, '~').c_str()) +
+                            rows(300, std::string(1000, '.').c_str()) + "x\r\n");
+    ASSERT_EQ(run({"render", "--output", "tall.png", "tall.map"}), 0);
+    const QImage tall(QString::fromStdString(folder.file("tall.png")));
+    EXPECT_EQ(tall.size(), QSize(4000, 1200));
+    EXPECT_EQ(centre(tall, 4, 999, 299), 0xff0000ffU);
+    EXPECT_EQ(centre(tall, 4, 0, 298), pw::builtInPalette()['.']);
     EXPECT_EQ(run({"render", "--output", "no/such/folder.png", "AB-01.map"}), 1);
     EXPECT_EQ(run({"render", "--scale", "0", "--output", "x.png", "AB-01.map"}), 2);
 }
