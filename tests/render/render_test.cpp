@@ -28,6 +28,7 @@
 #include "render/palette.h"
 #include "render/picture_drawer.h"
 #include "render/picture_file.h"
+#include "render/thumbnail.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -193,6 +194,25 @@ TEST_P(Problems, AreToldOrTheMapIsDrawn) {
 
 INSTANTIATE_TEST_SUITE_P(Table, Problems, testing::ValuesIn(table("render_problems.tsv")),
                          pw::test::RowNamer());
+
+// What a picture reads of a map's labels: the first 1,024 characters of each text. A map of
+// no cells has a picture of its own size in the slot lists, not a division by zero.
+TEST(MapOutline, KeepsALabelsFirst1024CharactersAndDrawsAMapOfNoCells) {
+    pw::RenderOptions options;
+    options.labels = true;
+    const std::string map = "1\r\n1 1 9\r\nvalues\r\n0 4\r\n.\r\n.\r\nx\r\n0.5 0.5 " +
+                            std::string(1024, 'a') + "Z\r\n";
+    const pw::MapOutline outline =
+        pw::readOutline(pw::MapSource::bytes(QByteArray::fromStdString(map), "m"), options);
+    ASSERT_EQ(outline.labels.size(), 1U);
+    EXPECT_EQ(outline.labels.front().text, QString(1023, u'a')) << "the blank before it counts";
+    for (const char* size : {"0 0", "3 0"}) {
+        const std::string none = std::string("1\r\n") + size + " 9\r\nvalues\r\n0 4\r\nx\r\n";
+        const QImage drawn = pw::drawThumbnail(
+            pw::MapSource::bytes(QByteArray::fromStdString(none), "m"), {48, 32}, std::nullopt);
+        EXPECT_FALSE(drawn.isNull()) << size;
+    }
+}
 
 TEST(CellIndex, AnswersEverySectionOfACellAsTheRendererReadsIt) {
     const QByteArray map(
