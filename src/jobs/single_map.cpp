@@ -2,6 +2,7 @@
 // One map file shown and pictured as it is, not joined.
 #include "jobs/single_map.h"
 
+#include "core/common/messages.h"
 #include "core/system/regular_file.h"
 #include "jobs/picture_job.h"
 #include "render/map_outline.h"
@@ -9,19 +10,34 @@
 namespace pw {
 namespace {
 
-// The single map read through as a picture reads it: any map a merge can write (a joined
-// map is larger than a source), refused for the damage a merge refuses in a source.
-MapOutline outlineOf(const SourceSlot& map) {
-    MapSource source = MapSource::file(map.path);
-    source.name = map.name;
+// The single map's bytes, read once, and what a picture reads of those very bytes: any map
+// a merge can write (a joined map is larger than a source), refused for the damage a merge
+// refuses in a source. What is checked is what is shown and drawn.
+struct ReadMap {
+    QByteArray bytes;
+    MapOutline outline;
+};
+
+ReadMap readMap(const SourceSlot& map) {
     RenderOptions options;
     options.labels = false;
-    return readOutline(source, options);
-}
-
-QByteArray bytesOf(const std::string& path) {
-    const OpenedFile opened = openRegularFile(path);
-    return opened.file ? opened.file->readAll() : QByteArray();
+    ReadMap read;
+    const OpenedFile opened = openRegularFile(map.path);
+    if (opened.file) {
+        read.bytes = opened.file->readAll();
+    }
+    if (!opened.file || opened.file->error() != QFileDevice::NoError) {
+        // Read again by name only for the message of a file that cannot be opened or read.
+        MapSource source = MapSource::file(map.path);
+        source.name = map.name;
+        read.outline = readOutline(source, options);
+        if (!read.outline.problem) {  // it came right in between: refused all the same
+            read.outline.problem = Problem{messages::unableToRead(map.name)};
+        }
+        return read;
+    }
+    read.outline = readOutline(MapSource::bytes(read.bytes, map.name), options);
+    return read;
 }
 
 }  // namespace
@@ -31,23 +47,23 @@ JoinedMap singleMapAsJoined(const MergeRequest& request) {
     JoinedMap joined;
     joined.shape = LayoutShape{Layout::TopToBottom, 1, 1};
     joined.slotProblems.resize(1);
-    const MapOutline outline = outlineOf(map);
-    if (outline.problem) {
-        joined.slotProblems.front() = outline.problem;
+    ReadMap read = readMap(map);
+    if (read.outline.problem) {
+        joined.slotProblems.front() = read.outline.problem;
         return joined;
     }
-    joined.bytes = bytesOf(map.path);
-    joined.panelLength = outline.length;
-    joined.panelHeight = outline.height;
+    joined.bytes = std::move(read.bytes);
+    joined.panelLength = read.outline.length;
+    joined.panelHeight = read.outline.height;
     return joined;
 }
 
 SaveOutcome saveSingleMapPicture(const PictureJob& job, PipelineHost& host,
                                  const OutputOpener& openPicture, const std::string& pictureName) {
     const SourceSlot& map = job.request.slots.front();
-    const MapOutline outline = outlineOf(map);
-    if (outline.problem) {
-        host.showError(outline.problem->message);
+    const ReadMap read = readMap(map);
+    if (read.outline.problem) {
+        host.showError(read.outline.problem->message);
         return SaveOutcome::CheckFailed;
     }
     const std::optional<SaveTarget> target = host.askTarget(host.rememberedPath());
@@ -62,8 +78,9 @@ SaveOutcome saveSingleMapPicture(const PictureJob& job, PipelineHost& host,
     WrittenMap written;
     written.name = map.name;
     written.path = map.path;
-    written.panelLength = outline.length;
-    written.panelHeight = outline.height;
+    written.bytes = &read.bytes;  // the bytes checked, not the file looked up again
+    written.panelLength = read.outline.length;
+    written.panelHeight = read.outline.height;
     std::optional<Problem> failed = picture.open(target->picture);
     if (!failed) {
         failed = picture.write(written);
