@@ -37,6 +37,17 @@ void PanelwrightDialog::addSetupCommands(QMenuBar& menuBar) {
     setAcceptDrops(true);
 }
 
+namespace {
+
+// A numbered menu entry: "&1 text", a digit to pick it from the keyboard (the tenth "1&0"),
+// and an & of the text shown as itself.
+QString numberedEntry(int number, QString text) {
+    return QString::number(number).insert(number < 10 ? 0 : 1, u'&') + u' ' +
+           text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace
+
 void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
     menu.clear();
     QAction* open = menu.addAction(DialogTexts::openSetupItem());
@@ -60,9 +71,9 @@ void PanelwrightDialog::fillRecentSetups(QMenu& menu) {
     }
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString& path = recent[i];
-        // "&1 board.pwsetup": a digit to pick it from the keyboard; the whole path as a tip.
-        QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        // "&1 board.pwsetup"; the whole path as a tip.
+        QAction* item =
+            menu.addAction(numberedEntry(static_cast<int>(i) + 1, QFileInfo(path).fileName()));
         item->setObjectName(QStringLiteral("recentSetup%1").arg(i + 1));
         item->setToolTip(path);
         item->setStatusTip(path);
@@ -95,10 +106,7 @@ void PanelwrightDialog::fillRecentCompositions(QMenu& menu) {
     for (std::size_t i = 0; i < kept.size(); ++i) {
         // "&1 Composite, Ironfall: IF-1, IF-2, IF-3, ... (8)"; every panel in the tip.
         const int number = static_cast<int>(i) + 1;
-        const QString digit = QString::number(number).insert(number < 10 ? 0 : 1, u'&');
-        QAction* item = menu.addAction(
-            digit + u' ' +
-            compositionTitle(kept[i].setup).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        QAction* item = menu.addAction(numberedEntry(number, compositionTitle(kept[i].setup)));
         item->setObjectName(QStringLiteral("recentComposition%1").arg(number));
         item->setToolTip(compositionTip(kept[i].setup));
         item->setStatusTip(item->toolTip());
