@@ -1266,7 +1266,7 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
 The user&apos;s guide cannot show %1: %2.</source>
         <translation># Page introuvable
 
-Le guide de l’utilisateur ne peut pas afficher %1 : %2.</translation>
+Le guide de l’utilisateur ne peut pas afficher %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

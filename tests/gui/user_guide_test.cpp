@@ -59,6 +59,9 @@ struct WindowPage {
     const char* page;
     std::function<Asked(GuiTestBed&, PanelwrightDialog&, Kept&)> pressIn;
 };
+void PrintTo(const WindowPage& each, std::ostream* out) {
+    *out << each.window;
+}
 
 class UserGuideTest : public ::testing::TestWithParam<WindowPage> {};
 

@@ -179,8 +179,8 @@ void PanelwrightDialog::addAboutCommands() {
     QAction* about = menuBar->addMenu(tr("&About"))->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, &PanelwrightDialog::onAbout);
-    menuBar->addMenu(DialogTexts::helpMenu())
-        ->addAction(&offerGuide(*this, environment_, QString::fromLatin1(guide::kMainDialog)));
+    offerGuide(*this, environment_, QString::fromLatin1(guide::kMainDialog),
+               menuBar->addMenu(DialogTexts::helpMenu()));
     layout()->setMenuBar(menuBar);
 
     // The window menu cannot take items here, so the dialog's own context menu offers

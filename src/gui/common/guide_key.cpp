@@ -3,6 +3,7 @@
 #include "gui/common/guide_key.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QWidget>
 #include <functional>
 
@@ -38,18 +39,20 @@ class GuideAction : public QAction {
     std::function<void(QWidget*, const QString&)> open_;
 };
 
-// F1, and the shortcut shown beside a menu entry, in `window` alone.
-void bindF1(QAction& action, QWidget& window) {
+// F1, and the shortcut shown beside a menu entry, in the window that `holder` is part of:
+// the window itself, or a menu of its menu bar.
+void bindF1(QAction& action, QWidget& holder) {
     action.setShortcut(QKeySequence::HelpContents);
     action.setShortcutContext(Qt::WindowShortcut);
-    window.addAction(&action);
+    holder.addAction(&action);
 }
 
 }  // namespace
 
-QAction& offerGuide(QWidget& window, const DialogEnvironment& environment, const QString& page) {
+QAction& offerGuide(QWidget& window, const DialogEnvironment& environment, const QString& page,
+                    QMenu* menu) {
     auto* action = new GuideAction(window, page, environment.openGuide);
-    bindF1(*action, window);
+    bindF1(*action, menu != nullptr ? static_cast<QWidget&>(*menu) : window);
     QObject::connect(action, &QAction::triggered, action,
                      [action, &window] { action->open(&window, {}); });
     return *action;

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAction;
+class QMenu;
 class QWidget;
 
 namespace pw::gui {
@@ -12,8 +13,10 @@ namespace pw::gui {
 struct DialogEnvironment;
 
 // Gives `window` F1, which asks the environment's opener for the guide's `page` (see
-// guide_pages.h). The action is F1's, "User's Guide", for a Help menu to show.
-QAction& offerGuide(QWidget& window, const DialogEnvironment& environment, const QString& page);
+// guide_pages.h): "User's Guide" in the window's Help `menu`, if it has one (so that a
+// window's context menu of its actions does not take it), or else among its actions.
+QAction& offerGuide(QWidget& window, const DialogEnvironment& environment, const QString& page,
+                    QMenu* menu = nullptr);
 
 // F1 in a window that reaches no environment of its own (a message box, the print dialog,
 // a file prompt): the nearest window it belongs to that offers the guide asks its opener,

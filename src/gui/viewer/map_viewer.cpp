@@ -83,8 +83,8 @@ MapViewer::MapViewer(const QString& path, const DialogEnvironment& environment, 
     close->setObjectName(QStringLiteral("viewerCloseAction"));
     close->setShortcut(QKeySequence::Close);
     connect(close, &QAction::triggered, this, &QWidget::close);
-    menuBar->addMenu(DialogTexts::helpMenu())
-        ->addAction(&offerGuide(*this, environment, QString::fromLatin1(guide::kMapViewer)));
+    offerGuide(*this, environment, QString::fromLatin1(guide::kMapViewer),
+               menuBar->addMenu(DialogTexts::helpMenu()));
 
     auto* column = new QVBoxLayout(this);
     column->setMenuBar(menuBar);
