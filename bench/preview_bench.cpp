@@ -161,6 +161,7 @@ void measurePreview(int runs) {
                                         {root.path().toStdString()},
                                         root.path(),
                                         QDir(root.path()).filePath(QStringLiteral("pictures")),
+                                        {},
                                         {}};
     auto dialog =
         std::make_unique<ComposerDialog>(Layout::Composite, 4, MapSet::Ironfall, environment);
@@ -203,8 +204,8 @@ void measureOpening(int runs) {
                        QSettings::IniFormat);
     // The last composition and the pictures go into the bench's own folder, never the user's.
     const QString pictures = QDir(root.path()).filePath(QStringLiteral("pictures"));
-    const DialogEnvironment environment{&prompts,    &settings, {root.path().toStdString()},
-                                        root.path(), pictures,  {}};
+    const DialogEnvironment environment{
+        &prompts, &settings, {root.path().toStdString()}, root.path(), pictures, {}, {}};
     for (const bool kept : {false, true}) {
         if (kept) {  // every picture drawn so far is kept once they all are written
             auto dialog = std::make_unique<ComposerDialog>(Layout::Composite, 4, MapSet::Ironfall,
@@ -276,6 +277,7 @@ int showForScreenshot(const QStringList& arguments) {
                                         mapSetRoots(),
                                         settingsDir.path(),
                                         settingsDir.filePath(QStringLiteral("pictures")),
+                                        {},
                                         {}};
     PanelwrightDialog main(environment);
     if (arguments.value(2) == "1") {

@@ -279,6 +279,14 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>WARNING: setup %1: %2; the dialogs leave it out</source>
         <translation>WARNUNG: Aufbau %1: %2; die Dialoge lassen diese Angabe weg</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;User&apos;s Guide</source>
+        <translation>&amp;Benutzerhandbuch</translation>
+    </message>
 </context>
 <context>
     <name>EndToEndDialog</name>
@@ -1248,6 +1256,48 @@ Ohne --layout sind die Argumente Aufbaudateien (SETUP...), und die Zusammenstell
     <message>
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::GuideBrowser</name>
+    <message>
+        <source># No such page
+
+The user&apos;s guide cannot show %1: %2.</source>
+        <translation># Seite nicht gefunden
+
+Das Benutzerhandbuch kann %1 nicht anzeigen: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::GuideWindow</name>
+    <message>
+        <source>Page of the user&apos;s guide</source>
+        <translation>Seite des Benutzerhandbuchs</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1 - Boardsmith User&apos;s Guide</source>
+        <translation>%1 - Boardsmith-Benutzerhandbuch</translation>
     </message>
 </context>
 <context>

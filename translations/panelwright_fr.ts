@@ -279,6 +279,14 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>WARNING: setup %1: %2; the dialogs leave it out</source>
         <translation>AVERTISSEMENT : configuration %1 : %2 ; les boîtes de dialogue l&apos;ignorent</translation>
     </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;User&apos;s Guide</source>
+        <translation>&amp;Guide de l’utilisateur</translation>
+    </message>
 </context>
 <context>
     <name>EndToEndDialog</name>
@@ -1248,6 +1256,48 @@ Sans --layout, les arguments sont des fichiers de configuration (SETUP...) et la
     <message>
         <source>&amp;Print...</source>
         <translation>&amp;Imprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::GuideBrowser</name>
+    <message>
+        <source># No such page
+
+The user&apos;s guide cannot show %1: %2.</source>
+        <translation># Page introuvable
+
+Le guide de l’utilisateur ne peut pas afficher %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pw::gui::GuideWindow</name>
+    <message>
+        <source>Page of the user&apos;s guide</source>
+        <translation>Page du guide de l’utilisateur</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>Sui&amp;vant</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1 - Boardsmith User&apos;s Guide</source>
+        <translation>%1 - Guide de l’utilisateur de Boardsmith</translation>
     </message>
 </context>
 <context>

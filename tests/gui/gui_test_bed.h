@@ -75,7 +75,12 @@ struct GuiTestBed {
                                   {dir.path().toStdString()},
                                   dir.path(),
                                   dir.filePath(QStringLiteral("pictures")),
-                                  {}};
+                                  {},
+                                  [this](QWidget* from, const QString& page) {
+                                      guidePages.append({from, page});
+                                  }};
+    // The pages of the user's guide asked for, each with the window that asked.
+    QList<std::pair<QWidget*, QString>> guidePages;
 };
 
 // A dialog's control by its name; the test stops when it is missing.

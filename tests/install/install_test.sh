@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and uses the installed command line as a
 # user would: it finds the installed map sets, merges from them, and lists a user's own
-# panel in the user's data folder together with the installed ones.
+# panel in the user's data folder together with the installed ones. The installed user's
+# guide holds every page the program opens on F1, and its links lead somewhere.
 # Usage: install_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -22,6 +23,13 @@ for language in de fr; do
     [ -f "$prefix/share/panelwright/translations/panelwright_$language.qm" ] ||
         fail "no installed translation $language"
 done
+
+# The user's guide: every page the program opens on F1, and every link and picture of it.
+guide="$prefix/share/panelwright/guide"
+for page in $(grep -oE '"[a-z-]+\.md' "$(dirname "$0")/../../src/gui/common/guide_pages.h" | tr -d '"'); do
+    [ -f "$guide/$page" ] || fail "no guide page $page in $guide"
+done
+bash "$(dirname "$0")/guide_links_test.sh" "$guide"/*.md >/dev/null || fail "the links of $guide"
 
 # A user of this prefix alone: nothing from the machine's own data folders, and the
 # program's words in English, whatever the language of whoever runs the tests.

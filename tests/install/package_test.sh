@@ -3,7 +3,8 @@
 # The desktop files are valid, the Debian package builds and lintian accepts it (every
 # error and warning fails but bogus-mail-host, in the control file and the changelog: the
 # maintainer address is a placeholder),
-# the manual pages of the unpacked package name every option of its programs' --help, and
+# the manual pages of the unpacked package name every option of its programs' --help, its
+# user's guide holds every page the program opens and every link of it leads somewhere, and
 # its command line runs a setup of the packaged map sets, as an installed one would.
 # Usage: package_test.sh BUILD_DIR
 set -euo pipefail
@@ -35,6 +36,13 @@ for file in bin/panelwright bin/panelwright-cli share/applications/panelwright.d
     share/panelwright/translations/panelwright_fr.qm; do
     [ -f "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
 done
+
+# The user's guide: every page the program opens on F1, and every link and picture of it.
+guide="$work/root/usr/share/panelwright/guide"
+for page in $(grep -oE '"[a-z-]+\.md' "$(dirname "$0")/../../src/gui/common/guide_pages.h" | tr -d '"'); do
+    [ -f "$guide/$page" ] || fail "no guide page $page in $guide"
+done
+bash "$(dirname "$0")/guide_links_test.sh" "$guide"/*.md >/dev/null || fail "the links of $guide"
 
 lintian --fail-on none "$deb" >"$work/lintian.out" 2>"$work/lintian.err" ||
     fail "lintian could not check the package: $(cat "$work/lintian.err")"

@@ -12,6 +12,7 @@
 #include "gui/app/panelwright_dialog.h"
 #include "gui/common/dialog_environment.h"
 #include "gui/common/qt_user_prompts.h"
+#include "gui/guide/guide_window.h"
 #include "gui/viewer/map_viewer.h"
 
 namespace pw::gui {
@@ -28,6 +29,7 @@ PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv
 int PanelwrightApp::initInstance() {
     QSettings settings;
     QtUserPrompts prompts;
+    UserGuide guide(installedGuideFolder());
     // The last composition is kept beside the user's own map sets; the panels' pictures
     // where the system keeps what can be made again.
     const DialogEnvironment environment{
@@ -38,7 +40,8 @@ int PanelwrightApp::initInstance() {
             QStringLiteral("/panelwright"),
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
             QStringLiteral("/thumbnails"),
-        {}};
+        {},
+        [&guide](QWidget* from, const QString& page) { guide.open(from, page); }};
     PanelwrightDialog mainDialog(environment);
     // "panelwright FILE.pwsetup" opens the setup once the main dialog is up, and
     // "panelwright FILE.map" a viewer on the map beside it.

@@ -15,6 +15,8 @@
 #include "gui/common/accessible_list.h"
 #include "gui/common/context_menu_key.h"
 #include "gui/common/dialog_texts.h"
+#include "gui/common/guide_key.h"
+#include "gui/common/guide_pages.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/composer_dialog.h"
 #include "ui_panelwright_dialog.h"
@@ -166,6 +168,7 @@ std::unique_ptr<ComposerDialog> PanelwrightDialog::composerForChoices() {
 
 void PanelwrightDialog::onAbout() {
     AboutDialog about(this);
+    offerGuideAsOwnerDoes(about, QString::fromLatin1(guide::kContents));
     about.exec();
 }
 
@@ -176,6 +179,8 @@ void PanelwrightDialog::addAboutCommands() {
     QAction* about = menuBar->addMenu(tr("&About"))->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, &PanelwrightDialog::onAbout);
+    offerGuide(*this, environment_, QString::fromLatin1(guide::kMainDialog),
+               menuBar->addMenu(DialogTexts::helpMenu()));
     layout()->setMenuBar(menuBar);
 
     // The window menu cannot take items here, so the dialog's own context menu offers

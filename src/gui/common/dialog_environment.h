@@ -8,6 +8,7 @@
 #include <vector>
 
 class QSettings;
+class QWidget;
 
 namespace pw::gui {
 
@@ -28,6 +29,10 @@ struct DialogEnvironment {
     // Whether the user can write into a folder; the file system's answer when empty. Tests
     // stand in for a folder that is read-only to whoever runs them, root included.
     std::function<bool(const QString& folder)> folderWritable;
+    // Opens the user's guide on `page` (a file of the guide, perhaps with an anchor:
+    // "composing.md#composite") for the window `from`, where F1 or Help > User's Guide was
+    // pressed. Empty: they open nothing.
+    std::function<void(QWidget* from, const QString& page)> openGuide;
 };
 
 }  // namespace pw::gui

@@ -82,6 +82,14 @@ QString DialogTexts::previewToggle() {
     return tr("&Preview");
 }
 
+QString DialogTexts::helpMenu() {
+    return tr("&Help");
+}
+
+QString DialogTexts::guideItem() {
+    return tr("&User's Guide");
+}
+
 QString DialogTexts::mapFilter() {
     return tr("MAP (*.map)");
 }

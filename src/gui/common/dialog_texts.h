@@ -33,6 +33,10 @@ class DialogTexts {
     static QString undo();
     static QString redo();
     static QString previewToggle();  // "&Preview"
+    // The Help menu of the main dialog and the viewer, and its entry that opens the user's
+    // guide (F1).
+    static QString helpMenu();
+    static QString guideItem();
 
     // Save Map's prompt: its filter, and a typed path whose folder is not there.
     static QString mapFilter();

@@ -9,6 +9,8 @@
 
 #include "core/setup/setup.h"
 #include "gui/common/dialog_texts.h"
+#include "gui/common/guide_key.h"
+#include "gui/common/guide_pages.h"
 #include "gui/common/map_save_prompt.h"
 #include "gui/common/override_cursor.h"
 
@@ -30,6 +32,10 @@ void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, QCoreApplication::applicationName(), keepNumbersTogether(text),
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // F1 on an error opens the guide's list of messages and what to do about each.
+    offerGuideAsOwnerDoes(box, icon == QMessageBox::Critical
+                                   ? QString::fromLatin1(guide::kTroubleshooting)
+                                   : QString());
     box.exec();
 }
 
@@ -53,6 +59,7 @@ std::optional<QString> QtUserPrompts::askSavePath(QWidget* parent, const QString
         prompt.setDirectory(QFileInfo(initialPath).absolutePath());
         prompt.selectFile(initialPath);
     }
+    offerGuideAsOwnerDoes(prompt);
     if (prompt.exec() != QDialog::Accepted || prompt.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -83,6 +90,7 @@ std::optional<QString> QtUserPrompts::askSetupPath(QWidget* parent, SetupPrompt 
     prompt.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     prompt.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     prompt.setDefaultSuffix(QString::fromLatin1(kSetupSuffix + 1));
+    offerGuideAsOwnerDoes(prompt);
     if (prompt.exec() != QDialog::Accepted || prompt.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -95,6 +103,7 @@ std::optional<QString> QtUserPrompts::askMapPath(QWidget* parent, const QString&
                        startFolder, DialogTexts::mapFilter());
     prompt.setAcceptMode(QFileDialog::AcceptOpen);
     prompt.setFileMode(QFileDialog::ExistingFile);
+    offerGuideAsOwnerDoes(prompt);
     if (prompt.exec() != QDialog::Accepted || prompt.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

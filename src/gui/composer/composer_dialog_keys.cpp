@@ -10,6 +10,8 @@
 
 #include "gui/common/context_menu_key.h"
 #include "gui/common/dialog_texts.h"
+#include "gui/common/guide_key.h"
+#include "gui/common/guide_pages.h"
 #include "gui/common/saved_file_name.h"
 #include "gui/composer/composer_dialog.h"
 #include "gui/composer/composer_room.h"
@@ -46,6 +48,7 @@ void ComposerDialog::addKeys() {
                          *environment_.prompts, *this);
     });
     addAction(print);
+    offerGuide(*this, environment_, guide::composerPage(mergeLayout()));
     QWidget* previous = nullptr;
     for (QWidget* next : tabOrder()) {
         if (previous != nullptr) {

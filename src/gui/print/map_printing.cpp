@@ -6,6 +6,8 @@
 #include <QPrinter>
 
 #include "core/common/messages.h"
+#include "gui/common/guide_key.h"
+#include "gui/common/guide_pages.h"
 #include "gui/common/user_prompts.h"
 #include "gui/print/cell_size_tab.h"
 #include "gui/print/sheet_preview.h"
@@ -69,6 +71,7 @@ std::optional<Problem> printMapProblem(QWidget* parent, const MapSource& source,
     QPrintDialog dialog(&printer, parent);
     auto* sheets = new CellSizeTab(cellMm);
     dialog.setOptionTabs({sheets});
+    offerGuideAsOwnerDoes(dialog, QString::fromLatin1(guide::kPrinting));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/common/guide_key.h"
+#include "gui/common/guide_pages.h"
+
 namespace pw::gui {
 
 SheetPreview::SheetPreview(QPrinter& printer, std::function<void(QPrinter*)> paint, QWidget* parent)
@@ -24,6 +27,7 @@ SheetPreview::SheetPreview(QPrinter& printer, std::function<void(QPrinter*)> pai
     layout->addWidget(preview, 1);
     layout->addWidget(buttons);
     resize(900, 700);
+    offerGuideAsOwnerDoes(*this, QString::fromLatin1(guide::kPrinting));
 }
 
 }  // namespace pw::gui

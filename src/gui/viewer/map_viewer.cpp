@@ -15,6 +15,8 @@
 #include "core/common/translated_text.h"
 #include "core/mapfile/map_listing.h"
 #include "gui/common/dialog_texts.h"
+#include "gui/common/guide_key.h"
+#include "gui/common/guide_pages.h"
 #include "gui/common/saved_file_name.h"
 #include "gui/common/user_prompts.h"
 #include "gui/composer/legend_loader.h"
@@ -81,6 +83,8 @@ MapViewer::MapViewer(const QString& path, const DialogEnvironment& environment, 
     close->setObjectName(QStringLiteral("viewerCloseAction"));
     close->setShortcut(QKeySequence::Close);
     connect(close, &QAction::triggered, this, &QWidget::close);
+    offerGuide(*this, environment, QString::fromLatin1(guide::kMapViewer),
+               menuBar->addMenu(DialogTexts::helpMenu()));
 
     auto* column = new QVBoxLayout(this);
     column->setMenuBar(menuBar);
