@@ -93,20 +93,4 @@ void installTranslations(QCoreApplication& app) {
         translationsFolder());
 }
 
-SourceTexts::SourceTexts() {
-    // installTranslations() makes its translators children of the application.
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        removed_ = app->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
-    }
-    for (QTranslator* translator : removed_) {
-        QCoreApplication::removeTranslator(translator);
-    }
-}
-
-SourceTexts::~SourceTexts() {
-    for (QTranslator* translator : removed_) {
-        QCoreApplication::installTranslator(translator);
-    }
-}
-
 }  // namespace pw

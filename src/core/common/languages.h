@@ -4,12 +4,10 @@
 #pragma once
 
 #include <QString>
-#include <QList>
 #include <QStringList>
 #include <functional>
 
 class QCoreApplication;
-class QTranslator;
 
 namespace pw {
 
@@ -31,19 +29,5 @@ void installTranslations(QCoreApplication& app, const QStringList& languages,
                          const QString& folder);
 // The same for the languages of this process's environment.
 void installTranslations(QCoreApplication& app);
-
-// While it lives, every text is given in the English it is written in: for the fields of
-// tab-separated lines (`list`, `check`), which scripts read and which never change with the
-// locale. The translations installed before are installed again, in their order, after it.
-class SourceTexts {
-  public:
-    SourceTexts();
-    ~SourceTexts();
-    SourceTexts(const SourceTexts&) = delete;
-    SourceTexts& operator=(const SourceTexts&) = delete;
-
-  private:
-    QList<QTranslator*> removed_;
-};
 
 }  // namespace pw
