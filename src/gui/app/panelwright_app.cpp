@@ -22,7 +22,6 @@ PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv
     setOrganizationName(QStringLiteral("Panelwright"));
     setDesktopFileName(QStringLiteral("panelwright"));
     setWindowIcon(QIcon(QStringLiteral(":/art/panelwright.svg")));
-    installTranslations(*this);
 }
 
 int PanelwrightApp::initInstance() {
