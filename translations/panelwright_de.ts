@@ -38,6 +38,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it, or a map file (.map) to view, as File &gt; View Map shows it.</source>
         <translation>Eine Aufbaudatei (.pwsetup), die beim Start geöffnet wird, so wie Datei &gt; Aufbau öffnen sie öffnet, oder eine Kartendatei (.map) zum Ansehen, so wie Datei &gt; Karte ansehen sie zeigt.</translation>
     </message>
+    <message>
+        <source>one file at a time: %1 is one too many; try &apos;%2 --help&apos;</source>
+        <translation>nur eine Datei auf einmal: %1 ist eine zu viel; siehe „%2 --help“</translation>
+    </message>
 </context>
 <context>
     <name>CompositeDialog</name>

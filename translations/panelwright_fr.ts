@@ -38,6 +38,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it, or a map file (.map) to view, as File &gt; View Map shows it.</source>
         <translation>Un fichier de configuration (.pwsetup) à ouvrir au démarrage, comme le ferait Fichier &gt; Ouvrir une configuration, ou un fichier de carte (.map) à afficher, comme le ferait Fichier &gt; Voir une carte.</translation>
     </message>
+    <message>
+        <source>one file at a time: %1 is one too many; try &apos;%2 --help&apos;</source>
+        <translation>un seul fichier à la fois&#xa0;: %1 est de trop&#xa0;; essayer «&#xa0;%2 --help&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>CompositeDialog</name>

@@ -2,6 +2,7 @@
 // The application object: its names, its translations and its main dialog.
 #include "gui/app/panelwright_app.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QSettings>
 #include <QStandardPaths>
@@ -24,7 +25,7 @@ PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv
     setWindowIcon(QIcon(QStringLiteral(":/art/panelwright.svg")));
 }
 
-int PanelwrightApp::initInstance() {
+int PanelwrightApp::initInstance(const std::optional<std::string>& file) {
     QSettings settings;
     QtUserPrompts prompts;
     // The last composition is kept beside the user's own map sets; the panels' pictures
@@ -41,14 +42,15 @@ int PanelwrightApp::initInstance() {
     PanelwrightDialog mainDialog(environment);
     // "panelwright FILE.pwsetup" opens the setup once the main dialog is up, and
     // "panelwright FILE.map" a viewer on the map beside it.
-    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
-        QTimer::singleShot(0, &mainDialog, [&mainDialog, &environment, path = arguments.at(1)] {
-            if (path.endsWith(QStringLiteral(".map"), Qt::CaseInsensitive)) {
-                MapViewer::open(path, environment, &mainDialog);
-            } else {
-                mainDialog.openSetupFile(path);
-            }
-        });
+    if (file) {
+        QTimer::singleShot(0, &mainDialog,
+                           [&mainDialog, &environment, path = QFile::decodeName(file->c_str())] {
+                               if (path.endsWith(QStringLiteral(".map"), Qt::CaseInsensitive)) {
+                                   MapViewer::open(path, environment, &mainDialog);
+                               } else {
+                                   mainDialog.openSetupFile(path);
+                               }
+                           });
     }
     mainDialog.exec();
     return 0;
