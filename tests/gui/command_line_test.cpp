@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: what reaches Qt, what is opened and what is refused, read as
-// a function and once by the program itself.
+// a function and once by the program itself; the file opened as what it holds.
 #include "gui/app/command_line.h"
 
 #include <QDir>
 #include <QProcess>
 
 #include "core/common/version.h"
+#include "gui/app/panelwright_dialog.h"
+#include "gui/app/start_file.h"
+#include "gui/viewer/map_viewer.h"
 #include "gui_test_bed.h"
 
 namespace pw::gui::test {
@@ -116,6 +119,36 @@ TEST(CommandLine, TheProgramRefusesAFileNamedLikeAStyleSheetOption) {
         QFile file(here.dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "*{}")
             << name.toStdString();
+    }
+}
+
+// A file on the command line and whether it opens in a viewer (else the setup's reader).
+struct StartFile {
+    const char* name;
+    std::optional<std::string> content;  // nullopt: no such file
+    bool viewed;
+};
+
+TEST(StartFile, AMapOpensInTheViewerAndASetupAsOneWhateverTheirNames) {
+    const std::string map = pw::test::MapBuilder{}.text();
+    const std::vector<StartFile> files = {
+        {"board", map, true},
+        {"board.pwsetup", map, true},
+        {"setup.map", std::string("{\"format\": 1}"), false},
+        {"setup", std::string("\xEF\xBB\xBF {}"), false},
+        {"gone.pwsetup", std::nullopt, false},
+        {"gone.map", std::nullopt, true},
+    };
+    for (const StartFile& file : files) {
+        GuiTestBed bed;
+        const QString path = bed.dir.filePath(QString::fromLatin1(file.name));
+        if (file.content) {
+            pw::test::writeFile(path.toStdString(), *file.content);
+        }
+        PanelwrightDialog dialog(bed.environment);
+        openStartFile(path.toStdString(), bed.environment, dialog);
+        EXPECT_EQ(dialog.findChild<MapViewer*>() != nullptr, file.viewed) << file.name;
+        EXPECT_EQ(bed.prompts.errors.size(), file.viewed ? 0 : 1) << file.name;
     }
 }
 

@@ -2,7 +2,6 @@
 // The application object: its names, its translations and its main dialog.
 #include "gui/app/panelwright_app.h"
 
-#include <QFile>
 #include <QIcon>
 #include <QSettings>
 #include <QStandardPaths>
@@ -11,9 +10,9 @@
 #include "core/common/languages.h"
 #include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dialog.h"
+#include "gui/app/start_file.h"
 #include "gui/common/dialog_environment.h"
 #include "gui/common/qt_user_prompts.h"
-#include "gui/viewer/map_viewer.h"
 
 namespace pw::gui {
 
@@ -40,17 +39,12 @@ int PanelwrightApp::initInstance(const std::optional<std::string>& file) {
             QStringLiteral("/thumbnails"),
         {}};
     PanelwrightDialog mainDialog(environment);
-    // "panelwright FILE.pwsetup" opens the setup once the main dialog is up, and
-    // "panelwright FILE.map" a viewer on the map beside it.
+    // "panelwright FILE" opens a setup once the main dialog is up, or a viewer on a map
+    // beside it.
     if (file) {
-        QTimer::singleShot(0, &mainDialog,
-                           [&mainDialog, &environment, path = QFile::decodeName(file->c_str())] {
-                               if (path.endsWith(QStringLiteral(".map"), Qt::CaseInsensitive)) {
-                                   MapViewer::open(path, environment, &mainDialog);
-                               } else {
-                                   mainDialog.openSetupFile(path);
-                               }
-                           });
+        QTimer::singleShot(0, &mainDialog, [&mainDialog, &environment, path = *file] {
+            openStartFile(path, environment, mainDialog);
+        });
     }
     mainDialog.exec();
     return 0;
