@@ -38,6 +38,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it, or a map file (.map) to view, as File &gt; View Map shows it.</source>
         <translation>Eine Aufbaudatei (.pwsetup), die beim Start geöffnet wird, so wie Datei &gt; Aufbau öffnen sie öffnet, oder eine Kartendatei (.map) zum Ansehen, so wie Datei &gt; Karte ansehen sie zeigt.</translation>
     </message>
+    <message>
+        <source>one file at a time: %1 is one too many; try &apos;%2 --help&apos;</source>
+        <translation>nur eine Datei auf einmal: %1 ist eine zu viel; siehe „%2 --help“</translation>
+    </message>
 </context>
 <context>
     <name>CompositeDialog</name>
@@ -592,6 +596,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>ERROR: unable to print on %1: %2</source>
         <translation>FEHLER: Drucken auf %1 nicht möglich: %2</translation>
     </message>
+    <message>
+        <source>%1 is the name of a file here; write ./%1 to mean the file, or put the options before the files</source>
+        <translation>%1 ist hier der Name einer Datei; für die Datei ./%1 schreiben oder die Optionen vor die Dateien setzen</translation>
+    </message>
 </context>
 <context>
     <name>PanelwrightDialog</name>
@@ -982,10 +990,6 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
     <message>
         <source>PDF: each cell&apos;s side on paper in millimetres, 1 to 50 (default 5). The first sheet shows the whole map with the grid of the sheets; neighbouring sheets overlap, with crop marks and each sheet&apos;s row and column in its margin.</source>
         <translation>PDF: Seitenlänge eines Feldes auf dem Papier in Millimetern, 1 bis 50 (Standard 5). Das erste Blatt zeigt die ganze Karte mit dem Raster der Blätter; benachbarte Blätter überlappen sich, mit Schnittmarken sowie Zeile und Spalte jedes Blatts im Rand.</translation>
-    </message>
-    <message>
-        <source>%1 is the name of a file here; write ./%1 to mean the file, or put the options before the files</source>
-        <translation>%1 ist hier der Name einer Datei; für die Datei ./%1 schreiben oder die Optionen vor die Dateien setzen</translation>
     </message>
     <message>
         <source>missing command; try &apos;%1 --help&apos;</source>

@@ -38,6 +38,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>A setup file (.pwsetup) to open at start-up, as File &gt; Open Setup opens it, or a map file (.map) to view, as File &gt; View Map shows it.</source>
         <translation>Un fichier de configuration (.pwsetup) à ouvrir au démarrage, comme le ferait Fichier &gt; Ouvrir une configuration, ou un fichier de carte (.map) à afficher, comme le ferait Fichier &gt; Voir une carte.</translation>
     </message>
+    <message>
+        <source>one file at a time: %1 is one too many; try &apos;%2 --help&apos;</source>
+        <translation>un seul fichier à la fois&#xa0;: %1 est de trop&#xa0;; essayer «&#xa0;%2 --help&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>CompositeDialog</name>
@@ -592,6 +596,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>ERROR: unable to print on %1: %2</source>
         <translation>ERREUR : impossible d&apos;imprimer sur %1 : %2</translation>
     </message>
+    <message>
+        <source>%1 is the name of a file here; write ./%1 to mean the file, or put the options before the files</source>
+        <translation>%1 est ici le nom d&apos;un fichier ; écrire ./%1 pour désigner ce fichier, ou placer les options avant les fichiers</translation>
+    </message>
 </context>
 <context>
     <name>PanelwrightDialog</name>
@@ -982,10 +990,6 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
     <message>
         <source>PDF: each cell&apos;s side on paper in millimetres, 1 to 50 (default 5). The first sheet shows the whole map with the grid of the sheets; neighbouring sheets overlap, with crop marks and each sheet&apos;s row and column in its margin.</source>
         <translation>PDF : le côté de chaque case sur le papier, en millimètres, de 1 à 50 (5 par défaut). La première feuille montre toute la carte avec le quadrillage des feuilles ; les feuilles voisines se chevauchent, avec des traits de coupe et, dans la marge, la ligne et la colonne de chaque feuille.</translation>
-    </message>
-    <message>
-        <source>%1 is the name of a file here; write ./%1 to mean the file, or put the options before the files</source>
-        <translation>%1 est ici le nom d&apos;un fichier ; écrire ./%1 pour désigner ce fichier, ou placer les options avant les fichiers</translation>
     </message>
     <message>
         <source>missing command; try &apos;%1 --help&apos;</source>

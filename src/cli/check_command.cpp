@@ -9,9 +9,9 @@
 
 #include "cli/standard_output.h"
 #include "cli/usage_texts.h"
-#include "core/common/languages.h"
 #include "core/common/messages.h"
 #include "core/common/path_bytes.h"
+#include "core/common/source_texts.h"
 #include "core/mapfile/map_listing.h"
 #include "core/pipeline/joined_map.h"
 #include "core/setup/setup_run.h"

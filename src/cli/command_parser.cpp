@@ -4,11 +4,10 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <filesystem>
+#include <utility>
 
 #include "cli/argument_bytes.h"
-#include "cli/usage_texts.h"
-#include "core/common/path_bytes.h"
+#include "core/common/option_arguments.h"
 
 namespace pw::cli {
 namespace {
@@ -26,9 +25,8 @@ bool CommandParser::asksForHelp(const QCommandLineParser& parser) {
 std::optional<ParsedCommand> CommandParser::parse(const std::vector<std::string>& arguments) {
     const OptionScan scan = scanOptions(arguments);
     for (const std::size_t i : scan.options) {
-        std::error_code failed;
-        if (std::filesystem::exists(std::filesystem::symlink_status(arguments[i], failed))) {
-            return UsageError{UsageTexts::fileNamedLikeOption(escapedName(arguments[i]))};
+        if (std::optional<std::string> refused = fileNamedLikeOption(arguments[i])) {
+            return UsageError{std::move(*refused)};
         }
     }
     QStringList list{q(kProgramName)};
@@ -80,7 +78,7 @@ CommandParser::OptionScan CommandParser::scanOptions(
             scan.end = i;
             break;
         }
-        if (argument.size() < 2 || argument.front() != '-') {
+        if (!looksLikeOption(argument)) {
             if (optionsEndAtFirstArgument_) {
                 scan.end = i;
                 break;

@@ -30,10 +30,13 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     // A reader that went away is a failed write with its reason, not a silent end.
     pw::failWritesToClosedPipes();
-    // Read before the application takes Qt's own options out of argv.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     qInstallMessageHandler(quietQtNotes);
-    const std::unique_ptr<QCoreApplication> app = pw::cli::makeApplication(arguments, argc, argv);
+    // Qt is handed the program's name alone: every argument is the command's, and none,
+    // a file's name least of all, may turn into one of Qt's options (-platform, -reverse).
+    int qtCount = 1;
+    const std::unique_ptr<QCoreApplication> app =
+        pw::cli::makeApplication(arguments, qtCount, argv);
     pw::installTranslations(*app);
     const pw::cli::ParsedCommand parsed = pw::cli::parseCommandLine(arguments);
     if (const auto* help = std::get_if<pw::cli::HelpRequest>(&parsed)) {

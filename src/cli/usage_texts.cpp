@@ -11,12 +11,6 @@
 
 namespace pw::cli {
 
-std::string UsageTexts::fileNamedLikeOption(const std::string& name) {
-    return filled(tr("%1 is the name of a file here; write ./%1 to mean the file, or put the "
-                     "options before the files"),
-                  {name});
-}
-
 std::string UsageTexts::missingCommand() {
     return filled(tr("missing command; try '%1 --help'"), {kProgramName});
 }

@@ -15,9 +15,6 @@ class UsageTexts {
     Q_DECLARE_TR_FUNCTIONS(UsageTexts)
 
   public:
-    // An argument that would be read as an option names a file here (`name` escaped): a
-    // file name must never turn into an option.
-    static std::string fileNamedLikeOption(const std::string& name);
     static std::string missingCommand();
     static std::string unknownCommand(const std::string& command);
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The language the environment asks for (languages.tsv), translated texts filled byte for
-// byte, counts in English without a translation, and a translation that cannot be loaded
-// or translates nothing.
+// byte, counts in English without a translation, and the translations built in.
+
+#include "core/common/languages.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@
 #include <QTranslator>
 #include <map>
 
-#include "core/common/languages.h"
+#include "core/common/messages.h"
 #include "core/common/translated_text.h"
 #include "test_support.h"
 
@@ -55,25 +56,25 @@ TEST(TranslatedText, CountsInEnglishWithoutATranslation) {
     }
 }
 
-TEST(Translations, AMissingOrDamagedFileLeavesEnglish) {
+// The languages asked for, best first, and the language of the translation installed
+// ("" for the English of the sources): the first language built in is taken, whatever
+// lies in any folder.
+TEST(Translations, TheFirstLanguageBuiltInIsInstalled) {
     int argc = 1;
     char name[] = "core_tests";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    pw::test::TempFolder folder;
-    pw::test::writeFile(folder.path() / "panelwright_de.qm", "not a translation");
-    // What lrelease makes of a file that translates nothing yet.
-    pw::test::writeFile(folder.path() / "panelwright_fr.qm",
-                        std::string("<\xB8\x64\x18\xCA\xEF\x9C\x95\xCD!\x1C\xBF`\xA1\xBD\xDD"
-                                    "\xA7\0\0\0\x02"
-                                    "de\x88\0\0\0\x02\x01\x01",
-                                    30));
-    const QString where = QString::fromStdString(folder.path().string());
-    pw::installTranslations(app, {"de_DE", "de", "fr"}, where);
-    EXPECT_EQ(app.findChildren<QTranslator*>().size(), 0);
-    EXPECT_EQ(pw::counted("Messages", 1, "%n cell does not meet",
-                          QT_TRANSLATE_N_NOOP("Messages", "%n cells do not meet")),
-              "1 cell does not meet");
+    const std::vector<std::pair<QStringList, QString>> cases = {
+        {{"de_DE", "de"}, "de"}, {{"it", "fr_FR", "fr"}, "fr"}, {{"en", "de"}, ""}, {{"it"}, ""}};
+    for (const auto& [languages, expected] : cases) {
+        pw::installTranslations(app, languages);
+        const QList<QTranslator*> installed = app.findChildren<QTranslator*>();
+        const std::string text = pw::messages::translated(pw::messages::kMapCreated);
+        EXPECT_EQ(installed.isEmpty() ? QString() : installed.front()->language(), expected)
+            << languages.join(u' ').toStdString();
+        EXPECT_EQ(text == pw::messages::kMapCreated, expected.isEmpty()) << text;
+        qDeleteAll(installed);
+    }
 }
 
 }  // namespace

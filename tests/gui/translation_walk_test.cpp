@@ -189,7 +189,7 @@ TEST_P(TranslationWalk, EveryTextTranslatedNoneCutOffNoneOverlapping) {
     const Walk english = walkDialogs(QStringLiteral("en"));
     auto& app = *QCoreApplication::instance();
     const QList<QTranslator*> before = app.findChildren<QTranslator*>();
-    pw::installTranslations(app, {language}, pw::translationsFolder());
+    pw::installTranslations(app, {language});
     QList<QTranslator*> installed = app.findChildren<QTranslator*>();
     installed.removeIf([&before](QTranslator* each) { return before.contains(each); });
     const Walk translated = walkDialogs(language);
@@ -197,8 +197,7 @@ TEST_P(TranslationWalk, EveryTextTranslatedNoneCutOffNoneOverlapping) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    ASSERT_FALSE(installed.isEmpty())
-        << "no translation in " << pw::translationsFolder().toStdString();
+    ASSERT_FALSE(installed.isEmpty()) << "no translation built in for " << GetParam();
     QStringList untranslated;
     for (const auto& [at, text] : translated.texts) {
         const auto inEnglish = english.texts.find(at);

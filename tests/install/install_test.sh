@@ -19,9 +19,13 @@ for set in Irfmaps Embrmaps; do
     [ -n "$(ls "$prefix/share/panelwright/$set"/*.map)" ] || fail "no installed $set"
 done
 [ ! -e "$prefix/bin/Irfmaps" ] || fail "map sets installed beside the binaries"
-for language in de fr; do
-    [ -f "$prefix/share/panelwright/translations/panelwright_$language.qm" ] ||
-        fail "no installed translation $language"
+# The translations travel inside the programs: no file of them is installed, and the
+# installed command line speaks German and French.
+[ ! -e "$prefix/share/panelwright/translations" ] || fail "translation files installed"
+english=$(LC_ALL=C "$cli" --help)
+for locale in de_DE.UTF-8 fr_FR.UTF-8; do
+    [ "$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=$locale "$cli" --help)" != "$english" ] ||
+        fail "the installed panelwright-cli speaks English in $locale"
 done
 
 # The user's guide: every page the program opens on F1, and every link and picture of it.

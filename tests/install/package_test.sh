@@ -32,8 +32,7 @@ for file in bin/panelwright bin/panelwright-cli share/applications/panelwright.d
     share/mime/packages/panelwright.xml share/metainfo/org.panelwright.panelwright.metainfo.xml \
     share/panelwright/Irfmaps/IF-01L.map share/man/man1/panelwright.1.gz \
     share/man/man1/panelwright-cli.1.gz share/doc/panelwright/copyright \
-    share/doc/panelwright/changelog.Debian.gz share/panelwright/translations/panelwright_de.qm \
-    share/panelwright/translations/panelwright_fr.qm; do
+    share/doc/panelwright/changelog.Debian.gz; do
     [ -f "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
 done
 

@@ -3,7 +3,6 @@
 #include "core/common/languages.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -52,16 +51,11 @@ QStringList wantedLanguages(const std::function<QString(const char*)>& variable)
     return languages;
 }
 
-QString translationsFolder() {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("../share/panelwright/translations"));
-}
-
 namespace {
 
 // A translation loaded from `folder`, handed to the application (its parent from then on),
-// or nothing when the file is missing, damaged or translates nothing yet (Qt would install
-// such a file, yet say it did not, and the next language would be tried beside it).
+// or nothing when there is none or it translates nothing yet (Qt would install such a
+// file, yet say it did not, and the next language would be tried beside it).
 bool installTranslation(QCoreApplication& app, const QString& name, const QString& folder) {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(name, folder) || translator->isEmpty()) {
@@ -73,13 +67,14 @@ bool installTranslation(QCoreApplication& app, const QString& name, const QStrin
 
 }  // namespace
 
-void installTranslations(QCoreApplication& app, const QStringList& languages,
-                         const QString& folder) {
+void installTranslations(QCoreApplication& app, const QStringList& languages) {
     for (const QString& language : languages) {
         if (language == u"en") {
             return;  // the source texts are English
         }
-        if (installTranslation(app, QStringLiteral("panelwright_") + language, folder)) {
+        // Built in as resources (see translations/CMakeLists.txt).
+        if (installTranslation(app, QStringLiteral("panelwright_") + language,
+                               QStringLiteral(":/translations"))) {
             installTranslation(app, QStringLiteral("qtbase_") + language,
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
             return;
@@ -89,24 +84,7 @@ void installTranslations(QCoreApplication& app, const QStringList& languages,
 
 void installTranslations(QCoreApplication& app) {
     installTranslations(
-        app, wantedLanguages([](const char* name) { return qEnvironmentVariable(name); }),
-        translationsFolder());
-}
-
-SourceTexts::SourceTexts() {
-    // installTranslations() makes its translators children of the application.
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        removed_ = app->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
-    }
-    for (QTranslator* translator : removed_) {
-        QCoreApplication::removeTranslator(translator);
-    }
-}
-
-SourceTexts::~SourceTexts() {
-    for (QTranslator* translator : removed_) {
-        QCoreApplication::installTranslator(translator);
-    }
+        app, wantedLanguages([](const char* name) { return qEnvironmentVariable(name); }));
 }
 
 }  // namespace pw

@@ -4,12 +4,10 @@
 #pragma once
 
 #include <QString>
-#include <QList>
 #include <QStringList>
 #include <functional>
 
 class QCoreApplication;
-class QTranslator;
 
 namespace pw {
 
@@ -20,30 +18,12 @@ namespace pw {
 // reads one environment variable (empty when unset).
 QStringList wantedLanguages(const std::function<QString(const char*)>& variable);
 
-// The folder the program's translations are installed in, beside its binaries
-// (`bin/../share/panelwright/translations`), in a build tree as once installed.
-QString translationsFolder();
-
-// Loads, for the first wanted language that has one, the program's translation from
-// `folder` and Qt's own, so that standard buttons and file dialogs speak it too. A missing
-// or damaged file leaves the English texts, without a word. Needs the application made.
-void installTranslations(QCoreApplication& app, const QStringList& languages,
-                         const QString& folder);
+// Installs, for the first wanted language that the program speaks, its translation and
+// Qt's own, so that standard buttons and file dialogs speak it too. The program's
+// translations are built into it as resources, never read from a file, so none can be
+// damaged or planted; Qt's come from the system's Qt. Needs the application made.
+void installTranslations(QCoreApplication& app, const QStringList& languages);
 // The same for the languages of this process's environment.
 void installTranslations(QCoreApplication& app);
-
-// While it lives, every text is given in the English it is written in: for the fields of
-// tab-separated lines (`list`, `check`), which scripts read and which never change with the
-// locale. The translations installed before are installed again, in their order, after it.
-class SourceTexts {
-  public:
-    SourceTexts();
-    ~SourceTexts();
-    SourceTexts(const SourceTexts&) = delete;
-    SourceTexts& operator=(const SourceTexts&) = delete;
-
-  private:
-    QList<QTranslator*> removed_;
-};
 
 }  // namespace pw

@@ -75,6 +75,12 @@ std::string countNotTaken(std::string_view layout, const std::string& counts, in
                   {layout, counts, number(count)});
 }
 
+std::string fileNamedLikeOption(const std::string& name) {
+    return filled(Messages::tr("%1 is the name of a file here; write ./%1 to mean the file, or put "
+                               "the options before the files"),
+                  {name});
+}
+
 std::string nameNotUtf8(const std::string& name) {
     return filled(Messages::tr("ERROR: file name %1 is not valid UTF-8"), {name});
 }

@@ -124,6 +124,10 @@ std::string pictureNotPngOrPdf(const std::string& path);
 std::string folderNotHeld(const std::string& reason);
 }  // namespace setup
 
+// Both programs' command lines: an argument that would be read as an option names a file
+// here (`name` escaped).
+std::string fileNamedLikeOption(const std::string& name);
+
 // Files of every kind. `name` and `path` come escaped (escapedName), `reason` in the
 // system's words.
 std::string nameNotUtf8(const std::string& name);

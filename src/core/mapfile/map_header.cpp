@@ -68,4 +68,13 @@ HeaderRead readHeader(LineReader& reader, const std::string& name, const HeaderR
     return read;
 }
 
+std::optional<bool> beginsAsMap(const std::string& path) {
+    OpenedReader opened = LineReader::open(path);
+    if (!opened.reader) {
+        return std::nullopt;
+    }
+    std::int32_t version = 0;
+    return opened.reader->readInt(version);
+}
+
 }  // namespace pw

@@ -55,4 +55,9 @@ struct HeaderRead {
 };
 HeaderRead readHeader(LineReader& reader, const std::string& name, const HeaderRules& rules);
 
+// Whether the file at `path` holds a map rather than anything else (a setup, a page): it
+// begins with a number, read as every map's version line is read. nullopt when the file
+// cannot be opened for reading.
+std::optional<bool> beginsAsMap(const std::string& path);
+
 }  // namespace pw

@@ -10,10 +10,10 @@
 #include "core/common/languages.h"
 #include "core/mapfile/map_listing.h"
 #include "gui/app/panelwright_dialog.h"
+#include "gui/app/start_file.h"
 #include "gui/common/dialog_environment.h"
 #include "gui/common/qt_user_prompts.h"
 #include "gui/guide/guide_window.h"
-#include "gui/viewer/map_viewer.h"
 
 namespace pw::gui {
 
@@ -23,10 +23,9 @@ PanelwrightApp::PanelwrightApp(int& argc, char** argv) : QApplication(argc, argv
     setOrganizationName(QStringLiteral("Panelwright"));
     setDesktopFileName(QStringLiteral("panelwright"));
     setWindowIcon(QIcon(QStringLiteral(":/art/panelwright.svg")));
-    installTranslations(*this);
 }
 
-int PanelwrightApp::initInstance() {
+int PanelwrightApp::initInstance(const std::optional<std::string>& file) {
     QSettings settings;
     QtUserPrompts prompts;
     UserGuide guide(installedGuideFolder());
@@ -43,15 +42,11 @@ int PanelwrightApp::initInstance() {
         {},
         [&guide](QWidget* from, const QString& page) { guide.open(from, page); }};
     PanelwrightDialog mainDialog(environment);
-    // "panelwright FILE.pwsetup" opens the setup once the main dialog is up, and
-    // "panelwright FILE.map" a viewer on the map beside it.
-    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1) {
-        QTimer::singleShot(0, &mainDialog, [&mainDialog, &environment, path = arguments.at(1)] {
-            if (path.endsWith(QStringLiteral(".map"), Qt::CaseInsensitive)) {
-                MapViewer::open(path, environment, &mainDialog);
-            } else {
-                mainDialog.openSetupFile(path);
-            }
+    // "panelwright FILE" opens a setup once the main dialog is up, or a viewer on a map
+    // beside it.
+    if (file) {
+        QTimer::singleShot(0, &mainDialog, [&mainDialog, &environment, path = *file] {
+            openStartFile(path, environment, mainDialog);
         });
     }
     mainDialog.exec();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QApplication>
+#include <optional>
+#include <string>
 
 namespace pw::gui {
 
@@ -14,8 +16,9 @@ class PanelwrightApp : public QApplication {
   public:
     PanelwrightApp(int& argc, char** argv);
 
-    // Runs the main dialog; the program ends when it closes.
-    int initInstance();
+    // Runs the main dialog, with `file` (bytes as given) opened once it is up; the program
+    // ends when it closes.
+    int initInstance(const std::optional<std::string>& file);
 };
 
 }  // namespace pw::gui
