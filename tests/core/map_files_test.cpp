@@ -128,12 +128,15 @@ TEST_P(MapSectionWalks, FindEverySectionOfSoundAndDamagedMaps) {
 INSTANTIATE_TEST_SUITE_P(Table, MapSectionWalks, testing::ValuesIn(table("map_sections.tsv")),
                          rowName);
 
-TEST(MapReading, OpensFilesOnlyAndTellsAFailedRead) {
+// A file read to its end stays at its end when it grows.
+TEST(MapReading, OpensFilesOnlyStopsAtTheEndAndTellsAFailedRead) {
     pw::test::TempFolder folder;
     pw::test::writeFile(folder.path() / "m.map", "1 2");
     std::optional<pw::LineReader> file = pw::LineReader::open(folder.file("m.map")).reader;
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(transcript(*file, "iie"), "1 2 end");
+    pw::test::writeFile(folder.path() / "m.map", "1 2\n3\n");
+    EXPECT_EQ(transcript(*file, "lie"), "! ! end");
     std::optional<pw::LineReader> broken =
         pw::LineReader::open("/proc/self/mem").reader;  // unreadable
     ASSERT_TRUE(broken.has_value());
