@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The PNG encoder over libpng and the count of a picture's colours.
+// The PNG encoder over libpng and the palette of a picture's colours.
 #include "render/png_stream.h"
 
 #include <png.h>
@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstring>
+#include <unordered_set>
 
 #include "core/output/output_file.h"
 #include "render/picture_messages.h"
@@ -132,12 +133,12 @@ bool writeEnd(PngStream::State& state) {
     return true;
 }
 
-// A colour's palette index; the counting pass saw every colour the rows hold.
 std::size_t slotOf(QRgb colour) {
     return (colour * 2654435761U) & 1023;
 }
 
-png_byte indexOf(const PngStream::State& state, QRgb colour) {
+// A colour's palette index; nullopt for a colour outside the palette.
+std::optional<png_byte> indexOf(const PngStream::State& state, QRgb colour) {
     const std::uint64_t key = std::uint64_t{colour} | (std::uint64_t{1} << 32);
     for (std::size_t slot = slotOf(colour); state.indexOf[slot].first != 0;
          slot = (slot + 1) & 1023) {
@@ -145,7 +146,26 @@ png_byte indexOf(const PngStream::State& state, QRgb colour) {
             return state.indexOf[slot].second;
         }
     }
-    return 0;
+    return std::nullopt;
+}
+
+// The palette indices of a row of `pixels`; false when one holds a colour outside it.
+bool indexRow(PngStream::State& state, const QRgb* pixels) {
+    // Runs of one colour are looked up once.
+    QRgb last = pixels[0];
+    std::optional<png_byte> index = indexOf(state, last);
+    for (std::size_t x = 0; x < state.indexRow.size(); ++x) {
+        if (pixels[x] != last) {
+            last = pixels[x];
+            index = indexOf(state, last);
+        }
+        if (!index) {
+            state.error = PictureMessages::colourOutsidePalette();
+            return false;
+        }
+        state.indexRow[x] = *index;
+    }
+    return true;
 }
 
 }  // namespace
@@ -192,15 +212,8 @@ bool PngStream::writeRows(const QImage& band, int rows) {
         const auto* pixels = reinterpret_cast<const QRgb*>(band.constScanLine(y));
         png_const_bytep row = band.constScanLine(y);
         if (state_->palette) {
-            // Runs of one colour are looked up once.
-            QRgb last = pixels[0];
-            png_byte index = indexOf(*state_, last);
-            for (std::size_t x = 0; x < state_->indexRow.size(); ++x) {
-                if (pixels[x] != last) {
-                    last = pixels[x];
-                    index = indexOf(*state_, last);
-                }
-                state_->indexRow[x] = index;
+            if (!indexRow(*state_, pixels)) {
+                return false;
             }
             row = state_->indexRow.data();
         }
@@ -225,44 +238,15 @@ bool PngStream::finish() {
     return writeEnd(*state_) && !state_->outputFailed;
 }
 
-void ColourCount::add(const QImage& band, int rows) {
-    for (int y = 0; y < rows && !tooMany_; ++y) {
-        const auto* pixels = reinterpret_cast<const QRgb*>(band.constScanLine(y));
-        if (y > 0 && std::memcmp(pixels, band.constScanLine(y - 1),
-                                 static_cast<std::size_t>(band.width()) * sizeof(QRgb)) == 0) {
-            continue;  // a cell's rows repeat
-        }
-        QRgb last = pixels[0];
-        insert(last);
-        const int width = band.width();
-        for (int x = 1; x < width && !tooMany_; ++x) {
-            if (pixels[x] != last) {
-                last = pixels[x];
-                insert(last);
-            }
-        }
-    }
-}
-
-void ColourCount::add(const std::vector<QRgb>& colours) {
+std::vector<QRgb> paletteOf(const std::vector<QRgb>& colours) {
+    std::vector<QRgb> palette;
+    std::unordered_set<QRgb> met;
     for (const QRgb colour : colours) {
-        insert(colour);
-    }
-}
-
-bool ColourCount::insert(QRgb colour) {
-    const std::uint64_t key = std::uint64_t{colour} | (std::uint64_t{1} << 32);
-    std::size_t slot = (colour * 2654435761U) & (slots_.size() - 1);
-    while (slots_[slot] != 0) {
-        if (slots_[slot] == key) {
-            return false;
+        if (met.insert(colour).second) {
+            palette.push_back(colour);
         }
-        slot = (slot + 1) & (slots_.size() - 1);
     }
-    slots_[slot] = key;
-    colours_.push_back(colour);
-    tooMany_ = colours_.size() > 256;
-    return true;
+    return palette.size() <= 256 ? palette : std::vector<QRgb>();
 }
 
 }  // namespace pw

@@ -440,7 +440,7 @@ TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
     const pw::MapSource source = pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
     const QImage whole = pw::renderMap(source, options).image;
     ASSERT_EQ(whole.size(), QSize(40, 30) * options.cellSize);
-    pw::PictureDrawer drawer(source, options, pw::readOutline(source, options));
+    pw::PictureDrawer drawer(pw::openMap(source, options), options);
     QImage band(whole.width(), GetParam().bandHeight, QImage::Format_RGB32);
     for (int top = 0; top < whole.height(); top += band.height()) {
         const int rows = std::min(band.height(), whole.height() - top);
@@ -516,10 +516,43 @@ INSTANTIATE_TEST_SUITE_P(Files, Png,
                                      0, QImage::Format_Indexed8, 3780, 2}),
                          [](const auto& named) { return "row" + std::to_string(named.index + 1); });
 
+// The palette is known before a row is drawn: it holds every colour drawn, whatever goes
+// over the cells (a grid, seams, highlights and seam marks, on panel edges too, at cell
+// sizes with frames and without, the compass mark, labels) and under them (a layer over
+// its faded grid, a legend's colours).
+TEST(Png, HoldsEveryColourDrawnInThePaletteItBeginsWith) {
+    for (const int cellSize : {1, 3, 8}) {
+        for (const pw::RenderSection section :
+             {pw::RenderSection::FirstGrid, pw::RenderSection::Layer}) {
+            pw::RenderOptions options;
+            options.cellSize = cellSize;
+            options.section = section;
+            options.layer = 'b';
+            options.panelLength = 20;
+            options.panelHeight = 15;
+            options.highlights = {QPoint(0, 0), QPoint(20, 4), QPoint(39, 15), QPoint(9, 28)};
+            options.seamMarks = {QPoint(20, 4), QPoint(19, 15), QPoint(30, 0)};
+            options.grid = true;
+            options.legend = pw::Legend::parse("~ #0000ff water\nQ #ff0000 quarry\n");
+            const pw::MapSource source =
+                pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
+            pw::test::MemoryOutput output;
+            const std::optional<pw::Problem> failed =
+                pw::writePicture(source, options, {}, output, "out.png");
+            ASSERT_FALSE(failed) << failed->message << " at " << cellSize;
+            const QImage decoded = QImage::fromData(QByteArray::fromStdString(output.bytes), "PNG");
+            EXPECT_EQ(decoded.format(), QImage::Format_Indexed8) << cellSize;
+            EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32),
+                      pw::renderMap(source, options).image)
+                << cellSize;
+        }
+    }
+}
+
 // What the encoder cannot write it refuses, saying why, and libpng's own words never reach
-// the terminal: a header of no width.
+// the terminal: a header of no width, a row holding a colour outside the palette.
 TEST(PngStream, RefusesWhatItCannotWriteAndSaysWhyOnlyToItsCaller) {
-    const std::vector<std::pair<int, std::vector<QRgb>>> cases = {{0, {}}};
+    const std::vector<std::pair<int, std::vector<QRgb>>> cases = {{0, {}}, {2, {0xff0000ffU}}};
     for (const auto& [width, palette] : cases) {
         pw::test::MemoryOutput output;
         pw::PngStream png(output);
@@ -530,7 +563,8 @@ TEST(PngStream, RefusesWhatItCannotWriteAndSaysWhyOnlyToItsCaller) {
             png.begin(width, 1, palette, 0) && png.writeRows(band, 1) && png.finish();
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << width;
         EXPECT_FALSE(written) << width;
-        EXPECT_EQ(png.error(), "Invalid IHDR data");
+        EXPECT_EQ(png.error(),
+                  width == 0 ? "Invalid IHDR data" : "a colour outside the picture's palette");
     }
 }
 
