@@ -27,6 +27,7 @@ namespace {
 struct Run {
     double seconds = 0;
     long peakKilobytes = 0;
+    double cpuSeconds = 0;  // user and system time: steadier than the wall time on a busy machine
 };
 
 // Runs a program to its end; its wall time and peak resident memory. A failure ends the
@@ -56,7 +57,11 @@ Run runProgram(const std::vector<std::string>& arguments, bool mayFail = false) 
         std::fprintf(stderr, "failed: %s\n", arguments[0].c_str());
         std::exit(1);
     }
-    return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss};
+    const auto seconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
+    return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss,
+            seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
 double median(std::vector<double> values) {
@@ -177,14 +182,14 @@ bool measurePictures(const std::string& bin, const fs::path& folder, int repeat)
     const std::string picture = (folder / "joined.png").string();
     bool met = true;
     std::printf("\npictures of the largest joined maps (labels, seams), medians:\n");
-    std::printf("%-20s %9s %10s %8s %12s %8s %10s %12s %8s %11s\n", "layout", "merge s", "1px s",
-                "ratio", "1px peak KiB", "1px MB", "4px s", "4px peak KiB", "4px MB",
-                "image+merge");
+    std::printf("%-20s %9s %10s %8s %9s %12s %8s %10s %12s %8s %11s\n", "layout", "merge s",
+                "1px s", "ratio", "cpu ratio", "1px peak KiB", "1px MB", "4px s", "4px peak KiB",
+                "4px MB", "image+merge");
     for (const Case& test : cases) {
         const std::vector<std::string> panels = makePanels(bin, folder, test.count, 999, test.kind);
         const std::vector<std::string> merge = mergeCommand(bin, test.layout, map, panels);
         runProgram(merge);
-        std::vector<double> merges, ones, fours, both;
+        std::vector<double> merges, ones, fours, both, mergeCpu, oneCpu;
         long onePeak = 0;
         long fourPeak = 0;
         std::uintmax_t oneBytes = 0;
@@ -192,9 +197,12 @@ bool measurePictures(const std::string& bin, const fs::path& folder, int repeat)
         std::vector<std::string> withImage = merge;
         withImage.insert(withImage.begin() + 2, {"--scale", "1", "--image", picture});
         for (int i = 0; i < repeat; ++i) {
-            merges.push_back(runProgram(merge).seconds);
+            const Run merged = runProgram(merge);
+            merges.push_back(merged.seconds);
+            mergeCpu.push_back(merged.cpuSeconds);
             const Run one = runProgram(pictureCommand(bin, map, picture, 1, 999));
             ones.push_back(one.seconds);
+            oneCpu.push_back(one.cpuSeconds);
             onePeak = std::max(onePeak, one.peakKilobytes);
             oneBytes = fs::file_size(picture);
             both.push_back(runProgram(withImage).seconds);
@@ -208,10 +216,11 @@ bool measurePictures(const std::string& bin, const fs::path& folder, int repeat)
         const double ratio = median(ones) / median(merges);
         const std::string name =
             std::string(test.layout) + (test.kind == Panels::Worst ? " worst" : "");
-        std::printf("%-20s %9.3f %10.3f %8.2f %12ld %8.1f %10.3f %12ld %8.1f %10.2fx\n",
-                    name.c_str(), median(merges), median(ones), ratio, onePeak,
-                    static_cast<double>(oneBytes) / 1e6, median(fours), fourPeak,
-                    static_cast<double>(fourBytes) / 1e6, median(both) / median(merges));
+        std::printf("%-20s %9.3f %10.3f %8.2f %9.2f %12ld %8.1f %10.3f %12ld %8.1f %10.2fx\n",
+                    name.c_str(), median(merges), median(ones), ratio,
+                    median(oneCpu) / median(mergeCpu), onePeak, static_cast<double>(oneBytes) / 1e6,
+                    median(fours), fourPeak, static_cast<double>(fourBytes) / 1e6,
+                    median(both) / median(merges));
         // The targets hold for the largest joined map of every layout; the worst case's
         // random cells make a file as large as its pixels, whatever the encoder.
         met = met && ratio <= 1.8 && fourPeak < 64 * 1024 &&
