@@ -3,6 +3,7 @@
 #include "render/png_stream.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <csetjmp>
@@ -76,10 +77,12 @@ bool writeHeader(PngStream::State& state, int width, int height, const std::vect
     png_set_user_limits(state.png, PngStream::kMaxSide, PngStream::kMaxSide);
     // A row equal to the one above goes out Up-filtered, as zeros; any other row as it is
     // (PngStream::writeRows). Map pictures are runs of a few colours, and at n pixels a cell
-    // n - 1 rows of every n repeat the row above: zlib's fastest level then gives the
-    // smallest file within the time of drawing, against every other filter choice, level
-    // and strategy (measured on the largest joined maps at 1 and 4 pixels a cell).
+    // n - 1 rows of every n repeat the row above: zlib's runs alone find what there is to
+    // find, two to three times as fast as its fastest level's search for repeats (measured
+    // on the largest joined maps at 1 and 4 pixels a cell: a smaller file where a few
+    // characters make the cells, one 5% larger where 50 drawn at random do).
     png_set_compression_level(state.png, 1);
+    png_set_compression_strategy(state.png, Z_RLE);
     // Fewer, larger IDAT chunks: fewer writes and checksums.
     png_set_compression_buffer_size(state.png, std::size_t{256} << 10);
     if (palette.empty()) {
