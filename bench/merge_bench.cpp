@@ -3,9 +3,10 @@
 // files, for every layout at its largest count, and measures peak memory at two heights;
 // then the pictures of the largest joined maps against their merge, and their memory.
 //
-//   panelwright-bench [--repeat N] [--keep DIR] BIN_DIR
+//   panelwright-bench [--repeat N] [--keep DIR] [--pictures] BIN_DIR
 //
-// BIN_DIR holds panelwright-cli, panelwright-mapgen and panelwright-copy-floor.
+// BIN_DIR holds panelwright-cli, panelwright-mapgen and panelwright-copy-floor. With
+// --pictures only the pictures are measured.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -26,6 +27,7 @@ namespace {
 struct Run {
     double seconds = 0;
     long peakKilobytes = 0;
+    double cpuSeconds = 0;  // user and system time: steadier than the wall time on a busy machine
 };
 
 // Runs a program to its end; its wall time and peak resident memory. A failure ends the
@@ -55,7 +57,11 @@ Run runProgram(const std::vector<std::string>& arguments, bool mayFail = false) 
         std::fprintf(stderr, "failed: %s\n", arguments[0].c_str());
         std::exit(1);
     }
-    return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss};
+    const auto seconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
+    return {std::chrono::duration<double>(end - start).count(), usage.ru_maxrss,
+            seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
 double median(std::vector<double> values) {
@@ -92,21 +98,41 @@ std::string makeLongLinePanel(const fs::path& folder, const std::string& where, 
     return panel.string();
 }
 
+// The panels a benchmark joins: like the bundled map sets (a third of the cells drawn from
+// a few terrain characters, 5,000 labels), or the worst case for a picture (every cell of
+// every section drawn from 50 characters, 2,000 labels).
+enum class Panels { Terrain, Worst };
+
+constexpr const char* kWorstCells = ".,'^~#=+TM0123456789ABCDEFGHIJKLMNOPQRSTabcdefghij";
+
 std::vector<std::string> makePanels(const std::string& bin, const fs::path& folder, int count,
-                                    int height) {
+                                    int height, Panels kind = Panels::Terrain) {
     std::vector<std::string> panels;
     for (int i = 0; i < count; ++i) {
         // Appended piece by piece: "P" + ... makes GCC 12 at -O2 warn wrongly of an overlap.
-        std::string name = "P";
+        std::string name = kind == Panels::Worst ? "W" : "P";
         name += std::to_string(height);
         name += '-';
         name += std::to_string(i);
         name += ".map";
         const fs::path panel = folder / name;
         if (!fs::exists(panel)) {
-            runProgram({bin + "/panelwright-mapgen", "--length", "999", "--height",
-                        std::to_string(height), "--layers", "abcdefghijklmnopqrstuvw", "--labels",
-                        "5000", "--seed", std::to_string(i + 1), panel.string()});
+            std::vector<std::string> generate = {bin + "/panelwright-mapgen",
+                                                 "--length",
+                                                 "999",
+                                                 "--height",
+                                                 std::to_string(height),
+                                                 "--layers",
+                                                 "abcdefghijklmnopqrstuvw",
+                                                 "--seed",
+                                                 std::to_string(i + 1)};
+            const std::vector<std::string> contents =
+                kind == Panels::Worst ? std::vector<std::string>{"--labels", "2000",    "--fill",
+                                                                 "100",      "--cells", kWorstCells}
+                                      : std::vector<std::string>{"--labels", "5000"};
+            generate.insert(generate.end(), contents.begin(), contents.end());
+            generate.push_back(panel.string());
+            runProgram(generate);
         }
         panels.push_back(panel.string());
     }
@@ -140,26 +166,30 @@ std::vector<std::string> pictureCommand(const std::string& bin, const std::strin
 }
 
 // Pictures of the largest joined maps: at 1 px per cell against the merge that made the
-// map, at 4 px per cell within 64 MiB and 12 MB of file, and as flat as the merge from height 100
-// to 999.
+// map, at 4 px per cell within 64 MiB and 12 MB of file (terrain panels), and as flat as the
+// merge from height 100 to 999.
 bool measurePictures(const std::string& bin, const fs::path& folder, int repeat) {
     struct Case {
         const char* layout;
         int count;
+        Panels kind;
     };
-    const Case cases[] = {{"composite", 8}, {"end-to-end", 3}, {"top-to-bottom", 4}};
+    const Case cases[] = {
+        {"composite", 8, Panels::Terrain},     {"end-to-end", 3, Panels::Terrain},
+        {"top-to-bottom", 4, Panels::Terrain}, {"composite", 8, Panels::Worst},
+        {"end-to-end", 3, Panels::Worst},      {"top-to-bottom", 4, Panels::Worst}};
     const std::string map = (folder / "joined.map").string();
     const std::string picture = (folder / "joined.png").string();
     bool met = true;
     std::printf("\npictures of the largest joined maps (labels, seams), medians:\n");
-    std::printf("%-14s %9s %10s %8s %12s %8s %10s %12s %8s %11s\n", "layout", "merge s", "1px s",
-                "ratio", "1px peak KiB", "1px MB", "4px s", "4px peak KiB", "4px MB",
-                "image+merge");
+    std::printf("%-20s %9s %10s %8s %9s %12s %8s %10s %12s %8s %11s\n", "layout", "merge s",
+                "1px s", "ratio", "cpu ratio", "1px peak KiB", "1px MB", "4px s", "4px peak KiB",
+                "4px MB", "image+merge");
     for (const Case& test : cases) {
-        const std::vector<std::string> panels = makePanels(bin, folder, test.count, 999);
+        const std::vector<std::string> panels = makePanels(bin, folder, test.count, 999, test.kind);
         const std::vector<std::string> merge = mergeCommand(bin, test.layout, map, panels);
         runProgram(merge);
-        std::vector<double> merges, ones, fours, both;
+        std::vector<double> merges, ones, fours, both, mergeCpu, oneCpu;
         long onePeak = 0;
         long fourPeak = 0;
         std::uintmax_t oneBytes = 0;
@@ -167,9 +197,12 @@ bool measurePictures(const std::string& bin, const fs::path& folder, int repeat)
         std::vector<std::string> withImage = merge;
         withImage.insert(withImage.begin() + 2, {"--scale", "1", "--image", picture});
         for (int i = 0; i < repeat; ++i) {
-            merges.push_back(runProgram(merge).seconds);
+            const Run merged = runProgram(merge);
+            merges.push_back(merged.seconds);
+            mergeCpu.push_back(merged.cpuSeconds);
             const Run one = runProgram(pictureCommand(bin, map, picture, 1, 999));
             ones.push_back(one.seconds);
+            oneCpu.push_back(one.cpuSeconds);
             onePeak = std::max(onePeak, one.peakKilobytes);
             oneBytes = fs::file_size(picture);
             both.push_back(runProgram(withImage).seconds);
@@ -181,12 +214,17 @@ bool measurePictures(const std::string& bin, const fs::path& folder, int repeat)
             fourBytes = fs::file_size(picture);
         }
         const double ratio = median(ones) / median(merges);
-        std::printf("%-14s %9.3f %10.3f %8.2f %12ld %8.1f %10.3f %12ld %8.1f %10.2fx\n",
-                    test.layout, median(merges), median(ones), ratio, onePeak,
-                    static_cast<double>(oneBytes) / 1e6, median(fours), fourPeak,
-                    static_cast<double>(fourBytes) / 1e6, median(both) / median(merges));
-        // The target holds for the largest joined map of every layout.
-        met = met && ratio <= 2 && fourPeak < 64 * 1024 && fourBytes <= 12'000'000;
+        const std::string name =
+            std::string(test.layout) + (test.kind == Panels::Worst ? " worst" : "");
+        std::printf("%-20s %9.3f %10.3f %8.2f %9.2f %12ld %8.1f %10.3f %12ld %8.1f %10.2fx\n",
+                    name.c_str(), median(merges), median(ones), ratio,
+                    median(oneCpu) / median(mergeCpu), onePeak, static_cast<double>(oneBytes) / 1e6,
+                    median(fours), fourPeak, static_cast<double>(fourBytes) / 1e6,
+                    median(both) / median(merges));
+        // The targets hold for the largest joined map of every layout; the worst case's
+        // random cells make a file as large as its pixels, whatever the encoder.
+        met = met && ratio <= 1.8 && fourPeak < 64 * 1024 &&
+              (test.kind == Panels::Worst || fourBytes <= 12'000'000);
     }
     std::printf("\npeak resident memory of the picture at 4 px per cell, composite of 8:\n");
     long peaks[2] = {};
@@ -213,24 +251,33 @@ int main(int argc, char** argv) {
     int repeat = 7;
     std::string keep;
     std::string bin;
+    bool picturesOnly = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--repeat" && i + 1 < argc) {
             repeat = std::max(1, std::atoi(argv[++i]));
         } else if (argument == "--keep" && i + 1 < argc) {
             keep = argv[++i];
+        } else if (argument == "--pictures") {
+            picturesOnly = true;
         } else {
             bin = argument;
         }
     }
     if (bin.empty()) {
-        std::fprintf(stderr, "usage: panelwright-bench [--repeat N] [--keep DIR] BIN_DIR\n");
+        std::fprintf(stderr,
+                     "usage: panelwright-bench [--repeat N] [--keep DIR] [--pictures] BIN_DIR\n");
         return 2;
     }
     bin = fs::absolute(bin).string();
     const fs::path folder =
         keep.empty() ? fs::temp_directory_path() / "panelwright-bench" : fs::path(keep);
     fs::create_directories(folder);
+    if (picturesOnly) {
+        const bool met = measurePictures(bin, folder, repeat);
+        std::printf("\npicture targets: %s\n", met ? "met" : "NOT met");
+        return met ? 0 : 1;
+    }
 
     struct Case {
         const char* layout;
@@ -307,7 +354,7 @@ int main(int argc, char** argv) {
     targetsMet = measurePictures(bin, folder, repeat) && targetsMet;
     std::printf(
         "\ntargets (merge ratio <= 1.2, merge peak < 32 MiB, flat within 10%%; picture "
-        "of each layout's largest map at 1 px per cell <= 2 x its merge, at 4 px per cell peak < "
+        "of each layout's largest map at 1 px per cell <= 1.8 x its merge, at 4 px per cell peak < "
         "64 MiB and <= 12 MB, "
         "flat within "
         "10%%): %s\n",

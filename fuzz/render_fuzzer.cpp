@@ -91,8 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The same picture in bands of another height.
-    const pw::MapOutline outline = pw::readOutline(source, options);
-    pw::PictureDrawer drawer(source, options, outline);
+    pw::PictureDrawer drawer(pw::openMap(source, options), options);
     const int bandHeight = 1 + (data[1] >> 4);
     QImage band(expected.width(), bandHeight, QImage::Format_RGB32);
     for (int top = 0; top < expected.height(); top += bandHeight) {

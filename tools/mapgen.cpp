@@ -3,11 +3,13 @@
 // tests and benchmarks. The same options always give the same bytes.
 //
 //   panelwright-mapgen --length X --height Y [--tally T] [--version V] [--layers LETTERS]
-//                      [--labels N] [--seed S] OUT
+//                      [--labels N] [--cells CHARACTERS] [--fill PERCENT] [--seed S] OUT
 //   panelwright-mapgen --sample-set ironfall|emberline FOLDER
 //
-// The first form writes one panel of random cells, for tests and benchmarks; the second
-// the terrain panels and legend of a bundled sample map set.
+// The first form writes one panel of random cells, for tests and benchmarks: `--fill` of
+// every hundred cells (35 unless given) drawn at random, from `--cells` in every grid and
+// layer when given, else from a few terrain characters; the second the terrain panels and
+// legend of a bundled sample map set.
 
 #include <cstdint>
 #include <cstdio>
@@ -27,6 +29,8 @@ struct Options {
     int version = 1;
     std::string layers = "ab";
     int labels = 4;
+    std::string cells;  // every section's characters; empty for the terrain sets
+    int fill = 35;
     std::uint32_t seed = 1;
     std::string sampleSet;
     std::string output;
@@ -55,6 +59,10 @@ bool parse(int argc, char** argv, Options& options) {
             options.layers = value;
         } else if (name == "--labels") {
             options.labels = std::stoi(value);
+        } else if (name == "--cells") {
+            options.cells = value;
+        } else if (name == "--fill") {
+            options.fill = std::stoi(value);
         } else if (name == "--sample-set") {
             options.sampleSet = value;
         } else if (name == "--seed") {
@@ -63,17 +71,18 @@ bool parse(int argc, char** argv, Options& options) {
             return false;
         }
     }
-    return !options.output.empty() && options.length >= 0 && options.height >= 0;
+    return !options.output.empty() && options.length >= 0 && options.height >= 0 &&
+           options.fill >= 0 && options.fill <= 100;
 }
 
-// Terrain rows: mostly open ground with clusters of features, so panels look like maps.
-std::string row(std::mt19937& random, int length, const char* cells) {
+// Rows of `fill` cells in a hundred drawn from `cells`, the rest blank.
+std::string row(std::mt19937& random, int length, const char* cells, int fill) {
     std::string text(static_cast<std::size_t>(length), ' ');
     std::uniform_int_distribution<int> roll(0, 99);
     const std::size_t kinds = std::char_traits<char>::length(cells);
     std::uniform_int_distribution<std::size_t> pick(0, kinds - 1);
     for (char& cell : text) {
-        if (roll(random) < 35) {
+        if (roll(random) < fill) {
             cell = cells[pick(random)];
         }
     }
@@ -86,7 +95,8 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::cerr << "usage: panelwright-mapgen --length X --height Y [--tally T] [--version V]"
-                     " [--layers LETTERS] [--labels N] [--seed S] OUT\n"
+                     " [--layers LETTERS] [--labels N] [--cells CHARACTERS] [--fill PERCENT]"
+                     " [--seed S] OUT\n"
                      "       panelwright-mapgen --sample-set ironfall|emberline FOLDER\n";
         return 2;
     }
@@ -104,15 +114,18 @@ int main(int argc, char** argv) {
     out << options.length << ' ' << options.height << ' ' << options.tally << eol;
     out << "0 10 20 30 40 50 60 70 80 90 100 110 120 130 -1" << eol;
     out << "0 4" << eol;
-    for (const char* cells : {".,'^~", "0123456789"}) {
+    const auto cellsOr = [&options](const char* terrain) {
+        return options.cells.empty() ? terrain : options.cells.c_str();
+    };
+    for (const char* cells : {cellsOr(".,'^~"), cellsOr("0123456789")}) {
         for (int y = 0; y < options.height; ++y) {
-            out << row(random, options.length, cells) << eol;
+            out << row(random, options.length, cells, options.fill) << eol;
         }
     }
     for (char letter : options.layers) {
         out << letter << eol;
         for (int y = 0; y < options.height; ++y) {
-            out << row(random, options.length, "ABCDEFGH123") << eol;
+            out << row(random, options.length, cellsOr("ABCDEFGH123"), options.fill) << eol;
         }
     }
     out << 'x' << eol;

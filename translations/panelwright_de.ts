@@ -770,6 +770,10 @@ Exit-Status: 0, sobald der Hauptdialog geschlossen ist.
         <source>the printer did not take the sheets</source>
         <translation>der Drucker hat die Blätter nicht angenommen</translation>
     </message>
+    <message>
+        <source>a colour outside the picture&apos;s palette</source>
+        <translation>eine Farbe außerhalb der Palette des Bildes</translation>
+    </message>
 </context>
 <context>
     <name>PictureRules</name>

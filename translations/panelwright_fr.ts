@@ -770,6 +770,10 @@ Code de sortie : 0 une fois la fenêtre principale fermée.
         <source>the printer did not take the sheets</source>
         <translation>l&apos;imprimante n&apos;a pas accepté les feuilles</translation>
     </message>
+    <message>
+        <source>a colour outside the picture&apos;s palette</source>
+        <translation>une couleur hors de la palette de l&apos;image</translation>
+    </message>
 </context>
 <context>
     <name>PictureRules</name>

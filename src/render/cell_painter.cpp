@@ -56,4 +56,20 @@ void CellPainter::paint(std::string_view base, std::string_view overlay, int fir
     }
 }
 
+std::vector<QRgb> CellPainter::colours(const ShownCells& cells) const {
+    std::vector<QRgb> shown;
+    for (std::size_t code = 0; code < base_.size(); ++code) {
+        if (cells.grid[code]) {
+            shown.push_back(base_[code]);
+        }
+        if (cells.layer[code] && code != ' ') {
+            shown.push_back(overlay_[code]);
+        }
+    }
+    if (cells.blankGrid) {
+        shown.push_back(kBackgroundColour);
+    }
+    return shown;
+}
+
 }  // namespace pw

@@ -5,8 +5,10 @@
 #include <QRgb>
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "render/render_options.h"
+#include "render/shown_cells.h"
 
 namespace pw {
 
@@ -21,6 +23,9 @@ class CellPainter {
     // The pixels of columns [firstColumn, firstColumn + columns) of one cell row.
     void paint(std::string_view base, std::string_view overlay, int firstColumn, int columns,
                QRgb* pixels) const;
+    // The colours that cells holding `cells` show: each grid character's (the background
+    // for a blank cell) and each layer character's but a blank's.
+    std::vector<QRgb> colours(const ShownCells& cells) const;
 
   private:
     std::array<QRgb, 256> base_{};

@@ -1,44 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rows of a picture's cells, each walk of the map with a reader of its own.
+// The rows of a picture's cells, each walk with a reader of its own on the one opened map.
 #include "render/cell_row_stream.h"
 
-#include "render/map_outline.h"
-
 namespace pw {
-namespace {
 
-// A reader of its own at the first grid; none when the map cannot be opened.
-std::unique_ptr<LineReader> openAtGrids(const MapSource& source, int& length, int& height) {
-    std::optional<LineReader> reader = source.open();
-    if (!reader) {
-        return nullptr;
+CellRowStream::CellRowStream(const OpenedMap& map) {
+    if (!map.reader || map.outline.problem) {
+        return;
     }
-    const MapOutline outline = readOutlineHeader(*reader, source.name);
-    length = outline.length;
-    height = outline.height;
-    return std::make_unique<LineReader>(std::move(*reader));
-}
-
-}  // namespace
-
-CellRowStream::CellRowStream(const MapSource& source, const RenderOptions& options) {
-    int length = 0;
-    int height = 0;
-    baseReader_ = openAtGrids(source, length, height);
-    if (baseReader_) {
-        base_.emplace(*baseReader_, length, height);
-        if (options.section == RenderSection::SecondGrid) {
-            base_->seekSecondGrid();
-        }
-    }
-    if (options.section == RenderSection::Layer) {
-        overlayReader_ = openAtGrids(source, length, height);
-        if (overlayReader_) {
-            overlay_.emplace(*overlayReader_, length, height);
-            if (!overlay_->seekLayer(options.layer)) {
-                overlay_.reset();  // the map has no such layer: the grid alone
-            }
-        }
+    const MapOutline& outline = map.outline;
+    baseReader_ = std::make_unique<LineReader>(map.reader->readerAt(outline.gridRows));
+    base_.emplace(*baseReader_, outline.length, outline.height);
+    if (outline.layerRows) {
+        overlayReader_ = std::make_unique<LineReader>(map.reader->readerAt(*outline.layerRows));
+        overlay_.emplace(*overlayReader_, outline.length, outline.height);
     }
 }
 

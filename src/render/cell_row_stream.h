@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rows of cells a picture shows, read from its map top to bottom.
+// The rows of cells a picture shows, read from its opened map top to bottom.
 #pragma once
 
 #include <memory>
@@ -8,18 +8,17 @@
 
 #include "core/mapfile/line_reader.h"
 #include "core/mapfile/map_sections.h"
-#include "render/map_source.h"
-#include "render/render_options.h"
+#include "render/map_outline.h"
 
 namespace pw {
 
-// Each row is read once: the first or second grid, or for a layer the first grid's row
-// with the layer's row over it (a second reader walks the layer block in step). Sections
-// that are not shown are passed over unparsed, rows hold at most the map's length (see
-// MapSections), and rows a damaged map lacks are blank.
+// Each row is read once: the shown grid's, and the shown layer's over it (a second reader
+// of the same opened file walks the layer block in step). The reading starts where the
+// outline found the shown rows; rows hold at most the map's length (see MapSections), and
+// rows a map lacks are blank.
 class CellRowStream {
   public:
-    CellRowStream(const MapSource& source, const RenderOptions& options);
+    explicit CellRowStream(const OpenedMap& map);
 
     // The next row: `base` the grid's row, `overlay` the layer's (empty without a layer).
     void next(std::string& base, std::string& overlay);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a picture knows of a map before it draws a row, and how it is read.
+// What a picture knows of a map before it draws a row, and the one reading that finds it.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,15 +15,20 @@
 #include "render/label_placement.h"
 #include "render/map_source.h"
 #include "render/render_options.h"
+#include "render/shown_cells.h"
 
 namespace pw {
 
-// A map's size, the top edge's direction and, when labels are shown, its labels.
+// A map's size, the top edge's direction, where the rows a picture shows begin, what they
+// hold and, when labels are shown, its labels.
 struct MapOutline {
     int length = 0;  // in cells, as the size line gives it
     int height = 0;
     std::optional<Direction> direction;  // of the top edge; nullopt when unreadable
     std::vector<MapLabel> labels;
+    std::uint64_t gridRows = 0;              // the shown grid's first row, in bytes
+    std::optional<std::uint64_t> layerRows;  // the shown layer's; nullopt without one
+    ShownCharacters shown;
     std::optional<Problem> problem;  // why the map cannot be drawn
 };
 
@@ -35,10 +41,19 @@ inline constexpr HeaderRules kRenderedMapRules{false, mostColumns() * kMaxSide,
 // outline without labels.
 MapOutline readOutlineHeader(LineReader& reader, const std::string& name);
 
-// Reads the header and goes through the whole map to its labels, read when they are
-// shown. A missing or impossible version or size line is an error, and so is any damage
-// that a merge refuses in a source (a map that ends early, layer letters out of order, a
-// row longer than the length), found before anything is drawn.
+// A picture's map, opened once and read through once: its outline, and the reader that
+// the drawing reads the shown rows from again (LineReader::readerAt), with no second
+// opening by name. A missing or impossible version or size line is an error, and so is
+// any damage that a merge refuses in a source (a map that ends early, layer letters out of
+// order, a row longer than the length), found before anything is drawn.
+struct OpenedMap {
+    std::string name;  // as messages name the map (escaped)
+    MapOutline outline;
+    std::optional<LineReader> reader;  // none when the map could not be opened
+};
+OpenedMap openMap(const MapSource& source, const RenderOptions& options);
+
+// The outline alone, the map closed again.
 MapOutline readOutline(const MapSource& source, const RenderOptions& options);
 
 }  // namespace pw

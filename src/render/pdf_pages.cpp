@@ -98,8 +98,9 @@ void drawMarginText(QPainter& painter, double topMm, const QString& text) {
 }
 
 // Sheet one: the whole map fitted inside the margins, with the grid of the sheets after it.
-void drawOverview(QPainter& painter, const MapSource& source, RenderOptions options,
-                  const MapOutline& outline, const PageGrid& grid, int dpi) {
+void drawOverview(QPainter& painter, const OpenedMap& map, RenderOptions options,
+                  const PageGrid& grid, int dpi) {
+    const MapOutline& outline = map.outline;
     const QSizeF room(grid.paperMm.width() - 2 * kMarginMm,
                       grid.paperMm.height() - 2 * kMarginMm - 8);
     const int length = std::max(outline.length, 1);
@@ -107,7 +108,7 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
     const double mmPerCell = std::min(room.width() / length, room.height() / height);
     options.cellSize =
         std::clamp(static_cast<int>(mmPerCell / 25.4 * dpi), 1, kLargestOverviewCell);
-    const RenderResult whole = renderMap(source, options);
+    const RenderResult whole = renderMap(map, options);
     const QRectF area = unitsRect(kMarginMm, kMarginMm + 8, length * mmPerCell, height * mmPerCell);
     if (!whole.image.isNull()) {
         // Flat colours and sharp edges: Flate keeps them as drawn, where JPEG would blur them.
@@ -118,7 +119,7 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
     }
     drawMarginText(painter, kMarginMm - 6,
                    QString::fromStdString(PictureMessages::overviewCaption(
-                       source.name, outline.length, outline.height, grid.sheetCount(), grid.columns,
+                       map.name, outline.length, outline.height, grid.sheetCount(), grid.columns,
                        grid.rows, grid.overlap)));
     const double scale = area.width() / length;
     QFont font;
@@ -139,15 +140,16 @@ void drawOverview(QPainter& painter, const MapSource& source, RenderOptions opti
 }
 
 // The overview, then the sheets of `grid`, each on a page of its own, until `stopped`.
-void drawSheets(QPainter& painter, QPagedPaintDevice& device, const MapSource& source,
-                const RenderOptions& options, const PrintOptions& print, const MapOutline& outline,
-                const PageGrid& grid, const std::function<bool()>& stopped) {
-    drawOverview(painter, source, options, outline, grid, print.dpi);
+void drawSheets(QPainter& painter, QPagedPaintDevice& device, const OpenedMap& map,
+                const RenderOptions& options, const PrintOptions& print, const PageGrid& grid,
+                const std::function<bool()>& stopped) {
+    const MapOutline& outline = map.outline;
+    drawOverview(painter, map, options, grid, print.dpi);
 
     // The sheets, a row of them at a time: the rows of cells they show are read once
     // and kept while a sheet row needs them (rows are shared between sheet rows).
     const SheetPainter sheets(options, outline, print.cellMm);
-    CellRowStream stream(source, options);
+    CellRowStream stream(map);
     std::deque<std::pair<std::string, std::string>> kept;
     int firstKept = 0;
     const int length = std::max(outline.length, 1);
@@ -232,7 +234,8 @@ PrintedGrid printedGrid(const MapOutline& outline, const PrintOptions& print,
 std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& options,
                                 const PrintOptions& print, OutputFile& output,
                                 const std::string& outputName) {
-    const MapOutline outline = readOutline(source, options);
+    const OpenedMap map = openMap(source, options);
+    const MapOutline& outline = map.outline;
     if (outline.problem) {
         return outline.problem;
     }
@@ -251,7 +254,7 @@ std::optional<Problem> writePdf(const MapSource& source, const RenderOptions& op
         writer.setPageSize(QPageSize(grid->paperMm, QPageSize::Millimeter));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&writer);
-        drawSheets(painter, writer, source, options, print, outline, *grid,
+        drawSheets(painter, writer, map, options, print, *grid,
                    [&device] { return device.failed(); });
         painter.end();
     }
@@ -270,8 +273,8 @@ std::optional<Problem> printSheets(const MapSource& source, const RenderOptions&
                                    const PrintOptions& print, const PrintedPaper& paper,
                                    QPagedPaintDevice& printer,
                                    const std::function<bool()>& stopped) {
-    const MapOutline outline = readOutline(source, options);
-    const PrintedGrid planned = printedGrid(outline, print, paper);
+    const OpenedMap map = openMap(source, options);
+    const PrintedGrid planned = printedGrid(map.outline, print, paper);
     if (planned.problem) {
         return planned.problem;
     }
@@ -283,7 +286,7 @@ std::optional<Problem> printSheets(const MapSource& source, const RenderOptions&
     // The sheets are drawn in the PDF's units; the printer has its own resolution.
     painter.scale(printer.logicalDpiX() / static_cast<double>(kPdfResolution),
                   printer.logicalDpiY() / static_cast<double>(kPdfResolution));
-    drawSheets(painter, printer, source, options, print, outline, *planned.grid, stopped);
+    drawSheets(painter, printer, map, options, print, *planned.grid, stopped);
     painter.end();
     if (stopped()) {
         return Problem{

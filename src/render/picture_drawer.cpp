@@ -27,21 +27,26 @@ QSize PictureDrawer::pictureSize(const MapOutline& outline, int cellSize) {
     return {std::max(outline.length, 1) * cellSize, std::max(outline.height, 1) * cellSize};
 }
 
-PictureDrawer::PictureDrawer(const MapSource& source, const RenderOptions& options,
-                             const MapOutline& outline)
-    : source_(source),
-      options_(withClampedCell(options)),
-      outline_(outline),
-      size_(pictureSize(outline, options_.cellSize)),
+PictureDrawer::PictureDrawer(const OpenedMap& map, const RenderOptions& options)
+    : options_(withClampedCell(options)),
+      outline_(map.outline),
+      size_(pictureSize(outline_, options_.cellSize)),
       painter_(std::make_unique<CellPainter>(
           options_.legend ? options_.legend->colourTable() : builtInPalette(), options_.section,
           options_.cellSize)),
       overlays_(
-          std::make_unique<PictureOverlays>(options_, outline.labels, outline.direction, size_)),
-      stream_(source, options_),
+          std::make_unique<PictureOverlays>(options_, outline_.labels, outline_.direction, size_)),
+      stream_(map),
       line_(static_cast<std::size_t>(size_.width())) {}
 
 PictureDrawer::~PictureDrawer() = default;
+
+std::vector<QRgb> PictureDrawer::colours() const {
+    const ShownCharacters& shown = outline_.shown;
+    return overlays_->coloursOver(painter_->colours(shown.all),
+                                  painter_->colours(shown.highlighted),
+                                  painter_->colours(shown.marked));
+}
 
 void PictureDrawer::drawBand(QImage& band, int rows) {
     const int cellSize = options_.cellSize;
@@ -64,8 +69,12 @@ void PictureDrawer::drawBand(QImage& band, int rows) {
 }
 
 RenderResult renderMap(const MapSource& source, const RenderOptions& options) {
+    return renderMap(openMap(source, options), options);
+}
+
+RenderResult renderMap(const OpenedMap& map, const RenderOptions& options) {
     RenderResult result;
-    const MapOutline outline = readOutline(source, options);
+    const MapOutline& outline = map.outline;
     result.length = outline.length;
     result.height = outline.height;
     result.direction = outline.direction;
@@ -76,15 +85,15 @@ RenderResult renderMap(const MapSource& source, const RenderOptions& options) {
     const int cellSize = std::clamp(options.cellSize, 1, kMaxCellSize);
     const QSize size = PictureDrawer::pictureSize(outline, cellSize);
     if (qint64{size.width()} * size.height() > kMaxPixels) {
-        result.problem = Problem{PictureMessages::tooLargeToDraw(source.name, cellSize)};
+        result.problem = Problem{PictureMessages::tooLargeToDraw(map.name, cellSize)};
         return result;
     }
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
-        result.problem = Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
+        result.problem = Problem{PictureMessages::notEnoughMemoryToDraw(map.name)};
         return result;
     }
-    PictureDrawer drawer(source, options, outline);
+    PictureDrawer drawer(map, options);
     drawer.drawBand(image, image.height());
     result.image = std::move(image);
     result.labels = outline.labels;

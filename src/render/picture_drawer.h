@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// PictureDrawer: a map drawn window by window, and renderMap for a whole picture.
+// PictureDrawer: a map drawn band by band, and renderMap for a whole picture.
 #pragma once
 
 #include <QImage>
@@ -17,26 +17,29 @@ namespace pw {
 class CellPainter;
 class PictureOverlays;
 
-// Draws a picture of a map window by window: one square of options.cellSize pixels per
-// cell, then seams, highlights, seam marks, labels and the compass mark. Memory follows
-// the width of what is drawn, never the map's height: rows are read as the windows reach
-// them.
+// Draws a picture of a map band by band: one square of options.cellSize pixels per cell,
+// then seams, highlights, seam marks, labels and the compass mark. Memory follows the
+// width of what is drawn, never the map's height: rows are read as the bands reach them.
 class PictureDrawer {
   public:
-    // `outline` is the map's, read with the same options.
-    PictureDrawer(const MapSource& source, const RenderOptions& options, const MapOutline& outline);
+    // `map` was opened with the same options, and drawn only when it has no problem.
+    PictureDrawer(const OpenedMap& map, const RenderOptions& options);
     ~PictureDrawer();
 
     // The whole picture's size in pixels (an empty map is one cell).
     static QSize pictureSize(const MapOutline& outline, int cellSize);
     QSize size() const { return size_; }
 
+    // Every colour the picture may hold, known before a row is drawn (from what the
+    // outline found in the shown rows): never one fewer than drawn, at most a few more
+    // (a grid character that the layer covers wherever it stands).
+    std::vector<QRgb> colours() const;
+
     // Draws the next `rows` rows of pixels, the whole width, into `band`'s first rows; the
     // bands follow each other from the top.
     void drawBand(QImage& band, int rows);
 
   private:
-    MapSource source_;
     RenderOptions options_;
     MapOutline outline_;
     QSize size_;
@@ -60,9 +63,10 @@ struct RenderResult {
     std::vector<MapLabel> labels;        // the labels read, when options.labels asked for them
 };
 
-// Draws the whole map into one image (the preview). A damaged map draws what can be read
-// of it; only a missing or impossible version or size line is an error, and so is a
-// picture larger than the memory kept for one.
+// Draws the whole map into one image (the preview). The map's problem is told, and so is
+// a picture larger than the memory kept for one.
 RenderResult renderMap(const MapSource& source, const RenderOptions& options);
+// The same of a map opened with the same options but the cell size.
+RenderResult renderMap(const OpenedMap& map, const RenderOptions& options);
 
 }  // namespace pw

@@ -11,7 +11,6 @@
 
 #include "core/common/messages.h"
 #include "core/common/path_bytes.h"
-#include "render/palette.h"
 #include "render/pdf_pages.h"
 #include "render/picture_drawer.h"
 #include "render/picture_messages.h"
@@ -22,30 +21,16 @@ namespace {
 
 // A band holds about this many bytes of pixels, whatever the picture's height.
 constexpr qint64 kBandBytes = qint64{4} << 20;
-// Counting the colours mostly ends early, in the first few rows: its bands are short.
-constexpr qint64 kCountingBandBytes = qint64{256} << 10;
 
 int bandRows(const QSize& size, qint64 bytes) {
     const qint64 rowBytes = qint64{size.width()} * 4;
     return static_cast<int>(std::clamp<qint64>(bytes / rowBytes, 1, size.height()));
 }
 
-// Draws the whole picture once, a band at a time, handing each band to `take`.
-template <class Take>
-void drawInBands(PictureDrawer& drawer, QImage& band, Take&& take) {
-    const int height = drawer.size().height();
-    for (int top = 0; top < height; top += band.height()) {
-        const int rows = std::min(band.height(), height - top);
-        drawer.drawBand(band, rows);
-        if (!take(rows)) {
-            return;
-        }
-    }
-}
-
 std::optional<Problem> writePng(const MapSource& source, const RenderOptions& options, int dpi,
                                 OutputFile& output, const std::string& outputName) {
-    const MapOutline outline = readOutline(source, options);
+    const OpenedMap map = openMap(source, options);
+    const MapOutline& outline = map.outline;
     if (outline.problem) {
         return outline.problem;
     }
@@ -57,41 +42,21 @@ std::optional<Problem> writePng(const MapSource& source, const RenderOptions& op
             outputName, size.width(), size.height(), kMostPictureSide,
             kMostPictureSide / std::max(cells.width(), cells.height()))};
     }
-    QImage band(size.width(), bandRows(size, kBandBytes), QImage::Format_RGB32);
-    if (band.isNull()) {
-        return Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
-    }
-    // The palette must precede the rows, so a first drawing counts the colours. Labels
-    // are kept to a few shades of their own: that drawing leaves them out and counts those.
-    ColourCount colours;
-    QImage counted(band.bits(), band.width(), bandRows(size, kCountingBandBytes),
-                   band.bytesPerLine(), band.format());
-    if (options.labels && options.labelsOnImage) {
-        colours.add(shadesOf(kLabelColours));
-    }
-    {
-        RenderOptions unlabelled = options;
-        unlabelled.labels = false;
-        unlabelled.labelsOnImage = false;
-        PictureDrawer counting(source, unlabelled, outline);
-        drawInBands(counting, counted, [&](int rows) {
-            colours.add(counted, rows);
-            return colours.fitsPalette();
-        });
-    }
-    PictureDrawer drawer(source, options, outline);
-    PngStream png(output);
-    const int dotsPerMeter = dpi > 0 ? static_cast<int>(std::lround(dpi / 0.0254)) : 0;
-    bool written =
-        png.begin(size.width(), size.height(),
-                  colours.fitsPalette() ? colours.colours() : std::vector<QRgb>(), dotsPerMeter);
     // Drawing and encoding take turns on two bands: while one band is compressed on a
     // thread of its own, the next is drawn.
-    QImage second(band.size(), band.format());
-    if (second.isNull()) {
-        return Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
+    std::array<QImage, 2> bands;
+    for (QImage& band : bands) {
+        band = QImage(size.width(), bandRows(size, kBandBytes), QImage::Format_RGB32);
+        if (band.isNull()) {
+            return Problem{PictureMessages::notEnoughMemoryToDraw(source.name)};
+        }
     }
-    std::array<QImage, 2> bands{std::move(band), std::move(second)};
+    PictureDrawer drawer(map, options);
+    PngStream png(output);
+    const int dotsPerMeter = dpi > 0 ? static_cast<int>(std::lround(dpi / 0.0254)) : 0;
+    // The palette precedes the rows: the colours the outline found room for.
+    bool written =
+        png.begin(size.width(), size.height(), paletteOf(drawer.colours()), dotsPerMeter);
     std::future<bool> encoding;
     for (int top = 0, turn = 0; written && top < size.height(); turn ^= 1) {
         QImage& drawn = bands[static_cast<std::size_t>(turn)];

@@ -35,6 +35,10 @@ std::string PictureMessages::outOfMemory() {
     return filled(tr("out of memory"));
 }
 
+std::string PictureMessages::colourOutsidePalette() {
+    return filled(tr("a colour outside the picture's palette"));
+}
+
 std::string PictureMessages::pictureTooLarge(const std::string& name, int width, int height,
                                              int most, int scale) {
     return filled(tr("ERROR: picture %1 would be %2 by %3 pixels, more than %4; the largest "

@@ -19,6 +19,8 @@ class PictureMessages {
     static std::string tooLargeToDraw(const std::string& name, int cellSize);
     static std::string notEnoughMemoryToDraw(const std::string& name);
     static std::string outOfMemory();
+    // A PNG row holding a colour that the palette written before it lacks.
+    static std::string colourOutsidePalette();
     // A PNG picture of more than `most` pixels a side is refused before it is drawn;
     // `scale` is the largest number of pixels per cell that fits.
     static std::string pictureTooLarge(const std::string& name, int width, int height, int most,

@@ -13,6 +13,9 @@
 namespace pw {
 namespace {
 
+// How strongly a seam's line is mixed into the pixels under it (of 256).
+constexpr int kSeamMix = 200;
+
 void mixPixel(QImage& image, int x, int y, QRgb colour, int amount) {
     auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
     *pixel = mixColour(*pixel, colour, amount);
@@ -94,6 +97,59 @@ void PictureOverlays::draw(QImage& window, QPoint origin) const {
     drawLabels(window, origin);
 }
 
+std::vector<QRgb> PictureOverlays::coloursOver(const std::vector<QRgb>& cells,
+                                               const std::vector<QRgb>& highlighted,
+                                               const std::vector<QRgb>& marked) const {
+    const auto mixed = [](const std::vector<QRgb>& under, QRgb colour, int amount) {
+        std::vector<QRgb> over;
+        for (const QRgb pixel : under) {
+            over.push_back(mixColour(pixel, colour, amount));
+        }
+        return over;
+    };
+    const auto joined = [](std::vector<QRgb> first, const std::vector<QRgb>& second) {
+        first.insert(first.end(), second.begin(), second.end());
+        return first;
+    };
+    const std::vector<QRgb> grid =
+        grid_ ? std::vector<QRgb>{contrast_.colour} : std::vector<QRgb>();
+    const auto cellsOf = [this](int pixels) { return (pixels + cellSize_ - 1) / cellSize_; };
+    const bool across = !seamOffsets(panelLength_, cellsOf(picture_.width())).empty();
+    const bool down = !seamOffsets(panelHeight_, cellsOf(picture_.height())).empty();
+    // What lies under the highlights and marks: their cells, the grid's lines and the
+    // seams over both, twice where a seam across meets one down.
+    const auto seamed = [&](const std::vector<QRgb>& under) {
+        const std::vector<QRgb> lined = joined(under, grid);
+        const std::vector<QRgb> once =
+            across || down ? mixed(lined, kSeamColour, kSeamMix) : std::vector<QRgb>();
+        const std::vector<QRgb> twice =
+            across && down ? mixed(once, kSeamColour, kSeamMix) : std::vector<QRgb>();
+        return joined(joined(lined, once), twice);
+    };
+    const bool frames = cellSize_ >= 4;
+    std::vector<QRgb> highlights;
+    if (!highlighted.empty()) {
+        highlights = mixed(seamed(highlighted), kHighlightColour, kHighlightTint);
+        highlights.insert(highlights.end(), frames ? 1 : 0, kHighlightColour);
+    }
+    std::vector<QRgb> colours = joined(seamed(cells), highlights);
+    if (!marked.empty()) {
+        colours = joined(
+            colours, mixed(joined(seamed(marked), highlights), contrast_.colour, kSeamMarkTint));
+        colours.insert(colours.end(), frames ? 1 : 0, contrast_.frame);
+    }
+    // The compass mark and the labels are laid on as they are, in shades of their own.
+    for (int y = 0; y < compass_.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(compass_.constScanLine(y));
+        std::copy_if(line, line + compass_.width(), std::back_inserter(colours),
+                     [](QRgb pixel) { return qAlpha(pixel) != 0; });
+    }
+    if (!labels_.empty()) {
+        colours = joined(colours, shadesOf(kLabelColours));
+    }
+    return colours;
+}
+
 void PictureOverlays::drawGrid(QImage& window, QPoint origin) const {
     if (!grid_) {
         return;
@@ -123,7 +179,7 @@ void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
             within(x, std::min<qint64>(width, picture_.width() - x), origin.x(), window.width());
         for (int y = 0; y < window.height(); ++y) {
             for (int dx = 0; dx < count; ++dx) {
-                mixPixel(window, left + dx, y, kSeamColour, 200);
+                mixPixel(window, left + dx, y, kSeamColour, kSeamMix);
             }
         }
     }
@@ -133,7 +189,7 @@ void PictureOverlays::drawSeams(QImage& window, QPoint origin) const {
             within(y, std::min<qint64>(width, picture_.height() - y), origin.y(), window.height());
         for (int dy = 0; dy < count; ++dy) {
             for (int x = 0; x < window.width(); ++x) {
-                mixPixel(window, x, top + dy, kSeamColour, 200);
+                mixPixel(window, x, top + dy, kSeamColour, kSeamMix);
             }
         }
     }

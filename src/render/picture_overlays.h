@@ -35,6 +35,13 @@ class PictureOverlays {
     // Draws into `window`, which holds the picture's pixels from `origin` on.
     void draw(QImage& window, QPoint origin) const;
 
+    // Every colour the picture may show over cells of `cells` colours, of which the
+    // highlighted ones are of `highlighted` colours and the marked ones of `marked` (none:
+    // no such cell is in the picture): never one fewer than drawn, a few more at most.
+    std::vector<QRgb> coloursOver(const std::vector<QRgb>& cells,
+                                  const std::vector<QRgb>& highlighted,
+                                  const std::vector<QRgb>& marked) const;
+
   private:
     void drawGrid(QImage& window, QPoint origin) const;
     void drawSeams(QImage& window, QPoint origin) const;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// PngStream, the PNG encoder over libpng, and ColourCount, which picks its colour type.
+// PngStream, the PNG encoder over libpng, and the palette it is given.
 #pragma once
 
 #include <QImage>
@@ -15,8 +15,9 @@ class OutputFile;
 
 // A PNG file written row by row as the rows are drawn (libpng's row interface), so that
 // only a band of rows is ever held. With a palette of at most 256 colours the file holds
-// one index per pixel, packed to the fewest bits; otherwise RGB. libpng's own messages
-// never reach the terminal: a failure becomes the reason of `error()`.
+// one index per pixel, packed to the fewest bits, and a row holding a colour outside the
+// palette is refused; otherwise RGB. libpng's own messages never reach the terminal: a
+// failure becomes the reason of `error()`.
 class PngStream {
   public:
     explicit PngStream(OutputFile& output);
@@ -24,7 +25,7 @@ class PngStream {
     PngStream(const PngStream&) = delete;
     PngStream& operator=(const PngStream&) = delete;
 
-    // `palette` empty for RGB. `dotsPerMeter` 0 stores no resolution.
+    // `palette` (without repeats) empty for RGB. `dotsPerMeter` 0 stores no resolution.
     bool begin(int width, int height, const std::vector<QRgb>& palette, int dotsPerMeter);
     // The first `rows` scanlines of `band` (Format_RGB32, the picture's width); rows past the
     // height given to begin() are left out.
@@ -42,21 +43,8 @@ class PngStream {
     std::unique_ptr<State> state_;
 };
 
-// The distinct colours of pictures drawn band by band, while there are at most 256.
-class ColourCount {
-  public:
-    void add(const QImage& band, int rows);
-    void add(const std::vector<QRgb>& colours);
-    bool fitsPalette() const { return !tooMany_; }
-    // In the order first seen.
-    const std::vector<QRgb>& colours() const { return colours_; }
-
-  private:
-    bool insert(QRgb colour);
-
-    std::vector<QRgb> colours_;
-    std::vector<std::uint64_t> slots_ = std::vector<std::uint64_t>(1024, 0);  // colour + 1 << 32
-    bool tooMany_ = false;
-};
+// `colours` without repeats, in the order first met: a picture's palette, or none (empty,
+// for RGB) when there are more than 256.
+std::vector<QRgb> paletteOf(const std::vector<QRgb>& colours);
 
 }  // namespace pw

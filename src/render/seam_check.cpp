@@ -21,12 +21,12 @@ class JoinedGrid {
         const MapSource source = MapSource::bytes(joined.bytes, {});
         RenderOptions options;
         options.labels = false;
-        const MapOutline outline = readOutline(source, options);
-        if (outline.problem) {
+        const OpenedMap map = openMap(source, options);
+        if (map.outline.problem) {
             return;
         }
-        CellRowStream stream(source, options);
-        rows_.resize(static_cast<std::size_t>(outline.height));
+        CellRowStream stream(map);
+        rows_.resize(static_cast<std::size_t>(map.outline.height));
         std::string overlay;
         for (std::string& row : rows_) {
             stream.next(row, overlay);

@@ -13,7 +13,8 @@ QImage drawThumbnail(const MapSource& source, QSize box, const std::optional<Leg
     options.labels = false;
     options.compass = false;
     options.legend = legend;
-    const MapOutline outline = readOutline(source, options);
+    const OpenedMap map = openMap(source, options);
+    const MapOutline& outline = map.outline;
     if (outline.problem || box.isEmpty()) {
         return {};
     }
@@ -23,7 +24,7 @@ QImage drawThumbnail(const MapSource& source, QSize box, const std::optional<Leg
     const int fitting = std::max((box.width() + cells.width() - 1) / cells.width(),
                                  (box.height() + cells.height() - 1) / cells.height());
     options.cellSize = std::clamp(fitting, 1, kMaxCellSize);
-    const RenderResult drawn = renderMap(source, options);
+    const RenderResult drawn = renderMap(map, options);
     if (drawn.image.isNull()) {
         return {};
     }

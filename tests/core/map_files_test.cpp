@@ -128,12 +128,22 @@ TEST_P(MapSectionWalks, FindEverySectionOfSoundAndDamagedMaps) {
 INSTANTIATE_TEST_SUITE_P(Table, MapSectionWalks, testing::ValuesIn(table("map_sections.tsv")),
                          rowName);
 
-TEST(MapReading, OpensFilesOnlyAndTellsAFailedRead) {
+// A file read to its end stays at its end when it grows; a second reader of the same
+// opened file reads from any place, taking turns with the first.
+TEST(MapReading, OpensFilesOnlyStopsAtTheEndAndTellsAFailedRead) {
     pw::test::TempFolder folder;
     pw::test::writeFile(folder.path() / "m.map", "1 2");
     std::optional<pw::LineReader> file = pw::LineReader::open(folder.file("m.map")).reader;
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(transcript(*file, "iie"), "1 2 end");
+    pw::test::writeFile(folder.path() / "m.map", "1 2\n3\n");
+    EXPECT_EQ(transcript(*file, "lie"), "! ! end");
+    pw::LineReader second = file->readerAt(2);
+    pw::LineReader third = second.readerAt(4);
+    std::string told = transcript(second, "p");
+    told += transcript(third, "l");
+    told += transcript(second, "ll");
+    EXPECT_EQ(told, "@2[3][2] [3]");
     std::optional<pw::LineReader> broken =
         pw::LineReader::open("/proc/self/mem").reader;  // unreadable
     ASSERT_TRUE(broken.has_value());

@@ -28,6 +28,7 @@
 #include "render/palette.h"
 #include "render/picture_drawer.h"
 #include "render/picture_file.h"
+#include "render/png_stream.h"
 #include "render/thumbnail.h"
 #include "test_support.h"
 
@@ -251,9 +252,10 @@ TEST(CellIndex, AnswersEverySectionOfACellAsTheRendererReadsIt) {
     }
 }
 
-// Labels placed at a scale: '+' for a label drawn with its text, '.' for one whose text
-// would overlap an earlier one and shows only its dot; labels off the picture not at all.
-// No text covers the compass mark's place.
+// Labels placed at a scale: '>' for a label drawn with its text right of its dot, '<' left
+// of it, 'v' below it, '+' over it, '.' for one whose text would overlap an earlier one
+// and shows only its dot; labels off the picture not at all. No text covers the compass
+// mark's place.
 struct Placement {
     std::vector<pw::MapLabel> labels;
     double pixelsPerCell;
@@ -272,7 +274,11 @@ TEST_P(LabelPlacement, KeepsTheEarlierOfOverlappingTextsAndEveryTextInsideThePic
                         pw::mapLabelFont(the.pixelsPerCell, 9, 28), the.overlap, the.compass);
     std::string drawn;
     for (const pw::PlacedLabel& label : placed) {
-        drawn += label.box.isEmpty() ? '.' : '+';
+        drawn += label.box.isEmpty()                    ? '.'
+                 : label.box.top() > label.dot.bottom() ? 'v'
+                 : label.box.left() > label.dot.right() ? '>'
+                 : label.box.right() < label.dot.left() ? '<'
+                                                        : '+';
         EXPECT_TRUE(label.box.isEmpty() || QRectF(QPointF(), the.picture).contains(label.box))
             << label.text.toStdString();
         EXPECT_FALSE(the.compass && label.box.intersects(*the.compass)) << label.text.toStdString();
@@ -290,16 +296,16 @@ const std::vector<pw::MapLabel> kNear = {{1, 1, "Ridge Top"}, {2, 1.3F, "Redholl
 
 INSTANTIATE_TEST_SUITE_P(
     Render, LabelPlacement,
-    testing::Values(Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::LeaveOut, "+."},
-                    Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::DrawAll, "++"},
-                    Placement{kNear, 4, {400, 400}, pw::LabelOverlap::LeaveOut, "+."},
+    testing::Values(Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::LeaveOut, ">."},
+                    Placement{kSameSpot, 8, {200, 100}, pw::LabelOverlap::DrawAll, ">>"},
+                    Placement{kNear, 4, {400, 400}, pw::LabelOverlap::LeaveOut, ">."},
                     Placement{
-                        kNear, 200, {4000, 4000}, pw::LabelOverlap::LeaveOut, "++"},  // zoomed in
+                        kNear, 200, {4000, 4000}, pw::LabelOverlap::LeaveOut, ">>"},  // zoomed in
                     Placement{{{19.5F, 0, "Redhollow Ridge Top"}, {0, 5, "Ridge"}},
                               8,
                               {160, 40},
                               pw::LabelOverlap::LeaveOut,
-                              "++"},  // moved left of its dot, and down
+                              "<>"},  // moved left of its dot, and down
                     Placement{{{1, 1, "A label far wider than the whole picture"},
                                {9, 9, "Off"},
                                {-1, 1, "West"},
@@ -309,12 +315,12 @@ INSTANTIATE_TEST_SUITE_P(
                               pw::LabelOverlap::LeaveOut,
                               "+"},
                     // A dot whose edge just touches the picture's right edge is placed.
-                    Placement{{{7, 1, "Edge"}}, 6, {40, 40}, pw::LabelOverlap::LeaveOut, "+"},
+                    Placement{{{7, 1, "Edge"}}, 6, {40, 40}, pw::LabelOverlap::LeaveOut, "<"},
                     Placement{{{1, 1, "Ash"}, {1.5F, 1, "Thorn"}, {30, 30, "Far"}},
                               8,
                               {400, 400},
                               pw::LabelOverlap::LeaveOut,
-                              "+.+"},
+                              ">.>"},
                     // Around the compass mark: left of the dot, left of the mark, under it
                     // (too wide for its left); each then keeps its place against later texts.
                     Placement{{{41.25F, 3, "Ash"},
@@ -324,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(
                               8,
                               {400, 300},
                               pw::LabelOverlap::LeaveOut,
-                              "+++.",
+                              "<<v.",
                               QRectF(336, 0, 64, 64)}));
 
 // The command line draws a map file, and a merge's joined map, as the renderer does; its
@@ -434,7 +440,7 @@ TEST_P(Bands, OfAnyHeightMakeTheWholePicturePixelForPixel) {
     const pw::MapSource source = pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
     const QImage whole = pw::renderMap(source, options).image;
     ASSERT_EQ(whole.size(), QSize(40, 30) * options.cellSize);
-    pw::PictureDrawer drawer(source, options, pw::readOutline(source, options));
+    pw::PictureDrawer drawer(pw::openMap(source, options), options);
     QImage band(whole.width(), GetParam().bandHeight, QImage::Format_RGB32);
     for (int top = 0; top < whole.height(); top += band.height()) {
         const int rows = std::min(band.height(), whole.height() - top);
@@ -509,6 +515,58 @@ INSTANTIATE_TEST_SUITE_P(Files, Png,
                              PngCase{"1\r\n4 2 0\r\nv\r\n0\r\n~~~~\r\n~^.,\r\n\r\n\r\nx\r\n", false,
                                      0, QImage::Format_Indexed8, 3780, 2}),
                          [](const auto& named) { return "row" + std::to_string(named.index + 1); });
+
+// The palette is known before a row is drawn: it holds every colour drawn, whatever goes
+// over the cells (a grid, seams, highlights and seam marks, on panel edges too, at cell
+// sizes with frames and without, the compass mark, labels) and under them (a layer over
+// its faded grid, a legend's colours).
+TEST(Png, HoldsEveryColourDrawnInThePaletteItBeginsWith) {
+    for (const int cellSize : {1, 3, 8}) {
+        for (const pw::RenderSection section :
+             {pw::RenderSection::FirstGrid, pw::RenderSection::Layer}) {
+            pw::RenderOptions options;
+            options.cellSize = cellSize;
+            options.section = section;
+            options.layer = 'b';
+            options.panelLength = 20;
+            options.panelHeight = 15;
+            options.highlights = {QPoint(0, 0), QPoint(20, 4), QPoint(39, 15), QPoint(9, 28)};
+            options.seamMarks = {QPoint(20, 4), QPoint(19, 15), QPoint(30, 0)};
+            options.grid = true;
+            options.legend = pw::Legend::parse("~ #0000ff water\nQ #ff0000 quarry\n");
+            const pw::MapSource source =
+                pw::MapSource::bytes(QByteArray::fromStdString(stripedMap()), "m");
+            pw::test::MemoryOutput output;
+            const std::optional<pw::Problem> failed =
+                pw::writePicture(source, options, {}, output, "out.png");
+            ASSERT_FALSE(failed) << failed->message << " at " << cellSize;
+            const QImage decoded = QImage::fromData(QByteArray::fromStdString(output.bytes), "PNG");
+            EXPECT_EQ(decoded.format(), QImage::Format_Indexed8) << cellSize;
+            EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32),
+                      pw::renderMap(source, options).image)
+                << cellSize;
+        }
+    }
+}
+
+// What the encoder cannot write it refuses, saying why, and libpng's own words never reach
+// the terminal: a header of no width, a row holding a colour outside the palette.
+TEST(PngStream, RefusesWhatItCannotWriteAndSaysWhyOnlyToItsCaller) {
+    const std::vector<std::pair<int, std::vector<QRgb>>> cases = {{0, {}}, {2, {0xff0000ffU}}};
+    for (const auto& [width, palette] : cases) {
+        pw::test::MemoryOutput output;
+        pw::PngStream png(output);
+        QImage band(2, 1, QImage::Format_RGB32);
+        band.fill(0xffff0000U);
+        testing::internal::CaptureStderr();
+        const bool written =
+            png.begin(width, 1, palette, 0) && png.writeRows(band, 1) && png.finish();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << width;
+        EXPECT_FALSE(written) << width;
+        EXPECT_EQ(png.error(),
+                  width == 0 ? "Invalid IHDR data" : "a colour outside the picture's palette");
+    }
+}
 
 // A picture of a map that cannot be drawn tells the map's problem and writes nothing.
 TEST(PictureFile, OfADamagedMapTellsItsProblem) {

@@ -43,11 +43,17 @@ LineReader LineReader::fromBytes(const QByteArray& bytes) {
     return LineReader(std::move(buffer));
 }
 
-LineReader::LineReader(std::unique_ptr<QIODevice> device)
+LineReader::LineReader(std::shared_ptr<QIODevice> device)
     : device_(std::move(device)), buffer_(kBufferSize) {}
 LineReader::LineReader(LineReader&&) noexcept = default;
 LineReader& LineReader::operator=(LineReader&&) noexcept = default;
 LineReader::~LineReader() = default;
+
+LineReader LineReader::readerAt(std::uint64_t position) const {
+    LineReader reader(device_);
+    reader.dropped_ = position;
+    return reader;
+}
 
 bool LineReader::fill() {
     dropped_ += pos_;
@@ -65,6 +71,13 @@ void LineReader::keepUnread() {
 
 bool LineReader::readMore() {
     if (eof_ || end_ == buffer_.size()) {
+        return false;
+    }
+    // Another reader of the device may have moved it.
+    const auto at = static_cast<qint64>(dropped_ + end_);
+    if (device_->pos() != at && !device_->seek(at)) {
+        error_ = true;
+        eof_ = true;
         return false;
     }
     const qint64 got =

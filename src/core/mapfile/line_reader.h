@@ -35,7 +35,7 @@ struct LimitedLine {
 // floating-point numbers that skip leading white space (line ends included), and lines.
 // A line ends at LF; a CR right before the LF belongs to the line end, a lone CR is
 // content. No line is ever held whole: memory stays at one fixed buffer whatever the
-// file holds. At the end of the file every read yields nothing.
+// file holds. At the end of the file every read yields nothing, even once the file grows.
 class LineReader {
   public:
     // Opens a regular file for reading (see openRegularFile); no reader, and why, when it
@@ -47,6 +47,11 @@ class LineReader {
     LineReader(LineReader&&) noexcept;
     LineReader& operator=(LineReader&&) noexcept;
     ~LineReader();
+
+    // A second reader of the same opened file from byte `position` on, with a buffer and
+    // an end of its own: what one walk found can be read again without opening the file
+    // by its name again. The readers may take turns in any order.
+    LineReader readerAt(std::uint64_t position) const;
 
     // Reads an optionally signed decimal integer in 32-bit range.
     bool readInt(std::int32_t& value);
@@ -76,7 +81,7 @@ class LineReader {
     std::uint64_t position() const { return dropped_ + pos_; }
 
   private:
-    explicit LineReader(std::unique_ptr<QIODevice> device);
+    explicit LineReader(std::shared_ptr<QIODevice> device);
     // Refills the buffer from its start; false at the end of the file.
     bool fill();
     // Moves the unread bytes to the front of the buffer.
@@ -96,7 +101,7 @@ class LineReader {
     };
     void takeDigits(Mantissa& mantissa, bool fraction);
 
-    std::unique_ptr<QIODevice> device_;
+    std::shared_ptr<QIODevice> device_;  // shared with the readers made by readerAt
     std::vector<char> buffer_;
     std::uint64_t dropped_ = 0;  // bytes read and gone from the buffer
     std::size_t pos_ = 0;
